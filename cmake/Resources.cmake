@@ -1,0 +1,26 @@
+# The art generator paints every picture and synthesises every sound; the
+# packer gathers its files into one blob that is linked into the program.
+file(GLOB_RECURSE ASSETGEN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/assets/*.cpp)
+add_executable(quintaro-assetgen ${ASSETGEN_SOURCES})
+target_include_directories(quintaro-assetgen PRIVATE ${CMAKE_SOURCE_DIR}/assets ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(quintaro-assetgen PRIVATE quintaro_fonts)
+
+add_executable(quintaro-respack ${CMAKE_SOURCE_DIR}/tools/respack/respack.cpp)
+
+set(RES_DIR ${CMAKE_BINARY_DIR}/res)
+set(RES_PACK ${CMAKE_BINARY_DIR}/generated/resources.pak)
+add_custom_command(OUTPUT ${RES_PACK}
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${RES_DIR}
+  COMMAND quintaro-assetgen ${RES_DIR}
+  COMMAND quintaro-respack ${RES_DIR} ${RES_PACK}
+  DEPENDS quintaro-assetgen quintaro-respack
+  COMMENT "Generating art and sound")
+
+set(RES_EMBED ${CMAKE_BINARY_DIR}/generated/resources_embed.cpp)
+file(WRITE ${RES_EMBED}.in "// Generated: links the resource pack into the program.\n\
+__asm__(\".section .rodata\\n.balign 16\\n.global quintaro_resource_pack\\nquintaro_resource_pack:\\n\
+.incbin \\\"${RES_PACK}\\\"\\n.global quintaro_resource_pack_end\\nquintaro_resource_pack_end:\\n.byte 0\\n.previous\\n\");\n")
+configure_file(${RES_EMBED}.in ${RES_EMBED} COPYONLY)
+set_source_files_properties(${RES_EMBED} PROPERTIES OBJECT_DEPENDS ${RES_PACK})
+add_library(quintaro_resources STATIC ${RES_EMBED} ${RES_PACK})
+set_target_properties(quintaro_resources PROPERTIES LINKER_LANGUAGE CXX)

@@ -1,0 +1,2 @@
+// The program's entry point in a real window.
+int main() { return 0; }

@@ -1,0 +1,49 @@
+#pragma once
+// What differs between running in a real window (SDL) and running headless
+// on virtual time. Everything else lives in Host, shared by both.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/display.h"
+#include "platform/surface.h"
+#include "platform/types.h"
+
+class Host;
+class AudioDevice;
+struct CursorImage;
+
+class Backend {
+ public:
+  virtual ~Backend() = default;
+
+  // Connects the backend to the host it serves (called once by Host).
+  virtual void Attach(Host& host) { m_host = &host; }
+
+  // Milliseconds since an arbitrary start (GetTickCount).
+  virtual DWORD Ticks() = 0;
+  // Wall-clock seconds, for seeding the random generator.
+  virtual std::int64_t WallSeconds() = 0;
+  // Waits until Ticks() reaches `deadline` or, when `wakeOnInput`, until input
+  // arrives, whichever is first. New input is posted to the host's queue; it is
+  // never dispatched here. Never spins the CPU.
+  virtual void WaitUntil(DWORD deadline, bool wakeOnInput) = 0;
+  // Reads pending OS input into the host's queue without waiting.
+  virtual void Poll() = 0;
+  // The window surface changed; show it when the display is ready for a new
+  // frame (at most once per refresh).
+  virtual void Present(bool force = false) = 0;
+
+  virtual DisplayCaps Caps() const = 0;
+  virtual void SetCursor(int resourceId, const CursorImage* image) = 0;
+  virtual void SetMouseCapture(bool captured) = 0;
+  // The audio device, or null when there is none.
+  virtual AudioDevice* Audio() = 0;
+  // Window title and icon (the SDL window shows them).
+  virtual void SetTitle(const std::string& /*title*/) {}
+  // Ends the program at once with this code, after the caller stored what must persist.
+  [[noreturn]] virtual void ExitProcess(int code);
+
+ protected:
+  Host* m_host = nullptr;
+};

@@ -1,0 +1,172 @@
+#pragma once
+// The host: the operating-system services the program needs, shared by both
+// backends. It owns the message queue, the window timers, the emulated display
+// and its palette, the window surface, the settings store, the resource table
+// and the random generator. The application owns exactly one.
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "platform/backend.h"
+#include "platform/display.h"
+#include "platform/messages.h"
+#include "platform/random.h"
+#include "platform/rect.h"
+#include "platform/resources.h"
+#include "platform/settings.h"
+#include "platform/surface.h"
+
+// The system timer resolution: no timer ticks faster than this (64 Hz).
+inline constexpr double kTimerResolutionMs = 15.625;
+
+using WndProc = std::function<LRESULT(const MSG&)>;
+
+class Host {
+ public:
+  Host(std::unique_ptr<Backend> backend, std::unique_ptr<SettingsStore> settings);
+  ~Host();
+  Host(const Host&) = delete;
+  Host& operator=(const Host&) = delete;
+
+  Backend& GetBackend() { return *m_backend; }
+
+  // --- Windows and window procedures -------------------------------------
+  HWND CreateWindow(WndProc proc);
+  void DestroyWindow(HWND hwnd);
+  void SetWndProc(HWND hwnd, WndProc proc);
+  bool IsWindow(HWND hwnd) const { return m_windows.count(hwnd) != 0; }
+  // The window that receives keyboard input.
+  void SetFocus(HWND hwnd) { m_focus = hwnd; }
+  HWND GetFocus() const { return m_focus; }
+
+  // --- Time --------------------------------------------------------------
+  DWORD GetTickCount() { return m_backend->Ticks(); }
+  std::int64_t Time() { return m_backend->WallSeconds(); }
+  // Waits `ms` without dispatching anything; input keeps arriving in the queue
+  // and the window keeps being presented.
+  void Sleep(DWORD ms);
+  // Waits until the tick count reaches `deadline` (a busy wait of the games).
+  void WaitUntil(DWORD deadline);
+
+  // --- Message queue -----------------------------------------------------
+  void PostMessage(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+  // Input from a backend, in window-surface pixels; routed to the view, the
+  // frame (chrome) or the modal layer as a real system would.
+  void PostMouse(UINT message, int surfaceX, int surfaceY, UINT keyFlags);
+  void PostKey(UINT message, UINT vk, bool altDown = false);
+  void PostClose();
+  // PeekMessage with PM_REMOVE or PM_NOREMOVE; optional message range filter.
+  // Posted and input messages come first, then WM_PAINT, then WM_TIMER.
+  bool PeekMessage(MSG* msg, bool remove, UINT filterMin = 0, UINT filterMax = 0);
+  // Blocks (never spinning) until a message is available; false on WM_QUIT.
+  bool GetMessage(MSG* msg);
+  LRESULT DispatchMessage(const MSG& msg);
+  // Calls the window procedure at once.
+  LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+  void PostQuitMessage(int code);
+  // Drops every queued message (posted and input).
+  void ClearQueue();
+  std::size_t QueuedCount() const { return m_queue.size(); }
+
+  // --- Window timers -----------------------------------------------------
+  bool SetTimer(HWND hwnd, UINT id, UINT periodMs);
+  bool KillTimer(HWND hwnd, UINT id);
+  // Tick at which the next timer falls due, if any.
+  std::optional<DWORD> NextTimerDue() const;
+
+  // --- Painting ----------------------------------------------------------
+  // Asks for a WM_PAINT to `hwnd` once the queue is otherwise empty.
+  void InvalidateWindow(HWND hwnd);
+  bool UpdateWindow(HWND hwnd);
+
+  // --- Mouse ---------------------------------------------------------------
+  void SetCapture(HWND hwnd);
+  void ReleaseCapture();
+  HWND GetCapture() const { return m_capture; }
+  POINT GetCursorPos() const { return m_cursorPos; }  // in window-surface pixels
+  // Shows the cursor resource `id` (0 is the arrow).
+  void SetCursor(int id);
+  int GetCursorId() const { return m_cursorId; }
+
+  // --- Window layout -------------------------------------------------------
+  // The window surface holds the whole client area; the view sits in it at
+  // `viewRect`, the menu bar at `menuBarRect`. Mouse input inside the view goes
+  // to `viewHwnd` in view coordinates; elsewhere to the frame.
+  void SetLayout(int width, int height, const CRect& viewRect, const CRect& menuBarRect);
+  void SetViewWindow(HWND view) { m_view = view; }
+  void SetFrameWindow(HWND frame) { m_frame = frame; }
+  HWND ViewWindow() const { return m_view; }
+  HWND FrameWindow() const { return m_frame; }
+  const CRect& ViewRect() const { return m_viewRect; }
+  // While a modal layer (menu, dialog, message box) is up, all mouse input
+  // goes to it in window-surface coordinates and keys go to it too.
+  void PushModalLayer(HWND hwnd);
+  void PopModalLayer(HWND hwnd);
+  HWND ModalLayer() const { return m_modal.empty() ? HWND_NONE : m_modal.back(); }
+
+  // --- Display -------------------------------------------------------------
+  DisplayCaps Caps() const { return m_backend->Caps(); }
+  SystemPalette& Palette() { return m_palette; }
+  // What the program drew: chrome and view.
+  Surface32& WindowSurface() { return m_surface; }
+  // Drawn over the window surface when presented (menus, dialogs, tool tips);
+  // pixels with alpha 0 are transparent. Cleared when the layer closes, so the
+  // window beneath is seen again exactly as it was.
+  Surface32& Overlay() { return m_overlay; }
+  void SetOverlayVisible(bool visible);
+  bool OverlayVisible() const { return m_overlayVisible; }
+  // Marks the window changed; the backend shows it at its next refresh.
+  void Present(bool force = false) { m_backend->Present(force); }
+  // The window as the user sees it: surface with the overlay composited.
+  void ComposeForDisplay(Surface32& out) const;
+
+  // --- Other services ------------------------------------------------------
+  SettingsStore& Settings() { return *m_settings; }
+  const ResourceTable& Resources() const { return m_resources; }
+  RandomGenerator& Random() { return m_random; }
+  AudioDevice* Audio() { return m_backend->Audio(); }
+
+  // Observers for the headless transcript (status, sounds, message boxes ...).
+  std::function<void(const std::string&)> onEvent;
+  void Report(const std::string& event) { if (onEvent) onEvent(event); }
+
+ private:
+  struct Timer {
+    HWND hwnd;
+    UINT id;
+    DWORD period;
+    DWORD due;
+  };
+  bool TakeTimerTick(MSG* msg, bool remove, DWORD now);
+  bool InFilter(UINT message, UINT filterMin, UINT filterMax) const;
+
+  std::unique_ptr<Backend> m_backend;
+  std::unique_ptr<SettingsStore> m_settings;
+  ResourceTable m_resources;
+  RandomGenerator m_random;
+  SystemPalette m_palette;
+  Surface32 m_surface;
+  Surface32 m_overlay;
+  bool m_overlayVisible = false;
+
+  std::map<HWND, WndProc> m_windows;
+  HWND m_nextHwnd = 1;
+  HWND m_focus = HWND_NONE;
+  HWND m_view = HWND_NONE;
+  HWND m_frame = HWND_NONE;
+  HWND m_capture = HWND_NONE;
+  std::vector<HWND> m_modal;
+  POINT m_cursorPos{};
+  int m_cursorId = 0;
+  CRect m_viewRect;
+  CRect m_menuBarRect;
+
+  std::deque<MSG> m_queue;
+  std::vector<HWND> m_invalid;
+  std::vector<Timer> m_timers;
+  bool m_quit = false;
+  int m_quitCode = 0;
+};

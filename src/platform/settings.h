@@ -1,0 +1,32 @@
+#pragma once
+// The per-user settings store: integers and strings by section and key.
+// The file form is an INI file, read tolerantly and written atomically.
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+
+class SettingsStore {
+ public:
+  // Kept in memory only (tests, the headless driver).
+  SettingsStore() = default;
+  // Backed by an INI file; a missing or corrupt file reads as defaults and is
+  // never overwritten by reading.
+  explicit SettingsStore(std::filesystem::path file);
+  // $XDG_CONFIG_HOME/<company>/<app>.ini, falling back to ~/.config.
+  static std::filesystem::path DefaultPath(const std::string& company, const std::string& app);
+
+  int GetProfileInt(const std::string& section, const std::string& key, int defaultValue) const;
+  std::string GetProfileString(const std::string& section, const std::string& key,
+                               const std::string& defaultValue = {}) const;
+  // Both write through to the file at once; false when the file could not be
+  // written (the value is still kept in memory and no existing data is lost).
+  bool WriteProfileInt(const std::string& section, const std::string& key, int value);
+  bool WriteProfileString(const std::string& section, const std::string& key, const std::string& value);
+  std::optional<std::string> Raw(const std::string& section, const std::string& key) const;
+
+ private:
+  bool Save() const;
+  std::optional<std::filesystem::path> m_file;
+  std::map<std::string, std::map<std::string, std::string>> m_values;
+};
