@@ -1,0 +1,3 @@
+#include "app/version.h"
+
+const char* ProgramVersion() { return "1.0"; }
