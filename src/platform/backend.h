@@ -13,6 +13,9 @@ class Host;
 class AudioDevice;
 struct CursorImage;
 
+// A WaitUntil deadline that never comes: only input ends the wait.
+inline constexpr DWORD kWaitForever = 0xFFFFFFFFu;
+
 class Backend {
  public:
   virtual ~Backend() = default;

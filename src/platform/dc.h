@@ -80,9 +80,22 @@ class CDC {
   // The 0x00RRGGBB pixel a colour reference shows as on this display.
   std::uint32_t Resolve(COLORREF color) const;
 
+  // Where this context draws: the window surface and its area on it (the
+  // context's origin is the area's top-left). For blits of whole images.
+  SurfaceView Target() const;
+  const CRect& Area() const { return m_area; }
+  CPoint Origin() const { return m_origin; }
+  Host& GetHost() const { return m_host; }
+
  private:
+  // Fills `r` (context coordinates) clipped to the area with a resolved pixel.
+  void Fill(const CRect& r, std::uint32_t pixel);
+  void Plot(int x, int y, std::uint32_t pixel, int width);
+  void DrawLine(int x, int y, std::string_view text, const FontAtlas& font, const CRect& clipOnSurface);
+
   Host& m_host;
-  CRect m_area;  // on the surface
+  CRect m_area;     // on the surface, clipped to it
+  CPoint m_origin;  // the context's (0, 0) on the surface
   CPoint m_pen;
   CFont m_font;
   COLORREF m_text = RGB(0, 0, 0);

@@ -137,8 +137,9 @@ class Host {
   struct Timer {
     HWND hwnd;
     UINT id;
-    DWORD period;
-    DWORD due;
+    DWORD period;      // in eighths of a millisecond
+    DWORD due;         // first whole tick at or after the exact due time
+    unsigned dueLag8;  // exact due = due - dueLag8 / 8 ms (the period is kept in eighths)
   };
   bool TakeTimerTick(MSG* msg, bool remove, DWORD now);
   bool InFilter(UINT message, UINT filterMin, UINT filterMax) const;

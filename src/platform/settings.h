@@ -26,7 +26,9 @@ class SettingsStore {
   std::optional<std::string> Raw(const std::string& section, const std::string& key) const;
 
  private:
-  bool Save() const;
+  bool Save();
   std::optional<std::filesystem::path> m_file;
+  // The file held lines we could not read: keep a copy before replacing it.
+  bool m_backupBeforeWrite = false;
   std::map<std::string, std::map<std::string, std::string>> m_values;
 };

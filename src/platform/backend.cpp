@@ -1,0 +1,10 @@
+#include "platform/backend.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+void Backend::ExitProcess(int code) {
+  std::fflush(stdout);
+  std::fflush(stderr);
+  std::exit(code);
+}

@@ -1,0 +1,201 @@
+// Windows, the message queue and window timers.
+#include "platform/host.h"
+
+#include <algorithm>
+
+namespace {
+
+// Timer periods are kept in eighths of a millisecond, so the 15.625 ms
+// resolution is exact and a 1 ms timer ticks at 64 Hz on average.
+constexpr unsigned kEighthsPerMs = 8;
+constexpr unsigned kMinPeriod8 = static_cast<unsigned>(kTimerResolutionMs * kEighthsPerMs);
+
+// Tick comparisons that survive the 49-day wrap of a millisecond counter.
+bool Reached(DWORD now, DWORD due) { return static_cast<std::int32_t>(now - due) >= 0; }
+
+unsigned Period8(DWORD periodMs) {
+  const std::uint64_t p8 = static_cast<std::uint64_t>(periodMs) * kEighthsPerMs;
+  return static_cast<unsigned>(std::clamp<std::uint64_t>(p8, kMinPeriod8, 0x7FFFFFFFu));
+}
+
+}  // namespace
+
+Host::Host(std::unique_ptr<Backend> backend, std::unique_ptr<SettingsStore> settings)
+    : m_backend(std::move(backend)),
+      m_settings(settings ? std::move(settings) : std::make_unique<SettingsStore>()) {
+  // Until the chrome lays the window out, the surface is just the playfield.
+  SetLayout(602, 401, CRect(0, 0, 602, 401), CRect());
+  m_backend->Attach(*this);
+}
+
+Host::~Host() = default;
+
+// --- Windows -----------------------------------------------------------------
+
+HWND Host::CreateWindow(WndProc proc) {
+  const HWND hwnd = m_nextHwnd++;
+  m_windows[hwnd] = std::move(proc);
+  return hwnd;
+}
+
+void Host::DestroyWindow(HWND hwnd) {
+  if (!IsWindow(hwnd)) return;
+  SendMessage(hwnd, WM_DESTROY);
+  m_windows.erase(hwnd);
+  std::erase_if(m_timers, [hwnd](const Timer& t) { return t.hwnd == hwnd; });
+  std::erase(m_invalid, hwnd);
+  std::erase_if(m_queue, [hwnd](const MSG& m) { return m.hwnd == hwnd; });
+  std::erase(m_modal, hwnd);
+  if (m_capture == hwnd) ReleaseCapture();
+  if (m_focus == hwnd) m_focus = HWND_NONE;
+  if (m_view == hwnd) m_view = HWND_NONE;
+  if (m_frame == hwnd) m_frame = HWND_NONE;
+}
+
+void Host::SetWndProc(HWND hwnd, WndProc proc) {
+  const auto it = m_windows.find(hwnd);
+  if (it != m_windows.end()) it->second = std::move(proc);
+}
+
+LRESULT Host::SendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto it = m_windows.find(hwnd);
+  if (it == m_windows.end() || !it->second) return 0;
+  // A copy, so the procedure may destroy its own window or replace itself.
+  const WndProc proc = it->second;
+  return proc(MSG{hwnd, message, wParam, lParam, GetTickCount()});
+}
+
+LRESULT Host::DispatchMessage(const MSG& msg) {
+  const auto it = m_windows.find(msg.hwnd);
+  if (it == m_windows.end() || !it->second) return 0;
+  const WndProc proc = it->second;
+  return proc(msg);
+}
+
+// --- Time --------------------------------------------------------------------
+
+void Host::Sleep(DWORD ms) { m_backend->WaitUntil(GetTickCount() + ms, false); }
+
+void Host::WaitUntil(DWORD deadline) {
+  if (!Reached(GetTickCount(), deadline)) m_backend->WaitUntil(deadline, false);
+}
+
+// --- Queue -------------------------------------------------------------------
+
+void Host::PostMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  m_queue.push_back(MSG{hwnd, message, wParam, lParam, GetTickCount()});
+}
+
+void Host::PostQuitMessage(int code) {
+  m_quit = true;
+  m_quitCode = code;
+}
+
+void Host::ClearQueue() { m_queue.clear(); }
+
+bool Host::InFilter(UINT message, UINT filterMin, UINT filterMax) const {
+  if (filterMin == 0 && filterMax == 0) return true;
+  return message >= filterMin && message <= filterMax;
+}
+
+bool Host::PeekMessage(MSG* msg, bool remove, UINT filterMin, UINT filterMax) {
+  m_backend->Poll();
+  const DWORD now = GetTickCount();
+
+  for (auto it = m_queue.begin(); it != m_queue.end(); ++it) {
+    if (!InFilter(it->message, filterMin, filterMax)) continue;
+    *msg = *it;
+    if (remove) m_queue.erase(it);
+    return true;
+  }
+  // The quit request comes after everything posted before it, whatever the filter.
+  if (m_quit) {
+    *msg = MSG{HWND_NONE, WM_QUIT, static_cast<WPARAM>(m_quitCode), 0, now};
+    if (remove) m_quit = false;
+    return true;
+  }
+  if (!m_invalid.empty() && InFilter(WM_PAINT, filterMin, filterMax)) {
+    *msg = MSG{m_invalid.front(), WM_PAINT, 0, 0, now};
+    if (remove) m_invalid.erase(m_invalid.begin());
+    return true;
+  }
+  if (InFilter(WM_TIMER, filterMin, filterMax)) return TakeTimerTick(msg, remove, now);
+  return false;
+}
+
+bool Host::GetMessage(MSG* msg) {
+  for (;;) {
+    if (PeekMessage(msg, true)) return msg->message != WM_QUIT;
+    const auto due = NextTimerDue();
+    m_backend->WaitUntil(due ? *due : kWaitForever, true);
+  }
+}
+
+// --- Timers ------------------------------------------------------------------
+
+bool Host::SetTimer(HWND hwnd, UINT id, UINT periodMs) {
+  if (!IsWindow(hwnd)) return false;
+  const unsigned p8 = Period8(periodMs);
+  // The first tick is one period away, rounded up to a whole tick.
+  const DWORD first = (p8 + kEighthsPerMs - 1) / kEighthsPerMs;
+  Timer t{hwnd, id, p8, GetTickCount() + first, first * kEighthsPerMs - p8};
+  for (Timer& existing : m_timers) {
+    if (existing.hwnd == hwnd && existing.id == id) {
+      existing = t;
+      return true;
+    }
+  }
+  m_timers.push_back(t);
+  return true;
+}
+
+bool Host::KillTimer(HWND hwnd, UINT id) {
+  return std::erase_if(m_timers, [&](const Timer& t) { return t.hwnd == hwnd && t.id == id; }) != 0;
+}
+
+std::optional<DWORD> Host::NextTimerDue() const {
+  std::optional<DWORD> next;
+  const DWORD now = m_backend->Ticks();
+  for (const Timer& t : m_timers) {
+    // Order by distance from now, so the comparison is wrap-safe.
+    if (!next || static_cast<std::int32_t>(t.due - now) < static_cast<std::int32_t>(*next - now)) next = t.due;
+  }
+  return next;
+}
+
+bool Host::TakeTimerTick(MSG* msg, bool remove, DWORD now) {
+  // However late a timer is, it has one tick pending; the one due longest wins.
+  Timer* best = nullptr;
+  for (Timer& t : m_timers) {
+    if (!Reached(now, t.due)) continue;
+    if (best == nullptr || static_cast<std::int32_t>(t.due - best->due) < 0) best = &t;
+  }
+  if (best == nullptr) return false;
+  *msg = MSG{best->hwnd, WM_TIMER, best->id, 0, now};
+  if (remove) {
+    // Delivered on its first possible tick: keep the fraction, so the average
+    // rate is exact. Delivered late: the next period starts now.
+    std::int64_t offset8 = static_cast<std::int64_t>(best->period);
+    DWORD base = now;
+    if (now == best->due) offset8 -= best->dueLag8;
+    const std::int64_t wholeMs = (offset8 + kEighthsPerMs - 1) / kEighthsPerMs;
+    best->due = base + static_cast<DWORD>(wholeMs);
+    best->dueLag8 = static_cast<unsigned>(wholeMs * kEighthsPerMs - offset8);
+  }
+  return true;
+}
+
+// --- Painting ----------------------------------------------------------------
+
+void Host::InvalidateWindow(HWND hwnd) {
+  if (IsWindow(hwnd) && std::find(m_invalid.begin(), m_invalid.end(), hwnd) == m_invalid.end())
+    m_invalid.push_back(hwnd);
+}
+
+bool Host::UpdateWindow(HWND hwnd) {
+  const auto it = std::find(m_invalid.begin(), m_invalid.end(), hwnd);
+  if (it == m_invalid.end()) return false;
+  m_invalid.erase(it);
+  SendMessage(hwnd, WM_PAINT);
+  return true;
+}

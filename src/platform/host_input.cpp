@@ -1,0 +1,113 @@
+// Mouse and keyboard input: where each event goes, as a real window system
+// would route it, plus capture, cursors, layout and modal layers.
+#include "platform/host.h"
+
+#include <algorithm>
+
+namespace {
+
+bool IsClientMouseMessage(UINT message) { return message >= WM_MOUSEMOVE && message <= WM_MBUTTONUP; }
+
+// WM_LBUTTONDOWN and friends have non-client twins at a fixed distance.
+UINT NonClientTwin(UINT message) { return message - WM_MOUSEMOVE + WM_NCMOUSEMOVE; }
+
+// Bit 29 of a key message's lParam: Alt was held.
+constexpr LPARAM kAltContext = LPARAM{1} << 29;
+
+}  // namespace
+
+void Host::PostMouse(UINT message, int surfaceX, int surfaceY, UINT keyFlags) {
+  m_cursorPos = POINT{surfaceX, surfaceY};
+  const LPARAM surfacePos = MAKELPARAM(surfaceX, surfaceY);
+  HWND target = HWND_NONE;
+  LPARAM pos = surfacePos;
+  UINT msg = message;
+
+  if (ModalLayer() != HWND_NONE) {
+    target = ModalLayer();
+  } else if (m_capture != HWND_NONE) {
+    target = m_capture;
+    if (m_capture == m_view) pos = MAKELPARAM(surfaceX - m_viewRect.left, surfaceY - m_viewRect.top);
+  } else if (m_view != HWND_NONE && m_viewRect.PtInRect(POINT{surfaceX, surfaceY})) {
+    target = m_view;
+    pos = MAKELPARAM(surfaceX - m_viewRect.left, surfaceY - m_viewRect.top);
+  } else {
+    target = m_frame;
+    if (m_menuBarRect.PtInRect(POINT{surfaceX, surfaceY}) && IsClientMouseMessage(message))
+      msg = NonClientTwin(message);
+  }
+  if (target == HWND_NONE) return;
+
+  // Like a real queue, keep only the newest of consecutive pointer moves.
+  if ((msg == WM_MOUSEMOVE || msg == WM_NCMOUSEMOVE) && !m_queue.empty() && m_queue.back().message == msg &&
+      m_queue.back().hwnd == target) {
+    m_queue.back().wParam = keyFlags;
+    m_queue.back().lParam = pos;
+    m_queue.back().time = GetTickCount();
+    return;
+  }
+  PostMessage(target, msg, keyFlags, pos);
+}
+
+void Host::PostKey(UINT message, UINT vk, bool altDown) {
+  LPARAM lParam = altDown ? kAltContext : 0;
+  if (message == WM_KEYUP || message == WM_SYSKEYUP) lParam |= LPARAM{1} << 31 | LPARAM{1} << 30;
+  if (ModalLayer() != HWND_NONE) {
+    PostMessage(ModalLayer(), message, vk, lParam);
+    return;
+  }
+  if (altDown) {
+    // Alt combinations belong to the frame: its menu bar takes them.
+    UINT sys = message;
+    if (message == WM_KEYDOWN) sys = WM_SYSKEYDOWN;
+    if (message == WM_KEYUP) sys = WM_SYSKEYUP;
+    if (message == WM_CHAR) sys = WM_SYSCHAR;
+    if (m_frame != HWND_NONE) PostMessage(m_frame, sys, vk, lParam);
+    return;
+  }
+  const HWND target = m_focus != HWND_NONE ? m_focus : m_frame;
+  if (target != HWND_NONE) PostMessage(target, message, vk, lParam);
+}
+
+void Host::PostClose() {
+  if (m_frame != HWND_NONE) PostMessage(m_frame, WM_CLOSE);
+}
+
+void Host::SetCapture(HWND hwnd) {
+  m_capture = hwnd;
+  m_backend->SetMouseCapture(hwnd != HWND_NONE);
+}
+
+void Host::ReleaseCapture() {
+  if (m_capture == HWND_NONE) return;
+  m_capture = HWND_NONE;
+  m_backend->SetMouseCapture(false);
+}
+
+void Host::SetCursor(int id) {
+  if (id == m_cursorId) return;
+  m_cursorId = id;
+  CursorImage image;
+  const bool known = id != 0 && CursorImage::Parse(m_resources.Find(ResKind::Cursor, static_cast<UINT>(id)), &image);
+  m_backend->SetCursor(id, known ? &image : nullptr);
+}
+
+void Host::SetLayout(int width, int height, const CRect& viewRect, const CRect& menuBarRect) {
+  width = std::max(width, 1);
+  height = std::max(height, 1);
+  if (m_surface.Width() != width || m_surface.Height() != height) {
+    m_surface.Resize(width, height, 0);
+    m_overlay.Resize(width, height, 0);
+  }
+  m_viewRect = viewRect;
+  m_menuBarRect = menuBarRect;
+}
+
+void Host::PushModalLayer(HWND hwnd) {
+  if (hwnd != HWND_NONE) m_modal.push_back(hwnd);
+}
+
+void Host::PopModalLayer(HWND hwnd) {
+  const auto it = std::find(m_modal.rbegin(), m_modal.rend(), hwnd);
+  if (it != m_modal.rend()) m_modal.erase(std::next(it).base());
+}

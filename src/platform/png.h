@@ -1,0 +1,8 @@
+#pragma once
+// Saving the window surface as a PNG picture (screenshots, contact sheets).
+#include <filesystem>
+
+#include "platform/surface.h"
+
+// Writes an 8-bit RGB PNG; false when the file cannot be written.
+bool SavePng(const std::filesystem::path& file, const Surface32& image);

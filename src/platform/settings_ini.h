@@ -1,0 +1,23 @@
+#pragma once
+// The INI text form of the settings store, independent of files: a tolerant
+// reader and a writer whose output the reader gives back unchanged.
+#include <map>
+#include <string>
+#include <string_view>
+
+using IniSections = std::map<std::string, std::map<std::string, std::string>>;
+
+struct IniParseResult {
+  IniSections sections;
+  // Some lines could not be understood; their content is not in `sections`.
+  bool hadUnreadableLines = false;
+};
+
+// Reads "[Section]" and "Key=Value" lines; anything else is skipped. The first
+// occurrence of a key wins.
+IniParseResult ParseIni(std::string_view text);
+std::string FormatIni(const IniSections& sections);
+
+// Leading optional sign and decimal digits, as the classic profile reader
+// takes them ("12abc" is 12); anything else gives `defaultValue`. Saturates.
+int ParseProfileInt(std::string_view text, int defaultValue);
