@@ -1,0 +1,98 @@
+// The darts sprites (tray darts and the darts stuck in the board) and the
+// two throwing cursors.
+#include <cmath>
+
+#include "context.h"
+#include "core/palette.h"
+#include "core/shapes.h"
+#include "darts/dart_painter.h"
+
+namespace art {
+
+void MakeDartsBoards(Context& ctx);
+
+namespace {
+
+// Tray pictures by player, and the stuck-dart pictures by player and pose.
+constexpr unsigned kTrayIds[4] = {143, 145, 144, 151};
+struct StuckIds {
+  unsigned k1, k2, k5, k6;
+};
+constexpr StuckIds kStuckIds[4] = {{152, 153, 156, 157}, {172, 173, 176, 177}, {164, 165, 169, 170}, {158, 159, 162, 163}};
+
+// Edge pixels are blended towards a dark outline so they read on any colour.
+const Rgb kOutline{20, 18, 16};
+
+void MakeTrayDart(Context& ctx, int player) {
+  Canvas c(11, 47, {}, 0.f);
+  PaintDart(c, 5.5f, 0.6f, 5.5f, 46.6f, PlayerColor(player), 5.2f, 1.6f);
+  ctx.sink.Bitmap(kTrayIds[player], ctx.quant.ConvertKeyed(c, kOutline, 0.45f));
+}
+
+// A stuck dart whose tip sits on the hot spot (hx, hy); the body leans back
+// towards (tx, ty) with its flight towards the viewer.
+void MakeStuckDart(Context& ctx, unsigned id, int w, int h, int hx, int hy, float tx, float ty, int player,
+                   float flightHalf) {
+  Canvas c(w, h, {}, 0.f);
+  PaintDart(c, hx + 0.5f, hy + 0.5f, tx, ty, PlayerColor(player), flightHalf, 1.5f);
+  // The tip is buried in the board: its hot-spot pixel is a dark hole.
+  c.Set(hx, hy, RampColor(Ramp::Grey, 0.3f), 1.f);
+  ctx.sink.Bitmap(id, ctx.quant.ConvertKeyed(c, kOutline, 0.45f));
+}
+
+// A cursor: a dart held between thumb and finger, tip up at the hot spot.
+Canvas DartCursor(bool throwing) {
+  Canvas c(32, 32, {}, 0.f);
+  const Rgb skin = RampColor(Ramp::Skin, 0.7f), skinDark = RampColor(Ramp::Skin, 0.35f);
+  if (throwing) {
+    // Speed lines trailing below the dart.
+    for (int i = 0; i < 3; ++i) {
+      const float x = 11.f + 5.f * i;
+      c.Paint(Line(x, 20.f + (i == 1 ? 0.f : 3.f), x, 31.f, 1.2f), Rgb{255, 255, 255}, 0.8f);
+    }
+    PaintDart(c, 16.f, 0.8f, 16.f, 22.f, Hex(0xE8E8E8), 4.f, 1.4f);
+    c.Paint(Line(16.f, 0.8f, 16.f, 6.f, 3.f), Rgb{255, 240, 160}, 0.35f, 2.f);
+  } else {
+    PaintDart(c, 16.f, 0.8f, 16.f, 25.f, Hex(0xE8E8E8), 4.5f, 1.5f);
+    // Thumb and fingertip pinching the barrel.
+    c.Paint(Ellipse{12.f, 11.f, 3.5f, 4.5f}, skinDark);
+    c.Paint(Ellipse{11.6f, 10.6f, 2.8f, 3.8f}, skin);
+    c.Paint(Ellipse{20.f, 12.f, 3.5f, 5.f}, skinDark);
+    c.Paint(Ellipse{20.3f, 11.7f, 2.8f, 4.2f}, skin);
+    c.Paint(Circle{16.f, 0.8f, 1.2f}, Rgb{255, 255, 255}, 0.6f);
+  }
+  // A one-pixel dark halo keeps the cursor visible on light and dark ground.
+  Canvas halo(32, 32, {}, 0.f);
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 32; ++x) {
+      float a = 0.f;
+      for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+          if (c.Inside(x + dx, y + dy)) a = std::max(a, c.At(x + dx, y + dy).a);
+      halo.Set(x, y, {0, 0, 0}, a * 0.6f);
+    }
+  halo.Draw(c, 0, 0);
+  return halo;
+}
+
+}  // namespace
+
+void MakeDartsArt(Context& ctx) {
+  MakeDartsBoards(ctx);
+  for (int p = 0; p < 4; ++p) {
+    MakeTrayDart(ctx, p);
+    const StuckIds& ids = kStuckIds[p];
+    // Leaning in from the upper left, tip at the lower right.
+    MakeStuckDart(ctx, ids.k1, 41, 28, 40, 26, 1.f, 2.f, p, 4.2f);
+    // Leaning in from the upper right, tip at the lower left.
+    MakeStuckDart(ctx, ids.k2, 41, 28, 0, 26, 40.f, 2.f, p, 4.2f);
+    // Drooping: tip at the top, body hanging down towards the viewer.
+    MakeStuckDart(ctx, ids.k5, 11, 27, 5, 0, 5.5f, 26.6f, p, 5.f);
+    // Upright: tip at the bottom, body standing up.
+    MakeStuckDart(ctx, ids.k6, 11, 27, 5, 26, 5.5f, 0.6f, p, 5.f);
+  }
+  ctx.sink.Cursor(149, DartCursor(false), 16, 1);
+  ctx.sink.Cursor(150, DartCursor(true), 16, 1);
+}
+
+}  // namespace art
