@@ -1,0 +1,18 @@
+// Sound sets made from the program's own resources and device.
+#include "platform/host.h"
+#include "platform/resources.h"
+#include "sound/dx_sound.h"
+
+namespace {
+
+WaveLookup WavesOf(const ResourceTable& resources) {
+  return [&resources](UINT id) { return resources.Find(ResKind::Wave, id); };
+}
+
+}  // namespace
+
+CDXSound::CDXSound(const UINT* pWaveIds, int nWaves, Host& host)
+    : CDXSound(pWaveIds, nWaves, host.Audio(), host.Resources()) {}
+
+CDXSound::CDXSound(const UINT* pWaveIds, int nWaves, AudioDevice* pDevice, const ResourceTable& resources)
+    : CDXSound(pWaveIds, nWaves, pDevice, WavesOf(resources)) {}
