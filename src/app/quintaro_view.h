@@ -1,0 +1,86 @@
+#pragma once
+// The view: the playfield window. It owns the off-screen frame buffer every
+// screen is composed in, the identity palette built from the playfield and
+// the pending dirty rectangles, and it shows composed rectangles on the
+// window surface.
+#include <memory>
+
+#include "gfx/dib.h"
+#include "gfx/dirty_rects.h"
+#include "gfx/frame_convert.h"
+#include "gfx/palette.h"
+#include "platform/rect.h"
+#include "platform/types.h"
+
+class CSprite;
+class CSpriteList;
+class Host;
+
+// The header the frame buffer was made from: the playfield's info header with
+// colours-used 0, then the palette indices 0..255 as its colour table.
+struct FrameInfo {
+  BITMAPINFOHEADER header;
+  WORD indices[256];
+};
+static_assert(sizeof(FrameInfo) == 552);
+
+class CQuintaroView : public CDirtyRectSink {
+ public:
+  explicit CQuintaroView(Host& host);
+  ~CQuintaroView() override;
+  CQuintaroView(const CQuintaroView&) = delete;
+  CQuintaroView& operator=(const CQuintaroView&) = delete;
+
+  // The document's scene: the sprite list that is drawn over the playfield
+  // and the flag that says the display shows more than 256 colours (then
+  // nothing is remapped). Either may be null (no sprites; palette display).
+  void AttachScene(CSpriteList* pSprites, const BOOL* pbTrueColor);
+
+  // --- Frame composition ---------------------------------------------------
+  // Builds palette and frame buffer for a new playfield (which stays the
+  // caller's) and shows a full frame. On failure nothing is composed until
+  // the next background.
+  BOOL SetBackground(CDIB* pBackground);
+  BOOL CreateFrameBuffer(CDIB* pBackground);
+  // Remaps every sprite to the palette (not on true colour) and shows a full frame.
+  void RemapAllSprites();
+  // Composes a rectangle (null: the whole playfield) into the frame buffer.
+  void RenderRect(const CRect* pRect);
+  // Copies a rectangle (null: the whole view) of the frame buffer to the window.
+  void BlitRect(const CRect* pRect);
+  void AddDirtyRect(const CRect* pRect) override;
+  // Composes and shows every pending rectangle, newest first.
+  void FlushDirtyRects();
+  void DiscardDirtyRects();
+
+  Host& GetHost() { return m_host; }
+  CDIB* GetBackground() const { return m_pBackground; }
+
+  std::unique_ptr<CDIB> m_pOffscreen;
+  std::unique_ptr<CDIBPal> m_pPalette;
+  std::unique_ptr<FrameInfo> m_pFrameInfo;
+  CDirtyRectList m_dirtyRects;
+  BOOL m_bDragging = FALSE;
+  CSprite* m_pSelSprite = nullptr;
+  int m_nSelX = 0;
+  int m_nSelY = 0;
+  BOOL m_bComputerPlaying = FALSE;
+  BOOL m_bEscape = FALSE;
+
+ protected:
+  Host& m_host;
+
+ private:
+  bool IsTrueColor() const;
+  void ReleaseFrame();
+  const ColorLut& DisplayLut();
+  void OutlineOnWindow(const CRect& rect);
+
+  CDIB* m_pBackground = nullptr;  // the document's
+  CSpriteList* m_pSprites = nullptr;
+  const BOOL* m_pbTrueColor = nullptr;
+  ColorLut m_paletteLut{};          // the palette's colours, for true-colour displays
+  unsigned m_realizedGeneration = 0;
+  bool m_bRealized = false;
+  bool m_bOutlineDirty = false;     // QUINTARO_DEBUG_DIRTY=1
+};
