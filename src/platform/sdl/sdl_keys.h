@@ -1,0 +1,11 @@
+#pragma once
+// SDL key codes to the classic virtual-key codes the program understands.
+#include <SDL.h>
+
+#include "platform/types.h"
+
+// 0 for keys the program has no use for.
+UINT VirtualKeyFromSdl(SDL_Keycode key);
+// The character an edit field receives for a key that types no text
+// (Backspace, Tab, Enter, Escape), or 0.
+char ControlCharFromVirtualKey(UINT vk);
