@@ -1,4 +1,19 @@
+// The shell's pictures: title screen, splash, hall of fame, tool bar, icons
+// and the pointing-hand cursor.
 #include "context.h"
+
 namespace art {
-void MakeShellArt(Context&) {}
+
+void MakeTitleScreen(Context& ctx);
+void MakeSplash(Context& ctx);
+void MakeHallOfFame(Context& ctx);
+void MakeToolbarAndIcons(Context& ctx);
+
+void MakeShellArt(Context& ctx) {
+  MakeTitleScreen(ctx);
+  MakeSplash(ctx);
+  MakeHallOfFame(ctx);
+  MakeToolbarAndIcons(ctx);
+}
+
 }  // namespace art
