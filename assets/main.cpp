@@ -4,6 +4,7 @@
 #include <chrono>
 #include <filesystem>
 #include <iostream>
+#include <utility>
 
 #include "context.h"
 
@@ -17,10 +18,17 @@ int main(int argc, char** argv) {
   art::Quantiser quant;
   art::ResourceSink sink(argv[1]);
   art::Context ctx{quant, sink};
-  art::MakeShellArt(ctx);
-  art::MakeDartsArt(ctx);
-  art::MakeDartsSounds(ctx);
-  art::MakePlayfields(ctx);
+  using Family = void (*)(art::Context&);
+  const std::pair<const char*, Family> families[] = {{"shell", art::MakeShellArt},
+                                                     {"darts", art::MakeDartsArt},
+                                                     {"darts sounds", art::MakeDartsSounds},
+                                                     {"playfields", art::MakePlayfields}};
+  for (const auto& [name, make] : families) {
+    const auto t0 = std::chrono::steady_clock::now();
+    make(ctx);
+    const auto t = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - t0);
+    std::cout << "  " << name << ": " << t.count() << " ms\n";
+  }
   const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
   std::cout << "quintaro-assetgen: " << sink.Written().size() << " resources in " << ms.count() << " ms\n";
   return sink.Ok() ? 0 : 1;

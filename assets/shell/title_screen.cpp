@@ -272,10 +272,10 @@ void PaintBowlingSign(Canvas& c) {
   c.Paint(Subtract{RoundRect{317, 14, 469, 43, 6}, RoundRect{320, 17, 466, 40, 4}}, RampColor(Ramp::Pink, 0.75f), 1.f);
   c.Paint(Subtract{RoundRect{317, 14, 469, 43, 6}, RoundRect{320, 17, 466, 40, 4}}, RampColor(Ramp::Pink, 0.6f), 0.5f, 5.f);
   TextStyle t;
-  t.size = 24;
+  t.size = 20;
   t.align = Align::Center;
   t.color = RampColor(Ramp::Gold, 0.95f);
-  DrawTextShadowed(c, t, 399.f, 16.f, "BOWLING", RampColor(Ramp::Orange, 0.4f), 0.f, 0.f, 1.5f);
+  DrawTextShadowed(c, t, 393.f, 18.f, "BOWLING", RampColor(Ramp::Orange, 0.4f), 0.f, 0.f, 1.5f);
   PaintBowlingPin(c, 334.f, 40.f, 22.f);
   PaintBowlingPin(c, 452.f, 40.f, 22.f);
 }
