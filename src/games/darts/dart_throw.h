@@ -1,0 +1,54 @@
+#pragma once
+// How a mouse stroke becomes a landing point: the stroke's lean moves the dart
+// sideways (drift), its speed against the ideal time moves it up or down
+// (velocity), and the accuracy setting scales that error.
+#include <array>
+#include <cstdint>
+
+#include "platform/rect.h"
+#include "platform/types.h"
+
+namespace darts {
+
+// Where strokes start, where they must end, and the tray.
+inline constexpr CRect kTrayRect{244, 300, 315, 347};
+inline constexpr CRect kThrowZone{155, 355, 382, 375};
+inline constexpr CRect kBoardArea{128, 3, 407, 282};
+// Landing points stay inside the release area (its edges included).
+inline constexpr int kLandMinX = 128;
+inline constexpr int kLandMaxX = 407;
+inline constexpr int kLandMinY = 3;
+inline constexpr int kLandMaxY = 282;
+
+// The player's throw settings.
+struct ThrowSettings {
+  int velocity = 1;  // 0 Slow, 1 Normal, 2 Fast
+  int accuracy = 1;  // 0 Low, 1 Medium, 2 High
+  int drift = 4;     // 0 None .. 4 Normal .. 8 Twice
+};
+inline constexpr int kVelocityMax = 2;
+inline constexpr int kAccuracyMax = 2;
+inline constexpr int kDriftMax = 8;
+
+// Ideal stroke time (ms) per velocity, error divisor per accuracy, drift factor per drift.
+inline constexpr std::array<int, 3> kIdealStrokeMs = {600, 300, 200};
+inline constexpr std::array<int, 3> kAccuracyDivisor = {5, 10, 25};
+int IdealStrokeMs(int velocity);
+int AccuracyDivisor(int accuracy);
+double DriftFactor(int drift);
+
+// Brings stored or dialog values into their ranges.
+ThrowSettings ClampSettings(ThrowSettings s);
+
+// Degrees of the stroke from straight up, positive to the right, truncated.
+int StrokeAngle(CPoint press, CPoint release);
+
+struct Landing {
+  int strokeAngle = 0;
+  CPoint point;
+};
+
+// The landing point of a stroke from `press` to `release` that took `durationMs`.
+Landing LandingPoint(CPoint press, CPoint release, DWORD durationMs, const ThrowSettings& settings);
+
+}  // namespace darts
