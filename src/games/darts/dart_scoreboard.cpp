@@ -1,0 +1,120 @@
+#include "games/darts/dart_scoreboard.h"
+
+#include <string>
+
+#include "platform/dc.h"
+
+namespace darts {
+
+namespace {
+
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kMagenta = RGB(255, 0, 255);
+constexpr int kFontHeight = 15;
+
+constexpr UINT kLeft = DT_LEFT | DT_VCENTER | DT_SINGLELINE;
+constexpr UINT kCentre = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+
+// A box is cleared to black (black pen and brush) and the text drawn in it.
+void Box(CDC& dc, const CRect& r, const std::string& text, COLORREF color, UINT format) {
+  dc.Rectangle(r);
+  dc.SetTextColor(color);
+  dc.DrawText(text, r, format);
+}
+
+COLORREF RowColor(const ScoreboardState& s, int seat) {
+  if (s.newGame) return kRed;
+  return seat == s.current ? PlayerColor(seat) : kWhite;
+}
+
+void DrawCountdown(CDC& dc, const ScoreboardLayout& layout, const ScoreboardState& s) {
+  for (int i = 0; i < kSeats; ++i) {
+    const CPlayer* p = (*s.players)[static_cast<std::size_t>(i)].get();
+    if (!p) continue;
+    const COLORREF color = RowColor(s, i);
+    Box(dc, layout.names[static_cast<std::size_t>(i)], p->m_strName, color, kLeft);
+    Box(dc, layout.scores[static_cast<std::size_t>(i)], std::to_string(p->m_nScore), color, kCentre);
+  }
+  Box(dc, layout.throwBox, std::to_string(s.lastScore), kRed, kCentre);
+  Box(dc, layout.totalBox, std::to_string(s.turnTotal), kRed, kCentre);
+}
+
+void DrawCricket(CDC& dc, const ScoreboardLayout& layout, const ScoreboardState& s) {
+  for (int i = 0; i < kSeats; ++i) {
+    const CPlayer* p = (*s.players)[static_cast<std::size_t>(i)].get();
+    if (!p) continue;
+    const COLORREF color = i == s.current ? PlayerColor(i) : kWhite;
+    Box(dc, layout.names[static_cast<std::size_t>(i)], p->m_strName, color, kLeft);
+  }
+  for (const auto& column : layout.grid)
+    for (const CRect& cell : column) dc.Rectangle(cell);
+  for (int c = 0; c < kGridColumns; ++c) {
+    for (int r = 0; r < kCricketEntries; ++r) {
+      const CRect& cell = layout.grid[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)];
+      if (c == kLabelColumn) {
+        const bool bulls = r == kBullsEntry;
+        dc.SetTextColor(bulls ? kMagenta : kRed);
+        dc.DrawText(bulls ? std::string("Bulls") : std::to_string(kFirstCricketNumber + r), cell, kCentre);
+      } else if (s.marks) {
+        dc.SetTextColor(kWhite);
+        dc.DrawText(s.marks->Get(GridColumnSeat(c), r), cell, kCentre);
+      }
+    }
+  }
+}
+
+}  // namespace
+
+ScoreboardLayout LayoutScoreboard(int variant) {
+  ScoreboardLayout l;
+  if (variant == kVariantCricket) {
+    for (int i = 0; i < kSeats; ++i) l.names[static_cast<std::size_t>(i)] = {450, 86 + 27 * i, 578, 102 + 27 * i};
+    for (int c = 0; c < kGridColumns; ++c)
+      for (int r = 0; r < kCricketEntries; ++r)
+        l.grid[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)] = {424 + 32 * c, 214 + 18 * r,
+                                                                             452 + 32 * c, 228 + 18 * r};
+    return l;
+  }
+  for (int i = 0; i < kSeats; ++i) {
+    l.names[static_cast<std::size_t>(i)] = {434, 84 + 30 * i, 535, 100 + 30 * i};
+    l.scores[static_cast<std::size_t>(i)] = {550, 84 + 30 * i, 582, 100 + 30 * i};
+  }
+  l.throwBox = {430, 245, 490, 280};
+  l.totalBox = {520, 245, 580, 280};
+  return l;
+}
+
+int GridColumnSeat(int column) {
+  if (column == kLabelColumn) return -1;
+  return column < kLabelColumn ? column : column - 1;
+}
+
+COLORREF PlayerColor(int seat) {
+  switch (seat) {
+    case 0: return RGB(0, 0, 255);
+    case 1: return RGB(255, 0, 0);
+    case 2: return RGB(255, 255, 0);
+    case 3: return RGB(0, 255, 0);
+    default: return kWhite;
+  }
+}
+
+void DrawScoreboard(CDC& dc, const ScoreboardLayout& layout, const ScoreboardState& state) {
+  if (!state.players) return;
+  CFont font;
+  font.CreateFont(kFontHeight, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 32, "Arial");
+  dc.SelectFont(font);
+  dc.SetBkColor(kBlack);
+  dc.SetBkMode(OPAQUE);
+  dc.SetTextColor(kRed);
+  dc.SelectBrush(kBlack);
+  dc.SelectPen(kBlack, 1);
+  if (state.variant == kVariantCricket)
+    DrawCricket(dc, layout, state);
+  else
+    DrawCountdown(dc, layout, state);
+}
+
+}  // namespace darts
