@@ -1,0 +1,80 @@
+#pragma once
+// The abstract game every game derives from: the operations the document and
+// the view drive it through, and the small toolkit every game shares.
+#include <memory>
+#include <string>
+
+#include "game/player.h"
+#include "platform/rect.h"
+#include "platform/types.h"
+
+class CQuintaroView;
+class CQuintaroDoc;
+class CSpriteList;
+class CDXSound;
+
+class CGame {
+ public:
+  explicit CGame(CQuintaroView* pView);
+  virtual ~CGame();
+  CGame(const CGame&) = delete;
+  CGame& operator=(const CGame&) = delete;
+
+  // Evaluates a finished shot, throw or roll and updates the player's score.
+  virtual int ScoreShot(CPlayer* /*pPlayer*/) { return 0; }
+  // 1: this player has won; 0: play on; -1: the turn is void.
+  virtual int CheckWinner(CPlayer* /*pPlayer*/) { return 0; }
+  // Creates the playfield sprites.
+  virtual BOOL InitGame(CSpriteList* /*pSprites*/) { return TRUE; }
+  // Prepares the playfield for the next turn; returns the index of the player to play.
+  virtual int NextPlayer(CSpriteList* pSprites, int nCurrent, CObArray* pPlayers, int nLastPlayer,
+                         BOOL bMapPalette, CQuintaroView* pView) = 0;
+  virtual void UpdateScoreboard(CQuintaroView* /*pView*/, CObArray* /*pPlayers*/, BOOL /*bNewGame*/,
+                                int /*nCurrent*/) {}
+  virtual void AnimateShot(CSpriteList* /*pSprites*/, CQuintaroView* /*pView*/) {}
+  virtual void OnLButtonDown(UINT /*nFlags*/, int /*x*/, int /*y*/, CQuintaroView* /*pView*/) {}
+  virtual void OnLButtonUp(UINT /*nFlags*/, int /*x*/, int /*y*/, CQuintaroView* /*pView*/) {}
+  virtual void OnRButtonDown(UINT /*nFlags*/, int /*x*/, int /*y*/, CQuintaroView* /*pView*/) {}
+  virtual void OnRButtonUp(UINT /*nFlags*/, int /*x*/, int /*y*/, CQuintaroView* /*pView*/) {}
+  virtual void OnMouseMove(UINT /*nFlags*/, int /*x*/, int /*y*/, CQuintaroView* /*pView*/) {}
+  virtual void PlayComputerTurn(CQuintaroView* /*pView*/) {}
+  virtual void OnGameControls(CQuintaroDoc* /*pDoc*/) {}
+  virtual void OnTypeOfGame(CQuintaroDoc* /*pDoc*/) {}
+  virtual void OnTimer(UINT /*nIDEvent*/, CQuintaroView* /*pView*/) {}
+  virtual void LoadSounds() {}
+  virtual void OnKeyDown(UINT /*nChar*/, UINT /*nRepCnt*/, UINT /*nFlags*/, CQuintaroView* /*pView*/) {}
+  virtual void OnKeyUp(UINT /*nChar*/, UINT /*nRepCnt*/, UINT /*nFlags*/, CQuintaroView* /*pView*/) {}
+  // Kills the game's timers and stops its activity; must not touch sprites.
+  virtual void StopGame() {}
+  virtual void StartGame() {}
+  // What the headless driver's state dump shows of this game (a JSON object).
+  virtual std::string StateJson() const { return "{}"; }
+
+  // Switches the game's sound set on or off (the document's Sound command).
+  void EnableSound(BOOL bSound);
+
+  // --- Toolkit ---------------------------------------------------------
+  void AddToScore(int nPlayerId, int nPoints);
+  CSpriteList* GetSpriteList();
+  void FlushDirty();
+  void ResetScores();
+  int SetCurrentPlayer(int nPlayerId);
+  BOOL AdvancePlayer();
+  BOOL IsComputerTurn();
+  CPlayer* GetCurrentPlayer();
+  void SetGameInProgress(BOOL b);
+  BOOL IsGameInProgress();
+  // Sets the status line's text and shows it at once.
+  void SetStatusText(int nPane, const std::string& text);
+  BOOL StartTimer(UINT nID, UINT nMs);
+  BOOL StopTimer(UINT nID);
+  // rand() % n, after reseeding from the clock's seconds when asked.
+  int Random(int n, BOOL bReseed);
+  static double Distance(const POINT* a, const POINT* b);
+  static float Slope(const POINT* a, const POINT* b);
+
+  CQuintaroView* m_pView;
+  CQuintaroDoc* m_pDoc;
+  std::unique_ptr<CDXSound> m_pSound;
+  BOOL m_bSound = TRUE;
+};

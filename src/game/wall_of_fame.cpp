@@ -1,0 +1,43 @@
+#include "game/wall_of_fame.h"
+
+#include "platform/settings.h"
+
+namespace {
+
+constexpr const char* kSection = "Wall Of Fame";
+
+}  // namespace
+
+FameTable ReadFameTable(const SettingsStore& store, const std::string& prefix) {
+  FameTable table;
+  for (int k = 1; k <= kFameEntries; ++k) {
+    FameEntry& e = table[static_cast<std::size_t>(k - 1)];
+    e.name = store.GetProfileString(kSection, prefix + "Name_" + std::to_string(k), "Player " + std::to_string(k));
+    e.score = store.GetProfileInt(kSection, prefix + "Score_" + std::to_string(k), 0);
+  }
+  return table;
+}
+
+void WriteFameTable(SettingsStore& store, const std::string& prefix, const FameTable& table) {
+  for (int k = 1; k <= kFameEntries; ++k) {
+    const FameEntry& e = table[static_cast<std::size_t>(k - 1)];
+    store.WriteProfileString(kSection, prefix + "Name_" + std::to_string(k), e.name);
+    store.WriteProfileInt(kSection, prefix + "Score_" + std::to_string(k), e.score);
+  }
+}
+
+void InsertIntoFameTable(FameTable& table, const CObArray& players) {
+  for (const auto& seat : players) {
+    if (!seat || !seat->m_bActive || seat->m_nScore <= table.back().score) continue;
+    std::size_t i = 0;
+    while (table[i].score >= seat->m_nScore) ++i;  // stops at the last entry at the latest
+    for (std::size_t j = table.size() - 1; j > i; --j) table[j] = table[j - 1];
+    table[i] = {seat->m_strName, seat->m_nScore};
+  }
+}
+
+void UpdateWallOfFame(SettingsStore& store, const std::string& prefix, const CObArray& players) {
+  FameTable table = ReadFameTable(store, prefix);
+  InsertIntoFameTable(table, players);
+  WriteFameTable(store, prefix, table);
+}

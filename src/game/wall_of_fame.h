@@ -1,0 +1,29 @@
+#pragma once
+// The Wall Of Fame: the five best results of Basketball and of Bowling, with
+// the names of the players who made them, kept in the settings store.
+#include <array>
+#include <string>
+
+#include "game/player.h"
+
+class SettingsStore;
+
+struct FameEntry {
+  std::string name;
+  int score = 0;
+};
+
+inline constexpr int kFameEntries = 5;
+using FameTable = std::array<FameEntry, kFameEntries>;
+
+// "Basketball_" or "Bowling_": the key prefix of a game's table.
+inline constexpr const char* kBasketballFame = "Basketball_";
+inline constexpr const char* kBowlingFame = "Bowling_";
+
+FameTable ReadFameTable(const SettingsStore& store, const std::string& prefix);
+void WriteFameTable(SettingsStore& store, const std::string& prefix, const FameTable& table);
+// Offers each active seat's score to the table in seat order; a score enters
+// only when it beats the current last entry and goes after equal scores.
+void InsertIntoFameTable(FameTable& table, const CObArray& players);
+// Reads, offers the seats' scores and writes the table back.
+void UpdateWallOfFame(SettingsStore& store, const std::string& prefix, const CObArray& players);

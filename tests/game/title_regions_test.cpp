@@ -1,0 +1,34 @@
+#include <gtest/gtest.h>
+
+#include "app/title_regions.h"
+
+namespace {
+
+// The screen a click at (x, y) opens: the last region containing it, or -1.
+int ScreenAt(int x, int y) {
+  int type = -1;
+  for (const HotRegion& r : TitleRegions())
+    if (r.Contains(x, y)) type = r.nGameType;
+  return type;
+}
+
+}  // namespace
+
+TEST(TitleRegions, EachGameIsReachableWhereItsPictureIs) {
+  EXPECT_EQ(TitleRegions().size(), 10u);
+  EXPECT_EQ(ScreenAt(50, 300), 2);   // basketball
+  EXPECT_EQ(ScreenAt(450, 80), 7);   // hall of fame
+  EXPECT_EQ(ScreenAt(450, 360), 1);  // air hockey
+  EXPECT_EQ(ScreenAt(530, 250), 4);  // darts
+  EXPECT_EQ(ScreenAt(300, 330), 6);  // pool
+  EXPECT_EQ(ScreenAt(170, 250), 5);  // football
+  EXPECT_EQ(ScreenAt(300, 150), 3);  // bowling
+  EXPECT_EQ(ScreenAt(400, 30), 3);   // the bowling sign
+}
+
+TEST(TitleRegions, OutsideEveryRegionNothingHappens) {
+  EXPECT_EQ(ScreenAt(5, 5), -1);
+  EXPECT_EQ(ScreenAt(300, 30), -1);
+  // The air hockey table's legs leave a gap between them.
+  EXPECT_EQ(ScreenAt(455, 395), -1);
+}

@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include "game/wall_of_fame.h"
+#include "platform/settings.h"
+
+namespace {
+
+CObArray Seats(std::initializer_list<std::pair<bool, int>> activeAndScore) {
+  CObArray players;
+  CreateDefaultPlayers(players);
+  int i = 0;
+  for (auto [active, score] : activeAndScore) {
+    players[static_cast<std::size_t>(i)]->m_bActive = active;
+    players[static_cast<std::size_t>(i)]->m_nScore = score;
+    ++i;
+  }
+  return players;
+}
+
+FameTable Table(std::initializer_list<int> scores) {
+  FameTable t;
+  int k = 0;
+  for (int s : scores) {
+    t[static_cast<std::size_t>(k)] = {"Old " + std::to_string(k + 1), s};
+    ++k;
+  }
+  return t;
+}
+
+}  // namespace
+
+TEST(WallOfFame, FreshStoreReadsDefaultNamesAndZeroScores) {
+  SettingsStore store;
+  const FameTable t = ReadFameTable(store, kBowlingFame);
+  EXPECT_EQ(t[0].name, "Player 1");
+  EXPECT_EQ(t[4].name, "Player 5");
+  for (const auto& e : t) EXPECT_EQ(e.score, 0);
+}
+
+TEST(WallOfFame, ZeroDoesNotEnterAFreshTableButTwelveDoes) {
+  SettingsStore store;
+  UpdateWallOfFame(store, kBasketballFame, Seats({{true, 0}}));
+  EXPECT_EQ(ReadFameTable(store, kBasketballFame)[0].name, "Player 1");
+
+  UpdateWallOfFame(store, kBasketballFame, Seats({{true, 12}}));
+  const FameTable t = ReadFameTable(store, kBasketballFame);
+  EXPECT_EQ(t[0].name, "Player1");
+  EXPECT_EQ(t[0].score, 12);
+  EXPECT_EQ(t[1].name, "Player 1");
+  EXPECT_EQ(t[4].name, "Player 4");  // "Player 5" dropped
+  // The other game's table is untouched.
+  EXPECT_EQ(ReadFameTable(store, kBowlingFame)[0].score, 0);
+}
+
+TEST(WallOfFame, EqualScoresKeepSeatOrderAndGoAfterExistingOnes) {
+  FameTable t = Table({30, 20, 20, 0, 0});
+  InsertIntoFameTable(t, Seats({{true, 20}, {true, 20}}));
+  EXPECT_EQ(t[0].score, 30);
+  EXPECT_EQ(t[1].name, "Old 2");
+  EXPECT_EQ(t[2].name, "Old 3");
+  EXPECT_EQ(t[3].name, "Player1");
+  EXPECT_EQ(t[4].name, "Player2");
+}
+
+TEST(WallOfFame, LaterSeatMustBeatTheNewLastEntry) {
+  FameTable t = Table({30, 25, 20, 15, 10});
+  InsertIntoFameTable(t, Seats({{true, 22}, {true, 12}}));
+  const int expected[] = {30, 25, 22, 20, 15};
+  for (int i = 0; i < kFameEntries; ++i) EXPECT_EQ(t[static_cast<std::size_t>(i)].score, expected[i]);
+}
+
+TEST(WallOfFame, InactiveSeatsNeverEnter) {
+  FameTable t = Table({0, 0, 0, 0, 0});
+  InsertIntoFameTable(t, Seats({{true, 0}, {false, 99}, {false, 50}, {false, 7}}));
+  for (const auto& e : t) EXPECT_EQ(e.score, 0);
+}
+
+TEST(WallOfFame, ScoresThatAreNotNumbersReadAsZero) {
+  SettingsStore store;
+  store.WriteProfileString("Wall Of Fame", "Bowling_Score_1", "lots");
+  store.WriteProfileString("Wall Of Fame", "Bowling_Name_1", std::string(40, 'x'));
+  const FameTable t = ReadFameTable(store, kBowlingFame);
+  EXPECT_EQ(t[0].score, 0);
+  EXPECT_EQ(t[0].name.size(), 40u);  // kept whole in the store; cut only when shown
+}
