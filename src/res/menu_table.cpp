@@ -1,0 +1,56 @@
+#include "res/menu_table.h"
+
+#include "res/resource_ids.h"
+
+namespace {
+
+constexpr MenuItemDef Cmd(const char* text, UINT id) { return {MenuItemKind::Command, text, id, {}}; }
+constexpr MenuItemDef Sep() { return {MenuItemKind::Separator, "", 0, {}}; }
+constexpr MenuItemDef Pop(const char* text, std::span<const MenuItemDef> items) {
+  return {MenuItemKind::Popup, text, 0, items};
+}
+
+constexpr MenuItemDef kNewGame[] = {
+    Cmd("&Air Hockey", ID_GAME_NEW_AIRHOCKEY), Cmd("&Basketball", ID_GAME_NEW_BASKETBALL),
+    Cmd("B&owling", ID_GAME_NEW_BOWLING),      Cmd("&Darts", ID_GAME_NEW_DARTS),
+    Cmd("&Football", ID_GAME_NEW_FOOTBALL),    Cmd("&Pool", ID_GAME_NEW_POOL),
+};
+
+constexpr MenuItemDef kGame[] = {
+    Pop("&New\tCtrl+N", kNewGame),
+    Cmd("&Quit Game", ID_GAME_QUITGAME),
+    Sep(),
+    Cmd("E&xit", ID_APP_EXIT),
+};
+
+constexpr MenuItemDef kOptions[] = {
+    Cmd("&Number of Players...", ID_OPTIONS_NUMBEROFPLAYERS),
+    Cmd("&Type of Game...", ID_OPTIONS_TYPEOFGAME),
+    Sep(),
+    Cmd("&Game Controls...", ID_OPTIONS_GAMECONTROLS),
+    Sep(),
+    Cmd("&Sound", ID_OPTIONS_SOUND),
+};
+
+constexpr MenuItemDef kView[] = {
+    Cmd("&Hall of Fame", ID_VIEW_HALLOFFAME),
+    Cmd("&Main Window", ID_VIEW_MAINWINDOW),
+    Cmd("&Toolbar", ID_VIEW_TOOLBAR),
+};
+
+constexpr MenuItemDef kHelp[] = {
+    Cmd("&Help Topics", ID_HELP_FINDER),
+    Sep(),
+    Cmd("&About Quintaro...", ID_APP_ABOUT),
+};
+
+constexpr MenuItemDef kMainMenu[] = {
+    Pop("&Game", kGame),
+    Pop("&Options", kOptions),
+    Pop("&View", kView),
+    Pop("&Help", kHelp),
+};
+
+}  // namespace
+
+std::span<const MenuItemDef> MainMenu() { return kMainMenu; }

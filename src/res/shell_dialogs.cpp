@@ -1,0 +1,49 @@
+#include "res/shell_dialogs.h"
+
+#include "res/resource_ids.h"
+
+namespace {
+
+using K = ControlKind;
+
+constexpr ControlDef kAboutControls[] = {
+    {K::Icon, IDC_STATIC, "", 11, 17, 20, 20, 0, IDI_APPLICATION_ICON},
+    {K::Static, IDC_STATIC, "Quintaro Games Version 1.0", 40, 10, 130, 8, SS_NOPREFIX},
+    {K::Static, IDC_STATIC, "Six table-top sports games in one window", 40, 25, 130, 8, SS_NOPREFIX},
+    {K::DefPushButton, IDOK, "OK", 183, 7, 50, 14, WS_GROUP | WS_TABSTOP},
+};
+
+constexpr DialogTemplate kAboutBox{IDD_ABOUTBOX, "About Quintaro", 240, 55, kAboutControls};
+
+constexpr DWORD kPushRadio = BS_PUSHLIKE;
+constexpr DWORD kPushCheck = BS_PUSHLIKE | WS_TABSTOP;
+constexpr DWORD kEdit = WS_BORDER | WS_TABSTOP;
+
+constexpr ControlDef kPlayersControls[] = {
+    {K::GroupBox, IDC_STATIC, "Select Number of Players", 18, 7, 123, 102, 0},
+    {K::RadioButton, IDC_ONE_PLAYER, "One Player Game", 40, 19, 85, 16, kPushRadio | WS_GROUP | WS_TABSTOP},
+    {K::RadioButton, IDC_TWO_PLAYERS, "Two Player Game", 40, 40, 85, 16, kPushRadio},
+    {K::RadioButton, IDC_THREE_PLAYERS, "Three Player Game", 40, 62, 85, 16, kPushRadio},
+    {K::RadioButton, IDC_FOUR_PLAYERS, "Four Player Game", 40, 82, 85, 16, kPushRadio},
+    {K::GroupBox, IDC_STATIC, "Player Names/Computer Player Selection", 143, 7, 205, 102, WS_GROUP},
+    {K::Edit, IDC_NAME1, "", 163, 19, 85, 16, kEdit},
+    {K::Edit, IDC_NAME2, "", 163, 40, 85, 16, kEdit},
+    {K::Edit, IDC_NAME3, "", 163, 61, 85, 16, kEdit},
+    {K::Edit, IDC_NAME4, "", 163, 82, 85, 16, kEdit},
+    {K::CheckBox, IDC_COMPUTER1, "Computer Player 1", 257, 19, 85, 16, kPushCheck},
+    {K::CheckBox, IDC_COMPUTER2, "Computer Player 2", 257, 40, 85, 16, kPushCheck},
+    {K::CheckBox, IDC_COMPUTER3, "Computer Player 3", 257, 61, 85, 16, kPushCheck},
+    {K::CheckBox, IDC_COMPUTER4, "Computer Player 4", 257, 82, 85, 16, kPushCheck},
+    {K::DefPushButton, IDOK, "OK", 119, 117, 50, 14, WS_GROUP | WS_TABSTOP},
+    {K::PushButton, IDCANCEL, "Cancel", 185, 117, 50, 14, WS_TABSTOP},
+};
+
+constexpr DialogTemplate kPlayers{IDD_PLAYERS, "Select Number of Players", 355, 138, kPlayersControls};
+
+constexpr const DialogTemplate* kShellDialogs[] = {&kAboutBox, &kPlayers};
+
+}  // namespace
+
+const DialogTemplate& AboutBoxTemplate() { return kAboutBox; }
+const DialogTemplate& PlayersDialogTemplate() { return kPlayers; }
+std::span<const DialogTemplate* const> ShellDialogTemplates() { return kShellDialogs; }

@@ -1,0 +1,54 @@
+#include "res/string_table.h"
+
+#include "res/resource_ids.h"
+
+namespace {
+
+constexpr StringDef kStrings[] = {
+    {IDS_DOCUMENT_TEMPLATE,
+     "Quintaro Games\n\nQuintaro\nQuintaro Files (*.qtp)\n.QTP\nQuintaro.Document\nQuintaro Document"},
+    {AFX_IDS_APP_TITLE, "Quintaro"},
+    {AFX_IDS_IDLEMESSAGE, "For Help, press F1"},
+    {AFX_IDP_PARSE_STRING_SIZE, "Please enter no more than %1 characters."},
+    {ID_VIEW_HALLOFFAME, "View Hall of Fame Top Scores\nView Hall of Fame"},
+    {ID_OPTIONS_GAMECONTROLS, "Game control modifications\nGame Controls"},
+    {ID_OPTIONS_TYPEOFGAME, "Type of game.... such as Darts 301\nType of Game"},
+    {ID_OPTIONS_NUMBEROFPLAYERS, "Number and Type of Players\nNumber of players"},
+    {ID_OPTIONS_SOUND, "Sound On/Off\nSound On\\Off"},
+    {ID_GAME_NEW_AIRHOCKEY, "New Game of Air Hockey"},
+    {ID_GAME_NEW_BASKETBALL, "New Game of Basketball"},
+    {ID_GAME_NEW_BOWLING, "New Game of Bowling"},
+    {ID_GAME_NEW_DARTS, "New Game of Darts"},
+    {ID_GAME_NEW_FOOTBALL, "New Game of Football"},
+    {ID_GAME_NEW_POOL, "New Game of Pool"},
+    {ID_VIEW_MAINWINDOW, "View Main Window\nView Main Window"},
+    {ID_GAME_QUITGAME, "Quit current game\nQuit"},
+    // The framework's commands in the menu.
+    {ID_APP_EXIT, "Leave Quintaro Games\nExit"},
+    {ID_VIEW_TOOLBAR, "Show or hide the toolbar\nToggle Toolbar"},
+    {ID_HELP_FINDER, "Show how to play and how to use the menus\nHelp Topics"},
+    {ID_APP_ABOUT, "Show the program's name and version\nAbout"},
+    {ID_HELP, "Show how to play and how to use the menus\nHelp"},
+    {ID_CONTEXT_HELP, "Show how to play and how to use the menus\nHelp"},
+    {ID_FILE_NEW, "Start the current screen afresh\nNew"},
+};
+
+std::string_view Field(std::string_view text, bool tip) {
+  const std::size_t br = text.find('\n');
+  if (br == std::string_view::npos) return tip ? std::string_view{} : text;
+  return tip ? text.substr(br + 1) : text.substr(0, br);
+}
+
+}  // namespace
+
+std::span<const StringDef> StringTable() { return kStrings; }
+
+std::string_view LoadStringRes(UINT id) {
+  for (const StringDef& s : kStrings) {
+    if (s.id == id) return s.text;
+  }
+  return {};
+}
+
+std::string_view CommandPrompt(UINT id) { return Field(LoadStringRes(id), false); }
+std::string_view CommandTip(UINT id) { return Field(LoadStringRes(id), true); }
