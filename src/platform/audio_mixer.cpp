@@ -121,9 +121,10 @@ void AdvanceVoices(std::span<MixerVoice> voices, DWORD ms) {
   for (MixerVoice& v : voices) {
     if (!Mixable(v)) continue;
     // frequency * ms / 1000 samples, split so the 32.32 value cannot overflow.
+    // The fraction rounds up, so many short steps never fall behind one long one.
     const std::uint64_t scaled = static_cast<std::uint64_t>(v.frequency) * ms;
     std::uint64_t whole = scaled / 1000;
-    const std::uint64_t fraction = ((scaled % 1000) << 32) / 1000;
+    const std::uint64_t fraction = (((scaled % 1000) << 32) + 999) / 1000;
     if (!v.loop && whole >= v.length) {
       v.playing = false;
       v.position = 0;
