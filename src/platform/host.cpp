@@ -91,7 +91,16 @@ void Host::PostQuitMessage(int code) {
   m_quitCode = code;
 }
 
-void Host::ClearQueue() { m_queue.clear(); }
+void Host::ClearQueue() {
+  for (const MSG& m : m_queue) NoteKeyState(m);
+  m_queue.clear();
+}
+
+void Host::NoteKeyState(const MSG& msg) {
+  if (msg.wParam >= m_keyDown.size()) return;
+  if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) m_keyDown[msg.wParam] = true;
+  if (msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP) m_keyDown[msg.wParam] = false;
+}
 
 bool Host::InFilter(UINT message, UINT filterMin, UINT filterMax) const {
   if (filterMin == 0 && filterMax == 0) return true;
@@ -105,7 +114,10 @@ bool Host::PeekMessage(MSG* msg, bool remove, UINT filterMin, UINT filterMax) {
   for (auto it = m_queue.begin(); it != m_queue.end(); ++it) {
     if (!InFilter(it->message, filterMin, filterMax)) continue;
     *msg = *it;
-    if (remove) m_queue.erase(it);
+    if (remove) {
+      NoteKeyState(*it);
+      m_queue.erase(it);
+    }
     return true;
   }
   // The quit request comes after everything posted before it, whatever the filter.

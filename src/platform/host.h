@@ -3,6 +3,7 @@
 // backends. It owns the message queue, the window timers, the emulated display
 // and its palette, the window surface, the settings store, the resource table
 // and the random generator. The application owns exactly one.
+#include <array>
 #include <deque>
 #include <functional>
 #include <map>
@@ -58,6 +59,9 @@ class Host {
   void PostMouse(UINT message, int surfaceX, int surfaceY, UINT keyFlags);
   void PostKey(UINT message, UINT vk, bool altDown = false);
   void PostClose();
+  // Whether a key is held down, as of the key messages taken from the queue
+  // so far (the classic GetKeyState): Ctrl and Shift for accelerators.
+  bool IsKeyDown(UINT vk) const { return vk < m_keyDown.size() && m_keyDown[vk]; }
   // PeekMessage with PM_REMOVE or PM_NOREMOVE; optional message range filter.
   // Posted and input messages come first, then WM_PAINT, then WM_TIMER.
   bool PeekMessage(MSG* msg, bool remove, UINT filterMin = 0, UINT filterMax = 0);
@@ -143,6 +147,7 @@ class Host {
   };
   bool TakeTimerTick(MSG* msg, bool remove, DWORD now);
   bool InFilter(UINT message, UINT filterMin, UINT filterMax) const;
+  void NoteKeyState(const MSG& msg);
 
   std::unique_ptr<Backend> m_backend;
   std::unique_ptr<SettingsStore> m_settings;
@@ -161,6 +166,7 @@ class Host {
   HWND m_capture = HWND_NONE;
   std::vector<HWND> m_modal;
   POINT m_cursorPos{};
+  std::array<bool, 256> m_keyDown{};
   int m_cursorId = 0;
   CRect m_viewRect;
   CRect m_menuBarRect;

@@ -126,32 +126,48 @@ void DrawEdit(SurfaceView dst, const DialogControl& c, const ControlLook& look) 
   if (cx >= clip.left && cx < clip.right) VLine(dst, cx, y, y + font.cellHeight, kText);
 }
 
-void DrawThumb(SurfaceView dst, const CRect& t, bool enabled) {
+void DrawThumb(SurfaceView dst, const CRect& t, ThumbPoint point, bool enabled) {
   const int w = t.Width(), h = t.Height();
-  const int body = h - w / 2;  // rows above the point
+  const int pointRows = point == ThumbPoint::None ? 0 : w / 2;
   for (int r = 0; r < h; ++r) {
-    const int inset = r < body ? 0 : r - body + 1;
+    int inset = 0;
+    if (point == ThumbPoint::Down && r >= h - pointRows) inset = r - (h - pointRows) + 1;
+    if (point == ThumbPoint::Up && r < pointRows) inset = pointRows - r;
     const int left = t.left + inset, right = t.right - 1 - inset;
-    if (left > right) break;
-    HLine(dst, left, right + 1, t.top + r, enabled ? kFace : kFace);
-    PutPixel(dst, left, t.top + r, kHighlight);
-    PutPixel(dst, right, t.top + r, kDarkShadow);
-    if (right - 1 > left) PutPixel(dst, right - 1, t.top + r, kShadow);
+    const int y = t.top + r;
+    if (left > right) continue;
+    HLine(dst, left, right + 1, y, kFace);
+    // Light falls from the top left, as on every raised edge.
+    PutPixel(dst, left, y, kHighlight);
+    PutPixel(dst, right, y, kDarkShadow);
+    if (right - 1 > left) PutPixel(dst, right - 1, y, kShadow);
   }
-  HLine(dst, t.left, t.right - 1, t.top, kHighlight);
-  if (!enabled) FillDither(dst, {t.left + 2, t.top + 2, t.right - 3, t.top + body - 1}, kHighlight, kFace);
+  if (point != ThumbPoint::Up) HLine(dst, t.left, t.right - 1, t.top, kHighlight);
+  if (point != ThumbPoint::Down) {
+    HLine(dst, t.left + 1, t.right, t.bottom - 1, kDarkShadow);
+    HLine(dst, t.left + 2, t.right - 1, t.bottom - 2, kShadow);
+  }
+  if (!enabled) {
+    const int bodyTop = point == ThumbPoint::Up ? t.top + pointRows : t.top;
+    FillDither(dst, {t.left + 2, bodyTop + 2, t.right - 3, bodyTop + (h - pointRows) - 2}, kHighlight, kFace);
+  }
 }
 
 void DrawTrackBar(SurfaceView dst, const DialogControl& c, const ControlLook& look) {
-  const TrackGeometry g = TrackLayout(c.rect, c.track);
+  const TrackGeometry g = TrackLayout(c.rect, c.track, c.style);
   DrawSunkenEdge(dst, g.channel);
   FillRect(dst, {g.channel.left + 2, g.channel.top + 2, g.channel.right - 2, g.channel.bottom - 2}, kWindow);
   for (int p : TrackTickPositions(c.track, c.style)) {
     const int x = TrackPosToX(g, c.track, p);
     const bool end = p == c.track.rangeMin || p == c.track.rangeMax;
-    VLine(dst, x, g.tickTop, g.tickTop + (end ? 4 : 3), kText);
+    const int length = kTrackTickLength + (end ? 1 : 0);
+    if (g.ticksBelow >= 0) VLine(dst, x, g.ticksBelow, g.ticksBelow + length, kText);
+    if (g.ticksAbove >= 0) {
+      const int bottom = g.ticksAbove + kTrackTickLength + 1;
+      VLine(dst, x, bottom - length, bottom, kText);
+    }
   }
-  DrawThumb(dst, g.thumb, c.enabled);
+  DrawThumb(dst, g.thumb, g.point, c.enabled);
   if (look.focused) DrawFocusRect(dst, c.rect);
 }
 

@@ -529,7 +529,7 @@ void CDialog::OnMouse(const MSG& msg) {
         c.edit.caret = c.edit.anchor = EditHitTest(c, p.x);
         m_pressed = hit;
       } else if (c.kind == ControlKind::TrackBar) {
-        const TrackGeometry g = TrackLayout(c.rect, c.track);
+        const TrackGeometry g = TrackLayout(c.rect, c.track, c.style);
         if (g.thumb.PtInRect(p)) {
           m_dragThumb = true;
           m_dragOffset = p.x - TrackPosToX(g, c.track, c.track.pos);
@@ -564,7 +564,7 @@ void CDialog::OnMouse(const MSG& msg) {
           MarkDirty();
         }
       } else if (c.kind == ControlKind::TrackBar && m_dragThumb) {
-        const TrackGeometry g = TrackLayout(c.rect, c.track);
+        const TrackGeometry g = TrackLayout(c.rect, c.track, c.style);
         const int pos = TrackXToPos(g, c.track, p.x - m_dragOffset);
         if (pos != c.track.pos) {
           TrackSetPos(c.track, pos);

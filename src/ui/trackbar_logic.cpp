@@ -61,18 +61,27 @@ std::vector<int> TrackTickPositions(const TrackState& t, DWORD style) {
   return out;
 }
 
-TrackGeometry TrackLayout(const CRect& control, const TrackState& t) {
+TrackGeometry TrackLayout(const CRect& control, const TrackState& t, DWORD style) {
   TrackGeometry g;
-  const int thumbHeight = std::clamp(control.Height() - 9, 10, 21);
-  const int top = control.top + 3;
-  g.thumb = {0, top, kTrackThumbWidth, top + thumbHeight};
-  // The groove runs through the thumb's square body, above its point.
-  const int body = thumbHeight - kTrackThumbWidth / 2;
-  const int cy = top + body / 2;
+  const bool noTicks = (style & TBS_NOTICKS) != 0;
+  const bool above = !noTicks && (style & (TBS_TOP | TBS_BOTH));
+  const bool below = !noTicks && (!(style & TBS_TOP) || (style & TBS_BOTH));
+  g.point = (style & TBS_BOTH) ? ThumbPoint::None : (style & TBS_TOP) ? ThumbPoint::Up : ThumbPoint::Down;
+  constexpr int kTickSpace = kTrackTickLength + 4;
+  const int top = control.top + (above ? kTickSpace : 3);
+  const int limit = control.bottom - (below ? kTickSpace : 3);
+  const int thumbHeight = std::clamp(limit - top, 10, 21);
+  const int thumbTop = top + std::max(0, (limit - top - thumbHeight) / 2);
+  g.thumb = {0, thumbTop, kTrackThumbWidth, thumbTop + thumbHeight};
+  // The groove runs through the middle of the thumb's square body.
+  const int pointRows = g.point == ThumbPoint::None ? 0 : kTrackThumbWidth / 2;
+  const int bodyTop = g.point == ThumbPoint::Up ? thumbTop + pointRows : thumbTop;
+  const int cy = bodyTop + (thumbHeight - pointRows) / 2;
   g.channel = {control.left + 8, cy - 2, control.right - 8, cy + 2};
   g.xMin = g.channel.left + kTrackThumbWidth / 2 + 1;
   g.xMax = std::max(g.xMin, g.channel.right - kTrackThumbWidth / 2 - 2);
-  g.tickTop = g.thumb.bottom + 2;
+  if (above) g.ticksAbove = g.thumb.top - 2 - (kTrackTickLength + 1);
+  if (below) g.ticksBelow = g.thumb.bottom + 2;
   const int x = TrackPosToX(g, t, t.pos);
   g.thumb.OffsetRect(x - kTrackThumbWidth / 2, 0);
   return g;

@@ -21,15 +21,21 @@ bool TrackKey(TrackState& t, unsigned vk, bool* moved);
 // Every position that carries a tick mark, in order, ends included.
 std::vector<int> TrackTickPositions(const TrackState& t, DWORD style);
 
+enum class ThumbPoint { Down, Up, None };
+
 struct TrackGeometry {
-  CRect channel;   // the sunken groove
-  CRect thumb;     // the thumb at the current position
-  int xMin = 0;    // thumb centre at rangeMin
-  int xMax = 0;    // thumb centre at rangeMax
-  int tickTop = 0; // y of the tick marks below the thumb
+  CRect channel;          // the sunken groove
+  CRect thumb;            // the thumb at the current position
+  ThumbPoint point = ThumbPoint::Down;  // towards the ticks; none with ticks on both sides
+  int xMin = 0;           // thumb centre at rangeMin
+  int xMax = 0;           // thumb centre at rangeMax
+  int ticksAbove = -1;    // y of the first row of the ticks above the thumb, -1 when none
+  int ticksBelow = -1;    // y of the first row of the ticks below the thumb, -1 when none
 };
 inline constexpr int kTrackThumbWidth = 11;
-TrackGeometry TrackLayout(const CRect& control, const TrackState& t);
+inline constexpr int kTrackTickLength = 3;  // 4 at the ends
+// Ticks go below the thumb, above it with TBS_TOP, on both sides with TBS_BOTH.
+TrackGeometry TrackLayout(const CRect& control, const TrackState& t, DWORD style);
 // Thumb-centre x of a position, and the nearest position to an x.
 int TrackPosToX(const TrackGeometry& g, const TrackState& t, int pos);
 int TrackXToPos(const TrackGeometry& g, const TrackState& t, int x);
