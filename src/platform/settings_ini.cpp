@@ -102,12 +102,18 @@ IniParseResult ParseIni(std::string_view text) {
     if (line.empty() || line.front() == ';' || line.front() == '#') continue;
 
     if (line.front() == '[') {
-      if (line.back() != ']' || line.size() < 3) {
+      if (line.back() != ']' || line.size() < 2) {
         result.hadUnreadableLines = true;
         section = nullptr;  // keys below a broken header belong nowhere
         continue;
       }
-      section = &result.sections[Unescape(TrimRight(TrimLeft(line.substr(1, line.size() - 2))))];
+      std::string name = Unescape(TrimRight(TrimLeft(line.substr(1, line.size() - 2))));
+      if (name.empty()) {
+        result.hadUnreadableLines = true;
+        section = nullptr;
+        continue;
+      }
+      section = &result.sections[std::move(name)];
       continue;
     }
     const auto eq = line.find('=');
