@@ -21,14 +21,14 @@ CMenuTracker::CMenuTracker(Host& host, std::span<const MenuItemDef> bar, const C
 
 CMenuTracker::~CMenuTracker() = default;
 
-UINT CMenuTracker::Track(int barItem, bool open) {
+UINT CMenuTracker::Track(int barItem, bool open, bool selectFirst) {
   OverlayLayer layer(m_host);
   m_layer = &layer;
   const HWND hwnd = m_host.CreateWindow([this](const MSG& msg) -> LRESULT {
     HandleMessage(msg);
     return 0;
   });
-  Begin(barItem, open);
+  Begin(barItem, open, selectFirst);
   Render();
   RunModalLoop(
       m_host, hwnd,
@@ -44,12 +44,15 @@ UINT CMenuTracker::Track(int barItem, bool open) {
   return m_chosen;
 }
 
-void CMenuTracker::Begin(int barItem, bool open) {
+void CMenuTracker::Begin(int barItem, bool open, bool selectFirst) {
   m_done = false;
   m_chosen = 0;
   m_levels.clear();
   m_bar = std::clamp(barItem, 0, static_cast<int>(m_menu.size()) - 1);
-  if (open) OpenBarPopup(m_bar);
+  if (open) {
+    OpenBarPopup(m_bar);
+    if (selectFirst) Select(0, Step(m_levels[0], -1, 1));
+  }
   if (m_cb.drawBar) m_cb.drawBar(m_bar);
   UpdatePrompt();
 }

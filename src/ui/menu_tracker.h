@@ -32,12 +32,13 @@ class CMenuTracker {
   CMenuTracker& operator=(const CMenuTracker&) = delete;
 
   // Runs the menu starting with bar item `barItem` highlighted, its popup
-  // open when `open`. Returns the chosen command (0 when dismissed); the
-  // caller posts it.
-  UINT Track(int barItem, bool open);
+  // open when `open` (with its first item highlighted when `selectFirst`,
+  // as the keyboard opens it). Returns the chosen command (0 when
+  // dismissed); the caller posts it.
+  UINT Track(int barItem, bool open, bool selectFirst = false);
 
   // --- The state machine without the loop (tests) -------------------------
-  void Begin(int barItem, bool open);
+  void Begin(int barItem, bool open, bool selectFirst = false);
   void HandleMessage(const MSG& msg);
   bool Done() const { return m_done; }
   UINT Chosen() const { return m_chosen; }

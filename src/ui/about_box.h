@@ -1,0 +1,7 @@
+#pragma once
+// The about box (dialog 100): the application icon, the name and version,
+// and OK.
+#include "platform/host.h"
+#include "ui/modal_script.h"
+
+int RunAboutBox(Host& host, ModalScript* script);

@@ -1,0 +1,98 @@
+#include "ui/help_text.h"
+
+namespace {
+
+constexpr std::string_view kHelp = R"(# Quintaro Games
+
+Six table-top sports games in one window: Air Hockey, Basketball, Bowling, Darts, Football and Pool. One to four people share the mouse and take turns, and any seat can be played by the computer.
+
+To start a game, click its picture on the title screen, or choose Game > New and pick a game. The tool bar and the status line at the bottom of the window tell you what the game expects next.
+
+## Players
+
+Options > Number of Players sets how many seats take part (one to four), the players' names (up to 20 letters each) and which seats the computer plays. When the first player of a game is a computer, the status line says "Click mouse to start computer player!": click anywhere in the playing area to let it begin. Press Esc to stop a computer turn or a shot in progress; the game then starts afresh.
+
+Air Hockey is always you against the computer, and Pool is always played by the first two seats.
+
+# Darts
+
+Play 301, 501 or Cricket; choose with Options > Type of Game.
+
+- Click a dart in the tray below the board to pick it up. Click the tray again to put it back.
+- Press the mouse button in the bar at the bottom of the playing area, sweep the mouse up and let go over the board. Where you let go is where you aim.
+- The stroke's speed matters: too quick and the dart lands low, too slow and it lands high. A stroke that leans to one side drifts further that way.
+- Each player throws three darts, then the next player steps up.
+
+In 301 and 501 everyone starts at that number and counts down; the first to reach exactly zero wins, and going below zero is a bust that ends the turn and restores the score. In Cricket, hit 15 to 20 and the bull: three marks close a number, and the first player to close all seven wins.
+
+Options > Game Controls sets Velocity (how quick the ideal stroke is), Accuracy (how much a badly timed stroke strays) and Drift (how much a leaning stroke bends).
+
+# Pool
+
+Eight-ball for two players. The first ball pocketed decides who plays solids and who plays stripes; clear your group, then sink the 8-ball.
+
+- Press the mouse button anywhere on the table and drag away from the cue ball, as if drawing back the cue. The line shows the shot; the further you drag, the harder it is hit (full power at about 140 pixels).
+- Let go to shoot. The cue ball runs from the mouse towards and past the cue ball.
+- After a scratch you have the ball in hand: click inside the kitchen at the right end of the table to place the cue ball.
+- Before shooting at the 8-ball, click the pocket you are calling.
+- Sinking the 8-ball before your group is cleared, or scratching the cue ball when you are on the 8-ball, loses the game.
+
+# Air Hockey
+
+You play the lower mallet; the computer plays the upper one.
+
+- Click your mallet to start; then move the mouse to move the mallet and strike the puck.
+- A click while playing pauses the game; click the mallet again to go on.
+- Score by knocking the puck into the goal at the far end. The first side to seven goals wins.
+
+Options > Game Controls sets the Game Speed.
+
+# Bowling
+
+Ten frames of ten-pin bowling for one to four players, scored the usual way with strikes and spares.
+
+- Press the mouse button in the approach area at the bottom right, drag up and let go in the release area higher up. The line of the drag sets where the ball starts and which way it rolls; the time from press to release sets its speed.
+- For a hook, hold Shift (the ball turns left) or Ctrl (it turns right) while you drag. The longer the key is held, the stronger the hook.
+
+Options > Game Controls sets the Spin the keys give and the Pin Interaction (how lively the pins are). The best games enter the Hall of Fame.
+
+# Basketball
+
+Each player shoots four balls at a time at a hoop whose backboard may slide from side to side.
+
+- Click a ball on the rack to pick it up, move it into the shooting zone above the rack and let go. Where you let go sets the aim; how long you held the ball sets the loft.
+- Options > Type of Game: Timed (score as much as you can before the clock runs out), Practice, or Play to 40.
+- Options > Game Controls sets the Game Time and how often the backboard moves.
+
+Timed scores enter the Hall of Fame.
+
+# Football
+
+A passing game against a target board with two holes.
+
+- Click a football on the rack to pick it up.
+- Press the mouse button inside the small throwing zone, drag up the screen and let go over the board.
+- A throw through a hole gains yards. Make ten yards in four downs to keep the ball; reach the goal line for a touchdown worth 7 points.
+- The first player to reach the target score wins: 28, 40 or 54 points, chosen with Options > Type of Game.
+
+Options > Game Controls sets Velocity, Accuracy and Drift, as in Darts.
+
+# Hall of Fame
+
+View > Hall of Fame (from the title screen) shows the five best Basketball and Bowling results. View > Main Window returns to the title screen.
+
+# Menus and keys
+
+- Game > New (Ctrl+N restarts the current screen), Quit Game, Exit.
+- Options > Number of Players, Type of Game, Game Controls, Sound (a tick shows it is on).
+- View > Hall of Fame, Main Window, Toolbar.
+- Help > Help Topics, About Quintaro.
+- F1 opens this help. Esc closes it; the arrow keys, Page Up, Page Down and the mouse wheel scroll it.
+- Alt, or Alt with the underlined letter, opens the menus from the keyboard.
+
+Commands that would end a game in progress ask "Do you wish to quit the current game?" first.
+)";
+
+}  // namespace
+
+std::string_view HelpText() { return kHelp; }

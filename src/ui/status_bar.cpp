@@ -1,0 +1,32 @@
+#include "ui/status_bar.h"
+
+#include "ui/paint.h"
+#include "ui/ui_colors.h"
+#include "ui/ui_text.h"
+
+using namespace ui_color;
+
+bool CStatusBar::SetText(const std::string& text) {
+  if (text == m_text) return false;
+  m_text = text;
+  return true;
+}
+
+bool CStatusBar::SetPrompt(std::optional<std::string> prompt) {
+  if (prompt == m_prompt) return false;
+  m_prompt = std::move(prompt);
+  return true;
+}
+
+CRect CStatusBar::PaneRect() const { return {m_rect.left + 2, m_rect.top + 2, m_rect.right - 2, m_rect.bottom}; }
+
+void CStatusBar::Draw(SurfaceView surface) const {
+  if (m_rect.IsRectEmpty()) return;
+  FillRect(surface, m_rect, kFace);
+  const CRect pane = PaneRect();
+  Frame3D(surface, pane, kShadow, kHighlight);
+  const FontAtlas& font = StatusFont();
+  CRect clip = pane;
+  clip.DeflateRect(2, 1);
+  DrawPlainText(surface, clip, font, pane.left + 4, pane.top + (pane.Height() - font.cellHeight) / 2, Shown(), kText);
+}
