@@ -185,13 +185,14 @@ bool Host::TakeTimerTick(MSG* msg, bool remove, DWORD now) {
   if (best == nullptr) return false;
   *msg = MSG{best->hwnd, WM_TIMER, best->id, 0, now};
   if (remove) {
-    // Delivered on its first possible tick: keep the fraction, so the average
-    // rate is exact. Delivered late: the next period starts now.
+    // Served within a period of its due time: the next tick keeps the grid,
+    // so the average rate stays exact. Served later: the next period starts now.
+    const std::int64_t late8 =
+        static_cast<std::int64_t>(now - best->due) * kEighthsPerMs + static_cast<std::int64_t>(best->dueLag8);
     std::int64_t offset8 = static_cast<std::int64_t>(best->period);
-    DWORD base = now;
-    if (now == best->due) offset8 -= best->dueLag8;
+    if (late8 < offset8) offset8 -= late8;
     const std::int64_t wholeMs = (offset8 + kEighthsPerMs - 1) / kEighthsPerMs;
-    best->due = base + static_cast<DWORD>(wholeMs);
+    best->due = now + static_cast<DWORD>(wholeMs);
     best->dueLag8 = static_cast<unsigned>(wholeMs * kEighthsPerMs - offset8);
   }
   return true;

@@ -50,6 +50,16 @@ TEST_F(HostTimer, BusyQueueHoldsTheTickBackAndALateTimerTicksOnce) {
   EXPECT_EQ(host.NextTimerDue(), t0 + 1020);
 }
 
+TEST_F(HostTimer, SlightlyLateServiceKeepsTheGridAndVeryLateServiceRestartsIt) {
+  host.SetTimer(view, 1, 1);  // ticks due at 15.625 ms steps
+  h.clock->SetTicks(t0 + 21);
+  ASSERT_EQ(h.Drain().size(), 1u);
+  EXPECT_EQ(host.NextTimerDue(), t0 + 32);  // 31.25 on the grid
+  h.clock->SetTicks(t0 + 100);
+  ASSERT_EQ(h.Drain().size(), 1u);
+  EXPECT_EQ(host.NextTimerDue(), t0 + 116);
+}
+
 TEST_F(HostTimer, PeekingWithoutRemovingDoesNotConsumeTheTick) {
   host.SetTimer(view, 1, 20);
   h.clock->SetTicks(t0 + 20);

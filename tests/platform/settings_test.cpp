@@ -53,7 +53,7 @@ TEST(IniText, ParsesSectionsAndKeysWithSpacesAndValuesWithEquals) {
 }
 
 TEST(IniText, GarbageLinesAreSkippedAndReported) {
-  const auto r = ParseIni("Orphan=1\n[Broken\nx=1\n[Ok]\nnot a pair\n=empty key\nGood=2\n\x01\x02\xff");
+  const auto r = ParseIni("Orphan=1\n[Broken\nx=1\n[ ]\ny=1\n[Ok]\nnot a pair\n=empty key\nGood=2\n\x01\x02\xff");
   EXPECT_TRUE(r.hadUnreadableLines);
   ASSERT_EQ(r.sections.size(), 1u);
   EXPECT_EQ(r.sections.at("Ok").size(), 1u);
