@@ -156,6 +156,8 @@ void PaintDartboard(Canvas& c, float cx, float cy, float s, bool numbers) {
       if (inside == 0) continue;
       const float n = static_cast<float>(inside);
       c.Blend(x, y, {sum.r / n, sum.g / n, sum.b / n}, n / (kSub * kSub));
+      // The sisal is textured already; dithering would only speckle the segments.
+      if (inside == kSub * kSub) c.MarkFlat(x, y);
     }
   // The wire spider: rings at the ring edges, radial wires between bull and double.
   const Rgb wire = RampColor(Ramp::Grey, 0.82f);

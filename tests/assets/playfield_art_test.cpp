@@ -1,0 +1,159 @@
+// The playfields agree with the games: the dartboard's colours follow the
+// scoring rings and segments, the boxes the program writes into are plain
+// black, and every title-screen region holds a picture.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "assets/art_catalogue.h"
+
+using namespace art_test;
+
+namespace {
+
+enum class Tone { Black, Cream, Red, Green, Other };
+
+Tone Classify(const RGBQUAD& q) {
+  const int r = q.rgbRed, g = q.rgbGreen, b = q.rgbBlue;
+  if (r > 60 && r > 2 * g && r * 10 > b * 14) return Tone::Red;
+  if (g > 40 && g * 10 > r * 14 && g * 10 > b * 11) return Tone::Green;
+  if (std::max({r, g, b}) < 90) return Tone::Black;
+  if (r > 120 && g > 100 && b > 60 && r >= b) return Tone::Cream;
+  return Tone::Other;
+}
+
+// The board's numbers by position: counter-clockwise from 0 degrees, then
+// clockwise from 0 degrees, as the game scores them.
+constexpr int kSegments[22] = {6, 13, 4, 18, 1, 20, 5, 12, 9, 14, 11, 6, 10, 15, 2, 17, 3, 19, 7, 16, 8, 11};
+
+int NumberAt(int x, int y) {
+  const int angle = static_cast<int>(std::atan2(141.0 - y, x - 266.0) * 57.29577951471995);
+  const double t = angle / 18.0;
+  const int k = t >= 0 ? static_cast<int>(t + 0.5) : static_cast<int>(11 - (t - 0.5));
+  return kSegments[k];
+}
+
+bool DarkSingle(int n) {
+  for (int d : {20, 18, 13, 10, 2, 3, 7, 8, 14, 12})
+    if (n == d) return true;
+  return false;
+}
+
+void ExpectBoardFollowsTheScoring(const Picture& pic) {
+  int checked = 0, wrong = 0;
+  for (int y = 141 - 100; y <= 141 + 100; ++y)
+    for (int x = 266 - 100; x <= 266 + 100; ++x) {
+      const double dx = x - 266.0, dy = 141.0 - y;
+      const double dist = std::sqrt(dx * dx + dy * dy);
+      // Stay clear of the ring edges and segment wires, where the picture blends.
+      bool nearEdge = false;
+      for (double edge : {6.0, 11.0, 62.0, 68.0, 94.0, 101.0})
+        if (std::abs(dist - edge) < 2.0) nearEdge = true;
+      const double deg = std::atan2(dy, dx) * 57.29577951471995;
+      const double off = std::fmod(std::abs(deg - 9.0) + 3600.0, 18.0);
+      if (dist > 11.0 && std::min(off, 18.0 - off) * dist * 0.01745 < 2.0) nearEdge = true;
+      if (nearEdge || dist >= 101.0) continue;
+      const int d = static_cast<int>(dist);
+      Tone expected;
+      if (d <= 5) expected = Tone::Red;
+      else if (d <= 10) expected = Tone::Green;
+      else {
+        const bool dark = DarkSingle(NumberAt(x, y));
+        const bool ring = (d >= 62 && d <= 67) || (d >= 94 && d <= 100);
+        expected = ring ? (dark ? Tone::Red : Tone::Green) : (dark ? Tone::Black : Tone::Cream);
+      }
+      ++checked;
+      if (Classify(pic.ColorAt(x, y)) != expected) ++wrong;
+    }
+  EXPECT_GT(checked, 15000);
+  EXPECT_LT(wrong, checked / 200) << wrong << " of " << checked;
+}
+
+void ExpectBlack(const Picture& pic, int x0, int y0, int x1, int y1) {
+  for (int y = y0; y < y1; ++y)
+    for (int x = x0; x < x1; ++x) {
+      const RGBQUAD q = pic.ColorAt(x, y);
+      ASSERT_EQ(q.rgbRed + q.rgbGreen + q.rgbBlue, 0) << "at " << x << "," << y;
+    }
+}
+
+}  // namespace
+
+TEST(DartsBoards, RingsAndSegmentsMatchTheScoringOnBothBoards) {
+  const ResourceTable table;
+  for (UINT id : {130u, 306u}) {
+    SCOPED_TRACE(id);
+    const auto pic = FindPicture(table, id);
+    ASSERT_TRUE(pic.has_value());
+    ExpectBoardFollowsTheScoring(*pic);
+  }
+}
+
+TEST(DartsBoards, ScoreBoxesAreLeftBlackForTheGame) {
+  const ResourceTable table;
+  const auto board = FindPicture(table, 130);
+  ASSERT_TRUE(board.has_value());
+  for (int i = 0; i < 4; ++i) {
+    ExpectBlack(*board, 434, 84 + 30 * i, 535, 100 + 30 * i);
+    ExpectBlack(*board, 550, 84 + 30 * i, 582, 100 + 30 * i);
+  }
+  ExpectBlack(*board, 430, 245, 490, 280);
+  ExpectBlack(*board, 520, 245, 580, 280);
+
+  const auto cricket = FindPicture(table, 306);
+  ASSERT_TRUE(cricket.has_value());
+  for (int i = 0; i < 4; ++i) ExpectBlack(*cricket, 450, 86 + 27 * i, 578, 102 + 27 * i);
+  for (int c = 0; c < 5; ++c)
+    for (int r = 0; r < 7; ++r) ExpectBlack(*cricket, 424 + 32 * c, 214 + 18 * r, 452 + 32 * c, 228 + 18 * r);
+}
+
+TEST(HallOfFame, NameAndScoreRowsAreBlack) {
+  const ResourceTable table;
+  const auto pic = FindPicture(table, 396);
+  ASSERT_TRUE(pic.has_value());
+  for (int r = 0; r < 5; ++r) {
+    const int bottom = 259 + 30 * r, top = bottom - 22;
+    ExpectBlack(*pic, 57, top, 214, bottom);
+    ExpectBlack(*pic, 233, top, 277, bottom);
+    ExpectBlack(*pic, 328, top, 485, bottom);
+    ExpectBlack(*pic, 503, top, 547, bottom);
+  }
+}
+
+TEST(TitleScreen, EveryClickableRegionHoldsAPicture) {
+  using Poly = std::vector<std::pair<int, int>>;
+  const Poly regions[10] = {
+      {{29, 360}, {29, 308}, {40, 291}, {40, 179}, {62, 154}, {117, 154}, {117, 330}, {100, 360}},
+      {{38, 124}, {38, 56}, {99, 56}, {99, 71}, {134, 71}, {134, 88}, {175, 88}, {175, 105}, {99, 105}, {99, 124}},
+      {{122, 360}, {122, 305}, {133, 296}, {133, 178}, {155, 154}, {221, 154}, {220, 232}, {203, 360}},
+      {{115, 151}, {115, 107}, {220, 107}, {220, 151}},
+      {{236, 400}, {228, 361}, {274, 271}, {353, 271}, {364, 361}, {356, 400}},
+      {{390, 400}, {388, 379}, {387, 333}, {510, 333}, {523, 365}, {522, 400}, {513, 400}, {504, 379}, {408, 379}, {399, 400}},
+      {{520, 354}, {512, 332}, {491, 332}, {491, 189}, {494, 189}, {500, 171}, {513, 156}, {527, 150}, {535, 149}, {578, 149},
+       {566, 153}, {556, 160}, {550, 169}, {535, 169}, {522, 176}, {515, 186}, {515, 189}, {548, 189}, {557, 198}, {558, 354}},
+      {{228, 183}, {222, 63}, {371, 63}, {371, 112}, {480, 112}, {480, 183}},
+      {{314, 46}, {314, 11}, {472, 11}, {472, 46}},
+      {{374, 105}, {374, 50}, {561, 50}, {561, 105}},
+  };
+  auto inside = [](const Poly& p, double x, double y) {
+    bool in = false;
+    for (std::size_t i = 0, j = p.size() - 1; i < p.size(); j = i++) {
+      const double xi = p[i].first, yi = p[i].second, xj = p[j].first, yj = p[j].second;
+      if (((yi > y) != (yj > y)) && (x < (xj - xi) * (y - yi) / (yj - yi) + xi)) in = !in;
+    }
+    return in;
+  };
+  const ResourceTable table;
+  const auto pic = FindPicture(table, 178);
+  ASSERT_TRUE(pic.has_value());
+  for (int r = 0; r < 10; ++r) {
+    std::set<BYTE> colours;
+    for (int y = 0; y < pic->height; ++y)
+      for (int x = 0; x < pic->width; ++x)
+        if (inside(regions[r], x + 0.5, y + 0.5)) colours.insert(pic->At(x, y));
+    EXPECT_GT(colours.size(), 40u) << "region " << r + 1;
+  }
+}
