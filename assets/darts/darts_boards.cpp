@@ -54,19 +54,26 @@ void PaintDartsRoom(Canvas& c) {
 
   // The flight panel: a view down the oche towards the board.
   WoodFrame(c, kPanelX0, kPanelY0, kPanelX1, kPanelY1, 6, 21u);
-  c.Fill({float(kPanelX0), float(kPanelY0), float(kPanelX1 - 1), float(kPanelY1 - 1)}, [](float x, float y) {
+  c.Fill({float(kPanelX0), float(kPanelY0), float(kPanelX1 - 1), float(kPanelY1 - 1)}, [](float, float y) {
     const float t = (y - kPanelY0) / float(kPanelY1 - kPanelY0);
-    Rgb base = Mix(RampColor(Ramp::Night, 0.9f), RampColor(Ramp::Night, 0.25f), t);
-    // Floor lines converging to the far end.
-    const float cxp = (kPanelX0 + kPanelX1) * 0.5f;
-    const float spread = (x - cxp) / (0.15f + 0.85f * t);
-    if (t > 0.55f && std::fmod(std::abs(spread) + 200.f, 26.f) < 1.2f) base = Shade(base, 0.12f);
-    return base;
+    return Mix(RampColor(Ramp::Night, 0.85f), RampColor(Ramp::Night, 0.2f), t);
   });
+  // A carpet runner leading from the thrower to the far wall.
+  {
+    const float cx = (kPanelX0 + kPanelX1) * 0.5f;
+    const float farY = kPanelY0 + 48.f, nearY = float(kPanelY1);
+    c.Paint(Polygon{{{cx - 9.f, farY}, {cx + 9.f, farY}, {cx + 54.f, nearY}, {cx - 54.f, nearY}}}, [&](float x, float y) {
+      const float t = (y - farY) / (nearY - farY);
+      Rgb rug = Mix(RampColor(Ramp::Brick, 0.15f), RampColor(Ramp::Brick, 0.4f), t);
+      const float half = 9.f + 45.f * t;
+      if (std::abs(x - cx) > half - 1.5f - 3.f * t) rug = RampColor(Ramp::Gold, 0.3f + 0.3f * t);
+      return rug;
+    });
+    // The oche line across the runner, near the thrower.
+    c.Paint(Line(cx - 48.f, nearY - 34.f, cx + 48.f, nearY - 34.f, 2.f), RampColor(Ramp::Gold, 0.75f));
+  }
   // A tiny board at the far end of the panel.
   PaintDartboard(c, (kPanelX0 + kPanelX1) * 0.5f, kPanelY0 + 20.f, 0.13f, false);
-  c.Fill({float(kPanelX0), float(kPanelY1 - 40), float(kPanelX1 - 1), float(kPanelY1 - 1)},
-         VerticalGradient(kPanelY1 - 40, kPanelY1, RampColor(Ramp::Night, 0.2f), RampColor(Ramp::Night, 0.5f)), 0.6f);
 
   // The tray: a wooden block with three felt-lined grooves under the darts.
   c.Paint(RoundRect{kTrayX0 - 10.f + 3, kTrayY0 - 6.f + 5, kTrayX1 + 10.f + 3, kTrayY1 + 6.f + 5, 5}, Rgb{0, 0, 0}, 0.55f, 5.f);

@@ -16,7 +16,7 @@ Signal Miss(Rng& rng) {
   MixInto(s, body, 0.f, 0.8f);
   // The clatter: a few small taps, each quieter than the last.
   const float taps[] = {0.22f, 0.31f, 0.37f, 0.41f};
-  float gain = 0.45f;
+  float gain = 0.8f;
   for (float at : taps) {
     Signal tap = WhiteNoise(0.03f, rng);
     BandPass(tap, 2600.f, 3.f);

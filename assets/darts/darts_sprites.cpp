@@ -40,28 +40,21 @@ void MakeStuckDart(Context& ctx, unsigned id, int w, int h, int hx, int hy, floa
   ctx.sink.Bitmap(id, ctx.quant.ConvertKeyed(c, kOutline, 0.45f));
 }
 
-// A cursor: a dart held between thumb and finger, tip up at the hot spot.
+// A cursor: a bold dart pointing up with its point on the hot spot; while
+// throwing it trails speed lines and its point glows.
 Canvas DartCursor(bool throwing) {
   Canvas c(32, 32, {}, 0.f);
-  const Rgb skin = RampColor(Ramp::Skin, 0.7f), skinDark = RampColor(Ramp::Skin, 0.35f);
   if (throwing) {
-    // Speed lines trailing below the dart.
     for (int i = 0; i < 3; ++i) {
-      const float x = 11.f + 5.f * i;
-      c.Paint(Line(x, 20.f + (i == 1 ? 0.f : 3.f), x, 31.f, 1.2f), Rgb{255, 255, 255}, 0.8f);
+      const float x = 10.f + 6.f * i;
+      c.Paint(Line(x, i == 1 ? 24.f : 20.f, x, 31.f, 1.4f), Rgb{255, 255, 255}, 0.85f);
     }
-    PaintDart(c, 16.f, 0.8f, 16.f, 22.f, Hex(0xE8E8E8), 4.f, 1.4f);
-    c.Paint(Line(16.f, 0.8f, 16.f, 6.f, 3.f), Rgb{255, 240, 160}, 0.35f, 2.f);
+    c.Paint(Circle{16.f, 2.f, 4.f}, Rgb{255, 230, 120}, 0.6f, 3.f);
+    PaintDart(c, 16.f, 0.8f, 16.f, 23.f, Hex(0xF0C020), 5.f, 2.f);
   } else {
-    PaintDart(c, 16.f, 0.8f, 16.f, 25.f, Hex(0xE8E8E8), 4.5f, 1.5f);
-    // Thumb and fingertip pinching the barrel.
-    c.Paint(Ellipse{12.f, 11.f, 3.5f, 4.5f}, skinDark);
-    c.Paint(Ellipse{11.6f, 10.6f, 2.8f, 3.8f}, skin);
-    c.Paint(Ellipse{20.f, 12.f, 3.5f, 5.f}, skinDark);
-    c.Paint(Ellipse{20.3f, 11.7f, 2.8f, 4.2f}, skin);
-    c.Paint(Circle{16.f, 0.8f, 1.2f}, Rgb{255, 255, 255}, 0.6f);
+    PaintDart(c, 16.f, 0.8f, 16.f, 30.f, Hex(0xE02828), 6.5f, 2.2f);
   }
-  // A one-pixel dark halo keeps the cursor visible on light and dark ground.
+  // A dark halo keeps the cursor visible on light and dark ground.
   Canvas halo(32, 32, {}, 0.f);
   for (int y = 0; y < 32; ++y)
     for (int x = 0; x < 32; ++x) {
@@ -69,7 +62,7 @@ Canvas DartCursor(bool throwing) {
       for (int dy = -1; dy <= 1; ++dy)
         for (int dx = -1; dx <= 1; ++dx)
           if (c.Inside(x + dx, y + dy)) a = std::max(a, c.At(x + dx, y + dy).a);
-      halo.Set(x, y, {0, 0, 0}, a * 0.6f);
+      halo.Set(x, y, {0, 0, 0}, a * 0.75f);
     }
   halo.Draw(c, 0, 0);
   return halo;
