@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr std::uint64_t kOne = std::uint64_t{1} << 32;
 constexpr float kFractionScale = 1.0f / 4294967296.0f;
 // Mixing works through a small accumulator on the stack, so any block length
 // can be rendered without allocating.
@@ -29,6 +28,12 @@ std::int16_t Saturate(float x) {
   if (x >= 32767.0f) return 32767;
   if (x <= -32768.0f) return -32768;
   return static_cast<std::int16_t>(std::lrintf(x));
+}
+
+// The fractional part of a 32.32 position as 0..1 (through a signed 64-bit
+// value, which converts to float in one instruction).
+float Fraction(std::uint64_t pos) {
+  return static_cast<float>(static_cast<std::int64_t>(pos & 0xFFFFFFFFu)) * kFractionScale;
 }
 
 // Moves a voice's position on by `advance` (32.32); handles the end.
@@ -57,25 +62,46 @@ void MixVoice(MixerVoice& v, float* acc, std::size_t frames, int outputRate) {
   }
   const std::int16_t* s = v.samples;
   const std::uint32_t last = v.length - 1;
+  // Positions before the last sample interpolate towards the next one with
+  // no edge checks; only the last sample needs to know about looping.
+  const std::uint64_t interiorEnd = static_cast<std::uint64_t>(last) << 32;
   std::uint64_t pos = v.position;
-  for (std::size_t f = 0; f < frames; ++f) {
-    const auto i = static_cast<std::uint32_t>(pos >> 32);
-    const float a = s[i];
-    // Past the last sample a loop continues into its first one; a single
-    // shot holds its last value rather than snapping to zero.
-    const float b = i < last ? s[i + 1] : (v.loop ? s[0] : a);
-    const float x = a + (b - a) * (static_cast<float>(pos & 0xFFFFFFFFu) * kFractionScale);
+  std::size_t f = 0;
+  while (f < frames) {
+    if (pos >= end) {
+      if (!v.loop) break;
+      pos %= end;
+    }
+    if (pos < interiorEnd) {
+      const std::uint64_t reach = (interiorEnd - pos + step - 1) / step;
+      const std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(frames - f, reach));
+      for (std::size_t k = 0; k < n; ++k, ++f) {
+        const auto i = static_cast<std::uint32_t>(pos >> 32);
+        const float a = s[i];
+        const float x = a + (static_cast<float>(s[i + 1]) - a) * Fraction(pos);
+        acc[2 * f] += x * gain.left;
+        acc[2 * f + 1] += x * gain.right;
+        pos += step;
+      }
+      continue;
+    }
+    // On the last sample a loop continues into its first one; a single shot
+    // holds its last value rather than snapping to zero.
+    const float a = s[last];
+    const float b = v.loop ? s[0] : a;
+    const float x = a + (b - a) * Fraction(pos);
     acc[2 * f] += x * gain.left;
     acc[2 * f + 1] += x * gain.right;
     pos += step;
-    if (pos >= end) {
-      if (!v.loop) {
-        v.playing = false;
-        v.position = 0;
-        return;
-      }
-      pos %= end;
+    ++f;
+  }
+  if (pos >= end) {
+    if (!v.loop) {
+      v.playing = false;
+      v.position = 0;
+      return;
     }
+    pos %= end;
   }
   v.position = pos;
 }
