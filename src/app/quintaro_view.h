@@ -9,9 +9,11 @@
 #include "gfx/dirty_rects.h"
 #include "gfx/frame_convert.h"
 #include "gfx/palette.h"
+#include "platform/messages.h"
 #include "platform/rect.h"
 #include "platform/types.h"
 
+class CQuintaroDoc;
 class CSprite;
 class CSpriteList;
 class Host;
@@ -56,6 +58,25 @@ class CQuintaroView : public CDirtyRectSink {
   Host& GetHost() { return m_host; }
   CDIB* GetBackground() const { return m_pBackground; }
 
+  // --- The window and its messages ------------------------------------------
+  // Creates the view's window on the host and connects it to the document.
+  void Create(CQuintaroDoc* pDoc);
+  HWND GetSafeHwnd() const { return m_hwnd; }
+  CQuintaroDoc* GetDocument() const { return m_pDoc; }
+  LRESULT WindowProc(const MSG& msg);
+  // Asks the document to stop the current game, then closes the window.
+  void DestroyWindow();
+  BOOL StartTimer(UINT nID, UINT nMs);
+  BOOL StopTimer(UINT nID);
+  // Title-screen regions: with bSelect the document's screen type becomes the
+  // (last) region's; otherwise the hand cursor shows over a region.
+  BOOL HitTestRegions(int x, int y, BOOL bSelect);
+  void OnInitialUpdate() { OnUpdate(0); }
+  void OnUpdate(LPARAM lHint);
+  // A repaint: the frame buffer, then the game's score display.
+  void OnDraw();
+  BOOL OnQueryNewPalette();
+
   std::unique_ptr<CDIB> m_pOffscreen;
   std::unique_ptr<CDIBPal> m_pPalette;
   std::unique_ptr<FrameInfo> m_pFrameInfo;
@@ -76,6 +97,13 @@ class CQuintaroView : public CDirtyRectSink {
   const ColorLut& DisplayLut();
   void OutlineOnWindow(const CRect& rect);
 
+  void OnLButtonDown(UINT nFlags, int x, int y);
+  void OnLButtonUp(UINT nFlags, int x, int y);
+  void OnMouseMove(UINT nFlags, int x, int y);
+  void OnKey(UINT message, UINT nChar, UINT nRepCnt, UINT nFlags);
+
+  HWND m_hwnd = HWND_NONE;
+  CQuintaroDoc* m_pDoc = nullptr;
   CDIB* m_pBackground = nullptr;  // the document's
   CSpriteList* m_pSprites = nullptr;
   const BOOL* m_pbTrueColor = nullptr;

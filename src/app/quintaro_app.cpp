@@ -1,0 +1,100 @@
+#include "app/quintaro_app.h"
+
+#include <cstdlib>
+
+#include "app/main_frame.h"
+#include "app/quintaro_doc.h"
+#include "app/quintaro_view.h"
+#include "app/splash_wnd.h"
+#include "ui/frame_chrome.h"
+
+namespace {
+
+CQuintaroApp* g_app = nullptr;  // the one application object of the process
+
+}  // namespace
+
+CQuintaroApp& AfxGetApp() { return *g_app; }
+bool AfxHasApp() { return g_app != nullptr; }
+
+int AfxMessageBox(std::string_view text, std::string_view caption, UINT type) {
+  return g_app->Frame().MessageBox(text, caption, type);
+}
+
+int AfxDoModal(CDialog& dialog) { return g_app->Frame().Chrome().DoModal(dialog); }
+
+CQuintaroApp::CQuintaroApp(std::unique_ptr<Host> host, AppOptions options)
+    : m_host(std::move(host)), m_options(std::move(options)) {
+  g_app = this;
+}
+
+CQuintaroApp::~CQuintaroApp() {
+  m_splash.reset();
+  if (m_view) m_view->DestroyWindow();
+  m_doc.reset();  // stores the sound setting
+  m_view.reset();
+  m_frame.reset();
+  if (g_app == this) g_app = nullptr;
+}
+
+bool CQuintaroApp::InitInstance() {
+  // The document first (seats and the sound setting), then the frame with its
+  // chrome and the splash, then the view, then the first screen.
+  m_doc = std::make_unique<CQuintaroDoc>(*this);
+  m_frame = std::make_unique<CMainFrame>(*this);
+  m_frame->SetModalScript(m_options.script);
+  if (!m_frame->Create()) return false;
+  if (m_options.showSplash) m_splash = std::make_unique<CSplashWnd>(*m_host, m_options.splashFile);
+  m_view = std::make_unique<CQuintaroView>(*m_host);
+  m_view->Create(m_doc.get());
+  m_doc->SetView(m_view.get());
+  m_doc->OnNewDocument();
+  m_view->OnInitialUpdate();
+  m_frame->Show();
+  return true;
+}
+
+void CQuintaroApp::CloseSplash() {
+  if (!m_splash) return;
+  m_splash.reset();
+  m_host->Report("splash hidden");
+  m_host->UpdateWindow(m_host->FrameWindow());
+}
+
+bool CQuintaroApp::PreTranslateMessage(const MSG& msg) {
+  // The first key or mouse press only removes the splash.
+  if (m_splash && CSplashWnd::IsDismissingInput(msg.message)) {
+    CloseSplash();
+    return true;
+  }
+  return m_frame->TranslateAccelerator(msg);
+}
+
+void CQuintaroApp::DispatchOne(const MSG& msg) {
+  if (!PreTranslateMessage(msg)) m_host->DispatchMessage(msg);
+  if (m_splash && m_splash->Expired()) CloseSplash();
+}
+
+int CQuintaroApp::Run() {
+  MSG msg;
+  for (;;) {
+    if (m_host->QueuedCount() == 0) m_frame->OnIdle();
+    if (!m_host->GetMessage(&msg)) break;
+    DispatchOne(msg);
+    // Back in the main loop: games that ended themselves can go now.
+    m_doc->ReapRetiredGames();
+  }
+  return static_cast<int>(msg.wParam);
+}
+
+void CQuintaroApp::Terminate(int code) {
+  // The view stops the game as its window goes; the document stores the
+  // sound setting as it is destroyed. Then the process ends at once.
+  m_splash.reset();
+  if (m_view) m_view->DestroyWindow();
+  m_doc.reset();
+  m_host->GetBackend().ExitProcess(code);
+  std::exit(code);  // not reached: the backend ends the process
+}
+
+void CQuintaroApp::SetStatusText(const std::string& text) { m_frame->SetStatusText(text); }

@@ -1,0 +1,68 @@
+#pragma once
+// The application: owns the host, the document, the frame with its chrome,
+// the view and the splash window, runs start-up and the main message loop.
+#include <filesystem>
+#include <memory>
+#include <string_view>
+
+#include "platform/host.h"
+
+class CQuintaroDoc;
+class CQuintaroView;
+class CMainFrame;
+class CSplashWnd;
+class CDialog;
+class ModalScript;
+
+struct AppOptions {
+  bool showSplash = true;                           // false for "Embedding"/"Automation"
+  std::filesystem::path splashFile = "splash.bmp";  // looked for in the working directory
+  std::filesystem::path openFile;                   // a document named on the command line
+  ModalScript* script = nullptr;                    // answers dialogs and message boxes (headless)
+};
+
+class CQuintaroApp {
+ public:
+  CQuintaroApp(std::unique_ptr<Host> host, AppOptions options);
+  ~CQuintaroApp();
+  CQuintaroApp(const CQuintaroApp&) = delete;
+  CQuintaroApp& operator=(const CQuintaroApp&) = delete;
+
+  // Start-up: frame, splash, view, document and the first screen. False when
+  // start-up failed and the program should end.
+  bool InitInstance();
+  // The main message loop; returns the exit code.
+  int Run();
+  // One message through the application's filters, then to its window.
+  void DispatchOne(const MSG& msg);
+  // Stores what must persist and ends the process at once with `code`.
+  [[noreturn]] void Terminate(int code);
+
+  Host& GetHost() { return *m_host; }
+  CQuintaroDoc& Doc() { return *m_doc; }
+  CQuintaroView& View() { return *m_view; }
+  CMainFrame& Frame() { return *m_frame; }
+  CSplashWnd* Splash() { return m_splash.get(); }
+  void CloseSplash();
+
+  // Sets the status line and shows it at once.
+  void SetStatusText(const std::string& text);
+
+ private:
+  bool PreTranslateMessage(const MSG& msg);
+
+  std::unique_ptr<Host> m_host;
+  AppOptions m_options;
+  std::unique_ptr<CQuintaroDoc> m_doc;
+  std::unique_ptr<CMainFrame> m_frame;
+  std::unique_ptr<CQuintaroView> m_view;
+  std::unique_ptr<CSplashWnd> m_splash;
+};
+
+// The running application (there is exactly one while the program runs).
+CQuintaroApp& AfxGetApp();
+bool AfxHasApp();
+// A message box over the main window; the headless driver's script answers it.
+int AfxMessageBox(std::string_view text, std::string_view caption, UINT type);
+// Runs a dialog modally over the main window; returns the closing button's id.
+int AfxDoModal(CDialog& dialog);

@@ -1,0 +1,342 @@
+#include "app/quintaro_doc.h"
+
+#include <sstream>
+
+#include "app/game_factory.h"
+#include "app/main_frame.h"
+#include "app/players_dlg.h"
+#include "app/quintaro_app.h"
+#include "app/quintaro_view.h"
+#include "game/game.h"
+#include "gfx/dib.h"
+#include "res/resource_ids.h"
+#include "ui/cmd_ui.h"
+#include "ui/message_box.h"
+#include "app/version.h"
+#include "platform/dc.h"
+
+namespace {
+
+constexpr const char* kSettingsSection = "Settings";
+constexpr const char* kSoundKey = "Sound";
+constexpr const char* kQuitQuestion = "Do you wish to quit the current game?";
+constexpr const char* kQuitCaption = "Quit Game?";
+
+bool IsGameScreen(int type) { return type >= kScreenAirHockey && type <= kScreenPool; }
+
+std::string JsonString(const std::string& s) {
+  std::string out = "\"";
+  for (char c : s) {
+    if (c == '"' || c == '\\') out += '\\';
+    if (static_cast<unsigned char>(c) < 0x20) continue;
+    out += c;
+  }
+  return out + "\"";
+}
+
+}  // namespace
+
+CQuintaroDoc::CQuintaroDoc(CQuintaroApp& app) : m_app(app) {
+  CreatePlayers();
+  // Any value other than 0 means sound on.
+  m_bSound = app.GetHost().Settings().GetProfileInt(kSettingsSection, kSoundKey, 1) != 0 ? TRUE : FALSE;
+  m_bFirstComputerTurn = TRUE;
+}
+
+CQuintaroDoc::~CQuintaroDoc() {
+  StopCurrentGame();
+  m_pGame.reset();
+  m_retiredGames.clear();
+  m_sprites.DeleteAll();
+  DeletePlayers();
+  m_app.GetHost().Settings().WriteProfileInt(kSettingsSection, kSoundKey, m_bSound ? 1 : 0);
+}
+
+void CQuintaroDoc::CreatePlayers() { CreateDefaultPlayers(m_players); }
+
+void CQuintaroDoc::DeletePlayers() {
+  m_pCurrentPlayer = nullptr;
+  for (auto& p : m_players) p.reset();
+}
+
+void CQuintaroDoc::DeleteContents() { m_sprites.DeleteAll(); }
+
+void CQuintaroDoc::StopCurrentGame() {
+  if (m_pGame) m_pGame->StopGame();
+}
+
+void CQuintaroDoc::ReapRetiredGames() { m_retiredGames.clear(); }
+
+void CQuintaroDoc::RetireGame() {
+  if (m_pGame) m_retiredGames.push_back(std::move(m_pGame));
+}
+
+void CQuintaroDoc::RefreshScores(BOOL bNewGame) {
+  if (IsGameScreen(m_nGameType)) {
+    if (m_pGame) m_pGame->UpdateScoreboard(GetView(), &m_players, bNewGame, m_nCurrentPlayer);
+  } else if (m_nGameType == kScreenHallOfFame) {
+    DrawHallOfFame();
+  }
+}
+
+BOOL CQuintaroDoc::ChangeBackground(std::unique_ptr<CDIB> pDIB) {
+  m_sprites.DeleteAll();
+  m_pBackground = std::move(pDIB);
+  m_bBackgroundChanged = TRUE;
+  UpdateAllViews(kHintBackground);
+  return TRUE;
+}
+
+void CQuintaroDoc::ResetTurnState() {
+  m_bGameInProgress = FALSE;
+  m_nCurrentPlayer = 0;
+  m_pCurrentPlayer = m_players[0].get();
+  m_bFirstComputerTurn = TRUE;
+  m_bBackgroundChanged = TRUE;
+}
+
+int CQuintaroDoc::FindPlayer(int nId) const {
+  int found = -1;
+  for (int i = 0; i < kSeatCount; ++i)
+    if (m_players[static_cast<std::size_t>(i)] && m_players[static_cast<std::size_t>(i)]->m_nId == nId) found = i;
+  return found;
+}
+
+void CQuintaroDoc::UpdateAllViews(LPARAM lHint) {
+  if (m_pView) m_pView->OnUpdate(lHint);
+}
+
+UINT CQuintaroDoc::BackgroundFor(int nGameType) const {
+  switch (nGameType) {
+    case kScreenAirHockey: return IDB_AIRHOCKEY;
+    case kScreenBasketball: return IDB_BASKETBALL;
+    case kScreenBowling: return IDB_BOWLING;
+    case kScreenDarts: return m_nGameVariant == 0 || m_nGameVariant == 1 ? IDB_DARTS : IDB_CRICKET;
+    case kScreenFootball: return IDB_FOOTBALL;
+    case kScreenPool: return IDB_POOL;
+    case kScreenHallOfFame: return IDB_HALLOFFAME;
+    default: return IDB_TITLE;
+  }
+}
+
+BOOL CQuintaroDoc::OnNewDocument() {
+  DeleteContents();
+  Host& host = m_app.GetHost();
+
+  // The program needs a display of at least 256 colours.
+  m_bTrueColor = FALSE;
+  const DisplayCaps caps = host.Caps();
+  if (caps.bitsPerPixel < 8) {
+    m_app.Frame().MessageBox("Display mode must be set to at least 256 colors", kApplicationTitle, MB_OK);
+    m_app.Frame().MessageBox("Terminal Error - quitting application", kApplicationTitle, MB_OK);
+    host.GetBackend().ExitProcess(2);
+  }
+  if (caps.numColors == -1) m_bTrueColor = TRUE;
+
+  m_sprites.SetView(GetView());
+
+  if (!IsGameScreen(m_nGameType)) {
+    StopCurrentGame();
+    RetireGame();
+    DeleteContents();
+    auto background = std::make_unique<CDIB>();
+    background->Load(BackgroundFor(m_nGameType), &host.Resources());
+    ChangeBackground(std::move(background));
+    UpdateAllViews(kHintBackground);
+    if (m_nGameType == kScreenHallOfFame) {
+      LoadHallOfFame();
+      RefreshScores(FALSE);
+    }
+  } else {
+    StartScreen(m_nGameType);
+  }
+  host.Report("screen " + std::to_string(m_nGameType));
+  return TRUE;
+}
+
+void CQuintaroDoc::StartScreen(int nGameType) {
+  Host& host = m_app.GetHost();
+  StopCurrentGame();
+  DeleteContents();
+  ResetTurnState();
+  auto background = std::make_unique<CDIB>();
+  background->Load(BackgroundFor(nGameType), &host.Resources());
+  ChangeBackground(std::move(background));
+  RetireGame();
+
+  m_pGame = MakeGame(*this, nGameType);
+  if (!m_pGame) {
+    UpdateAllViews(kHintSprites);
+    m_app.SetStatusText("This game is not available yet.");
+    return;
+  }
+  m_pGame->InitGame(&m_sprites);
+  m_pGame->EnableSound(m_bSound);
+
+  if (nGameType == kScreenAirHockey) m_pGame->StartGame();
+  if (nGameType == kScreenPool) {
+    UpdateAllViews(kHintSprites);
+    return;
+  }
+  UpdateAllViews(kHintSprites);
+  m_pGame->UpdateScoreboard(GetView(), &m_players, TRUE, m_nCurrentPlayer);
+  if (nGameType == kScreenBowling && m_pCurrentPlayer && m_pCurrentPlayer->m_bComputer && m_bFirstComputerTurn)
+    m_pGame->SetStatusText(0, "Click mouse to start computer player!");
+}
+
+void CQuintaroDoc::LoadHallOfFame() {
+  const FameTable basketball = ReadFameTable(m_app.GetHost().Settings(), kBasketballFame);
+  const FameTable bowling = ReadFameTable(m_app.GetHost().Settings(), kBowlingFame);
+  for (int i = 0; i < kFameEntries; ++i) {
+    m_hallOfFame[static_cast<std::size_t>(i)] = basketball[static_cast<std::size_t>(i)];
+    m_hallOfFame[static_cast<std::size_t>(i + kFameEntries)] = bowling[static_cast<std::size_t>(i)];
+  }
+}
+
+void CQuintaroDoc::DrawHallOfFame() {
+  CDC dc(m_app.GetHost());
+  dc.SetBkColor(RGB(0, 0, 0));
+  dc.SetTextColor(RGB(255, 0, 0));
+  dc.SelectFont(true, 16);  // the system font: a bold 16-pixel sans
+  for (int r = 0; r < kFameEntries; ++r) {
+    const int bottom = 259 + 30 * r;
+    const int top = bottom - 22;
+    for (int table = 0; table < 2; ++table) {
+      const FameEntry& e = m_hallOfFame[static_cast<std::size_t>(r + table * kFameEntries)];
+      const int x = table == 0 ? 0 : 271;
+      // Long names are cut to what the dialog allows.
+      dc.DrawText(e.name.substr(0, kMaxPlayerName), CRect(57 + x, top, 213 + x, bottom),
+                  DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+      dc.DrawText(std::to_string(e.score), CRect(233 + x, top, 276 + x, bottom),
+                  DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+  }
+}
+
+bool CQuintaroDoc::AskQuitGame() {
+  return m_app.Frame().MessageBox(kQuitQuestion, kQuitCaption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+bool CQuintaroDoc::OnCommand(UINT nId) {
+  switch (nId) {
+    case ID_GAME_NEW_AIRHOCKEY:
+    case ID_GAME_NEW_BASKETBALL:
+    case ID_GAME_NEW_BOWLING:
+    case ID_GAME_NEW_DARTS:
+    case ID_GAME_NEW_FOOTBALL:
+    case ID_GAME_NEW_POOL:
+      m_nGameType = kScreenAirHockey + static_cast<int>(nId - ID_GAME_NEW_AIRHOCKEY);
+      OnNewDocument();
+      return true;
+    case ID_GAME_QUITGAME:
+      if (!IsGameScreen(m_nGameType)) return true;
+      if (m_bGameInProgress && !AskQuitGame()) return true;
+      m_nGameType = kScreenTitle;
+      m_bGameInProgress = FALSE;
+      OnNewDocument();
+      return true;
+    case ID_VIEW_MAINWINDOW:
+      if (IsGameScreen(m_nGameType) && !AskQuitGame()) return true;
+      m_nGameType = kScreenTitle;
+      m_bGameInProgress = FALSE;
+      OnNewDocument();
+      return true;
+    case ID_VIEW_HALLOFFAME:
+      if (m_nGameType != kScreenTitle && m_nGameType != kScreenHallOfFame) return true;
+      m_nGameType = kScreenHallOfFame;
+      m_bGameInProgress = FALSE;
+      OnNewDocument();
+      return true;
+    case ID_OPTIONS_NUMBEROFPLAYERS:
+      OnNumberOfPlayers();
+      return true;
+    case ID_OPTIONS_TYPEOFGAME:
+      if ((m_nGameType == kScreenBasketball || m_nGameType == kScreenDarts || m_nGameType == kScreenFootball) &&
+          m_pGame)
+        m_pGame->OnTypeOfGame(this);
+      return true;
+    case ID_OPTIONS_GAMECONTROLS:
+      if (m_nGameType >= kScreenAirHockey && m_nGameType <= kScreenFootball && m_pGame) m_pGame->OnGameControls(this);
+      return true;
+    case ID_OPTIONS_SOUND:
+      OnSound();
+      return true;
+    case ID_FILE_NEW:
+    case ID_FILE_OPEN:
+      // Documents carry no data: opening one is the same as a new document.
+      OnNewDocument();
+      return true;
+    case ID_FILE_SAVE:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool CQuintaroDoc::OnUpdateCommand(CCmdUI& ui) {
+  switch (ui.m_nID) {
+    case ID_GAME_QUITGAME:
+      ui.Enable(IsGameScreen(m_nGameType));
+      return true;
+    case ID_VIEW_HALLOFFAME:
+      ui.Enable(m_nGameType == kScreenTitle || m_nGameType == kScreenHallOfFame);
+      return true;
+    case ID_OPTIONS_TYPEOFGAME:
+      ui.Enable(m_nGameType == kScreenBasketball || m_nGameType == kScreenDarts || m_nGameType == kScreenFootball);
+      return true;
+    case ID_OPTIONS_GAMECONTROLS:
+      ui.Enable(m_nGameType >= kScreenAirHockey && m_nGameType <= kScreenFootball);
+      return true;
+    case ID_OPTIONS_SOUND:
+      ui.Enable(TRUE);
+      ui.SetCheck(m_bSound ? 1 : 0);
+      return true;
+    default:
+      return false;
+  }
+}
+
+void CQuintaroDoc::OnSound() {
+  m_bSound = !m_bSound;
+  if (IsGameScreen(m_nGameType) && m_pGame) m_pGame->EnableSound(m_bSound);
+}
+
+void CQuintaroDoc::OnNumberOfPlayers() {
+  if (m_bGameInProgress) {
+    if (!AskQuitGame()) return;
+    m_bGameInProgress = FALSE;
+    OnNewDocument();
+  }
+  CPlayersDlg dlg;
+  for (int i = 0; i < kSeatCount; ++i) {
+    dlg.m_strName[static_cast<std::size_t>(i)] = m_players[static_cast<std::size_t>(i)]->m_strName;
+    dlg.m_bComputer[static_cast<std::size_t>(i)] = m_players[static_cast<std::size_t>(i)]->m_bComputer;
+  }
+  dlg.m_nPlayers = m_nLastPlayer;
+  if (AfxDoModal(dlg) == IDOK) {
+    for (int i = 0; i < kSeatCount; ++i) {
+      CPlayer& p = *m_players[static_cast<std::size_t>(i)];
+      p.m_strName = dlg.m_strName[static_cast<std::size_t>(i)];
+      p.m_bComputer = dlg.m_bComputer[static_cast<std::size_t>(i)];
+    }
+    m_nLastPlayer = dlg.m_nPlayers < 0 ? 0 : (dlg.m_nPlayers > 3 ? 3 : dlg.m_nPlayers);
+    for (int i = 0; i < kSeatCount; ++i) m_players[static_cast<std::size_t>(i)]->m_bActive = i <= m_nLastPlayer;
+  }
+  RefreshScores(FALSE);
+}
+
+std::string CQuintaroDoc::StateJson() const {
+  std::ostringstream s;
+  s << "{\"screen\":" << m_nGameType << ",\"variant\":" << m_nGameVariant
+    << ",\"inProgress\":" << (m_bGameInProgress ? "true" : "false") << ",\"current\":" << m_nCurrentPlayer
+    << ",\"lastPlayer\":" << m_nLastPlayer << ",\"players\":[";
+  for (int i = 0; i < kSeatCount; ++i) {
+    const CPlayer& p = *m_players[static_cast<std::size_t>(i)];
+    s << (i ? "," : "") << "{\"name\":" << JsonString(p.m_strName)
+      << ",\"computer\":" << (p.m_bComputer ? "true" : "false") << ",\"active\":" << (p.m_bActive ? "true" : "false")
+      << ",\"score\":" << p.m_nScore << "}";
+  }
+  s << "],\"sound\":" << (m_bSound ? "true" : "false") << ",\"game\":" << (m_pGame ? m_pGame->StateJson() : "{}")
+    << "}";
+  return s.str();
+}

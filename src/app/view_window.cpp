@@ -1,0 +1,137 @@
+// The view's window: input routing to the current game, timers, the title
+// screen's regions, painting and palette messages.
+#include "app/quintaro_doc.h"
+#include "app/quintaro_view.h"
+#include "app/title_regions.h"
+#include "game/game.h"
+#include "platform/host.h"
+#include "res/resource_ids.h"
+
+namespace {
+
+bool IsGameScreen(int type) { return type >= kScreenAirHockey && type <= kScreenPool; }
+
+}  // namespace
+
+void CQuintaroView::Create(CQuintaroDoc* pDoc) {
+  m_pDoc = pDoc;
+  AttachScene(&pDoc->m_sprites, &pDoc->m_bTrueColor);
+  m_hwnd = m_host.CreateWindow([this](const MSG& msg) { return WindowProc(msg); });
+  m_host.SetViewWindow(m_hwnd);
+  m_host.SetFocus(m_hwnd);
+}
+
+void CQuintaroView::DestroyWindow() {
+  if (m_pDoc) m_pDoc->StopCurrentGame();
+  if (m_hwnd != HWND_NONE) m_host.DestroyWindow(m_hwnd);
+  m_hwnd = HWND_NONE;
+  DiscardDirtyRects();
+}
+
+BOOL CQuintaroView::StartTimer(UINT nID, UINT nMs) { return m_host.SetTimer(m_hwnd, nID, nMs) ? TRUE : FALSE; }
+
+BOOL CQuintaroView::StopTimer(UINT nID) { return m_host.KillTimer(m_hwnd, nID) ? TRUE : FALSE; }
+
+BOOL CQuintaroView::HitTestRegions(int x, int y, BOOL bSelect) {
+  BOOL hit = FALSE;
+  for (const HotRegion& region : TitleRegions()) {
+    if (!region.Contains(x, y)) continue;
+    hit = TRUE;
+    if (bSelect)
+      m_pDoc->m_nGameType = region.nGameType;  // the last region containing the point wins
+    else
+      m_host.SetCursor(static_cast<int>(IDC_HOTSPOT));
+  }
+  if (!hit && !bSelect) m_host.SetCursor(0);
+  return hit;
+}
+
+void CQuintaroView::OnUpdate(LPARAM lHint) {
+  if (m_pDoc->m_bBackgroundChanged) {
+    SetBackground(m_pDoc->m_pBackground.get());
+    m_pDoc->m_bBackgroundChanged = FALSE;
+  }
+  if (lHint == 2) {
+    m_pSelSprite = nullptr;
+    RemapAllSprites();
+    m_pDoc->m_bBackgroundChanged = FALSE;
+  }
+}
+
+void CQuintaroView::OnDraw() {
+  BlitRect(nullptr);
+  if (IsGameScreen(m_pDoc->m_nGameType)) m_pDoc->RefreshScores(FALSE);
+}
+
+BOOL CQuintaroView::OnQueryNewPalette() {
+  if (!m_pPalette) return TRUE;
+  // Realising the palette again puts its colours back into the system palette.
+  BlitRect(nullptr);
+  return TRUE;
+}
+
+void CQuintaroView::OnLButtonDown(UINT nFlags, int x, int y) {
+  const int type = m_pDoc->m_nGameType;
+  if (type == kScreenTitle) {
+    if (HitTestRegions(x, y, TRUE)) {
+      m_host.SetCursor(0);
+      m_pDoc->OnNewDocument();
+    }
+  } else if (IsGameScreen(type) && m_pDoc->m_pGame) {
+    m_pDoc->m_pGame->OnLButtonDown(nFlags, x, y, this);
+  }
+}
+
+void CQuintaroView::OnLButtonUp(UINT nFlags, int x, int y) {
+  const int type = m_pDoc->m_nGameType;
+  if (type >= kScreenBasketball && type <= kScreenPool && m_pDoc->m_pGame)
+    m_pDoc->m_pGame->OnLButtonUp(nFlags, x, y, this);
+}
+
+void CQuintaroView::OnMouseMove(UINT nFlags, int x, int y) {
+  const int type = m_pDoc->m_nGameType;
+  if (type == kScreenTitle)
+    HitTestRegions(x, y, FALSE);
+  else if (IsGameScreen(type) && m_pDoc->m_pGame)
+    m_pDoc->m_pGame->OnMouseMove(nFlags, x, y, this);
+}
+
+void CQuintaroView::OnKey(UINT message, UINT nChar, UINT nRepCnt, UINT nFlags) {
+  CGame* game = m_pDoc->m_pGame.get();
+  if (message == WM_KEYDOWN && nChar == VK_ESCAPE) {
+    m_bEscape = TRUE;  // the running loops test it; never passed to a game
+    return;
+  }
+  if ((nChar != VK_SHIFT && nChar != VK_CONTROL) || !game) return;
+  if (message == WM_KEYDOWN)
+    game->OnKeyDown(nChar, nRepCnt, nFlags, this);
+  else
+    game->OnKeyUp(nChar, nRepCnt, nFlags, this);
+}
+
+LRESULT CQuintaroView::WindowProc(const MSG& msg) {
+  const int x = GET_X_LPARAM(msg.lParam);
+  const int y = GET_Y_LPARAM(msg.lParam);
+  const UINT flags = static_cast<UINT>(msg.wParam);
+  CGame* game = m_pDoc ? m_pDoc->m_pGame.get() : nullptr;
+  switch (msg.message) {
+    case WM_LBUTTONDOWN: OnLButtonDown(flags, x, y); return 0;
+    case WM_LBUTTONUP: OnLButtonUp(flags, x, y); return 0;
+    case WM_MOUSEMOVE: OnMouseMove(flags, x, y); return 0;
+    case WM_RBUTTONDOWN: if (game) game->OnRButtonDown(flags, x, y, this); return 0;
+    case WM_RBUTTONUP: if (game) game->OnRButtonUp(flags, x, y, this); return 0;
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+      OnKey(msg.message, static_cast<UINT>(msg.wParam), static_cast<UINT>(msg.lParam & 0xFFFF),
+            static_cast<UINT>((msg.lParam >> 16) & 0xFFFF));
+      return 0;
+    case WM_TIMER: if (game) game->OnTimer(static_cast<UINT>(msg.wParam), this); return 0;
+    case WM_COMPUTER_TURN: if (game) game->PlayComputerTurn(this); return 1;
+    case WM_PAINT: OnDraw(); return 0;
+    case WM_QUERYNEWPALETTE: return OnQueryNewPalette();
+    case WM_PALETTECHANGED:
+      if (static_cast<HWND>(msg.wParam) != m_hwnd) OnQueryNewPalette();
+      return 0;
+    default: return 0;
+  }
+}
