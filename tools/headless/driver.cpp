@@ -130,18 +130,13 @@ std::optional<DWORD> ScenarioDriver::Feed(DWORD now) {
       if (static_cast<std::int32_t>(now - m_resumeAt) < 0) return m_resumeAt;
       m_waiting = false;
     }
-    if (m_sync) {
-      // Let the program take the input just posted before the next command.
-      m_sync = false;
-      return now;
-    }
+    // The program takes the input just posted before the next command runs.
+    if (m_sync && m_app->GetHost().QueuedCount() > 0) return now;
+    m_sync = false;
     const ScriptCommand& cmd = m_script.commands[m_pc++];
     if (!Execute(cmd)) m_sync = true;
   }
-  if (m_sync) {
-    m_sync = false;
-    return now;
-  }
+  if (m_sync && m_app->GetHost().QueuedCount() > 0) return now;
   Finish(0);
 }
 
