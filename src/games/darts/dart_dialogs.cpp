@@ -20,7 +20,7 @@ constexpr ControlDef kTypeControls[] = {
 
 constexpr DialogTemplate kTypeOfGame{kTypeOfGameDialog, "Select Type of Dart Game", 182, 86, kTypeControls};
 
-constexpr DWORD kTrack = TBS_AUTOTICKS | TBS_BOTH | WS_TABSTOP;
+constexpr DWORD kTrack = TBS_BOTH | WS_TABSTOP;  // the dialog sets a tick at every position
 
 // One row per setting: label at the left, the track bar, and the names of its
 // two ends and its middle underneath.

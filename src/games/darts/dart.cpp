@@ -1,0 +1,114 @@
+#include "games/darts/dart.h"
+
+#include <algorithm>
+#include <sstream>
+
+#include "app/quintaro_app.h"
+#include "app/quintaro_doc.h"
+#include "app/quintaro_view.h"
+#include "games/darts/dart_resources.h"
+#include "gfx/sprite_list.h"
+#include "platform/host.h"
+#include "sound/dx_sound.h"
+
+using namespace darts;
+
+namespace {
+constexpr const char* kPickPrompt = "Pick a dart please.";
+constexpr int kHiddenXY = -100;
+constexpr std::array<CPoint, 3> kTraySlots = {CPoint{244, 300}, CPoint{274, 300}, CPoint{304, 300}};
+}  // namespace
+
+CDart::CDart(int nVariant)
+    : CGame(nullptr),
+      m_nVariant(std::clamp(nVariant, static_cast<int>(kVariant301), static_cast<int>(kVariantCricket))),
+      m_layout(LayoutScoreboard(m_nVariant)) {
+  LoadSettings();
+  LoadSounds();
+}
+
+CDart::~CDart() = default;
+
+CQuintaroDoc& CDart::Doc() const { return AfxGetApp().Doc(); }
+Host& CDart::GetHost() const { return AfxGetApp().GetHost(); }
+
+void CDart::LoadSettings() {
+  const SettingsStore& store = GetHost().Settings();
+  ThrowSettings s;
+  s.accuracy = store.GetProfileInt("Darts", "Accuracy", 1);
+  s.drift = store.GetProfileInt("Darts", "Drift", 4);
+  s.velocity = store.GetProfileInt("Darts", "Velocity", 1);
+  s = ClampSettings(s);
+  m_nVelocity = s.velocity;
+  m_nAccuracy = s.accuracy;
+  m_nDrift = s.drift;
+}
+
+void CDart::LoadSounds() {
+  m_pSound.reset();
+  m_pSound = std::make_unique<CDXSound>(kSoundTable.data(), static_cast<int>(kSoundTable.size()), GetHost());
+  m_pSound->EnableSound(m_bSound);
+}
+
+void CDart::PlaySound(UINT nWaveId) {
+  if (m_pSound) m_pSound->Play(nWaveId);
+}
+
+BOOL CDart::InitGame(CSpriteList* pSprites) {
+  CreateTray(pSprites, 0, nullptr);
+  // A computer in the first seat waits for a click; the user's clicks must not take its darts meanwhile.
+  CQuintaroDoc& doc = Doc();
+  if (CQuintaroView* pView = doc.GetView()) {
+    const CPlayer* first = doc.m_players[0].get();
+    pView->m_bComputerPlaying = first && first->m_bComputer ? TRUE : FALSE;
+    pView->m_bDragging = FALSE;
+    pView->m_pSelSprite = nullptr;
+  }
+  SetStatusText(0, kPickPrompt);
+  return TRUE;
+}
+
+void CDart::CreateTray(CSpriteList* pSprites, int nPlayer, const CPalette* pPalette) {
+  m_pHandDart = nullptr;
+  m_trayDarts.fill(nullptr);
+  m_trayUsed.fill(false);
+  if (!pSprites) return;
+  const UINT bitmap = kTrayBitmaps[static_cast<std::size_t>(std::clamp(nPlayer, 0, kSeats - 1))];
+  auto make = [&](CPoint at) {
+    auto sprite = std::make_unique<CSprite>(at.x, at.y, 0, 1);
+    sprite->Load(bitmap);
+    if (pPalette) sprite->RemapToPalette(pPalette);
+    CSprite* raw = sprite.get();
+    pSprites->Insert(std::move(sprite));
+    return raw;
+  };
+  m_pHandDart = make({kHiddenXY, kHiddenXY});
+  for (std::size_t i = 0; i < kTraySlots.size(); ++i) m_trayDarts[i] = make(kTraySlots[i]);
+}
+
+bool CDart::SceneIsOurs() const {
+  const CQuintaroDoc& doc = Doc();
+  if (doc.m_pGame.get() != this || !m_pHandDart) return false;
+  return doc.m_sprites.Contains(m_pHandDart);
+}
+
+int CDart::TrayDartAt(int x, int y) const {
+  const CSprite* hit = Doc().m_sprites.HitTest(x, y);
+  for (int i = 0; i < kTrayDarts; ++i)
+    if (hit && hit == m_trayDarts[static_cast<std::size_t>(i)] && !m_trayUsed[static_cast<std::size_t>(i)]) return i;
+  return -1;
+}
+
+std::string CDart::StateJson() const {
+  std::ostringstream out;
+  out << "{\"variant\":" << m_nVariant << ",\"dartsThrown\":" << m_nDartsThrown << ",\"turnTotal\":" << m_nTurnTotal
+      << ",\"lastScore\":" << m_nLastScore << ",\"landing\":[" << m_ptLanding.x << ',' << m_ptLanding.y
+      << "],\"marks\":[";
+  for (int p = 0; p < kSeats; ++p) {
+    out << (p ? ",[" : "[");
+    for (int e = 0; e < kCricketEntries; ++e) out << (e ? ",\"" : "\"") << m_marks.Get(p, e) << '"';
+    out << ']';
+  }
+  out << "]}";
+  return out.str();
+}

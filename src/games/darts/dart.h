@@ -1,0 +1,117 @@
+#pragma once
+// CDart: the darts game (301, 501 and Cricket). A player picks a dart from
+// the tray, strokes it from the throw zone up over the board, watches it fly
+// in the side panel and stick; three darts make a turn. Computer players aim
+// for themselves.
+#include <array>
+#include <string>
+
+#include "game/game.h"
+#include "games/darts/dart_aim.h"
+#include "games/darts/dart_board.h"
+#include "games/darts/dart_rules.h"
+#include "games/darts/dart_scoreboard.h"
+#include "games/darts/dart_throw.h"
+#include "platform/rect.h"
+
+class CPalette;
+class CQuintaroDoc;
+class CSprite;
+class CSpriteList;
+class Host;
+
+class CDart : public CGame {
+ public:
+  explicit CDart(int nVariant);
+  ~CDart() override;
+
+  int ScoreShot(CPlayer* pPlayer) override;
+  int CheckWinner(CPlayer* pPlayer) override;
+  BOOL InitGame(CSpriteList* pSprites) override;
+  int NextPlayer(CSpriteList* pSprites, int nCurrent, CObArray* pPlayers, int nLastPlayer, BOOL bMapPalette,
+                 CQuintaroView* pView) override;
+  void UpdateScoreboard(CQuintaroView* pView, CObArray* pPlayers, BOOL bNewGame, int nCurrent) override;
+  void AnimateShot(CSpriteList* pSprites, CQuintaroView* pView) override;
+  void OnLButtonDown(UINT nFlags, int x, int y, CQuintaroView* pView) override;
+  void OnLButtonUp(UINT nFlags, int x, int y, CQuintaroView* pView) override;
+  void OnMouseMove(UINT nFlags, int x, int y, CQuintaroView* pView) override;
+  void PlayComputerTurn(CQuintaroView* pView) override;
+  void OnGameControls(CQuintaroDoc* pDoc) override;
+  void OnTypeOfGame(CQuintaroDoc* pDoc) override;
+  void LoadSounds() override;
+  std::string StateJson() const override;
+
+  // Turns a dart sprite into a dart stuck at the landing point, and sounds it.
+  void PlaceDart(CSprite* pDart, int nPlayer, const CPalette* pPalette, BOOL bMapPalette);
+  // 7 x nPlayer + k for a randomly chosen stuck-dart picture k (1, 2, 5 or 6).
+  int ChooseDartImage(int nPlayer);
+  // Makes up the computer's stroke for the current player.
+  void ComputerAim(CPlayer* pPlayer);
+  void AddMark(int nPlayerId, int nEntry) { m_marks.AddMark(nPlayerId, nEntry); }
+  void LoadSettings();
+
+  // --- Throw -------------------------------------------------------------
+  int m_nVariant;
+  int m_nVelocity = 1;
+  int m_nAccuracy = 1;
+  int m_nDrift = 4;
+  CPoint m_ptPress;
+  CPoint m_ptRelease;
+  CRect m_rcTray = darts::kTrayRect;
+  CRect m_rcThrowZone = darts::kThrowZone;
+  CRect m_rcBoard = darts::kBoardArea;
+  DWORD m_dwThrowTime = 0;  // tick at button down; after release, the stroke's length
+  int m_nStrokeAngle = 0;
+  int m_nDartAngle = 0;
+  int m_nDartDist = 0;
+  CPoint m_ptLastPress;
+  CPoint m_ptLanding;
+  BOOL m_bOnBoard = FALSE;
+  darts::BoardHit m_lastHit;
+
+  // --- Scoring -------------------------------------------------------------
+  int m_nTurnTotal = 0;
+  int m_nLastScore = 0;
+  int m_nDartsThrown = 0;  // 100 after a bust, so that the turn ends at once
+  darts::CricketMarks m_marks;
+  darts::ScoreboardLayout m_layout;
+
+ private:
+  static constexpr int kTrayDarts = 3;
+  static constexpr int kBustDarts = 100;
+
+  enum class ThrowResult { PlayOn, TurnOver, Bust, GameOver };
+
+  darts::ThrowSettings Settings() const { return {m_nVelocity, m_nAccuracy, m_nDrift}; }
+  CQuintaroDoc& Doc() const;
+  Host& GetHost() const;
+  // Builds the current player's tray: the hand dart (rearmost) and three darts.
+  void CreateTray(CSpriteList* pSprites, int nPlayer, const CPalette* pPalette);
+  // Our sprites are still in the document's list (nothing replaced the scene).
+  bool SceneIsOurs() const;
+  // The tray dart under (x, y) that has not been thrown or taken, or -1.
+  int TrayDartAt(int x, int y) const;
+  void PickDart(int nTray, CQuintaroView* pView);
+  void PutDartBack(CQuintaroView* pView);
+  // Landing point, flight, stuck dart, scoreboard and winner check of the
+  // dart in hand. GameOver means the game has been restarted: touch nothing.
+  ThrowResult ResolveThrow(CQuintaroView* pView);
+  // After the third dart or a bust: the next player's tray after a pause.
+  void ChangeTurn(CQuintaroView* pView);
+  void StartStroke(int x, int y, CQuintaroView* pView);
+  void PostComputerTurn(CQuintaroView* pView);
+  // Takes one queued message and passes it on only if it is a key press, a
+  // click on the window frame or a close request.
+  void PumpOneMessage();
+  // The game restarts through the document; nothing of ours may run afterwards.
+  void RestartGame(CQuintaroView* pView);
+  void ShowMessage(const std::string& text);
+  void PlaySound(UINT nWaveId);
+  // Shields the scoreboard from painting itself again while it draws.
+  bool m_bDrawingScoreboard = false;
+
+  CSprite* m_pHandDart = nullptr;
+  std::array<CSprite*, kTrayDarts> m_trayDarts{};
+  std::array<bool, kTrayDarts> m_trayUsed{};  // thrown, or in hand
+  int m_nInHand = -1;                          // tray index of the dart in hand
+};

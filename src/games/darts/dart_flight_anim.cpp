@@ -1,0 +1,49 @@
+// The flight in the side panel and the dart that sticks in the board.
+#include "app/quintaro_view.h"
+#include "games/darts/dart.h"
+#include "games/darts/dart_flight.h"
+#include "games/darts/dart_resources.h"
+#include "gfx/sprite_list.h"
+#include "platform/host.h"
+
+using namespace darts;
+
+void CDart::AnimateShot(CSpriteList* pSprites, CQuintaroView* pView) {
+  if (!pSprites || pSprites->IsEmpty() || !pView || !SceneIsOurs()) return;
+  Host& host = pView->GetHost();
+  CSprite* dart = m_pHandDart;
+  const CPoint start = FlightStart(m_ptLastPress.x);
+  dart->SetPosition(start.x, start.y);
+  pView->FlushDirtyRects();
+  for (int step = 0; step < kFlightSteps; ++step) {
+    // Paced by the clock, not by the machine: the host waits (and keeps presenting).
+    host.WaitUntil(host.GetTickCount() + kFlightStepMs);
+    const CPoint at = FlightStep(m_ptLastPress.x, m_ptLanding.x, step);
+    dart->SetPosition(at.x, at.y);
+    pView->FlushDirtyRects();
+  }
+}
+
+int CDart::ChooseDartImage(int nPlayer) {
+  Host& host = GetHost();
+  host.Random().Seed(static_cast<std::uint32_t>(host.Time()));
+  int k = 0;
+  do {
+    k = host.Random().Next() % 7;
+  } while (!IsStuckDartVariant(k));
+  return 7 * nPlayer + k;
+}
+
+void CDart::PlaceDart(CSprite* pDart, int nPlayer, const CPalette* pPalette, BOOL bMapPalette) {
+  const int choice = ChooseDartImage(nPlayer);
+  if (pDart) {
+    const StuckDartImage image = StuckDartFor(choice / 7, choice % 7);
+    // Mark the dart's present area dirty before its picture changes.
+    pDart->SetPosition(pDart->GetX(), pDart->GetY());
+    pDart->Load(image.bitmap);
+    if (bMapPalette && pPalette) pDart->RemapToPalette(pPalette);
+    pDart->SetHotSpot(image.hotX, image.hotY);
+    pDart->SetPosition(m_ptLanding.x, m_ptLanding.y);
+  }
+  PlaySound(m_bOnBoard ? kHitSound : kMissSound);
+}

@@ -1,0 +1,148 @@
+// The user's side of a throw: picking a dart from the tray, putting it back,
+// the stroke from the throw zone to the board, and the cursors.
+#include "app/quintaro_app.h"
+#include "app/quintaro_doc.h"
+#include "app/quintaro_view.h"
+#include "games/darts/dart.h"
+#include "games/darts/dart_resources.h"
+#include "gfx/sprite_list.h"
+#include "platform/host.h"
+
+using namespace darts;
+
+namespace {
+constexpr CPoint kHandPosition{66, 344};  // the dart in hand, in the side panel
+constexpr int kHiddenXY = -100;
+}  // namespace
+
+void CDart::PickDart(int nTray, CQuintaroView* pView) {
+  CSprite* dart = m_trayDarts[static_cast<std::size_t>(nTray)];
+  PlaySound(kPickSound);
+  pView->m_pSelSprite = dart;
+  pView->m_nSelX = dart->GetX();
+  pView->m_nSelY = dart->GetY();
+  m_trayUsed[static_cast<std::size_t>(nTray)] = true;
+  dart->SetPosition(kHiddenXY, kHiddenXY);
+  m_pHandDart->SetPosition(kHandPosition.x, kHandPosition.y);
+  pView->FlushDirtyRects();
+  Doc().m_bGameInProgress = TRUE;
+}
+
+void CDart::PutDartBack(CQuintaroView* pView) {
+  CSprite* dart = pView->m_pSelSprite;
+  if (!dart) return;
+  dart->SetPosition(pView->m_nSelX, pView->m_nSelY);
+  m_pHandDart->SetPosition(kHiddenXY, kHiddenXY);
+  pView->FlushDirtyRects();
+  for (int i = 0; i < kTrayDarts; ++i)
+    if (m_trayDarts[static_cast<std::size_t>(i)] == dart) m_trayUsed[static_cast<std::size_t>(i)] = false;
+  pView->m_pSelSprite = nullptr;
+}
+
+void CDart::StartStroke(int x, int y, CQuintaroView* pView) {
+  Host& host = pView->GetHost();
+  m_dwThrowTime = host.GetTickCount();
+  host.SetCursor(static_cast<int>(kThrowingCursor));
+  host.SetCapture(host.ViewWindow());
+  m_ptPress = {x, y};
+  pView->m_bDragging = TRUE;
+}
+
+void CDart::OnLButtonDown(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
+  if (!pView || pView->m_bComputerPlaying || !SceneIsOurs()) return;
+  const CPoint pt{x, y};
+  if (!pView->m_pSelSprite) {
+    if (m_rcTray.PtInRect(pt)) {
+      const int tray = TrayDartAt(x, y);
+      if (tray >= 0) PickDart(tray, pView);
+    }
+    return;
+  }
+  if (m_rcTray.PtInRect(pt)) PutDartBack(pView);
+  // Only a dart in hand can be thrown.
+  if (pView->m_pSelSprite && m_rcThrowZone.PtInRect(pt)) StartStroke(x, y, pView);
+}
+
+void CDart::OnMouseMove(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
+  if (!pView || !pView->m_pSelSprite || !m_rcThrowZone.PtInRect(CPoint{x, y})) return;
+  pView->GetHost().SetCursor(static_cast<int>(pView->m_bDragging ? kThrowingCursor : kReadyCursor));
+}
+
+void CDart::OnLButtonUp(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
+  if (!pView) return;
+  Host& host = pView->GetHost();
+  if (pView->m_bDragging && !pView->m_bComputerPlaying) {
+    if (m_rcBoard.PtInRect(CPoint{x, y}) && pView->m_pSelSprite && SceneIsOurs()) {
+      m_dwThrowTime = host.GetTickCount() - m_dwThrowTime;
+      m_ptRelease = {x, y};
+      const ThrowResult result = ResolveThrow(pView);
+      if (result == ThrowResult::GameOver) return;
+      if (result != ThrowResult::PlayOn) {
+        CQuintaroDoc& doc = Doc();
+        if (doc.m_pCurrentPlayer && doc.m_pCurrentPlayer->m_bComputer) {
+          PostComputerTurn(pView);
+          doc.m_bFirstComputerTurn = FALSE;
+        }
+      }
+    }
+    // A release anywhere else throws nothing: the dart stays in hand for another stroke.
+    host.ReleaseCapture();
+    pView->m_bDragging = FALSE;
+  }
+  CQuintaroDoc& doc = Doc();
+  const bool computer = doc.m_pCurrentPlayer && doc.m_pCurrentPlayer->m_bComputer;
+  pView->m_bComputerPlaying = computer ? TRUE : FALSE;
+  if (computer && doc.m_bFirstComputerTurn) {
+    doc.m_bGameInProgress = TRUE;
+    PostComputerTurn(pView);
+    doc.m_bFirstComputerTurn = FALSE;
+  }
+}
+
+void CDart::PostComputerTurn(CQuintaroView* pView) {
+  Host& host = pView->GetHost();
+  host.PostMessage(host.ViewWindow(), WM_COMPUTER_TURN, 0, 0);
+}
+
+CDart::ThrowResult CDart::ResolveThrow(CQuintaroView* pView) {
+  CQuintaroDoc& doc = Doc();
+  CPlayer* player = doc.m_pCurrentPlayer;
+  ScoreShot(player);
+  AnimateShot(&doc.m_sprites, pView);
+  PlaceDart(pView->m_pSelSprite, doc.m_nCurrentPlayer, pView->m_pPalette.get(), doc.m_bTrueColor ? FALSE : TRUE);
+  pView->FlushDirtyRects();
+  UpdateScoreboard(pView, &doc.m_players, FALSE, doc.m_nCurrentPlayer);
+  const int winner = CheckWinner(player);
+  pView->m_pSelSprite = nullptr;
+  if (winner == 1) {
+    RestartGame(pView);
+    return ThrowResult::GameOver;
+  }
+  ++m_nDartsThrown;
+  if (m_nDartsThrown <= 2) return ThrowResult::PlayOn;
+  const bool bust = winner == -1;
+  ChangeTurn(pView);
+  return bust ? ThrowResult::Bust : ThrowResult::TurnOver;
+}
+
+void CDart::ChangeTurn(CQuintaroView* pView) {
+  CQuintaroDoc& doc = Doc();
+  const int next = NextPlayer(&doc.m_sprites, doc.m_nCurrentPlayer, &doc.m_players, doc.m_nLastPlayer,
+                              doc.m_bTrueColor ? FALSE : TRUE, pView);
+  doc.m_nCurrentPlayer = next;
+  doc.m_pCurrentPlayer = doc.m_players[static_cast<std::size_t>(next)].get();
+  // The finished turn's darts stay on screen for a moment before the next tray appears.
+  Host& host = pView->GetHost();
+  pView->RenderRect(nullptr);
+  host.WaitUntil(host.GetTickCount() + 2000);
+  pView->BlitRect(nullptr);
+  UpdateScoreboard(pView, &doc.m_players, FALSE, next);
+}
+
+void CDart::RestartGame(CQuintaroView* pView) {
+  pView->GetHost().ReleaseCapture();
+  pView->m_bDragging = FALSE;
+  pView->m_pSelSprite = nullptr;
+  // The document replaces this game; it is destroyed once control is back in the message loop.
+  Doc().OnNewDocument();
+}

@@ -1,0 +1,310 @@
+// A darts game played through the whole program on virtual time: the user's
+// strokes, scoring, bust and win, Cricket marks, turns and the menu commands.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "darts_app.h"
+#include "games/darts/dart_board.h"
+#include "games/darts/dart_resources.h"
+#include "gfx/sprite_list.h"
+
+namespace darts::test {
+namespace {
+
+// A point `dist` pixels out in the middle of the segment of `number`.
+CPoint OnNumber(int number, int dist) {
+  return SegmentCenterPoint(kAimPositions[static_cast<std::size_t>(number)], dist);
+}
+
+// Picks tray dart `tray` and throws it straight up, released at `target`,
+// in the ideal time of Normal velocity: it lands exactly there.
+void Throw(DartsApp& app, int tray, CPoint target) {
+  app.Click(kTrayGrips[static_cast<std::size_t>(tray)].x, kTrayGrips[static_cast<std::size_t>(tray)].y);
+  // Straight up when the target is above the throw zone: no drift.
+  app.Stroke({std::clamp(target.x, kThrowZone.left + 1, kThrowZone.right - 1), kThrowLine.y}, target, 300);
+}
+
+class DartGame : public ::testing::Test {
+ protected:
+  DartsApp app;
+};
+
+TEST_F(DartGame, AHumanTurnScoresThreeDartsAndPassesTheTurn) {
+  app.StartDarts(kVariant301, {2, {}});
+  ASSERT_NE(app.Game(), nullptr);
+  EXPECT_EQ(app.Player(0).m_nScore, 301);
+  EXPECT_EQ(app.Doc().m_sprites.GetCount(), 4);
+
+  app.Click(kTrayGrips[0].x, kTrayGrips[0].y);
+  EXPECT_NE(app.View().m_pSelSprite, nullptr);
+  EXPECT_TRUE(app.Doc().m_bGameInProgress);
+  EXPECT_EQ(app.CountEvents("sound 402"), 1);
+  app.Move(kThrowLine.x, kThrowLine.y);
+  EXPECT_EQ(app.GetHost().GetCursorId(), static_cast<int>(kReadyCursor));
+  app.Down(kThrowLine.x, kThrowLine.y);
+  EXPECT_EQ(app.GetHost().GetCursorId(), static_cast<int>(kThrowingCursor));
+  EXPECT_TRUE(app.View().m_bDragging);
+  app.Wait(300);
+  const DWORD released = app.Now();
+  app.Up(266, 141);
+  // The flight takes its time on the clock: 32 steps of 15 ms.
+  EXPECT_GE(app.Now() - released, 480u);
+  CDart* game = app.Game();
+  EXPECT_EQ(game->m_ptLanding, CPoint(266, 141));
+  EXPECT_EQ(game->m_nLastScore, 50);
+  EXPECT_EQ(app.Player(0).m_nScore, 251);
+  EXPECT_EQ(game->m_nDartsThrown, 1);
+  EXPECT_EQ(app.CountEvents("sound 325"), 1);
+  EXPECT_EQ(app.View().m_pSelSprite, nullptr);
+  EXPECT_FALSE(app.View().m_bDragging);
+
+  Throw(app, 1, {266, 79});  // treble 20
+  EXPECT_EQ(game->m_nLastScore, 60);
+  EXPECT_EQ(game->m_nTurnTotal, 110);
+
+  const DWORD before = app.Now();
+  Throw(app, 2, {266, 45});  // double 20
+  EXPECT_EQ(app.Player(0).m_nScore, 151);
+  EXPECT_EQ(app.Doc().m_nCurrentPlayer, 1);
+  EXPECT_EQ(app.Doc().m_pCurrentPlayer, &app.Player(1));
+  EXPECT_GE(app.Now() - before, 300u + 480u + 2000u);  // the darts stay up for two seconds
+  EXPECT_EQ(game->m_nDartsThrown, 0);
+  EXPECT_EQ(game->m_nTurnTotal, 0);
+  EXPECT_EQ(app.Doc().m_sprites.GetCount(), 4);  // the next player's fresh tray
+  EXPECT_EQ(app.Doc().m_pGame.get(), game);
+}
+
+TEST_F(DartGame, AReleaseOffTheBoardKeepsTheDartInHand) {
+  app.StartDarts(kVariant301, {1, {}});
+  app.Click(kTrayGrips[1].x, kTrayGrips[1].y);
+  CSprite* held = app.View().m_pSelSprite;
+  ASSERT_NE(held, nullptr);
+  app.Stroke(kThrowLine, {500, 100}, 300);
+  EXPECT_EQ(app.View().m_pSelSprite, held);
+  EXPECT_FALSE(app.View().m_bDragging);
+  EXPECT_EQ(app.GetHost().GetCapture(), HWND_NONE);
+  EXPECT_EQ(app.Game()->m_nDartsThrown, 0);
+  EXPECT_EQ(app.Player(0).m_nScore, 301);
+  // A press outside the throw zone starts nothing; the next stroke throws.
+  app.Stroke({266, 390}, {266, 141}, 300);
+  EXPECT_EQ(app.Game()->m_nDartsThrown, 0);
+  app.Stroke(kThrowLine, {266, 141}, 300);
+  EXPECT_EQ(app.Game()->m_nDartsThrown, 1);
+  EXPECT_EQ(app.Player(0).m_nScore, 251);
+}
+
+TEST_F(DartGame, TheTrayGivesAndTakesBackDarts) {
+  app.StartDarts(kVariant301, {1, {}});
+  // No dart in hand: a stroke does nothing.
+  app.Stroke(kThrowLine, {266, 141}, 300);
+  EXPECT_EQ(app.Game()->m_nDartsThrown, 0);
+  app.Click(kTrayGrips[0].x, kTrayGrips[0].y);
+  CSprite* held = app.View().m_pSelSprite;
+  ASSERT_NE(held, nullptr);
+  EXPECT_EQ(held->GetX(), -100);
+  // Clicking the tray again puts it back where it stood.
+  app.Click(kTrayGrips[2].x, kTrayGrips[2].y);
+  EXPECT_EQ(app.View().m_pSelSprite, nullptr);
+  EXPECT_EQ(held->GetX(), 244);
+  EXPECT_EQ(held->GetY(), 300);
+  // Throw it; its empty place in the tray then gives nothing.
+  Throw(app, 0, {266, 141});
+  app.Click(kTrayGrips[0].x, kTrayGrips[0].y);
+  EXPECT_EQ(app.View().m_pSelSprite, nullptr);
+}
+
+TEST_F(DartGame, AStuckDartIsNeverTakenBackFromTheTray) {
+  app.StartDarts(kVariant301, {1, {}});
+  // A dart thrown far too fast lands at the bottom of the release area,
+  // right above the tray; its picture may reach down into the tray.
+  for (int i = 0; i < 2; ++i) {
+    app.Click(kTrayGrips[static_cast<std::size_t>(i)].x, kTrayGrips[static_cast<std::size_t>(i)].y);
+    app.Stroke({276, kThrowLine.y}, {276, 270}, 0);
+    EXPECT_EQ(app.Game()->m_ptLanding, CPoint(276, 282));
+  }
+  int reaching = 0;
+  for (const auto& sprite : app.Doc().m_sprites) {
+    CRect r;
+    sprite->GetRect(&r);
+    reaching += r.bottom > kTrayRect.top && r.top < 282;
+  }
+  ASSERT_GT(reaching, 0) << "no stuck dart reaches into the tray";
+  for (int y = 300; y < 347; y += 3)
+    for (int x = 244; x < 274; x += 2) {
+      app.Click(x, y);
+      ASSERT_EQ(app.View().m_pSelSprite, nullptr) << x << "," << y;
+    }
+}
+
+TEST_F(DartGame, BustRestoresTheScoreOfTheTurnsStartAndEndsTheTurn) {
+  app.StartDarts(kVariant301, {2, {}});
+  app.Player(0).m_nScore = 40;
+  Throw(app, 0, OnNumber(20, 40));  // single 20: 20 left
+  EXPECT_EQ(app.Player(0).m_nScore, 20);
+  Throw(app, 1, {266, 77});  // treble 20: below zero
+  EXPECT_EQ(app.boxes.back(), "You have busted");
+  EXPECT_EQ(app.CountEvents("sound 326"), 1);
+  EXPECT_EQ(app.Player(0).m_nScore, 40);
+  EXPECT_EQ(app.Doc().m_nCurrentPlayer, 1);
+  EXPECT_EQ(app.Game()->m_nDartsThrown, 0);
+}
+
+TEST_F(DartGame, ExactlyZeroWinsAndTheGameStartsAgain) {
+  app.StartDarts(kVariant501, {2, {}});
+  CDart* first = app.Game();
+  app.Player(0).m_nScore = 2;
+  Throw(app, 0, OnNumber(3, 40));  // 3 on 2 busts
+  EXPECT_EQ(app.Player(0).m_nScore, 2);
+  // Player 2 misses three times.
+  for (int i = 0; i < 3; ++i) Throw(app, i, {130, 5});
+  EXPECT_EQ(app.CountEvents("sound 324"), 3);
+  EXPECT_EQ(app.Doc().m_nCurrentPlayer, 0);
+  Throw(app, 0, OnNumber(2, 40));
+  EXPECT_EQ(app.boxes.back(), "Hurray you have won, good job");
+  EXPECT_EQ(app.CountEvents("sound 327"), 1);
+  ASSERT_NE(app.Game(), nullptr);
+  EXPECT_NE(app.Game(), first);
+  EXPECT_EQ(app.Game()->m_nVariant, kVariant501);
+  EXPECT_EQ(app.Player(0).m_nScore, 501);
+  EXPECT_EQ(app.Player(1).m_nScore, 501);
+  EXPECT_EQ(app.Doc().m_nCurrentPlayer, 0);
+  EXPECT_FALSE(app.Doc().m_bGameInProgress);
+}
+
+TEST_F(DartGame, CricketMarksFromTheBoard) {
+  app.StartDarts(kVariantCricket, {2, {}});
+  CDart* game = app.Game();
+  Throw(app, 0, OnNumber(20, 64));  // treble 20 closes 20 at once
+  EXPECT_EQ(game->m_marks.Get(0, 5), "|||");
+  Throw(app, 1, {266, 141});  // inner bull: two marks
+  EXPECT_EQ(game->m_marks.Get(0, kBullsEntry), "||");
+  Throw(app, 2, {266, 133});  // outer bull: the third
+  EXPECT_EQ(game->m_marks.Get(0, kBullsEntry), "|||");
+  // Player 2: a treble 5 and a double 8 are worth 15 and 16 but mark nothing.
+  Throw(app, 0, OnNumber(5, 64));
+  EXPECT_EQ(game->m_nLastScore, 15);
+  Throw(app, 1, OnNumber(8, 97));
+  EXPECT_EQ(game->m_nLastScore, 16);
+  Throw(app, 2, OnNumber(15, 97));  // double 15
+  for (int e = 0; e < kCricketEntries; ++e) EXPECT_EQ(game->m_marks.Get(1, e), e == 0 ? "||" : "0") << e;
+  // Player 1 again: a fourth mark on the closed 20 is lost.
+  Throw(app, 0, OnNumber(20, 40));
+  EXPECT_EQ(game->m_marks.Get(0, 5), "|||");
+  EXPECT_EQ(app.Player(0).m_nScore, 0);  // Cricket keeps no points
+}
+
+TEST_F(DartGame, ClosingTheSeventhCricketEntryWins) {
+  app.StartDarts(kVariantCricket, {2, {}});
+  CDart* game = app.Game();
+  for (int e = 0; e < kCricketEntries - 1; ++e)
+    for (int i = 0; i < 3; ++i) game->AddMark(0, e);
+  game->AddMark(0, kBullsEntry);
+  Throw(app, 0, {266, 141});
+  EXPECT_EQ(app.boxes.back(), "Hurray you have won, good job");
+  EXPECT_NE(app.Game(), game);
+  EXPECT_EQ(app.Game()->m_marks.Get(0, 5), "0");
+}
+
+TEST_F(DartGame, TurnsGoRoundThreePlayers) {
+  app.StartDarts(kVariant301, {3, {}});
+  const int expected[] = {1, 2, 0, 1};
+  for (int turn : expected) {
+    for (int i = 0; i < 3; ++i) Throw(app, i, {130, 5});
+    EXPECT_EQ(app.Doc().m_nCurrentPlayer, turn);
+    EXPECT_EQ(app.Doc().m_pCurrentPlayer->m_nId, turn);
+  }
+}
+
+TEST_F(DartGame, StrokeTimeDecidesHeightWithTheCurrentSettings) {
+  app.StartDarts(kVariant301, {1, {}});
+  app.Click(kTrayGrips[0].x, kTrayGrips[0].y);
+  app.Stroke({266, kThrowLine.y}, {266, 141}, 250);
+  EXPECT_EQ(app.Game()->m_ptLanding, CPoint(266, 146));
+  app.Click(kTrayGrips[1].x, kTrayGrips[1].y);
+  app.Stroke({266, kThrowLine.y}, {266, 141}, 400);
+  EXPECT_EQ(app.Game()->m_ptLanding, CPoint(266, 131));
+}
+
+TEST_F(DartGame, GameControlsTakeEffectOnTheNextStrokeAndAreStored) {
+  app.StartDarts(kVariant301, {1, {}});
+  Throw(app, 0, {266, 141});
+  app.dialogDriver = [](int id, DialogController& dlg) -> std::optional<int> {
+    EXPECT_EQ(id, static_cast<int>(kControlsDialog));
+    dlg.Track(kVelocityTrack, 0);
+    dlg.Track(kAccuracyTrack, 1);
+    dlg.Track(kDriftTrack, 8);
+    return IDOK;
+  };
+  app.Doc().OnCommand(ID_OPTIONS_GAMECONTROLS);
+  app.Pump();
+  CDart* game = app.Game();
+  EXPECT_EQ(game->m_nVelocity, 0);
+  EXPECT_EQ(game->m_nDrift, 8);
+  EXPECT_EQ(app.GetHost().Settings().GetProfileInt("Darts", "Velocity", -1), 0);
+  EXPECT_EQ(app.GetHost().Settings().GetProfileInt("Darts", "Drift", -1), 8);
+  EXPECT_EQ(app.Player(0).m_nScore, 251);  // the game goes on
+  EXPECT_EQ(game->m_nDartsThrown, 1);
+  // Slow wants 600 ms: a 300 ms stroke now lands 30 pixels low.
+  Throw(app, 1, {266, 100});
+  EXPECT_EQ(game->m_ptLanding, CPoint(266, 130));
+  // Cancel leaves everything as it is.
+  app.dialogDriver = [](int, DialogController& dlg) -> std::optional<int> {
+    dlg.Track(kVelocityTrack, 2);
+    return IDCANCEL;
+  };
+  app.Doc().OnCommand(ID_OPTIONS_GAMECONTROLS);
+  EXPECT_EQ(game->m_nVelocity, 0);
+}
+
+TEST_F(DartGame, StoredSettingsOutOfRangeAreClamped) {
+  SettingsStore& store = app.GetHost().Settings();
+  store.WriteProfileInt("Darts", "Velocity", 7);
+  store.WriteProfileInt("Darts", "Accuracy", -4);
+  store.WriteProfileInt("Darts", "Drift", 12);
+  app.StartDarts(kVariant301, {1, {}});
+  EXPECT_EQ(app.Game()->m_nVelocity, 2);
+  EXPECT_EQ(app.Game()->m_nAccuracy, 0);
+  EXPECT_EQ(app.Game()->m_nDrift, 8);
+  // The dialog opens on the clamped values.
+  app.dialogDriver = [](int, DialogController&) -> std::optional<int> { return IDOK; };
+  app.Doc().OnCommand(ID_OPTIONS_GAMECONTROLS);
+  EXPECT_EQ(app.GetHost().Settings().GetProfileInt("Darts", "Drift", -1), 8);
+}
+
+TEST_F(DartGame, TypeOfGameAsksDuringAGameThenRestartsWithTheChoice) {
+  app.StartDarts(kVariant301, {1, {}});
+  Throw(app, 0, {266, 141});
+  app.answers = {IDNO};
+  app.Doc().OnCommand(ID_OPTIONS_TYPEOFGAME);
+  EXPECT_EQ(app.boxes.back(), "Do you wish to quit the current game?");
+  EXPECT_TRUE(app.dialogs.empty());
+  EXPECT_EQ(app.Player(0).m_nScore, 251);
+
+  app.answers = {IDYES};
+  app.dialogDriver = [](int id, DialogController& dlg) -> std::optional<int> {
+    EXPECT_EQ(id, static_cast<int>(kTypeOfGameDialog));
+    dlg.Click(kRadioCricket);
+    return IDOK;
+  };
+  app.Doc().OnCommand(ID_OPTIONS_TYPEOFGAME);
+  app.Pump();
+  ASSERT_NE(app.Game(), nullptr);
+  EXPECT_EQ(app.Game()->m_nVariant, kVariantCricket);
+  EXPECT_EQ(app.Doc().m_nGameVariant, kVariantCricket);
+  EXPECT_FALSE(app.Doc().m_bGameInProgress);
+}
+
+TEST_F(DartGame, StateDumpCarriesTheDartsFields) {
+  app.StartDarts(kVariantCricket, {1, {}});
+  Throw(app, 0, OnNumber(16, 97));
+  const std::string json = app.Game()->StateJson();
+  EXPECT_NE(json.find("\"variant\":2"), std::string::npos) << json;
+  EXPECT_NE(json.find("\"dartsThrown\":1"), std::string::npos) << json;
+  EXPECT_NE(json.find("\"turnTotal\":32"), std::string::npos) << json;
+  EXPECT_NE(json.find("\"lastScore\":32"), std::string::npos) << json;
+  EXPECT_NE(json.find("\"marks\":[[\"0\",\"||\",\"0\",\"0\",\"0\",\"0\",\"0\"],"), std::string::npos) << json;
+}
+
+}  // namespace
+}  // namespace darts::test
