@@ -9,11 +9,11 @@ using K = ControlKind;
 constexpr ControlDef kAboutControls[] = {
     {K::Icon, IDC_STATIC, "", 11, 17, 20, 20, 0, IDI_APPLICATION_ICON},
     {K::Static, IDC_STATIC, "Quintaro Games Version 1.0", 40, 10, 130, 8, SS_NOPREFIX},
-    {K::Static, IDC_STATIC, "Six table-top sports games in one window", 40, 25, 130, 8, SS_NOPREFIX},
+    {K::Static, IDC_STATIC, "Six table-top sports games", 40, 25, 130, 8, SS_NOPREFIX},
     {K::DefPushButton, IDOK, "OK", 183, 7, 50, 14, WS_GROUP | WS_TABSTOP},
 };
 
-constexpr DialogTemplate kAboutBox{IDD_ABOUTBOX, "About Quintaro", 240, 55, kAboutControls};
+constexpr DialogTemplate kAboutBox{IDD_ABOUTBOX, "About Quintaro", 240, 48, kAboutControls};
 
 constexpr DWORD kPushRadio = BS_PUSHLIKE;
 constexpr DWORD kPushCheck = BS_PUSHLIKE | WS_TABSTOP;

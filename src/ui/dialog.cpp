@@ -70,12 +70,10 @@ void CDialog::Create(Host& host, ModalScript* script) {
     CursorImage image;
     if (CursorImage::Parse(host.Resources().Find(ResKind::Icon, c.iconId), &image)) m_icons[c.iconId] = std::move(image);
   }
-  // The first control that takes the focus gets it, unless OnInitDialog moves it.
-  SetFocusIndex(NextTabStop(-1, false), true);
-  if (OnInitDialog()) {
-    const int def = DefaultButtonIndex();
-    if (m_focus < 0 && def >= 0) SetFocusIndex(def, false);
-  }
+  m_focus = -1;
+  // Unless OnInitDialog placed the focus itself, the first tab stop gets it
+  // (in a radio group, its checked button, now that the values are loaded).
+  if (OnInitDialog()) SetFocusIndex(NextTabStop(-1, false), true);
   MarkDirty();
 }
 

@@ -6,7 +6,7 @@ constexpr std::string_view kHelp = R"(# Quintaro Games
 
 Six table-top sports games in one window: Air Hockey, Basketball, Bowling, Darts, Football and Pool. One to four people share the mouse and take turns, and any seat can be played by the computer.
 
-To start a game, click its picture on the title screen, or choose Game > New and pick a game. The tool bar and the status line at the bottom of the window tell you what the game expects next.
+To start a game, click its picture on the title screen, or choose Game > New and pick a game. The status line at the bottom of the window tells you what the game expects next.
 
 ## Players
 

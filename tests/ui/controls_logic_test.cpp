@@ -1,0 +1,154 @@
+// Dialog units, edit fields and track bars: the rules the controls follow.
+#include <gtest/gtest.h>
+
+#include "platform/messages.h"
+#include "res/resource_ids.h"
+#include "res/shell_dialogs.h"
+#include "ui/dialog_units.h"
+#include "ui/edit_logic.h"
+#include "ui/trackbar_logic.h"
+
+namespace {
+
+TEST(DialogUnits, MapWithTheClassicBaseUnitsAndRounding) {
+  EXPECT_EQ(MulDivRound(355, 6, 4), 533);  // 532.5 rounds away from zero
+  EXPECT_EQ(MulDivRound(-3, 6, 4), -5);
+  EXPECT_EQ(MulDivRound(7, 13, 8), 11);
+  EXPECT_EQ(MulDivRound(1, 1, 0), 0);
+  EXPECT_EQ(MapDialogRect(163, 19, 85, 16), CRect(245, 31, 372, 57));
+  EXPECT_EQ(MapDialogSize(355, 138).cx, 533);
+  EXPECT_EQ(MapDialogSize(355, 138).cy, 224);
+}
+
+TEST(DialogUnits, PlayersDialogLaysOutInPixels) {
+  const DialogLayout layout = LayoutDialog(PlayersDialogTemplate());
+  EXPECT_EQ(layout.client.cx, 533);
+  EXPECT_EQ(layout.client.cy, 224);
+  auto rectOf = [&](int id) {
+    for (const DialogControl& c : layout.controls)
+      if (c.id == id) return c.rect;
+    return CRect();
+  };
+  EXPECT_EQ(rectOf(IDOK), CRect(179, 190, 254, 213));
+  EXPECT_EQ(rectOf(IDCANCEL), CRect(278, 190, 353, 213));
+  EXPECT_EQ(rectOf(IDC_ONE_PLAYER), CRect(60, 31, 188, 57));
+  // Controls that touch in dialog units touch in pixels too: the name edit
+  // ends where its neighbour would start.
+  EXPECT_EQ(MapDialogRect(163, 19, 85, 16).right, MapDialogRect(248, 19, 9, 16).left);
+  for (const DialogControl& c : layout.controls) {
+    EXPECT_TRUE(CRect(0, 0, layout.client.cx, layout.client.cy).PtInRect(c.rect.TopLeft()));
+    EXPECT_LE(c.rect.right, layout.client.cx);
+    EXPECT_LE(c.rect.bottom, layout.client.cy);
+  }
+}
+
+TEST(EditField, TypingStopsAtTheLimit) {
+  EditState e;
+  EditSetLimit(e, 3);
+  EXPECT_TRUE(EditTypeChar(e, 'a'));
+  EXPECT_TRUE(EditTypeChar(e, 'b'));
+  EXPECT_TRUE(EditTypeChar(e, 'c'));
+  EXPECT_FALSE(EditTypeChar(e, 'd'));
+  EXPECT_EQ(e.text, "abc");
+  // A selection makes room: typing replaces it.
+  EditKey(e, VK_LEFT, true);
+  EXPECT_TRUE(EditTypeChar(e, 'X'));
+  EXPECT_EQ(e.text, "abX");
+  EXPECT_FALSE(EditTypeChar(e, '\t'));
+  EXPECT_FALSE(EditTypeChar(e, static_cast<char>(0xE9)));
+}
+
+TEST(EditField, CaretKeysAndDeleting) {
+  EditState e;
+  EditSetText(e, "hello");
+  EXPECT_EQ(e.caret, 5);
+  EditKey(e, VK_HOME, false);
+  EXPECT_EQ(e.caret, 0);
+  EXPECT_FALSE(EditKey(e, VK_BACK, false));  // nothing before the caret
+  EXPECT_TRUE(EditKey(e, VK_DELETE, false));
+  EXPECT_EQ(e.text, "ello");
+  EditKey(e, VK_END, false);
+  EditKey(e, VK_LEFT, false);
+  EXPECT_TRUE(EditKey(e, VK_BACK, false));
+  EXPECT_EQ(e.text, "elo");
+  EXPECT_EQ(e.caret, 2);
+  EditSelectAll(e);
+  EXPECT_TRUE(EditKey(e, VK_DELETE, false));
+  EXPECT_EQ(e.text, "");
+  bool handled = true;
+  EXPECT_FALSE(EditKey(e, 'A', false, &handled));
+  EXPECT_FALSE(handled);
+  // A text set by the program may be longer than the limit; typing may not extend it.
+  EditSetLimit(e, 2);
+  EditSetText(e, "long name");
+  EXPECT_EQ(e.text, "long name");
+  EXPECT_FALSE(EditTypeChar(e, 'x'));
+  // Out-of-range carets are brought back before use.
+  e.caret = 99;
+  e.anchor = -4;
+  EXPECT_TRUE(EditKey(e, VK_DELETE, false));
+  EXPECT_EQ(e.text, "");
+}
+
+TEST(TrackBar, KeysMoveWithinTheRange) {
+  TrackState t;
+  TrackSetRange(t, 0, 8);
+  TrackSetPos(t, 4);
+  bool moved = false;
+  EXPECT_TRUE(TrackKey(t, VK_RIGHT, &moved));
+  EXPECT_TRUE(moved);
+  EXPECT_EQ(t.pos, 5);
+  TrackKey(t, VK_UP, &moved);
+  EXPECT_EQ(t.pos, 4);
+  TrackKey(t, VK_NEXT, &moved);  // page size defaults to a fifth of the range, at least 1
+  EXPECT_EQ(t.pos, 5);
+  TrackKey(t, VK_END, &moved);
+  EXPECT_EQ(t.pos, 8);
+  TrackKey(t, VK_RIGHT, &moved);
+  EXPECT_FALSE(moved);
+  TrackKey(t, VK_HOME, &moved);
+  EXPECT_EQ(t.pos, 0);
+  TrackSetPageSize(t, 4);
+  TrackKey(t, VK_NEXT, &moved);
+  EXPECT_EQ(t.pos, 4);
+  EXPECT_FALSE(TrackKey(t, VK_TAB, &moved));
+  TrackSetPos(t, 100);
+  EXPECT_EQ(t.pos, 8);
+  TrackSetRange(t, 5, 2);  // an upside-down range collapses
+  EXPECT_EQ(t.pos, 5);
+}
+
+TEST(TrackBar, TicksStayInsideTheRange) {
+  TrackState t;
+  TrackSetRange(t, 0, 2);
+  EXPECT_TRUE(TrackSetTic(t, 1));
+  EXPECT_TRUE(TrackSetTic(t, 2));   // an end: it has its tick already
+  EXPECT_FALSE(TrackSetTic(t, 3));  // outside: ignored
+  EXPECT_EQ(TrackTickPositions(t, 0), (std::vector<int>{0, 1, 2}));
+  EXPECT_TRUE(TrackTickPositions(t, TBS_NOTICKS).empty());
+  TrackState a;
+  TrackSetRange(a, 1, 20);
+  TrackSetTicFreq(a, 5);
+  EXPECT_EQ(TrackTickPositions(a, TBS_AUTOTICKS), (std::vector<int>{1, 6, 11, 16, 20}));
+}
+
+TEST(TrackBar, GeometryMapsPositionsAndBack) {
+  TrackState t;
+  TrackSetRange(t, 0, 8);
+  const CRect control(10, 10, 160, 42);
+  for (DWORD style : {DWORD{0}, TBS_TOP, TBS_BOTH}) {
+    TrackSetPos(t, 0);
+    const TrackGeometry g = TrackLayout(control, t, style);
+    EXPECT_GT(g.xMax, g.xMin);
+    EXPECT_TRUE(control.PtInRect(g.thumb.TopLeft()));
+    EXPECT_LE(g.thumb.bottom, control.bottom);
+    for (int pos = 0; pos <= 8; ++pos) EXPECT_EQ(TrackXToPos(g, t, TrackPosToX(g, t, pos)), pos);
+    EXPECT_EQ(TrackXToPos(g, t, -1000), 0);
+    EXPECT_EQ(TrackXToPos(g, t, 1000), 8);
+  }
+  EXPECT_EQ(TrackLayout(control, t, TBS_BOTH).point, ThumbPoint::None);
+  EXPECT_GE(TrackLayout(control, t, TBS_BOTH).ticksAbove, control.top);
+  EXPECT_EQ(TrackLayout(control, t, 0).ticksAbove, -1);
+}
+
+}  // namespace
