@@ -65,13 +65,14 @@ BENCHMARK(BM_Memcpy);
 BENCHMARK(BM_BlitOpaque);
 BENCHMARK(BM_BlitKeyed);
 
-// Remembers each benchmark's time per iteration for the ratios.
+// Remembers each benchmark's CPU time per iteration (steadier than wall time
+// on a shared machine) for the ratios.
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& r : runs) {
-      if (r.run_type == Run::RT_Iteration) times[r.benchmark_name()] = r.GetAdjustedRealTime();
+      if (r.run_type == Run::RT_Iteration) times[r.benchmark_name()] = r.GetAdjustedCPUTime();
     }
   }
   std::map<std::string, double> times;

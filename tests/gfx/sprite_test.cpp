@@ -36,23 +36,6 @@ std::unique_ptr<CSprite> TenByTen(int x, int y) {
 
 }  // namespace
 
-TEST(Sprite, DefaultsAndConstructors) {
-  CSprite plain;
-  EXPECT_EQ(plain.GetCelCount(), 1);
-  EXPECT_EQ(plain.GetX(), 0);
-  EXPECT_EQ(plain.GetDepth(), 0);
-  EXPECT_EQ(plain.GetKey(), 0);
-  EXPECT_EQ(plain.GetObserver(), nullptr);
-  ASSERT_NE(plain.GetCel(), nullptr);
-  EXPECT_EQ(plain.GetCel()->GetWidth(), 16);
-  CSprite hot(3, 4, 7, 2, 1, 3);
-  EXPECT_EQ(hot.GetCelCount(), 3);
-  EXPECT_EQ(hot.GetX(), 3);
-  EXPECT_EQ(hot.GetPosX(), 5);
-  EXPECT_EQ(hot.GetPosY(), 5);
-  EXPECT_EQ(hot.GetDepth(), 7);
-}
-
 TEST(Sprite, HotSpotPositions) {
   CSprite s;
   s.SetHotSpot(5, 5);
@@ -66,19 +49,6 @@ TEST(Sprite, HotSpotPositions) {
   EXPECT_EQ(s.GetY(), 45);
   EXPECT_EQ(s.GetPosX(), 97);
   EXPECT_EQ(s.GetPosY(), 48);
-}
-
-TEST(Sprite, RectanglesAreOfTheCurrentCel) {
-  CSprite s(10, 20, 0, 2);
-  s.SetCelImage(1, SolidImage(4, 6, 0));
-  CRect r, inclusive;
-  s.GetRect(&r);
-  EXPECT_EQ(r, CRect(10, 20, 26, 36));
-  ASSERT_TRUE(s.SetCel(1));
-  s.GetRect(&r);
-  s.GetInclusiveRect(&inclusive);
-  EXPECT_EQ(r, CRect(10, 20, 14, 26));
-  EXPECT_EQ(inclusive, CRect(10, 20, 13, 25));
 }
 
 TEST(Sprite, HitTestIsStrictAtTheTopLeftEdges) {

@@ -311,16 +311,6 @@ TEST(ViewComposition, WithoutAFrameBufferNothingIsDrawnAndNothingBreaks) {
   EXPECT_NE(f.Window(10, 10), kSentinel);
 }
 
-TEST(ViewComposition, DiscardForgetsPendingRectangles) {
-  Fixture f;
-  const CRect r(0, 0, 5, 5);
-  f.view.AddDirtyRect(&r);
-  f.view.AddDirtyRect(nullptr);
-  EXPECT_EQ(f.view.m_dirtyRects.GetCount(), 1u);
-  f.view.DiscardDirtyRects();
-  EXPECT_TRUE(f.view.m_dirtyRects.IsEmpty());
-}
-
 TEST(ViewComposition, ForeignPaletteIsReplacedBeforeTheNextBlit) {
   std::mt19937 rng(14);
   Fixture f;
