@@ -1,0 +1,29 @@
+#include "app/run_scenario.h"
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+ScenarioResult RunScenario(const std::string& script) {
+  namespace fs = std::filesystem;
+  const fs::path dir = fs::temp_directory_path() / ("quintaro-scenario-" + std::to_string(std::random_device{}()));
+  fs::create_directories(dir);
+  const fs::path file = dir / "script.qts";
+  std::ofstream(file) << script;
+  const std::string command =
+      std::string(QUINTARO_HEADLESS) + " " + file.string() + " --shots " + dir.string() + " 2>&1";
+  ScenarioResult result;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[4096];
+    std::size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.transcript.append(buffer, n);
+    const int status = pclose(pipe);
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  std::error_code ec;
+  fs::remove_all(dir, ec);
+  return result;
+}
