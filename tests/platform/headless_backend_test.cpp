@@ -82,6 +82,12 @@ TEST_F(Headless, WaitingForInputThatCanNeverComeCallsTheStarvedHook) {
   EXPECT_EQ(host.GetTickCount(), 1000u);  // time did not run away
 }
 
+TEST_F(Headless, WithoutAStarvedHookTheLoopEndsInsteadOfHanging) {
+  MSG m;
+  EXPECT_FALSE(host.GetMessage(&m));
+  EXPECT_EQ(m.message, WM_QUIT);
+}
+
 TEST_F(Headless, AFeederThatReportsAPastEventCannotStallTheClock) {
   h.clock->SetFeeder([](DWORD now) { return std::optional<DWORD>(now); });
   host.Sleep(5);

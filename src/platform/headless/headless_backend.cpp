@@ -27,6 +27,8 @@ void HeadlessBackend::WaitUntil(DWORD deadline, bool wakeOnInput) {
     if (!forever && Reached(m_now, deadline)) return;
     if (forever && !next) {
       if (onStarved) onStarved();
+      // Nothing can ever arrive: rather than hang, end the message loop.
+      if (m_host != nullptr && m_host->QueuedCount() == 0) m_host->PostQuitMessage(0);
       return;
     }
     DWORD target = deadline;

@@ -27,7 +27,8 @@ class HeadlessBackend : public Backend {
 
   void SetFeeder(Feeder feeder) { m_feeder = std::move(feeder); }
   // Called when the program waits for input that can never come (no timer,
-  // no scripted event). If it returns, the wait returns with nothing new.
+  // no scripted event). If it returns with nothing queued, the host is asked
+  // to quit (WM_QUIT), so a run without a hook ends instead of hanging.
   std::function<void()> onStarved;
   // Called with the exit code just before ExitProcess ends the process.
   std::function<void(int code)> onExit;

@@ -24,6 +24,8 @@ constexpr int kDefaultRefreshHz = 60;
 // Room for the window manager's title bar and borders around the client area.
 constexpr int kDecorationAllowance = 48;
 constexpr UINT kAppIconId = 128;
+constexpr int kDefaultWidth = 602;
+constexpr int kDefaultHeight = 401;
 
 bool Reached(DWORD now, DWORD due) { return static_cast<std::int32_t>(now - due) >= 0; }
 
@@ -56,16 +58,21 @@ SdlSurfacePtr SurfaceFromArgb(const CursorImage& image, int scale) {
 
 class SdlBackend : public Backend {
  public:
-  SdlBackend() {
+  SdlBackend() = default;
+
+  // Starts SDL video and opens the window at the playfield's size until the
+  // chrome lays it out; false (with the reason on stderr) when there is no display.
+  bool Open() {
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
       std::fprintf(stderr, "Cannot start the display: %s\n", SDL_GetError());
-      std::exit(1);
+      return false;
     }
     SDL_DisplayMode mode;
     const int hz = SDL_GetCurrentDisplayMode(0, &mode) == 0 && mode.refresh_rate > 0 ? mode.refresh_rate
                                                                                     : kDefaultRefreshHz;
     m_frameMs = std::max<DWORD>(1, static_cast<DWORD>(1000 / hz));
+    return CreateWindowFor(kDefaultWidth, kDefaultHeight);
   }
 
   ~SdlBackend() override {
@@ -79,7 +86,8 @@ class SdlBackend : public Backend {
 
   void Attach(Host& host) override {
     Backend::Attach(host);
-    CreateWindowFor(host.WindowSurface().Width(), host.WindowSurface().Height());
+    SetIcon();
+    FollowLayout();
   }
 
   DWORD Ticks() override { return SDL_GetTicks(); }
@@ -141,23 +149,22 @@ class SdlBackend : public Backend {
   }
 
  private:
-  void CreateWindowFor(int width, int height) {
+  bool CreateWindowFor(int width, int height) {
     m_scale = ChooseScale(width, height);
     m_window.reset(SDL_CreateWindow(kTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width * m_scale,
                                     height * m_scale, SDL_WINDOW_ALLOW_HIGHDPI));
     if (!m_window) {
       std::fprintf(stderr, "Cannot open the window: %s\n", SDL_GetError());
-      std::exit(1);
+      return false;
     }
     m_renderer.reset(SDL_CreateRenderer(m_window.get(), -1, 0));
     if (!m_renderer) m_renderer.reset(SDL_CreateRenderer(m_window.get(), -1, SDL_RENDERER_SOFTWARE));
     if (!m_renderer) {
       std::fprintf(stderr, "Cannot draw into the window: %s\n", SDL_GetError());
-      std::exit(1);
+      return false;
     }
-    SetIcon();
     m_surfaceSize = SIZE{width, height};
-    m_texture.reset();
+    return true;
   }
 
   int ChooseScale(int width, int height) const {
@@ -167,6 +174,7 @@ class SdlBackend : public Backend {
   }
 
   void SetIcon() {
+    if (m_host == nullptr) return;
     CursorImage icon;
     if (!CursorImage::Parse(m_host->Resources().Find(ResKind::Icon, kAppIconId), &icon)) return;
     SdlSurfacePtr surface = SurfaceFromArgb(icon, 1);
@@ -315,4 +323,8 @@ class SdlBackend : public Backend {
 
 }  // namespace
 
-std::unique_ptr<Backend> MakeSdlBackend() { return std::make_unique<SdlBackend>(); }
+std::unique_ptr<Backend> MakeSdlBackend() {
+  auto backend = std::make_unique<SdlBackend>();
+  if (!backend->Open()) return nullptr;
+  return backend;
+}

@@ -5,4 +5,5 @@
 
 #include "platform/backend.h"
 
+// Null when no window can be opened (no display); the reason goes to stderr.
 std::unique_ptr<Backend> MakeSdlBackend();
