@@ -19,11 +19,16 @@ class UiTestHost {
     m_backend = backend.get();
     m_host = std::make_unique<Host>(std::move(backend), std::make_unique<SettingsStore>());
     m_backend->SetFeeder([this](DWORD now) -> std::optional<DWORD> {
+      if (m_waitUntil) {
+        if (static_cast<std::int32_t>(now - *m_waitUntil) < 0) return m_waitUntil;
+        m_waitUntil.reset();
+      }
       if (m_host->QueuedCount() == 0 && !m_steps.empty()) {
         auto step = std::move(m_steps.front());
         m_steps.pop_front();
         step();
       }
+      if (m_waitUntil) return m_waitUntil;
       return m_steps.empty() ? std::nullopt : std::optional<DWORD>(now + 1);
     });
     m_backend->onStarved = [this] {
@@ -60,6 +65,10 @@ class UiTestHost {
   void Move(CPoint p) {
     Then([this, p] { m_host->PostMouse(WM_MOUSEMOVE, p.x, p.y, 0); });
   }
+  // Lets `ms` of virtual time pass (timers keep falling due meanwhile).
+  void Wait(DWORD ms) {
+    Then([this, ms] { m_waitUntil = m_host->GetTickCount() + ms; });
+  }
   bool StepsLeft() const { return !m_steps.empty(); }
 
  private:
@@ -67,4 +76,5 @@ class UiTestHost {
   std::unique_ptr<Host> m_host;
   std::deque<std::function<void()>> m_steps;
   int m_starved = 0;
+  std::optional<DWORD> m_waitUntil;
 };

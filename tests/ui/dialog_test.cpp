@@ -1,0 +1,267 @@
+// The dialog engine driven as a user would (keys and clicks on the window
+// surface) and as a script would, on the players dialog's template.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "res/resource_ids.h"
+#include "res/shell_dialogs.h"
+#include "ui/ddx.h"
+#include "ui/dialog.h"
+#include "ui/message_box.h"
+#include "ui_test_host.h"
+
+namespace {
+
+constexpr int kNames[4] = {IDC_NAME1, IDC_NAME2, IDC_NAME3, IDC_NAME4};
+constexpr int kComputers[4] = {IDC_COMPUTER1, IDC_COMPUTER2, IDC_COMPUTER3, IDC_COMPUTER4};
+
+// The players dialog's behaviour: seats beyond the chosen count are greyed.
+class SeatsDialog : public CDialog {
+ public:
+  SeatsDialog() : CDialog(PlayersDialogTemplate()) {}
+  int m_nPlayers = -1;
+  std::array<std::string, 4> m_names;
+  std::array<BOOL, 4> m_computer{};
+  std::vector<std::pair<int, UINT>> commands;
+
+ protected:
+  BOOL OnInitDialog() override {
+    CDialog::OnInitDialog();
+    if (m_nPlayers >= 0 && m_nPlayers <= 3) Seats(m_nPlayers + 1);
+    return TRUE;
+  }
+  void DoDataExchange(CDataExchange* pDX) override {
+    DDX_Radio(pDX, IDC_ONE_PLAYER, m_nPlayers);
+    for (int i = 0; i < 4; ++i) {
+      DDX_Text(pDX, kNames[i], m_names[static_cast<std::size_t>(i)]);
+      DDV_MaxChars(pDX, m_names[static_cast<std::size_t>(i)], 20);
+      DDX_Check(pDX, kComputers[i], m_computer[static_cast<std::size_t>(i)]);
+    }
+  }
+  void OnCommand(int id, UINT code) override {
+    commands.emplace_back(id, code);
+    if (code == BN_CLICKED && id >= IDC_ONE_PLAYER && id <= IDC_FOUR_PLAYERS) Seats(id - IDC_ONE_PLAYER + 1);
+  }
+
+ private:
+  void Seats(int n) {
+    for (int k = 0; k < 4; ++k) {
+      EnableDlgItem(kNames[k], k < n);
+      EnableDlgItem(kComputers[k], k < n);
+    }
+  }
+};
+
+// Answers from a list; records what it was asked.
+class ListScript : public ModalScript {
+ public:
+  std::vector<std::optional<int>> boxAnswers;
+  std::vector<std::string> boxesSeen;
+  std::function<std::optional<int>(DialogController&)> dialog;
+
+  std::optional<int> AnswerMessageBox(const std::string& caption, const std::string& text, UINT) override {
+    boxesSeen.push_back(caption + "|" + text);
+    if (boxAnswers.empty()) return std::nullopt;
+    auto a = boxAnswers.front();
+    boxAnswers.erase(boxAnswers.begin());
+    return a;
+  }
+  std::optional<int> RunDialog(int, DialogController& d) override { return dialog ? dialog(d) : std::nullopt; }
+};
+
+class DialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    t.LayOut();
+    t.host().onEvent = [this](const std::string& e) { events.push_back(e); };
+    dlg.m_nPlayers = 1;
+    dlg.m_names = {"Ann", "Ben", "Cy", "Di"};
+    dlg.m_computer = {FALSE, TRUE, FALSE, FALSE};
+  }
+  void Key(UINT vk, UINT message = WM_KEYDOWN) { dlg.HandleMessage(MSG{0, message, vk, 0, 0}); }
+  void Char(char c) { dlg.HandleMessage(MSG{0, WM_CHAR, static_cast<unsigned char>(c), 0, 0}); }
+  void Mouse(UINT message, CPoint p) { dlg.HandleMessage(MSG{0, message, 0, MAKELPARAM(p.x, p.y), 0}); }
+  void ClickAt(CPoint p) {
+    Mouse(WM_LBUTTONDOWN, p);
+    Mouse(WM_LBUTTONUP, p);
+  }
+  CPoint Centre(int id) { return dlg.ControlRect(id).CenterPoint(); }
+
+  UiTestHost t;
+  SeatsDialog dlg;
+  std::vector<std::string> events;
+};
+
+TEST_F(DialogTest, OpensWithDataAndTheEnablingRule) {
+  dlg.Create(t.host());
+  EXPECT_EQ(dlg.GetCheckedRadioButton(IDC_ONE_PLAYER, IDC_FOUR_PLAYERS), IDC_TWO_PLAYERS);
+  EXPECT_TRUE(dlg.IsDlgItemEnabled(IDC_NAME2));
+  EXPECT_FALSE(dlg.IsDlgItemEnabled(IDC_NAME3));
+  EXPECT_FALSE(dlg.IsDlgItemEnabled(IDC_COMPUTER4));
+  EXPECT_EQ(dlg.GetDlgItemText(IDC_NAME3), "Cy");  // greyed seats keep their names
+  EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_COMPUTER2), 1);
+  EXPECT_EQ(dlg.GetFocusId(), IDC_TWO_PLAYERS);    // Tab stop of a radio group: its checked button
+  EXPECT_EQ(dlg.GetDlgItem(IDC_NAME1)->edit.limit, 20);
+  // Centred over the window, inside it.
+  const CRect w = dlg.WindowRect();
+  EXPECT_TRUE(CRect(0, 0, kClientWidth, 471).PtInRect(w.TopLeft()));
+  EXPECT_LE(w.right, kClientWidth);
+}
+
+TEST_F(DialogTest, ClickingFourPlayersEnablesEverySeatAndOneGreysThemAgain) {
+  dlg.Create(t.host());
+  ClickAt(Centre(IDC_FOUR_PLAYERS));
+  for (int id : kNames) EXPECT_TRUE(dlg.IsDlgItemEnabled(id));
+  EXPECT_EQ(dlg.GetCheckedRadioButton(IDC_ONE_PLAYER, IDC_FOUR_PLAYERS), IDC_FOUR_PLAYERS);
+  ClickAt(Centre(IDC_ONE_PLAYER));
+  EXPECT_TRUE(dlg.IsDlgItemEnabled(IDC_NAME1));
+  EXPECT_FALSE(dlg.IsDlgItemEnabled(IDC_NAME2));
+  EXPECT_FALSE(dlg.IsDlgItemEnabled(IDC_COMPUTER2));
+  // A press that leaves the button before the release clicks nothing.
+  const int before = static_cast<int>(dlg.commands.size());
+  Mouse(WM_LBUTTONDOWN, Centre(IDC_THREE_PLAYERS));
+  Mouse(WM_MOUSEMOVE, CPoint(1, 1));
+  Mouse(WM_LBUTTONUP, CPoint(1, 1));
+  EXPECT_EQ(static_cast<int>(dlg.commands.size()), before);
+  // Disabled controls ignore clicks.
+  ClickAt(Centre(IDC_COMPUTER3));
+  EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_COMPUTER3), 0);
+}
+
+TEST_F(DialogTest, KeyboardNavigation) {
+  dlg.Create(t.host());
+  // Arrows in the radio group move and check.
+  Key(VK_DOWN);
+  EXPECT_EQ(dlg.GetFocusId(), IDC_THREE_PLAYERS);
+  EXPECT_EQ(dlg.GetCheckedRadioButton(IDC_ONE_PLAYER, IDC_FOUR_PLAYERS), IDC_THREE_PLAYERS);
+  EXPECT_TRUE(dlg.IsDlgItemEnabled(IDC_NAME3));
+  Key(VK_UP);
+  Key(VK_UP);
+  Key(VK_UP);  // wraps round to the last button
+  EXPECT_EQ(dlg.GetFocusId(), IDC_FOUR_PLAYERS);
+  ClickAt(Centre(IDC_TWO_PLAYERS));
+  // Tab visits the enabled controls in order, skipping greyed seats.
+  std::vector<int> order;
+  for (int i = 0; i < 7; ++i) {
+    Key(VK_TAB);
+    order.push_back(dlg.GetFocusId());
+  }
+  EXPECT_EQ(order, (std::vector<int>{IDC_NAME1, IDC_NAME2, IDC_COMPUTER1, IDC_COMPUTER2, IDOK, IDCANCEL,
+                                     IDC_TWO_PLAYERS}));
+  Key(VK_SHIFT);
+  Key(VK_TAB);
+  Key(VK_SHIFT, WM_KEYUP);
+  EXPECT_EQ(dlg.GetFocusId(), IDCANCEL);
+  // Space presses the focused check box on the way down and clicks it on the way up.
+  dlg.GotoDlgCtrl(IDC_COMPUTER1);
+  Key(VK_SPACE);
+  EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_COMPUTER1), 0);
+  Key(VK_SPACE, WM_KEYUP);
+  EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_COMPUTER1), 1);
+  // Alt and a mnemonic-less letter do nothing; Escape cancels.
+  Key('Q', WM_SYSKEYDOWN);
+  EXPECT_FALSE(dlg.IsClosed());
+  Key(VK_ESCAPE);
+  EXPECT_TRUE(dlg.IsClosed());
+  EXPECT_EQ(dlg.Result(), IDCANCEL);
+}
+
+TEST_F(DialogTest, TypingIntoANameRespectsTheLimitAndEnterValidates) {
+  dlg.Create(t.host());
+  dlg.GotoDlgCtrl(IDC_NAME1);  // selects the whole name, as Tab does
+  for (char c : std::string("A very long player nam")) Char(c);
+  EXPECT_EQ(dlg.GetDlgItemText(IDC_NAME1), "A very long player n");  // 21st character refused
+  Key(VK_BACK);
+  Key(VK_HOME);
+  Key(VK_DELETE);
+  EXPECT_EQ(dlg.GetDlgItemText(IDC_NAME1), " very long player ");
+  Key(VK_RETURN);  // Enter in an edit presses the default button
+  EXPECT_TRUE(dlg.IsClosed());
+  EXPECT_EQ(dlg.Result(), IDOK);
+  EXPECT_EQ(dlg.m_names[0], " very long player ");
+  EXPECT_EQ(dlg.m_nPlayers, 1);
+  EXPECT_EQ(dlg.m_computer[1], TRUE);
+}
+
+TEST_F(DialogTest, ValidationRefusesAnOverlongNameAndKeepsTheDialogOpen) {
+  ListScript script;
+  dlg.m_names[1] = std::string(25, 'x');  // set by the program, past the limit
+  dlg.Create(t.host(), &script);
+  Key(VK_RETURN);
+  EXPECT_FALSE(dlg.IsClosed());
+  ASSERT_EQ(script.boxesSeen.size(), 1u);
+  EXPECT_EQ(script.boxesSeen[0], "Quintaro|Please enter no more than 20 characters.");
+  EXPECT_EQ(dlg.GetFocusId(), IDC_NAME2);  // the faulty field has the focus
+  EXPECT_EQ(events.back(), "msgbox \"Quintaro\" \"Please enter no more than 20 characters.\" -> ok unscripted");
+}
+
+TEST_F(DialogTest, ScriptDrivesTheDialogWithoutALoop) {
+  ListScript script;
+  script.dialog = [&](DialogController& d) -> std::optional<int> {
+    EXPECT_TRUE(d.Click(IDC_FOUR_PLAYERS));
+    EXPECT_FALSE(d.Text(IDC_NAME4, "Twenty-one characters"));  // typed until the limit
+    EXPECT_TRUE(d.Check(IDC_COMPUTER4, 1));
+    EXPECT_TRUE(d.Check(IDC_COMPUTER2, 0));
+    EXPECT_FALSE(d.Click(4242));
+    EXPECT_FALSE(d.Track(IDC_NAME1, 3));  // not a track bar
+    return IDOK;
+  };
+  EXPECT_EQ(dlg.DoModal(t.host(), &script), IDOK);
+  EXPECT_EQ(dlg.m_nPlayers, 3);
+  EXPECT_EQ(dlg.m_names[3], "Twenty-one character");
+  EXPECT_EQ(dlg.m_computer[3], TRUE);
+  EXPECT_EQ(dlg.m_computer[1], FALSE);
+  EXPECT_EQ(events, (std::vector<std::string>{"dialog 137 opened", "dialog 137 closed ok"}));
+}
+
+TEST_F(DialogTest, UnscriptedDialogIsCancelledAndMarked) {
+  ListScript script;
+  EXPECT_EQ(dlg.DoModal(t.host(), &script), IDCANCEL);
+  EXPECT_EQ(events.back(), "dialog 137 closed cancel unscripted");
+  EXPECT_EQ(dlg.m_nPlayers, 1);  // untouched
+  // A script that clicks OK itself closes the dialog; its answer is not needed.
+  SeatsDialog again;
+  script.dialog = [](DialogController& d) -> std::optional<int> {
+    d.Click(IDOK);
+    EXPECT_TRUE(d.IsClosed());
+    EXPECT_FALSE(d.Click(IDCANCEL));
+    return std::nullopt;
+  };
+  EXPECT_EQ(again.DoModal(t.host(), &script), IDOK);
+  EXPECT_EQ(events.back(), "dialog 137 closed ok");
+}
+
+TEST_F(DialogTest, ModalLoopKeepsTimersRunningAndLeavesTheOverlayAsItWas) {
+  // Another window's timer keeps ticking while the dialog is up.
+  int ticks = 0;
+  const HWND other = t.host().CreateWindow([&](const MSG& m) -> LRESULT {
+    if (m.message == WM_TIMER) ++ticks;
+    return 0;
+  });
+  t.host().SetTimer(other, 7, 50);
+  const Surface32 before = t.host().Overlay();
+  t.Wait(200);
+  t.Then([&] {
+    EXPECT_TRUE(t.host().OverlayVisible());
+    EXPECT_NE(t.host().ModalLayer(), HWND_NONE);
+  });
+  t.Then([&] {
+    // A click on Cancel, in window-surface coordinates.
+    const CPoint p = dlg.ControlRect(IDCANCEL).CenterPoint();
+    t.host().PostMouse(WM_LBUTTONDOWN, p.x, p.y, MK_LBUTTON);
+    t.host().PostMouse(WM_LBUTTONUP, p.x, p.y, 0);
+  });
+  const DWORD start = t.host().GetTickCount();
+  EXPECT_EQ(dlg.DoModal(t.host()), IDCANCEL);
+  EXPECT_EQ(t.starved(), 0);
+  EXPECT_GE(ticks, 1);
+  EXPECT_GT(t.host().GetTickCount(), start);
+  EXPECT_EQ(t.host().ModalLayer(), HWND_NONE);
+  EXPECT_FALSE(t.host().OverlayVisible());
+  EXPECT_TRUE(std::equal(before.Data(), before.Data() + before.Width() * before.Height(), t.host().Overlay().Data()));
+}
+
+}  // namespace
