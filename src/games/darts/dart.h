@@ -95,9 +95,9 @@ class CDart : public CGame {
   void PutDartBack(CQuintaroView* pView);
   // Landing point, flight, stuck dart, scoreboard and winner check of the
   // dart in hand. GameOver means the game has been restarted: touch nothing.
-  ThrowResult ResolveThrow(CQuintaroView* pView);
+  ThrowResult ResolveThrow(CQuintaroView* pView, bool bByUser);
   // After the third dart or a bust: the next player's tray after a pause.
-  void ChangeTurn(CQuintaroView* pView);
+  void ChangeTurn(CQuintaroView* pView, bool bByUser);
   void StartStroke(int x, int y, CQuintaroView* pView);
   void PostComputerTurn(CQuintaroView* pView);
   // Takes one queued message and passes it on only if it is a key press, a

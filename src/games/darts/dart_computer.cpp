@@ -66,13 +66,13 @@ void CDart::PlayComputerTurn(CQuintaroView* pView) {
     int tray = 0;
     while (tray < kTrayDarts && m_trayUsed[static_cast<std::size_t>(tray)]) ++tray;
     if (tray == kTrayDarts) {  // no dart left yet the turn went on: end it rather than loop
-      ChangeTurn(pView);
+      ChangeTurn(pView, false);
       break;
     }
     m_trayUsed[static_cast<std::size_t>(tray)] = true;
     pView->m_pSelSprite = m_trayDarts[static_cast<std::size_t>(tray)];
     ComputerAim(doc.m_pCurrentPlayer);
-    const ThrowResult result = ResolveThrow(pView);
+    const ThrowResult result = ResolveThrow(pView, false);
     if (result == ThrowResult::GameOver) return;
     pView->m_bDragging = FALSE;
     if (result != ThrowResult::PlayOn) break;

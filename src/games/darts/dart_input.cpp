@@ -75,15 +75,10 @@ void CDart::OnLButtonUp(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
     if (m_rcBoard.PtInRect(CPoint{x, y}) && pView->m_pSelSprite && SceneIsOurs()) {
       m_dwThrowTime = host.GetTickCount() - m_dwThrowTime;
       m_ptRelease = {x, y};
-      const ThrowResult result = ResolveThrow(pView);
+      const ThrowResult result = ResolveThrow(pView, true);
       if (result == ThrowResult::GameOver) return;
-      if (result != ThrowResult::PlayOn) {
-        CQuintaroDoc& doc = Doc();
-        if (doc.m_pCurrentPlayer && doc.m_pCurrentPlayer->m_bComputer) {
-          PostComputerTurn(pView);
-          doc.m_bFirstComputerTurn = FALSE;
-        }
-      }
+      const CPlayer* next = Doc().m_pCurrentPlayer;
+      if (result != ThrowResult::PlayOn && next && next->m_bComputer) PostComputerTurn(pView);
     }
     // A release anywhere else throws nothing: the dart stays in hand for another stroke.
     host.ReleaseCapture();
@@ -104,7 +99,7 @@ void CDart::PostComputerTurn(CQuintaroView* pView) {
   host.PostMessage(host.ViewWindow(), WM_COMPUTER_TURN, 0, 0);
 }
 
-CDart::ThrowResult CDart::ResolveThrow(CQuintaroView* pView) {
+CDart::ThrowResult CDart::ResolveThrow(CQuintaroView* pView, bool bByUser) {
   CQuintaroDoc& doc = Doc();
   CPlayer* player = doc.m_pCurrentPlayer;
   ScoreShot(player);
@@ -121,16 +116,19 @@ CDart::ThrowResult CDart::ResolveThrow(CQuintaroView* pView) {
   ++m_nDartsThrown;
   if (m_nDartsThrown <= 2) return ThrowResult::PlayOn;
   const bool bust = winner == -1;
-  ChangeTurn(pView);
+  ChangeTurn(pView, bByUser);
   return bust ? ThrowResult::Bust : ThrowResult::TurnOver;
 }
 
-void CDart::ChangeTurn(CQuintaroView* pView) {
+void CDart::ChangeTurn(CQuintaroView* pView, bool bByUser) {
   CQuintaroDoc& doc = Doc();
   const int next = NextPlayer(&doc.m_sprites, doc.m_nCurrentPlayer, &doc.m_players, doc.m_nLastPlayer,
                               doc.m_bTrueColor ? FALSE : TRUE, pView);
   doc.m_nCurrentPlayer = next;
   doc.m_pCurrentPlayer = doc.m_players[static_cast<std::size_t>(next)].get();
+  // A computer taking over from the user starts at once (its turn message is
+  // posted when this throw is done), so the scoreboard must not ask for a click.
+  if (bByUser && doc.m_pCurrentPlayer && doc.m_pCurrentPlayer->m_bComputer) doc.m_bFirstComputerTurn = FALSE;
   // The finished turn's darts stay on screen for a moment before the next tray appears.
   Host& host = pView->GetHost();
   pView->RenderRect(nullptr);

@@ -82,6 +82,7 @@ class DartsApp : public ModalScript {
   void Key(UINT vk) {
     GetHost().PostKey(WM_KEYDOWN, vk);
     GetHost().PostKey(WM_KEYUP, vk);
+    if (autoPump) Pump();
   }
   // Lets `ms` of virtual time pass with the program idle.
   void Wait(DWORD ms) {
@@ -132,6 +133,8 @@ class DartsApp : public ModalScript {
   std::vector<int> dialogs;
   std::function<std::optional<int>(int, DialogController&)> dialogDriver;
   std::vector<std::string> events;
+  // Input is taken at once; off, it waits in the queue until Pump().
+  bool autoPump = true;
 
   int CountEvents(const std::string& prefix) const {
     int n = 0;
@@ -145,7 +148,7 @@ class DartsApp : public ModalScript {
     if (message == WM_LBUTTONUP) m_buttons &= ~MK_LBUTTON;
     const CRect& view = GetHost().ViewRect();
     GetHost().PostMouse(message, x + view.left, y + view.top, flags);
-    Pump();
+    if (autoPump) Pump();
   }
 
   HeadlessBackend* m_backend = nullptr;
