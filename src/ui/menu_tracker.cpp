@@ -118,12 +118,13 @@ void CMenuTracker::CloseFrom(int level) {
   if (level < OpenLevels()) m_levels.resize(static_cast<std::size_t>(std::max(level, 0)));
 }
 
-void CMenuTracker::Select(int level, int item) {
+void CMenuTracker::Select(int level, int item, bool openSubmenu) {
   Level& l = m_levels[static_cast<std::size_t>(level)];
   if (l.selected == item && level + 1 < OpenLevels()) return;  // its submenu stays open
   l.selected = item;
   CloseFrom(level + 1);
-  if (item >= 0 && l.items[static_cast<std::size_t>(item)].kind == MenuItemKind::Popup) OpenSubmenu(level);
+  if (openSubmenu && item >= 0 && l.items[static_cast<std::size_t>(item)].kind == MenuItemKind::Popup)
+    OpenSubmenu(level);
   UpdatePrompt();
 }
 
@@ -131,7 +132,7 @@ void CMenuTracker::Choose(int level, int item) {
   const Level& l = m_levels[static_cast<std::size_t>(level)];
   const MenuItemDef& def = l.items[static_cast<std::size_t>(item)];
   if (def.kind == MenuItemKind::Popup) {
-    Select(level, item);
+    Select(level, item, true);
     if (level + 1 < OpenLevels()) Select(level + 1, Step(m_levels[static_cast<std::size_t>(level + 1)], -1, 1));
     return;
   }
@@ -317,7 +318,7 @@ void CMenuTracker::OnMouse(const MSG& msg) {
           UpdatePrompt();
         }
       } else if (level >= 0) {
-        if (item >= 0) Select(level, item);
+        if (item >= 0) Select(level, item, true);
       } else if (!m_barRect.PtInRect(p)) {
         Finish(0);  // a click anywhere else dismisses the menu
       }
@@ -330,7 +331,7 @@ void CMenuTracker::OnMouse(const MSG& msg) {
         if (m_cb.drawBar) m_cb.drawBar(m_bar);
         UpdatePrompt();
       } else if (level >= 0 && item >= 0) {
-        Select(level, item);
+        Select(level, item, true);
       } else if (level >= 0 && OpenLevels() == level + 1) {
         Select(level, -1);
       }

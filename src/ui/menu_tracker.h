@@ -66,7 +66,8 @@ class CMenuTracker {
   void OpenBarPopup(int barItem);
   void OpenSubmenu(int level);
   void CloseFrom(int level);
-  void Select(int level, int item);
+  // Highlights an item; the mouse (not the keyboard) also opens a submenu.
+  void Select(int level, int item, bool openSubmenu = false);
   void Choose(int level, int item);
   void Finish(UINT command);
   int Step(const Level& level, int from, int delta) const;
