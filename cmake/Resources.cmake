@@ -1,11 +1,15 @@
 # The art generator paints every picture and synthesises every sound; the
 # packer gathers its files into one blob that is linked into the program.
+# Its painter, quantiser, writers and synthesiser form a library the tests use too.
 file(GLOB_RECURSE ASSETGEN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/assets/*.cpp)
-add_executable(quintaro-assetgen ${ASSETGEN_SOURCES})
-target_include_directories(quintaro-assetgen PRIVATE ${CMAKE_SOURCE_DIR}/assets ${CMAKE_SOURCE_DIR}/src)
-target_link_libraries(quintaro-assetgen PRIVATE quintaro_fonts)
+list(FILTER ASSETGEN_SOURCES EXCLUDE REGEX "/assets/main\\.cpp$")
+add_library(quintaro_art STATIC ${ASSETGEN_SOURCES})
+target_include_directories(quintaro_art PUBLIC ${CMAKE_SOURCE_DIR}/assets ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(quintaro_art PUBLIC quintaro_fonts)
 # The generator runs at every art change; keep it quick in Debug trees too.
-target_compile_options(quintaro-assetgen PRIVATE $<$<CONFIG:Debug>:-O2>)
+target_compile_options(quintaro_art PRIVATE $<$<CONFIG:Debug>:-O2>)
+add_executable(quintaro-assetgen ${CMAKE_SOURCE_DIR}/assets/main.cpp)
+target_link_libraries(quintaro-assetgen PRIVATE quintaro_art)
 
 add_executable(quintaro-respack ${CMAKE_SOURCE_DIR}/tools/respack/respack.cpp)
 
