@@ -299,8 +299,11 @@ void CFrameChrome::OnChromeMouse(const MSG& msg) {
 }
 
 void CFrameChrome::OnTipTimer() {
+  // Under a modal window the tip waits: taking it away now would restore the
+  // overlay beneath the newer window and cut a hole in it.
+  if (m_host.ModalLayer() != HWND_NONE) return;
   const CPoint p = m_host.GetCursorPos();
-  int hit = m_toolBarVisible && m_host.ModalLayer() == HWND_NONE ? m_toolBar.HitTest(p) : -1;
+  const int hit = m_toolBarVisible ? m_toolBar.HitTest(p) : -1;
   if (hit != m_hover) {
     m_hover = hit;
     m_hoverSince = m_host.GetTickCount();
