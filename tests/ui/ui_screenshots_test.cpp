@@ -164,6 +164,17 @@ TEST_F(ChromeShots, RendersEveryWindow) {
   t.Key(VK_ESCAPE);
   m_chrome->ShowHelp();
 
+  // A tool tip and the fly-by prompt over the Sound button.
+  for (const ToolButton& b : m_chrome->ToolBar().Buttons()) {
+    if (b.id != ID_OPTIONS_SOUND) continue;
+    t.host().PostMouse(WM_MOUSEMOVE, b.rect.CenterPoint().x, b.rect.CenterPoint().y, 0);
+  }
+  t.Wait(700);
+  t.Then([&] { t.host().PostMessage(m_frame, WM_USER, 0, 0); });
+  MSG msg;
+  while (t.host().GetMessage(&msg) && msg.message != WM_USER) t.host().DispatchMessage(msg);
+  Shot("tooltip");
+
   m_chrome->ShowToolBar(false);
   FillView(false);
   Shot("frame_no_toolbar");
