@@ -17,6 +17,7 @@
 #include "ui/modal_script.h"
 
 class CDataExchange;
+class OverlayLayer;
 
 // Notification codes handed to OnCommand.
 inline constexpr UINT BN_CLICKED = 0;      // a button, check box or radio button was clicked
@@ -148,7 +149,7 @@ class CDialog : public DialogController {
   bool m_closed = false;
   int m_result = 0;
   bool m_dirty = true;
-  class OverlayLayer* m_layer = nullptr;
+  OverlayLayer* m_layer = nullptr;  // while the dialog's own loop runs
 };
 
 // The word a transcript uses for a button id ("ok", "cancel", "yes", ...).
