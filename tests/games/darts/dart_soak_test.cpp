@@ -34,7 +34,9 @@ void CheckAfterTurn(DartsApp& app, int variant) {
   CDart* game = app.Game();
   ASSERT_NE(game, nullptr);
   for (int seat = 0; seat < 4; ++seat) {
-    if (variant != kVariantCricket) ASSERT_GE(app.Player(seat).m_nScore, 0) << "seat " << seat;
+    if (variant != kVariantCricket) {
+      ASSERT_GE(app.Player(seat).m_nScore, 0) << "seat " << seat;
+    }
     for (int e = 0; e < kCricketEntries; ++e) ASSERT_TRUE(marks.count(game->m_marks.Get(seat, e)));
   }
   ASSERT_GE(game->m_nTurnTotal, 0);
