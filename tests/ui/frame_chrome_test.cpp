@@ -131,8 +131,12 @@ TEST_F(ChromeTest, ToolBarClickPostsItsCommandUnlessDisabled) {
   Pump();
   EXPECT_EQ(commands.size(), 1u);
   for (const ToolButton& b : chrome->ToolBar().Buttons()) {
-    if (b.id == ID_OPTIONS_SOUND) EXPECT_TRUE(b.checked);
-    if (b.id == ID_GAME_QUITGAME) EXPECT_FALSE(b.enabled);
+    if (b.id == ID_OPTIONS_SOUND) {
+      EXPECT_TRUE(b.checked);
+    }
+    if (b.id == ID_GAME_QUITGAME) {
+      EXPECT_FALSE(b.enabled);
+    }
   }
 }
 
