@@ -80,7 +80,7 @@ int CDart::NextPlayer(CSpriteList* pSprites, int nCurrent, CObArray* pPlayers, i
 
 void CDart::UpdateScoreboard(CQuintaroView* pView, CObArray* pPlayers, BOOL bNewGame, int nCurrent) {
   if (!pPlayers) return;
-  if (bNewGame) {
+  if (bNewGame == TRUE) {
     if (m_nVariant == kVariantCricket) {
       m_marks.Clear();
     } else {
@@ -88,7 +88,7 @@ void CDart::UpdateScoreboard(CQuintaroView* pView, CObArray* pPlayers, BOOL bNew
         if (p) p->m_nScore = StartingScore(m_nVariant);
     }
   }
-  // The status line first: showing it repaints the window, and the repaint
+  // The status line first: showing it may repaint the window, and a repaint
   // draws the scoreboard again through this very call.
   const CQuintaroDoc& doc = Doc();
   if (!m_bDrawingScoreboard && doc.m_pCurrentPlayer && doc.m_pCurrentPlayer->m_bComputer &&
@@ -97,6 +97,7 @@ void CDart::UpdateScoreboard(CQuintaroView* pView, CObArray* pPlayers, BOOL bNew
     SetStatusText(0, kClickPrompt);
     m_bDrawingScoreboard = false;
   }
+  if (bNewGame != TRUE && bNewGame != FALSE) return;  // not a drawing request
   Host& host = pView ? pView->GetHost() : GetHost();
   CDC dc(host);
   ScoreboardState state;

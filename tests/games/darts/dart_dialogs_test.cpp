@@ -3,7 +3,6 @@
 #include <functional>
 
 #include "games/darts/dart_dialog_classes.h"
-#include "games/darts/dart_dialogs.h"
 #include "games/darts/dart_resources.h"
 #include "games/darts/dart_rules.h"
 #include "platform/headless_host.h"
@@ -23,19 +22,6 @@ struct DrivingScript : ModalScript {
     return close;
   }
 };
-
-TEST(DartDialogs, TemplatesNameTheirControls) {
-  const DialogTemplate& type = TypeOfGameTemplate();
-  EXPECT_EQ(type.id, kTypeOfGameDialog);
-  EXPECT_STREQ(type.caption, "Select Type of Dart Game");
-  const DialogTemplate& controls = GameControlsTemplate();
-  EXPECT_EQ(controls.id, kControlsDialog);
-  EXPECT_STREQ(controls.caption, "Dart Game Controls");
-  int tracks = 0;
-  for (const ControlDef& c : controls.controls) tracks += c.kind == ControlKind::TrackBar;
-  EXPECT_EQ(tracks, 3);
-  EXPECT_EQ(DartDialogTemplates().size(), 2u);
-}
 
 TEST(DartDialogs, TypeOfGameShowsAndReturnsTheKind) {
   HeadlessHost h;
