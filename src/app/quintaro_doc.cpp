@@ -10,6 +10,7 @@
 #include "game/game.h"
 #include "gfx/dib.h"
 #include "res/resource_ids.h"
+#include "res/string_table.h"
 #include "ui/cmd_ui.h"
 #include "ui/message_box.h"
 #include "app/version.h"
@@ -143,6 +144,8 @@ BOOL CQuintaroDoc::OnNewDocument() {
     background->Load(BackgroundFor(m_nGameType), &host.Resources());
     ChangeBackground(std::move(background));
     UpdateAllViews(kHintBackground);
+    // A game's last words do not belong on the title or Hall of Fame screen.
+    m_app.SetStatusText(std::string(LoadStringRes(AFX_IDS_IDLEMESSAGE)));
     if (m_nGameType == kScreenHallOfFame) {
       LoadHallOfFame();
       RefreshScores(FALSE);

@@ -20,7 +20,8 @@ TEST(DocumentFlows, MainWindowAsksEvenWithNoGameInProgress) {
 }
 
 TEST(DocumentFlows, QuitGameWithNoGameInProgressDoesNotAsk) {
-  auto r = RunScenario(std::string(kStart) + "menu 32788\nwait 10\nmenu 32790\nwait 10\nexpect screen 0\nquit\n");
+  auto r = RunScenario(std::string(kStart) + "menu 32786\nwait 10\nmenu 32790\nwait 10\nexpect screen 0\n"
+                                             "expect status \"For Help, press F1\"\nquit\n");
   EXPECT_EQ(r.exitCode, 0) << r.transcript;
   EXPECT_FALSE(r.Has("msgbox")) << r.transcript;
 }
