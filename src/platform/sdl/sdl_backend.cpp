@@ -233,6 +233,17 @@ class SdlBackend : public Backend {
     m_host->PostMouse(message, p.x, p.y, MouseKeyFlags(SDL_GetMouseState(nullptr, nullptr)));
   }
 
+  // One notch is 120, positive away from the user, in the high word of wParam.
+  void PostWheel(const SDL_MouseWheelEvent& w) {
+    int notches = w.direction == SDL_MOUSEWHEEL_FLIPPED ? -w.y : w.y;
+    if (notches == 0) return;
+    int x = 0, y = 0;
+    const Uint32 buttons = SDL_GetMouseState(&x, &y);
+    const POINT p = ToSurface(x, y);
+    const UINT delta = static_cast<UINT>(static_cast<WORD>(static_cast<short>(notches * 120)));
+    m_host->PostMouse(WM_MOUSEWHEEL, p.x, p.y, (delta << 16) | MouseKeyFlags(buttons));
+  }
+
   void PostKeyEvent(const SDL_KeyboardEvent& k, bool down) {
     const UINT vk = VirtualKeyFromSdl(k.keysym.sym);
     if (vk == 0) return;
@@ -278,6 +289,7 @@ class SdlBackend : public Backend {
       case SDL_KEYDOWN: PostKeyEvent(e.key, true); break;
       case SDL_KEYUP: PostKeyEvent(e.key, false); break;
       case SDL_TEXTINPUT: PostText(e.text.text); break;
+      case SDL_MOUSEWHEEL: PostWheel(e.wheel); break;
       default: break;
     }
   }
