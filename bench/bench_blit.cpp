@@ -2,6 +2,8 @@
 // memcpy of the same bytes measured in the same run. Prints the ratios.
 #include <benchmark/benchmark.h>
 
+#include "ratio_reporter.h"
+
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -65,26 +67,11 @@ BENCHMARK(BM_Memcpy);
 BENCHMARK(BM_BlitOpaque);
 BENCHMARK(BM_BlitKeyed);
 
-// Remembers each benchmark's CPU time per iteration (steadier than wall time
-// on a shared machine) for the ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& r : runs) {
-      if (r.run_type == Run::RT_Iteration) times[r.benchmark_name()] = r.GetAdjustedCPUTime();
-    }
-  }
-  std::map<std::string, double> times;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
   RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
+  RunWithRatios(&argc, argv, reporter);
   const double base = reporter.times["BM_Memcpy"];
   if (base <= 0) return 0;
   const double opaque = reporter.times["BM_BlitOpaque"] / base;

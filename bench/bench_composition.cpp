@@ -7,6 +7,8 @@
 //     memcpy of the 32-bit bytes.
 #include <benchmark/benchmark.h>
 
+#include "ratio_reporter.h"
+
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -126,26 +128,11 @@ BENCHMARK(BM_MemcpyFrame8);
 BENCHMARK(BM_BlitFullFrame);
 BENCHMARK(BM_MemcpyFrame32);
 
-// Remembers each benchmark's CPU time per iteration (steadier than wall time
-// on a shared machine) for the ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& r : runs) {
-      if (r.run_type == Run::RT_Iteration) times[r.benchmark_name()] = r.GetAdjustedCPUTime();
-    }
-  }
-  std::map<std::string, double> times;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
   RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
+  RunWithRatios(&argc, argv, reporter);
   auto& t = reporter.times;
   auto ratio = [&](const char* a, const char* b) { return t[b] > 0 ? t[a] / t[b] : 0.0; };
   std::printf("ratio full_frame/dirty_step %.1f (target >= 20)\n",
