@@ -58,8 +58,7 @@ void PaintHall(Canvas& c) {
 
 // A soft pool of light behind a region, so the user sees what to click.
 void RegionGlow(Canvas& c, const Points& pts, Rgb color) {
-  c.Paint(Polygon{pts}, color, 0.22f, 10.f);
-  c.Paint(Polygon{pts}, color, 0.10f);
+  c.Paint(Polygon{pts}, color, 0.12f, 14.f);
 }
 
 void PaintBasketballScene(Canvas& c) {
