@@ -32,20 +32,20 @@ std::vector<UINT> AllPictureIds() {
 
 TEST(ResourcePack, EveryPictureHasItsSizeAndIsAnUncompressed8BitPicture) {
   const ResourceTable table;
-  for (const auto& spec : kPictures) {
-    SCOPED_TRACE(spec.id);
-    const auto pic = FindPicture(table, spec.id);
+  for (const auto& want : kPictures) {
+    SCOPED_TRACE(want.id);
+    const auto pic = FindPicture(table, want.id);
     ASSERT_TRUE(pic.has_value());
-    EXPECT_EQ(pic->width, spec.width);
-    EXPECT_EQ(pic->height, spec.height);
+    EXPECT_EQ(pic->width, want.width);
+    EXPECT_EQ(pic->height, want.height);
     EXPECT_EQ(pic->compression, 0u);
   }
-  for (const auto& spec : kCels) {
-    SCOPED_TRACE(spec.id);
-    const auto pic = FindPicture(table, spec.id);
+  for (const auto& want : kCels) {
+    SCOPED_TRACE(want.id);
+    const auto pic = FindPicture(table, want.id);
     ASSERT_TRUE(pic.has_value());
-    EXPECT_EQ(pic->width, spec.width);
-    EXPECT_EQ(pic->height, spec.height);
+    EXPECT_EQ(pic->width, want.width);
+    EXPECT_EQ(pic->height, want.height);
   }
 }
 

@@ -18,9 +18,9 @@ std::uint32_t Rgb(const RGBQUAD& q) {
 
 TEST(SpriteCels, KeyColourIsUsedByNoOpaquePixelEvenAfterRemapping) {
   const ResourceTable table;
-  for (const auto& spec : kCels) {
-    SCOPED_TRACE(spec.id);
-    const auto cel = FindPicture(table, spec.id);
+  for (const auto& want : kCels) {
+    SCOPED_TRACE(want.id);
+    const auto cel = FindPicture(table, want.id);
     ASSERT_TRUE(cel.has_value());
     const BYTE key = cel->At(0, 0);
     const std::uint32_t keyRgb = Rgb(cel->colors[key]);
@@ -41,20 +41,20 @@ TEST(SpriteCels, KeyColourIsUsedByNoOpaquePixelEvenAfterRemapping) {
 
 TEST(SpriteCels, DartPointsSitOnTheHotSpotsAndCelsHaveTransparentCorners) {
   const ResourceTable table;
-  for (const auto& spec : kCels) {
-    SCOPED_TRACE(spec.id);
-    const auto cel = FindPicture(table, spec.id);
+  for (const auto& want : kCels) {
+    SCOPED_TRACE(want.id);
+    const auto cel = FindPicture(table, want.id);
     ASSERT_TRUE(cel.has_value());
     const BYTE key = cel->At(0, 0);
-    EXPECT_NE(cel->At(spec.tipX, spec.tipY), key) << "the point is drawn on the hot spot";
+    EXPECT_NE(cel->At(want.tipX, want.tipY), key) << "the point is drawn on the hot spot";
     // Each corner away from the point is see-through: the dart is a shape.
     const int corners[4][2] = {{0, 0}, {cel->width - 1, 0}, {0, cel->height - 1}, {cel->width - 1, cel->height - 1}};
     for (const auto& c : corners) {
-      if (std::abs(c[0] - spec.tipX) <= 1 && std::abs(c[1] - spec.tipY) <= 2) continue;
+      if (std::abs(c[0] - want.tipX) <= 1 && std::abs(c[1] - want.tipY) <= 2) continue;
       if (c[0] == 0 && c[1] == 0) continue;
       // Flights may touch the far corners of the narrow cels; the point's
       // neighbourhood is what matters for the board.
-      if (spec.width == 11) continue;
+      if (want.width == 11) continue;
       EXPECT_EQ(cel->At(c[0], c[1]), key) << "corner " << c[0] << "," << c[1];
     }
   }

@@ -100,12 +100,12 @@ int main(int argc, char** argv) {
   if (FT_Init_FreeType(&lib) != 0) return 1;
   std::vector<Atlas> atlases;
   for (int i = 4; i < argc; ++i) {
-    const std::string spec = argv[i];
-    const auto colon = spec.find(':');
+    const std::string arg = argv[i];
+    const auto colon = arg.find(':');
     if (colon == std::string::npos) return 2;
-    const bool bold = spec.substr(0, colon) == "bold";
+    const bool bold = arg.substr(0, colon) == "bold";
     Atlas a;
-    if (!Rasterise(lib, bold ? argv[3] : argv[2], bold, std::stoi(spec.substr(colon + 1)), a)) return 1;
+    if (!Rasterise(lib, bold ? argv[3] : argv[2], bold, std::stoi(arg.substr(colon + 1)), a)) return 1;
     atlases.push_back(std::move(a));
   }
   FT_Done_FreeType(lib);
