@@ -11,6 +11,7 @@
 #include "core/text.h"
 #include "core/textures.h"
 #include "darts/dart_painter.h"
+#include "res/title_regions.h"
 #include "shell/figures.h"
 
 namespace art {
@@ -18,21 +19,12 @@ namespace {
 
 using Points = std::vector<std::pair<float, float>>;
 
-// The clickable regions, in the view's order: two for basketball, two for
-// football, pool, air hockey, darts, two for bowling and the hall of fame.
-const std::array<Points, 10> kRegions = {{
-    {{29, 360}, {29, 308}, {40, 291}, {40, 179}, {62, 154}, {117, 154}, {117, 330}, {100, 360}},
-    {{38, 124}, {38, 56}, {99, 56}, {99, 71}, {134, 71}, {134, 88}, {175, 88}, {175, 105}, {99, 105}, {99, 124}},
-    {{122, 360}, {122, 305}, {133, 296}, {133, 178}, {155, 154}, {221, 154}, {220, 232}, {203, 360}},
-    {{115, 151}, {115, 107}, {220, 107}, {220, 151}},
-    {{236, 400}, {228, 361}, {274, 271}, {353, 271}, {364, 361}, {356, 400}},
-    {{390, 400}, {388, 379}, {387, 333}, {510, 333}, {523, 365}, {522, 400}, {513, 400}, {504, 379}, {408, 379}, {399, 400}},
-    {{520, 354}, {512, 332}, {491, 332}, {491, 189}, {494, 189}, {500, 171}, {513, 156}, {527, 150}, {535, 149}, {578, 149},
-     {566, 153}, {556, 160}, {550, 169}, {535, 169}, {522, 176}, {515, 186}, {515, 189}, {548, 189}, {557, 198}, {558, 354}},
-    {{228, 183}, {222, 63}, {371, 63}, {371, 112}, {480, 112}, {480, 183}},
-    {{314, 46}, {314, 11}, {472, 11}, {472, 46}},
-    {{374, 105}, {374, 50}, {561, 50}, {561, 105}},
-}};
+// A clickable region's outline (the view's own table) as painter points.
+Points Outline(const HotRegion& region) {
+  Points pts;
+  for (const POINT& p : region.points) pts.emplace_back(static_cast<float>(p.x), static_cast<float>(p.y));
+  return pts;
+}
 
 // The hall: a dark blue wall with a dado rail and a patterned carpet.
 void PaintHall(Canvas& c) {
@@ -310,7 +302,7 @@ void MakeTitleScreen(Context& ctx) {
   Canvas c(602, 401);
   PaintHall(c);
   const Rgb glow{255, 236, 190};
-  for (const Points& r : kRegions) RegionGlow(c, r, glow);
+  for (const HotRegion& r : TitleRegions()) RegionGlow(c, Outline(r), glow);
   PaintLogo(c);
   PaintBasketballScene(c);
   PaintFootballScene(c);

@@ -2,7 +2,7 @@
 // screen's regions, painting and palette messages.
 #include "app/quintaro_doc.h"
 #include "app/quintaro_view.h"
-#include "app/title_regions.h"
+#include "res/title_regions.h"
 #include "game/game.h"
 #include "platform/host.h"
 #include "res/resource_ids.h"

@@ -1,4 +1,4 @@
-#include "app/title_regions.h"
+#include "res/title_regions.h"
 
 bool HotRegion::Contains(int x, int y) const {
   // Sample the pixel's centre so that shared edges belong to one side only.

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "assets/art_catalogue.h"
+#include "res/title_regions.h"
 
 using namespace art_test;
 
@@ -126,19 +127,12 @@ TEST(HallOfFame, NameAndScoreRowsAreBlack) {
 
 TEST(TitleScreen, EveryClickableRegionHoldsAPicture) {
   using Poly = std::vector<std::pair<int, int>>;
-  const Poly regions[10] = {
-      {{29, 360}, {29, 308}, {40, 291}, {40, 179}, {62, 154}, {117, 154}, {117, 330}, {100, 360}},
-      {{38, 124}, {38, 56}, {99, 56}, {99, 71}, {134, 71}, {134, 88}, {175, 88}, {175, 105}, {99, 105}, {99, 124}},
-      {{122, 360}, {122, 305}, {133, 296}, {133, 178}, {155, 154}, {221, 154}, {220, 232}, {203, 360}},
-      {{115, 151}, {115, 107}, {220, 107}, {220, 151}},
-      {{236, 400}, {228, 361}, {274, 271}, {353, 271}, {364, 361}, {356, 400}},
-      {{390, 400}, {388, 379}, {387, 333}, {510, 333}, {523, 365}, {522, 400}, {513, 400}, {504, 379}, {408, 379}, {399, 400}},
-      {{520, 354}, {512, 332}, {491, 332}, {491, 189}, {494, 189}, {500, 171}, {513, 156}, {527, 150}, {535, 149}, {578, 149},
-       {566, 153}, {556, 160}, {550, 169}, {535, 169}, {522, 176}, {515, 186}, {515, 189}, {548, 189}, {557, 198}, {558, 354}},
-      {{228, 183}, {222, 63}, {371, 63}, {371, 112}, {480, 112}, {480, 183}},
-      {{314, 46}, {314, 11}, {472, 11}, {472, 46}},
-      {{374, 105}, {374, 50}, {561, 50}, {561, 105}},
-  };
+  std::vector<Poly> regions;
+  for (const HotRegion& region : TitleRegions()) {
+    Poly& poly = regions.emplace_back();
+    for (const POINT& p : region.points) poly.emplace_back(p.x, p.y);
+  }
+  ASSERT_EQ(regions.size(), 10u);
   auto inside = [](const Poly& p, double x, double y) {
     bool in = false;
     for (std::size_t i = 0, j = p.size() - 1; i < p.size(); j = i++) {
@@ -150,7 +144,7 @@ TEST(TitleScreen, EveryClickableRegionHoldsAPicture) {
   const ResourceTable table;
   const auto pic = FindPicture(table, 178);
   ASSERT_TRUE(pic.has_value());
-  for (int r = 0; r < 10; ++r) {
+  for (std::size_t r = 0; r < regions.size(); ++r) {
     std::set<BYTE> colours;
     int x0 = pic->width, y0 = pic->height, x1 = 0, y1 = 0;
     for (const auto& [px, py] : regions[r]) {

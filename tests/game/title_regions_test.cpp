@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/title_regions.h"
+#include "res/title_regions.h"
 
 namespace {
 
