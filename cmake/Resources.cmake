@@ -5,7 +5,7 @@ file(GLOB_RECURSE ASSETGEN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/assets/
 list(FILTER ASSETGEN_SOURCES EXCLUDE REGEX "/assets/main\\.cpp$")
 add_library(quintaro_art STATIC ${ASSETGEN_SOURCES})
 target_include_directories(quintaro_art PUBLIC ${CMAKE_SOURCE_DIR}/assets ${CMAKE_SOURCE_DIR}/src)
-target_link_libraries(quintaro_art PUBLIC quintaro_fonts quintaro_title_regions)
+target_link_libraries(quintaro_art PUBLIC quintaro_fonts quintaro_title_regions quintaro_models)
 # The generator runs at every art change; keep it quick in Debug trees too.
 target_compile_options(quintaro_art PRIVATE $<$<CONFIG:Debug>:-O2>)
 add_executable(quintaro-assetgen ${CMAKE_SOURCE_DIR}/assets/main.cpp)

@@ -2,9 +2,9 @@
 
 #include "app/quintaro_doc.h"
 #include "game/game.h"
-#include "games/darts/dart.h"
+#include "game/game_table.h"
 
-std::unique_ptr<CGame> MakeGame(CQuintaroDoc& doc, int nGameType) {
-  if (nGameType == kScreenDarts) return std::make_unique<CDart>(doc.m_nGameVariant);
-  return nullptr;
+std::unique_ptr<CGame> MakeGame(CQuintaroDoc& doc, const GameInfo& game) {
+  if (!game.factory || !doc.GetView()) return nullptr;
+  return game.factory(GameContext{doc, *doc.GetView()}, doc.m_nGameVariant);
 }

@@ -4,6 +4,7 @@
 
 class CGame;
 class CQuintaroDoc;
+struct GameInfo;
 
-// The game for screen types 1..6, or null when that game is not built yet.
-std::unique_ptr<CGame> MakeGame(CQuintaroDoc& doc, int nGameType);
+// The game of a row of the game table, or null when that game is not built yet.
+std::unique_ptr<CGame> MakeGame(CQuintaroDoc& doc, const GameInfo& game);

@@ -23,8 +23,6 @@ constexpr const char* kSoundKey = "Sound";
 constexpr const char* kQuitQuestion = "Do you wish to quit the current game?";
 constexpr const char* kQuitCaption = "Quit Game?";
 
-bool IsGameScreen(int type) { return type >= kScreenAirHockey && type <= kScreenPool; }
-
 std::string JsonString(const std::string& s) {
   std::string out = "\"";
   for (char c : s) {
@@ -108,16 +106,23 @@ void CQuintaroDoc::UpdateAllViews(LPARAM lHint) {
 }
 
 UINT CQuintaroDoc::BackgroundFor(int nGameType) const {
-  switch (nGameType) {
-    case kScreenAirHockey: return IDB_AIRHOCKEY;
-    case kScreenBasketball: return IDB_BASKETBALL;
-    case kScreenBowling: return IDB_BOWLING;
-    case kScreenDarts: return m_nGameVariant == 0 || m_nGameVariant == 1 ? IDB_DARTS : IDB_CRICKET;
-    case kScreenFootball: return IDB_FOOTBALL;
-    case kScreenPool: return IDB_POOL;
-    case kScreenHallOfFame: return IDB_HALLOFFAME;
-    default: return IDB_TITLE;
-  }
+  if (const GameInfo* game = FindGame(m_games, nGameType)) return game->BackgroundFor(m_nGameVariant);
+  return nGameType == kScreenHallOfFame ? IDB_HALLOFFAME : IDB_TITLE;
+}
+
+void CQuintaroDoc::SetVariant(int nScreen, int nVariant) {
+  if (nScreen < 0 || nScreen >= kScreenCount) return;
+  m_variants[static_cast<std::size_t>(nScreen)] = nVariant;
+  if (nScreen == m_nGameType) m_nGameVariant = nVariant;
+}
+
+void CQuintaroDoc::EndTurnState() {
+  // Nothing of the old screen may keep the mouse, the cursor or a queued computer turn.
+  Host& host = m_app.GetHost();
+  host.ReleaseCapture();
+  host.SetCursor(0);
+  host.RemoveMessages(WM_COMPUTER_TURN);
+  if (m_pView) m_pView->m_turn.Reset();
 }
 
 BOOL CQuintaroDoc::OnNewDocument() {
@@ -135,6 +140,7 @@ BOOL CQuintaroDoc::OnNewDocument() {
   if (caps.numColors == -1) m_bTrueColor = TRUE;
 
   m_sprites.SetView(GetView());
+  EndTurnState();
 
   if (!IsGameScreen(m_nGameType)) {
     StopCurrentGame();
@@ -159,15 +165,17 @@ BOOL CQuintaroDoc::OnNewDocument() {
 
 void CQuintaroDoc::StartScreen(int nGameType) {
   Host& host = m_app.GetHost();
+  const GameInfo& info = *FindGame(m_games, nGameType);
   StopCurrentGame();
   DeleteContents();
   ResetTurnState();
+  m_nGameVariant = info.ClampVariant(m_variants[static_cast<std::size_t>(nGameType)]);
   auto background = std::make_unique<CDIB>();
   background->Load(BackgroundFor(nGameType), &host.Resources());
   ChangeBackground(std::move(background));
   RetireGame();
 
-  m_pGame = MakeGame(*this, nGameType);
+  m_pGame = MakeGame(*this, info);
   if (!m_pGame) {
     UpdateAllViews(kHintSprites);
     m_app.SetStatusText("This game is not available yet.");
@@ -176,14 +184,11 @@ void CQuintaroDoc::StartScreen(int nGameType) {
   m_pGame->InitGame(&m_sprites);
   m_pGame->EnableSound(m_bSound);
 
-  if (nGameType == kScreenAirHockey) m_pGame->StartGame();
-  if (nGameType == kScreenPool) {
-    UpdateAllViews(kHintSprites);
-    return;
-  }
+  if (info.start == GameStart::AtOnce) m_pGame->StartGame();
   UpdateAllViews(kHintSprites);
+  if (!info.bScoreboard) return;
   m_pGame->UpdateScoreboard(GetView(), &m_players, TRUE, m_nCurrentPlayer);
-  if (nGameType == kScreenBowling && m_pCurrentPlayer && m_pCurrentPlayer->m_bComputer && m_bFirstComputerTurn)
+  if (info.bClickPromptAtStart && m_pCurrentPlayer && m_pCurrentPlayer->m_bComputer && m_bFirstComputerTurn)
     m_pGame->SetStatusText(0, "Click mouse to start computer player!");
 }
 
@@ -221,16 +226,13 @@ bool CQuintaroDoc::AskQuitGame() {
 }
 
 bool CQuintaroDoc::OnCommand(UINT nId) {
+  if (const GameInfo* game = FindGameByCommand(m_games, nId)) {
+    m_nGameType = game->nScreen;
+    OnNewDocument();
+    return true;
+  }
+  const GameInfo* current = CurrentGameInfo();
   switch (nId) {
-    case ID_GAME_NEW_AIRHOCKEY:
-    case ID_GAME_NEW_BASKETBALL:
-    case ID_GAME_NEW_BOWLING:
-    case ID_GAME_NEW_DARTS:
-    case ID_GAME_NEW_FOOTBALL:
-    case ID_GAME_NEW_POOL:
-      m_nGameType = kScreenAirHockey + static_cast<int>(nId - ID_GAME_NEW_AIRHOCKEY);
-      OnNewDocument();
-      return true;
     case ID_GAME_QUITGAME:
       if (!IsGameScreen(m_nGameType)) return true;
       if (m_bGameInProgress && !AskQuitGame()) return true;
@@ -254,12 +256,10 @@ bool CQuintaroDoc::OnCommand(UINT nId) {
       OnNumberOfPlayers();
       return true;
     case ID_OPTIONS_TYPEOFGAME:
-      if ((m_nGameType == kScreenBasketball || m_nGameType == kScreenDarts || m_nGameType == kScreenFootball) &&
-          m_pGame)
-        m_pGame->OnTypeOfGame(this);
+      if (current && current->bTypeOfGame && m_pGame) m_pGame->OnTypeOfGame(this);
       return true;
     case ID_OPTIONS_GAMECONTROLS:
-      if (m_nGameType >= kScreenAirHockey && m_nGameType <= kScreenFootball && m_pGame) m_pGame->OnGameControls(this);
+      if (current && current->bGameControls && m_pGame) m_pGame->OnGameControls(this);
       return true;
     case ID_OPTIONS_SOUND:
       OnSound();
@@ -277,6 +277,7 @@ bool CQuintaroDoc::OnCommand(UINT nId) {
 }
 
 bool CQuintaroDoc::OnUpdateCommand(CCmdUI& ui) {
+  const GameInfo* current = CurrentGameInfo();
   switch (ui.m_nID) {
     case ID_GAME_QUITGAME:
       ui.Enable(IsGameScreen(m_nGameType));
@@ -285,10 +286,10 @@ bool CQuintaroDoc::OnUpdateCommand(CCmdUI& ui) {
       ui.Enable(m_nGameType == kScreenTitle || m_nGameType == kScreenHallOfFame);
       return true;
     case ID_OPTIONS_TYPEOFGAME:
-      ui.Enable(m_nGameType == kScreenBasketball || m_nGameType == kScreenDarts || m_nGameType == kScreenFootball);
+      ui.Enable(current && current->bTypeOfGame);
       return true;
     case ID_OPTIONS_GAMECONTROLS:
-      ui.Enable(m_nGameType >= kScreenAirHockey && m_nGameType <= kScreenFootball);
+      ui.Enable(current && current->bGameControls);
       return true;
     case ID_OPTIONS_SOUND:
       ui.Enable(TRUE);

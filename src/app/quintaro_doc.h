@@ -4,9 +4,12 @@
 // and carries out the Game, Options and View menu commands.
 #include <array>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "game/game_screens.h"
+#include "game/game_table.h"
 #include "game/player.h"
 #include "game/wall_of_fame.h"
 #include "gfx/sprite_list.h"
@@ -18,17 +21,6 @@ class CQuintaroView;
 class CQuintaroApp;
 class CCmdUI;
 
-// Screen types.
-enum : int {
-  kScreenTitle = 0,
-  kScreenAirHockey = 1,
-  kScreenBasketball = 2,
-  kScreenBowling = 3,
-  kScreenDarts = 4,
-  kScreenFootball = 5,
-  kScreenPool = 6,
-  kScreenHallOfFame = 7,
-};
 
 // Update hints sent to the view.
 inline constexpr LPARAM kHintBackground = 0;
@@ -58,6 +50,14 @@ class CQuintaroDoc {
   void LoadHallOfFame();
   void DrawHallOfFame();
   void UpdateAllViews(LPARAM lHint);
+  // The games this document can show (tests may hand it their own).
+  std::span<const GameInfo> Games() const { return m_games; }
+  void SetGames(std::span<const GameInfo> games) { m_games = games; }
+  // The row of the current screen's game, or null on the title and Hall of Fame screens.
+  const GameInfo* CurrentGameInfo() const { return FindGame(m_games, m_nGameType); }
+  bool IsGameScreen(int nScreen) const { return FindGame(m_games, nScreen) != nullptr; }
+  // Remembers the variant a game's Type Of Game chose; it is used from its next start.
+  void SetVariant(int nScreen, int nVariant);
 
   // Menu and tool-bar commands; false when the command is not the document's.
   bool OnCommand(UINT nId);
@@ -80,7 +80,8 @@ class CQuintaroDoc {
   CPlayer* m_pCurrentPlayer = nullptr;
   BOOL m_bSound = TRUE;
   BOOL m_bFirstComputerTurn = TRUE;
-  int m_nGameVariant = 0;
+  int m_nGameVariant = 0;  // the current game's variant
+  std::array<int, kScreenCount> m_variants{};  // each game's last Type Of Game choice
   std::unique_ptr<CGame> m_pGame;
   std::array<FameEntry, 2 * kFameEntries> m_hallOfFame;
 
@@ -91,8 +92,10 @@ class CQuintaroDoc {
   void StartScreen(int nGameType);
   UINT BackgroundFor(int nGameType) const;
   void RetireGame();
+  void EndTurnState();
 
   CQuintaroApp& m_app;
   CQuintaroView* m_pView = nullptr;
   std::vector<std::unique_ptr<CGame>> m_retiredGames;
+  std::span<const GameInfo> m_games = GameTable();
 };

@@ -8,6 +8,7 @@
 #include "gfx/dib.h"
 #include "gfx/dirty_rects.h"
 #include "gfx/frame_convert.h"
+#include "game/turn_state.h"
 #include "gfx/palette.h"
 #include "platform/messages.h"
 #include "platform/rect.h"
@@ -81,12 +82,7 @@ class CQuintaroView : public CDirtyRectSink {
   std::unique_ptr<CDIBPal> m_pPalette;
   std::unique_ptr<FrameInfo> m_pFrameInfo;
   CDirtyRectList m_dirtyRects;
-  BOOL m_bDragging = FALSE;
-  CSprite* m_pSelSprite = nullptr;
-  int m_nSelX = 0;
-  int m_nSelY = 0;
-  BOOL m_bComputerPlaying = FALSE;
-  BOOL m_bEscape = FALSE;
+  CTurnState m_turn;  // the turn state the games share with the view
 
  protected:
   Host& m_host;

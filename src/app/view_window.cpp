@@ -7,12 +7,6 @@
 #include "platform/host.h"
 #include "res/resource_ids.h"
 
-namespace {
-
-bool IsGameScreen(int type) { return type >= kScreenAirHockey && type <= kScreenPool; }
-
-}  // namespace
-
 void CQuintaroView::Create(CQuintaroDoc* pDoc) {
   m_pDoc = pDoc;
   AttachScene(&pDoc->m_sprites, &pDoc->m_bTrueColor);
@@ -52,7 +46,7 @@ void CQuintaroView::OnUpdate(LPARAM lHint) {
     m_pDoc->m_bBackgroundChanged = FALSE;
   }
   if (lHint == 2) {
-    m_pSelSprite = nullptr;
+    m_turn.Deselect();
     RemapAllSprites();
     m_pDoc->m_bBackgroundChanged = FALSE;
   }
@@ -60,7 +54,7 @@ void CQuintaroView::OnUpdate(LPARAM lHint) {
 
 void CQuintaroView::OnDraw() {
   BlitRect(nullptr);
-  if (IsGameScreen(m_pDoc->m_nGameType)) m_pDoc->RefreshScores(FALSE);
+  if (m_pDoc->IsGameScreen(m_pDoc->m_nGameType)) m_pDoc->RefreshScores(FALSE);
 }
 
 BOOL CQuintaroView::OnQueryNewPalette() {
@@ -77,29 +71,28 @@ void CQuintaroView::OnLButtonDown(UINT nFlags, int x, int y) {
       m_host.SetCursor(0);
       m_pDoc->OnNewDocument();
     }
-  } else if (IsGameScreen(type) && m_pDoc->m_pGame) {
+  } else if (m_pDoc->IsGameScreen(type) && m_pDoc->m_pGame) {
     m_pDoc->m_pGame->OnLButtonDown(nFlags, x, y, this);
   }
 }
 
 void CQuintaroView::OnLButtonUp(UINT nFlags, int x, int y) {
-  const int type = m_pDoc->m_nGameType;
-  if (type >= kScreenBasketball && type <= kScreenPool && m_pDoc->m_pGame)
-    m_pDoc->m_pGame->OnLButtonUp(nFlags, x, y, this);
+  const GameInfo* game = m_pDoc->CurrentGameInfo();
+  if (game && game->bTakesButtonUp && m_pDoc->m_pGame) m_pDoc->m_pGame->OnLButtonUp(nFlags, x, y, this);
 }
 
 void CQuintaroView::OnMouseMove(UINT nFlags, int x, int y) {
   const int type = m_pDoc->m_nGameType;
   if (type == kScreenTitle)
     HitTestRegions(x, y, FALSE);
-  else if (IsGameScreen(type) && m_pDoc->m_pGame)
+  else if (m_pDoc->IsGameScreen(type) && m_pDoc->m_pGame)
     m_pDoc->m_pGame->OnMouseMove(nFlags, x, y, this);
 }
 
 void CQuintaroView::OnKey(UINT message, UINT nChar, UINT nRepCnt, UINT nFlags) {
   CGame* game = m_pDoc->m_pGame.get();
   if (message == WM_KEYDOWN && nChar == VK_ESCAPE) {
-    m_bEscape = TRUE;  // the running loops test it; never passed to a game
+    m_turn.m_bEscape = TRUE;  // the running loops test it; never passed to a game
     return;
   }
   if ((nChar != VK_SHIFT && nChar != VK_CONTROL) || !game) return;

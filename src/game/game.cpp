@@ -7,7 +7,7 @@
 #include "app/quintaro_view.h"
 #include "sound/dx_sound.h"
 
-CGame::CGame(CQuintaroView* pView) : m_pView(pView), m_pDoc(pView ? pView->GetDocument() : nullptr) {}
+CGame::CGame(const GameContext& context) : m_pView(&context.view), m_pDoc(&context.doc) {}
 
 CGame::~CGame() = default;
 
@@ -52,20 +52,24 @@ BOOL CGame::IsComputerTurn() {
   return p && p->m_bComputer == 1;
 }
 
-CPlayer* CGame::GetCurrentPlayer() { return m_pDoc ? m_pDoc->m_pCurrentPlayer : AfxGetApp().Doc().m_pCurrentPlayer; }
+CPlayer* CGame::GetCurrentPlayer() { return m_pDoc->m_pCurrentPlayer; }
 
-void CGame::SetGameInProgress(BOOL b) { (m_pDoc ? *m_pDoc : AfxGetApp().Doc()).m_bGameInProgress = b; }
+void CGame::SetGameInProgress(BOOL b) { m_pDoc->m_bGameInProgress = b; }
 
-BOOL CGame::IsGameInProgress() { return (m_pDoc ? *m_pDoc : AfxGetApp().Doc()).m_bGameInProgress; }
+BOOL CGame::IsGameInProgress() { return m_pDoc->m_bGameInProgress; }
 
-void CGame::SetStatusText(int /*nPane*/, const std::string& text) { AfxGetApp().SetStatusText(text); }
+void CGame::SetStatusText(int /*nPane*/, const std::string& text) { m_pDoc->App().SetStatusText(text); }
+
+Host& CGame::GetHost() const { return m_pView->GetHost(); }
+
+CTurnState& CGame::Turn() const { return m_pView->m_turn; }
 
 BOOL CGame::StartTimer(UINT nID, UINT nMs) { return m_pView->StartTimer(nID, nMs); }
 
 BOOL CGame::StopTimer(UINT nID) { return m_pView->StopTimer(nID); }
 
 int CGame::Random(int n, BOOL bReseed) {
-  Host& host = AfxGetApp().GetHost();
+  Host& host = GetHost();
   if (bReseed) host.Random().Seed(static_cast<std::uint32_t>(host.Time()));
   if (n <= 0) return 0;  // a zero range would divide by zero
   return host.Random().Next() % n;

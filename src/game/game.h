@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "game/game_context.h"
 #include "game/player.h"
 #include "platform/rect.h"
 #include "platform/types.h"
@@ -12,10 +13,13 @@ class CQuintaroView;
 class CQuintaroDoc;
 class CSpriteList;
 class CDXSound;
+class CDialog;
+class Host;
+struct CTurnState;
 
 class CGame {
  public:
-  explicit CGame(CQuintaroView* pView);
+  explicit CGame(const GameContext& context);
   virtual ~CGame();
   CGame(const CGame&) = delete;
   CGame& operator=(const CGame&) = delete;
@@ -73,8 +77,38 @@ class CGame {
   static double Distance(const POINT* a, const POINT* b);
   static float Slope(const POINT* a, const POINT* b);
 
-  CQuintaroView* m_pView;
-  CQuintaroDoc* m_pDoc;
+  CQuintaroDoc& Doc() const { return *m_pDoc; }
+  CQuintaroView& View() const { return *m_pView; }
+  Host& GetHost() const;
+  // The turn state shared with the view (drag, held sprite, computer, Escape).
+  CTurnState& Turn() const;
+
+  // --- The games' own loops (a shot, a roll, a flight, a computer turn) ----
+  // True while this game is the document's current game. Anything a loop
+  // dispatches may replace the game; the loop must then return at once.
+  bool IsCurrentGame() const;
+  // Takes one queued message and dispatches it only if it is a key press, a
+  // click on the window frame, a menu or tool-bar command, a close request or
+  // a paint; a quit request goes back to the main loop. Returns IsCurrentGame().
+  bool PumpOneMessage();
+  // Takes one queued message of any kind and dispatches it. Returns IsCurrentGame().
+  bool DispatchOneMessage();
+  // Drops every queued message except Escape presses (the end of a roll).
+  void DiscardQueueKeepEscape();
+  // Asks the view to call PlayComputerTurn once the handler has returned.
+  void PostComputerTurn();
+  // Starts the same game afresh through the document. This game is destroyed
+  // once control is back in the main loop: touch nothing of it afterwards.
+  void RestartGame();
+  // A message box over the window; an empty caption shows the program's title.
+  int MessageBox(const std::string& text, const std::string& caption = "", UINT nType = 0);
+  // Runs a dialog modally; returns the closing button's id.
+  int DoModal(CDialog& dialog);
+  // Plays a wave of the game's sound set, if it has one.
+  void PlaySound(UINT nWaveId);
+
+  CQuintaroView* m_pView;  // never null
+  CQuintaroDoc* m_pDoc;    // never null
   std::unique_ptr<CDXSound> m_pSound;
   BOOL m_bSound = TRUE;
 };

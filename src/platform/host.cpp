@@ -96,6 +96,10 @@ void Host::ClearQueue() {
   m_queue.clear();
 }
 
+void Host::RemoveMessages(UINT message) {
+  std::erase_if(m_queue, [message](const MSG& m) { return m.message == message; });
+}
+
 void Host::NoteKeyState(const MSG& msg) {
   if (msg.wParam >= m_keyDown.size()) return;
   if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) m_keyDown[msg.wParam] = true;

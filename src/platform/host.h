@@ -73,6 +73,8 @@ class Host {
   void PostQuitMessage(int code);
   // Drops every queued message (posted and input).
   void ClearQueue();
+  // Drops every queued message of one kind.
+  void RemoveMessages(UINT message);
   std::size_t QueuedCount() const { return m_queue.size(); }
 
   // --- Window timers -----------------------------------------------------

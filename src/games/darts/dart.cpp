@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <sstream>
 
-#include "app/quintaro_app.h"
 #include "app/quintaro_doc.h"
 #include "app/quintaro_view.h"
-#include "games/darts/dart_resources.h"
+#include "game/game_factories.h"
+#include "games/darts/model/dart_resources.h"
 #include "gfx/sprite_list.h"
 #include "platform/host.h"
 #include "sound/dx_sound.h"
@@ -19,8 +19,8 @@ constexpr int kHiddenXY = -100;
 constexpr std::array<CPoint, 3> kTraySlots = {CPoint{244, 300}, CPoint{274, 300}, CPoint{304, 300}};
 }  // namespace
 
-CDart::CDart(int nVariant)
-    : CGame(nullptr),
+CDart::CDart(const GameContext& context, int nVariant)
+    : CGame(context),
       m_nVariant(std::clamp(nVariant, static_cast<int>(kVariant301), static_cast<int>(kVariantCricket))),
       m_layout(LayoutScoreboard(m_nVariant)) {
   LoadSettings();
@@ -28,9 +28,6 @@ CDart::CDart(int nVariant)
 }
 
 CDart::~CDart() = default;
-
-CQuintaroDoc& CDart::Doc() const { return AfxGetApp().Doc(); }
-Host& CDart::GetHost() const { return AfxGetApp().GetHost(); }
 
 void CDart::LoadSettings() {
   const SettingsStore& store = GetHost().Settings();
@@ -50,20 +47,13 @@ void CDart::LoadSounds() {
   m_pSound->EnableSound(m_bSound);
 }
 
-void CDart::PlaySound(UINT nWaveId) {
-  if (m_pSound) m_pSound->Play(nWaveId);
-}
-
 BOOL CDart::InitGame(CSpriteList* pSprites) {
   CreateTray(pSprites, 0, nullptr);
   // A computer in the first seat waits for a click; the user's clicks must not take its darts meanwhile.
-  CQuintaroDoc& doc = Doc();
-  if (CQuintaroView* pView = doc.GetView()) {
-    const CPlayer* first = doc.m_players[0].get();
-    pView->m_bComputerPlaying = first && first->m_bComputer ? TRUE : FALSE;
-    pView->m_bDragging = FALSE;
-    pView->m_pSelSprite = nullptr;
-  }
+  const CPlayer* first = Doc().m_players[0].get();
+  Turn().m_bComputerPlaying = first && first->m_bComputer ? TRUE : FALSE;
+  Turn().m_bDragging = FALSE;
+  Turn().Deselect();
   SetStatusText(0, kPickPrompt);
   return TRUE;
 }
@@ -111,4 +101,8 @@ std::string CDart::StateJson() const {
   }
   out << "]}";
   return out.str();
+}
+
+std::unique_ptr<CGame> MakeDartsGame(const GameContext& context, int nVariant) {
+  return std::make_unique<CDart>(context, nVariant);
 }

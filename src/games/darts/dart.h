@@ -7,11 +7,11 @@
 #include <string>
 
 #include "game/game.h"
-#include "games/darts/dart_aim.h"
-#include "games/darts/dart_board.h"
-#include "games/darts/dart_rules.h"
+#include "games/darts/model/dart_aim.h"
+#include "games/darts/model/dart_board.h"
+#include "games/darts/model/dart_rules.h"
 #include "games/darts/dart_scoreboard.h"
-#include "games/darts/dart_throw.h"
+#include "games/darts/model/dart_throw.h"
 #include "platform/rect.h"
 
 class CPalette;
@@ -22,7 +22,7 @@ class Host;
 
 class CDart : public CGame {
  public:
-  explicit CDart(int nVariant);
+  CDart(const GameContext& context, int nVariant);
   ~CDart() override;
 
   int ScoreShot(CPlayer* pPlayer) override;
@@ -83,8 +83,6 @@ class CDart : public CGame {
   enum class ThrowResult { PlayOn, TurnOver, Bust, GameOver };
 
   darts::ThrowSettings Settings() const { return {m_nVelocity, m_nAccuracy, m_nDrift}; }
-  CQuintaroDoc& Doc() const;
-  Host& GetHost() const;
   // Builds the current player's tray: the hand dart (rearmost) and three darts.
   void CreateTray(CSpriteList* pSprites, int nPlayer, const CPalette* pPalette);
   // Our sprites are still in the document's list (nothing replaced the scene).
@@ -99,14 +97,6 @@ class CDart : public CGame {
   // After the third dart or a bust: the next player's tray after a pause.
   void ChangeTurn(CQuintaroView* pView, bool bByUser);
   void StartStroke(int x, int y, CQuintaroView* pView);
-  void PostComputerTurn(CQuintaroView* pView);
-  // Takes one queued message and passes it on only if it is a key press, a
-  // click on the window frame or a close request.
-  void PumpOneMessage();
-  // The game restarts through the document; nothing of ours may run afterwards.
-  void RestartGame(CQuintaroView* pView);
-  void ShowMessage(const std::string& text);
-  void PlaySound(UINT nWaveId);
   // Shields the scoreboard from painting itself again while it draws.
   bool m_bDrawingScoreboard = false;
 

@@ -1,5 +1,4 @@
 // The Options menu commands of the darts game and its message boxes.
-#include "app/quintaro_app.h"
 #include "app/quintaro_doc.h"
 #include "games/darts/dart.h"
 #include "games/darts/dart_dialog_classes.h"
@@ -13,21 +12,18 @@ namespace {
 constexpr const char* kSection = "Darts";
 }  // namespace
 
-// A plain OK box; an empty caption shows the application's title.
-void CDart::ShowMessage(const std::string& text) { AfxMessageBox(text, "", MB_OK); }
-
 void CDart::OnTypeOfGame(CQuintaroDoc* pDoc) {
   if (!pDoc) return;
   if (pDoc->m_bGameInProgress &&
-      AfxMessageBox("Do you wish to quit the current game?", "Quit Game?", MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) ==
+      MessageBox("Do you wish to quit the current game?", "Quit Game?", MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) ==
           IDNO)
     return;
   CTypeOfGameDlg dlg;
   dlg.m_nType = m_nVariant;
-  if (AfxDoModal(dlg) != IDOK) return;
+  if (DoModal(dlg) != IDOK) return;
   if (dlg.m_nType < kVariant301 || dlg.m_nType > kVariantCricket) return;  // nothing chosen
   pDoc->m_bGameInProgress = FALSE;
-  pDoc->m_nGameVariant = dlg.m_nType;
+  pDoc->SetVariant(kScreenDarts, dlg.m_nType);
   // The document replaces this game: nothing of ours may run after this call.
   pDoc->OnNewDocument();
 }
@@ -43,7 +39,7 @@ void CDart::OnGameControls(CQuintaroDoc* /*pDoc*/) {
   dlg.m_nAccuracy = stored.accuracy;
   dlg.m_nDrift = stored.drift;
   dlg.m_nVelocity = stored.velocity;
-  if (AfxDoModal(dlg) != IDOK) return;
+  if (DoModal(dlg) != IDOK) return;
   const ThrowSettings chosen = ClampSettings({dlg.m_nVelocity, dlg.m_nAccuracy, dlg.m_nDrift});
   store.WriteProfileInt(kSection, "Accuracy", chosen.accuracy);
   store.WriteProfileInt(kSection, "Drift", chosen.drift);

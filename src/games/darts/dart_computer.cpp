@@ -1,6 +1,5 @@
 // The computer player's turn: up to three aimed throws, with Escape, the
 // window frame and closing still answered between throws.
-#include "app/quintaro_app.h"
 #include "app/quintaro_doc.h"
 #include "app/quintaro_view.h"
 #include "games/darts/dart.h"
@@ -19,27 +18,6 @@ void CDart::ComputerAim(CPlayer* pPlayer) {
   m_dwThrowTime = stroke.durationMs;
 }
 
-void CDart::PumpOneMessage() {
-  Host& host = GetHost();
-  MSG msg;
-  if (!host.PeekMessage(&msg, true)) return;
-  switch (msg.message) {
-    case WM_KEYDOWN:
-    case WM_NCLBUTTONDOWN:
-    case WM_CLOSE:
-    // A paint taken off the queue is done, not lost, or the scoreboard could vanish.
-    case WM_PAINT:
-      host.DispatchMessage(msg);
-      break;
-    case WM_QUIT:
-      // The quit request belongs to the main loop: hand it back.
-      host.PostQuitMessage(static_cast<int>(msg.wParam));
-      break;
-    default:
-      break;
-  }
-}
-
 void CDart::PlayComputerTurn(CQuintaroView* pView) {
   if (!pView || !SceneIsOurs()) return;
   CQuintaroDoc& doc = Doc();
@@ -47,20 +25,20 @@ void CDart::PlayComputerTurn(CQuintaroView* pView) {
   // computer) must not throw anybody's darts.
   if (!doc.m_pCurrentPlayer || !doc.m_pCurrentPlayer->m_bComputer || doc.m_bFirstComputerTurn) return;
   Host& host = pView->GetHost();
-  pView->m_bComputerPlaying = TRUE;
+  pView->m_turn.m_bComputerPlaying = TRUE;
   // A dart the user picked up before the seat became a computer goes back first.
-  if (pView->m_bDragging) host.ReleaseCapture();
-  pView->m_bDragging = FALSE;
+  if (pView->m_turn.m_bDragging) host.ReleaseCapture();
+  pView->m_turn.m_bDragging = FALSE;
   PutDartBack(pView);
   host.Random().Seed(static_cast<std::uint32_t>(host.Time()));
 
+  // Only an Escape pressed while the computer plays counts.
+  Turn().BeginLoop();
   for (int i = 0; i < kTrayDarts; ++i) {
-    PumpOneMessage();
     // Whatever was dispatched may have replaced the game (a menu command) or ended the program.
-    if (!SceneIsOurs()) return;
-    if (pView->m_bEscape) {
-      pView->m_bEscape = FALSE;
-      RestartGame(pView);
+    if (!PumpOneMessage() || !SceneIsOurs()) return;
+    if (Turn().ConsumeEscape()) {
+      RestartGame();
       return;
     }
     int tray = 0;
@@ -70,15 +48,15 @@ void CDart::PlayComputerTurn(CQuintaroView* pView) {
       break;
     }
     m_trayUsed[static_cast<std::size_t>(tray)] = true;
-    pView->m_pSelSprite = m_trayDarts[static_cast<std::size_t>(tray)];
+    pView->m_turn.m_pSelSprite = m_trayDarts[static_cast<std::size_t>(tray)];
     ComputerAim(doc.m_pCurrentPlayer);
     const ThrowResult result = ResolveThrow(pView, false);
     if (result == ThrowResult::GameOver) return;
-    pView->m_bDragging = FALSE;
+    pView->m_turn.m_bDragging = FALSE;
     if (result != ThrowResult::PlayOn) break;
   }
   if (doc.m_pCurrentPlayer && doc.m_pCurrentPlayer->m_bComputer)
-    PostComputerTurn(pView);
+    PostComputerTurn();
   else
-    pView->m_bComputerPlaying = FALSE;
+    pView->m_turn.m_bComputerPlaying = FALSE;
 }

@@ -1,7 +1,7 @@
 #include "games/darts/dart_dialog_classes.h"
 
 #include "games/darts/dart_dialogs.h"
-#include "games/darts/dart_resources.h"
+#include "games/darts/model/dart_resources.h"
 #include "ui/ddx.h"
 
 namespace darts {

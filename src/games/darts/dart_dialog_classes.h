@@ -1,7 +1,7 @@
 #pragma once
 // The two darts dialogs with their data: the kind of game, and the three
 // throw settings on track bars.
-#include "games/darts/dart_throw.h"
+#include "games/darts/model/dart_throw.h"
 #include "ui/dialog.h"
 
 namespace darts {

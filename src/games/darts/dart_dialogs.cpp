@@ -1,6 +1,6 @@
 #include "games/darts/dart_dialogs.h"
 
-#include "games/darts/dart_resources.h"
+#include "games/darts/model/dart_resources.h"
 #include "res/resource_ids.h"
 
 namespace darts {

@@ -1,8 +1,8 @@
 // The flight in the side panel and the dart that sticks in the board.
 #include "app/quintaro_view.h"
 #include "games/darts/dart.h"
-#include "games/darts/dart_flight.h"
-#include "games/darts/dart_resources.h"
+#include "games/darts/model/dart_flight.h"
+#include "games/darts/model/dart_resources.h"
 #include "gfx/sprite_list.h"
 #include "platform/host.h"
 

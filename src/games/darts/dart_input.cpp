@@ -1,10 +1,9 @@
 // The user's side of a throw: picking a dart from the tray, putting it back,
 // the stroke from the throw zone to the board, and the cursors.
-#include "app/quintaro_app.h"
 #include "app/quintaro_doc.h"
 #include "app/quintaro_view.h"
 #include "games/darts/dart.h"
-#include "games/darts/dart_resources.h"
+#include "games/darts/model/dart_resources.h"
 #include "gfx/sprite_list.h"
 #include "platform/host.h"
 
@@ -18,9 +17,9 @@ constexpr int kHiddenXY = -100;
 void CDart::PickDart(int nTray, CQuintaroView* pView) {
   CSprite* dart = m_trayDarts[static_cast<std::size_t>(nTray)];
   PlaySound(kPickSound);
-  pView->m_pSelSprite = dart;
-  pView->m_nSelX = dart->GetX();
-  pView->m_nSelY = dart->GetY();
+  pView->m_turn.m_pSelSprite = dart;
+  pView->m_turn.m_nSelX = dart->GetX();
+  pView->m_turn.m_nSelY = dart->GetY();
   m_trayUsed[static_cast<std::size_t>(nTray)] = true;
   dart->SetPosition(kHiddenXY, kHiddenXY);
   m_pHandDart->SetPosition(kHandPosition.x, kHandPosition.y);
@@ -29,14 +28,14 @@ void CDart::PickDart(int nTray, CQuintaroView* pView) {
 }
 
 void CDart::PutDartBack(CQuintaroView* pView) {
-  CSprite* dart = pView->m_pSelSprite;
+  CSprite* dart = pView->m_turn.m_pSelSprite;
   if (!dart) return;
-  dart->SetPosition(pView->m_nSelX, pView->m_nSelY);
+  dart->SetPosition(pView->m_turn.m_nSelX, pView->m_turn.m_nSelY);
   m_pHandDart->SetPosition(kHiddenXY, kHiddenXY);
   pView->FlushDirtyRects();
   for (int i = 0; i < kTrayDarts; ++i)
     if (m_trayDarts[static_cast<std::size_t>(i)] == dart) m_trayUsed[static_cast<std::size_t>(i)] = false;
-  pView->m_pSelSprite = nullptr;
+  pView->m_turn.m_pSelSprite = nullptr;
 }
 
 void CDart::StartStroke(int x, int y, CQuintaroView* pView) {
@@ -45,13 +44,13 @@ void CDart::StartStroke(int x, int y, CQuintaroView* pView) {
   host.SetCursor(static_cast<int>(kThrowingCursor));
   host.SetCapture(host.ViewWindow());
   m_ptPress = {x, y};
-  pView->m_bDragging = TRUE;
+  pView->m_turn.m_bDragging = TRUE;
 }
 
 void CDart::OnLButtonDown(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
-  if (!pView || pView->m_bComputerPlaying || !SceneIsOurs()) return;
+  if (!pView || pView->m_turn.m_bComputerPlaying || !SceneIsOurs()) return;
   const CPoint pt{x, y};
-  if (!pView->m_pSelSprite) {
+  if (!pView->m_turn.m_pSelSprite) {
     if (m_rcTray.PtInRect(pt)) {
       const int tray = TrayDartAt(x, y);
       if (tray >= 0) PickDart(tray, pView);
@@ -60,52 +59,47 @@ void CDart::OnLButtonDown(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
   }
   if (m_rcTray.PtInRect(pt)) PutDartBack(pView);
   // Only a dart in hand can be thrown.
-  if (pView->m_pSelSprite && m_rcThrowZone.PtInRect(pt)) StartStroke(x, y, pView);
+  if (pView->m_turn.m_pSelSprite && m_rcThrowZone.PtInRect(pt)) StartStroke(x, y, pView);
 }
 
 void CDart::OnMouseMove(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
   if (!pView) return;
   Host& host = pView->GetHost();
-  if (pView->m_pSelSprite && m_rcThrowZone.PtInRect(CPoint{x, y})) {
-    host.SetCursor(static_cast<int>(pView->m_bDragging ? kThrowingCursor : kReadyCursor));
+  if (pView->m_turn.m_pSelSprite && m_rcThrowZone.PtInRect(CPoint{x, y})) {
+    host.SetCursor(static_cast<int>(pView->m_turn.m_bDragging ? kThrowingCursor : kReadyCursor));
     return;
   }
   // Elsewhere the window's own arrow shows again, as the system restores a
   // window's class cursor on every move that is not captured.
   const int shown = host.GetCursorId();
-  if (!pView->m_bDragging && (shown == static_cast<int>(kReadyCursor) || shown == static_cast<int>(kThrowingCursor)))
+  if (!pView->m_turn.m_bDragging && (shown == static_cast<int>(kReadyCursor) || shown == static_cast<int>(kThrowingCursor)))
     host.SetCursor(0);
 }
 
 void CDart::OnLButtonUp(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
   if (!pView) return;
   Host& host = pView->GetHost();
-  if (pView->m_bDragging && !pView->m_bComputerPlaying) {
-    if (m_rcBoard.PtInRect(CPoint{x, y}) && pView->m_pSelSprite && SceneIsOurs()) {
+  if (pView->m_turn.m_bDragging && !pView->m_turn.m_bComputerPlaying) {
+    if (m_rcBoard.PtInRect(CPoint{x, y}) && pView->m_turn.m_pSelSprite && SceneIsOurs()) {
       m_dwThrowTime = host.GetTickCount() - m_dwThrowTime;
       m_ptRelease = {x, y};
       const ThrowResult result = ResolveThrow(pView, true);
       if (result == ThrowResult::GameOver) return;
       const CPlayer* next = Doc().m_pCurrentPlayer;
-      if (result != ThrowResult::PlayOn && next && next->m_bComputer) PostComputerTurn(pView);
+      if (result != ThrowResult::PlayOn && next && next->m_bComputer) PostComputerTurn();
     }
     // A release anywhere else throws nothing: the dart stays in hand for another stroke.
     host.ReleaseCapture();
-    pView->m_bDragging = FALSE;
+    pView->m_turn.m_bDragging = FALSE;
   }
   CQuintaroDoc& doc = Doc();
   const bool computer = doc.m_pCurrentPlayer && doc.m_pCurrentPlayer->m_bComputer;
-  pView->m_bComputerPlaying = computer ? TRUE : FALSE;
+  pView->m_turn.m_bComputerPlaying = computer ? TRUE : FALSE;
   if (computer && doc.m_bFirstComputerTurn) {
     doc.m_bGameInProgress = TRUE;
-    PostComputerTurn(pView);
+    PostComputerTurn();
     doc.m_bFirstComputerTurn = FALSE;
   }
-}
-
-void CDart::PostComputerTurn(CQuintaroView* pView) {
-  Host& host = pView->GetHost();
-  host.PostMessage(host.ViewWindow(), WM_COMPUTER_TURN, 0, 0);
 }
 
 CDart::ThrowResult CDart::ResolveThrow(CQuintaroView* pView, bool bByUser) {
@@ -113,13 +107,13 @@ CDart::ThrowResult CDart::ResolveThrow(CQuintaroView* pView, bool bByUser) {
   CPlayer* player = doc.m_pCurrentPlayer;
   ScoreShot(player);
   AnimateShot(&doc.m_sprites, pView);
-  PlaceDart(pView->m_pSelSprite, doc.m_nCurrentPlayer, pView->m_pPalette.get(), doc.m_bTrueColor ? FALSE : TRUE);
+  PlaceDart(pView->m_turn.m_pSelSprite, doc.m_nCurrentPlayer, pView->m_pPalette.get(), doc.m_bTrueColor ? FALSE : TRUE);
   pView->FlushDirtyRects();
   UpdateScoreboard(pView, &doc.m_players, FALSE, doc.m_nCurrentPlayer);
   const int winner = CheckWinner(player);
-  pView->m_pSelSprite = nullptr;
+  pView->m_turn.m_pSelSprite = nullptr;
   if (winner == 1) {
-    RestartGame(pView);
+    RestartGame();
     return ThrowResult::GameOver;
   }
   ++m_nDartsThrown;
@@ -144,12 +138,4 @@ void CDart::ChangeTurn(CQuintaroView* pView, bool bByUser) {
   host.WaitUntil(host.GetTickCount() + 2000);
   pView->BlitRect(nullptr);
   UpdateScoreboard(pView, &doc.m_players, FALSE, next);
-}
-
-void CDart::RestartGame(CQuintaroView* pView) {
-  pView->GetHost().ReleaseCapture();
-  pView->m_bDragging = FALSE;
-  pView->m_pSelSprite = nullptr;
-  // The document replaces this game; it is destroyed once control is back in the message loop.
-  Doc().OnNewDocument();
 }

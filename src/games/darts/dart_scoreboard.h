@@ -5,7 +5,7 @@
 #include <array>
 
 #include "game/player.h"
-#include "games/darts/dart_rules.h"
+#include "games/darts/model/dart_rules.h"
 #include "platform/rect.h"
 #include "platform/types.h"
 

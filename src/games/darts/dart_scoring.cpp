@@ -1,9 +1,8 @@
 // What a dart scores, bust and win, the change of player and the scoreboard.
-#include "app/quintaro_app.h"
 #include "app/quintaro_doc.h"
 #include "app/quintaro_view.h"
 #include "games/darts/dart.h"
-#include "games/darts/dart_resources.h"
+#include "games/darts/model/dart_resources.h"
 #include "gfx/sprite_list.h"
 #include "platform/dc.h"
 #include "platform/host.h"
@@ -44,17 +43,17 @@ int CDart::CheckWinner(CPlayer* pPlayer) {
   if (m_nVariant == kVariantCricket) {
     if (!m_marks.AllClosed(pPlayer->m_nId)) return 0;
     PlaySound(kWinSound);
-    ShowMessage(kWonText);
+    MessageBox(kWonText);
     return 1;
   }
   switch (CountdownOutcome(pPlayer->m_nScore)) {
     case Countdown::Win:
       PlaySound(kWinSound);
-      ShowMessage(kWonText);
+      MessageBox(kWonText);
       return 1;
     case Countdown::Bust:
       PlaySound(kBustSound);
-      ShowMessage(kBustText);
+      MessageBox(kBustText);
       pPlayer->m_nScore += m_nTurnTotal;  // back to where the turn started
       m_nDartsThrown = kBustDarts;
       return -1;
@@ -78,7 +77,7 @@ int CDart::NextPlayer(CSpriteList* pSprites, int nCurrent, CObArray* pPlayers, i
   return index;
 }
 
-void CDart::UpdateScoreboard(CQuintaroView* pView, CObArray* pPlayers, BOOL bNewGame, int nCurrent) {
+void CDart::UpdateScoreboard(CQuintaroView* /*pView*/, CObArray* pPlayers, BOOL bNewGame, int nCurrent) {
   if (!pPlayers) return;
   if (bNewGame == TRUE) {
     if (m_nVariant == kVariantCricket) {
@@ -98,7 +97,7 @@ void CDart::UpdateScoreboard(CQuintaroView* pView, CObArray* pPlayers, BOOL bNew
     m_bDrawingScoreboard = false;
   }
   if (bNewGame != TRUE && bNewGame != FALSE) return;  // not a drawing request
-  Host& host = pView ? pView->GetHost() : GetHost();
+  Host& host = GetHost();
   CDC dc(host);
   ScoreboardState state;
   state.variant = m_nVariant;

@@ -1,11 +1,11 @@
-#include "games/darts/dart_aim.h"
+#include "games/darts/model/dart_aim.h"
 
 #include <gtest/gtest.h>
 
 #include <deque>
 
-#include "games/darts/dart_board.h"
-#include "games/darts/dart_throw.h"
+#include "games/darts/model/dart_board.h"
+#include "games/darts/model/dart_throw.h"
 #include "platform/random.h"
 
 namespace darts {

@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "darts_app.h"
-#include "games/darts/dart_throw.h"
+#include "games/darts/model/dart_throw.h"
 
 namespace darts::test {
 namespace {
@@ -26,7 +26,7 @@ TEST(DartComputer, TakesItsTurnRightAfterTheUserAndHandsBack) {
   ThreeMisses(app);
   // The user's last release posted the computer's turn, which has now been played.
   EXPECT_EQ(app.Doc().m_nCurrentPlayer, 0);
-  EXPECT_FALSE(app.View().m_bComputerPlaying);
+  EXPECT_FALSE(app.View().m_turn.m_bComputerPlaying);
   EXPECT_LT(app.Player(1).m_nScore, 301);
   EXPECT_EQ(app.Player(0).m_nScore, 301);
   EXPECT_EQ(app.CountEvents(kClickPrompt), 0);  // nobody was asked to click
@@ -38,34 +38,48 @@ TEST(DartComputer, TheFirstComputerTurnWaitsForAClick) {
   DartsApp app;
   app.StartDarts(kVariant501, {2, {true, false}});
   EXPECT_EQ(app.CountEvents(kClickPrompt), 1);
-  EXPECT_TRUE(app.View().m_bComputerPlaying);
+  EXPECT_TRUE(app.View().m_turn.m_bComputerPlaying);
   app.Wait(10000);
   EXPECT_EQ(app.Player(0).m_nScore, 501);
   // The click cannot take the computer's dart; its release starts the computer.
   app.Click(kTrayGrips[0].x, kTrayGrips[0].y);
-  EXPECT_EQ(app.View().m_pSelSprite, nullptr);
+  EXPECT_EQ(app.View().m_turn.m_pSelSprite, nullptr);
   EXPECT_LT(app.Player(0).m_nScore, 501);
   EXPECT_EQ(app.Doc().m_nCurrentPlayer, 1);
-  EXPECT_FALSE(app.View().m_bComputerPlaying);
+  EXPECT_FALSE(app.View().m_turn.m_bComputerPlaying);
   EXPECT_TRUE(app.Doc().m_bGameInProgress);
   EXPECT_FALSE(app.Doc().m_bFirstComputerTurn);
 }
 
-TEST(DartComputer, EscapeBeforeAComputerThrowRestartsTheGame) {
+TEST(DartComputer, EscapeWhileTheComputerPlaysRestartsTheGame) {
   DartsApp app;
   app.StartDarts(kVariant301, {2, {true, false}});
   CDart* game = app.Game();
   app.autoPump = false;
   app.Click(300, 200);
+  app.Pump({}, 2);  // the click: the computer's turn is now queued
   app.Key(VK_ESCAPE);
   app.Pump();
   ASSERT_NE(app.Game(), nullptr);
   EXPECT_NE(app.Game(), game);
   EXPECT_EQ(app.Player(0).m_nScore, 301);  // not a dart was thrown
-  EXPECT_FALSE(app.View().m_bEscape);
+  EXPECT_FALSE(app.View().m_turn.m_bEscape);
   EXPECT_EQ(app.CountEvents("sound 32"), 0);
   // The new game waits for its click again.
   EXPECT_TRUE(app.Doc().m_bFirstComputerTurn);
+}
+
+TEST(DartComputer, AnEscapeFromBeforeTheComputersTurnIsForgotten) {
+  DartsApp app;
+  app.StartDarts(kVariant301, {2, {true, false}});
+  CDart* game = app.Game();
+  app.autoPump = false;
+  app.Key(VK_ESCAPE);  // pressed while nothing runs
+  app.Pump();
+  app.Click(300, 200);
+  app.Pump();
+  EXPECT_EQ(app.Game(), game);
+  EXPECT_GT(app.CountEvents("sound 32"), 0);  // the computer threw
 }
 
 TEST(DartComputer, AStaleTurnMessageThrowsNothing) {
@@ -87,14 +101,14 @@ TEST(DartComputer, ADartTheUserHeldGoesBackBeforeTheComputerThrows) {
   DartsApp app;
   app.StartDarts(kVariant301, {2, {false, false}});
   app.Click(kTrayGrips[1].x, kTrayGrips[1].y);
-  ASSERT_NE(app.View().m_pSelSprite, nullptr);
+  ASSERT_NE(app.View().m_turn.m_pSelSprite, nullptr);
   // The seat is handed to the computer while the user holds a dart.
   app.Player(0).m_bComputer = TRUE;
   app.Doc().m_bFirstComputerTurn = FALSE;
   app.GetHost().PostMessage(app.GetHost().ViewWindow(), WM_COMPUTER_TURN);
   app.Pump([&] { return app.Doc().m_nCurrentPlayer == 1; });
   EXPECT_EQ(app.Doc().m_nCurrentPlayer, 1);
-  EXPECT_EQ(app.View().m_pSelSprite, nullptr);
+  EXPECT_EQ(app.View().m_turn.m_pSelSprite, nullptr);
   EXPECT_EQ(app.CountEvents("sound 325") + app.CountEvents("sound 324"), 3);
 }
 

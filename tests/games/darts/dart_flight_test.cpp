@@ -1,4 +1,4 @@
-#include "games/darts/dart_flight.h"
+#include "games/darts/model/dart_flight.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "darts_app.h"
-#include "games/darts/dart_board.h"
-#include "games/darts/dart_resources.h"
+#include "games/darts/model/dart_board.h"
+#include "games/darts/model/dart_resources.h"
 #include "gfx/sprite_list.h"
 
 namespace darts::test {
@@ -37,14 +37,14 @@ TEST_F(DartGame, AHumanTurnScoresThreeDartsAndPassesTheTurn) {
   EXPECT_EQ(app.Doc().m_sprites.GetCount(), 4);
 
   app.Click(kTrayGrips[0].x, kTrayGrips[0].y);
-  EXPECT_NE(app.View().m_pSelSprite, nullptr);
+  EXPECT_NE(app.View().m_turn.m_pSelSprite, nullptr);
   EXPECT_TRUE(app.Doc().m_bGameInProgress);
   EXPECT_EQ(app.CountEvents("sound 402"), 1);
   app.Move(kThrowLine.x, kThrowLine.y);
   EXPECT_EQ(app.GetHost().GetCursorId(), static_cast<int>(kReadyCursor));
   app.Down(kThrowLine.x, kThrowLine.y);
   EXPECT_EQ(app.GetHost().GetCursorId(), static_cast<int>(kThrowingCursor));
-  EXPECT_TRUE(app.View().m_bDragging);
+  EXPECT_TRUE(app.View().m_turn.m_bDragging);
   app.Move(266, 300);  // on its way to the board: still throwing
   EXPECT_EQ(app.GetHost().GetCursorId(), static_cast<int>(kThrowingCursor));
   app.Wait(300);
@@ -58,8 +58,8 @@ TEST_F(DartGame, AHumanTurnScoresThreeDartsAndPassesTheTurn) {
   EXPECT_EQ(app.Player(0).m_nScore, 251);
   EXPECT_EQ(game->m_nDartsThrown, 1);
   EXPECT_EQ(app.CountEvents("sound 325"), 1);
-  EXPECT_EQ(app.View().m_pSelSprite, nullptr);
-  EXPECT_FALSE(app.View().m_bDragging);
+  EXPECT_EQ(app.View().m_turn.m_pSelSprite, nullptr);
+  EXPECT_FALSE(app.View().m_turn.m_bDragging);
   app.Move(266, 365);  // no dart in hand: the arrow
   EXPECT_EQ(app.GetHost().GetCursorId(), 0);
 
@@ -82,11 +82,11 @@ TEST_F(DartGame, AHumanTurnScoresThreeDartsAndPassesTheTurn) {
 TEST_F(DartGame, AReleaseOffTheBoardKeepsTheDartInHand) {
   app.StartDarts(kVariant301, {1, {}});
   app.Click(kTrayGrips[1].x, kTrayGrips[1].y);
-  CSprite* held = app.View().m_pSelSprite;
+  CSprite* held = app.View().m_turn.m_pSelSprite;
   ASSERT_NE(held, nullptr);
   app.Stroke(kThrowLine, {500, 100}, 300);
-  EXPECT_EQ(app.View().m_pSelSprite, held);
-  EXPECT_FALSE(app.View().m_bDragging);
+  EXPECT_EQ(app.View().m_turn.m_pSelSprite, held);
+  EXPECT_FALSE(app.View().m_turn.m_bDragging);
   EXPECT_EQ(app.GetHost().GetCapture(), HWND_NONE);
   EXPECT_EQ(app.Game()->m_nDartsThrown, 0);
   EXPECT_EQ(app.Player(0).m_nScore, 301);
@@ -104,18 +104,18 @@ TEST_F(DartGame, TheTrayGivesAndTakesBackDarts) {
   app.Stroke(kThrowLine, {266, 141}, 300);
   EXPECT_EQ(app.Game()->m_nDartsThrown, 0);
   app.Click(kTrayGrips[0].x, kTrayGrips[0].y);
-  CSprite* held = app.View().m_pSelSprite;
+  CSprite* held = app.View().m_turn.m_pSelSprite;
   ASSERT_NE(held, nullptr);
   EXPECT_EQ(held->GetX(), -100);
   // Clicking the tray again puts it back where it stood.
   app.Click(kTrayGrips[2].x, kTrayGrips[2].y);
-  EXPECT_EQ(app.View().m_pSelSprite, nullptr);
+  EXPECT_EQ(app.View().m_turn.m_pSelSprite, nullptr);
   EXPECT_EQ(held->GetX(), 244);
   EXPECT_EQ(held->GetY(), 300);
   // Throw it; its empty place in the tray then gives nothing.
   Throw(app, 0, {266, 141});
   app.Click(kTrayGrips[0].x, kTrayGrips[0].y);
-  EXPECT_EQ(app.View().m_pSelSprite, nullptr);
+  EXPECT_EQ(app.View().m_turn.m_pSelSprite, nullptr);
 }
 
 TEST_F(DartGame, AStuckDartIsNeverTakenBackFromTheTray) {
@@ -148,7 +148,7 @@ TEST_F(DartGame, AStuckDartIsNeverTakenBackFromTheTray) {
       if (!seen || seen->GetY() >= kTrayRect.top) continue;
       app.Click(x, y);
       ++clicks;
-      ASSERT_EQ(app.View().m_pSelSprite, nullptr) << x << "," << y;
+      ASSERT_EQ(app.View().m_turn.m_pSelSprite, nullptr) << x << "," << y;
     }
   EXPECT_GT(clicks, 0);
 }

@@ -1,4 +1,4 @@
-#include "games/darts/dart_rules.h"
+#include "games/darts/model/dart_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "games/darts/dart_throw.h"
+#include "games/darts/model/dart_throw.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "games/darts/dart_resources.h"
+#include "games/darts/model/dart_resources.h"
 
 #include <algorithm>
 

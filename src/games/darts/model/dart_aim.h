@@ -3,7 +3,7 @@
 // way a steady but imperfect hand would throw it.
 #include <functional>
 
-#include "games/darts/dart_rules.h"
+#include "games/darts/model/dart_rules.h"
 #include "platform/rect.h"
 #include "platform/types.h"
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "games/darts/dart_board.h"
+#include "games/darts/model/dart_board.h"
 
 namespace darts {
 

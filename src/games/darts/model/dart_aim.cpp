@@ -1,7 +1,7 @@
-#include "games/darts/dart_aim.h"
+#include "games/darts/model/dart_aim.h"
 
-#include "games/darts/dart_board.h"
-#include "games/darts/dart_throw.h"
+#include "games/darts/model/dart_board.h"
+#include "games/darts/model/dart_throw.h"
 
 namespace darts {
 

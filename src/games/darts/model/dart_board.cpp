@@ -1,4 +1,4 @@
-#include "games/darts/dart_board.h"
+#include "games/darts/model/dart_board.h"
 
 #include <algorithm>
 #include <cmath>

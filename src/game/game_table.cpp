@@ -1,0 +1,47 @@
+#include "game/game_table.h"
+
+#include <algorithm>
+
+#include "game/game_factories.h"
+#include "res/resource_ids.h"
+
+namespace {
+
+constexpr std::array<GameInfo, 6> kGames = {{
+    // screen, New command, name, backgrounds by variant, variants,
+    // controls, type of game, start, scoreboard, click prompt, button up, factory
+    {kScreenAirHockey, ID_GAME_NEW_AIRHOCKEY, "Air Hockey", {IDB_AIRHOCKEY, IDB_AIRHOCKEY, IDB_AIRHOCKEY}, 1,
+     true, false, GameStart::AtOnce, true, false, false, &MakeAirHockeyGame},
+    {kScreenBasketball, ID_GAME_NEW_BASKETBALL, "Basketball", {IDB_BASKETBALL, IDB_BASKETBALL, IDB_BASKETBALL}, 3,
+     true, true, GameStart::OnFirstInput, true, false, true, &MakeBasketballGame},
+    {kScreenBowling, ID_GAME_NEW_BOWLING, "Bowling", {IDB_BOWLING, IDB_BOWLING, IDB_BOWLING}, 1,
+     true, false, GameStart::OnFirstInput, true, true, true, &MakeBowlingGame},
+    {kScreenDarts, ID_GAME_NEW_DARTS, "Darts", {IDB_DARTS, IDB_DARTS, IDB_CRICKET}, 3,
+     true, true, GameStart::OnFirstInput, true, false, true, &MakeDartsGame},
+    {kScreenFootball, ID_GAME_NEW_FOOTBALL, "Football", {IDB_FOOTBALL, IDB_FOOTBALL, IDB_FOOTBALL}, 3,
+     true, true, GameStart::OnFirstInput, true, false, true, &MakeFootballGame},
+    {kScreenPool, ID_GAME_NEW_POOL, "Pool", {IDB_POOL, IDB_POOL, IDB_POOL}, 1,
+     false, false, GameStart::OnFirstInput, false, false, true, &MakePoolGame},
+}};
+
+}  // namespace
+
+UINT GameInfo::BackgroundFor(int nVariant) const {
+  return backgrounds[static_cast<std::size_t>(ClampVariant(nVariant))];
+}
+
+int GameInfo::ClampVariant(int nVariant) const { return std::clamp(nVariant, 0, std::max(nVariants, 1) - 1); }
+
+std::span<const GameInfo> GameTable() { return kGames; }
+
+const GameInfo* FindGame(std::span<const GameInfo> table, int nScreen) {
+  for (const GameInfo& row : table)
+    if (row.nScreen == nScreen) return &row;
+  return nullptr;
+}
+
+const GameInfo* FindGameByCommand(std::span<const GameInfo> table, UINT nId) {
+  for (const GameInfo& row : table)
+    if (row.nNewCommand == nId) return &row;
+  return nullptr;
+}
