@@ -15,6 +15,7 @@
 #include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/sdl_handles.h"
 #include "platform/sdl/sdl_keys.h"
+#include "platform/video_driver_policy.h"
 #include "platform/window_scale.h"
 
 namespace {
@@ -66,6 +67,11 @@ class SdlBackend : public Backend {
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
       std::fprintf(stderr, "Cannot start the display: %s\n", SDL_GetError());
+      return false;
+    }
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (const auto refusal = RefuseVideoDriver(driver != nullptr ? driver : "", std::getenv("SDL_VIDEODRIVER"))) {
+      std::fprintf(stderr, "Cannot open a window: %s\n", refusal->c_str());
       return false;
     }
     SDL_DisplayMode mode;
