@@ -93,6 +93,34 @@ TEST(ShellFaults, TheArrowComesBackWhenNothingClaimsTheMouse) {
   EXPECT_EQ(app.Backend().CursorId(), 0);
 }
 
+TEST(ShellFaults, TheArrowShowsOverTheFrameAndOverAnOpenMenu) {
+  GameApp app;
+  app.StartGame(kScreenDarts, 0, {1, {}});
+  app.Click(kTrayGrip.x, kTrayGrip.y);
+  app.Move(kThrowZone.x, kThrowZone.y);
+  ASSERT_NE(app.GetHost().GetCursorId(), 0);
+  const CPoint bar = app.App().Frame().Chrome().ToolBar().Rect().CenterPoint();
+  app.GetHost().PostMouse(WM_MOUSEMOVE, bar.x, bar.y, 0);
+  app.Pump();
+  EXPECT_EQ(app.GetHost().GetCursorId(), 0);
+
+  app.Move(kThrowZone.x, kThrowZone.y);
+  ASSERT_NE(app.GetHost().GetCursorId(), 0);
+  int shownOverMenu = -1;
+  app.Backend().SetFeeder([&app, &shownOverMenu, step = 0](DWORD now) mutable -> std::optional<DWORD> {
+    if (app.GetHost().ModalLayer() == HWND_NONE || step == 3) return step == 3 ? std::nullopt : std::optional(now + 1);
+    if (step == 0) app.GetHost().PostMouse(WM_MOUSEMOVE, 40, 60, 0);
+    if (step == 1) shownOverMenu = app.GetHost().GetCursorId();
+    if (step == 2) app.GetHost().PostKey(WM_KEYDOWN, VK_ESCAPE);
+    ++step;
+    return now + 1;
+  });
+  app.GetHost().PostKey(WM_KEYDOWN, VK_MENU, true);
+  app.GetHost().PostKey(WM_KEYDOWN, 'V', true);
+  app.Pump();
+  EXPECT_EQ(shownOverMenu, 0);
+}
+
 TEST(ShellFaults, LeavingAGameWithTheButtonHeldFreesTheMouse) {
   GameApp app;
   app.StartGame(kScreenDarts, 0, {1, {}});
