@@ -53,6 +53,8 @@ class Match {
   // One tick's worth of play with the user steering toward the puck.
   void Tick() {
     CAirHockey& game = Game();
+    if (game.m_bPlaying) ++m_playingTicks;
+    if (game.m_rink.puck.live) ++m_liveTicks;
     if (!game.m_bPlaying) Mouse(WM_LBUTTONDOWN, game.m_rink.human.pos, MK_LBUTTON);
     const CPoint puck = game.m_rink.puck.pos;
     Mouse(WM_MOUSEMOVE, {puck.x + m_jitter(m_noise), puck.y + m_jitter(m_noise)}, MK_LBUTTON);
@@ -60,6 +62,9 @@ class Match {
     host.Sleep(kTickMs);
     Pump();
   }
+
+  long m_playingTicks = 0;  // ticks with the mallet held
+  long m_liveTicks = 0;     // ticks with the puck in play
 
  private:
   CAirHockey& Game() { return dynamic_cast<CAirHockey&>(*m_app->Doc().m_pGame); }
@@ -85,8 +90,12 @@ class Match {
 
 void BM_AirHockeyMinuteOfPlay(benchmark::State& state) {
   Match match;
+  long ticks = 0;
   for (auto _ : state)
-    for (DWORD ms = 0; ms < kVirtualSeconds * 1000; ms += kTickMs) match.Tick();
+    for (DWORD ms = 0; ms < kVirtualSeconds * 1000; ms += kTickMs, ++ticks) match.Tick();
+  // The share of ticks in which the user held the mallet and the puck was in play.
+  state.counters["playing"] = static_cast<double>(match.m_playingTicks) / static_cast<double>(ticks);
+  state.counters["live"] = static_cast<double>(match.m_liveTicks) / static_cast<double>(ticks);
 }
 BENCHMARK(BM_AirHockeyMinuteOfPlay)->Unit(benchmark::kMillisecond);
 

@@ -9,7 +9,6 @@
 #include "core/decor.h"
 #include "core/noise.h"
 #include "core/shapes.h"
-#include "core/text.h"
 #include "games/airhockey/model/airhockey_geometry.h"
 #include "playfields/playfield_common.h"
 
@@ -29,7 +28,9 @@ void PaintArcade(Canvas& c) {
   c.Fill({0, 0, 602, 401}, [](float x, float y) {
     const float n = Fbm(x * 0.03f, y * 0.03f, 340u, 3);
     Rgb base = Mix(RampColor(Ramp::Night, 0.15f), RampColor(Ramp::Purple, 0.2f), n * 0.7f);
-    const float h = Hash2(static_cast<int>(x / 3), static_cast<int>(y / 3), 341u);
+    // Neon flecks, kept out from behind the lettering where they would read as marks.
+    const bool behindText = x > 330.f && x < 550.f && y > 280.f && y < 370.f;
+    const float h = behindText ? 0.f : Hash2(static_cast<int>(x / 3), static_cast<int>(y / 3), 341u);
     if (h > 0.996f) base = RampColor(Ramp::Teal, 0.8f);
     else if (h > 0.992f) base = RampColor(Ramp::Pink, 0.7f);
     // A lamp hangs over the table.
@@ -123,13 +124,7 @@ void PaintScoreboard(Canvas& c) {
     c.Paint(Ellipse{kScoreCentreX, y + kDigitHeight * 0.5f, 26.f, 24.f}, box.colour, 0.10f, 12.f);
   }
   BoxLabel(c, "First to 7 wins", kScoreCentreX, 232.f, RampColor(Ramp::Gold, 0.75f), 12);
-  // The two words are set apart by hand: the outlined title face marks a space.
-  TextStyle title;
-  title.size = 28;
-  const float air = MeasureText(title, "AIR"), hockey = MeasureText(title, "HOCKEY"), gap = 10.f;
-  const float left = kScoreCentreX - (air + gap + hockey) * 0.5f;
-  PlayfieldTitle(c, "AIR", left + air * 0.5f, 288.f, RampColor(Ramp::Teal, 0.85f), 28);
-  PlayfieldTitle(c, "HOCKEY", left + air + gap + hockey * 0.5f, 288.f, RampColor(Ramp::Teal, 0.85f), 28);
+  PlayfieldTitle(c, "AIR HOCKEY", kScoreCentreX, 288.f, RampColor(Ramp::Teal, 0.85f), 28);
   BoxLabel(c, "Click your mallet to play,", kScoreCentreX, 334.f, RampColor(Ramp::Ice, 0.85f), 12);
   BoxLabel(c, "click again to pause.", kScoreCentreX, 350.f, RampColor(Ramp::Ice, 0.85f), 12);
 }
