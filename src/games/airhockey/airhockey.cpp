@@ -23,7 +23,7 @@ constexpr const char* kSpeedKey = "Speed";
 CAirHockey::CAirHockey(const GameContext& context) : CGame(context) {
   m_nSubSteps = ReadSpeedSetting();
   LoadSounds();
-  Random(1, TRUE);  // reseeds the generator from the clock
+  GetHost().Random().Seed(static_cast<std::uint32_t>(GetHost().Time()));  // a new game, new chances
 }
 
 CAirHockey::~CAirHockey() = default;

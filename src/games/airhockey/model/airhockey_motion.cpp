@@ -143,6 +143,8 @@ void MovePuck(Puck& puck) {
     p.x = kWallLeft + r;
     if (!steep) p.y = YAtX(p.x, puck.line);
   }
+  // Worked back at a side wall, y may have crossed an end wall in a corner.
+  p.y = std::clamp(p.y, kWallTop + r, kWallBottom - r);
   puck.pos = p;
 }
 
