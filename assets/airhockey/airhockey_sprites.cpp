@@ -70,11 +70,11 @@ void MakeDigit(Context& ctx, int n) {
   c.Paint(RoundRect{0.f, 0.f, static_cast<float>(kDigitWidth), static_cast<float>(kDigitHeight), 2.5f},
           VerticalGradient(0.f, kDigitHeight, RampColor(Ramp::Grey, 0.06f), RampColor(Ramp::Grey, 0.01f)));
   // Unlit segments show faintly through the glass, the lit ones glow.
-  PaintSegments(c, 0x7F, RampColor(Ramp::BoardRed, 0.12f), 1.f, 3.f);
+  PaintSegments(c, 0x7F, RampColor(Ramp::BoardRed, 0.08f), 1.f, 3.f);
   const unsigned lit = kSegmentsOf[static_cast<std::size_t>(n)];
-  PaintSegments(c, lit, RampColor(Ramp::BoardRed, 0.6f), 0.45f, 5.5f);
-  PaintSegments(c, lit, RampColor(Ramp::BoardRed, 1.f), 1.f, 3.f);
-  PaintSegments(c, lit, RampColor(Ramp::Pink, 1.f), 0.7f, 1.f);
+  PaintSegments(c, lit, RampColor(Ramp::BoardRed, 0.4f), 0.4f, 6.f);
+  PaintSegments(c, lit, RampColor(Ramp::BoardRed, 0.66f), 1.f, 3.2f);
+  PaintSegments(c, lit, RampColor(Ramp::BoardRed, 0.86f), 0.6f, 1.f);
   ctx.sink.Bitmap(kFirstDigitBitmap + static_cast<unsigned>(n), ctx.quant.ConvertKeyed(c, Rgb{0, 0, 0}, 0.5f));
 }
 

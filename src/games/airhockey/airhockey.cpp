@@ -22,6 +22,9 @@ constexpr const char* kSpeedKey = "Speed";
 
 CAirHockey::CAirHockey(const GameContext& context) : CGame(context) {
   m_nSubSteps = ReadSpeedSetting();
+  // The scene is built (and the first serve sounded) before the document
+  // hands over its sound switch: take it now, so sound off stays silent.
+  m_bSound = Doc().m_bSound;
   LoadSounds();
   GetHost().Random().Seed(static_cast<std::uint32_t>(GetHost().Time()));  // a new game, new chances
 }

@@ -34,11 +34,6 @@ class CAirHockey : public CGame {
   void StartGame() override;
   std::string StateJson() const override;
 
-  // Mallets home, the puck at rest on the serving side's spot.
-  void ServePuck(airhockey::ServeSide side);
-  // One sub-step of play; true when it ended in a goal (play has stopped).
-  bool RunSubStep();
-
   airhockey::Rink m_rink;
   int m_nMalletRadius = airhockey::kMalletRadius;
   UINT m_nTimerId = airhockey::kTimerId;
@@ -47,6 +42,10 @@ class CAirHockey : public CGame {
   std::array<CSprite*, 2> m_pScoreSprite{};  // by player id: the user, the computer
 
  private:
+  // Mallets home, the puck at rest on the serving side's spot.
+  void ServePuck(airhockey::ServeSide side);
+  // One sub-step of play; true when it ended in a goal (play has stopped).
+  bool RunSubStep();
   // The stored "Speed" setting, held within its range.
   int ReadSpeedSetting();
   // Takes hold of the mallet and starts the timer / lets go and stops it.

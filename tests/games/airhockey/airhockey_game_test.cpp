@@ -37,6 +37,11 @@ TEST(AirHockeyGame, StartsInProgressWithThePuckServedToTheUser) {
   // Nothing moves before the user takes the mallet.
   app.RunFor(500);
   EXPECT_EQ(app.TheRink().computer.pos, kComputerHome);
+  // With sound switched off the first serve is silent too.
+  AirHockeyApp quiet;
+  quiet.Doc().m_bSound = FALSE;
+  quiet.StartAirHockey();
+  EXPECT_EQ(quiet.CountEvents("sound"), 0);
 }
 
 TEST(AirHockeyGame, PressOnTheMalletPlaysAPressAnywherePausesKeepingTheRun) {
