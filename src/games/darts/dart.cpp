@@ -25,6 +25,7 @@ CDart::CDart(const GameContext& context, int nVariant)
       m_layout(LayoutScoreboard(m_nVariant)) {
   LoadSettings();
   LoadSounds();
+  m_pictureRandom.Seed(static_cast<std::uint32_t>(GetHost().Time()));
 }
 
 CDart::~CDart() = default;
@@ -83,9 +84,9 @@ bool CDart::SceneIsOurs() const {
 }
 
 int CDart::TrayDartAt(int x, int y) const {
-  const CSprite* hit = Doc().m_sprites.HitTest(x, y);
-  for (int i = 0; i < kTrayDarts; ++i)
-    if (hit && hit == m_trayDarts[static_cast<std::size_t>(i)] && !m_trayUsed[static_cast<std::size_t>(i)]) return i;
+  // The tray darts themselves: a stuck dart lying over one must not hide it.
+  for (std::size_t i = 0; i < m_trayDarts.size(); ++i)
+    if (m_trayDarts[i] && !m_trayUsed[i] && m_trayDarts[i]->HitTest(x, y)) return static_cast<int>(i);
   return -1;
 }
 

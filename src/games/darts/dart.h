@@ -12,6 +12,7 @@
 #include "games/darts/model/dart_rules.h"
 #include "games/darts/dart_scoreboard.h"
 #include "games/darts/model/dart_throw.h"
+#include "platform/random.h"
 #include "platform/rect.h"
 
 class CPalette;
@@ -104,4 +105,5 @@ class CDart : public CGame {
   std::array<CSprite*, kTrayDarts> m_trayDarts{};
   std::array<bool, kTrayDarts> m_trayUsed{};  // thrown, or in hand
   int m_nInHand = -1;                          // tray index of the dart in hand
+  RandomGenerator m_pictureRandom;             // which stuck-dart picture; seeded from the clock once
 };

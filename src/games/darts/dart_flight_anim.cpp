@@ -25,11 +25,11 @@ void CDart::AnimateShot(CSpriteList* pSprites, CQuintaroView* pView) {
 }
 
 int CDart::ChooseDartImage(int nPlayer) {
-  Host& host = GetHost();
-  host.Random().Seed(static_cast<std::uint32_t>(host.Time()));
+  // The picture has a generator of its own: drawing it must not disturb the
+  // sequence the computer's aim is drawing from.
   int k = 0;
   do {
-    k = host.Random().Next() % 7;
+    k = m_pictureRandom.Next() % 7;
   } while (!IsStuckDartVariant(k));
   return 7 * nPlayer + k;
 }

@@ -48,7 +48,10 @@ void CDart::StartStroke(int x, int y, CQuintaroView* pView) {
 }
 
 void CDart::OnLButtonDown(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
-  if (!pView || pView->m_turn.m_bComputerPlaying || !SceneIsOurs()) return;
+  // Whose seat it is now decides, not what the seat was when the game began:
+  // the players dialog may have handed a computer's seat to the user.
+  if (!pView || IsComputerTurn() || !SceneIsOurs()) return;
+  pView->m_turn.m_bComputerPlaying = FALSE;
   const CPoint pt{x, y};
   if (!pView->m_turn.m_pSelSprite) {
     if (m_rcTray.PtInRect(pt)) {

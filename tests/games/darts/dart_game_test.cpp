@@ -12,19 +12,6 @@
 namespace darts::test {
 namespace {
 
-// A point `dist` pixels out in the middle of the segment of `number`.
-CPoint OnNumber(int number, int dist) {
-  return SegmentCenterPoint(kAimPositions[static_cast<std::size_t>(number)], dist);
-}
-
-// Picks tray dart `tray` and throws it straight up, released at `target`,
-// in the ideal time of Normal velocity: it lands exactly there.
-void Throw(DartsApp& app, int tray, CPoint target) {
-  app.Click(kTrayGrips[static_cast<std::size_t>(tray)].x, kTrayGrips[static_cast<std::size_t>(tray)].y);
-  // Straight up when the target is above the throw zone: no drift.
-  app.Stroke({std::clamp(target.x, kThrowZone.left + 1, kThrowZone.right - 1), kThrowLine.y}, target, 300);
-}
-
 class DartGame : public ::testing::Test {
  protected:
   DartsApp app;
@@ -96,61 +83,6 @@ TEST_F(DartGame, AReleaseOffTheBoardKeepsTheDartInHand) {
   app.Stroke(kThrowLine, {266, 141}, 300);
   EXPECT_EQ(app.Game()->m_nDartsThrown, 1);
   EXPECT_EQ(app.Player(0).m_nScore, 251);
-}
-
-TEST_F(DartGame, TheTrayGivesAndTakesBackDarts) {
-  app.StartDarts(kVariant301, {1, {}});
-  // No dart in hand: a stroke does nothing.
-  app.Stroke(kThrowLine, {266, 141}, 300);
-  EXPECT_EQ(app.Game()->m_nDartsThrown, 0);
-  app.Click(kTrayGrips[0].x, kTrayGrips[0].y);
-  CSprite* held = app.View().m_turn.m_pSelSprite;
-  ASSERT_NE(held, nullptr);
-  EXPECT_EQ(held->GetX(), -100);
-  // Clicking the tray again puts it back where it stood.
-  app.Click(kTrayGrips[2].x, kTrayGrips[2].y);
-  EXPECT_EQ(app.View().m_turn.m_pSelSprite, nullptr);
-  EXPECT_EQ(held->GetX(), 244);
-  EXPECT_EQ(held->GetY(), 300);
-  // Throw it; its empty place in the tray then gives nothing.
-  Throw(app, 0, {266, 141});
-  app.Click(kTrayGrips[0].x, kTrayGrips[0].y);
-  EXPECT_EQ(app.View().m_turn.m_pSelSprite, nullptr);
-}
-
-TEST_F(DartGame, AStuckDartIsNeverTakenBackFromTheTray) {
-  app.StartDarts(kVariant301, {1, {}});
-  // A dart thrown far too fast lands at the bottom of the release area,
-  // right above the tray; standing upright, its picture reaches down into
-  // the tray. Throw such darts until one does (the picture is chosen at random).
-  auto reachesTray = [&] {
-    for (const auto& sprite : app.Doc().m_sprites) {
-      CRect r;
-      sprite->GetRect(&r);
-      if (sprite->GetY() < kTrayRect.top && r.bottom > kTrayRect.top) return true;
-    }
-    return false;
-  };
-  for (int turn = 0; turn < 20 && !reachesTray(); ++turn) {
-    for (int i = 0; i < 2 && !reachesTray(); ++i) {
-      app.Click(kTrayGrips[static_cast<std::size_t>(i)].x, kTrayGrips[static_cast<std::size_t>(i)].y);
-      app.Stroke({276, kThrowLine.y}, {276, 270}, 0);
-      EXPECT_EQ(app.Game()->m_ptLanding, CPoint(276, 282));
-    }
-    if (!reachesTray()) Throw(app, 2, {130, 5});  // end the turn and try again
-  }
-  ASSERT_TRUE(reachesTray());
-  // Click every tray pixel where a stuck dart is what the user sees.
-  int clicks = 0;
-  for (int y = kTrayRect.top; y < kTrayRect.bottom; ++y)
-    for (int x = kTrayRect.left; x < kTrayRect.right; ++x) {
-      const CSprite* seen = app.Doc().m_sprites.HitTest(x, y);
-      if (!seen || seen->GetY() >= kTrayRect.top) continue;
-      app.Click(x, y);
-      ++clicks;
-      ASSERT_EQ(app.View().m_turn.m_pSelSprite, nullptr) << x << "," << y;
-    }
-  EXPECT_GT(clicks, 0);
 }
 
 TEST_F(DartGame, BustRestoresTheScoreOfTheTurnsStartAndEndsTheTurn) {
@@ -309,6 +241,24 @@ TEST_F(DartGame, TypeOfGameAsksDuringAGameThenRestartsWithTheChoice) {
   EXPECT_EQ(app.Game()->m_nVariant, kVariantCricket);
   EXPECT_EQ(app.Doc().m_nGameVariant, kVariantCricket);
   EXPECT_FALSE(app.Doc().m_bGameInProgress);
+}
+
+TEST_F(DartGame, AnotherGamesTypeOfGameLeavesDartsAlone) {
+  app.StartDarts(kVariantCricket, {1, {}});
+  // Basketball's "Practice" is its variant 1, which for darts would be 501.
+  app.Doc().SetVariant(kScreenBasketball, 1);
+  app.Doc().OnCommand(ID_GAME_NEW_DARTS);
+  app.Pump();
+  ASSERT_NE(app.Game(), nullptr);
+  EXPECT_EQ(app.Game()->m_nVariant, kVariantCricket);
+  EXPECT_EQ(app.Doc().m_nGameVariant, kVariantCricket);
+  // Nor when darts has never chosen one: a fresh document starts with 301.
+  DartsApp fresh;
+  fresh.Doc().SetVariant(kScreenBasketball, 1);
+  fresh.Doc().OnCommand(ID_GAME_NEW_DARTS);
+  fresh.Pump();
+  ASSERT_NE(fresh.Game(), nullptr);
+  EXPECT_EQ(fresh.Game()->m_nVariant, kVariant301);
 }
 
 TEST_F(DartGame, StateDumpCarriesTheDartsFields) {
