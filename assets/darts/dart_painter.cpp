@@ -1,6 +1,5 @@
 #include "darts/dart_painter.h"
 
-#include <array>
 #include <cmath>
 #include <string>
 
@@ -8,31 +7,22 @@
 #include "core/palette.h"
 #include "core/shapes.h"
 #include "core/text.h"
+#include "games/darts/model/dart_geometry.h"
 
 namespace art {
 namespace {
 
 constexpr float kPi = 3.14159265f;
 
-// Board numbers counter-clockwise from 0 degrees (the 6 at the right), one
-// per 18 degrees; segment boundaries fall at 9 + 18k degrees.
-constexpr std::array<int, 20> kNumbersCcw = {6, 13, 4, 18, 1, 20, 5, 12, 9, 14, 11, 8, 16, 7, 19, 3, 17, 2, 15, 10};
-
-// Rings of the board in pixels from the centre. A landing point scores by its
-// distance truncated to whole pixels, so each ring's outer edge is one pixel
-// beyond its last scoring distance.
-constexpr float kInnerBull = 6.f;   // 0..5
-constexpr float kOuterBull = 11.f;  // 6..10
-constexpr float kTrebleIn = 62.f, kTrebleOut = 68.f;
-constexpr float kDoubleIn = 94.f, kDoubleOut = 101.f;
-constexpr float kNumberRing = 131.f;
-
-bool DarkSegment(int number) {
-  switch (number) {
-    case 20: case 18: case 13: case 10: case 2: case 3: case 7: case 8: case 14: case 12: return true;
-    default: return false;
-  }
-}
+// Rings of the board in pixels from the centre, from the game's geometry. A
+// landing point scores by its distance truncated to whole pixels, so each
+// ring's outer edge is one pixel beyond its last scoring distance.
+constexpr float kInnerBull = darts::kInnerBullMax + 1.f;
+constexpr float kOuterBull = darts::kOuterBullMax + 1.f;
+constexpr float kTrebleIn = darts::kTrebleMin, kTrebleOut = darts::kTrebleMax + 1.f;
+constexpr float kDoubleIn = darts::kDoubleMin, kDoubleOut = darts::kBoardRadius + 1.f;
+constexpr float kNumberRing = darts::kNumberRingRadius;
+constexpr float kSegmentDegrees = darts::kSegmentDegrees;
 
 // Colour of the board surface at a point relative to the centre (y down).
 Rgb BoardSample(float dx, float dy, float s) {
@@ -44,7 +34,7 @@ Rgb BoardSample(float dx, float dy, float s) {
   if (r < kOuterBull) return Shade(RampColor(Ramp::BoardGreen, 0.5f), sisal);
   if (r < kDoubleOut) {
     const int n = SegmentAt(deg);
-    const bool dark = DarkSegment(n);
+    const bool dark = darts::IsDarkSegment(n);
     if ((r >= kTrebleIn && r < kTrebleOut) || r >= kDoubleIn)
       return Shade(dark ? RampColor(Ramp::BoardRed, 0.42f) : RampColor(Ramp::BoardGreen, 0.45f), sisal);
     return dark ? Shade(RampColor(Ramp::BoardBlack, 0.35f), sisal * 0.6f)
@@ -56,9 +46,8 @@ Rgb BoardSample(float dx, float dy, float s) {
 }  // namespace
 
 int SegmentAt(float degrees) {
-  int k = static_cast<int>(std::floor((degrees + 9.f) / 18.f));
-  k = ((k % 20) + 20) % 20;
-  return kNumbersCcw[static_cast<std::size_t>(k)];
+  // Segment boundaries fall half a segment either side of each number's middle.
+  return darts::NumberCounterClockwise(static_cast<int>(std::floor((degrees + kSegmentDegrees / 2) / kSegmentDegrees)));
 }
 
 Rgb PlayerColor(int player) {
@@ -165,8 +154,8 @@ void PaintDartboard(Canvas& c, float cx, float cy, float s, bool numbers) {
   for (float r : {kOuterBull, kTrebleIn, kTrebleOut, kDoubleIn, kDoubleOut})
     c.Paint(Ring{cx, cy, r * s - wireW * 0.5f, r * s + wireW * 0.5f}, wire, 0.75f);
   c.Paint(Ring{cx, cy, kInnerBull * s - wireW * 0.5f, kInnerBull * s + wireW * 0.5f}, wire, 0.6f);
-  for (int k = 0; k < 20; ++k) {
-    const float a = (9.f + 18.f * static_cast<float>(k)) * kPi / 180.f;
+  for (int k = 0; k < darts::kNumberedSegments; ++k) {
+    const float a = (kSegmentDegrees / 2 + kSegmentDegrees * static_cast<float>(k)) * kPi / 180.f;
     const float ca = std::cos(a), sa = -std::sin(a);
     c.Paint(Line(cx + ca * kOuterBull * s, cy + sa * kOuterBull * s, cx + ca * kDoubleOut * s, cy + sa * kDoubleOut * s, wireW),
             wire, 0.7f);
@@ -189,11 +178,11 @@ void PaintDartboard(Canvas& c, float cx, float cy, float s, bool numbers) {
   t.align = Align::Center;
   t.color = RampColor(Ramp::Grey, 0.95f);
   const FontAtlas& f = GetFont(true, 18);
-  for (int k = 0; k < 20; ++k) {
-    const float a = 18.f * static_cast<float>(k) * kPi / 180.f;
+  for (int k = 0; k < darts::kNumberedSegments; ++k) {
+    const float a = kSegmentDegrees * static_cast<float>(k) * kPi / 180.f;
     const float r = (kDoubleOut + kNumberRing) * 0.5f * s;
     const float nx = cx + std::cos(a) * r, ny = cy - std::sin(a) * r;
-    const std::string text = std::to_string(kNumbersCcw[static_cast<std::size_t>(k)]);
+    const std::string text = std::to_string(darts::NumberCounterClockwise(k));
     const float top = ny - static_cast<float>(f.ascent) * 0.62f * s - 0.5f;
     DrawTextShadowed(c, t, nx, top, text, {0, 0, 0}, 1.f, 1.f);
   }

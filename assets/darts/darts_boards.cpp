@@ -10,17 +10,26 @@
 #include "core/text.h"
 #include "core/textures.h"
 #include "darts/dart_painter.h"
+#include "games/darts/model/dart_geometry.h"
+#include "games/darts/model/dart_scoreboard_layout.h"
+#include "res/resource_ids.h"
 
 namespace art {
 namespace {
 
-constexpr float kBoardX = 266.f, kBoardY = 141.f;
+using namespace darts;
+
+constexpr float kBoardX = kBoardCenterX, kBoardY = kBoardCenterY;
 // Where the game draws and reads: the tray, the throw zone, the flight panel.
-constexpr int kTrayX0 = 244, kTrayY0 = 300, kTrayX1 = 315, kTrayY1 = 347;
-constexpr int kZoneX0 = 155, kZoneY0 = 355, kZoneX1 = 382, kZoneY1 = 375;
-constexpr int kPanelX0 = 12, kPanelY0 = 45, kPanelX1 = 131, kPanelY1 = 366;
+constexpr int kTrayX0 = kTrayRect.left, kTrayY0 = kTrayRect.top, kTrayX1 = kTrayRect.right, kTrayY1 = kTrayRect.bottom;
+constexpr int kZoneX0 = kThrowZone.left, kZoneY0 = kThrowZone.top, kZoneX1 = kThrowZone.right,
+              kZoneY1 = kThrowZone.bottom;
+constexpr int kPanelX0 = kFlightPanel.left, kPanelY0 = kFlightPanel.top, kPanelX1 = kFlightPanel.right,
+              kPanelY1 = kFlightPanel.bottom;
 // The scoreboard panel on the right.
-constexpr int kBoardPanelX0 = 418, kBoardPanelY0 = 44, kBoardPanelX1 = 594;
+constexpr int kBoardPanelX0 = kScorePanel.left, kBoardPanelY0 = kScorePanel.top, kBoardPanelX1 = kScorePanel.right;
+
+void Box(Canvas& c, const CRect& r) { ProgramBox(c, r.left, r.top, r.right, r.bottom); }
 
 void Label(Canvas& c, float cx, float y, std::string_view text, int size, Rgb color) {
   TextStyle t;
@@ -82,10 +91,10 @@ void PaintDartsRoom(Canvas& c) {
     const float edge = std::min({x - (kTrayX0 - 10.f), y - (kTrayY0 - 6.f)});
     return edge < 2.f ? Shade(w, 0.2f) : w;
   });
-  for (int i = 0; i < 3; ++i) {
-    const float gx = kTrayX0 + 30.f * i + 5.5f;
+  for (const CPoint& slot : kTraySlots) {
+    const float gx = slot.x + kTraySlotWidth / 2.f;
     c.Paint(RoundRect{gx - 6.f, kTrayY0 - 1.f, gx + 6.f, kTrayY1 + 1.f, 5}, [](float, float y) {
-      return Mix(RampColor(Ramp::Felt, 0.12f), RampColor(Ramp::Felt, 0.35f), (y - kTrayY0) / 47.f);
+      return Mix(RampColor(Ramp::Felt, 0.12f), RampColor(Ramp::Felt, 0.35f), (y - kTrayY0) / float(kTraySlotHeight));
     });
   }
 
@@ -121,52 +130,56 @@ void ScoreboardFrame(Canvas& c, int y1, std::string_view title) {
 void Make301Board(Context& ctx) {
   Canvas c(602, 401);
   PaintDartsRoom(c);
-  ScoreboardFrame(c, 296, "DARTS  301 / 501");
+  ScoreboardFrame(c, kScorePanel.bottom, "DARTS  301 / 501");
+  const ScoreboardLayout layout = LayoutScoreboard(kVariant301);
   const Rgb chalk = RampColor(Ramp::Grey, 0.9f);
-  Label(c, 484.f, 62.f, "PLAYER", 13, chalk);
-  Label(c, 566.f, 62.f, "LEFT", 13, chalk);
-  for (int i = 0; i < 4; ++i) {
-    const int y = 84 + 30 * i;
-    c.Paint(Circle{426.5f, y + 8.f, 3.5f}, PlayerColor(i));
-    ProgramBox(c, 434, y, 535, y + 16);
-    ProgramBox(c, 550, y, 582, y + 16);
+  Label(c, layout.names[0].CenterPoint().x, 62.f, "PLAYER", 13, chalk);
+  Label(c, layout.scores[0].CenterPoint().x, 62.f, "LEFT", 13, chalk);
+  for (std::size_t i = 0; i < kSeats; ++i) {
+    const CRect& name = layout.names[i];
+    c.Paint(Circle{name.left - 7.5f, name.top + 8.f, 3.5f}, PlayerColor(static_cast<int>(i)));
+    Box(c, name);
+    Box(c, layout.scores[i]);
   }
-  c.Paint(Line(430, 212, 582, 212, 1.2f), chalk, 0.5f);
-  Label(c, 460.f, 226.f, "THROW", 14, chalk);
-  Label(c, 550.f, 226.f, "TOTAL", 14, chalk);
-  ProgramBox(c, 430, 245, 490, 280);
-  ProgramBox(c, 520, 245, 580, 280);
-  ctx.sink.Bitmap(130, ctx.quant.Convert(c, Dither::Diffusion));
+  c.Paint(Line(layout.throwBox.left, 212, layout.totalBox.right + 2, 212, 1.2f), chalk, 0.5f);
+  Label(c, layout.throwBox.CenterPoint().x, 226.f, "THROW", 14, chalk);
+  Label(c, layout.totalBox.CenterPoint().x, 226.f, "TOTAL", 14, chalk);
+  Box(c, layout.throwBox);
+  Box(c, layout.totalBox);
+  ctx.sink.Bitmap(IDB_DARTS, ctx.quant.Convert(c, Dither::Diffusion));
 }
 
 void MakeCricketBoard(Context& ctx) {
   Canvas c(602, 401);
   PaintDartsRoom(c);
-  ScoreboardFrame(c, 348, "DARTS  CRICKET");
+  ScoreboardFrame(c, kCricketPanelBottom, "DARTS  CRICKET");
+  const ScoreboardLayout layout = LayoutScoreboard(kVariantCricket);
   const Rgb chalk = RampColor(Ramp::Grey, 0.9f);
   Label(c, 514.f, 64.f, "PLAYERS", 13, chalk);
-  for (int i = 0; i < 4; ++i) {
-    const int y = 86 + 27 * i;
-    c.Paint(Circle{440.f, y + 8.f, 4.f}, PlayerColor(i));
-    Label(c, 440.f, y + 1.f, std::to_string(i + 1), 11, {0, 0, 0});
-    ProgramBox(c, 450, y, 578, y + 16);
+  for (std::size_t i = 0; i < kSeats; ++i) {
+    const CRect& name = layout.names[i];
+    c.Paint(Circle{name.left - 10.f, name.top + 8.f, 4.f}, PlayerColor(static_cast<int>(i)));
+    Label(c, name.left - 10.f, name.top + 1.f, std::to_string(i + 1), 11, {0, 0, 0});
+    Box(c, name);
   }
   // Column headers over the grid: players 1 and 2, the numbers, players 3 and 4.
-  const char* heads[5] = {"P1", "P2", "", "P3", "P4"};
-  for (int col = 0; col < 5; ++col) {
-    const float cx = 424.f + 32.f * col + 14.f;
-    if (col == 2) {
-      c.Paint(Circle{cx, 204.f, 6.f}, RampColor(Ramp::BoardRed, 0.5f));
-      c.Paint(Circle{cx, 204.f, 2.5f}, RampColor(Ramp::BoardGreen, 0.55f));
+  const char* heads[kGridColumns] = {"P1", "P2", "", "P3", "P4"};
+  for (int col = 0; col < kGridColumns; ++col) {
+    const CRect& top = layout.grid[static_cast<std::size_t>(col)][0];
+    const float cx = top.left + 14.f;
+    const float headTop = top.top - 18.f;
+    if (col == kLabelColumn) {
+      c.Paint(Circle{cx, headTop + 8.f, 6.f}, RampColor(Ramp::BoardRed, 0.5f));
+      c.Paint(Circle{cx, headTop + 8.f, 2.5f}, RampColor(Ramp::BoardGreen, 0.55f));
       continue;
     }
-    const int player = col < 2 ? col : col - 1;
-    c.Paint(RoundRect{cx - 13.f, 196.f, cx + 13.f, 211.f, 3}, Shade(PlayerColor(player), -0.35f), 0.9f);
-    Label(c, cx, 196.f, heads[col], 12, chalk);
+    c.Paint(RoundRect{cx - 13.f, headTop, cx + 13.f, headTop + 15.f, 3}, Shade(PlayerColor(GridColumnSeat(col)), -0.35f),
+            0.9f);
+    Label(c, cx, headTop, heads[col], 12, chalk);
   }
-  for (int col = 0; col < 5; ++col)
-    for (int r = 0; r < 7; ++r) ProgramBox(c, 424 + 32 * col, 214 + 18 * r, 452 + 32 * col, 228 + 18 * r);
-  ctx.sink.Bitmap(306, ctx.quant.Convert(c, Dither::Diffusion));
+  for (const auto& column : layout.grid)
+    for (const CRect& cell : column) Box(c, cell);
+  ctx.sink.Bitmap(IDB_CRICKET, ctx.quant.Convert(c, Dither::Diffusion));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "game/game.h"
 #include "gfx/sprite_list.h"
 #include "support/game_app.h"
+#include "ui/message_box.h"
 
 namespace {
 
@@ -109,10 +110,10 @@ TEST_F(ToolkitGame, DrawingAndTimers) {
   EXPECT_TRUE(app.Doc().m_sprites.Contains(raw));
 
   ASSERT_TRUE(game.StartTimer(7, 100));
-  app.Wait(350);
+  for (int i = 0; i < 3; ++i) app.Wait(100);
   EXPECT_EQ(game.m_timerTicks, (std::vector<UINT>{7, 7, 7}));
   EXPECT_TRUE(game.StopTimer(7));
-  app.Wait(500);
+  for (int i = 0; i < 3; ++i) app.Wait(100);
   EXPECT_EQ(game.m_timerTicks.size(), 3u);
   EXPECT_FALSE(game.StopTimer(7));
 }

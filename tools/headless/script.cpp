@@ -108,7 +108,8 @@ std::optional<std::int64_t> ScriptCommand::ParseInt64(const std::string& word) {
   // A leading '+' is allowed; anything past the range is not a number.
   const char* first = word.data() + (word.starts_with('+') ? 1 : 0);
   const char* last = word.data() + word.size();
-  if (first == last || *first == '+') return std::nullopt;
+  const bool afterPlus = first != word.data();
+  if (first == last || *first == '+' || (afterPlus && *first == '-')) return std::nullopt;
   std::int64_t value = 0;
   const auto [end, error] = std::from_chars(first, last, value);
   if (error != std::errc() || end != last) return std::nullopt;

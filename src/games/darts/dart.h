@@ -7,13 +7,21 @@
 #include <string>
 
 #include "game/game.h"
-#include "games/darts/model/dart_aim.h"
-#include "games/darts/model/dart_board.h"
-#include "games/darts/model/dart_rules.h"
 #include "games/darts/dart_scoreboard.h"
-#include "games/darts/model/dart_throw.h"
+#include "games/darts/model/dart_board.h"
+#include "games/darts/model/dart_computer.h"
+#include "games/darts/model/dart_geometry.h"
+#include "games/darts/model/dart_motion.h"
+#include "games/darts/model/dart_rules.h"
 #include "platform/random.h"
 #include "platform/rect.h"
+
+namespace darts {
+inline constexpr const char* kPickPrompt = "Pick a dart please.";
+inline constexpr const char* kClickPrompt = "Click mouse to start computer player!";
+inline constexpr const char* kWonText = "Hurray you have won, good job";
+inline constexpr const char* kBustText = "You have busted";
+}  // namespace darts
 
 class CPalette;
 class CQuintaroDoc;
@@ -49,6 +57,9 @@ class CDart : public CGame {
   // Makes up the computer's stroke for the current player.
   void ComputerAim(CPlayer* pPlayer);
   void AddMark(int nPlayerId, int nEntry) { m_marks.AddMark(nPlayerId, nEntry); }
+  // The throw settings as stored (clamped), and taking them into play.
+  darts::ThrowSettings StoredSettings() const;
+  void StoreSettings(const darts::ThrowSettings& settings);
   void LoadSettings();
 
   // --- Throw -------------------------------------------------------------
@@ -78,7 +89,6 @@ class CDart : public CGame {
   darts::ScoreboardLayout m_layout;
 
  private:
-  static constexpr int kTrayDarts = 3;
   static constexpr int kBustDarts = 100;
 
   enum class ThrowResult { PlayOn, TurnOver, Bust, GameOver };
@@ -97,13 +107,15 @@ class CDart : public CGame {
   ThrowResult ResolveThrow(CQuintaroView* pView, bool bByUser);
   // After the third dart or a bust: the next player's tray after a pause.
   void ChangeTurn(CQuintaroView* pView, bool bByUser);
+  // The computer takes the next unused tray dart and throws it.
+  ThrowResult ThrowComputerDart(CQuintaroView* pView);
   void StartStroke(int x, int y, CQuintaroView* pView);
   // Shields the scoreboard from painting itself again while it draws.
   bool m_bDrawingScoreboard = false;
 
   CSprite* m_pHandDart = nullptr;
-  std::array<CSprite*, kTrayDarts> m_trayDarts{};
-  std::array<bool, kTrayDarts> m_trayUsed{};  // thrown, or in hand
+  std::array<CSprite*, darts::kTrayDarts> m_trayDarts{};
+  std::array<bool, darts::kTrayDarts> m_trayUsed{};  // thrown, or in hand
   int m_nInHand = -1;                          // tray index of the dart in hand
   RandomGenerator m_pictureRandom;             // which stuck-dart picture; seeded from the clock once
 };

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "darts_app.h"
-#include "games/darts/model/dart_throw.h"
+#include "games/darts/model/dart_motion.h"
 
 namespace darts::test {
 namespace {

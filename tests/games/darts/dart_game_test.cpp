@@ -6,7 +6,7 @@
 
 #include "darts_app.h"
 #include "games/darts/model/dart_board.h"
-#include "games/darts/model/dart_resources.h"
+#include "games/darts/model/dart_geometry.h"
 #include "gfx/sprite_list.h"
 
 namespace darts::test {

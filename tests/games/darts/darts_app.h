@@ -4,7 +4,7 @@
 
 #include "games/darts/dart.h"
 #include "games/darts/model/dart_board.h"
-#include "games/darts/model/dart_throw.h"
+#include "games/darts/model/dart_motion.h"
 #include "support/game_app.h"
 
 namespace darts::test {
