@@ -115,16 +115,10 @@ void PaintDart(Canvas& c, float tipX, float tipY, float tailX, float tailY, Rgb 
   }
 }
 
-void PaintDartboard(Canvas& c, float cx, float cy, float s, bool numbers) {
-  const float rim = kNumberRing * s;
-  // Drop shadow on whatever is behind.
-  c.Paint(Circle{cx + 6 * s, cy + 8 * s, rim + 2 * s}, Rgb{0, 0, 0}, 0.55f, 10.f * s);
-  // Outer rim of the number ring, with a bevel.
-  c.Paint(Circle{cx, cy, rim}, [&](float x, float y) {
-    const float k = ((x - cx) * -0.6f + (y - cy) * -0.8f) / rim;
-    return Shade(RampColor(Ramp::BoardBlack, 0.2f), k * 0.18f);
-  });
-  // The playing area, supersampled so ring and segment edges are exact and smooth.
+namespace {
+
+// The playing area, supersampled so ring and segment edges are exact and smooth.
+void PaintPlayingArea(Canvas& c, float cx, float cy, float s) {
   const int x0 = static_cast<int>(std::floor(cx - kDoubleOut * s)) - 1, x1 = static_cast<int>(std::ceil(cx + kDoubleOut * s)) + 1;
   const int y0 = static_cast<int>(std::floor(cy - kDoubleOut * s)) - 1, y1 = static_cast<int>(std::ceil(cy + kDoubleOut * s)) + 1;
   constexpr int kSub = 4;
@@ -148,7 +142,10 @@ void PaintDartboard(Canvas& c, float cx, float cy, float s, bool numbers) {
       // The sisal is textured already; dithering would only speckle the segments.
       if (inside == kSub * kSub) c.MarkFlat(x, y);
     }
-  // The wire spider: rings at the ring edges, radial wires between bull and double.
+}
+
+// The wire spider: rings at the ring edges, radial wires between bull and double.
+void PaintWires(Canvas& c, float cx, float cy, float s) {
   const Rgb wire = RampColor(Ramp::Grey, 0.82f);
   const float wireW = std::max(0.55f, 0.7f * s);
   for (float r : {kOuterBull, kTrebleIn, kTrebleOut, kDoubleIn, kDoubleOut})
@@ -160,17 +157,10 @@ void PaintDartboard(Canvas& c, float cx, float cy, float s, bool numbers) {
     c.Paint(Line(cx + ca * kOuterBull * s, cy + sa * kOuterBull * s, cx + ca * kDoubleOut * s, cy + sa * kDoubleOut * s, wireW),
             wire, 0.7f);
   }
-  // A soft light from the upper left across the whole face.
-  c.Paint(Circle{cx, cy, kDoubleOut * s}, [&](float x, float y) {
-    const float k = ((x - cx) * -0.6f + (y - cy) * -0.8f) / (kDoubleOut * s);
-    return k > 0 ? Rgb{255, 250, 235} : Rgb{0, 0, 0};
-  }, 0.10f);
-  // Chrome rim and the numbers.
-  c.Paint(Ring{cx, cy, rim - 1.6f * s, rim}, [&](float x, float y) {
-    const float k = ((x - cx) * -0.6f + (y - cy) * -0.8f) / rim;
-    return Mix(RampColor(Ramp::Steel, 0.3f), RampColor(Ramp::Steel, 0.95f), 0.5f + 0.5f * k);
-  });
-  if (!numbers) return;
+}
+
+// The numbers in the black ring, each in the middle of its segment.
+void PaintNumbers(Canvas& c, float cx, float cy, float s) {
   TextStyle t;
   t.bold = true;
   t.size = 18;
@@ -186,6 +176,32 @@ void PaintDartboard(Canvas& c, float cx, float cy, float s, bool numbers) {
     const float top = ny - static_cast<float>(f.ascent) * 0.62f * s - 0.5f;
     DrawTextShadowed(c, t, nx, top, text, {0, 0, 0}, 1.f, 1.f);
   }
+}
+
+}  // namespace
+
+void PaintDartboard(Canvas& c, float cx, float cy, float s, bool numbers) {
+  const float rim = kNumberRing * s;
+  // Drop shadow on whatever is behind.
+  c.Paint(Circle{cx + 6 * s, cy + 8 * s, rim + 2 * s}, Rgb{0, 0, 0}, 0.55f, 10.f * s);
+  // Outer rim of the number ring, with a bevel.
+  c.Paint(Circle{cx, cy, rim}, [&](float x, float y) {
+    const float k = ((x - cx) * -0.6f + (y - cy) * -0.8f) / rim;
+    return Shade(RampColor(Ramp::BoardBlack, 0.2f), k * 0.18f);
+  });
+  PaintPlayingArea(c, cx, cy, s);
+  PaintWires(c, cx, cy, s);
+  // A soft light from the upper left across the whole face.
+  c.Paint(Circle{cx, cy, kDoubleOut * s}, [&](float x, float y) {
+    const float k = ((x - cx) * -0.6f + (y - cy) * -0.8f) / (kDoubleOut * s);
+    return k > 0 ? Rgb{255, 250, 235} : Rgb{0, 0, 0};
+  }, 0.10f);
+  // Chrome rim and the numbers.
+  c.Paint(Ring{cx, cy, rim - 1.6f * s, rim}, [&](float x, float y) {
+    const float k = ((x - cx) * -0.6f + (y - cy) * -0.8f) / rim;
+    return Mix(RampColor(Ramp::Steel, 0.3f), RampColor(Ramp::Steel, 0.95f), 0.5f + 0.5f * k);
+  });
+  if (numbers) PaintNumbers(c, cx, cy, s);
 }
 
 }  // namespace art

@@ -39,8 +39,8 @@ void Label(Canvas& c, float cx, float y, std::string_view text, int size, Rgb co
   DrawTextShadowed(c, t, cx, y, text, {0, 0, 0}, 1.f, 1.f);
 }
 
-// Wall, floor, board, flight panel, tray and throw zone: all but the scoreboard.
-void PaintDartsRoom(Canvas& c) {
+// The panelled wall, the floor, the lamp's light and the board on its catch ring.
+void PaintWallAndBoard(Canvas& c) {
   PaintPanelledWall(c, 5u, kBoardX, kBoardY, 330.f, Ramp::Wood);
   // Floor boards below a skirting rail.
   c.Fill({0, 290, 602, 401}, [](float x, float y) {
@@ -60,8 +60,10 @@ void PaintDartsRoom(Canvas& c) {
     return Shade(RampColor(Ramp::Grey, 0.08f), 0.10f * k);
   });
   PaintDartboard(c, kBoardX, kBoardY);
+}
 
-  // The flight panel: a view down the oche towards the board.
+// The flight panel: a view down the oche towards the board.
+void PaintFlightPanel(Canvas& c) {
   WoodFrame(c, kPanelX0, kPanelY0, kPanelX1, kPanelY1, 6, 21u);
   c.Fill({float(kPanelX0), float(kPanelY0), float(kPanelX1 - 1), float(kPanelY1 - 1)}, [](float, float y) {
     const float t = (y - kPanelY0) / float(kPanelY1 - kPanelY0);
@@ -83,8 +85,10 @@ void PaintDartsRoom(Canvas& c) {
   }
   // A tiny board at the far end of the panel.
   PaintDartboard(c, (kPanelX0 + kPanelX1) * 0.5f, kPanelY0 + 20.f, 0.13f, false);
+}
 
-  // The tray: a wooden block with three felt-lined grooves under the darts.
+// The tray: a wooden block with a felt-lined groove under each dart.
+void PaintTray(Canvas& c) {
   c.Paint(RoundRect{kTrayX0 - 10.f + 3, kTrayY0 - 6.f + 5, kTrayX1 + 10.f + 3, kTrayY1 + 6.f + 5, 5}, Rgb{0, 0, 0}, 0.55f, 5.f);
   c.Paint(RoundRect{kTrayX0 - 10.f, kTrayY0 - 6.f, kTrayX1 + 10.f, kTrayY1 + 6.f, 5}, [](float x, float y) {
     Rgb w = WoodGrain(x * 2.f, y, 31u, true, Ramp::Wood, 0.45f, 0.7f);
@@ -97,8 +101,10 @@ void PaintDartsRoom(Canvas& c) {
       return Mix(RampColor(Ramp::Felt, 0.12f), RampColor(Ramp::Felt, 0.35f), (y - kTrayY0) / float(kTraySlotHeight));
     });
   }
+}
 
-  // The throw zone: a rubber oche mat with brass edges and arrows pointing at the board.
+// The throw zone: a rubber oche mat with brass edges and arrows pointing at the board.
+void PaintThrowZone(Canvas& c) {
   c.Paint(RoundRect{kZoneX0 - 4.f + 2, kZoneY0 - 4.f + 3, kZoneX1 + 4.f + 2, kZoneY1 + 4.f + 3, 4}, Rgb{0, 0, 0}, 0.5f, 4.f);
   c.Paint(RoundRect{kZoneX0 - 4.f, kZoneY0 - 4.f, kZoneX1 + 4.f, kZoneY1 + 4.f, 4},
           VerticalGradient(kZoneY0 - 4, kZoneY1 + 4, RampColor(Ramp::Gold, 0.85f), RampColor(Ramp::Gold, 0.35f)));
@@ -119,6 +125,14 @@ void PaintDartsRoom(Canvas& c) {
   hint.align = Align::Center;
   hint.color = RampColor(Ramp::Gold, 0.75f);
   DrawText(c, hint, (kZoneX0 + kZoneX1) * 0.5f, kZoneY1 + 6.f, "THROW FROM HERE");
+}
+
+// Wall, floor, board, flight panel, tray and throw zone: all but the scoreboard.
+void PaintDartsRoom(Canvas& c) {
+  PaintWallAndBoard(c);
+  PaintFlightPanel(c);
+  PaintTray(c);
+  PaintThrowZone(c);
 }
 
 void ScoreboardFrame(Canvas& c, int y1, std::string_view title) {

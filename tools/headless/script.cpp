@@ -49,8 +49,34 @@ std::size_t CheckAction(const std::vector<std::string>& a, std::size_t i, bool m
   return 0;
 }
 
+// The configuration commands that come before `start`; nullopt for any other command.
+std::optional<std::string> CheckConfiguration(const ScriptCommand& c) {
+  const auto& a = c.args;
+  const std::string& n = c.name;
+  if (n == "epoch") return a.size() == 1 && ScriptCommand::ParseInt64(a[0]) ? "" : "expects a whole number of seconds";
+  if (n == "tick") return a.size() == 1 && IsCount(a[0]) ? "" : "expects a whole number, 0 or more";
+  if (n == "display") return a.size() == 1 && IsOneOf(a[0], {"4", "8", "32"}) ? "" : "display takes 4, 8 or 32";
+  if (n == "nosound") return a.empty() ? "" : "takes no arguments";
+  if (n == "splash") return a.size() == 1 ? "" : "expects one argument";
+  if (n == "setting") {
+    if (a.size() != 3) return "expects SECTION KEY VALUE";
+    // A value is a whole number, or a string in double quotes.
+    const bool quoted = c.quoted.size() == 3 && c.quoted[2];
+    return quoted || IsInteger(a[2]) ? "" : "the value is a whole number or a quoted string";
+  }
+  return std::nullopt;
+}
+
+std::string CheckExpect(const std::vector<std::string>& a) {
+  if (a.size() != 2) return "expect takes a subject and a value";
+  if (a[0] == "status") return "";
+  if (a[0] == "cursor" || a[0] == "screen") return IsInteger(a[1]) ? "" : "expects a number";
+  return "unknown expectation '" + a[0] + "'";
+}
+
 // Returns an empty string when the command is well formed, else the reason.
 std::string Check(const ScriptCommand& c) {
+  if (auto reason = CheckConfiguration(c)) return *reason;
   const auto& a = c.args;
   auto ints = [&](std::size_t n) {
     if (a.size() != n) return std::string("expects ") + std::to_string(n) + " argument(s)";
@@ -59,23 +85,10 @@ std::string Check(const ScriptCommand& c) {
     return std::string();
   };
   const std::string& n = c.name;
-  if (n == "epoch") {
-    return a.size() == 1 && ScriptCommand::ParseInt64(a[0]) ? "" : "expects a whole number of seconds";
-  }
-  if (n == "tick" || n == "wait") return a.size() == 1 && IsCount(a[0]) ? "" : "expects a whole number, 0 or more";
+  if (n == "wait") return a.size() == 1 && IsCount(a[0]) ? "" : "expects a whole number, 0 or more";
   if (n == "srand" || n == "menu") return ints(1);
-  if (n == "display") {
-    if (a.size() != 1 || !IsOneOf(a[0], {"4", "8", "32"})) return "display takes 4, 8 or 32";
-    return "";
-  }
-  if (IsOneOf(n, {"nosound", "start", "state", "settings", "quit"})) return a.empty() ? "" : "takes no arguments";
-  if (n == "splash" || n == "shot") return a.size() == 1 ? "" : "expects one argument";
-  if (n == "setting") {
-    if (a.size() != 3) return "expects SECTION KEY VALUE";
-    // A value is a whole number, or a string in double quotes.
-    const bool quoted = c.quoted.size() == 3 && c.quoted[2];
-    return quoted || IsInteger(a[2]) ? "" : "the value is a whole number or a quoted string";
-  }
+  if (IsOneOf(n, {"start", "state", "settings", "quit"})) return a.empty() ? "" : "takes no arguments";
+  if (n == "shot") return a.size() == 1 ? "" : "expects one argument";
   if (IsOneOf(n, {"down", "up", "move", "click", "rdown", "rup"})) return ints(2);
   if (n == "key") {
     if (a.size() == 1) return IsInteger(a[0]) ? "" : "expects a key code";
@@ -83,16 +96,8 @@ std::string Check(const ScriptCommand& c) {
     return "expects [down|up] N";
   }
   if (n == "answer") return CheckModalActions(a, 0, true);
-  if (n == "dialog") {
-    if (a.empty() || !IsInteger(a[0])) return "dialog needs an id";
-    return CheckModalActions(a, 1, false);
-  }
-  if (n == "expect") {
-    if (a.size() != 2) return "expect takes a subject and a value";
-    if (a[0] == "status") return "";
-    if (a[0] == "cursor" || a[0] == "screen") return IsInteger(a[1]) ? "" : "expects a number";
-    return "unknown expectation '" + a[0] + "'";
-  }
+  if (n == "dialog") return a.empty() || !IsInteger(a[0]) ? "dialog needs an id" : CheckModalActions(a, 1, false);
+  if (n == "expect") return CheckExpect(a);
   return "unknown command '" + n + "'";
 }
 

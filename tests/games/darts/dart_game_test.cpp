@@ -1,5 +1,5 @@
 // A darts game played through the whole program on virtual time: the user's
-// strokes, scoring, bust and win, Cricket marks, turns and the menu commands.
+// strokes, scoring, bust and win, Cricket marks, turns and the state dump.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -172,93 +172,6 @@ TEST_F(DartGame, StrokeTimeDecidesHeightWithTheCurrentSettings) {
   app.Click(kTrayGrips[1].x, kTrayGrips[1].y);
   app.Stroke({266, kThrowLine.y}, {266, 141}, 400);
   EXPECT_EQ(app.Game()->m_ptLanding, CPoint(266, 131));
-}
-
-TEST_F(DartGame, GameControlsTakeEffectOnTheNextStrokeAndAreStored) {
-  app.StartDarts(kVariant301, {1, {}});
-  Throw(app, 0, {266, 141});
-  app.dialogDriver = [](int id, DialogController& dlg) -> std::optional<int> {
-    EXPECT_EQ(id, static_cast<int>(kControlsDialog));
-    dlg.Track(kVelocityTrack, 0);
-    dlg.Track(kAccuracyTrack, 1);
-    dlg.Track(kDriftTrack, 8);
-    return IDOK;
-  };
-  app.Doc().OnCommand(ID_OPTIONS_GAMECONTROLS);
-  app.Pump();
-  CDart* game = app.Game();
-  EXPECT_EQ(game->m_nVelocity, 0);
-  EXPECT_EQ(game->m_nDrift, 8);
-  EXPECT_EQ(app.GetHost().Settings().GetProfileInt("Darts", "Velocity", -1), 0);
-  EXPECT_EQ(app.GetHost().Settings().GetProfileInt("Darts", "Drift", -1), 8);
-  EXPECT_EQ(app.Player(0).m_nScore, 251);  // the game goes on
-  EXPECT_EQ(game->m_nDartsThrown, 1);
-  // Slow wants 600 ms: a 300 ms stroke now lands 30 pixels low.
-  Throw(app, 1, {266, 100});
-  EXPECT_EQ(game->m_ptLanding, CPoint(266, 130));
-  // Cancel leaves everything as it is.
-  app.dialogDriver = [](int, DialogController& dlg) -> std::optional<int> {
-    dlg.Track(kVelocityTrack, 2);
-    return IDCANCEL;
-  };
-  app.Doc().OnCommand(ID_OPTIONS_GAMECONTROLS);
-  EXPECT_EQ(game->m_nVelocity, 0);
-}
-
-TEST_F(DartGame, StoredSettingsOutOfRangeAreClamped) {
-  SettingsStore& store = app.GetHost().Settings();
-  store.WriteProfileInt("Darts", "Velocity", 7);
-  store.WriteProfileInt("Darts", "Accuracy", -4);
-  store.WriteProfileInt("Darts", "Drift", 12);
-  app.StartDarts(kVariant301, {1, {}});
-  EXPECT_EQ(app.Game()->m_nVelocity, 2);
-  EXPECT_EQ(app.Game()->m_nAccuracy, 0);
-  EXPECT_EQ(app.Game()->m_nDrift, 8);
-  // The dialog opens on the clamped values.
-  app.dialogDriver = [](int, DialogController&) -> std::optional<int> { return IDOK; };
-  app.Doc().OnCommand(ID_OPTIONS_GAMECONTROLS);
-  EXPECT_EQ(app.GetHost().Settings().GetProfileInt("Darts", "Drift", -1), 8);
-}
-
-TEST_F(DartGame, TypeOfGameAsksDuringAGameThenRestartsWithTheChoice) {
-  app.StartDarts(kVariant301, {1, {}});
-  Throw(app, 0, {266, 141});
-  app.answers = {IDNO};
-  app.Doc().OnCommand(ID_OPTIONS_TYPEOFGAME);
-  EXPECT_EQ(app.boxes.back(), "Do you wish to quit the current game?");
-  EXPECT_TRUE(app.dialogs.empty());
-  EXPECT_EQ(app.Player(0).m_nScore, 251);
-
-  app.answers = {IDYES};
-  app.dialogDriver = [](int id, DialogController& dlg) -> std::optional<int> {
-    EXPECT_EQ(id, static_cast<int>(kTypeOfGameDialog));
-    dlg.Click(kRadioCricket);
-    return IDOK;
-  };
-  app.Doc().OnCommand(ID_OPTIONS_TYPEOFGAME);
-  app.Pump();
-  ASSERT_NE(app.Game(), nullptr);
-  EXPECT_EQ(app.Game()->m_nVariant, kVariantCricket);
-  EXPECT_EQ(app.Doc().m_nGameVariant, kVariantCricket);
-  EXPECT_FALSE(app.Doc().m_bGameInProgress);
-}
-
-TEST_F(DartGame, AnotherGamesTypeOfGameLeavesDartsAlone) {
-  app.StartDarts(kVariantCricket, {1, {}});
-  // Basketball's "Practice" is its variant 1, which for darts would be 501.
-  app.Doc().SetVariant(kScreenBasketball, 1);
-  app.Doc().OnCommand(ID_GAME_NEW_DARTS);
-  app.Pump();
-  ASSERT_NE(app.Game(), nullptr);
-  EXPECT_EQ(app.Game()->m_nVariant, kVariantCricket);
-  EXPECT_EQ(app.Doc().m_nGameVariant, kVariantCricket);
-  // Nor when darts has never chosen one: a fresh document starts with 301.
-  DartsApp fresh;
-  fresh.Doc().SetVariant(kScreenBasketball, 1);
-  fresh.Doc().OnCommand(ID_GAME_NEW_DARTS);
-  fresh.Pump();
-  ASSERT_NE(fresh.Game(), nullptr);
-  EXPECT_EQ(fresh.Game()->m_nVariant, kVariant301);
 }
 
 TEST_F(DartGame, StateDumpCarriesTheDartsFields) {
