@@ -134,6 +134,17 @@ TEST_F(ToolkitGame, TheGamesClockRunsBehindAnOpenDialog) {
   EXPECT_EQ(game.m_timerTicks.size(), 9u);
 }
 
+TEST_F(ToolkitGame, TheGamesClockRunsBehindAMessageBoxToo) {
+  CToolkitGame& game = Game();
+  game.StartTimer(4, 100);
+  app.boxDriver = [](const std::string&, DialogController& box) -> std::optional<int> {
+    box.Wait(250);
+    return IDNO;
+  };
+  EXPECT_EQ(game.MessageBox("Play on?", "Toolkit", MB_YESNO), IDNO);
+  EXPECT_EQ(game.m_timerTicks, (std::vector<UINT>{4, 4}));
+}
+
 TEST_F(ToolkitGame, LoopHelpersTakeWhatALoopKeeps) {
   CToolkitGame& game = Game();
   app.autoPump = false;
