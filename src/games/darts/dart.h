@@ -17,6 +17,7 @@
 #include "platform/rect.h"
 
 namespace darts {
+// The game's words on the status line and in its message boxes.
 inline constexpr const char* kPickPrompt = "Pick a dart please.";
 inline constexpr const char* kClickPrompt = "Click mouse to start computer player!";
 inline constexpr const char* kWonText = "Hurray you have won, good job";
