@@ -171,6 +171,12 @@ void PaintScoreboard(Canvas& c) {
     ProgramBox(c, n.left, n.top, n.right, n.bottom);
     ProgramBox(c, s.left, s.top, s.right, s.bottom);
   }
+  // The digit windows reach down into the first name box: neither box's edge may cross the other.
+  c.FillRect(kDownDigitAt.x, kDownDigitAt.y, kDownDigitAt.x + kDigitWidth, kDownDigitAt.y + kDigitHeight, {0, 0, 0});
+  for (const CPoint& at : {kToGoDigitsAt, kYardsDigitsAt})
+    c.FillRect(at.x, at.y, at.x + 2 * kDigitWidth, at.y + kDigitHeight, {0, 0, 0});
+  const CRect first = NameBox(0);
+  c.FillRect(first.left, first.top, first.right, first.bottom, {0, 0, 0});
   PlayfieldTitle(c, "FOOTBALL", 455.f, 44.f, Rgb{250, 250, 245}, 32);
 }
 

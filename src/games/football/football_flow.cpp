@@ -112,15 +112,17 @@ void CFootBall::ChangePossession(CQuintaroView* pView, bool bByComputer) {
                               doc.m_bTrueColor ? FALSE : TRUE, pView);
   doc.m_nCurrentPlayer = next;
   doc.m_pCurrentPlayer = doc.m_players[static_cast<std::size_t>(next)].get();
+  const bool computerNext = doc.m_pCurrentPlayer && doc.m_pCurrentPlayer->m_bComputer;
+  // A computer taking over from the user starts at once (its turn is posted
+  // below), so the scoreboard must not ask for a click meanwhile.
+  if (computerNext && !bByComputer) doc.m_bFirstComputerTurn = FALSE;
   Host& host = pView->GetHost();
   host.WaitUntil(host.GetTickCount() + kPossessionPauseMs);
   ShowSeriesDigits();
   pView->FlushDirtyRects();
   UpdateScoreboard(pView, &doc.m_players, FALSE, next);
-  const bool computerNext = doc.m_pCurrentPlayer && doc.m_pCurrentPlayer->m_bComputer;
   if (computerNext) {
     PostComputerTurn();
-    if (!bByComputer) doc.m_bFirstComputerTurn = FALSE;
   } else if (bByComputer) {
     pView->m_turn.m_bComputerPlaying = FALSE;
   }
