@@ -106,18 +106,23 @@ void PaintPost(Canvas& c, const CRect& post) {
   // A padded upright: round in section, so lit across its width.
   c.Paint(RoundRect{x0, y0, x1, y1, 4.f}, [=](float px, float) {
     const float t = (px - x0) / (x1 - x0);
-    return Mix(RampColor(Ramp::Gold, 0.95f), RampColor(Ramp::Gold, 0.2f), std::clamp(std::abs(t - 0.3f) * 1.5f, 0.f, 1.f));
+    return Mix(RampColor(Ramp::Gold, 0.95f), RampColor(Ramp::Gold, 0.2f),
+               std::clamp(std::abs(t - 0.3f) * 1.5f, 0.f, 1.f));
   });
-  for (float y = y0 + 12.f; y < y1 - 4.f; y += 24.f) c.Paint(Line(x0 + 2.f, y, x1 - 2.f, y, 1.2f), RampColor(Ramp::Gold, 0.1f), 0.7f);
+  for (float y = y0 + 12.f; y < y1 - 4.f; y += 24.f)
+    c.Paint(Line(x0 + 2.f, y, x1 - 2.f, y, 1.2f), RampColor(Ramp::Gold, 0.1f), 0.7f);
 }
 
 void PaintBoard(Canvas& c) {
   const CRect& f = kBoardFace;
   // Legs down to the grass and the board's shadow.
-  for (float lx : {f.left + 20.f, f.right - 20.f}) c.Paint(Line(lx, f.bottom, lx + 4.f, f.bottom + 18.f, 5.f), RampColor(Ramp::Steel, 0.25f));
+  for (float lx : {f.left + 20.f, f.right - 20.f})
+    c.Paint(Line(lx, f.bottom, lx + 4.f, f.bottom + 18.f, 5.f), RampColor(Ramp::Steel, 0.25f));
   ContactShadow(c, (kLeftPost.left + kRightPost.right) * 0.5f, f.bottom + 18.f, 100.f, 6.f, 0.45f);
   c.Paint(RoundRect{f.left + 4.f, f.top + 6.f, f.right + 4.f, f.bottom + 6.f, 2.f}, Rgb{0, 0, 0}, 0.5f, 6.f);
-  c.Fill({static_cast<float>(f.left), static_cast<float>(f.top), static_cast<float>(f.right), static_cast<float>(f.bottom)}, BoardFace);
+  c.Fill({static_cast<float>(f.left), static_cast<float>(f.top), static_cast<float>(f.right),
+          static_cast<float>(f.bottom)},
+         BoardFace);
   // A white border and a painted field goal as the target's decoration.
   c.Paint(Subtract{RoundRect{f.left + 3.f, f.top + 3.f, f.right - 3.f, f.bottom - 3.f, 2.f},
                    RoundRect{f.left + 5.f, f.top + 5.f, f.right - 5.f, f.bottom - 5.f, 1.f}},
@@ -136,11 +141,13 @@ void PaintBoard(Canvas& c) {
 void PaintRack(Canvas& c) {
   const CRect& r = kRackRect;
   c.Paint(RoundRect{r.left + 3.f, r.top + 5.f, r.right + 3.f, r.bottom + 5.f, 5.f}, Rgb{0, 0, 0}, 0.5f, 4.f);
-  c.Paint(RoundRect{static_cast<float>(r.left), static_cast<float>(r.top), static_cast<float>(r.right), static_cast<float>(r.bottom), 5.f},
+  c.Paint(RoundRect{static_cast<float>(r.left), static_cast<float>(r.top), static_cast<float>(r.right),
+                    static_cast<float>(r.bottom), 5.f},
           [](float x, float y) { return WoodGrain(x * 2.f, y, 373u, true, Ramp::Wood, 0.3f, 0.6f); });
   c.Paint(Line(r.left + 4.f, r.top + 2.f, r.right - 4.f, r.top + 2.f, 1.5f), RampColor(Ramp::Wood, 0.85f), 0.7f);
   // A cradle under each ball.
-  for (const CPoint& slot : kRackSlots) c.Paint(Ellipse{slot.x + 0.5f, slot.y + 8.f, 22.f, 4.f}, RampColor(Ramp::Wood, 0.1f), 0.75f);
+  for (const CPoint& slot : kRackSlots)
+    c.Paint(Ellipse{slot.x + 0.5f, slot.y + 8.f, 22.f, 4.f}, RampColor(Ramp::Wood, 0.1f), 0.75f);
 }
 
 void PaintThrowingTurf(Canvas& c) {
@@ -148,7 +155,9 @@ void PaintThrowingTurf(Canvas& c) {
   const float y0 = static_cast<float>(kFirstThrowZone.top) - 4.f, y1 = static_cast<float>(kFirstThrowZone.bottom) + 4.f;
   const float x0 = static_cast<float>(kFirstThrowZone.left) - 4.f;
   const float x1 = static_cast<float>(kFirstThrowZone.right + kZoneShiftRange - 1) + 4.f;
-  c.Paint(RoundRect{x0, y0, x1, y1, 4.f}, [](float x, float y) { return Shade(Turf(x, y), 0.08f * ValueNoise(x / 6.f, y / 6.f, 380u)); }, 0.9f, 3.f);
+  c.Paint(
+      RoundRect{x0, y0, x1, y1, 4.f},
+      [](float x, float y) { return Shade(Turf(x, y), 0.08f * ValueNoise(x / 6.f, y / 6.f, 380u)); }, 0.9f, 3.f);
   c.Paint(Line(x0, y0 - 1.f, x1, y0 - 1.f, 1.6f), Rgb{245, 245, 235}, 0.8f);
   TextStyle t;
   t.size = 12;
@@ -165,7 +174,8 @@ void PaintScoreboard(Canvas& c) {
   // Windows behind the digit lamps, and the boxes the program writes names and scores into.
   ProgramBox(c, kDownDigitAt.x, kDownDigitAt.y, kDownDigitAt.x + kDigitWidth, kDownDigitAt.y + kDigitHeight);
   ProgramBox(c, kToGoDigitsAt.x, kToGoDigitsAt.y, kToGoDigitsAt.x + 2 * kDigitWidth, kToGoDigitsAt.y + kDigitHeight);
-  ProgramBox(c, kYardsDigitsAt.x, kYardsDigitsAt.y, kYardsDigitsAt.x + 2 * kDigitWidth, kYardsDigitsAt.y + kDigitHeight);
+  ProgramBox(c, kYardsDigitsAt.x, kYardsDigitsAt.y, kYardsDigitsAt.x + 2 * kDigitWidth,
+             kYardsDigitsAt.y + kDigitHeight);
   for (int i = 0; i < kSlots; ++i) {
     const CRect n = NameBox(i), s = ScoreBox(i);
     ProgramBox(c, n.left, n.top, n.right, n.bottom);

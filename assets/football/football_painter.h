@@ -9,8 +9,8 @@ struct FootballPose {
   float cx = 0, cy = 0;  // centre
   float length = 40;     // tip to tip
   float width = 22;
-  float angleDeg = 0;    // the long axis, counter-clockwise from the x axis
-  float lacePhase = 0;   // -1..1: where the laces are as the ball spins about its axis
+  float angleDeg = 0;   // the long axis, counter-clockwise from the x axis
+  float lacePhase = 0;  // -1..1: where the laces are as the ball spins about its axis
 };
 
 void PaintFootball(Canvas& c, const FootballPose& pose);

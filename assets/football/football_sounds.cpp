@@ -141,8 +141,11 @@ Signal Touchdown(Rng& rng) {
   struct Note {
     float at, len, freq;
   };
-  const Note notes[] = {{0.05f, 0.16f, 392.f}, {0.22f, 0.16f, 523.25f}, {0.39f, 0.16f, 659.25f},
-                        {0.56f, 0.7f, 783.99f}, {0.56f, 0.7f, 523.25f}};
+  const Note notes[] = {{0.05f, 0.16f, 392.f},
+                        {0.22f, 0.16f, 523.25f},
+                        {0.39f, 0.16f, 659.25f},
+                        {0.56f, 0.7f, 783.99f},
+                        {0.56f, 0.7f, 523.25f}};
   for (const Note& n : notes) {
     Signal v = Tone(n.len, n.freq, n.freq * 1.002f, Wave::Saw, 0.35f);
     LowPass(v, 2400.f);

@@ -42,11 +42,10 @@ struct CelArt {
 
 // The flight (0..5) and the drop (6..9); the ball is centred on its hot spot.
 constexpr CelArt kFlightArt[] = {
-    {0, 42, 46, 62, -0.6f, 0.3f, -1, 0.8f},  {1, 42, 46, 62, 0.f, 0.3f, -1, 0.8f},
-    {2, 42, 46, 62, 0.6f, 0.3f, -1, 0.8f},   {3, 42, 48, -62, -0.6f, 0.3f, 1, 0.8f},
-    {4, 42, 48, -62, 0.f, 0.3f, 1, 0.8f},    {5, 42, 48, -62, 0.6f, 0.3f, 1, 0.8f},
-    {6, 29, 33, 90, 0.f, 0, 0, 0.85f},       {7, 31, 33, 45, 0.4f, 0, 0, 0.85f},
-    {8, 29, 33, 0, 0.f, 0, 0, 0.85f},        {9, 29, 33, -45, -0.4f, 0, 0, 0.85f},
+    {0, 42, 46, 62, -0.6f, 0.3f, -1, 0.8f}, {1, 42, 46, 62, 0.f, 0.3f, -1, 0.8f}, {2, 42, 46, 62, 0.6f, 0.3f, -1, 0.8f},
+    {3, 42, 48, -62, -0.6f, 0.3f, 1, 0.8f}, {4, 42, 48, -62, 0.f, 0.3f, 1, 0.8f}, {5, 42, 48, -62, 0.6f, 0.3f, 1, 0.8f},
+    {6, 29, 33, 90, 0.f, 0, 0, 0.85f},      {7, 31, 33, 45, 0.4f, 0, 0, 0.85f},   {8, 29, 33, 0, 0.f, 0, 0, 0.85f},
+    {9, 29, 33, -45, -0.4f, 0, 0, 0.85f},
 };
 
 void MakeCel(Context& ctx, const CelArt& art, int w, int h) {
@@ -93,8 +92,9 @@ void MakeZoneMarker(Context& ctx) {
   }
   // Corner brackets.
   const float k = 6.f;
-  for (const auto& [x, y, sx, sy] : {std::tuple{1.5f, 1.5f, 1.f, 1.f}, std::tuple{w - 1.5f, 1.5f, -1.f, 1.f},
-                                     std::tuple{1.5f, h - 1.5f, 1.f, -1.f}, std::tuple{w - 1.5f, h - 1.5f, -1.f, -1.f}}) {
+  for (const auto& [x, y, sx, sy] :
+       {std::tuple{1.5f, 1.5f, 1.f, 1.f}, std::tuple{w - 1.5f, 1.5f, -1.f, 1.f}, std::tuple{1.5f, h - 1.5f, 1.f, -1.f},
+        std::tuple{w - 1.5f, h - 1.5f, -1.f, -1.f}}) {
     c.Paint(Line(x, y, x + sx * k, y, 2.2f), gold);
     c.Paint(Line(x, y, x, y + sy * k, 2.2f), gold);
   }
@@ -133,7 +133,8 @@ void MakeDigit(Context& ctx, int value) {
     }
   }
   c.Set(0, 0, {}, 0.f);
-  ctx.sink.Bitmap(football::kFirstDigitBitmap + static_cast<unsigned>(value), ctx.quant.ConvertKeyed(c, {0, 0, 0}, 0.5f));
+  ctx.sink.Bitmap(football::kFirstDigitBitmap + static_cast<unsigned>(value),
+                  ctx.quant.ConvertKeyed(c, {0, 0, 0}, 0.5f));
 }
 
 // A cursor: a football, with a dark halo so it shows on grass and board alike.

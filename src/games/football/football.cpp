@@ -30,8 +30,7 @@ std::unique_ptr<CSprite> MakeDigit(CPoint at, int value) {
 }
 }  // namespace
 
-CFootBall::CFootBall(const GameContext& context, int nVariant)
-    : CGame(context), m_nGameType(ClampVariant(nVariant)) {
+CFootBall::CFootBall(const GameContext& context, int nVariant) : CGame(context), m_nGameType(ClampVariant(nVariant)) {
   Random(10, TRUE);  // seeds the generator from the clock
   LoadSettings();
   LoadSounds();
@@ -136,8 +135,8 @@ std::string CFootBall::StateJson() const {
   out << "{\"variant\":" << m_nGameType << ",\"yardsToGoal\":" << m_nYardsToGoal << ",\"down\":" << m_nDown
       << ",\"toGo\":" << m_nToGo << ",\"gain\":" << m_nGain << ",\"hole\":" << m_nHole
       << ",\"intercepted\":" << flag(m_bIntercepted) << ",\"touchdown\":" << flag(m_bTouchdown) << ",\"zone\":["
-      << m_rcThrowZone.left << ',' << m_rcThrowZone.top << ',' << m_rcThrowZone.right << ','
-      << m_rcThrowZone.bottom << "],\"zonePlaced\":" << flag(m_bZonePlaced) << '}';
+      << m_rcThrowZone.left << ',' << m_rcThrowZone.top << ',' << m_rcThrowZone.right << ',' << m_rcThrowZone.bottom
+      << "],\"zonePlaced\":" << flag(m_bZonePlaced) << '}';
   return out.str();
 }
 

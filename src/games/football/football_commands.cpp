@@ -14,9 +14,8 @@ constexpr const char* kSection = "Football";
 
 void CFootBall::OnTypeOfGame(CQuintaroDoc* pDoc) {
   if (!pDoc) return;
-  if (pDoc->m_bGameInProgress &&
-      MessageBox("Do you wish to quit the current game?", "Quit Game?", MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) ==
-          IDNO)
+  if (pDoc->m_bGameInProgress && MessageBox("Do you wish to quit the current game?", "Quit Game?",
+                                            MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) == IDNO)
     return;
   CFootballTypeDlg dlg;
   dlg.m_nType = ClampVariant(pDoc->m_nGameVariant);

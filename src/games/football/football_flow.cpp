@@ -23,8 +23,8 @@ std::string WithYards(const char* format, int yards) {
 }  // namespace
 
 int CFootBall::ScoreShot(CPlayer* pPlayer) {
-  const Pass pass = ScorePass(m_ptPress, m_ptRelease, m_dwThrowTime, Settings(),
-                              [this](int n) { return Random(n, FALSE); });
+  const Pass pass =
+      ScorePass(m_ptPress, m_ptRelease, m_dwThrowTime, Settings(), [this](int n) { return Random(n, FALSE); });
   m_nXYAngle = pass.angle;
   m_nHole = pass.hole;
   if (pass.intercepted) m_bIntercepted = TRUE;

@@ -66,7 +66,8 @@ void CFootBall::OnMouseMove(UINT /*nFlags*/, int x, int y, CQuintaroView* pView)
   // Elsewhere the window's own arrow shows again, as the system restores a
   // window's class cursor on every move that is not captured.
   const int shown = host.GetCursorId();
-  if (!pView->m_turn.m_bDragging && (shown == static_cast<int>(kReadyCursor) || shown == static_cast<int>(kThrowingCursor)))
+  if (!pView->m_turn.m_bDragging &&
+      (shown == static_cast<int>(kReadyCursor) || shown == static_cast<int>(kThrowingCursor)))
     host.SetCursor(0);
 }
 

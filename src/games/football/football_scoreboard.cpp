@@ -69,8 +69,7 @@ void CFootBall::UpdateScoreboard(CQuintaroView* /*pView*/, CObArray* pPlayers, B
   // Showing the status line may repaint the window, and a repaint draws the
   // scoreboard again through this very call.
   const CQuintaroDoc& doc = Doc();
-  if (!m_bDrawingScoreboard && doc.m_pCurrentPlayer && doc.m_pCurrentPlayer->m_bComputer &&
-      doc.m_bFirstComputerTurn) {
+  if (!m_bDrawingScoreboard && doc.m_pCurrentPlayer && doc.m_pCurrentPlayer->m_bComputer && doc.m_bFirstComputerTurn) {
     m_bDrawingScoreboard = true;
     SetStatusText(0, "Click mouse to start computer player!");
     m_bDrawingScoreboard = false;

@@ -1,5 +1,9 @@
 #pragma once
 // The whole program on the headless backend with a football game on the table.
+#include <gtest/gtest.h>
+
+#include <string>
+
 #include "games/football/football.h"
 #include "support/game_app.h"
 
@@ -19,19 +23,35 @@ class FootballApp : public quintaro::test::GameApp {
     Click(at.x, at.y);
   }
   // A press in the middle of the throwing zone, a hold of `ms`, a release at `release`.
-  void Pass(CPoint release, DWORD ms) {
-    Stroke(ZoneMiddle(), release, ms);
-  }
-  // A pass straight up from the zone's middle column, released at the
-  // nominal time: it lands where it is released (drift needs a lean).
-  void StraightPass(int releaseY, DWORD ms = 600) {
-    const CPoint press = ZoneMiddle();
-    Stroke(press, {press.x, releaseY}, ms);
-  }
+  void Pass(CPoint release, DWORD ms) { Stroke(ZoneMiddle(), release, ms); }
   CPoint ZoneMiddle() {
     const CRect& z = Game()->m_rcThrowZone;
     return {(z.left + z.right) / 2, (z.top + z.bottom) / 2};
   }
+};
+
+inline constexpr CPoint kLargeCentre = kLargeHole.centre;
+inline constexpr CPoint kMissPoint{160, 200};  // on the board face, far from both holes
+
+// A game on the table and the helpers the game tests share.
+class FootballGame : public ::testing::Test {
+ protected:
+  // Without drift a pass released at the nominal time lands where it was released.
+  void Start(int players, int variant = kPlayTo28) {
+    app.GetHost().Settings().WriteProfileInt("Football", "Drift", 0);
+    app.StartFootball(variant, {players, {}});
+    ASSERT_NE(app.Game(), nullptr);
+  }
+  void PassTo(CPoint release, DWORD ms = 600) {
+    app.PickUp();
+    app.Pass(release, ms);
+  }
+  bool Saw(const std::string& event) const {
+    for (const std::string& e : app.events)
+      if (e == event) return true;
+    return false;
+  }
+  FootballApp app;
 };
 
 }  // namespace football::test

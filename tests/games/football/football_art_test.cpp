@@ -56,7 +56,8 @@ TEST(FootballArt, TheFieldFollowsTheHolesRimsPostsAndBoxes) {
     expectBlack(ScoreBox(i));
   }
   expectBlack({kDownDigitAt.x, kDownDigitAt.y, kDownDigitAt.x + kDigitWidth, kDownDigitAt.y + kDigitHeight});
-  expectBlack({kYardsDigitsAt.x, kYardsDigitsAt.y, kYardsDigitsAt.x + 2 * kDigitWidth, kYardsDigitsAt.y + kDigitHeight});
+  expectBlack(
+      {kYardsDigitsAt.x, kYardsDigitsAt.y, kYardsDigitsAt.x + 2 * kDigitWidth, kYardsDigitsAt.y + kDigitHeight});
 }
 
 TEST(FootballArt, EveryCelShowsTheBallOnItsHotSpot) {

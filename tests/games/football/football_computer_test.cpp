@@ -1,11 +1,12 @@
 // The computer passer's choices: which hole, where in it, where in the new
 // throwing zone it presses and how close to the nominal time it releases.
+#include "games/football/model/football_computer.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <deque>
 
-#include "games/football/model/football_computer.h"
 #include "games/football/model/football_rules.h"
 #include "platform/random.h"
 

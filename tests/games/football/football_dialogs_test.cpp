@@ -1,6 +1,7 @@
+#include "games/football/football_dialogs.h"
+
 #include <gtest/gtest.h>
 
-#include "games/football/football_dialogs.h"
 #include "res/table_check.h"
 
 namespace football {

@@ -1,10 +1,10 @@
 // The flight of a pass: where it starts, the two halves of its arc, the
 // tumble off a rim or post and the drop through a hole.
+#include "games/football/model/football_motion.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-
-#include "games/football/model/football_motion.h"
 
 namespace football {
 namespace {

@@ -1,11 +1,11 @@
 // The rules of a pass: drift, timing, the holes and their rims, the bonus,
 // interceptions, and the series of downs.
+#include "games/football/model/football_rules.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <deque>
-
-#include "games/football/model/football_rules.h"
 
 namespace football {
 namespace {
@@ -98,8 +98,8 @@ TEST(FootballRules, HoleEdgesAndRims) {
   EXPECT_EQ(rim.gain, 0);
   EXPECT_EQ(rim.landing, CPoint(227, 74));
   EXPECT_EQ(JudgeStrike(rim.landing, false), Strike::Rim);
-  EXPECT_EQ(JudgeStrike({227, 69}, false), Strike::Rim);        // 23 out: still the rim
-  EXPECT_EQ(JudgeStrike({227, 68}, false), Strike::HoleOrMiss); // 24 out: the board
+  EXPECT_EQ(JudgeStrike({227, 69}, false), Strike::Rim);         // 23 out: still the rim
+  EXPECT_EQ(JudgeStrike({227, 68}, false), Strike::HoleOrMiss);  // 24 out: the board
   // The small hole: 10 in (gain 10), 11..19 its rim.
   EXPECT_EQ(Throw({194, 117}, 600, kNormal, {194, 280}).gain, 10);
   EXPECT_EQ(JudgeStrike({194, 138}, false), Strike::Rim);

@@ -13,11 +13,11 @@ namespace football {
 // --- The target board ---------------------------------------------------
 struct Hole {
   CPoint centre;
-  int radius;         // through the hole up to this distance (inclusive)
-  int rimOuter;       // the rim band: truncated distances above radius, below this
-  int centreYards;    // what a pass through the very centre gains
-  int edgeLoss;       // yards less at the edge
-  double perPixel;    // 1 / radius, as the gain is worked out
+  int radius;       // through the hole up to this distance (inclusive)
+  int rimOuter;     // the rim band: truncated distances above radius, below this
+  int centreYards;  // what a pass through the very centre gains
+  int edgeLoss;     // yards less at the edge
+  double perPixel;  // 1 / radius, as the gain is worked out
 };
 inline constexpr Hole kLargeHole{{227, 92}, 17, 24, 10, 10, 0.058823529411764705};
 inline constexpr Hole kSmallHole{{194, 127}, 10, 20, 40, 30, 0.1};
@@ -97,9 +97,9 @@ inline constexpr UINT kLargeHoleSound = 371;
 inline constexpr UINT kSmallHoleSound = 372;
 inline constexpr UINT kPostSound = 373;
 inline constexpr UINT kMissSound = 400;
-inline constexpr std::array<UINT, 11> kSoundTable = {kWinSound,      kFirstDownSound, kLossSound, kTouchdownSound,
-                                                     kStartSound,    kPickSound,      kRimSound,  kLargeHoleSound,
-                                                     kSmallHoleSound, kPostSound,     kMissSound};
+inline constexpr std::array<UINT, 11> kSoundTable = {kWinSound,       kFirstDownSound, kLossSound, kTouchdownSound,
+                                                     kStartSound,     kPickSound,      kRimSound,  kLargeHoleSound,
+                                                     kSmallHoleSound, kPostSound,      kMissSound};
 
 // --- Dialogs -------------------------------------------------------------------
 inline constexpr UINT kTypeOfGameDialog = 140;

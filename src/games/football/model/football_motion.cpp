@@ -74,8 +74,14 @@ CPoint BounceTarget(Strike strike, CPoint from, const BounceDraws& d) {
       cy = kCy[v];
       break;
     }
-    case Strike::LeftPost: cx = +1; cy = -1; break;   // off the left post: away to the right
-    case Strike::RightPost: cx = -1; cy = -1; break;  // off the right post: away to the left
+    case Strike::LeftPost:
+      cx = +1;
+      cy = -1;
+      break;  // off the left post: away to the right
+    case Strike::RightPost:
+      cx = -1;
+      cy = -1;
+      break;  // off the right post: away to the left
     case Strike::HoleOrMiss: return from;
   }
   return {from.x + Signed(d.jx, d.sx) + kBounceReach * cx, from.y + Signed(d.jy, d.sy) + kBounceReach * cy};

@@ -31,9 +31,9 @@ std::vector<Step> FallingSteps(CPoint apex, CPoint landing);
 
 // The random numbers a bounce is drawn from, in the order they are drawn.
 struct BounceDraws {
-  int direction = 0;  // rim only: 0..3
-  int jx = 0, jy = 0; // 0..29
-  int sx = 0, sy = 0; // 0 minus, 1 plus
+  int direction = 0;   // rim only: 0..3
+  int jx = 0, jy = 0;  // 0..29
+  int sx = 0, sy = 0;  // 0 minus, 1 plus
 };
 // Where a ball that came down at `from` bounces towards.
 CPoint BounceTarget(Strike strike, CPoint from, const BounceDraws& draws);

@@ -50,12 +50,12 @@ inline constexpr int kInterceptionSlackMs = 500;
 
 struct Pass {
   int angle = 0;
-  CPoint aim;       // where the ball comes down, clamped to the board area
-  int bonus = 0;    // yards for a pass quicker than nominal
+  CPoint aim;     // where the ball comes down, clamped to the board area
+  int bonus = 0;  // yards for a pass quicker than nominal
   int gain = 0;
   int hole = kNoHole;
   bool intercepted = false;
-  CPoint landing;   // the hole's centre for a pass through a hole, else the aim
+  CPoint landing;  // the hole's centre for a pass through a hole, else the aim
 };
 
 // Scores a pass dragged from `press` to `release` in `throwMs`. `random(n)`
