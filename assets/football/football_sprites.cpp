@@ -42,8 +42,8 @@ struct CelArt {
 
 // The flight (0..5) and the drop (6..9); the ball is centred on its hot spot.
 constexpr CelArt kFlightArt[] = {
-    {0, 42, 46, 62, -0.6f, 0.3f, -1, 0.8f}, {1, 42, 46, 62, 0.f, 0.3f, -1, 0.8f}, {2, 42, 46, 62, 0.6f, 0.3f, -1, 0.8f},
-    {3, 42, 48, -62, -0.6f, 0.3f, 1, 0.8f}, {4, 42, 48, -62, 0.f, 0.3f, 1, 0.8f}, {5, 42, 48, -62, 0.6f, 0.3f, 1, 0.8f},
+    {0, 42, 46, 62, -0.6f, 0.3f, -1, 0.72f}, {1, 42, 46, 62, 0.f, 0.3f, -1, 0.72f}, {2, 42, 46, 62, 0.6f, 0.3f, -1, 0.72f},
+    {3, 42, 48, -62, -0.6f, 0.3f, 1, 0.72f}, {4, 42, 48, -62, 0.f, 0.3f, 1, 0.72f}, {5, 42, 48, -62, 0.6f, 0.3f, 1, 0.72f},
     {6, 29, 33, 90, 0.f, 0, 0, 0.85f},      {7, 31, 33, 45, 0.4f, 0, 0, 0.85f},   {8, 29, 33, 0, 0.f, 0, 0, 0.85f},
     {9, 29, 33, -45, -0.4f, 0, 0, 0.85f},
 };
@@ -52,7 +52,7 @@ void MakeCel(Context& ctx, const CelArt& art, int w, int h) {
   const auto& cel = kCels[static_cast<std::size_t>(art.cel)];
   Canvas c(w, h, {}, 0.f);
   const float cx = cel.hot.x + 0.5f, cy = cel.hot.y + 0.5f;
-  if (art.motionX != 0.f || art.motionY != 0.f) PaintSpeedLines(c, cx, cy, art.motionX, art.motionY, 18.f, 0.55f);
+  if (art.motionX != 0.f || art.motionY != 0.f) PaintSpeedLines(c, cx, cy, art.motionX, art.motionY, 24.f, 0.95f);
   FootballPose pose;
   pose.cx = cx;
   pose.cy = cy;
