@@ -33,14 +33,28 @@ Rgb Sky(float x, float y) {
   return c;
 }
 
-// Tiers of seats full of people, darker towards the back.
-Rgb Stands(float x, float y) {
-  const float tier = std::fmod(y - 80.f, 10.f);
-  const float person = Hash2(static_cast<int>(x / 3.f), static_cast<int>(y / 4.f), 379u);
-  Rgb seat = Mix(RampColor(Ramp::Navy, 0.2f), RampColor(Ramp::Brick, 0.35f), person);
-  if (person > 0.82f) seat = RampColor(Ramp::Skin, 0.5f);
-  if (person < 0.12f) seat = RampColor(Ramp::Gold, 0.6f);
-  return Shade(seat, tier < 2.f ? -0.55f : -0.2f + 0.2f * (y - 80.f) / 70.f);
+// Concrete tiers behind the crowd, darker towards the back.
+Rgb Stands(float, float y) {
+  const float tier = std::fmod(y - 80.f, 9.f);
+  return Shade(RampColor(Ramp::Navy, 0.25f), tier < 1.5f ? -0.5f : -0.25f + 0.25f * (y - 80.f) / 70.f);
+}
+
+// Spectators row by row: shirts in the home and visiting colours, heads,
+// the odd raised arm; the back rows are smaller and in shadow.
+void PaintCrowd(Canvas& c) {
+  const Rgb shirts[] = {RampColor(Ramp::Brick, 0.45f), RampColor(Ramp::Gold, 0.7f), RampColor(Ramp::Navy, 0.6f),
+                        Rgb{230, 230, 225},            RampColor(Ramp::Brick, 0.3f), RampColor(Ramp::Teal, 0.5f)};
+  for (int row = 0; row < 7; ++row) {
+    const float y = 88.f + 9.f * row, scale = 0.75f + 0.05f * row, dim = -0.45f + 0.06f * row;
+    for (int i = 0; i < 110; ++i) {
+      const float h = Hash2(i, row, 381u);
+      const float x = 5.5f * i + 3.f * (row % 2) + 2.f * h;
+      const Rgb shirt = Shade(shirts[static_cast<int>(h * 5.99f)], dim);
+      c.Paint(RoundRect{x - 2.2f * scale, y - 1.f, x + 2.2f * scale, y + 5.f * scale, 1.2f}, shirt);
+      c.Paint(Circle{x, y - 2.5f * scale, 1.6f * scale}, Shade(RampColor(Ramp::Skin, 0.2f + 0.6f * Hash2(i, row, 382u)), dim));
+      if (h > 0.9f) c.Paint(Line(x + 1.5f, y, x + 3.f, y - 5.f * scale, 1.1f), Shade(shirt, 0.1f));
+    }
+  }
 }
 
 Rgb Turf(float x, float y) {
@@ -51,6 +65,7 @@ Rgb Turf(float x, float y) {
 
 void PaintStadium(Canvas& c) {
   c.Fill({0, 0, 602, kHorizon}, [](float x, float y) { return y < 80.f ? Sky(x, y) : Stands(x, y); });
+  PaintCrowd(c);
   // Two floodlight towers.
   for (float lx : {40.f, 560.f}) {
     c.Paint(Line(lx, 24.f, lx, 80.f, 3.f), RampColor(Ramp::Steel, 0.3f));
