@@ -1,6 +1,6 @@
 #pragma once
 // The air hockey family: the rink (made by MakeAirHockeyPlayfield, which
-// also makes the rest), the mallet, puck and score digits, and the sounds.
+// also makes the rest), the mallet and puck, and the sounds.
 #include "context.h"
 
 namespace art {

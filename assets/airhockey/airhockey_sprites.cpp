@@ -1,6 +1,6 @@
-// The air hockey sprites: the mallet (254) both sides push, the puck (277)
-// and the score digits 0..7 (255..262), lit red segments behind dark glass.
-#include <array>
+// The air hockey sprites: the mallet (254) both sides push and the puck
+// (277). The score digits (255..262) are the program's large digits, which
+// the football family makes for every game that shows them.
 #include <cmath>
 
 #include "airhockey/airhockey_art.h"
@@ -50,40 +50,11 @@ void MakePuck(Context& ctx) {
   ctx.sink.Bitmap(kPuckBitmap, ctx.quant.ConvertKeyed(c, IceMatte(), 0.45f));
 }
 
-// Seven segments: a, b, c, d, e, f, g as in the usual labelling.
-constexpr std::array<unsigned char, kDigitCels> kSegmentsOf = {
-    0b0111111, 0b0000110, 0b1011011, 0b1001111, 0b1100110, 0b1101101, 0b1111101, 0b0000111};
-
-void PaintSegments(Canvas& c, unsigned mask, Rgb colour, float alpha, float width) {
-  const float x0 = 5.f, x1 = kDigitWidth - 5.f, y0 = 4.f, ym = kDigitHeight * 0.5f, y1 = kDigitHeight - 4.f;
-  const float g = 1.6f;  // the gap at each joint
-  const std::array<Line, 7> segments = {
-      Line(x0 + g, y0, x1 - g, y0, width),  Line(x1, y0 + g, x1, ym - g, width), Line(x1, ym + g, x1, y1 - g, width),
-      Line(x0 + g, y1, x1 - g, y1, width),  Line(x0, ym + g, x0, y1 - g, width), Line(x0, y0 + g, x0, ym - g, width),
-      Line(x0 + g, ym, x1 - g, ym, width)};
-  for (std::size_t i = 0; i < segments.size(); ++i)
-    if (mask & (1u << i)) c.Paint(segments[i], colour, alpha);
-}
-
-void MakeDigit(Context& ctx, int n) {
-  Canvas c(kDigitWidth, kDigitHeight, {}, 0.f);
-  c.Paint(RoundRect{0.f, 0.f, static_cast<float>(kDigitWidth), static_cast<float>(kDigitHeight), 2.5f},
-          VerticalGradient(0.f, kDigitHeight, RampColor(Ramp::Grey, 0.06f), RampColor(Ramp::Grey, 0.01f)));
-  // Unlit segments show faintly through the glass, the lit ones glow.
-  PaintSegments(c, 0x7F, RampColor(Ramp::BoardRed, 0.08f), 1.f, 3.f);
-  const unsigned lit = kSegmentsOf[static_cast<std::size_t>(n)];
-  PaintSegments(c, lit, RampColor(Ramp::BoardRed, 0.4f), 0.4f, 6.f);
-  PaintSegments(c, lit, RampColor(Ramp::BoardRed, 0.66f), 1.f, 3.2f);
-  PaintSegments(c, lit, RampColor(Ramp::BoardRed, 0.86f), 0.6f, 1.f);
-  ctx.sink.Bitmap(kFirstDigitBitmap + static_cast<unsigned>(n), ctx.quant.ConvertKeyed(c, Rgb{0, 0, 0}, 0.5f));
-}
-
 }  // namespace
 
 void MakeAirHockeySprites(Context& ctx) {
   MakeMallet(ctx);
   MakePuck(ctx);
-  for (int n = 0; n < kDigitCels; ++n) MakeDigit(ctx, n);
 }
 
 }  // namespace art
