@@ -87,7 +87,8 @@ void RemoveStaleTempFiles(const fs::path& file) {
   const fs::path dir = file.parent_path().empty() ? fs::path(".") : file.parent_path();
   for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
     const std::string name = it->path().filename().string();
-    if (!IsSettingsTempName(file, name) || !it->is_regular_file(ec) || it->is_symlink(ec)) continue;
+    std::error_code entryError;  // one odd entry must not end the listing
+    if (!IsSettingsTempName(file, name) || it->is_symlink(entryError) || !it->is_regular_file(entryError)) continue;
     FileDescriptor fd(::open(it->path().c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     if (fd.Get() < 0 || ::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0) continue;
     ::unlink(it->path().c_str());
