@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -195,6 +197,25 @@ TEST_F(SettingsOnDisk, AFailedSaveIsToldOnceAndKeepsTheOldFile) {
       ::testing::ExitedWithCode(0), "");
   ::chmod(file.parent_path().c_str(), 0777);
   EXPECT_EQ(ReadFile(file), kOriginal);
+}
+
+TEST_F(SettingsOnDisk, ASaveThatRunsOutOfRoomKeepsTheOldFileAndLeavesNoDebris) {
+  WriteFile(file, kOriginal);
+  EXPECT_EXIT(
+      {
+        // Files may grow to 16 bytes only: the write fails part way, as on a full disk.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        limit.rlim_cur = limit.rlim_max = 16;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        auto store = Open();
+        bool ok = !store->WriteProfileString("Settings", "Long", std::string(200, 'x'));
+        ok = ok && told.size() == 1 && told[0].find("could not be saved") != std::string::npos;
+        std::_Exit(ok ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
+  EXPECT_EQ(ReadFile(file), kOriginal);
+  EXPECT_EQ(std::distance(fs::directory_iterator(file.parent_path()), fs::directory_iterator()), 1);
 }
 
 TEST_F(SettingsOnDisk, StoringAnUnchangedValueDoesNotTouchTheFile) {
