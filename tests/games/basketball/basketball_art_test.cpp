@@ -64,7 +64,16 @@ TEST(BasketballArt, EveryBoardAndBallCelHasItsSizeAndTheNetAnimates) {
     ASSERT_TRUE(cel) << id;
     EXPECT_EQ(cel->width, kBallCelWidth);
     EXPECT_EQ(cel->height, kBallCelHeight);
-    EXPECT_TRUE(IsOrange(cel->ColorAt(kBallCelWidth / 2 - 2, kBallCelHeight / 2 - 2))) << id;
+  }
+  // Every ball cel is mostly orange leather.
+  for (std::size_t c = 0; c < kBallBitmaps.size(); ++c) {
+    const auto cel = FindPicture(table, kBallBitmaps[c]);
+    int orange = 0;
+    for (int y = 0; y < cel->height; ++y)
+      for (int x = 0; x < cel->width; ++x) orange += IsOrange(cel->ColorAt(x, y));
+    const int size = c < 12 ? static_cast<int>(c) / 3 : 2 + static_cast<int>((c - 12) % 6) / 3;
+    const float r = kBallDiameters[static_cast<std::size_t>(size)] * 0.5f;
+    EXPECT_GT(orange, static_cast<int>(0.4f * 3.14159f * r * r)) << c;
   }
   // Farther balls are smaller: the middle row narrows from size to size.
   int previous = kBallCelWidth + 1;

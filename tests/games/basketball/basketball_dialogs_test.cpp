@@ -88,6 +88,8 @@ TEST_F(BasketballCommands, GameControlsStoreTheSettingsAndTheBoardFollowsAtOnce)
   EXPECT_EQ(game->m_nGameTime, 30);
   EXPECT_EQ(game->m_nBoardThreshold, 30);
   EXPECT_GT(game->m_nTime, 30);  // the running clock keeps its value
+  EXPECT_FALSE(game->IsBackboardMoving());
+  game->m_nTime = 30;  // "All of the time" of a 30-second turn
   EXPECT_TRUE(game->IsBackboardMoving());
 }
 

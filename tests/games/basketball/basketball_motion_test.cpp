@@ -162,7 +162,9 @@ TEST(BasketballMotion, TheNetSwishesAndTheBallDropsOutUnderneath) {
     if (f.boardCel >= 0) boardCels.push_back(f.boardCel);
     swishes += f.sound == kBasketSound;
     scored = f.scored;
-    if (scored) EXPECT_EQ(f.pos, CPoint(kBoardHome.x + kBoardWidth / 2, static_cast<int>(kBelowNetY)));
+    if (scored) {
+      EXPECT_EQ(f.pos, CPoint(kBoardHome.x + kBoardWidth / 2, static_cast<int>(kBelowNetY)));
+    }
   }
   ASSERT_TRUE(scored);
   EXPECT_EQ(boardCels, (std::vector<int>{7, 8, 9, 10, 11, 12, 0}));
