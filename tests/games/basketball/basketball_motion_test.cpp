@@ -89,6 +89,19 @@ TEST(BasketballMotion, TheDescentBouncesOffTheSidesWithASound) {
   EXPECT_EQ(f.sound, 0u);
 }
 
+TEST(BasketballMotion, ASlowBallPastTheWallTurnsBackOnceInsteadOfShaking) {
+  ShotBall b = RackedBall(0);
+  b.nState = kDescending;
+  b.x = kDescentLeftWall - 2.0f;
+  b.dx = -0.5f;
+  b.z = 160.0f;
+  b.dz = 1.0f;
+  int knocks = 0;
+  for (DWORD now = 100; now < 1000; now += kTick) knocks += AdvanceBall(b, now, kBoardHome.x).sound == kSideSound;
+  EXPECT_EQ(knocks, 1);
+  EXPECT_GT(b.dx, 0.0f);
+}
+
 TEST(BasketballMotion, ReachingTheBoardOverTheGlassKnocksAndStartsTheFall) {
   ShotBall b = RackedBall(0);
   b.nState = kDescending;

@@ -47,7 +47,9 @@ void Rise(ShotBall& b, DWORD now, BallFrame& f) {
 }
 
 void Descend(ShotBall& b, DWORD now, int boardX, BallFrame& f) {
-  if (b.x > kDescentRightWall || b.x < kDescentLeftWall) {
+  // Only a ball still heading out turns back: a slow one just past a wall
+  // would otherwise shake there, knocking at every step.
+  if ((b.x > kDescentRightWall && b.dx > 0.0f) || (b.x < kDescentLeftWall && b.dx < 0.0f)) {
     b.dx = -b.dx;
     f.sound = kSideSound;
   }
