@@ -66,12 +66,15 @@ void CBasketBall::EndTurn() {
   if (CPlayer* player = GetCurrentPlayer()) player->m_nScore = TurnResult(m_nVariant, m_nPoints, m_nTime);
   m_dwBoardTick = host.GetTickCount();
   m_bTurnEnded = true;
+  CQuintaroDoc& doc = Doc();
   const BOOL bMore = AdvancePlayer();
   if (!bMore) {
+    // The last result and the cleared court are on screen before the winner is announced.
+    UpdateScoreboard(m_pView, &doc.m_players, FALSE, doc.m_nCurrentPlayer);
+    m_pView->FlushDirtyRects();
     CheckWinner(nullptr);
     ResetForNewGame();
   }
-  CQuintaroDoc& doc = Doc();
   UpdateScoreboard(m_pView, &doc.m_players, FALSE, doc.m_nCurrentPlayer);
   m_pView->FlushDirtyRects();
   if (bMore) WaitForComputerTurn();
