@@ -73,6 +73,8 @@ void CBasketBall::EndTurn() {
     UpdateScoreboard(m_pView, &doc.m_players, FALSE, doc.m_nCurrentPlayer);
     m_pView->FlushDirtyRects();
     CheckWinner(nullptr);
+    // Nothing of ours is touched if the program left this game behind the message.
+    if (!SceneIsOurs()) return;
     ResetForNewGame();
   }
   UpdateScoreboard(m_pView, &doc.m_players, FALSE, doc.m_nCurrentPlayer);
