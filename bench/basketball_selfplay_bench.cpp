@@ -4,8 +4,6 @@
 // board and four balls in flight, every tick flushed through the frame).
 #include <benchmark/benchmark.h>
 
-#include "ratio_reporter.h"
-
 #include <cstdio>
 #include <memory>
 
@@ -17,6 +15,7 @@
 #include "game/game_screens.h"
 #include "platform/headless/headless_backend.h"
 #include "platform/host.h"
+#include "ratio_reporter.h"
 #include "res/resource_ids.h"
 #include "ui/modal_script.h"
 

@@ -46,7 +46,8 @@ void PaintWallAndFloor(Canvas& c) {
 
 void PaintCourtLines(Canvas& c) {
   const Rgb line = RampColor(Ramp::Grey, 0.97f);
-  c.Fill({140, 198, 260, 300}, [](float, float) { return RampColor(Ramp::Orange, 0.45f); }, 0.22f);
+  c.Fill(
+      {140, 198, 260, 300}, [](float, float) { return RampColor(Ramp::Orange, 0.45f); }, 0.22f);
   c.Paint(Line(150.f, 198.f, 110.f, 400.f, 2.5f), line, 0.85f);
   c.Paint(Line(250.f, 198.f, 290.f, 400.f, 2.5f), line, 0.85f);
   c.Paint(Intersect{Subtract{Ellipse{200.f, 300.f, 96.f, 26.f}, Ellipse{200.f, 300.f, 93.f, 24.f}},
@@ -60,9 +61,11 @@ void PaintBeam(Canvas& c) {
   const float x0 = kBoardLeftmost - 26.f, x1 = kBoardRightmost + kBoardWidth + 26.f;
   const float y1 = static_cast<float>(kBoardHome.y), y0 = y1 - 7.f;
   c.Paint(RoundRect{x0 + 2, y0 + 3, x1 + 2, y1 + 4, 2}, Rgb{0, 0, 0}, 0.4f, 3.f);
-  c.Paint(RoundRect{x0, y0, x1, y1, 2}, VerticalGradient(y0, y1, RampColor(Ramp::Steel, 0.85f), RampColor(Ramp::Steel, 0.3f)));
+  c.Paint(RoundRect{x0, y0, x1, y1, 2},
+          VerticalGradient(y0, y1, RampColor(Ramp::Steel, 0.85f), RampColor(Ramp::Steel, 0.3f)));
   for (float px : {x0 + 4.f, x1 - 4.f})
-    c.Paint(RoundRect{px - 3, 0, px + 3, y0 + 1, 1}, HorizontalGradient(px - 3, px + 3, RampColor(Ramp::Steel, 0.6f), RampColor(Ramp::Steel, 0.2f)));
+    c.Paint(RoundRect{px - 3, 0, px + 3, y0 + 1, 1},
+            HorizontalGradient(px - 3, px + 3, RampColor(Ramp::Steel, 0.6f), RampColor(Ramp::Steel, 0.2f)));
   // Rivets along the beam.
   for (float x = x0 + 10.f; x < x1 - 6.f; x += 16.f) c.Paint(Circle{x, y0 + 3.5f, 1.f}, RampColor(Ramp::Steel, 0.95f));
 }
@@ -73,7 +76,8 @@ void PaintRack(Canvas& c) {
   const float right = static_cast<float>(kRackSpots.back().x) + 23.f;
   const float top = static_cast<float>(kRackSpots.front().y) + kBallDiameters[0] / 2.f - 6.f;
   c.Paint(RoundRect{left + 2, top + 2, right + 2, top + 18, 5}, Rgb{0, 0, 0}, 0.5f, 4.f);
-  c.Paint(RoundRect{left, top, right, top + 14, 5}, VerticalGradient(top, top + 14, RampColor(Ramp::Steel, 0.85f), RampColor(Ramp::Steel, 0.3f)));
+  c.Paint(RoundRect{left, top, right, top + 14, 5},
+          VerticalGradient(top, top + 14, RampColor(Ramp::Steel, 0.85f), RampColor(Ramp::Steel, 0.3f)));
   for (float lx : {left + 8.f, right - 8.f})
     c.Paint(RoundRect{lx - 3, top + 12, lx + 3, top + 56, 1}, RampColor(Ramp::Steel, 0.35f));
   // A shallow cradle under each spot, with the ball's shadow in it.

@@ -15,9 +15,8 @@ constexpr const char* kSection = "Basketball";
 
 void CBasketBall::OnTypeOfGame(CQuintaroDoc* pDoc) {
   if (!pDoc) return;
-  if (pDoc->m_bGameInProgress &&
-      MessageBox("Do you wish to quit the current game?", "Quit Game?", MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) ==
-          IDNO)
+  if (pDoc->m_bGameInProgress && MessageBox("Do you wish to quit the current game?", "Quit Game?",
+                                            MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) == IDNO)
     return;
   CBasketTypeDlg dlg;
   dlg.m_nType = m_nVariant;

@@ -19,8 +19,7 @@ constexpr DWORD kPauseBetweenTurnsMs = 4000;
 }  // namespace
 
 BOOL CBasketBall::IsBackboardMoving() const {
-  return basketball::IsBackboardMoving(m_nVariant, m_nBoardThreshold, m_nGameTime, m_nTime, m_nPoints) ? TRUE
-                                                                                                        : FALSE;
+  return basketball::IsBackboardMoving(m_nVariant, m_nBoardThreshold, m_nGameTime, m_nTime, m_nPoints) ? TRUE : FALSE;
 }
 
 BOOL CBasketBall::TryStartTurn() {

@@ -1,10 +1,11 @@
 // The basketball dialogs on their own and through the Options menu.
+#include "games/basketball/basketball_dialogs.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "basketball_app.h"
-#include "games/basketball/basketball_dialogs.h"
 #include "platform/headless_host.h"
 #include "res/table_check.h"
 #include "ui/trackbar_logic.h"

@@ -1,8 +1,9 @@
 // One ball's flight step by step, and the sliding backboard.
+#include "games/basketball/model/basketball_motion.h"
+
 #include <gtest/gtest.h>
 
 #include "games/basketball/model/basketball_computer.h"
-#include "games/basketball/model/basketball_motion.h"
 
 namespace basketball {
 namespace {
@@ -47,8 +48,8 @@ TEST(BasketballMotion, HoldTimeSetsLoftAndALongHoldIsTheSlowestLob) {
   EXPECT_EQ(held.nPower, kMaxPower);
   EXPECT_EQ(held.dz, 1.0f);
   EXPECT_EQ(Launched(1, PowerFromHold(690), {200, 100}, 0).dz, 2.0f);
-  EXPECT_EQ(Launched(1, 4, {200, 100}, 0).nTargetY, 60);   // raised by 40
-  EXPECT_EQ(Launched(1, 7, {200, 30}, 0).nTargetY, 20);    // never above 20
+  EXPECT_EQ(Launched(1, 4, {200, 100}, 0).nTargetY, 60);  // raised by 40
+  EXPECT_EQ(Launched(1, 7, {200, 30}, 0).nTargetY, 20);   // never above 20
 }
 
 TEST(BasketballMotion, TheRiseEndsExactlyOnTheTargetThenComesBackDown) {
@@ -134,7 +135,7 @@ TEST(BasketballMotion, RimWindowsFollowTheBoard) {
     EXPECT_EQ(outcome(28.5f), kLeftBounce) << bx;
     EXPECT_EQ(outcome(44.0f), kRightBounce) << bx;
     EXPECT_EQ(outcome(63.5f), kRightBounce) << bx;
-    EXPECT_EQ(outcome(9.0f), kFalling) << bx;   // past the rim's outer edge
+    EXPECT_EQ(outcome(9.0f), kFalling) << bx;  // past the rim's outer edge
     EXPECT_EQ(outcome(64.0f), kFalling) << bx;
   }
 }

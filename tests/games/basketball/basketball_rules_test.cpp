@@ -1,9 +1,9 @@
 // Scoring, clock, settings and winner rules of basketball.
+#include "games/basketball/model/basketball_rules.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
-
-#include "games/basketball/model/basketball_rules.h"
 
 namespace basketball {
 namespace {

@@ -37,7 +37,7 @@ inline constexpr UINT kAnimPeriodMs = 1;
 inline constexpr CRect kShootZone{132, 0, 268, 178};
 // Where each ball rests on the rack (the ball's centre).
 inline constexpr std::array<CPoint, kBalls> kRackSpots = {CPoint{145, 236}, CPoint{179, 236}, CPoint{213, 236},
-                                                         CPoint{247, 236}};
+                                                          CPoint{247, 236}};
 // Every shot leaves the hand at this height, below its rack spot.
 inline constexpr float kLaunchY = 200.0f;
 
@@ -99,23 +99,23 @@ inline constexpr int kSmallDigitHeight = 23;
 inline constexpr CPoint kPointsDigits{452, 106};
 inline constexpr CPoint kClockDigits{345, 106};
 inline constexpr std::array<CPoint, kSeats> kPlayerDigits = {CPoint{470, 172}, CPoint{470, 201}, CPoint{470, 230},
-                                                            CPoint{470, 260}};
+                                                             CPoint{470, 260}};
 inline constexpr std::array<CRect, kSeats> kNameBoxes = {CRect{338, 174, 434, 192}, CRect{338, 203, 434, 221},
-                                                        CRect{338, 232, 434, 250}, CRect{338, 262, 434, 280}};
+                                                         CRect{338, 232, 434, 250}, CRect{338, 262, 434, 280}};
 
 // --- Resources -------------------------------------------------------------
 inline constexpr UINT kCourtBitmap = 131;
 // Backboard cels 0..13; 0 and 13 are the plain board, 7..12 the ball
 // dropping through the swishing net.
 inline constexpr std::array<UINT, kBoardCels> kBoardBitmaps = {253, 241, 242, 243, 244, 245, 246,
-                                                              247, 248, 249, 250, 251, 252, 253};
+                                                               247, 248, 249, 250, 251, 252, 253};
 inline constexpr int kFirstNetCel = 7;
 inline constexpr int kLastNetCel = 12;
 // Ball cels 0..23: four sizes by three spin phases, then the left and the
 // right rim bounce (two sizes by three phases each).
 inline constexpr std::array<UINT, kBallCels> kBallBitmaps = {339, 338, 337, 344, 343, 342, 349, 348,
-                                                            347, 392, 391, 390, 385, 383, 384, 388,
-                                                            386, 387, 304, 345, 346, 305, 350, 389};
+                                                             347, 392, 391, 390, 385, 383, 384, 388,
+                                                             386, 387, 304, 345, 346, 305, 350, 389};
 inline constexpr std::array<UINT, 10> kLargeDigitBitmaps = {255, 256, 257, 258, 259, 260, 261, 262, 263, 264};
 inline constexpr std::array<UINT, 10> kSmallDigitBitmaps = {182, 184, 186, 188, 190, 192, 194, 196, 198, 200};
 

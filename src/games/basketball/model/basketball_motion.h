@@ -16,8 +16,8 @@ enum BallState : int {
   kDescending = 2,
   kFalling = 3,
   kGone = 4,
-  kNetFirst = 7,   // 7..12: the board shows the net cel of the same number
-  kNetLast = 13,   // the ball drops out under the net
+  kNetFirst = 7,  // 7..12: the board shows the net cel of the same number
+  kNetLast = 13,  // the ball drops out under the net
   kLeftBounce = 14,
   kRightBounce = 15,
 };
