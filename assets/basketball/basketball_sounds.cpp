@@ -1,5 +1,8 @@
 // The basketball sounds: the swish of the net, the ball against the glass,
 // the ball off the padded side, and the horn at the end of a turn.
+#include <algorithm>
+#include <string>
+
 #include "context.h"
 #include "core/synth.h"
 #include "games/basketball/model/basketball_geometry.h"
@@ -63,15 +66,27 @@ Signal Horn(Rng&) {
   return s;
 }
 
+// Other games share some of these ids; the first family to make one keeps it.
+bool Made(const ResourceSink& sink, const std::string& name) {
+  const auto& written = sink.Written();
+  return std::find(written.begin(), written.end(), name) != written.end();
+}
+
+void WaveOnce(Context& ctx, unsigned id, const Signal& s, float peak, float fadeMs = 4.f) {
+  if (!Made(ctx.sink, "wave/" + std::to_string(id) + ".wav")) ctx.sink.Wave(id, Finish(s, peak, fadeMs));
+}
+
 }  // namespace
+
+bool MadeBitmap(const ResourceSink& sink, unsigned id) { return Made(sink, "bitmap/" + std::to_string(id) + ".bmp"); }
 
 void MakeBasketballSounds(Context& ctx) {
   using namespace basketball;
   Rng rng(363);
   ctx.sink.Wave(kBasketSound, Finish(Swish(rng), 0.8f));
-  ctx.sink.Wave(kBoardSound, Finish(Glass(rng), 0.85f));
-  ctx.sink.Wave(kSideSound, Finish(Side(rng), 0.75f));
-  ctx.sink.Wave(kTurnOverSound, Finish(Horn(rng), 0.7f, 10.f));
+  WaveOnce(ctx, kBoardSound, Glass(rng), 0.85f);
+  WaveOnce(ctx, kSideSound, Side(rng), 0.75f);
+  WaveOnce(ctx, kTurnOverSound, Horn(rng), 0.7f, 10.f);
 }
 
 }  // namespace art

@@ -11,6 +11,8 @@
 
 namespace art {
 
+bool MadeBitmap(const ResourceSink& sink, unsigned id);
+
 namespace {
 
 using namespace basketball;
@@ -132,9 +134,11 @@ Canvas DigitCel(int w, int h, int digit, Rgb lit) {
 
 void MakeDigits(Context& ctx) {
   for (int d = 0; d < 10; ++d) {
-    ctx.sink.Bitmap(kLargeDigitBitmaps[static_cast<std::size_t>(d)],
-                    ctx.quant.ConvertKeyed(DigitCel(kLargeDigitWidth, kLargeDigitHeight, d, Hex(0xFF5A1E)),
-                                           RampColor(Ramp::Night, 0.06f), 0.5f));
+    // The large digits are the football scoreboard's too: made once.
+    const UINT large = kLargeDigitBitmaps[static_cast<std::size_t>(d)];
+    if (!MadeBitmap(ctx.sink, large))
+      ctx.sink.Bitmap(large, ctx.quant.ConvertKeyed(DigitCel(kLargeDigitWidth, kLargeDigitHeight, d, Hex(0xFF5A1E)),
+                                                    RampColor(Ramp::Night, 0.06f), 0.5f));
     ctx.sink.Bitmap(kSmallDigitBitmaps[static_cast<std::size_t>(d)],
                     ctx.quant.ConvertKeyed(DigitCel(kSmallDigitWidth, kSmallDigitHeight, d, Hex(0xFFC828)),
                                            RampColor(Ramp::Night, 0.06f), 0.5f));

@@ -1,5 +1,6 @@
 // Playfields of the other games: basketball (131), bowling (132), pool (133),
-// air hockey (134) and football (179), each drawn from its game's geometry.
+// air hockey (134), each drawn from its game's geometry; football (179) with
+// all its sprites, cursors and sounds, from assets/football/.
 #include "context.h"
 
 namespace art {
