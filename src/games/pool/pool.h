@@ -59,6 +59,8 @@ class CPool : public CGame, private pool::BallEnv {
   int ChooseTarget(bool bInHand) const;
   void AimAtTarget(const CPoolBall& target);
 
+  // The prompt for whoever plays next.
+  void ClosingPrompt();
   // The group a player shoots at.
   int GroupOf(const CPlayer* pPlayer) const;
   pool::BallFlags OnTable() const;
@@ -101,8 +103,6 @@ class CPool : public CGame, private pool::BallEnv {
   void ShootFromRelease(CQuintaroView* pView);
   // Announces a result: status, sound and the pause after it.
   int Announce(const std::string& text, UINT nSound, BOOL bTurnOver, int nResult);
-  // The prompt for whoever plays next.
-  void ClosingPrompt();
   std::string ShootsAt(const CPlayer* pPlayer) const;
   // Posts the computer's next shot while the game is still undecided.
   void HandOverToComputer();
