@@ -58,6 +58,8 @@ class CPool : public CGame, private pool::BallEnv {
   void PlaceCueBallForComputer();
   int ChooseTarget(bool bInHand) const;
   void AimAtTarget(const CPoolBall& target);
+  // How far the computer strays from its usual shot after a run of shots that sank nothing.
+  int Impatience() const;
 
   // The prompt for whoever plays next.
   void ClosingPrompt();
@@ -108,5 +110,6 @@ class CPool : public CGame, private pool::BallEnv {
   void HandOverToComputer();
 
   std::array<CSprite*, pool::kBallCount> m_sprites{};
+  int m_nDryShots = 0;          // shots in a row that sank no object ball
   bool m_bResultShown = false;  // a result was announced by the last shot
 };

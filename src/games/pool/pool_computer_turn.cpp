@@ -1,6 +1,8 @@
 // The computer's shot: the cue ball placed when in hand, a target ball, the
 // cut through the ghost ball into a pocket (called aloud for the 8-ball),
 // and the shot itself.
+#include <algorithm>
+
 #include "app/quintaro_doc.h"
 #include "app/quintaro_view.h"
 #include "games/pool/pool.h"
@@ -12,7 +14,14 @@ namespace {
 constexpr DWORD kThinkMs = 500;
 constexpr double kBlindAngle = 175.0;
 constexpr double kBlindPower = 5.0;
+// After this many shots in a row that sank nothing, the computer changes its
+// game with every further one: it hits a level harder and passes over the
+// nearest ball for the next. Its shots are otherwise the same from the same
+// position, and two computers could repeat one for ever.
+constexpr int kPatientShots = 6;
 }  // namespace
+
+int CPool::Impatience() const { return std::max(0, m_nDryShots - kPatientShots + 1); }
 
 void CPool::PlaceCueBallForComputer() {
   const CPoint spot = FindCueSpot([this](CPoint at) {
@@ -29,13 +38,13 @@ void CPool::PlaceCueBallForComputer() {
 int CPool::ChooseTarget(bool bInHand) const {
   BallPoints pos{};
   for (int n = 0; n < kBallCount; ++n) pos[static_cast<std::size_t>(n)] = {Ball(n).GetPosX(), Ball(n).GetPosY()};
-  return pool::ChooseTarget(pos, OnTable(), GroupOf(Doc().m_pCurrentPlayer), bInHand);
+  return pool::ChooseTarget(pos, OnTable(), GroupOf(Doc().m_pCurrentPlayer), bInHand, Impatience());
 }
 
 void CPool::AimAtTarget(const CPoolBall& target) {
   const ComputerAim aim = pool::AimAtTarget({target.GetPosX(), target.GetPosY()}, CuePoint());
   m_dAngle = aim.angle;
-  m_dPower = aim.power;
+  m_dPower = std::min(kMaxPower, aim.power + Impatience());
   // On the 8-ball the computer calls the pocket it cuts into.
   if (target.m_nNumber == kEightBall && IsOnEightBall(Doc().m_pCurrentPlayer) && aim.pocket >= 0) {
     m_nCalledPocket = aim.pocket;

@@ -16,6 +16,8 @@ namespace {
 constexpr double kMediumShot = 3.0;
 constexpr double kHardShot = 5.0;
 constexpr long kMediumShotVolume = -1000;
+// Far beyond any real shot (a lone ball at full power rolls for about 8 s).
+constexpr DWORD kLongestShotMs = 60000;
 }  // namespace
 
 void CPool::PlayShotSound() {
@@ -51,7 +53,10 @@ bool CPool::StepAllBalls(CQuintaroView* pView) {
     pView->FlushDirtyRects();
     for (int j = 0; j < kBallCount; ++j) {
       CPoolBall& other = Ball(j);
-      if (j == i || !ball.m_bOnTable || !other.m_bOnTable || !ball.Touches(other)) continue;
+      if (j == i || !ball.m_bOnTable || !other.m_bOnTable) continue;
+      // Balls already moving apart are left to part: met again and again,
+      // a pair would never slow down.
+      if (!ball.Approaches(other) || !ball.Touches(other)) continue;
       if (!m_pFirstHit) m_pFirstHit = &other;
       ball.Collide(other);
       pView->FlushDirtyRects();
@@ -67,7 +72,15 @@ void CPool::AnimateShot(CSpriteList* /*pSprites*/, CQuintaroView* pView) {
   m_pCueBall->SetVelocity(m_dPower, m_dAngle);
   PlayShotSound();
   Turn().BeginLoop();
+  const DWORD started = GetHost().GetTickCount();
   for (;;) {
+    if (GetHost().GetTickCount() - started > kLongestShotMs) {
+      // Balls that keep knocking into each other never slow down: a shot
+      // that has not settled by now is over, and they stop where they are.
+      for (auto& ball : m_balls)
+        if (ball->m_bOnTable) ball->SetVelocity(0, 0);
+      break;
+    }
     // Only key presses, clicks on the frame, commands and closing are taken meanwhile.
     if (!PumpOneMessage() || !SceneIsOurs()) {
       m_bMoving = FALSE;

@@ -102,6 +102,10 @@ void CPool::EndOfShot(CQuintaroDoc* pDoc, CQuintaroView* /*pView*/) {
     CheckWinner(player);
   }
   if (TurnPasses(player)) SwitchSeat(pDoc);
+  bool sank = false;
+  for (int n = 1; n < kBallCount; ++n)
+    sank = sank || (!Ball(n).m_bOnTable && !m_bPocketedBefore[static_cast<std::size_t>(n)]);
+  m_nDryShots = sank ? 0 : m_nDryShots + 1;
   SnapshotPocketed();
 }
 

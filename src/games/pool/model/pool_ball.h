@@ -40,6 +40,8 @@ class CPoolBall {
   // Contact with another ball (centres closer than a diameter); sounds the
   // click by this ball's speed whenever it answers TRUE.
   BOOL Touches(const CPoolBall& other);
+  // The two balls are closing on each other along their line of centres.
+  bool Approaches(const CPoolBall& other) const;
   // Resolves a collision of this (moving) ball with `other`.
   void Collide(CPoolBall& other);
   // One pixel along this ball's velocity, away from `other` (inside Collide).

@@ -59,6 +59,11 @@ BOOL CPoolBall::Touches(const CPoolBall& other) {
   return TRUE;
 }
 
+bool CPoolBall::Approaches(const CPoolBall& other) const {
+  const double dx = other.m_nX - m_nX, dy = other.m_nY - m_nY;
+  return (other.m_dVelX - m_dVelX) * dx + (other.m_dVelY - m_dVelY) * dy < 0;
+}
+
 void CPoolBall::Collide(CPoolBall& other) {
   if (!m_pEnv || !other.m_pEnv) return;
   const int bx = other.m_nX, by = other.m_nY;

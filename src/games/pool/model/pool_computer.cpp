@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace pool {
 
@@ -10,30 +12,25 @@ constexpr double kRightAngle = 1.57079632675;
 constexpr int kCueSpotStep = 7;
 }  // namespace
 
-int ChooseTarget(const BallPoints& pos, const BallFlags& onTable, int nGroup, bool bInHand) {
+int ChooseTarget(const BallPoints& pos, const BallFlags& onTable, int nGroup, bool bInHand, int nPassOver) {
   const CPoint cue = pos[kCueBall];
-  auto candidate = [&](int n) {
-    if (!onTable[static_cast<std::size_t>(n)]) return false;
-    if (bInHand && InKitchen(pos[static_cast<std::size_t>(n)])) return false;
-    if (nGroup == kOpenTable) return n != kEightBall;
-    return GroupOfBall(n) == nGroup && n != kEightBall;
+  auto usable = [&](int n) {
+    return onTable[static_cast<std::size_t>(n)] && !(bInHand && InKitchen(pos[static_cast<std::size_t>(n)]));
   };
-  int best = -1;
-  long bestDist = 0;
-  auto consider = [&](int n) {
+  // The 8 is a target only once the group is cleared, and then the only one.
+  const bool eightOnly = nGroup != kOpenTable && GroupCleared(onTable, nGroup);
+  std::vector<std::pair<long, int>> candidates;  // squared distance, number
+  for (int n = 1; n < kBallCount; ++n) {
+    const bool wanted = eightOnly ? n == kEightBall
+                                  : n != kEightBall && (nGroup == kOpenTable || GroupOfBall(n) == nGroup);
+    if (!wanted || !usable(n)) continue;
     const long dx = pos[static_cast<std::size_t>(n)].x - cue.x, dy = pos[static_cast<std::size_t>(n)].y - cue.y;
-    const long d = dx * dx + dy * dy;
-    if (best < 0 || d < bestDist) {
-      best = n;
-      bestDist = d;
-    }
-  };
-  for (int n = 1; n < kBallCount; ++n)
-    if (candidate(n)) consider(n);
-  if (best >= 0 || nGroup == kOpenTable || !GroupCleared(onTable, nGroup)) return best;
-  // The group is cleared: the 8 remains.
-  if (onTable[kEightBall] && !(bInHand && InKitchen(pos[kEightBall]))) return kEightBall;
-  return -1;
+    candidates.emplace_back(dx * dx + dy * dy, n);
+  }
+  if (candidates.empty()) return -1;
+  // Nearest first; the lower number wins a tie.
+  std::sort(candidates.begin(), candidates.end());
+  return candidates[static_cast<std::size_t>(std::max(nPassOver, 0)) % candidates.size()].second;
 }
 
 double PowerForPath(int nLength) {

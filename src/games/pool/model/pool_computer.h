@@ -15,7 +15,8 @@ using BallPoints = std::array<CPoint, kBallCount>;
 // The computer's target for a seat of group `nGroup`: the nearest ball of its
 // group (any but the 8 on an open table), the 8 once the group is cleared;
 // with the cue ball in hand, balls inside the kitchen do not count. -1: none.
-int ChooseTarget(const BallPoints& pos, const BallFlags& onTable, int nGroup, bool bInHand);
+// `nPassOver` skips that many of the nearest candidates (counting round).
+int ChooseTarget(const BallPoints& pos, const BallFlags& onTable, int nGroup, bool bInHand, int nPassOver = 0);
 
 struct ComputerAim {
   double angle = 0;  // degrees
