@@ -4,6 +4,7 @@
 // the head string of the kitchen, and the tray for pocketed balls below.
 #include <cmath>
 #include <utility>
+#include <vector>
 
 #include "context.h"
 #include "core/noise.h"
@@ -33,7 +34,7 @@ std::pair<float, float> PocketCentre(int k) {
 Rgb FeltAt(float x, float y) {
   // The lamp's pool of light falls off toward the rails.
   const float d = Length((x - kLampX) / 290.f, (y - kLampY) / 170.f);
-  const Rgb lit = RampColor(Ramp::Felt, 0.62f), dim = RampColor(Ramp::Felt, 0.3f);
+  const Rgb lit = RampColor(Ramp::Felt, 0.66f), dim = RampColor(Ramp::Felt, 0.28f);
   return Felt(x, y, 332u, Mix(lit, dim, std::clamp(d * d, 0.f, 1.f)), 0.05f);
 }
 
@@ -59,16 +60,29 @@ void PaintRoomAndRails(Canvas& c) {
           RampColor(Ramp::Wood, 0.08f));
 }
 
+// One rubber cushion: its nose on the cushion line, its back against the
+// rail, the ends cut back at an angle where the pockets open.
+void PaintCushion(Canvas& c, std::vector<std::pair<float, float>> pts, bool lit) {
+  c.Paint(Polygon{pts}, [lit](float x, float y) { return Scale(FeltAt(x, y), lit ? 0.85f : 0.62f); });
+  // The nose catches the lamp on the far cushions and falls into shade on the near ones.
+  const auto [xa, ya] = pts[0];
+  const auto [xb, yb] = pts[1];
+  c.Paint(Line(xa, ya, xb, yb, 1.4f), lit ? RampColor(Ramp::Felt, 0.85f) : RampColor(Ramp::Felt, 0.12f), 0.7f, 0.8f);
+}
+
 void PaintBedAndCushions(Canvas& c) {
-  // Rubber cushions all round, then the bed, then the pocket mouths cut through.
-  c.Paint(RoundRect{kLeft - kCushionDepth, kTop - kCushionDepth, kRight + kCushionDepth, kBottom + kCushionDepth, 2},
-          [](float x, float y) { return Scale(FeltAt(x, y), 0.72f); });
   c.Fill({kLeft, kTop, kRight, kBottom}, FeltAt);
-  // Cushion noses: lit where the lamp faces them.
-  c.Paint(Line(kLeft + 2, kTop + 0.5f, kRight - 2, kTop + 0.5f, 1.2f), RampColor(Ramp::Felt, 0.8f), 0.5f);
-  c.Paint(Line(kLeft + 0.5f, kTop + 2, kLeft + 0.5f, kBottom - 2, 1.2f), RampColor(Ramp::Felt, 0.8f), 0.5f);
-  c.Paint(Line(kLeft + 2, kBottom - 0.5f, kRight - 2, kBottom - 0.5f, 1.2f), RampColor(Ramp::Felt, 0.1f), 0.6f);
-  c.Paint(Line(kRight - 0.5f, kTop + 2, kRight - 0.5f, kBottom - 2, 1.2f), RampColor(Ramp::Felt, 0.1f), 0.6f);
+  const float d = kCushionDepth, j = 5.f;  // depth and how far the jaws are cut back
+  const float l = kLeft, t = kTop, r = kRight, b = kBottom;
+  const float spanA0 = pool::kLongRailLeftA + 1.f, spanA1 = pool::kLongRailRightA, spanB0 = pool::kLongRailLeftB + 1.f,
+              spanB1 = pool::kLongRailRightB;
+  const float side0 = pool::kSideRailTop + 1.f, side1 = pool::kSideRailBottom;
+  PaintCushion(c, {{spanA0, t}, {spanA1, t}, {spanA1 + j, t - d}, {spanA0 - j, t - d}}, true);
+  PaintCushion(c, {{spanB0, t}, {spanB1, t}, {spanB1 + j, t - d}, {spanB0 - j, t - d}}, true);
+  PaintCushion(c, {{spanA0, b}, {spanA1, b}, {spanA1 + j, b + d}, {spanA0 - j, b + d}}, false);
+  PaintCushion(c, {{spanB0, b}, {spanB1, b}, {spanB1 + j, b + d}, {spanB0 - j, b + d}}, false);
+  PaintCushion(c, {{l, side0}, {l, side1}, {l - d, side1 + j}, {l - d, side0 - j}}, true);
+  PaintCushion(c, {{r, side0}, {r, side1}, {r + d, side1 + j}, {r + d, side0 - j}}, false);
 }
 
 void PaintPockets(Canvas& c) {
@@ -109,7 +123,7 @@ void PaintMarkings(Canvas& c) {
   }
   // The head string bounds the kitchen; the spots mark the rack's apex and the break.
   const float hx = pool::kHeadStringX + 0.5f;
-  c.Paint(Line(hx, kTop + 3, hx, kBottom - 3, 1.f), RampColor(Ramp::Chalk, 0.8f), 0.45f, 0.6f);
+  c.Paint(Line(hx, kTop + 3, hx, kBottom - 3, 1.f), Rgb{236, 240, 226}, 0.4f, 0.5f);
   const CPoint apex = pool::kRack[1].spot, cue = pool::kRack[0].spot;
   c.Paint(Circle{apex.x + 0.5f, apex.y + 0.5f, 1.8f}, RampColor(Ramp::Chalk, 0.9f), 0.7f);
   c.Paint(Circle{cue.x + 0.5f, cue.y + 0.5f, 1.8f}, RampColor(Ramp::Chalk, 0.9f), 0.7f);
