@@ -99,6 +99,7 @@ class CPool : public CGame, private pool::BallEnv {
   // One pass of the shot loop over all balls; false when none moved.
   bool StepAllBalls(CQuintaroView* pView);
   void PlayShotSound();
+  void StopAllBalls();
   void DrawAimLine(CPoint to);
   void EraseAimLine(CPoint from, CPoint to, CQuintaroView* pView);
   // The shooter's follow-up: a human shot to its end, then the next turn.

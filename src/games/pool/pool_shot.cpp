@@ -65,6 +65,11 @@ bool CPool::StepAllBalls(CQuintaroView* pView) {
   return moving > 0;
 }
 
+void CPool::StopAllBalls() {
+  for (auto& ball : m_balls)
+    if (ball->m_bOnTable) ball->SetVelocity(0, 0);
+}
+
 void CPool::AnimateShot(CSpriteList* /*pSprites*/, CQuintaroView* pView) {
   if (!pView || !SceneIsOurs()) return;
   m_bMoving = TRUE;
@@ -74,13 +79,6 @@ void CPool::AnimateShot(CSpriteList* /*pSprites*/, CQuintaroView* pView) {
   Turn().BeginLoop();
   const DWORD started = GetHost().GetTickCount();
   for (;;) {
-    if (GetHost().GetTickCount() - started > kLongestShotMs) {
-      // Balls that keep knocking into each other never slow down: a shot
-      // that has not settled by now is over, and they stop where they are.
-      for (auto& ball : m_balls)
-        if (ball->m_bOnTable) ball->SetVelocity(0, 0);
-      break;
-    }
     // Only key presses, clicks on the frame, commands and closing are taken meanwhile.
     if (!PumpOneMessage() || !SceneIsOurs()) {
       m_bMoving = FALSE;
@@ -97,6 +95,12 @@ void CPool::AnimateShot(CSpriteList* /*pSprites*/, CQuintaroView* pView) {
       return;
     }
     if (!StepAllBalls(pView)) break;
+    // Balls that keep knocking into each other never slow down: a shot that
+    // has not settled by now is over, and they stop where they are.
+    if (GetHost().GetTickCount() - started > kLongestShotMs) {
+      StopAllBalls();
+      break;
+    }
     WaitForNextStep();
   }
   m_bMoving = FALSE;
