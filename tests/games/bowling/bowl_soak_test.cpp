@@ -5,6 +5,8 @@
 // number of games (a couple by default; 200 for the full soak).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -120,7 +122,8 @@ TEST(BowlSoak, FourComputerBowlersPlayWholeGames) {
   SoakApp app(1700000000, /*audio=*/false);
   app.StartBowling({4, {true, true, true, true}});
   app.autoPump = false;  // one message at a time: each computer frame is one
-  int turns = 0;
+  int turns = 0, high = 0;
+  long total = 0;
   for (int games = 0; games < SoakGames(); ++games) {
     CBowl* game = app.Game();
     ASSERT_NE(game, nullptr);
@@ -137,8 +140,14 @@ TEST(BowlSoak, FourComputerBowlersPlayWholeGames) {
     ASSERT_TRUE(app.ended) << "game " << games << " ended without its message";
     CheckFinal(app, games);
     if (::testing::Test::HasFailure()) return;
+    for (int score : app.finalScores) {
+      total += score;
+      high = std::max(high, score);
+    }
   }
   RecordProperty("turns", turns);
+  std::printf("%d games, %d turns, mean score %.1f, best %d\n", SoakGames(), turns,
+              static_cast<double>(total) / (kPlayers * SoakGames()), high);
 }
 
 TEST(BowlSoak, TheIndependentScorerAgreesWithKnownGames) {
