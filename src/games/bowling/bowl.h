@@ -90,6 +90,10 @@ class CBowl : public CGame {
   void CreatePins(CSpriteList* pSprites);
   // One pass of the roll: hook, ball, ball against pins, pins against pins.
   bool RollStep(bool& bFirstContact, int& nHookLine);
+  // The roll down the lane until everything has stopped (or ten seconds passed).
+  void Roll(CQuintaroView* pView);
+  // A ball let go above the release zone: it counts 0 and comes back.
+  void BallDroppedShort(CQuintaroView* pView);
   void CountPins();
   // Release step 3: speed and hook from the swing; false when no ball is thrown.
   bool TakeRelease(int x, int y, DWORD now);

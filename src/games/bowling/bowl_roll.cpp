@@ -48,35 +48,12 @@ void CBowl::AnimateShot(CSpriteList* /*pSprites*/, CQuintaroView* pView) {
   if (!pView || !SceneIsOurs()) return;
   Host& host = pView->GetHost();
   m_bRolling = TRUE;
-  const DWORD start = host.GetTickCount();
   m_bBallToStore = true;
   if (m_bNoRoll) {
-    int hit = 0;
-    for (const auto& pin : m_pins) hit += pin->m_bHit ? 1 : 0;
-    m_nBallResult = CountNoRoll(m_state, m_nBallInFrame, hit);
-    host.WaitUntil(host.GetTickCount() + kCountPauseMs);
-    PlayBallReturn(pView);
-    m_bRolling = FALSE;
+    BallDroppedShort(pView);
     return;
   }
-  const Launch launch = LaunchFromDrag(m_ptPress, m_ptRelease);
-  m_pBall->SetHeading(launch.heading);
-  m_pBall->ShowCel(0);
-  m_pBall->SetPosition(launch.startX, kBallStartY);
-  pView->FlushDirtyRects();
-  PlaySound(kReleaseSound);
-  bool firstContact = true;
-  int hookLine = m_nHookLine;
-
-  // One physics step per millisecond, shown at the display's rate.
-  CStepPacer pacer(host, kRollStepMs);
-  const auto step = [&] {
-    if (host.GetTickCount() - start > kRollLimitMs) return false;
-    return RollStep(firstContact, hookLine);
-  };
-  while (pacer.Advance(step, [pView] { pView->FlushDirtyRects(); })) {
-  }
-
+  Roll(pView);
   CountPins();
   host.WaitUntil(host.GetTickCount() + kCountPauseMs);
   RemoveFallenPins();
@@ -87,6 +64,37 @@ void CBowl::AnimateShot(CSpriteList* /*pSprites*/, CQuintaroView* pView) {
   m_pBall->m_bInGutter = FALSE;
   // Clicks made during the roll are lost; an Escape is kept.
   DiscardQueueKeepEscape();
+}
+
+void CBowl::BallDroppedShort(CQuintaroView* pView) {
+  Host& host = pView->GetHost();
+  int hit = 0;
+  for (const auto& pin : m_pins) hit += pin->m_bHit ? 1 : 0;
+  m_nBallResult = CountNoRoll(m_state, m_nBallInFrame, hit);
+  host.WaitUntil(host.GetTickCount() + kCountPauseMs);
+  PlayBallReturn(pView);
+  m_bRolling = FALSE;
+}
+
+void CBowl::Roll(CQuintaroView* pView) {
+  Host& host = pView->GetHost();
+  const DWORD start = host.GetTickCount();
+  const Launch launch = LaunchFromDrag(m_ptPress, m_ptRelease);
+  m_pBall->SetHeading(launch.heading);
+  m_pBall->ShowCel(0);
+  m_pBall->SetPosition(launch.startX, kBallStartY);
+  pView->FlushDirtyRects();
+  PlaySound(kReleaseSound);
+  bool firstContact = true;
+  int hookLine = m_nHookLine;
+  // One physics step per millisecond, shown at the display's rate; cut off after ten seconds.
+  CStepPacer pacer(host, kRollStepMs);
+  const auto step = [&] {
+    if (host.GetTickCount() - start > kRollLimitMs) return false;
+    return RollStep(firstContact, hookLine);
+  };
+  while (pacer.Advance(step, [pView] { pView->FlushDirtyRects(); })) {
+  }
 }
 
 void CBowl::PlayBallReturn(CQuintaroView* pView) {
