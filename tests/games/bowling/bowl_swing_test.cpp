@@ -50,10 +50,10 @@ TEST(BowlSwing, TheBallFollowsTheDragLine) {
 }
 
 TEST(BowlSwing, ComputerSwingsStayOnTheLane) {
-  int seed = 12345;
+  unsigned seed = 12345;
   const RandSource rand = [&seed] {
-    seed = seed * 1103515245 + 12345;
-    return (seed >> 16) & 0x7FFF;
+    seed = seed * 1103515245u + 12345u;
+    return static_cast<int>((seed >> 16) & 0x7FFF);
   };
   int fast = 0;
   for (int i = 0; i < 2000; ++i) {
