@@ -108,8 +108,10 @@ void PaintApproach(Canvas& c) {
   BoxLabel(c, "Drag from the gold area", 510.f, 250.f, hint, 12);
   BoxLabel(c, "up to RELEASE: a quick", 510.f, 266.f, hint, 12);
   BoxLabel(c, "swing rolls fast.", 510.f, 282.f, hint, 12);
-  BoxLabel(c, "Hold Shift (left) or", 510.f, 310.f, hint, 12);
-  BoxLabel(c, "Ctrl (right) to hook.", 510.f, 326.f, hint, 12);
+  BoxLabel(c, "While swinging, hold", 510.f, 310.f, hint, 12);
+  BoxLabel(c, "Shift or Ctrl to hook", 510.f, 326.f, hint, 12);
+  BoxLabel(c, "left or right (set Spin", 510.f, 342.f, hint, 12);
+  BoxLabel(c, "in the Game Controls).", 510.f, 358.f, hint, 12);
 }
 
 // The ball return: a chute down to a round well the ball circles before it rests.
