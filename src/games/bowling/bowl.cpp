@@ -28,13 +28,21 @@ CBowl::CBowl(const GameContext& context) : CGame(context) {
 
 CBowl::~CBowl() = default;
 
-void CBowl::LoadSettings() {
+CBowl::StoredControls CBowl::ReadStoredControls() const {
+  // Stored values are track-bar positions; anything else is brought into range.
   const SettingsStore& store = GetHost().Settings();
-  ApplySettings(store.GetProfileInt(kSection, "Spin", 0), store.GetProfileInt(kSection, "PinInteraction", 0));
+  StoredControls c;
+  c.nSpin = std::clamp(store.GetProfileInt(kSection, "Spin", 0), 0, kSettingMax);
+  c.nPinInteraction = std::clamp(store.GetProfileInt(kSection, "PinInteraction", 0), 0, kSettingMax);
+  return c;
+}
+
+void CBowl::LoadSettings() {
+  const StoredControls c = ReadStoredControls();
+  ApplySettings(c.nSpin, c.nPinInteraction);
 }
 
 void CBowl::ApplySettings(int nSpin, int nPinInteraction) {
-  // Stored values are track-bar positions; anything else is brought into range.
   nSpin = std::clamp(nSpin, 0, kSettingMax);
   m_nPinInteraction = std::clamp(nPinInteraction, 0, kSettingMax);
   m_nSpinDegrees = kSpinDegrees[static_cast<std::size_t>(nSpin)];

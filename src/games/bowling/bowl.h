@@ -51,6 +51,12 @@ class CBowl : public CGame {
   void UpdateWallOfFame(CObArray* pPlayers);
   // Sets Spin and Pin Interaction from track-bar positions (clamped to 0..3).
   void ApplySettings(int nSpin, int nPinInteraction);
+  // The stored Spin and Pin Interaction positions, brought into 0..3.
+  struct StoredControls {
+    int nSpin = 0;
+    int nPinInteraction = 0;
+  };
+  StoredControls ReadStoredControls() const;
 
   // --- The swing -----------------------------------------------------------
   CPoint m_ptPress;

@@ -56,12 +56,13 @@ void CBowlControlsDlg::DoDataExchange(CDataExchange* pDX) {
 }  // namespace bowling
 
 void CBowl::OnGameControls(CQuintaroDoc* /*pDoc*/) {
-  SettingsStore& store = GetHost().Settings();
+  const StoredControls stored = ReadStoredControls();
   bowling::CBowlControlsDlg dlg;
-  dlg.m_nSpin = std::clamp(store.GetProfileInt("Bowling", "Spin", 0), 0, bowling::kSettingMax);
-  dlg.m_nPinInteraction = std::clamp(store.GetProfileInt("Bowling", "PinInteraction", 0), 0, bowling::kSettingMax);
+  dlg.m_nSpin = stored.nSpin;
+  dlg.m_nPinInteraction = stored.nPinInteraction;
   if (DoModal(dlg) != IDOK) return;
   ApplySettings(dlg.m_nSpin, dlg.m_nPinInteraction);
+  SettingsStore& store = GetHost().Settings();
   store.WriteProfileInt("Bowling", "Spin", std::clamp(dlg.m_nSpin, 0, bowling::kSettingMax));
   store.WriteProfileInt("Bowling", "PinInteraction", m_nPinInteraction);
   ApplyPinFriction();
