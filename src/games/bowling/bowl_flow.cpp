@@ -5,7 +5,7 @@
 #include "app/quintaro_doc.h"
 #include "app/quintaro_view.h"
 #include "games/bowling/bowl.h"
-#include "games/bowling/model/bowl_swing.h"
+#include "games/bowling/model/bowl_computer.h"
 #include "platform/host.h"
 #include "ui/message_box.h"
 

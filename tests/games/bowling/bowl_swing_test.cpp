@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "games/bowling/model/bowl_computer.h"
 #include "games/bowling/model/bowl_swing.h"
 
 namespace bowling {

@@ -1,6 +1,6 @@
 #pragma once
 // The swing: how a drag on the approach becomes a ball on the lane (start
-// point, heading, speed, hook), and how a computer bowler makes one up.
+// point, heading, speed, hook).
 #include "games/bowling/model/bowl_ball.h"
 #include "games/bowling/model/bowl_geometry.h"
 #include "platform/rect.h"
@@ -26,13 +26,5 @@ Launch LaunchFromDrag(CPoint press, CPoint release);
 // One turn of the hook; the heading stays within 45 degrees of straight up.
 // Returns the new heading, or the old one when the turn would go past it.
 double HookedHeading(double heading, double step, bool hookRight);
-
-struct ComputerSwing {
-  CPoint press;
-  CPoint release;
-  int speedIndex = 1;
-};
-// A computer bowler's swing, made with the runtime's rand().
-ComputerSwing MakeComputerSwing(const RandSource& rand);
 
 }  // namespace bowling
