@@ -1,12 +1,13 @@
 #include "platform/audio_mixer.h"
 
+#include "platform/audio_resample.h"
+
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
 namespace {
 
-constexpr float kFractionScale = 1.0f / 4294967296.0f;
 // Mixing works through a small accumulator on the stack, so any block length
 // can be rendered without allocating.
 constexpr std::size_t kChunkFrames = 256;
@@ -24,16 +25,16 @@ bool Mixable(const MixerVoice& v) {
   return v.alive && v.playing && v.samples != nullptr && v.length > 0 && v.frequency > 0;
 }
 
+// Adding and taking away 1.5 * 2^23 rounds any float below 2^22 in size to
+// the nearest integer, ties to even, exactly as lrintf does, but inline and
+// without a library call per sample.
+constexpr float kRoundingBias = 12582912.0f;
+
 std::int16_t Saturate(float x) {
   if (x >= 32767.0f) return 32767;
   if (x <= -32768.0f) return -32768;
-  return static_cast<std::int16_t>(std::lrintf(x));
-}
-
-// The fractional part of a 32.32 position as 0..1 (through a signed 64-bit
-// value, which converts to float in one instruction).
-float Fraction(std::uint64_t pos) {
-  return static_cast<float>(static_cast<std::int64_t>(pos & 0xFFFFFFFFu)) * kFractionScale;
+  const float rounded = (x + kRoundingBias) - kRoundingBias;
+  return static_cast<std::int16_t>(rounded);
 }
 
 // Moves a voice's position on by `advance` (32.32); handles the end.
@@ -75,21 +76,15 @@ void MixVoice(MixerVoice& v, float* acc, std::size_t frames, int outputRate) {
     if (pos < interiorEnd) {
       const std::uint64_t reach = (interiorEnd - pos + step - 1) / step;
       const std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(frames - f, reach));
-      for (std::size_t k = 0; k < n; ++k, ++f) {
-        const auto i = static_cast<std::uint32_t>(pos >> 32);
-        const float a = s[i];
-        const float x = a + (static_cast<float>(s[i + 1]) - a) * Fraction(pos);
-        acc[2 * f] += x * gain.left;
-        acc[2 * f + 1] += x * gain.right;
-        pos += step;
-      }
+      pos = AddInterpolated(s, pos, step, gain.left, gain.right, acc + 2 * f, n);
+      f += n;
       continue;
     }
     // On the last sample a loop continues into its first one; a single shot
     // holds its last value rather than snapping to zero.
     const float a = s[last];
     const float b = v.loop ? s[0] : a;
-    const float x = a + (b - a) * Fraction(pos);
+    const float x = a + (b - a) * PositionFraction(pos);
     acc[2 * f] += x * gain.left;
     acc[2 * f + 1] += x * gain.right;
     pos += step;
