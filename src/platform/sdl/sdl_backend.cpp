@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <string>
 #include <utility>
 
 #include "platform/audio_device.h"
@@ -27,6 +28,27 @@ constexpr UINT kAppIconId = 128;
 constexpr int kDefaultWidth = 602;
 constexpr int kDefaultHeight = 401;
 
+// SDL falls back to an invisible off-screen display when there is no real
+// one; unless the user asked for such a driver, no display is an error that
+// names what each driver said.
+bool StartVideo() {
+  if (SDL_getenv("SDL_VIDEODRIVER") != nullptr) {
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0) return true;
+    std::fprintf(stderr, "quintaro: cannot open a window: %s\n", SDL_GetError());
+    return false;
+  }
+  std::string reasons;
+  for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
+    const std::string name = SDL_GetVideoDriver(i);
+    if (name == "offscreen" || name == "dummy" || name == "evdev") continue;
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, name.c_str());
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0) return true;
+    reasons += (reasons.empty() ? "" : "; ") + name + ": " + SDL_GetError();
+  }
+  std::fprintf(stderr, "quintaro: cannot open a window, no display found (%s)\n", reasons.c_str());
+  return false;
+}
+
 bool Reached(DWORD now, DWORD due) { return static_cast<std::int32_t>(now - due) >= 0; }
 
 class SdlBackend : public Backend {
@@ -37,10 +59,7 @@ class SdlBackend : public Backend {
   // chrome lays it out; false (with the reason on stderr) when there is no display.
   bool Open() {
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
-      std::fprintf(stderr, "quintaro: cannot open a window: %s\n", SDL_GetError());
-      return false;
-    }
+    if (!StartVideo()) return false;
     SDL_DisplayMode mode;
     const int hz = SDL_GetCurrentDisplayMode(0, &mode) == 0 && mode.refresh_rate > 0 ? mode.refresh_rate
                                                                                     : kDefaultRefreshHz;
