@@ -39,6 +39,7 @@ set(CPACK_PACKAGE_DESCRIPTION
 drawn in the 256-colour style of the nineties. One to four players share the\n\
 mouse in turn and the computer can take any seat.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.orvane.com/quintaro)
@@ -52,3 +53,12 @@ else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-2.0-0 (>= 2.0.16), zlib1g, libstdc++6 (>= 12), libc6 (>= 2.36)")
 endif()
 include(CPack)
+
+# The screenshots the metainfo names, for publishing beside it.
+set(SHOT_DIR ${CMAKE_BINARY_DIR}/screenshots)
+add_custom_command(OUTPUT ${SHOT_DIR}/title.png ${SHOT_DIR}/darts.png
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${SHOT_DIR}
+  COMMAND quintaro-headless ${CMAKE_SOURCE_DIR}/packaging/screenshots.qts --shots ${SHOT_DIR} > ${SHOT_DIR}/transcript.txt
+  DEPENDS quintaro-headless ${CMAKE_SOURCE_DIR}/packaging/screenshots.qts
+  COMMENT "Taking the screenshots for the metainfo")
+add_custom_target(quintaro_screenshots ALL DEPENDS ${SHOT_DIR}/title.png ${SHOT_DIR}/darts.png)
