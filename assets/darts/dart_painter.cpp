@@ -1,6 +1,5 @@
 #include "darts/dart_painter.h"
 
-#include <array>
 #include <cmath>
 #include <string>
 
@@ -8,31 +7,22 @@
 #include "core/palette.h"
 #include "core/shapes.h"
 #include "core/text.h"
+#include "games/darts/model/dart_geometry.h"
 
 namespace art {
 namespace {
 
 constexpr float kPi = 3.14159265f;
 
-// Board numbers counter-clockwise from 0 degrees (the 6 at the right), one
-// per 18 degrees; segment boundaries fall at 9 + 18k degrees.
-constexpr std::array<int, 20> kNumbersCcw = {6, 13, 4, 18, 1, 20, 5, 12, 9, 14, 11, 8, 16, 7, 19, 3, 17, 2, 15, 10};
-
-// Rings of the board in pixels from the centre. A landing point scores by its
-// distance truncated to whole pixels, so each ring's outer edge is one pixel
-// beyond its last scoring distance.
-constexpr float kInnerBull = 6.f;   // 0..5
-constexpr float kOuterBull = 11.f;  // 6..10
-constexpr float kTrebleIn = 62.f, kTrebleOut = 68.f;
-constexpr float kDoubleIn = 94.f, kDoubleOut = 101.f;
-constexpr float kNumberRing = 131.f;
-
-bool DarkSegment(int number) {
-  switch (number) {
-    case 20: case 18: case 13: case 10: case 2: case 3: case 7: case 8: case 14: case 12: return true;
-    default: return false;
-  }
-}
+// Rings of the board in pixels from the centre, from the game's geometry. A
+// landing point scores by its distance truncated to whole pixels, so each
+// ring's outer edge is one pixel beyond its last scoring distance.
+constexpr float kInnerBull = darts::kInnerBullMax + 1.f;
+constexpr float kOuterBull = darts::kOuterBullMax + 1.f;
+constexpr float kTrebleIn = darts::kTrebleMin, kTrebleOut = darts::kTrebleMax + 1.f;
+constexpr float kDoubleIn = darts::kDoubleMin, kDoubleOut = darts::kBoardRadius + 1.f;
+constexpr float kNumberRing = darts::kNumberRingRadius;
+constexpr float kSegmentDegrees = darts::kSegmentDegrees;
 
 // Colour of the board surface at a point relative to the centre (y down).
 Rgb BoardSample(float dx, float dy, float s) {
@@ -44,7 +34,7 @@ Rgb BoardSample(float dx, float dy, float s) {
   if (r < kOuterBull) return Shade(RampColor(Ramp::BoardGreen, 0.5f), sisal);
   if (r < kDoubleOut) {
     const int n = SegmentAt(deg);
-    const bool dark = DarkSegment(n);
+    const bool dark = darts::IsDarkSegment(n);
     if ((r >= kTrebleIn && r < kTrebleOut) || r >= kDoubleIn)
       return Shade(dark ? RampColor(Ramp::BoardRed, 0.42f) : RampColor(Ramp::BoardGreen, 0.45f), sisal);
     return dark ? Shade(RampColor(Ramp::BoardBlack, 0.35f), sisal * 0.6f)
@@ -56,9 +46,8 @@ Rgb BoardSample(float dx, float dy, float s) {
 }  // namespace
 
 int SegmentAt(float degrees) {
-  int k = static_cast<int>(std::floor((degrees + 9.f) / 18.f));
-  k = ((k % 20) + 20) % 20;
-  return kNumbersCcw[static_cast<std::size_t>(k)];
+  // Segment boundaries fall half a segment either side of each number's middle.
+  return darts::NumberCounterClockwise(static_cast<int>(std::floor((degrees + kSegmentDegrees / 2) / kSegmentDegrees)));
 }
 
 Rgb PlayerColor(int player) {
@@ -126,16 +115,10 @@ void PaintDart(Canvas& c, float tipX, float tipY, float tailX, float tailY, Rgb 
   }
 }
 
-void PaintDartboard(Canvas& c, float cx, float cy, float s, bool numbers) {
-  const float rim = kNumberRing * s;
-  // Drop shadow on whatever is behind.
-  c.Paint(Circle{cx + 6 * s, cy + 8 * s, rim + 2 * s}, Rgb{0, 0, 0}, 0.55f, 10.f * s);
-  // Outer rim of the number ring, with a bevel.
-  c.Paint(Circle{cx, cy, rim}, [&](float x, float y) {
-    const float k = ((x - cx) * -0.6f + (y - cy) * -0.8f) / rim;
-    return Shade(RampColor(Ramp::BoardBlack, 0.2f), k * 0.18f);
-  });
-  // The playing area, supersampled so ring and segment edges are exact and smooth.
+namespace {
+
+// The playing area, supersampled so ring and segment edges are exact and smooth.
+void PaintPlayingArea(Canvas& c, float cx, float cy, float s) {
   const int x0 = static_cast<int>(std::floor(cx - kDoubleOut * s)) - 1, x1 = static_cast<int>(std::ceil(cx + kDoubleOut * s)) + 1;
   const int y0 = static_cast<int>(std::floor(cy - kDoubleOut * s)) - 1, y1 = static_cast<int>(std::ceil(cy + kDoubleOut * s)) + 1;
   constexpr int kSub = 4;
@@ -159,18 +142,55 @@ void PaintDartboard(Canvas& c, float cx, float cy, float s, bool numbers) {
       // The sisal is textured already; dithering would only speckle the segments.
       if (inside == kSub * kSub) c.MarkFlat(x, y);
     }
-  // The wire spider: rings at the ring edges, radial wires between bull and double.
+}
+
+// The wire spider: rings at the ring edges, radial wires between bull and double.
+void PaintWires(Canvas& c, float cx, float cy, float s) {
   const Rgb wire = RampColor(Ramp::Grey, 0.82f);
   const float wireW = std::max(0.55f, 0.7f * s);
   for (float r : {kOuterBull, kTrebleIn, kTrebleOut, kDoubleIn, kDoubleOut})
     c.Paint(Ring{cx, cy, r * s - wireW * 0.5f, r * s + wireW * 0.5f}, wire, 0.75f);
   c.Paint(Ring{cx, cy, kInnerBull * s - wireW * 0.5f, kInnerBull * s + wireW * 0.5f}, wire, 0.6f);
-  for (int k = 0; k < 20; ++k) {
-    const float a = (9.f + 18.f * static_cast<float>(k)) * kPi / 180.f;
+  for (int k = 0; k < darts::kNumberedSegments; ++k) {
+    const float a = (kSegmentDegrees / 2 + kSegmentDegrees * static_cast<float>(k)) * kPi / 180.f;
     const float ca = std::cos(a), sa = -std::sin(a);
     c.Paint(Line(cx + ca * kOuterBull * s, cy + sa * kOuterBull * s, cx + ca * kDoubleOut * s, cy + sa * kDoubleOut * s, wireW),
             wire, 0.7f);
   }
+}
+
+// The numbers in the black ring, each in the middle of its segment.
+void PaintNumbers(Canvas& c, float cx, float cy, float s) {
+  TextStyle t;
+  t.bold = true;
+  t.size = 18;
+  t.scale = s;
+  t.align = Align::Center;
+  t.color = RampColor(Ramp::Grey, 0.95f);
+  const FontAtlas& f = GetFont(true, 18);
+  for (int k = 0; k < darts::kNumberedSegments; ++k) {
+    const float a = kSegmentDegrees * static_cast<float>(k) * kPi / 180.f;
+    const float r = (kDoubleOut + kNumberRing) * 0.5f * s;
+    const float nx = cx + std::cos(a) * r, ny = cy - std::sin(a) * r;
+    const std::string text = std::to_string(darts::NumberCounterClockwise(k));
+    const float top = ny - static_cast<float>(f.ascent) * 0.62f * s - 0.5f;
+    DrawTextShadowed(c, t, nx, top, text, {0, 0, 0}, 1.f, 1.f);
+  }
+}
+
+}  // namespace
+
+void PaintDartboard(Canvas& c, float cx, float cy, float s, bool numbers) {
+  const float rim = kNumberRing * s;
+  // Drop shadow on whatever is behind.
+  c.Paint(Circle{cx + 6 * s, cy + 8 * s, rim + 2 * s}, Rgb{0, 0, 0}, 0.55f, 10.f * s);
+  // Outer rim of the number ring, with a bevel.
+  c.Paint(Circle{cx, cy, rim}, [&](float x, float y) {
+    const float k = ((x - cx) * -0.6f + (y - cy) * -0.8f) / rim;
+    return Shade(RampColor(Ramp::BoardBlack, 0.2f), k * 0.18f);
+  });
+  PaintPlayingArea(c, cx, cy, s);
+  PaintWires(c, cx, cy, s);
   // A soft light from the upper left across the whole face.
   c.Paint(Circle{cx, cy, kDoubleOut * s}, [&](float x, float y) {
     const float k = ((x - cx) * -0.6f + (y - cy) * -0.8f) / (kDoubleOut * s);
@@ -181,22 +201,7 @@ void PaintDartboard(Canvas& c, float cx, float cy, float s, bool numbers) {
     const float k = ((x - cx) * -0.6f + (y - cy) * -0.8f) / rim;
     return Mix(RampColor(Ramp::Steel, 0.3f), RampColor(Ramp::Steel, 0.95f), 0.5f + 0.5f * k);
   });
-  if (!numbers) return;
-  TextStyle t;
-  t.bold = true;
-  t.size = 18;
-  t.scale = s;
-  t.align = Align::Center;
-  t.color = RampColor(Ramp::Grey, 0.95f);
-  const FontAtlas& f = GetFont(true, 18);
-  for (int k = 0; k < 20; ++k) {
-    const float a = 18.f * static_cast<float>(k) * kPi / 180.f;
-    const float r = (kDoubleOut + kNumberRing) * 0.5f * s;
-    const float nx = cx + std::cos(a) * r, ny = cy - std::sin(a) * r;
-    const std::string text = std::to_string(kNumbersCcw[static_cast<std::size_t>(k)]);
-    const float top = ny - static_cast<float>(f.ascent) * 0.62f * s - 0.5f;
-    DrawTextShadowed(c, t, nx, top, text, {0, 0, 0}, 1.f, 1.f);
-  }
+  if (numbers) PaintNumbers(c, cx, cy, s);
 }
 
 }  // namespace art

@@ -10,17 +10,26 @@
 #include "core/text.h"
 #include "core/textures.h"
 #include "darts/dart_painter.h"
+#include "games/darts/model/dart_geometry.h"
+#include "games/darts/model/dart_scoreboard_layout.h"
+#include "res/resource_ids.h"
 
 namespace art {
 namespace {
 
-constexpr float kBoardX = 266.f, kBoardY = 141.f;
+using namespace darts;
+
+constexpr float kBoardX = kBoardCenterX, kBoardY = kBoardCenterY;
 // Where the game draws and reads: the tray, the throw zone, the flight panel.
-constexpr int kTrayX0 = 244, kTrayY0 = 300, kTrayX1 = 315, kTrayY1 = 347;
-constexpr int kZoneX0 = 155, kZoneY0 = 355, kZoneX1 = 382, kZoneY1 = 375;
-constexpr int kPanelX0 = 12, kPanelY0 = 45, kPanelX1 = 131, kPanelY1 = 366;
+constexpr int kTrayX0 = kTrayRect.left, kTrayY0 = kTrayRect.top, kTrayX1 = kTrayRect.right, kTrayY1 = kTrayRect.bottom;
+constexpr int kZoneX0 = kThrowZone.left, kZoneY0 = kThrowZone.top, kZoneX1 = kThrowZone.right,
+              kZoneY1 = kThrowZone.bottom;
+constexpr int kPanelX0 = kFlightPanel.left, kPanelY0 = kFlightPanel.top, kPanelX1 = kFlightPanel.right,
+              kPanelY1 = kFlightPanel.bottom;
 // The scoreboard panel on the right.
-constexpr int kBoardPanelX0 = 418, kBoardPanelY0 = 44, kBoardPanelX1 = 594;
+constexpr int kBoardPanelX0 = kScorePanel.left, kBoardPanelY0 = kScorePanel.top, kBoardPanelX1 = kScorePanel.right;
+
+void Box(Canvas& c, const CRect& r) { ProgramBox(c, r.left, r.top, r.right, r.bottom); }
 
 void Label(Canvas& c, float cx, float y, std::string_view text, int size, Rgb color) {
   TextStyle t;
@@ -30,8 +39,8 @@ void Label(Canvas& c, float cx, float y, std::string_view text, int size, Rgb co
   DrawTextShadowed(c, t, cx, y, text, {0, 0, 0}, 1.f, 1.f);
 }
 
-// Wall, floor, board, flight panel, tray and throw zone: all but the scoreboard.
-void PaintDartsRoom(Canvas& c) {
+// The panelled wall, the floor, the lamp's light and the board on its catch ring.
+void PaintWallAndBoard(Canvas& c) {
   PaintPanelledWall(c, 5u, kBoardX, kBoardY, 330.f, Ramp::Wood);
   // Floor boards below a skirting rail.
   c.Fill({0, 290, 602, 401}, [](float x, float y) {
@@ -51,8 +60,10 @@ void PaintDartsRoom(Canvas& c) {
     return Shade(RampColor(Ramp::Grey, 0.08f), 0.10f * k);
   });
   PaintDartboard(c, kBoardX, kBoardY);
+}
 
-  // The flight panel: a view down the oche towards the board.
+// The flight panel: a view down the oche towards the board.
+void PaintFlightPanel(Canvas& c) {
   WoodFrame(c, kPanelX0, kPanelY0, kPanelX1, kPanelY1, 6, 21u);
   c.Fill({float(kPanelX0), float(kPanelY0), float(kPanelX1 - 1), float(kPanelY1 - 1)}, [](float, float y) {
     const float t = (y - kPanelY0) / float(kPanelY1 - kPanelY0);
@@ -74,22 +85,26 @@ void PaintDartsRoom(Canvas& c) {
   }
   // A tiny board at the far end of the panel.
   PaintDartboard(c, (kPanelX0 + kPanelX1) * 0.5f, kPanelY0 + 20.f, 0.13f, false);
+}
 
-  // The tray: a wooden block with three felt-lined grooves under the darts.
+// The tray: a wooden block with a felt-lined groove under each dart.
+void PaintTray(Canvas& c) {
   c.Paint(RoundRect{kTrayX0 - 10.f + 3, kTrayY0 - 6.f + 5, kTrayX1 + 10.f + 3, kTrayY1 + 6.f + 5, 5}, Rgb{0, 0, 0}, 0.55f, 5.f);
   c.Paint(RoundRect{kTrayX0 - 10.f, kTrayY0 - 6.f, kTrayX1 + 10.f, kTrayY1 + 6.f, 5}, [](float x, float y) {
     Rgb w = WoodGrain(x * 2.f, y, 31u, true, Ramp::Wood, 0.45f, 0.7f);
     const float edge = std::min({x - (kTrayX0 - 10.f), y - (kTrayY0 - 6.f)});
     return edge < 2.f ? Shade(w, 0.2f) : w;
   });
-  for (int i = 0; i < 3; ++i) {
-    const float gx = kTrayX0 + 30.f * i + 5.5f;
+  for (const CPoint& slot : kTraySlots) {
+    const float gx = slot.x + kTraySlotWidth / 2.f;
     c.Paint(RoundRect{gx - 6.f, kTrayY0 - 1.f, gx + 6.f, kTrayY1 + 1.f, 5}, [](float, float y) {
-      return Mix(RampColor(Ramp::Felt, 0.12f), RampColor(Ramp::Felt, 0.35f), (y - kTrayY0) / 47.f);
+      return Mix(RampColor(Ramp::Felt, 0.12f), RampColor(Ramp::Felt, 0.35f), (y - kTrayY0) / float(kTraySlotHeight));
     });
   }
+}
 
-  // The throw zone: a rubber oche mat with brass edges and arrows pointing at the board.
+// The throw zone: a rubber oche mat with brass edges and arrows pointing at the board.
+void PaintThrowZone(Canvas& c) {
   c.Paint(RoundRect{kZoneX0 - 4.f + 2, kZoneY0 - 4.f + 3, kZoneX1 + 4.f + 2, kZoneY1 + 4.f + 3, 4}, Rgb{0, 0, 0}, 0.5f, 4.f);
   c.Paint(RoundRect{kZoneX0 - 4.f, kZoneY0 - 4.f, kZoneX1 + 4.f, kZoneY1 + 4.f, 4},
           VerticalGradient(kZoneY0 - 4, kZoneY1 + 4, RampColor(Ramp::Gold, 0.85f), RampColor(Ramp::Gold, 0.35f)));
@@ -112,6 +127,14 @@ void PaintDartsRoom(Canvas& c) {
   DrawText(c, hint, (kZoneX0 + kZoneX1) * 0.5f, kZoneY1 + 6.f, "THROW FROM HERE");
 }
 
+// Wall, floor, board, flight panel, tray and throw zone: all but the scoreboard.
+void PaintDartsRoom(Canvas& c) {
+  PaintWallAndBoard(c);
+  PaintFlightPanel(c);
+  PaintTray(c);
+  PaintThrowZone(c);
+}
+
 void ScoreboardFrame(Canvas& c, int y1, std::string_view title) {
   WoodFrame(c, kBoardPanelX0, kBoardPanelY0, kBoardPanelX1, y1, 7, 13u);
   Chalkboard(c, kBoardPanelX0, kBoardPanelY0, kBoardPanelX1, y1, 17u);
@@ -121,52 +144,56 @@ void ScoreboardFrame(Canvas& c, int y1, std::string_view title) {
 void Make301Board(Context& ctx) {
   Canvas c(602, 401);
   PaintDartsRoom(c);
-  ScoreboardFrame(c, 296, "DARTS  301 / 501");
+  ScoreboardFrame(c, kScorePanel.bottom, "DARTS  301 / 501");
+  const ScoreboardLayout layout = LayoutScoreboard(kVariant301);
   const Rgb chalk = RampColor(Ramp::Grey, 0.9f);
-  Label(c, 484.f, 62.f, "PLAYER", 13, chalk);
-  Label(c, 566.f, 62.f, "LEFT", 13, chalk);
-  for (int i = 0; i < 4; ++i) {
-    const int y = 84 + 30 * i;
-    c.Paint(Circle{426.5f, y + 8.f, 3.5f}, PlayerColor(i));
-    ProgramBox(c, 434, y, 535, y + 16);
-    ProgramBox(c, 550, y, 582, y + 16);
+  Label(c, layout.names[0].CenterPoint().x, 62.f, "PLAYER", 13, chalk);
+  Label(c, layout.scores[0].CenterPoint().x, 62.f, "LEFT", 13, chalk);
+  for (std::size_t i = 0; i < kSeats; ++i) {
+    const CRect& name = layout.names[i];
+    c.Paint(Circle{name.left - 7.5f, name.top + 8.f, 3.5f}, PlayerColor(static_cast<int>(i)));
+    Box(c, name);
+    Box(c, layout.scores[i]);
   }
-  c.Paint(Line(430, 212, 582, 212, 1.2f), chalk, 0.5f);
-  Label(c, 460.f, 226.f, "THROW", 14, chalk);
-  Label(c, 550.f, 226.f, "TOTAL", 14, chalk);
-  ProgramBox(c, 430, 245, 490, 280);
-  ProgramBox(c, 520, 245, 580, 280);
-  ctx.sink.Bitmap(130, ctx.quant.Convert(c, Dither::Diffusion));
+  c.Paint(Line(layout.throwBox.left, 212, layout.totalBox.right + 2, 212, 1.2f), chalk, 0.5f);
+  Label(c, layout.throwBox.CenterPoint().x, 226.f, "THROW", 14, chalk);
+  Label(c, layout.totalBox.CenterPoint().x, 226.f, "TOTAL", 14, chalk);
+  Box(c, layout.throwBox);
+  Box(c, layout.totalBox);
+  ctx.sink.Bitmap(IDB_DARTS, ctx.quant.Convert(c, Dither::Diffusion));
 }
 
 void MakeCricketBoard(Context& ctx) {
   Canvas c(602, 401);
   PaintDartsRoom(c);
-  ScoreboardFrame(c, 348, "DARTS  CRICKET");
+  ScoreboardFrame(c, kCricketPanelBottom, "DARTS  CRICKET");
+  const ScoreboardLayout layout = LayoutScoreboard(kVariantCricket);
   const Rgb chalk = RampColor(Ramp::Grey, 0.9f);
   Label(c, 514.f, 64.f, "PLAYERS", 13, chalk);
-  for (int i = 0; i < 4; ++i) {
-    const int y = 86 + 27 * i;
-    c.Paint(Circle{440.f, y + 8.f, 4.f}, PlayerColor(i));
-    Label(c, 440.f, y + 1.f, std::to_string(i + 1), 11, {0, 0, 0});
-    ProgramBox(c, 450, y, 578, y + 16);
+  for (std::size_t i = 0; i < kSeats; ++i) {
+    const CRect& name = layout.names[i];
+    c.Paint(Circle{name.left - 10.f, name.top + 8.f, 4.f}, PlayerColor(static_cast<int>(i)));
+    Label(c, name.left - 10.f, name.top + 1.f, std::to_string(i + 1), 11, {0, 0, 0});
+    Box(c, name);
   }
   // Column headers over the grid: players 1 and 2, the numbers, players 3 and 4.
-  const char* heads[5] = {"P1", "P2", "", "P3", "P4"};
-  for (int col = 0; col < 5; ++col) {
-    const float cx = 424.f + 32.f * col + 14.f;
-    if (col == 2) {
-      c.Paint(Circle{cx, 204.f, 6.f}, RampColor(Ramp::BoardRed, 0.5f));
-      c.Paint(Circle{cx, 204.f, 2.5f}, RampColor(Ramp::BoardGreen, 0.55f));
+  const char* heads[kGridColumns] = {"P1", "P2", "", "P3", "P4"};
+  for (int col = 0; col < kGridColumns; ++col) {
+    const CRect& top = layout.grid[static_cast<std::size_t>(col)][0];
+    const float cx = top.left + 14.f;
+    const float headTop = top.top - 18.f;
+    if (col == kLabelColumn) {
+      c.Paint(Circle{cx, headTop + 8.f, 6.f}, RampColor(Ramp::BoardRed, 0.5f));
+      c.Paint(Circle{cx, headTop + 8.f, 2.5f}, RampColor(Ramp::BoardGreen, 0.55f));
       continue;
     }
-    const int player = col < 2 ? col : col - 1;
-    c.Paint(RoundRect{cx - 13.f, 196.f, cx + 13.f, 211.f, 3}, Shade(PlayerColor(player), -0.35f), 0.9f);
-    Label(c, cx, 196.f, heads[col], 12, chalk);
+    c.Paint(RoundRect{cx - 13.f, headTop, cx + 13.f, headTop + 15.f, 3}, Shade(PlayerColor(GridColumnSeat(col)), -0.35f),
+            0.9f);
+    Label(c, cx, headTop, heads[col], 12, chalk);
   }
-  for (int col = 0; col < 5; ++col)
-    for (int r = 0; r < 7; ++r) ProgramBox(c, 424 + 32 * col, 214 + 18 * r, 452 + 32 * col, 228 + 18 * r);
-  ctx.sink.Bitmap(306, ctx.quant.Convert(c, Dither::Diffusion));
+  for (const auto& column : layout.grid)
+    for (const CRect& cell : column) Box(c, cell);
+  ctx.sink.Bitmap(IDB_CRICKET, ctx.quant.Convert(c, Dither::Diffusion));
 }
 
 }  // namespace

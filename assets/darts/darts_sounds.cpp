@@ -2,6 +2,7 @@
 // click of a dart taken from the tray.
 #include "context.h"
 #include "core/synth.h"
+#include "games/darts/model/dart_geometry.h"
 
 namespace art {
 namespace {
@@ -115,12 +116,12 @@ Signal PickUp(Rng& rng) {
 }  // namespace
 
 void MakeDartsSounds(Context& ctx) {
-  Rng rng(324);
-  ctx.sink.Wave(324, Finish(Miss(rng), 0.8f));
-  ctx.sink.Wave(325, Finish(Hit(rng), 0.9f));
-  ctx.sink.Wave(326, Finish(Bust(rng), 0.7f));
-  ctx.sink.Wave(327, Finish(Win(rng), 0.8f, 8.f));
-  ctx.sink.Wave(402, Finish(PickUp(rng), 0.7f));
+  Rng rng(darts::kMissSound);
+  ctx.sink.Wave(darts::kMissSound, Finish(Miss(rng), 0.8f));
+  ctx.sink.Wave(darts::kHitSound, Finish(Hit(rng), 0.9f));
+  ctx.sink.Wave(darts::kBustSound, Finish(Bust(rng), 0.7f));
+  ctx.sink.Wave(darts::kWinSound, Finish(Win(rng), 0.8f, 8.f));
+  ctx.sink.Wave(darts::kPickSound, Finish(PickUp(rng), 0.7f));
 }
 
 }  // namespace art

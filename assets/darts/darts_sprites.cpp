@@ -6,6 +6,7 @@
 #include "core/palette.h"
 #include "core/shapes.h"
 #include "darts/dart_painter.h"
+#include "games/darts/model/dart_geometry.h"
 
 namespace art {
 
@@ -13,31 +14,26 @@ void MakeDartsBoards(Context& ctx);
 
 namespace {
 
-// Tray pictures by player, and the stuck-dart pictures by player and pose.
-constexpr unsigned kTrayIds[4] = {143, 145, 144, 151};
-struct StuckIds {
-  unsigned k1, k2, k5, k6;
-};
-constexpr StuckIds kStuckIds[4] = {{152, 153, 156, 157}, {172, 173, 176, 177}, {164, 165, 169, 170}, {158, 159, 162, 163}};
+using darts::StuckDartImage;
 
 // Edge pixels are blended towards a dark outline so they read on any colour.
 const Rgb kOutline{20, 18, 16};
 
 void MakeTrayDart(Context& ctx, int player) {
-  Canvas c(11, 47, {}, 0.f);
-  PaintDart(c, 5.5f, 0.6f, 5.5f, 46.6f, PlayerColor(player), 5.2f, 1.6f);
-  ctx.sink.Bitmap(kTrayIds[player], ctx.quant.ConvertKeyed(c, kOutline, 0.45f));
+  constexpr float kMiddle = darts::kTraySlotWidth / 2.f;
+  Canvas c(darts::kTraySlotWidth, darts::kTraySlotHeight, {}, 0.f);
+  PaintDart(c, kMiddle, 0.6f, kMiddle, darts::kTraySlotHeight - 0.4f, PlayerColor(player), 5.2f, 1.6f);
+  ctx.sink.Bitmap(darts::kTrayBitmaps[static_cast<std::size_t>(player)], ctx.quant.ConvertKeyed(c, kOutline, 0.45f));
 }
 
-// A stuck dart whose tip sits on the hot spot (hx, hy); the body leans back
+// A stuck dart whose tip sits on the picture's hot spot; the body leans back
 // towards (tx, ty) with its flight towards the viewer.
-void MakeStuckDart(Context& ctx, unsigned id, int w, int h, int hx, int hy, float tx, float ty, int player,
-                   float flightHalf) {
-  Canvas c(w, h, {}, 0.f);
-  PaintDart(c, hx + 0.5f, hy + 0.5f, tx, ty, PlayerColor(player), flightHalf, 1.5f);
+void MakeStuckDart(Context& ctx, const StuckDartImage& image, float tx, float ty, int player, float flightHalf) {
+  Canvas c(image.width, image.height, {}, 0.f);
+  PaintDart(c, image.hotX + 0.5f, image.hotY + 0.5f, tx, ty, PlayerColor(player), flightHalf, 1.5f);
   // The tip is buried in the board: its hot-spot pixel is a dark hole.
-  c.Set(hx, hy, RampColor(Ramp::Grey, 0.3f), 1.f);
-  ctx.sink.Bitmap(id, ctx.quant.ConvertKeyed(c, kOutline, 0.45f));
+  c.Set(image.hotX, image.hotY, RampColor(Ramp::Grey, 0.3f), 1.f);
+  ctx.sink.Bitmap(image.bitmap, ctx.quant.ConvertKeyed(c, kOutline, 0.45f));
 }
 
 // A cursor: a bold dart pointing up with its point on the hot spot; while
@@ -72,20 +68,19 @@ Canvas DartCursor(bool throwing) {
 
 void MakeDartsArt(Context& ctx) {
   MakeDartsBoards(ctx);
-  for (int p = 0; p < 4; ++p) {
+  for (int p = 0; p < darts::kSeats; ++p) {
     MakeTrayDart(ctx, p);
-    const StuckIds& ids = kStuckIds[p];
     // Leaning in from the upper left, tip at the lower right.
-    MakeStuckDart(ctx, ids.k1, 41, 28, 40, 26, 1.f, 2.f, p, 4.2f);
+    MakeStuckDart(ctx, darts::StuckDartFor(p, 1), 1.f, 2.f, p, 4.2f);
     // Leaning in from the upper right, tip at the lower left.
-    MakeStuckDart(ctx, ids.k2, 41, 28, 0, 26, 40.f, 2.f, p, 4.2f);
+    MakeStuckDart(ctx, darts::StuckDartFor(p, 2), 40.f, 2.f, p, 4.2f);
     // Drooping: tip at the top, body hanging down towards the viewer.
-    MakeStuckDart(ctx, ids.k5, 11, 27, 5, 0, 5.5f, 26.6f, p, 5.f);
+    MakeStuckDart(ctx, darts::StuckDartFor(p, 5), 5.5f, 26.6f, p, 5.f);
     // Upright: tip at the bottom, body standing up.
-    MakeStuckDart(ctx, ids.k6, 11, 27, 5, 26, 5.5f, 0.6f, p, 5.f);
+    MakeStuckDart(ctx, darts::StuckDartFor(p, 6), 5.5f, 0.6f, p, 5.f);
   }
-  ctx.sink.Cursor(149, DartCursor(false), 16, 1);
-  ctx.sink.Cursor(150, DartCursor(true), 16, 1);
+  ctx.sink.Cursor(darts::kReadyCursor, DartCursor(false), darts::kCursorHotX, darts::kCursorHotY);
+  ctx.sink.Cursor(darts::kThrowingCursor, DartCursor(true), darts::kCursorHotX, darts::kCursorHotY);
 }
 
 }  // namespace art

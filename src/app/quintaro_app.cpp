@@ -64,8 +64,10 @@ void CQuintaroApp::CloseSplash() {
 }
 
 bool CQuintaroApp::PreTranslateMessage(const MSG& msg) {
-  // The first key or mouse press only removes the splash.
-  if (m_splash && CSplashWnd::IsDismissingInput(msg.message)) {
+  // The first key or mouse press only removes the splash. A command chosen
+  // from the menu or the tool bar was such a press too.
+  const bool command = msg.message == WM_COMMAND && msg.hwnd == m_host->FrameWindow();
+  if (m_splash && (command || CSplashWnd::IsDismissingInput(msg.message))) {
     CloseSplash();
     return true;
   }

@@ -24,6 +24,9 @@ class SettingsStore {
   bool WriteProfileInt(const std::string& section, const std::string& key, int value);
   bool WriteProfileString(const std::string& section, const std::string& key, const std::string& value);
   std::optional<std::string> Raw(const std::string& section, const std::string& key) const;
+  // Every stored value as its text, by section, then key, both sorted.
+  using Values = std::map<std::string, std::map<std::string, std::string>>;
+  const Values& AllValues() const { return m_values; }
 
  private:
   bool Save();

@@ -97,6 +97,7 @@ int CDialog::DoModal(Host& host, ModalScript* script) {
       // A script cannot correct what validation refused: the dialog is cancelled.
       if (!m_closed) EndDialog(IDCANCEL);
     }
+    HideScripted();
   } else {
     OverlayLayer layer(host);
     m_layer = &layer;
@@ -631,61 +632,6 @@ void CDialog::HandleMessage(const MSG& msg) {
     default:
       return;
   }
-}
-
-// --- Script actions -----------------------------------------------------------------------
-
-bool CDialog::Click(int ctrl) {
-  const int i = IndexOf(ctrl);
-  if (m_closed || i < 0) return false;
-  const DialogControl& c = m_controls[static_cast<std::size_t>(i)];
-  if (!c.enabled || !c.visible || !c.IsButtonLike()) return false;
-  SetFocusIndex(i, false);
-  ClickIndex(i);
-  return true;
-}
-
-bool CDialog::Check(int ctrl, int value) {
-  const int i = IndexOf(ctrl);
-  if (m_closed || i < 0) return false;
-  DialogControl& c = m_controls[static_cast<std::size_t>(i)];
-  if (!c.enabled || !c.visible || (c.kind != ControlKind::CheckBox && !IsRadio(c))) return false;
-  if ((c.check != 0) == (value != 0)) return true;
-  if (IsRadio(c) && value == 0) {
-    // A click never clears a radio button; clearing it is direct.
-    c.check = 0;
-    NotifyChange(i, BN_CLICKED);
-    return true;
-  }
-  return Click(ctrl);
-}
-
-bool CDialog::Text(int ctrl, std::string_view text) {
-  const int i = IndexOf(ctrl);
-  if (m_closed || i < 0) return false;
-  DialogControl& c = m_controls[static_cast<std::size_t>(i)];
-  if (!c.enabled || !c.visible || c.kind != ControlKind::Edit) return false;
-  SetFocusIndex(i, true);
-  bool changed = EditKey(c.edit, VK_DELETE, false);  // the selection: everything
-  bool all = true;
-  for (char ch : text) {
-    if (EditTypeChar(c.edit, ch)) changed = true;
-    else all = false;
-  }
-  if (changed) NotifyChange(i, EN_CHANGE);
-  return all;
-}
-
-bool CDialog::Track(int ctrl, int pos) {
-  const int i = IndexOf(ctrl);
-  if (m_closed || i < 0) return false;
-  DialogControl& c = m_controls[static_cast<std::size_t>(i)];
-  if (!c.enabled || !c.visible || c.kind != ControlKind::TrackBar) return false;
-  SetFocusIndex(i, false);
-  const int old = c.track.pos;
-  TrackSetPos(c.track, pos);
-  if (c.track.pos != old) NotifyChange(i, TB_CHANGED);
-  return true;
 }
 
 // --- Drawing -----------------------------------------------------------------------------------

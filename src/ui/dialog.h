@@ -6,6 +6,7 @@
 // and validate in OnOK, as classic dialogs do.
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -86,6 +87,9 @@ class CDialog : public DialogController {
   bool Text(int ctrl, std::string_view text) override;
   bool Track(int ctrl, int pos) override;
   bool IsClosed() const override { return m_closed; }
+  std::optional<bool> ControlEnabled(int ctrl) const override;
+  void Show() override;
+  bool Wait(DWORD ms) override;
 
  protected:
   // A dialog laid out in pixels (message boxes).
@@ -109,6 +113,9 @@ class CDialog : public DialogController {
   // Transcript lines; message boxes report in their own words.
   virtual void ReportOpened();
   virtual void ReportClosed(bool unscripted);
+
+  // Takes a scripted dialog off the screen again (after Show or Wait).
+  void HideScripted();
 
   Host* m_pHost = nullptr;
   ModalScript* m_pScript = nullptr;
@@ -149,7 +156,8 @@ class CDialog : public DialogController {
   bool m_closed = false;
   int m_result = 0;
   bool m_dirty = true;
-  OverlayLayer* m_layer = nullptr;  // while the dialog's own loop runs
+  OverlayLayer* m_layer = nullptr;  // while the dialog is on screen
+  std::unique_ptr<OverlayLayer> m_scriptLayer;  // a scripted dialog shown on request
 };
 
 // The word a transcript uses for a button id ("ok", "cancel", "yes", ...).

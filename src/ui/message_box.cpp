@@ -102,8 +102,9 @@ class CMessageBox : public CDialog {
 
   int Run(Host& host, ModalScript* script) {
     if (!script) return DoModal(host, nullptr);
-    m_pHost = &host;
-    const std::optional<int> answer = script->AnswerMessageBox(m_caption, m_text, m_type);
+    Create(host, script);
+    const std::optional<int> answer = script->RunMessageBox(m_caption, m_text, m_type, *this);
+    HideScripted();
     const bool valid = answer && HasButton(*answer);
     const int result = valid ? *answer : DefaultAnswer();
     Report(result, !valid);

@@ -24,6 +24,14 @@ class DialogController {
   virtual bool Track(int ctrl, int pos) = 0;
   // The dialog has closed (a clicked button ended it).
   virtual bool IsClosed() const = 0;
+  // Whether the control takes input; nullopt when the dialog has no such control.
+  virtual std::optional<bool> ControlEnabled(int ctrl) const = 0;
+  // Puts the dialog on screen as it looks now, so a screenshot shows it.
+  virtual void Show() = 0;
+  // Lets `ms` of time pass with the dialog open and on screen; the timers of
+  // the windows behind it keep ticking. False when the dialog closed or the
+  // program began to quit meanwhile.
+  virtual bool Wait(DWORD ms) = 0;
 };
 
 class ModalScript {
@@ -32,6 +40,12 @@ class ModalScript {
   // The button (IDOK, IDYES, ...) that answers this message box, or nullopt
   // to let it take its default button.
   virtual std::optional<int> AnswerMessageBox(const std::string& caption, const std::string& text, UINT type) = 0;
+  // Drives an open message box (time may pass, it may be shown) and answers
+  // it; by default only asks AnswerMessageBox.
+  virtual std::optional<int> RunMessageBox(const std::string& caption, const std::string& text, UINT type,
+                                           DialogController& /*box*/) {
+    return AnswerMessageBox(caption, text, type);
+  }
   // Drives the open dialog; returns IDOK or IDCANCEL to close it with that
   // button, or nullopt when nothing is scripted for it (it is cancelled).
   virtual std::optional<int> RunDialog(int dialogId, DialogController& dialog) = 0;

@@ -3,18 +3,17 @@
 #include <sys/wait.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <random>
 
-ScenarioResult RunScenario(const std::string& script) {
+ScenarioResult RunScenario(const std::string& script, const ScenarioOptions& options) {
   namespace fs = std::filesystem;
   const fs::path dir = fs::temp_directory_path() / ("quintaro-scenario-" + std::to_string(std::random_device{}()));
   fs::create_directories(dir);
   const fs::path file = dir / "script.qts";
   std::ofstream(file) << script;
-  const std::string command =
-      std::string(QUINTARO_HEADLESS) + " " + file.string() + " --shots " + dir.string() + " 2>&1";
+  std::string command = std::string(QUINTARO_HEADLESS) + " " + file.string() + " --shots " + dir.string() + " 2>&1";
+  if (!options.workDir.empty()) command = "cd '" + options.workDir.string() + "' && " + command;
   ScenarioResult result;
   if (FILE* pipe = popen(command.c_str(), "r")) {
     char buffer[4096];
@@ -23,6 +22,7 @@ ScenarioResult RunScenario(const std::string& script) {
     const int status = pclose(pipe);
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
+  if (options.inspectShots) options.inspectShots(dir);
   std::error_code ec;
   fs::remove_all(dir, ec);
   return result;

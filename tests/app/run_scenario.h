@@ -1,6 +1,8 @@
 #pragma once
 // Runs a scenario script through the headless driver program and returns its
 // transcript and exit code, for tests of whole-program flows.
+#include <filesystem>
+#include <functional>
 #include <string>
 
 struct ScenarioResult {
@@ -9,4 +11,10 @@ struct ScenarioResult {
   bool Has(const std::string& text) const { return transcript.find(text) != std::string::npos; }
 };
 
-ScenarioResult RunScenario(const std::string& script);
+struct ScenarioOptions {
+  std::filesystem::path workDir;  // where the driver runs (default: the test's own directory)
+  // Sees the screenshots directory before it is removed.
+  std::function<void(const std::filesystem::path& shots)> inspectShots;
+};
+
+ScenarioResult RunScenario(const std::string& script, const ScenarioOptions& options = {});

@@ -8,6 +8,7 @@
 #include "app/splash_wnd.h"
 #include "platform/headless/headless_backend.h"
 #include "platform/host.h"
+#include "support/bitmap_file.h"
 
 namespace {
 
@@ -15,30 +16,7 @@ namespace fs = std::filesystem;
 
 Host MakeHost() { return Host(MakeHeadlessBackend(), nullptr); }
 
-// An 8-bit uncompressed .bmp file of the given size, every pixel index 7.
-std::vector<char> BitmapFile(int width, int height) {
-  const int stride = (width + 3) & ~3;
-  const std::uint32_t pixels = static_cast<std::uint32_t>(stride * height);
-  const std::uint32_t offset = 14 + 40 + 1024;
-  std::vector<char> f;
-  auto put = [&](std::uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) f.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
-  };
-  f.push_back('B');
-  f.push_back('M');
-  put(offset + pixels, 4);
-  put(0, 4);
-  put(offset, 4);
-  put(40, 4);
-  put(static_cast<std::uint32_t>(width), 4);
-  put(static_cast<std::uint32_t>(height), 4);
-  put(1, 2);
-  put(8, 2);
-  for (int i = 0; i < 6; ++i) put(0, 4);
-  for (int i = 0; i < 256; ++i) put(static_cast<std::uint32_t>(i * 0x010101), 4);
-  f.insert(f.end(), pixels, 7);
-  return f;
-}
+using quintaro::test::BitmapFile;
 
 fs::path WriteTemp(const std::string& name, const std::vector<char>& bytes) {
   const fs::path p = fs::temp_directory_path() / name;

@@ -1,11 +1,13 @@
 #pragma once
 // Every generated picture, cursor and sound the program loads, with the size
 // its code expects, and a reader for the resource-format pictures.
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <vector>
 
+#include "games/darts/model/dart_geometry.h"
 #include "platform/resources.h"
 #include "platform/types.h"
 
@@ -31,18 +33,25 @@ struct CelSpec {
   int tipY;
 };
 
-// Darts: tray darts of players 0..3, and the stuck darts by player and pose.
-inline constexpr CelSpec kCels[] = {
-    {143, 11, 47, 5, 0},  {145, 11, 47, 5, 0},  {144, 11, 47, 5, 0},  {151, 11, 47, 5, 0},
-    {152, 41, 28, 40, 26}, {153, 41, 28, 0, 26}, {156, 11, 27, 5, 0}, {157, 11, 27, 5, 26},
-    {172, 41, 28, 40, 26}, {173, 41, 28, 0, 26}, {176, 11, 27, 5, 0}, {177, 11, 27, 5, 26},
-    {164, 41, 28, 40, 26}, {165, 41, 28, 0, 26}, {169, 11, 27, 5, 0}, {170, 11, 27, 5, 26},
-    {158, 41, 28, 40, 26}, {159, 41, 28, 0, 26}, {162, 11, 27, 5, 0}, {163, 11, 27, 5, 26},
-};
+// Darts: tray darts of players 0..3 (the point at the top middle), and the
+// stuck darts by player and pose, as the game's geometry has them.
+inline constexpr auto kCels = [] {
+  std::array<CelSpec, darts::kSeats * (1 + darts::kStuckPoses.size())> cels{};
+  std::size_t n = 0;
+  for (int seat = 0; seat < darts::kSeats; ++seat)
+    cels[n++] = {darts::kTrayBitmaps[static_cast<std::size_t>(seat)], darts::kTraySlotWidth, darts::kTraySlotHeight,
+                 darts::kTraySlotWidth / 2, 0};
+  for (int seat = 0; seat < darts::kSeats; ++seat)
+    for (int pose : darts::kStuckPoses) {
+      const darts::StuckDartImage image = darts::StuckDartFor(seat, pose);
+      cels[n++] = {image.bitmap, image.width, image.height, image.hotX, image.hotY};
+    }
+  return cels;
+}();
 
-inline constexpr UINT kCursors[] = {149, 150, 399};
+inline constexpr UINT kCursors[] = {darts::kReadyCursor, darts::kThrowingCursor, 399};
 inline constexpr UINT kIcons[] = {128, 129};
-inline constexpr UINT kWaves[] = {324, 325, 326, 327, 402};
+inline constexpr std::array<UINT, 5> kWaves = darts::kSoundTable;
 
 // A picture in the resource layout: 40-byte header, 256 colours, pixels.
 struct Picture {

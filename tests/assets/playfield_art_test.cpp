@@ -10,9 +10,13 @@
 #include <vector>
 
 #include "assets/art_catalogue.h"
+#include "games/darts/model/dart_board.h"
+#include "games/darts/model/dart_scoreboard_layout.h"
+#include "res/resource_ids.h"
 #include "res/title_regions.h"
 
 using namespace art_test;
+using namespace darts;
 
 namespace {
 
@@ -27,48 +31,42 @@ Tone Classify(const RGBQUAD& q) {
   return Tone::Other;
 }
 
-// The board's numbers by position: counter-clockwise from 0 degrees, then
-// clockwise from 0 degrees, as the game scores them.
-constexpr int kSegments[22] = {6, 13, 4, 18, 1, 20, 5, 12, 9, 14, 11, 6, 10, 15, 2, 17, 3, 19, 7, 16, 8, 11};
-
-int NumberAt(int x, int y) {
-  const int angle = static_cast<int>(std::atan2(141.0 - y, x - 266.0) * 57.29577951471995);
-  const double t = angle / 18.0;
-  const int k = t >= 0 ? static_cast<int>(t + 0.5) : static_cast<int>(11 - (t - 0.5));
-  return kSegments[k];
+// The tone a board pixel must have: what the game's own hit resolution says
+// is there, painted the way darts boards are.
+Tone Expected(const BoardHit& hit) {
+  switch (hit.ring) {
+    case Ring::InnerBull: return Tone::Red;
+    case Ring::OuterBull: return Tone::Green;
+    case Ring::Treble:
+    case Ring::Double: return IsDarkSegment(hit.number) ? Tone::Red : Tone::Green;
+    case Ring::Single: return IsDarkSegment(hit.number) ? Tone::Black : Tone::Cream;
+    case Ring::Miss: break;
+  }
+  return Tone::Other;
 }
 
-bool DarkSingle(int n) {
-  for (int d : {20, 18, 13, 10, 2, 3, 7, 8, 14, 12})
-    if (n == d) return true;
-  return false;
+// Within two pixels of a ring edge or a segment wire the picture blends.
+bool NearAnEdge(int x, int y) {
+  const double dx = x - kBoardCenterX, dy = kBoardCenterY - y;
+  const double dist = std::sqrt(dx * dx + dy * dy);
+  for (int edge : {kInnerBullMax + 1, kOuterBullMax + 1, kTrebleMin, kTrebleMax + 1, kDoubleMin, kBoardRadius + 1})
+    if (std::abs(dist - edge) < 2.0) return true;
+  const double half = kSegmentDegrees / 2.0;
+  const double deg = std::atan2(dy, dx) * 57.29577951471995;
+  const double off = std::fmod(std::abs(deg - half) + 3600.0, kSegmentDegrees);
+  return dist > kOuterBullMax + 1 && std::min(off, kSegmentDegrees - off) * dist * 0.01745 < 2.0;
 }
 
 void ExpectBoardFollowsTheScoring(const Picture& pic) {
   int checked = 0, wrong = 0;
-  for (int y = 141 - 100; y <= 141 + 100; ++y)
-    for (int x = 266 - 100; x <= 266 + 100; ++x) {
-      const double dx = x - 266.0, dy = 141.0 - y;
-      const double dist = std::sqrt(dx * dx + dy * dy);
-      // Stay clear of the ring edges and segment wires, where the picture blends.
-      bool nearEdge = false;
-      for (double edge : {6.0, 11.0, 62.0, 68.0, 94.0, 101.0})
-        if (std::abs(dist - edge) < 2.0) nearEdge = true;
-      const double deg = std::atan2(dy, dx) * 57.29577951471995;
-      const double off = std::fmod(std::abs(deg - 9.0) + 3600.0, 18.0);
-      if (dist > 11.0 && std::min(off, 18.0 - off) * dist * 0.01745 < 2.0) nearEdge = true;
-      if (nearEdge || dist >= 101.0) continue;
-      const int d = static_cast<int>(dist);
-      Tone expected;
-      if (d <= 5) expected = Tone::Red;
-      else if (d <= 10) expected = Tone::Green;
-      else {
-        const bool dark = DarkSingle(NumberAt(x, y));
-        const bool ring = (d >= 62 && d <= 67) || (d >= 94 && d <= 100);
-        expected = ring ? (dark ? Tone::Red : Tone::Green) : (dark ? Tone::Black : Tone::Cream);
-      }
+  for (int y = kBoardCenterY - kBoardRadius; y <= kBoardCenterY + kBoardRadius; ++y)
+    for (int x = kBoardCenterX - kBoardRadius; x <= kBoardCenterX + kBoardRadius; ++x) {
+      if (NearAnEdge(x, y)) continue;
+      const BoardPolar polar = ToBoardPolar({x, y});
+      const BoardHit hit = ResolveHit(polar.dist, polar.angle);
+      if (!hit.OnBoard()) continue;
       ++checked;
-      if (Classify(pic.ColorAt(x, y)) != expected) ++wrong;
+      if (Classify(pic.ColorAt(x, y)) != Expected(hit)) ++wrong;
     }
   EXPECT_GT(checked, 15000);
   EXPECT_LT(wrong, checked / 200) << wrong << " of " << checked;
@@ -86,7 +84,7 @@ void ExpectBlack(const Picture& pic, int x0, int y0, int x1, int y1) {
 
 TEST(DartsBoards, RingsAndSegmentsMatchTheScoringOnBothBoards) {
   const ResourceTable table;
-  for (UINT id : {130u, 306u}) {
+  for (UINT id : {IDB_DARTS, IDB_CRICKET}) {
     SCOPED_TRACE(id);
     const auto pic = FindPicture(table, id);
     ASSERT_TRUE(pic.has_value());
@@ -96,20 +94,22 @@ TEST(DartsBoards, RingsAndSegmentsMatchTheScoringOnBothBoards) {
 
 TEST(DartsBoards, ScoreBoxesAreLeftBlackForTheGame) {
   const ResourceTable table;
-  const auto board = FindPicture(table, 130);
-  ASSERT_TRUE(board.has_value());
-  for (int i = 0; i < 4; ++i) {
-    ExpectBlack(*board, 434, 84 + 30 * i, 535, 100 + 30 * i);
-    ExpectBlack(*board, 550, 84 + 30 * i, 582, 100 + 30 * i);
+  for (int variant : {kVariant301, kVariantCricket}) {
+    SCOPED_TRACE(variant);
+    const auto board = FindPicture(table, variant == kVariantCricket ? IDB_CRICKET : IDB_DARTS);
+    ASSERT_TRUE(board.has_value());
+    const ScoreboardLayout layout = LayoutScoreboard(variant);
+    auto expectBlack = [&](const CRect& r) { ExpectBlack(*board, r.left, r.top, r.right, r.bottom); };
+    for (std::size_t i = 0; i < kSeats; ++i) expectBlack(layout.names[i]);
+    if (variant == kVariantCricket) {
+      for (const auto& column : layout.grid)
+        for (const CRect& cell : column) expectBlack(cell);
+    } else {
+      for (const CRect& score : layout.scores) expectBlack(score);
+      expectBlack(layout.throwBox);
+      expectBlack(layout.totalBox);
+    }
   }
-  ExpectBlack(*board, 430, 245, 490, 280);
-  ExpectBlack(*board, 520, 245, 580, 280);
-
-  const auto cricket = FindPicture(table, 306);
-  ASSERT_TRUE(cricket.has_value());
-  for (int i = 0; i < 4; ++i) ExpectBlack(*cricket, 450, 86 + 27 * i, 578, 102 + 27 * i);
-  for (int c = 0; c < 5; ++c)
-    for (int r = 0; r < 7; ++r) ExpectBlack(*cricket, 424 + 32 * c, 214 + 18 * r, 452 + 32 * c, 228 + 18 * r);
 }
 
 TEST(HallOfFame, NameAndScoreRowsAreBlack) {

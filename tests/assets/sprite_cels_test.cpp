@@ -63,9 +63,8 @@ TEST(SpriteCels, DartPointsSitOnTheHotSpotsAndCelsHaveTransparentCorners) {
 TEST(SpriteCels, TrayDartsAreTheFourPlayersColours) {
   const ResourceTable table;
   // Players 0..3: blue, red, yellow, green; judge the flight's dominant hue.
-  const UINT ids[4] = {143, 145, 144, 151};
-  for (int p = 0; p < 4; ++p) {
-    const auto cel = FindPicture(table, ids[p]);
+  for (int p = 0; p < darts::kSeats; ++p) {
+    const auto cel = FindPicture(table, darts::kTrayBitmaps[static_cast<std::size_t>(p)]);
     ASSERT_TRUE(cel.has_value());
     long r = 0, g = 0, b = 0;
     for (int y = 34; y < 46; ++y)

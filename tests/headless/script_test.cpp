@@ -49,3 +49,35 @@ TEST(ScenarioScript, RejectsMalformedLinesWithTheirNumbers) {
   EXPECT_EQ(ErrorOf("expect colour 3\n").line, 1);
   EXPECT_EQ(ErrorOf("key sideways 27\n").line, 1);
 }
+
+TEST(ScenarioScript, NumbersMustFitAndQuotedWordsAreKnown) {
+  EXPECT_EQ(ScriptCommand::ParseInt("2147483647"), 2147483647);
+  EXPECT_EQ(ScriptCommand::ParseInt("-2147483648"), -2147483647 - 1);
+  EXPECT_EQ(ScriptCommand::ParseInt("+12"), 12);
+  for (const char* bad : {"2147483648", "-", "+", "", "12x", "0x10", "+-1", "1 2"})
+    EXPECT_FALSE(ScriptCommand::ParseInt(bad)) << bad;
+  EXPECT_EQ(ScriptCommand::ParseInt64("1700000000000"), 1700000000000LL);
+
+  Script s;
+  ScriptError e;
+  ASSERT_TRUE(ParseScript("setting Darts Name \"007\"\nsetting Darts Velocity 2\nepoch 99999999999\n", &s, &e))
+      << e.reason;
+  EXPECT_EQ(s.commands[0].args[2], "007");
+  EXPECT_TRUE(s.commands[0].quoted[2]);
+  EXPECT_FALSE(s.commands[1].quoted[2]);
+  EXPECT_EQ(ErrorOf("setting Darts Velocity fast\n").line, 1);  // words need quotes
+  EXPECT_EQ(ErrorOf("tick -1\n").line, 1);
+}
+
+TEST(ScenarioScript, DialogAndMessageBoxActions) {
+  Script s;
+  ScriptError e;
+  EXPECT_TRUE(ParseScript("dialog 137 wait 100 enabled 1016 shot open click 1002 ok\nanswer wait 5 shot box yes\n",
+                          &s, &e))
+      << e.reason;
+  EXPECT_EQ(ErrorOf("dialog 137 wait ok\n").line, 1);
+  EXPECT_EQ(ErrorOf("dialog 137 enabled ok\n").line, 1);
+  EXPECT_EQ(ErrorOf("answer click 1 ok\n").line, 1);  // a message box has no controls to script
+  EXPECT_EQ(ErrorOf("answer wait 10\n").line, 1);      // no answer
+  EXPECT_EQ(ErrorOf("answer yes no\n").line, 1);
+}

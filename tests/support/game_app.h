@@ -124,6 +124,14 @@ class GameApp : public ModalScript {
     }
     return std::nullopt;
   }
+  // With a box driver, the test drives the open box (it may let time pass)
+  // and answers it; otherwise `answers` does.
+  std::optional<int> RunMessageBox(const std::string& caption, const std::string& text, UINT type,
+                                   DialogController& box) override {
+    if (!boxDriver) return AnswerMessageBox(caption, text, type);
+    boxes.push_back(text);
+    return boxDriver(text, box);
+  }
   std::optional<int> RunDialog(int dialogId, DialogController& dialog) override {
     dialogs.push_back(dialogId);
     if (!dialogDriver) return IDCANCEL;
@@ -134,6 +142,7 @@ class GameApp : public ModalScript {
   std::deque<int> answers;
   std::vector<int> dialogs;
   std::function<std::optional<int>(int, DialogController&)> dialogDriver;
+  std::function<std::optional<int>(const std::string&, DialogController&)> boxDriver;
   std::vector<std::string> events;
   // Input is taken at once; off, it waits in the queue until Pump().
   bool autoPump = true;

@@ -235,6 +235,36 @@ TEST_F(DialogTest, UnscriptedDialogIsCancelledAndMarked) {
   EXPECT_EQ(events.back(), "dialog 137 closed ok");
 }
 
+TEST_F(DialogTest, AScriptedDialogShownOrWaitedOnLeavesTheOverlayAsItWas) {
+  int ticks = 0;
+  const HWND other = t.host().CreateWindow([&](const MSG& m) -> LRESULT {
+    if (m.message == WM_TIMER) ++ticks;
+    return 0;
+  });
+  t.host().SetTimer(other, 7, 50);
+  const Surface32 before = t.host().Overlay();
+  ListScript script;
+  script.dialog = [&](DialogController& d) -> std::optional<int> {
+    EXPECT_EQ(d.ControlEnabled(IDC_NAME2), true);
+    EXPECT_EQ(d.ControlEnabled(IDC_NAME3), false);
+    EXPECT_EQ(d.ControlEnabled(4242), std::nullopt);
+    d.Show();
+    EXPECT_TRUE(t.host().OverlayVisible());
+    const DWORD start = t.host().GetTickCount();
+    EXPECT_TRUE(d.Wait(120));
+    EXPECT_EQ(t.host().GetTickCount() - start, 120u);
+    EXPECT_EQ(ticks, 2);
+    d.Click(IDC_FOUR_PLAYERS);
+    d.Show();  // shows the change
+    return IDOK;
+  };
+  EXPECT_EQ(dlg.DoModal(t.host(), &script), IDOK);
+  EXPECT_EQ(dlg.m_nPlayers, 3);
+  EXPECT_EQ(t.host().ModalLayer(), HWND_NONE);
+  EXPECT_FALSE(t.host().OverlayVisible());
+  EXPECT_TRUE(std::equal(before.Data(), before.Data() + before.Width() * before.Height(), t.host().Overlay().Data()));
+}
+
 TEST_F(DialogTest, ModalLoopKeepsTimersRunningAndLeavesTheOverlayAsItWas) {
   // Another window's timer keeps ticking while the dialog is up.
   int ticks = 0;

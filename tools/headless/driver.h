@@ -26,19 +26,32 @@ class ScenarioDriver : public ModalScript {
   int Run();
 
   std::optional<int> AnswerMessageBox(const std::string& caption, const std::string& text, UINT type) override;
+  std::optional<int> RunMessageBox(const std::string& caption, const std::string& text, UINT type,
+                                   DialogController& box) override;
   std::optional<int> RunDialog(int dialogId, DialogController& dialog) override;
 
  private:
+  using Actions = std::vector<std::string>;
+
   bool Configure(const ScriptCommand& cmd);
   void Start();
+  // Gives the program a working directory of its own holding the scripted
+  // splash picture; without one it runs where the driver was started.
+  void PrepareWorkingDirectory();
   // Executes the commands that are due; returns when the script waits.
   std::optional<DWORD> Feed(DWORD now);
   // Executes one command after start; false when it posted input the program
   // should see before the next command runs.
   bool Execute(const ScriptCommand& cmd);
+  bool ExecuteInput(const ScriptCommand& cmd);
   void PostMouse(UINT message, int x, int y);
   void Expect(const ScriptCommand& cmd);
   std::string StateJson();
+  void PrintSettings();
+  void SaveShot(const std::string& name);
+  // Runs a queued list of actions on an open dialog or message box; returns
+  // the index of the closing word, or nullopt when the actions ended it.
+  std::optional<std::size_t> RunModalActions(int dialogId, const Actions& actions, DialogController& modal);
   void Print(const std::string& event);
   [[noreturn]] void Finish(int programCode);
   [[noreturn]] void Malformed(const ScriptCommand& cmd, const std::string& reason);
@@ -51,6 +64,8 @@ class ScenarioDriver : public ModalScript {
   bool m_waiting = false;
   bool m_sync = false;
   bool m_expectFailed = false;
+  bool m_exitPrinted = false;
+  bool m_inModal = false;  // a script's dialog or message box is open: the script waits
 
   // Configuration.
   DWORD m_startTick = 1000;
@@ -58,12 +73,17 @@ class ScenarioDriver : public ModalScript {
   int m_displayBits = 8;
   bool m_sound = true;
   std::filesystem::path m_splash;
+  std::filesystem::path m_workDir;  // the program's own, when a splash file is given
   std::optional<std::uint32_t> m_seed;
-  std::vector<std::tuple<std::string, std::string, std::string>> m_settings;
+  struct Setting {
+    std::string section, key, value;
+    bool text;  // written in quotes: a string, even when it reads like a number
+  };
+  std::vector<Setting> m_settings;
 
   // Scripted answers.
-  std::deque<std::string> m_answers;
-  std::map<int, std::deque<std::vector<std::string>>> m_dialogs;
+  std::deque<Actions> m_answers;
+  std::map<int, std::deque<Actions>> m_dialogs;
   UINT m_buttons = 0;  // mouse buttons held (MK_ flags)
   bool m_shift = false;
   bool m_ctrl = false;

@@ -6,17 +6,17 @@
 #include "app/quintaro_doc.h"
 #include "app/quintaro_view.h"
 #include "game/game_factories.h"
-#include "games/darts/model/dart_resources.h"
+#include "games/darts/dart_dialogs.h"
 #include "gfx/sprite_list.h"
 #include "platform/host.h"
+#include "res/resource_ids.h"
 #include "sound/dx_sound.h"
+#include "ui/message_box.h"
 
 using namespace darts;
 
 namespace {
-constexpr const char* kPickPrompt = "Pick a dart please.";
-constexpr int kHiddenXY = -100;
-constexpr std::array<CPoint, 3> kTraySlots = {CPoint{244, 300}, CPoint{274, 300}, CPoint{304, 300}};
+constexpr const char* kSettingsSection = "Darts";
 }  // namespace
 
 CDart::CDart(const GameContext& context, int nVariant)
@@ -25,17 +25,30 @@ CDart::CDart(const GameContext& context, int nVariant)
       m_layout(LayoutScoreboard(m_nVariant)) {
   LoadSettings();
   LoadSounds();
+  m_pictureRandom.Seed(static_cast<std::uint32_t>(GetHost().Time()));
 }
 
 CDart::~CDart() = default;
 
-void CDart::LoadSettings() {
+ThrowSettings CDart::StoredSettings() const {
   const SettingsStore& store = GetHost().Settings();
+  const ThrowSettings defaults;
   ThrowSettings s;
-  s.accuracy = store.GetProfileInt("Darts", "Accuracy", 1);
-  s.drift = store.GetProfileInt("Darts", "Drift", 4);
-  s.velocity = store.GetProfileInt("Darts", "Velocity", 1);
-  s = ClampSettings(s);
+  s.accuracy = store.GetProfileInt(kSettingsSection, "Accuracy", defaults.accuracy);
+  s.drift = store.GetProfileInt(kSettingsSection, "Drift", defaults.drift);
+  s.velocity = store.GetProfileInt(kSettingsSection, "Velocity", defaults.velocity);
+  return ClampSettings(s);
+}
+
+void CDart::StoreSettings(const ThrowSettings& settings) {
+  SettingsStore& store = GetHost().Settings();
+  store.WriteProfileInt(kSettingsSection, "Accuracy", settings.accuracy);
+  store.WriteProfileInt(kSettingsSection, "Drift", settings.drift);
+  store.WriteProfileInt(kSettingsSection, "Velocity", settings.velocity);
+}
+
+void CDart::LoadSettings() {
+  const ThrowSettings s = StoredSettings();
   m_nVelocity = s.velocity;
   m_nAccuracy = s.accuracy;
   m_nDrift = s.drift;
@@ -83,9 +96,9 @@ bool CDart::SceneIsOurs() const {
 }
 
 int CDart::TrayDartAt(int x, int y) const {
-  const CSprite* hit = Doc().m_sprites.HitTest(x, y);
-  for (int i = 0; i < kTrayDarts; ++i)
-    if (hit && hit == m_trayDarts[static_cast<std::size_t>(i)] && !m_trayUsed[static_cast<std::size_t>(i)]) return i;
+  // The tray darts themselves: a stuck dart lying over one must not hide it.
+  for (std::size_t i = 0; i < m_trayDarts.size(); ++i)
+    if (m_trayDarts[i] && !m_trayUsed[i] && m_trayDarts[i]->HitTest(x, y)) return static_cast<int>(i);
   return -1;
 }
 
@@ -101,6 +114,36 @@ std::string CDart::StateJson() const {
   }
   out << "]}";
   return out.str();
+}
+
+void CDart::OnTypeOfGame(CQuintaroDoc* pDoc) {
+  if (!pDoc) return;
+  if (pDoc->m_bGameInProgress &&
+      MessageBox("Do you wish to quit the current game?", "Quit Game?", MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) ==
+          IDNO)
+    return;
+  CTypeOfGameDlg dlg;
+  dlg.m_nType = m_nVariant;
+  if (DoModal(dlg) != IDOK) return;
+  if (dlg.m_nType < kVariant301 || dlg.m_nType > kVariantCricket) return;  // nothing chosen
+  pDoc->m_bGameInProgress = FALSE;
+  pDoc->SetVariant(kScreenDarts, dlg.m_nType);
+  // The document replaces this game: nothing of ours may run after this call.
+  pDoc->OnNewDocument();
+}
+
+void CDart::OnGameControls(CQuintaroDoc* /*pDoc*/) {
+  const ThrowSettings stored = StoredSettings();
+  CGameControlsDlg dlg;
+  dlg.m_nAccuracy = stored.accuracy;
+  dlg.m_nDrift = stored.drift;
+  dlg.m_nVelocity = stored.velocity;
+  if (DoModal(dlg) != IDOK) return;
+  const ThrowSettings chosen = ClampSettings({dlg.m_nVelocity, dlg.m_nAccuracy, dlg.m_nDrift});
+  StoreSettings(chosen);
+  m_nAccuracy = chosen.accuracy;
+  m_nVelocity = chosen.velocity;
+  m_nDrift = chosen.drift;
 }
 
 std::unique_ptr<CGame> MakeDartsGame(const GameContext& context, int nVariant) {

@@ -7,12 +7,22 @@
 #include <string>
 
 #include "game/game.h"
-#include "games/darts/model/dart_aim.h"
-#include "games/darts/model/dart_board.h"
-#include "games/darts/model/dart_rules.h"
 #include "games/darts/dart_scoreboard.h"
-#include "games/darts/model/dart_throw.h"
+#include "games/darts/model/dart_board.h"
+#include "games/darts/model/dart_computer.h"
+#include "games/darts/model/dart_geometry.h"
+#include "games/darts/model/dart_motion.h"
+#include "games/darts/model/dart_rules.h"
+#include "platform/random.h"
 #include "platform/rect.h"
+
+namespace darts {
+// The game's words on the status line and in its message boxes.
+inline constexpr const char* kPickPrompt = "Pick a dart please.";
+inline constexpr const char* kClickPrompt = "Click mouse to start computer player!";
+inline constexpr const char* kWonText = "Hurray you have won, good job";
+inline constexpr const char* kBustText = "You have busted";
+}  // namespace darts
 
 class CPalette;
 class CQuintaroDoc;
@@ -48,6 +58,9 @@ class CDart : public CGame {
   // Makes up the computer's stroke for the current player.
   void ComputerAim(CPlayer* pPlayer);
   void AddMark(int nPlayerId, int nEntry) { m_marks.AddMark(nPlayerId, nEntry); }
+  // The throw settings as stored (clamped), and taking them into play.
+  darts::ThrowSettings StoredSettings() const;
+  void StoreSettings(const darts::ThrowSettings& settings);
   void LoadSettings();
 
   // --- Throw -------------------------------------------------------------
@@ -77,7 +90,6 @@ class CDart : public CGame {
   darts::ScoreboardLayout m_layout;
 
  private:
-  static constexpr int kTrayDarts = 3;
   static constexpr int kBustDarts = 100;
 
   enum class ThrowResult { PlayOn, TurnOver, Bust, GameOver };
@@ -96,12 +108,15 @@ class CDart : public CGame {
   ThrowResult ResolveThrow(CQuintaroView* pView, bool bByUser);
   // After the third dart or a bust: the next player's tray after a pause.
   void ChangeTurn(CQuintaroView* pView, bool bByUser);
+  // The computer takes the next unused tray dart and throws it.
+  ThrowResult ThrowComputerDart(CQuintaroView* pView);
   void StartStroke(int x, int y, CQuintaroView* pView);
   // Shields the scoreboard from painting itself again while it draws.
   bool m_bDrawingScoreboard = false;
 
   CSprite* m_pHandDart = nullptr;
-  std::array<CSprite*, kTrayDarts> m_trayDarts{};
-  std::array<bool, kTrayDarts> m_trayUsed{};  // thrown, or in hand
+  std::array<CSprite*, darts::kTrayDarts> m_trayDarts{};
+  std::array<bool, darts::kTrayDarts> m_trayUsed{};  // thrown, or in hand
   int m_nInHand = -1;                          // tray index of the dart in hand
+  RandomGenerator m_pictureRandom;             // which stuck-dart picture; seeded from the clock once
 };

@@ -3,16 +3,10 @@
 #include "app/quintaro_doc.h"
 #include "app/quintaro_view.h"
 #include "games/darts/dart.h"
-#include "games/darts/model/dart_resources.h"
 #include "gfx/sprite_list.h"
 #include "platform/host.h"
 
 using namespace darts;
-
-namespace {
-constexpr CPoint kHandPosition{66, 344};  // the dart in hand, in the side panel
-constexpr int kHiddenXY = -100;
-}  // namespace
 
 void CDart::PickDart(int nTray, CQuintaroView* pView) {
   CSprite* dart = m_trayDarts[static_cast<std::size_t>(nTray)];
@@ -48,7 +42,10 @@ void CDart::StartStroke(int x, int y, CQuintaroView* pView) {
 }
 
 void CDart::OnLButtonDown(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
-  if (!pView || pView->m_turn.m_bComputerPlaying || !SceneIsOurs()) return;
+  // Whose seat it is now decides, not what the seat was when the game began:
+  // the players dialog may have handed a computer's seat to the user.
+  if (!pView || IsComputerTurn() || !SceneIsOurs()) return;
+  pView->m_turn.m_bComputerPlaying = FALSE;
   const CPoint pt{x, y};
   if (!pView->m_turn.m_pSelSprite) {
     if (m_rcTray.PtInRect(pt)) {
@@ -100,42 +97,4 @@ void CDart::OnLButtonUp(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
     PostComputerTurn();
     doc.m_bFirstComputerTurn = FALSE;
   }
-}
-
-CDart::ThrowResult CDart::ResolveThrow(CQuintaroView* pView, bool bByUser) {
-  CQuintaroDoc& doc = Doc();
-  CPlayer* player = doc.m_pCurrentPlayer;
-  ScoreShot(player);
-  AnimateShot(&doc.m_sprites, pView);
-  PlaceDart(pView->m_turn.m_pSelSprite, doc.m_nCurrentPlayer, pView->m_pPalette.get(), doc.m_bTrueColor ? FALSE : TRUE);
-  pView->FlushDirtyRects();
-  UpdateScoreboard(pView, &doc.m_players, FALSE, doc.m_nCurrentPlayer);
-  const int winner = CheckWinner(player);
-  pView->m_turn.m_pSelSprite = nullptr;
-  if (winner == 1) {
-    RestartGame();
-    return ThrowResult::GameOver;
-  }
-  ++m_nDartsThrown;
-  if (m_nDartsThrown <= 2) return ThrowResult::PlayOn;
-  const bool bust = winner == -1;
-  ChangeTurn(pView, bByUser);
-  return bust ? ThrowResult::Bust : ThrowResult::TurnOver;
-}
-
-void CDart::ChangeTurn(CQuintaroView* pView, bool bByUser) {
-  CQuintaroDoc& doc = Doc();
-  const int next = NextPlayer(&doc.m_sprites, doc.m_nCurrentPlayer, &doc.m_players, doc.m_nLastPlayer,
-                              doc.m_bTrueColor ? FALSE : TRUE, pView);
-  doc.m_nCurrentPlayer = next;
-  doc.m_pCurrentPlayer = doc.m_players[static_cast<std::size_t>(next)].get();
-  // A computer taking over from the user starts at once (its turn message is
-  // posted when this throw is done), so the scoreboard must not ask for a click.
-  if (bByUser && doc.m_pCurrentPlayer && doc.m_pCurrentPlayer->m_bComputer) doc.m_bFirstComputerTurn = FALSE;
-  // The finished turn's darts stay on screen for a moment before the next tray appears.
-  Host& host = pView->GetHost();
-  pView->RenderRect(nullptr);
-  host.WaitUntil(host.GetTickCount() + 2000);
-  pView->BlitRect(nullptr);
-  UpdateScoreboard(pView, &doc.m_players, FALSE, next);
 }

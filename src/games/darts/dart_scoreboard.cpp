@@ -67,30 +67,6 @@ void DrawCricket(CDC& dc, const ScoreboardLayout& layout, const ScoreboardState&
 
 }  // namespace
 
-ScoreboardLayout LayoutScoreboard(int variant) {
-  ScoreboardLayout l;
-  if (variant == kVariantCricket) {
-    for (int i = 0; i < kSeats; ++i) l.names[static_cast<std::size_t>(i)] = {450, 86 + 27 * i, 578, 102 + 27 * i};
-    for (int c = 0; c < kGridColumns; ++c)
-      for (int r = 0; r < kCricketEntries; ++r)
-        l.grid[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)] = {424 + 32 * c, 214 + 18 * r,
-                                                                             452 + 32 * c, 228 + 18 * r};
-    return l;
-  }
-  for (int i = 0; i < kSeats; ++i) {
-    l.names[static_cast<std::size_t>(i)] = {434, 84 + 30 * i, 535, 100 + 30 * i};
-    l.scores[static_cast<std::size_t>(i)] = {550, 84 + 30 * i, 582, 100 + 30 * i};
-  }
-  l.throwBox = {430, 245, 490, 280};
-  l.totalBox = {520, 245, 580, 280};
-  return l;
-}
-
-int GridColumnSeat(int column) {
-  if (column == kLabelColumn) return -1;
-  return column < kLabelColumn ? column : column - 1;
-}
-
 COLORREF PlayerColor(int seat) {
   switch (seat) {
     case 0: return RGB(0, 0, 255);

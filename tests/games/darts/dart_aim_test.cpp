@@ -1,11 +1,11 @@
-#include "games/darts/model/dart_aim.h"
+#include "games/darts/model/dart_computer.h"
 
 #include <gtest/gtest.h>
 
 #include <deque>
 
 #include "games/darts/model/dart_board.h"
-#include "games/darts/model/dart_throw.h"
+#include "games/darts/model/dart_motion.h"
 #include "platform/random.h"
 
 namespace darts {

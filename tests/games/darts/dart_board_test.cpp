@@ -43,6 +43,19 @@ TEST(DartBoard, EveryNumberAppearsOnceAroundTheBoard) {
   for (int n = 1; n <= 20; ++n) EXPECT_EQ(seen[n], 1) << n;
 }
 
+TEST(DartBoard, ThePicturesNumberingAgreesWithTheScoring) {
+  // The art walks the numbers counter-clockwise from 0 degrees; each is the
+  // number the game scores in the middle of that segment.
+  for (int k = 0; k < kNumberedSegments; ++k) {
+    const int middle = k <= 10 ? k * kSegmentDegrees : k * kSegmentDegrees - 360;
+    EXPECT_EQ(NumberCounterClockwise(k), ResolveHit(50, middle).number) << "segment " << k;
+  }
+  EXPECT_EQ(NumberCounterClockwise(kNumberedSegments), NumberCounterClockwise(0));
+  // Neighbours never share a colour.
+  for (int k = 0; k < kNumberedSegments; ++k)
+    EXPECT_NE(IsDarkSegment(NumberCounterClockwise(k)), IsDarkSegment(NumberCounterClockwise(k + 1))) << k;
+}
+
 TEST(DartBoard, AimPositionsPointBackAtTheirNumbers) {
   for (int n = 1; n <= 20; ++n)
     EXPECT_EQ(kSegments[static_cast<std::size_t>(kAimPositions[static_cast<std::size_t>(n)])], n);

@@ -4,9 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "darts_app.h"
-#include "games/darts/model/dart_throw.h"
+#include "games/darts/model/dart_motion.h"
 
 namespace darts::test {
 namespace {
@@ -95,6 +96,26 @@ TEST(DartComputer, AStaleTurnMessageThrowsNothing) {
   second.GetHost().PostMessage(second.GetHost().ViewWindow(), WM_COMPUTER_TURN);
   second.Pump();
   EXPECT_EQ(second.Player(0).m_nScore, 301);
+}
+
+TEST(DartComputer, ThePictureOfAStuckDartLeavesTheAimSequenceAlone) {
+  DartsApp app;
+  app.StartDarts(kVariant301, {1, {true}});
+  CDart* game = app.Game();
+  Host& host = app.GetHost();
+  // What a computer turn does, within one second of the clock.
+  host.Random().Seed(static_cast<std::uint32_t>(host.Time()));
+  std::vector<CPoint> landings;
+  for (int dart = 0; dart < 3; ++dart) {
+    game->ComputerAim(&app.Player(0));
+    game->ScoreShot(&app.Player(0));
+    const std::uint32_t before = host.Random().State();
+    game->PlaceDart(nullptr, 0, nullptr, FALSE);
+    EXPECT_EQ(host.Random().State(), before);
+    landings.push_back(game->m_ptLanding);
+  }
+  EXPECT_NE(landings[0], landings[1]);
+  EXPECT_NE(landings[1], landings[2]);
 }
 
 TEST(DartComputer, ADartTheUserHeldGoesBackBeforeTheComputerThrows) {

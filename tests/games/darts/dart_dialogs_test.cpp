@@ -2,8 +2,8 @@
 
 #include <functional>
 
-#include "games/darts/dart_dialog_classes.h"
-#include "games/darts/model/dart_resources.h"
+#include "games/darts/dart_dialogs.h"
+#include "games/darts/model/dart_geometry.h"
 #include "games/darts/model/dart_rules.h"
 #include "platform/headless_host.h"
 #include "res/resource_ids.h"

@@ -1,29 +1,16 @@
 // A darts game played through the whole program on virtual time: the user's
-// strokes, scoring, bust and win, Cricket marks, turns and the menu commands.
+// strokes, scoring, bust and win, Cricket marks, turns and the state dump.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "darts_app.h"
 #include "games/darts/model/dart_board.h"
-#include "games/darts/model/dart_resources.h"
+#include "games/darts/model/dart_geometry.h"
 #include "gfx/sprite_list.h"
 
 namespace darts::test {
 namespace {
-
-// A point `dist` pixels out in the middle of the segment of `number`.
-CPoint OnNumber(int number, int dist) {
-  return SegmentCenterPoint(kAimPositions[static_cast<std::size_t>(number)], dist);
-}
-
-// Picks tray dart `tray` and throws it straight up, released at `target`,
-// in the ideal time of Normal velocity: it lands exactly there.
-void Throw(DartsApp& app, int tray, CPoint target) {
-  app.Click(kTrayGrips[static_cast<std::size_t>(tray)].x, kTrayGrips[static_cast<std::size_t>(tray)].y);
-  // Straight up when the target is above the throw zone: no drift.
-  app.Stroke({std::clamp(target.x, kThrowZone.left + 1, kThrowZone.right - 1), kThrowLine.y}, target, 300);
-}
 
 class DartGame : public ::testing::Test {
  protected:
@@ -96,61 +83,6 @@ TEST_F(DartGame, AReleaseOffTheBoardKeepsTheDartInHand) {
   app.Stroke(kThrowLine, {266, 141}, 300);
   EXPECT_EQ(app.Game()->m_nDartsThrown, 1);
   EXPECT_EQ(app.Player(0).m_nScore, 251);
-}
-
-TEST_F(DartGame, TheTrayGivesAndTakesBackDarts) {
-  app.StartDarts(kVariant301, {1, {}});
-  // No dart in hand: a stroke does nothing.
-  app.Stroke(kThrowLine, {266, 141}, 300);
-  EXPECT_EQ(app.Game()->m_nDartsThrown, 0);
-  app.Click(kTrayGrips[0].x, kTrayGrips[0].y);
-  CSprite* held = app.View().m_turn.m_pSelSprite;
-  ASSERT_NE(held, nullptr);
-  EXPECT_EQ(held->GetX(), -100);
-  // Clicking the tray again puts it back where it stood.
-  app.Click(kTrayGrips[2].x, kTrayGrips[2].y);
-  EXPECT_EQ(app.View().m_turn.m_pSelSprite, nullptr);
-  EXPECT_EQ(held->GetX(), 244);
-  EXPECT_EQ(held->GetY(), 300);
-  // Throw it; its empty place in the tray then gives nothing.
-  Throw(app, 0, {266, 141});
-  app.Click(kTrayGrips[0].x, kTrayGrips[0].y);
-  EXPECT_EQ(app.View().m_turn.m_pSelSprite, nullptr);
-}
-
-TEST_F(DartGame, AStuckDartIsNeverTakenBackFromTheTray) {
-  app.StartDarts(kVariant301, {1, {}});
-  // A dart thrown far too fast lands at the bottom of the release area,
-  // right above the tray; standing upright, its picture reaches down into
-  // the tray. Throw such darts until one does (the picture is chosen at random).
-  auto reachesTray = [&] {
-    for (const auto& sprite : app.Doc().m_sprites) {
-      CRect r;
-      sprite->GetRect(&r);
-      if (sprite->GetY() < kTrayRect.top && r.bottom > kTrayRect.top) return true;
-    }
-    return false;
-  };
-  for (int turn = 0; turn < 20 && !reachesTray(); ++turn) {
-    for (int i = 0; i < 2 && !reachesTray(); ++i) {
-      app.Click(kTrayGrips[static_cast<std::size_t>(i)].x, kTrayGrips[static_cast<std::size_t>(i)].y);
-      app.Stroke({276, kThrowLine.y}, {276, 270}, 0);
-      EXPECT_EQ(app.Game()->m_ptLanding, CPoint(276, 282));
-    }
-    if (!reachesTray()) Throw(app, 2, {130, 5});  // end the turn and try again
-  }
-  ASSERT_TRUE(reachesTray());
-  // Click every tray pixel where a stuck dart is what the user sees.
-  int clicks = 0;
-  for (int y = kTrayRect.top; y < kTrayRect.bottom; ++y)
-    for (int x = kTrayRect.left; x < kTrayRect.right; ++x) {
-      const CSprite* seen = app.Doc().m_sprites.HitTest(x, y);
-      if (!seen || seen->GetY() >= kTrayRect.top) continue;
-      app.Click(x, y);
-      ++clicks;
-      ASSERT_EQ(app.View().m_turn.m_pSelSprite, nullptr) << x << "," << y;
-    }
-  EXPECT_GT(clicks, 0);
 }
 
 TEST_F(DartGame, BustRestoresTheScoreOfTheTurnsStartAndEndsTheTurn) {
@@ -240,75 +172,6 @@ TEST_F(DartGame, StrokeTimeDecidesHeightWithTheCurrentSettings) {
   app.Click(kTrayGrips[1].x, kTrayGrips[1].y);
   app.Stroke({266, kThrowLine.y}, {266, 141}, 400);
   EXPECT_EQ(app.Game()->m_ptLanding, CPoint(266, 131));
-}
-
-TEST_F(DartGame, GameControlsTakeEffectOnTheNextStrokeAndAreStored) {
-  app.StartDarts(kVariant301, {1, {}});
-  Throw(app, 0, {266, 141});
-  app.dialogDriver = [](int id, DialogController& dlg) -> std::optional<int> {
-    EXPECT_EQ(id, static_cast<int>(kControlsDialog));
-    dlg.Track(kVelocityTrack, 0);
-    dlg.Track(kAccuracyTrack, 1);
-    dlg.Track(kDriftTrack, 8);
-    return IDOK;
-  };
-  app.Doc().OnCommand(ID_OPTIONS_GAMECONTROLS);
-  app.Pump();
-  CDart* game = app.Game();
-  EXPECT_EQ(game->m_nVelocity, 0);
-  EXPECT_EQ(game->m_nDrift, 8);
-  EXPECT_EQ(app.GetHost().Settings().GetProfileInt("Darts", "Velocity", -1), 0);
-  EXPECT_EQ(app.GetHost().Settings().GetProfileInt("Darts", "Drift", -1), 8);
-  EXPECT_EQ(app.Player(0).m_nScore, 251);  // the game goes on
-  EXPECT_EQ(game->m_nDartsThrown, 1);
-  // Slow wants 600 ms: a 300 ms stroke now lands 30 pixels low.
-  Throw(app, 1, {266, 100});
-  EXPECT_EQ(game->m_ptLanding, CPoint(266, 130));
-  // Cancel leaves everything as it is.
-  app.dialogDriver = [](int, DialogController& dlg) -> std::optional<int> {
-    dlg.Track(kVelocityTrack, 2);
-    return IDCANCEL;
-  };
-  app.Doc().OnCommand(ID_OPTIONS_GAMECONTROLS);
-  EXPECT_EQ(game->m_nVelocity, 0);
-}
-
-TEST_F(DartGame, StoredSettingsOutOfRangeAreClamped) {
-  SettingsStore& store = app.GetHost().Settings();
-  store.WriteProfileInt("Darts", "Velocity", 7);
-  store.WriteProfileInt("Darts", "Accuracy", -4);
-  store.WriteProfileInt("Darts", "Drift", 12);
-  app.StartDarts(kVariant301, {1, {}});
-  EXPECT_EQ(app.Game()->m_nVelocity, 2);
-  EXPECT_EQ(app.Game()->m_nAccuracy, 0);
-  EXPECT_EQ(app.Game()->m_nDrift, 8);
-  // The dialog opens on the clamped values.
-  app.dialogDriver = [](int, DialogController&) -> std::optional<int> { return IDOK; };
-  app.Doc().OnCommand(ID_OPTIONS_GAMECONTROLS);
-  EXPECT_EQ(app.GetHost().Settings().GetProfileInt("Darts", "Drift", -1), 8);
-}
-
-TEST_F(DartGame, TypeOfGameAsksDuringAGameThenRestartsWithTheChoice) {
-  app.StartDarts(kVariant301, {1, {}});
-  Throw(app, 0, {266, 141});
-  app.answers = {IDNO};
-  app.Doc().OnCommand(ID_OPTIONS_TYPEOFGAME);
-  EXPECT_EQ(app.boxes.back(), "Do you wish to quit the current game?");
-  EXPECT_TRUE(app.dialogs.empty());
-  EXPECT_EQ(app.Player(0).m_nScore, 251);
-
-  app.answers = {IDYES};
-  app.dialogDriver = [](int id, DialogController& dlg) -> std::optional<int> {
-    EXPECT_EQ(id, static_cast<int>(kTypeOfGameDialog));
-    dlg.Click(kRadioCricket);
-    return IDOK;
-  };
-  app.Doc().OnCommand(ID_OPTIONS_TYPEOFGAME);
-  app.Pump();
-  ASSERT_NE(app.Game(), nullptr);
-  EXPECT_EQ(app.Game()->m_nVariant, kVariantCricket);
-  EXPECT_EQ(app.Doc().m_nGameVariant, kVariantCricket);
-  EXPECT_FALSE(app.Doc().m_bGameInProgress);
 }
 
 TEST_F(DartGame, StateDumpCarriesTheDartsFields) {

@@ -10,7 +10,6 @@ namespace darts {
 
 enum Variant : int { kVariant301 = 0, kVariant501 = 1, kVariantCricket = 2 };
 
-inline constexpr int kSeats = 4;
 // Cricket entries: 0..5 stand for 15..20, 6 for the bulls.
 inline constexpr int kCricketEntries = 7;
 inline constexpr int kBullsEntry = 6;

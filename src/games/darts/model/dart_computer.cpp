@@ -1,16 +1,16 @@
-#include "games/darts/model/dart_aim.h"
+#include "games/darts/model/dart_computer.h"
 
 #include "games/darts/model/dart_board.h"
-#include "games/darts/model/dart_throw.h"
+#include "games/darts/model/dart_motion.h"
 
 namespace darts {
 
 namespace {
 
-constexpr int kThrowLineY = 365;     // where the computer's strokes start
 constexpr int kAimRadius = 50;       // inside the single area, between bull and treble
 constexpr int kHighScore = 20;       // above this the computer just goes for the middle
 constexpr int kBullsAimPosition = 22;
+constexpr int kCentreStrokeX = 268;  // a stroke at the middle starts a little right of the board's centre
 
 // a +/- b: minus when the sign draw is non-zero.
 int Signed(int a, int b, int signDraw) { return signDraw != 0 ? a - b : a + b; }
@@ -31,7 +31,7 @@ Stroke AimAtCentre(int velocity, const RandomDraw& R) {
   Stroke s;
   s.release = {Signed(kBoardCenterX, dx, sx), Signed(kBoardCenterY, dy, sy)};
   const int hx = R(10), hy = R(5), shx = R(2), shy = R(2);
-  s.press = {Signed(268, hx, shx), Signed(kThrowLineY, hy, shy)};
+  s.press = {Signed(kCentreStrokeX, hx, shx), Signed(kThrowLineY, hy, shy)};
   const int m = R(20), sm = R(2);
   s.durationMs = Duration(velocity, m, sm);
   return s;

@@ -1,24 +1,16 @@
 #pragma once
-// How a mouse stroke becomes a landing point: the stroke's lean moves the dart
-// sideways (drift), its speed against the ideal time moves it up or down
-// (velocity), and the accuracy setting scales that error.
+// How a dart moves. A mouse stroke becomes a landing point: the stroke's lean
+// moves the dart sideways (drift), its speed against the ideal time moves it
+// up or down (velocity), and the accuracy setting scales that error. Then the
+// dart flies, shown side-on in the flight panel at the left of the playfield.
 #include <array>
 #include <cstdint>
 
+#include "games/darts/model/dart_geometry.h"
 #include "platform/rect.h"
 #include "platform/types.h"
 
 namespace darts {
-
-// Where strokes start, where they must end, and the tray.
-inline constexpr CRect kTrayRect{244, 300, 315, 347};
-inline constexpr CRect kThrowZone{155, 355, 382, 375};
-inline constexpr CRect kBoardArea{128, 3, 407, 282};
-// Landing points stay inside the release area (its edges included).
-inline constexpr int kLandMinX = 128;
-inline constexpr int kLandMaxX = 407;
-inline constexpr int kLandMinY = 3;
-inline constexpr int kLandMaxY = 282;
 
 // The player's throw settings.
 struct ThrowSettings {
@@ -50,5 +42,12 @@ struct Landing {
 
 // The landing point of a stroke from `press` to `release` that took `durationMs`.
 Landing LandingPoint(CPoint press, CPoint release, DWORD durationMs, const ThrowSettings& settings);
+
+// Panel x of a throw-zone x (the zone's width maps onto the panel's).
+int FlightPanelX(int zoneX);
+// Where the flying dart is drawn before the first step: on the throw line.
+CPoint FlightStart(int pressX);
+// Where it is drawn after step `step` (0..kFlightSteps-1), rising ten pixels a step.
+CPoint FlightStep(int pressX, int landingX, int step);
 
 }  // namespace darts

@@ -1,35 +1,32 @@
 // The flight in the side panel and the dart that sticks in the board.
-#include "app/quintaro_view.h"
 #include "games/darts/dart.h"
-#include "games/darts/model/dart_flight.h"
-#include "games/darts/model/dart_resources.h"
 #include "gfx/sprite_list.h"
 #include "platform/host.h"
 
 using namespace darts;
 
-void CDart::AnimateShot(CSpriteList* pSprites, CQuintaroView* pView) {
-  if (!pSprites || pSprites->IsEmpty() || !pView || !SceneIsOurs()) return;
-  Host& host = pView->GetHost();
+void CDart::AnimateShot(CSpriteList* pSprites, CQuintaroView* /*pView*/) {
+  if (!pSprites || pSprites->IsEmpty() || !SceneIsOurs()) return;
+  Host& host = GetHost();
   CSprite* dart = m_pHandDart;
   const CPoint start = FlightStart(m_ptLastPress.x);
   dart->SetPosition(start.x, start.y);
-  pView->FlushDirtyRects();
+  FlushDirty();
   for (int step = 0; step < kFlightSteps; ++step) {
     // Paced by the clock, not by the machine: the host waits (and keeps presenting).
     host.WaitUntil(host.GetTickCount() + kFlightStepMs);
     const CPoint at = FlightStep(m_ptLastPress.x, m_ptLanding.x, step);
     dart->SetPosition(at.x, at.y);
-    pView->FlushDirtyRects();
+    FlushDirty();
   }
 }
 
 int CDart::ChooseDartImage(int nPlayer) {
-  Host& host = GetHost();
-  host.Random().Seed(static_cast<std::uint32_t>(host.Time()));
+  // The picture has a generator of its own: drawing it must not disturb the
+  // sequence the computer's aim is drawing from.
   int k = 0;
   do {
-    k = host.Random().Next() % 7;
+    k = m_pictureRandom.Next() % 7;
   } while (!IsStuckDartVariant(k));
   return 7 * nPlayer + k;
 }

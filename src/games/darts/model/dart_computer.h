@@ -1,6 +1,6 @@
 #pragma once
-// The computer player's aim: a stroke (press, release, duration) made up the
-// way a steady but imperfect hand would throw it.
+// The computer player's choices: the stroke (press, release, duration) it
+// makes up for a throw, the way a steady but imperfect hand would throw it.
 #include <functional>
 
 #include "games/darts/model/dart_rules.h"

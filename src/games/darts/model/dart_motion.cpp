@@ -1,4 +1,4 @@
-#include "games/darts/model/dart_throw.h"
+#include "games/darts/model/dart_motion.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,6 +8,11 @@ namespace darts {
 namespace {
 constexpr double kRadToDeg = 57.29577951471995;
 constexpr double kDriftStep = 0.25;
+// The panel's last column is the zone's right edge.
+constexpr double kPanelScale = static_cast<double>(kFlightPanel.right - 1 - kFlightPanel.left) /
+                               static_cast<double>(kThrowZone.right - kThrowZone.left);
+constexpr int kStepHeight = 10;
+constexpr double kStepFraction = 1.0 / (kFlightSteps * kStepHeight);  // of the way across, per pixel of height
 
 std::size_t Index(int value, int max) { return static_cast<std::size_t>(std::clamp(value, 0, max)); }
 }  // namespace
@@ -40,6 +45,19 @@ Landing LandingPoint(CPoint press, CPoint release, DWORD durationMs, const Throw
   l.point.x = std::max(std::min(x, kLandMaxX), kLandMinX);
   l.point.y = static_cast<int>(std::clamp<std::int64_t>(y, kLandMinY, kLandMaxY));
   return l;
+}
+
+int FlightPanelX(int zoneX) {
+  return static_cast<int>((zoneX - kThrowZone.left) * kPanelScale + kFlightPanel.left);
+}
+
+CPoint FlightStart(int pressX) { return {FlightPanelX(pressX), kThrowLineY}; }
+
+CPoint FlightStep(int pressX, int landingX, int step) {
+  const int xs = FlightPanelX(pressX);
+  const int xe = FlightPanelX(landingX);
+  const int i = step * kStepHeight;
+  return {static_cast<int>(xs + i * (xe - xs) * kStepFraction), kThrowLineY - (i + kStepHeight)};
 }
 
 }  // namespace darts

@@ -1,0 +1,155 @@
+// The turn flow: a thrown dart resolved (flight, stuck dart, score display,
+// winner), the change of player after three darts or a bust, the score
+// display with its prompt, and the computer player's turn.
+#include "app/quintaro_doc.h"
+#include "app/quintaro_view.h"
+#include "games/darts/dart.h"
+#include "gfx/sprite_list.h"
+#include "platform/dc.h"
+#include "platform/host.h"
+
+using namespace darts;
+
+CDart::ThrowResult CDart::ResolveThrow(CQuintaroView* pView, bool bByUser) {
+  CQuintaroDoc& doc = Doc();
+  CPlayer* player = doc.m_pCurrentPlayer;
+  ScoreShot(player);
+  AnimateShot(&doc.m_sprites, pView);
+  PlaceDart(pView->m_turn.m_pSelSprite, doc.m_nCurrentPlayer, pView->m_pPalette.get(), doc.m_bTrueColor ? FALSE : TRUE);
+  pView->FlushDirtyRects();
+  UpdateScoreboard(pView, &doc.m_players, FALSE, doc.m_nCurrentPlayer);
+  const int winner = CheckWinner(player);
+  pView->m_turn.m_pSelSprite = nullptr;
+  if (winner == 1) {
+    RestartGame();
+    return ThrowResult::GameOver;
+  }
+  ++m_nDartsThrown;
+  if (m_nDartsThrown <= 2) return ThrowResult::PlayOn;
+  const bool bust = winner == -1;
+  ChangeTurn(pView, bByUser);
+  return bust ? ThrowResult::Bust : ThrowResult::TurnOver;
+}
+
+void CDart::ChangeTurn(CQuintaroView* pView, bool bByUser) {
+  CQuintaroDoc& doc = Doc();
+  const int next = NextPlayer(&doc.m_sprites, doc.m_nCurrentPlayer, &doc.m_players, doc.m_nLastPlayer,
+                              doc.m_bTrueColor ? FALSE : TRUE, pView);
+  doc.m_nCurrentPlayer = next;
+  doc.m_pCurrentPlayer = doc.m_players[static_cast<std::size_t>(next)].get();
+  // A computer taking over from the user starts at once (its turn message is
+  // posted when this throw is done), so the scoreboard must not ask for a click.
+  if (bByUser && doc.m_pCurrentPlayer && doc.m_pCurrentPlayer->m_bComputer) doc.m_bFirstComputerTurn = FALSE;
+  // The finished turn's darts stay on screen for a moment before the next tray appears.
+  Host& host = pView->GetHost();
+  pView->RenderRect(nullptr);
+  host.WaitUntil(host.GetTickCount() + 2000);
+  pView->BlitRect(nullptr);
+  UpdateScoreboard(pView, &doc.m_players, FALSE, next);
+}
+
+int CDart::NextPlayer(CSpriteList* pSprites, int nCurrent, CObArray* pPlayers, int nLastPlayer, BOOL bMapPalette,
+                      CQuintaroView* pView) {
+  m_nTurnTotal = 0;
+  m_nDartsThrown = 0;
+  m_nLastScore = 0;
+  int index = nCurrent + 1;
+  if (index > nLastPlayer || index >= kSeats || index < 0) index = 0;
+  const CPlayer* next = pPlayers ? (*pPlayers)[static_cast<std::size_t>(index)].get() : nullptr;
+  if (!next || !next->m_bComputer) SetStatusText(0, kPickPrompt);
+  if (pSprites) pSprites->DeleteAll();
+  const CPalette* palette = bMapPalette && pView ? pView->m_pPalette.get() : nullptr;
+  CreateTray(pSprites, index, palette);
+  return index;
+}
+
+void CDart::UpdateScoreboard(CQuintaroView* /*pView*/, CObArray* pPlayers, BOOL bNewGame, int nCurrent) {
+  if (!pPlayers) return;
+  if (bNewGame == TRUE) {
+    if (m_nVariant == kVariantCricket) {
+      m_marks.Clear();
+    } else {
+      for (auto& p : *pPlayers)
+        if (p) p->m_nScore = StartingScore(m_nVariant);
+    }
+  }
+  // The status line first: showing it may repaint the window, and a repaint
+  // draws the scoreboard again through this very call.
+  const CQuintaroDoc& doc = Doc();
+  if (!m_bDrawingScoreboard && doc.m_pCurrentPlayer && doc.m_pCurrentPlayer->m_bComputer &&
+      doc.m_bFirstComputerTurn) {
+    m_bDrawingScoreboard = true;
+    SetStatusText(0, kClickPrompt);
+    m_bDrawingScoreboard = false;
+  }
+  if (bNewGame != TRUE && bNewGame != FALSE) return;  // not a drawing request
+  Host& host = GetHost();
+  CDC dc(host);
+  ScoreboardState state;
+  state.variant = m_nVariant;
+  state.players = pPlayers;
+  state.marks = &m_marks;
+  state.current = nCurrent;
+  state.lastScore = m_nLastScore;
+  state.turnTotal = m_nTurnTotal;
+  state.newGame = bNewGame;
+  DrawScoreboard(dc, m_layout, state);
+}
+
+void CDart::ComputerAim(CPlayer* pPlayer) {
+  const int remaining = pPlayer ? pPlayer->m_nScore : 0;
+  const int seat = pPlayer ? pPlayer->m_nId : 0;
+  const Stroke stroke = darts::ComputerAim(m_nVariant, remaining, m_marks, seat, m_nVelocity,
+                                           [this](int n) { return Random(n, FALSE); });
+  m_ptPress = stroke.press;
+  m_ptRelease = stroke.release;
+  m_dwThrowTime = stroke.durationMs;
+}
+
+void CDart::PlayComputerTurn(CQuintaroView* pView) {
+  if (!pView || !SceneIsOurs()) return;
+  CQuintaroDoc& doc = Doc();
+  // A stale turn message (the game was restarted, or the seat is no longer a
+  // computer) must not throw anybody's darts.
+  if (!doc.m_pCurrentPlayer || !doc.m_pCurrentPlayer->m_bComputer || doc.m_bFirstComputerTurn) return;
+  Host& host = pView->GetHost();
+  pView->m_turn.m_bComputerPlaying = TRUE;
+  // A dart the user picked up before the seat became a computer goes back first.
+  if (pView->m_turn.m_bDragging) host.ReleaseCapture();
+  pView->m_turn.m_bDragging = FALSE;
+  PutDartBack(pView);
+  host.Random().Seed(static_cast<std::uint32_t>(host.Time()));
+
+  // Only an Escape pressed while the computer plays counts.
+  Turn().BeginLoop();
+  for (int i = 0; i < kTrayDarts; ++i) {
+    // Whatever was dispatched may have replaced the game (a menu command) or ended the program.
+    if (!PumpOneMessage() || !SceneIsOurs()) return;
+    if (Turn().ConsumeEscape()) {
+      RestartGame();
+      return;
+    }
+    const ThrowResult result = ThrowComputerDart(pView);
+    if (result == ThrowResult::GameOver) return;
+    if (result != ThrowResult::PlayOn) break;
+  }
+  if (doc.m_pCurrentPlayer && doc.m_pCurrentPlayer->m_bComputer)
+    PostComputerTurn();
+  else
+    pView->m_turn.m_bComputerPlaying = FALSE;
+}
+
+CDart::ThrowResult CDart::ThrowComputerDart(CQuintaroView* pView) {
+  std::size_t tray = 0;
+  while (tray < m_trayUsed.size() && m_trayUsed[tray]) ++tray;
+  if (tray == m_trayUsed.size()) {  // no dart left yet the turn went on: end it rather than loop
+    ChangeTurn(pView, false);
+    return ThrowResult::TurnOver;
+  }
+  m_trayUsed[tray] = true;
+  pView->m_turn.m_pSelSprite = m_trayDarts[tray];
+  ComputerAim(Doc().m_pCurrentPlayer);
+  const ThrowResult result = ResolveThrow(pView, false);
+  if (result != ThrowResult::GameOver) pView->m_turn.m_bDragging = FALSE;
+  return result;
+}

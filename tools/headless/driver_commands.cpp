@@ -1,0 +1,132 @@
+// The script's commands once the program runs: input, expectations, state
+// dumps, the settings listing and screenshots.
+#include <iostream>
+
+#include "app/main_frame.h"
+#include "app/quintaro_app.h"
+#include "app/quintaro_doc.h"
+#include "driver.h"
+#include "platform/headless/headless_backend.h"
+#include "platform/host.h"
+#include "platform/png.h"
+#include "ui/dialog.h"
+
+namespace {
+
+// A section, key or value as a script writes it: quoted when it must be.
+std::string ScriptWordFor(const std::string& text, bool alwaysQuote) {
+  const bool plain = !text.empty() && text.find_first_of(" \t\"#") == std::string::npos;
+  return alwaysQuote || !plain ? QuoteForReport(text) : text;
+}
+
+// A value that reads back as the same whole number is written bare; any
+// other text (including "007") is a quoted string.
+std::string ScriptValueFor(const std::string& value) {
+  const auto number = ScriptCommand::ParseInt(value);
+  if (number && std::to_string(*number) == value) return value;
+  return QuoteForReport(value);
+}
+
+}  // namespace
+
+bool ScenarioDriver::Execute(const ScriptCommand& cmd) {
+  Host& host = m_app->GetHost();
+  const std::string& n = cmd.name;
+  if (Configure(cmd)) {
+    if (n == "srand") host.Random().Seed(*m_seed);
+    else if (n != "answer" && n != "dialog") Malformed(cmd, "'" + n + "' must come before start");
+    return true;
+  }
+  if (n == "wait") {
+    m_waiting = true;
+    m_resumeAt = m_backend->Ticks() + static_cast<DWORD>(cmd.Int(0));
+    return true;
+  }
+  if (n == "menu") {
+    const UINT id = static_cast<UINT>(cmd.Int(0));
+    // While the splash shows, the command only takes it away (as the press that chose it would).
+    if (!m_app->Splash() && !m_app->Frame().IsCommandEnabled(id)) {
+      Print("menu " + std::to_string(id) + " disabled");
+      return true;
+    }
+    host.PostMessage(host.FrameWindow(), WM_COMMAND, id, 0);
+    return false;
+  }
+  if (n == "expect") { Expect(cmd); return true; }
+  if (n == "state") { Print("state " + StateJson()); return true; }
+  if (n == "settings") { PrintSettings(); return true; }
+  if (n == "shot") { SaveShot(cmd.args[0]); return true; }
+  if (n == "quit") { host.PostClose(); return false; }
+  if (ExecuteInput(cmd)) return false;
+  Malformed(cmd, "unknown command");
+}
+
+bool ScenarioDriver::ExecuteInput(const ScriptCommand& cmd) {
+  Host& host = m_app->GetHost();
+  const auto& a = cmd.args;
+  const std::string& n = cmd.name;
+  if (n == "down") { m_buttons |= MK_LBUTTON; PostMouse(WM_LBUTTONDOWN, cmd.Int(0), cmd.Int(1)); return true; }
+  if (n == "up") { m_buttons &= ~MK_LBUTTON; PostMouse(WM_LBUTTONUP, cmd.Int(0), cmd.Int(1)); return true; }
+  if (n == "rdown") { m_buttons |= MK_RBUTTON; PostMouse(WM_RBUTTONDOWN, cmd.Int(0), cmd.Int(1)); return true; }
+  if (n == "rup") { m_buttons &= ~MK_RBUTTON; PostMouse(WM_RBUTTONUP, cmd.Int(0), cmd.Int(1)); return true; }
+  if (n == "move") { PostMouse(WM_MOUSEMOVE, cmd.Int(0), cmd.Int(1)); return true; }
+  if (n == "click") {
+    m_buttons |= MK_LBUTTON;
+    PostMouse(WM_LBUTTONDOWN, cmd.Int(0), cmd.Int(1));
+    m_buttons &= ~MK_LBUTTON;
+    PostMouse(WM_LBUTTONUP, cmd.Int(0), cmd.Int(1));
+    return true;
+  }
+  if (n == "key") {
+    const bool down = a.size() == 1 || a[0] == "down";
+    const bool up = a.size() == 1 || a[0] == "up";
+    const UINT vk = static_cast<UINT>(cmd.Int(a.size() - 1));
+    if (down) host.PostKey(WM_KEYDOWN, vk);
+    if (up) host.PostKey(WM_KEYUP, vk);
+    if (vk == VK_SHIFT) m_shift = down && !up;
+    if (vk == VK_CONTROL) m_ctrl = down && !up;
+    return true;
+  }
+  return false;
+}
+
+void ScenarioDriver::PostMouse(UINT message, int x, int y) {
+  Host& host = m_app->GetHost();
+  UINT flags = m_buttons | (m_shift ? MK_SHIFT : 0u) | (m_ctrl ? MK_CONTROL : 0u);
+  host.PostMouse(message, host.ViewRect().left + x, host.ViewRect().top + y, flags);
+}
+
+void ScenarioDriver::Expect(const ScriptCommand& cmd) {
+  const std::string& what = cmd.args[0];
+  const std::string& want = cmd.args[1];
+  std::string actual;
+  if (what == "status") actual = m_app->Frame().StatusText();
+  else if (what == "cursor") actual = std::to_string(m_backend->CursorId());
+  else actual = std::to_string(m_app->Doc().m_nGameType);
+  if (actual == want) return;
+  m_expectFailed = true;
+  const bool text = what == "status";
+  Print("expect failed line " + std::to_string(cmd.line) + ": " + what + " is " +
+        (text ? QuoteForReport(actual) : actual) + ", expected " + (text ? QuoteForReport(want) : want));
+}
+
+std::string ScenarioDriver::StateJson() {
+  std::string json = m_app->Doc().StateJson();
+  json.pop_back();  // the closing brace
+  return json + ",\"status\":" + QuoteForReport(m_app->Frame().StatusText()) +
+         ",\"cursor\":" + std::to_string(m_backend->CursorId()) + "}";
+}
+
+void ScenarioDriver::PrintSettings() {
+  for (const auto& [section, keys] : m_app->GetHost().Settings().AllValues())
+    for (const auto& [key, value] : keys)
+      Print("setting " + ScriptWordFor(section, true) + " " + ScriptWordFor(key, false) + " " + ScriptValueFor(value));
+}
+
+void ScenarioDriver::SaveShot(const std::string& name) {
+  Surface32 image;
+  m_app->GetHost().ComposeForDisplay(image);
+  std::error_code ec;
+  std::filesystem::create_directories(m_shotsDir, ec);
+  if (!SavePng(m_shotsDir / (name + ".png"), image)) std::cerr << "cannot save " << name << ".png\n";
+}
