@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <string>
 #include <utility>
 
 #include "platform/audio_device.h"
@@ -16,38 +15,16 @@
 #include "platform/sdl/sdl_cursors.h"
 #include "platform/sdl/sdl_handles.h"
 #include "platform/sdl/sdl_input.h"
+#include "platform/sdl/sdl_video.h"
 #include "platform/window_scale.h"
 
 namespace {
 
 constexpr char kTitle[] = "Quintaro Games";
 constexpr int kDefaultRefreshHz = 60;
-// Room for the window manager's title bar and borders around the client area.
-constexpr int kDecorationAllowance = 48;
 constexpr UINT kAppIconId = 128;
 constexpr int kDefaultWidth = 602;
 constexpr int kDefaultHeight = 401;
-
-// SDL falls back to an invisible off-screen display when there is no real
-// one; unless the user asked for such a driver, no display is an error that
-// names what each driver said.
-bool StartVideo() {
-  if (SDL_getenv("SDL_VIDEODRIVER") != nullptr) {
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0) return true;
-    std::fprintf(stderr, "quintaro: cannot open a window: %s\n", SDL_GetError());
-    return false;
-  }
-  std::string reasons;
-  for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
-    const std::string name = SDL_GetVideoDriver(i);
-    if (name == "offscreen" || name == "dummy" || name == "evdev") continue;
-    SDL_SetHint(SDL_HINT_VIDEODRIVER, name.c_str());
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0) return true;
-    reasons += (reasons.empty() ? "" : "; ") + name + ": " + SDL_GetError();
-  }
-  std::fprintf(stderr, "quintaro: cannot open a window, no display found (%s)\n", reasons.c_str());
-  return false;
-}
 
 bool Reached(DWORD now, DWORD due) { return static_cast<std::int32_t>(now - due) >= 0; }
 
@@ -59,7 +36,7 @@ class SdlBackend : public Backend {
   // chrome lays it out; false (with the reason on stderr) when there is no display.
   bool Open() {
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
-    if (!StartVideo()) return false;
+    if (!StartSdlVideo()) return false;
     SDL_DisplayMode mode;
     const int hz = SDL_GetCurrentDisplayMode(0, &mode) == 0 && mode.refresh_rate > 0 ? mode.refresh_rate
                                                                                     : kDefaultRefreshHz;
@@ -133,6 +110,7 @@ class SdlBackend : public Backend {
 
   void SetWindowMode(int zoom, bool fullscreen) override {
     FollowLayout();
+    m_modeChosen = true;
     m_zoom = zoom;
     if (fullscreen != m_fullscreen) {
       m_fullscreen = fullscreen;
@@ -151,8 +129,7 @@ class SdlBackend : public Backend {
   }
 
  private:
-  // Hidden until the first frame is drawn, so the window appears once, at
-  // its final size and mode.
+  // Hidden until the first frame after the window mode is chosen.
   bool CreateWindowFor(int width, int height) {
     m_window.reset(SDL_CreateWindow(kTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
                                     SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN));
@@ -170,14 +147,6 @@ class SdlBackend : public Backend {
     return true;
   }
 
-  // Room the window may take on its screen, less the window manager's frame.
-  SIZE UsableArea() const {
-    SDL_Rect usable{0, 0, m_surfaceSize.cx, m_surfaceSize.cy};
-    const int display = std::max(0, SDL_GetWindowDisplayIndex(m_window.get()));
-    if (SDL_GetDisplayUsableBounds(display, &usable) != 0) return m_surfaceSize;
-    return SIZE{usable.w, usable.h - kDecorationAllowance};
-  }
-
   // A window of the chosen zoom (lowered to what the screen holds). A
   // maximised window is left alone unless the user picked a zoom.
   void SizeWindowToZoom(bool unmaximise) {
@@ -186,7 +155,7 @@ class SdlBackend : public Backend {
       if (!unmaximise) return;
       SDL_RestoreWindow(m_window.get());
     }
-    const int scale = WindowScaleForZoom(m_zoom, m_surfaceSize, UsableArea());
+    const int scale = WindowScaleForZoom(m_zoom, m_surfaceSize, UsableArea(m_window.get(), m_surfaceSize));
     SDL_SetWindowSize(m_window.get(), m_surfaceSize.cx * scale, m_surfaceSize.cy * scale);
     if (!m_shown) SDL_SetWindowPosition(m_window.get(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
   }
@@ -229,7 +198,9 @@ class SdlBackend : public Backend {
     SDL_RenderClear(m_renderer.get());
     SDL_RenderCopy(m_renderer.get(), m_texture.get(), nullptr, &dst);
     SDL_RenderPresent(m_renderer.get());
-    if (!m_shown) {
+    // Shown once the program chose its zoom and full screen, so it appears
+    // once, at its final size.
+    if (!m_shown && m_modeChosen) {
       SDL_ShowWindow(m_window.get());
       m_shown = true;
     }
@@ -263,6 +234,7 @@ class SdlBackend : public Backend {
   int m_zoom = 0;          // the chosen zoom; 0 is as large as the screen allows
   bool m_fullscreen = false;
   bool m_shown = false;
+  bool m_modeChosen = false;
   DWORD m_frameMs = 16;
   DWORD m_lastPresent = 0;
   bool m_pending = false;
