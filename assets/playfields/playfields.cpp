@@ -1,5 +1,7 @@
-// Playfields of the other games: basketball (131), bowling (132), pool (133),
-// air hockey (134) and football (179), each drawn from its game's geometry.
+// Playfields of the other games: basketball (131), bowling (132) and pool
+// (133), each drawn from its game's geometry; air hockey (134) and football
+// (179) with all their sprites, cursors and sounds, from assets/airhockey/
+// and assets/football/.
 #include "context.h"
 
 namespace art {

@@ -1,0 +1,65 @@
+#pragma once
+// CAirHockey: the user's mallet against the computer's on a rink, in real
+// time from a timer. A click on the mallet takes hold of it and starts play,
+// a click anywhere pauses, a goal stops play until the next click on the
+// mallet; the first side to seven goals wins and a new match follows.
+#include <array>
+#include <string>
+
+#include "game/game.h"
+#include "games/airhockey/model/airhockey_geometry.h"
+#include "games/airhockey/model/airhockey_motion.h"
+#include "games/airhockey/model/airhockey_rink.h"
+
+class CSprite;
+
+class CAirHockey : public CGame {
+ public:
+  explicit CAirHockey(const GameContext& context);
+  ~CAirHockey() override;
+
+  int ScoreShot(CPlayer* pPlayer) override;
+  int CheckWinner(CPlayer* pPlayer) override;
+  BOOL InitGame(CSpriteList* pSprites) override;
+  int NextPlayer(CSpriteList* pSprites, int nCurrent, CObArray* pPlayers, int nLastPlayer, BOOL bMapPalette,
+                 CQuintaroView* pView) override;
+  void UpdateScoreboard(CQuintaroView* pView, CObArray* pPlayers, BOOL bNewGame, int nCurrent) override;
+  void AnimateShot(CSpriteList* pSprites, CQuintaroView* pView) override;
+  void OnLButtonDown(UINT nFlags, int x, int y, CQuintaroView* pView) override;
+  void OnMouseMove(UINT nFlags, int x, int y, CQuintaroView* pView) override;
+  void OnTimer(UINT nIDEvent, CQuintaroView* pView) override;
+  void OnGameControls(CQuintaroDoc* pDoc) override;
+  void LoadSounds() override;
+  void StopGame() override;
+  void StartGame() override;
+  std::string StateJson() const override;
+
+  airhockey::Rink m_rink;
+  int m_nMalletRadius = airhockey::kMalletRadius;
+  UINT m_nTimerId = airhockey::kTimerId;
+  int m_nSubSteps = airhockey::kDefaultSubSteps;
+  BOOL m_bPlaying = FALSE;  // the timer runs and the user holds the mallet
+  std::array<CSprite*, 2> m_pScoreSprite{};  // by player id: the user, the computer
+
+ private:
+  // Mallets home, the puck at rest on the serving side's spot.
+  void ServePuck(airhockey::ServeSide side);
+  // One sub-step of play; true when it ended in a goal (play has stopped).
+  bool RunSubStep();
+  // The stored "Speed" setting, held within its range.
+  int ReadSpeedSetting();
+  // Takes hold of the mallet and starts the timer / lets go and stops it.
+  void TakeMallet();
+  void ReleaseMallet();
+  void ScoreGoal(airhockey::Goal goal);
+  airhockey::RandomSource RandomFromHost();
+  CSprite* MakeSprite(CSpriteList* pSprites, UINT nBitmap, CPoint at, int nDepth, int nHot);
+  CSprite* MakeScoreSprite(CSpriteList* pSprites, CPoint at);
+  // The sprites show the bodies where the model has them.
+  void PlaceBodies();
+
+  CSprite* m_pHumanSprite = nullptr;
+  CSprite* m_pComputerSprite = nullptr;
+  CSprite* m_pPuckSprite = nullptr;
+  bool m_bAnnouncingWinner = false;  // a repaint under the winner's box must not announce again
+};

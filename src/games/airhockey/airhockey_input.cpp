@@ -1,0 +1,39 @@
+// The user's side: a press on the mallet takes hold of it and starts play,
+// a press anywhere pauses, and the mallet follows the mouse inside its half.
+#include "app/quintaro_view.h"
+#include "games/airhockey/airhockey.h"
+#include "games/airhockey/model/airhockey_motion.h"
+#include "gfx/sprite.h"
+#include "platform/host.h"
+
+using namespace airhockey;
+
+void CAirHockey::TakeMallet() {
+  Turn().m_bDragging = TRUE;
+  GetHost().SetCapture(GetHost().ViewWindow());
+  m_bPlaying = TRUE;
+  StartTimer(m_nTimerId, kTimerPeriodMs);
+}
+
+void CAirHockey::ReleaseMallet() {
+  Turn().m_bDragging = FALSE;
+  GetHost().ReleaseCapture();
+  m_bPlaying = FALSE;
+  StopTimer(m_nTimerId);
+}
+
+void CAirHockey::OnLButtonDown(UINT /*nFlags*/, int x, int y, CQuintaroView* /*pView*/) {
+  if (!IsGameInProgress()) return;
+  if (m_bPlaying)
+    ReleaseMallet();  // a click anywhere pauses
+  else if (m_pHumanSprite && m_pHumanSprite->HitTest(x, y))
+    TakeMallet();
+}
+
+void CAirHockey::OnMouseMove(UINT /*nFlags*/, int x, int y, CQuintaroView* /*pView*/) {
+  if (!m_bPlaying) return;
+  const HumanAim aim = ClampToHumanHalf({x, y});
+  Mallet& mallet = m_rink.human;
+  if (!aim.clamped) mallet.speed = HumanMalletSpeed(mallet.target, aim.point);
+  mallet.target = aim.point;
+}

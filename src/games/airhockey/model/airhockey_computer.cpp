@@ -1,0 +1,101 @@
+#include "games/airhockey/model/airhockey_computer.h"
+
+#include <cmath>
+
+#include "games/airhockey/model/airhockey_geometry.h"
+#include "games/airhockey/model/airhockey_motion.h"
+
+namespace airhockey {
+
+namespace {
+
+constexpr int R = kMalletRadius;
+
+int RandomSpeed(const RandomSource& random) { return random(2) + 1; }
+
+bool WantsToAttack(const Mallet& mallet, const Puck& puck) {
+  if (puck.speed == 0) return true;
+  const bool comingUpSlowly = puck.runStart.y > puck.pos.y || puck.speed == 1;
+  return puck.pos.y < kCentreLineY && mallet.pos.y < puck.pos.y && comingUpSlowly;
+}
+
+// Sets off after the puck; the attack is called off at once when the target
+// is out of bounds, and the mallet waits for the next sub-step either way.
+void StartAttack(Mallet& mallet, const Puck& puck, const RandomSource& random) {
+  mallet.attack = true;
+  const CPoint target = AttackTarget(puck, random);
+  mallet.HeadFor(target);
+  mallet.speed = RandomSpeed(random);
+  mallet.homing = false;
+  if (!IsFairTarget(target)) mallet.attack = false;
+}
+
+// The puck has slipped past toward the goal, right in front of the mallet:
+// run for a goal post.
+bool PuckBehind(const Mallet& mallet, const Puck& puck) {
+  return puck.pos.x >= mallet.pos.x - R && puck.pos.x <= mallet.pos.x + R && puck.pos.y <= mallet.pos.y &&
+         puck.runStart.y >= puck.pos.y;
+}
+
+void Defend(Mallet& mallet, const Puck& puck, const RandomSource& random) {
+  if (!mallet.homing) {
+    mallet.HeadFor(kComputerHome);
+    mallet.speed = RandomSpeed(random);
+    mallet.homing = true;
+  }
+  if (PuckBehind(mallet, puck)) {
+    mallet.attack = true;
+    mallet.homing = false;
+    mallet.HeadFor({random(2) == 1 ? kGoalLeft : kGoalRight, kPostY});
+    mallet.speed = RandomSpeed(random);
+    return;
+  }
+  if (MoveMallet(mallet)) mallet.homing = false;
+}
+
+}  // namespace
+
+CPoint AttackTarget(const Puck& puck, const RandomSource& random) {
+  if (puck.speed == 0) return puck.pos;
+  const double dx = puck.aim.x - puck.pos.x, dy = puck.aim.y - puck.pos.y;
+  const int reach = static_cast<int>(std::sqrt(dx * dx + dy * dy) + 0.5);
+  // At its aim point the puck has nothing ahead of it: go for the puck.
+  if (reach <= 0) return puck.pos;
+  const int k = random(reach);
+  CPoint target = puck.pos;
+  if (puck.line.shallow) {
+    target.x += puck.aim.x >= puck.pos.x ? k : -k;
+    target.y = YAtX(target.x, puck.line);
+  } else {
+    target.y += puck.aim.y >= puck.pos.y ? k : -k;
+    target.x = XAtY(target.y, puck.line);
+  }
+  if (target.x + R > kWallRight) {
+    target.x = kWallRight - R;
+    target.y = YAtX(target.x, puck.line);
+  }
+  if (target.x - R < kWallLeft) {
+    target.x = kWallLeft + R;
+    target.y = YAtX(target.x, puck.line);
+  }
+  return target;
+}
+
+bool IsFairTarget(CPoint target) {
+  return target.y <= kCentreLineY && target.x + R <= kWallRight && target.x - R >= kWallLeft &&
+         target.y - R >= kWallTop && target.y + R <= kWallBottom;
+}
+
+void MoveComputerMallet(Mallet& mallet, const Puck& puck, const RandomSource& random) {
+  if (mallet.attack && puck.pos.y < mallet.pos.y) mallet.attack = false;  // the puck got past
+  if (mallet.attack) {
+    if (MoveMallet(mallet)) mallet.attack = false;
+    return;
+  }
+  if (WantsToAttack(mallet, puck))
+    StartAttack(mallet, puck, random);
+  else
+    Defend(mallet, puck, random);
+}
+
+}  // namespace airhockey

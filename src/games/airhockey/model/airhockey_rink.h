@@ -1,0 +1,34 @@
+#pragma once
+// One sub-step of play on the rink: the mallets move, hits are found before
+// and after the puck moves, then the puck bounces off a wall or goes in.
+#include <array>
+
+#include "games/airhockey/model/airhockey_bodies.h"
+#include "games/airhockey/model/airhockey_computer.h"
+#include "platform/types.h"
+
+namespace airhockey {
+
+enum class Goal { None, ForHuman, ForComputer };
+
+struct SubStepEvents {
+  static constexpr int kMaxSounds = 6;
+  std::array<UINT, kMaxSounds> sounds{};
+  int soundCount = 0;
+  Goal goal = Goal::None;
+
+  void Add(UINT wave) {
+    if (soundCount < kMaxSounds) sounds[static_cast<std::size_t>(soundCount++)] = wave;
+  }
+};
+
+// A hit or a bounce sounds one of two knocks, picked at random.
+UINT PickKnock(const RandomSource& random);
+
+// Strikes the puck with any mallet touching it that is ready to hit again.
+void CheckHits(Rink& rink, const RandomSource& random, SubStepEvents& events);
+
+// Runs one sub-step. A goal ends it with the puck in the goal mouth.
+SubStepEvents RunSubStep(Rink& rink, const RandomSource& random);
+
+}  // namespace airhockey

@@ -1,0 +1,49 @@
+// The Options menu commands of the football game: its controls and the kind of game.
+#include "app/quintaro_doc.h"
+#include "games/football/football.h"
+#include "games/football/football_dialogs.h"
+#include "platform/host.h"
+#include "res/resource_ids.h"
+#include "ui/message_box.h"
+
+using namespace football;
+
+namespace {
+constexpr const char* kSection = "Football";
+}  // namespace
+
+void CFootBall::OnTypeOfGame(CQuintaroDoc* pDoc) {
+  if (!pDoc) return;
+  if (pDoc->m_bGameInProgress && MessageBox("Do you wish to quit the current game?", "Quit Game?",
+                                            MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) == IDNO)
+    return;
+  CFootballTypeDlg dlg;
+  dlg.m_nType = ClampVariant(pDoc->m_nGameVariant);
+  if (DoModal(dlg) != IDOK) return;
+  if (dlg.m_nType < kPlayTo28 || dlg.m_nType > kPlayTo54) return;  // nothing chosen
+  pDoc->m_bGameInProgress = FALSE;
+  pDoc->SetVariant(kScreenFootball, dlg.m_nType);
+  // The document replaces this game: nothing of ours may run after this call.
+  pDoc->OnNewDocument();
+}
+
+void CFootBall::OnGameControls(CQuintaroDoc* /*pDoc*/) {
+  SettingsStore& store = GetHost().Settings();
+  ThrowSettings stored;
+  stored.accuracy = store.GetProfileInt(kSection, "Accuracy", 1);
+  stored.drift = store.GetProfileInt(kSection, "Drift", 4);
+  stored.velocity = store.GetProfileInt(kSection, "Velocity", 1);
+  stored = ClampSettings(stored);
+  CFootballControlsDlg dlg;
+  dlg.m_nAccuracy = stored.accuracy;
+  dlg.m_nDrift = stored.drift;
+  dlg.m_nVelocity = stored.velocity;
+  if (DoModal(dlg) != IDOK) return;
+  const ThrowSettings chosen = ClampSettings({dlg.m_nVelocity, dlg.m_nAccuracy, dlg.m_nDrift});
+  store.WriteProfileInt(kSection, "Accuracy", chosen.accuracy);
+  store.WriteProfileInt(kSection, "Drift", chosen.drift);
+  store.WriteProfileInt(kSection, "Velocity", chosen.velocity);
+  m_nAccuracy = chosen.accuracy;
+  m_nVelocity = chosen.velocity;
+  m_nDrift = chosen.drift;
+}

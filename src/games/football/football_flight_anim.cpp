@@ -1,0 +1,73 @@
+// The flight of a pass: up over its apex and down onto the board, then the
+// tumble off a rim or a post, or the drop through a hole or past the board.
+// Every step is paced by the clock, not by the machine.
+#include "app/quintaro_view.h"
+#include "games/football/football.h"
+#include "gfx/sprite_list.h"
+#include "platform/host.h"
+
+using namespace football;
+
+void CFootBall::HideFlyingBall() {
+  if (!m_pFlyingBall) return;
+  m_pFlyingBall->SetCel(0);
+  m_pFlyingBall->SetHotSpot(kCels[0].hot.x, kCels[0].hot.y);
+  m_pFlyingBall->SetPosition(kHiddenXY, kHiddenXY);
+}
+
+void CFootBall::ShowBallAt(const Step& step, CQuintaroView* pView) {
+  const Cel& cel = kCels[static_cast<std::size_t>(step.cel)];
+  m_pFlyingBall->SetCel(step.cel);
+  m_pFlyingBall->SetHotSpot(cel.hot.x, cel.hot.y);
+  m_pFlyingBall->SetPosition(step.at.x, step.at.y);
+  pView->FlushDirtyRects();
+}
+
+void CFootBall::RunSteps(const std::vector<Step>& steps, int nStepMs, CQuintaroView* pView) {
+  Host& host = pView->GetHost();
+  for (const Step& step : steps) {
+    const DWORD began = host.GetTickCount();
+    ShowBallAt(step, pView);
+    // The host waits and keeps presenting; nothing is dispatched meanwhile.
+    host.WaitUntil(began + static_cast<DWORD>(nStepMs));
+  }
+}
+
+void CFootBall::BounceOff(Strike strike, CPoint from, CQuintaroView* pView) {
+  PlaySound(strike == Strike::Rim ? kRimSound : kPostSound);
+  BounceDraws draws;
+  if (strike == Strike::Rim) draws.direction = Random(4, FALSE);
+  draws.jx = Random(30, FALSE);
+  draws.jy = Random(30, FALSE);
+  draws.sx = Random(2, FALSE);
+  draws.sy = Random(2, FALSE);
+  RunSteps(BounceSteps(from, BounceTarget(strike, from, draws)), kBounceStepMs, pView);
+}
+
+void CFootBall::AnimateShot(CSpriteList* pSprites, CQuintaroView* pView) {
+  if (!pSprites || !pView || !SceneIsOurs()) return;
+  const CPoint start = FlightStart(m_ptFlightStart, m_rcThrowZone.top);
+  ShowBallAt({start, kFirstRisingCel}, pView);
+  const int stepMs = FlightStepMs(m_dwThrowTime);
+  const CPoint apex = Apex(start, m_ptLanding, ArcHeight(m_dwThrowTime));
+  RunSteps(RisingSteps(start, apex), stepMs, pView);
+  ShowBallAt({apex, kFirstFallingCel}, pView);
+  const std::vector<Step> falling = FallingSteps(apex, m_ptLanding);
+  RunSteps(falling, stepMs, pView);
+  const CPoint end = falling.empty() ? apex : falling.back().at;
+
+  const Strike strike = JudgeStrike(m_ptLanding, m_bIntercepted != FALSE);
+  if (strike != Strike::HoleOrMiss) {
+    BounceOff(strike, end, pView);
+  } else {
+    PlaySound(m_nHole == kLargeHoleHit ? kLargeHoleSound : m_nHole == kSmallHoleHit ? kSmallHoleSound : kMissSound);
+    RunSteps(DropSteps(end, m_ptLanding.y), kBounceStepMs, pView);
+  }
+  HideFlyingBall();
+  pView->FlushDirtyRects();
+  if (m_bIntercepted) {
+    SetStatusText(0, "Pass is intercepted");
+    PlaySound(kLossSound);
+    MessageBox("Interception");
+  }
+}

@@ -1,0 +1,170 @@
+// What a pass scores, the series of downs, the change of possession, the
+// winner, and the computer's possessions.
+#include <cstdio>
+#include <string>
+
+#include "app/quintaro_doc.h"
+#include "app/quintaro_view.h"
+#include "games/football/football.h"
+#include "games/football/model/football_computer.h"
+#include "gfx/sprite_list.h"
+#include "platform/host.h"
+
+using namespace football;
+
+namespace {
+constexpr DWORD kPossessionPauseMs = 2000;
+
+std::string WithYards(const char* format, int yards) {
+  char text[96];
+  std::snprintf(text, sizeof text, format, yards);
+  return text;
+}
+}  // namespace
+
+int CFootBall::ScoreShot(CPlayer* pPlayer) {
+  const Pass pass =
+      ScorePass(m_ptPress, m_ptRelease, m_dwThrowTime, Settings(), [this](int n) { return Random(n, FALSE); });
+  m_nXYAngle = pass.angle;
+  m_nHole = pass.hole;
+  if (pass.intercepted) m_bIntercepted = TRUE;
+  m_ptLanding = pass.landing;
+  m_ptFlightStart = m_ptPress;
+  m_nGain = pass.gain;
+  if (pPlayer && ReachesGoal(m_nYardsToGoal, pass.gain)) pPlayer->m_nScore += kTouchdownPoints;
+  return pass.gain;
+}
+
+int CFootBall::CheckWinner(CPlayer* pPlayer) {
+  if (!pPlayer || pPlayer->m_nScore < TargetScore(m_nGameType)) return 0;
+  SetStatusText(0, "Game Over - You Win");
+  PlaySound(kWinSound);
+  MessageBox("Hurray you have won, good job");
+  return 1;
+}
+
+void CFootBall::UpdateSeries() {
+  Series series = CurrentSeries();
+  const int gain = m_nGain;
+  if (gain == 0) SetStatusText(0, "Pass is Incomplete");
+  const SeriesResult result = ApplyGain(series, gain);
+  m_nYardsToGoal = series.yardsToGoal;
+  m_nDown = series.down;
+  m_nToGo = series.toGo;
+  if (result == SeriesResult::Touchdown) {
+    m_bTouchdown = TRUE;
+    ShowDigit(m_pYardsTens, 0);
+    ShowDigit(m_pYardsUnits, 0);
+    return;
+  }
+  if (gain != 0) {
+    ShowDigit(m_pYardsTens, m_nYardsToGoal / 10);
+    ShowDigit(m_pYardsUnits, m_nYardsToGoal % 10);
+  }
+  if (result == SeriesResult::FirstDown) {
+    SetStatusText(0, WithYards("Pass completed for %d yards, First Down Baby!", gain));
+    if (Random(2, FALSE) == 0) PlaySound(kFirstDownSound);
+  } else if (result == SeriesResult::Completed) {
+    SetStatusText(0, WithYards("Pass completed for %d yards", gain));
+  }
+  ShowDigit(m_pDownDigit, ShownDown(m_nDown));
+  ShowDigit(m_pToGoTens, m_nToGo / 10);
+  ShowDigit(m_pToGoUnits, m_nToGo % 10);
+}
+
+bool CFootBall::ResolvePass(CQuintaroView* pView, bool bByUser) {
+  CQuintaroDoc& doc = Doc();
+  CPlayer* player = doc.m_pCurrentPlayer;
+  ScoreShot(player);
+  if (bByUser) {
+    pView->m_turn.m_bDragging = FALSE;
+    m_pZoneMarker->SetPosition(kHiddenXY, kHiddenXY);
+    // The next ball picked up gets a freshly placed zone.
+    m_bZonePlaced = FALSE;
+  }
+  AnimateShot(&doc.m_sprites, pView);
+  UpdateSeries();
+  CSprite* held = pView->m_turn.m_pSelSprite;
+  if (bByUser && held) held->SetPosition(pView->m_turn.m_nSelX, pView->m_turn.m_nSelY);
+  pView->FlushDirtyRects();
+  UpdateScoreboard(pView, &doc.m_players, FALSE, doc.m_nCurrentPlayer);
+  const int won = CheckWinner(player);
+  pView->m_turn.Deselect();
+  if (won != 1) return true;
+  // The document replaces this game: nothing of ours may run after this call.
+  RestartGame();
+  return false;
+}
+
+void CFootBall::ChangePossession(CQuintaroView* pView, bool bByComputer) {
+  if (m_nDown > 4) {
+    SetStatusText(0, "Loss of Down");
+    if (Random(2, FALSE) == 0) PlaySound(kLossSound);
+  }
+  if (m_bTouchdown) {
+    SetStatusText(0, WithYards(bByComputer ? "Pass is complete for %d yards, Touchdown"
+                                           : "Pass is completed for %d yards, Touchdown",
+                               m_nGain));
+    PlaySound(kTouchdownSound);
+  }
+  CQuintaroDoc& doc = Doc();
+  const int next = NextPlayer(&doc.m_sprites, doc.m_nCurrentPlayer, &doc.m_players, doc.m_nLastPlayer,
+                              doc.m_bTrueColor ? FALSE : TRUE, pView);
+  doc.m_nCurrentPlayer = next;
+  doc.m_pCurrentPlayer = doc.m_players[static_cast<std::size_t>(next)].get();
+  const bool computerNext = doc.m_pCurrentPlayer && doc.m_pCurrentPlayer->m_bComputer;
+  // A computer taking over from the user starts at once (its turn is posted
+  // below), so the scoreboard must not ask for a click meanwhile.
+  if (computerNext && !bByComputer) doc.m_bFirstComputerTurn = FALSE;
+  Host& host = pView->GetHost();
+  host.WaitUntil(host.GetTickCount() + kPossessionPauseMs);
+  ShowSeriesDigits();
+  pView->FlushDirtyRects();
+  UpdateScoreboard(pView, &doc.m_players, FALSE, next);
+  if (computerNext) {
+    PostComputerTurn();
+  } else if (bByComputer) {
+    pView->m_turn.m_bComputerPlaying = FALSE;
+  }
+}
+
+void CFootBall::ComputerAim() {
+  const ComputerPass pass = football::ComputerAim(m_nVelocity, [this](int n) { return Random(n, FALSE); });
+  m_ptRelease = pass.release;
+  m_bZonePlaced = FALSE;
+  m_rcThrowZone = ThrowZoneAt(pass.zoneShift);
+  if (m_pZoneMarker) m_pZoneMarker->SetPosition(m_rcThrowZone.left, m_rcThrowZone.top);
+  m_bZonePlaced = TRUE;
+  m_ptPress = pass.press;
+  m_dwThrowTime = pass.throwMs;
+}
+
+void CFootBall::PlayComputerTurn(CQuintaroView* pView) {
+  if (!pView || !SceneIsOurs()) return;
+  CQuintaroDoc& doc = Doc();
+  // A stale turn message (the game was restarted, or the seat is no longer a
+  // computer) must not play anybody's possession.
+  if (!doc.m_pCurrentPlayer || !doc.m_pCurrentPlayer->m_bComputer || doc.m_bFirstComputerTurn) return;
+  Host& host = pView->GetHost();
+  pView->m_turn.m_bComputerPlaying = TRUE;
+  // A ball the user held before the seat became a computer goes back first.
+  if (pView->m_turn.m_bDragging) host.ReleaseCapture();
+  pView->m_turn.m_bDragging = FALSE;
+  if (pView->m_turn.m_pSelSprite) PutBallBack(pView);
+
+  // Only an Escape pressed while the computer plays counts.
+  Turn().BeginLoop();
+  do {
+    // Whatever was dispatched may have replaced the game (a menu command) or ended the program.
+    if (!PumpOneMessage() || !SceneIsOurs()) return;
+    if (Turn().ConsumeEscape()) {
+      RestartGame();
+      return;
+    }
+    // The computer holds a ball in name only: nothing moves in the rack.
+    pView->m_turn.m_pSelSprite = m_rackBalls[0];
+    ComputerAim();
+    if (!ResolvePass(pView, false)) return;
+  } while (!PossessionOver());
+  ChangePossession(pView, true);
+}

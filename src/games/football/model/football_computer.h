@@ -1,0 +1,26 @@
+#pragma once
+// The computer passer: it picks one of the two holes, aims somewhere inside
+// it, takes up a spot in a freshly placed throwing zone and releases within
+// two tenths of a second of the nominal time.
+#include <functional>
+
+#include "platform/rect.h"
+#include "platform/types.h"
+
+namespace football {
+
+struct ComputerPass {
+  CPoint release;
+  int zoneShift = 0;  // the new throwing zone's shift to the right
+  CPoint press;
+  DWORD throwMs = 0;
+};
+
+// `random(n)` gives 0..n-1; the draws come in a fixed order (hole, aim,
+// zone, press point, timing), so a seeded game replays exactly.
+ComputerPass ComputerAim(int velocity, const std::function<int(int)>& random);
+
+// The throwing zone with its left edge `shift` pixels right of the first one.
+CRect ThrowZoneAt(int shift);
+
+}  // namespace football

@@ -1,0 +1,107 @@
+// A scripted user (the mallet steered toward the puck with a little noise)
+// plays whole matches against the computer on virtual time: every match
+// ends with a winner, the puck never leaves the rink and neither mallet
+// leaves its half. QUINTARO_SOAK_GAMES sets the number of matches (a couple
+// by default; 100 for the full soak).
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <random>
+
+#include "airhockey_app.h"
+
+namespace airhockey::test {
+namespace {
+
+int MatchesToPlay() {
+  if (const char* env = std::getenv("QUINTARO_SOAK_GAMES")) {
+    const int n = std::atoi(env);
+    if (n > 0) return n;
+  }
+  return 2;
+}
+
+constexpr DWORD kTickMs = 16;
+constexpr DWORD kMatchLimitMs = 30 * 60 * 1000;  // far beyond any real match: play has stalled
+
+struct SoakStats {
+  int matches = 0;
+  int userWins = 0;
+  int goals = 0;
+  DWORD longestMatchMs = 0;
+};
+
+void CheckInvariants(AirHockeyApp& app) {
+  const Rink& rink = app.TheRink();
+  const CPoint puck = rink.puck.pos;
+  ASSERT_GE(puck.x - kPuckRadius, kWallLeft);
+  ASSERT_LE(puck.x + kPuckRadius, kWallRight);
+  ASSERT_GE(puck.y - kPuckRadius, kWallTop);
+  ASSERT_LE(puck.y + kPuckRadius, kWallBottom);
+  const CPoint user = rink.human.pos;
+  ASSERT_TRUE(user.x >= 58 && user.x <= 202 && user.y >= 212 && user.y <= 360) << user.x << "," << user.y;
+  const CPoint computer = rink.computer.pos;
+  ASSERT_LE(computer.y, kCentreLineY) << "the computer's mallet stays in its half";
+  ASSERT_GE(computer.y - kMalletRadius, kWallTop - 1);
+  ASSERT_GE(computer.x - kMalletRadius, kWallLeft - 1);
+  ASSERT_LE(computer.x + kMalletRadius, kWallRight + 1);
+  for (int seat = 0; seat < 2; ++seat) {
+    ASSERT_GE(app.Player(seat).m_nScore, 0);
+    ASSERT_LE(app.Player(seat).m_nScore, kWinningScore - 1);
+  }
+}
+
+SoakStats Soak(int matches, std::int64_t epoch) {
+  SoakStats stats;
+  AirHockeyApp app(epoch, /*audio=*/false);
+  app.StartAirHockey();
+  std::mt19937 noise(static_cast<std::uint32_t>(epoch));
+  std::uniform_int_distribution<int> jitter(-6, 6);
+  DWORD matchStart = app.Now();
+  while (stats.matches < matches) {
+    if (!app.Game()->m_bPlaying) app.PressMallet();
+    const CPoint puck = app.TheRink().puck.pos;
+    app.Move(puck.x + jitter(noise), puck.y + jitter(noise));
+    const std::size_t boxes = app.boxes.size();
+    app.Wait(kTickMs);
+    CheckInvariants(app);
+    if (::testing::Test::HasFatalFailure()) return stats;
+    for (std::size_t i = boxes; i < app.boxes.size(); ++i) {
+      const std::string& box = app.boxes[i];
+      if (box == "Its a Goal!") {
+        ++stats.goals;
+      } else {
+        EXPECT_TRUE(box == "Player1 Wins!" || box == "Player2 Wins!") << box;
+        stats.userWins += box == "Player1 Wins!";
+        stats.longestMatchMs = std::max(stats.longestMatchMs, app.Now() - matchStart);
+        matchStart = app.Now();
+        ++stats.matches;
+      }
+    }
+    if (app.Now() - matchStart > kMatchLimitMs) {
+      ADD_FAILURE() << "match " << stats.matches << " did not end: " << app.Game()->StateJson();
+      return stats;
+    }
+  }
+  return stats;
+}
+
+// Each clock start seeds a different run of the computer's choices.
+class AirHockeySoak : public ::testing::TestWithParam<std::int64_t> {};
+
+TEST_P(AirHockeySoak, ScriptedUserPlaysWholeMatchesAgainstTheComputer) {
+  const int matches = MatchesToPlay();
+  const SoakStats stats = Soak(matches, GetParam());
+  ASSERT_EQ(stats.matches, matches);
+  EXPECT_GE(stats.goals, 7 * stats.matches);
+  EXPECT_LE(stats.goals, 13 * stats.matches);
+  RecordProperty("Matches", stats.matches);
+  RecordProperty("UserWins", stats.userWins);
+  RecordProperty("Goals", stats.goals);
+  RecordProperty("LongestMatchSeconds", static_cast<int>(stats.longestMatchMs / 1000));
+}
+
+INSTANTIATE_TEST_SUITE_P(Clocks, AirHockeySoak, ::testing::Values(1700000000, 1234567, 987654321));
+
+}  // namespace
+}  // namespace airhockey::test
