@@ -27,7 +27,9 @@ bool DeleteSelection(EditState& e) {
 bool EditHasSelection(const EditState& e) { return e.caret != e.anchor; }
 
 bool EditTypeChar(EditState& e, char c) {
-  if (static_cast<unsigned char>(c) < 32 || static_cast<unsigned char>(c) > 126) return false;
+  // Printable ASCII and Latin-1's letters and signs: what the fonts draw.
+  const auto code = static_cast<unsigned char>(c);
+  if (code < 0x20 || (code >= 0x7F && code < 0xA0)) return false;
   Clamp(e);
   const int selected = std::abs(e.caret - e.anchor);
   if (static_cast<int>(e.text.size()) - selected + 1 > e.limit) return false;

@@ -116,16 +116,17 @@ TEST_F(RememberedSettings, SeatsChosenInTheDialogSurviveARestart) {
     ProgramRun run(Ini());
     run.playersDialog = [](DialogController& d) -> std::optional<int> {
       EXPECT_TRUE(d.Click(IDC_THREE_PLAYERS));
-      EXPECT_TRUE(d.Text(IDC_NAME1, "Zoe"));
+      EXPECT_TRUE(d.Text(IDC_NAME1, "Zo\xEB"));  // Latin-1 e with diaeresis
       EXPECT_TRUE(d.Text(IDC_NAME3, "Hal"));
       EXPECT_TRUE(d.Check(IDC_COMPUTER3, 1));
       return IDOK;
     };
     run.Command(ID_OPTIONS_NUMBEROFPLAYERS);
   }
+  EXPECT_NE(ReadIni().find("Zo\xC3\xAB"), std::string::npos) << "names are stored as UTF-8";
   ProgramRun again(Ini());
   EXPECT_EQ(again.Doc().m_nLastPlayer, 2);
-  EXPECT_EQ(again.Seat(0).m_strName, "Zoe");
+  EXPECT_EQ(again.Seat(0).m_strName, "Zo\xEB");
   EXPECT_EQ(again.Seat(2).m_strName, "Hal");
   EXPECT_TRUE(again.Seat(2).m_bComputer);
   EXPECT_FALSE(again.Seat(1).m_bComputer);

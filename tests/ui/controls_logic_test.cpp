@@ -1,6 +1,9 @@
 // Dialog units, edit fields and track bars: the rules the controls follow.
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "platform/font.h"
 #include "platform/messages.h"
 #include "res/resource_ids.h"
 #include "res/shell_dialogs.h"
@@ -55,7 +58,21 @@ TEST(EditField, TypingStopsAtTheLimit) {
   EXPECT_TRUE(EditTypeChar(e, 'X'));
   EXPECT_EQ(e.text, "abX");
   EXPECT_FALSE(EditTypeChar(e, '\t'));
-  EXPECT_FALSE(EditTypeChar(e, static_cast<char>(0xE9)));
+  EXPECT_FALSE(EditTypeChar(e, static_cast<char>(0x85)));  // a C1 control code
+}
+
+TEST(EditField, Latin1LettersAreTypedAndTheFontsDrawThem) {
+  EditState e;
+  EditSetLimit(e, 20);
+  for (char c : std::string("Mu\xF1oz \xC9lo\xEFse")) EXPECT_TRUE(EditTypeChar(e, c));
+  EXPECT_EQ(e.text, "Mu\xF1oz \xC9lo\xEFse");
+  for (const bool bold : {false, true}) {
+    const FontAtlas& font = GetFont(bold, 16);
+    const GlyphInfo* unknown = font.Glyph('?');
+    for (unsigned char c : std::string("\xF1\xC9\xEF\xDF\xE9\xFC")) EXPECT_NE(font.Glyph(c), unknown) << int(c);
+    EXPECT_GT(font.Glyph(0xE9)->advance, 0);
+    EXPECT_EQ(font.Glyph(0x85), unknown);  // control codes have no glyph
+  }
 }
 
 TEST(EditField, CaretKeysAndDeleting) {
