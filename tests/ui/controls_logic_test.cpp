@@ -75,6 +75,37 @@ TEST(EditField, Latin1LettersAreTypedAndTheFontsDrawThem) {
   }
 }
 
+TEST(EditField, DoubleClickSelectsTheWordOrTheSpaces) {
+  EditState e;
+  EditSetText(e, "Anna  Lee");
+  EditSelectWord(e, 2);
+  EXPECT_EQ(EditSelectedText(e), "Anna");
+  EditSelectWord(e, 4);  // just after a word: that word
+  EXPECT_EQ(EditSelectedText(e), "Anna");
+  EditSelectWord(e, 5);
+  EXPECT_EQ(EditSelectedText(e), "  ");
+  EditSelectWord(e, 9);  // at the end
+  EXPECT_EQ(EditSelectedText(e), "Lee");
+  EditSetText(e, "");
+  EditSelectWord(e, 3);
+  EXPECT_FALSE(EditHasSelection(e));
+}
+
+TEST(EditField, PasteReplacesTheSelectionKeepsTheLimitAndDropsControls) {
+  EditState e;
+  EditSetLimit(e, 8);
+  EditSetText(e, "Ann Lee");
+  EditSelectWord(e, 5);  // "Lee"
+  EXPECT_TRUE(EditPaste(e, "Bo\tb\r\nby Tables"));
+  EXPECT_EQ(e.text, "Ann Bobb");  // tab and line break dropped, cut at 8
+  EXPECT_EQ(e.caret, 8);
+  EXPECT_FALSE(EditPaste(e, "more"));
+  EditSelectAll(e);
+  EXPECT_TRUE(EditDeleteSelection(e));
+  EXPECT_EQ(e.text, "");
+  EXPECT_FALSE(EditDeleteSelection(e));
+}
+
 TEST(EditField, CaretKeysAndDeleting) {
   EditState e;
   EditSetText(e, "hello");

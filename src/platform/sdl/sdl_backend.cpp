@@ -108,6 +108,9 @@ class SdlBackend : public Backend {
     if (m_window) SDL_SetWindowTitle(m_window.get(), title.c_str());
   }
 
+  std::string ClipboardText() override { return SdlClipboardText(); }
+  void SetClipboardText(const std::string& utf8) override { SetSdlClipboardText(utf8); }
+
   void SetWindowMode(int zoom, bool fullscreen) override {
     FollowLayout();
     m_modeChosen = true;

@@ -85,3 +85,14 @@ bool PostSdlInput(Host& host, const SDL_Event& e, const SurfaceMapper& toSurface
     default: return false;
   }
 }
+
+std::string SdlClipboardText() {
+  if (!SDL_HasClipboardText()) return {};
+  char* text = SDL_GetClipboardText();
+  if (text == nullptr) return {};
+  std::string out = text;
+  SDL_free(text);
+  return out;
+}
+
+void SetSdlClipboardText(const std::string& utf8) { SDL_SetClipboardText(utf8.c_str()); }

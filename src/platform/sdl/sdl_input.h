@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <functional>
+#include <string>
 
 #include "platform/rect.h"
 
@@ -13,3 +14,7 @@ using SurfaceMapper = std::function<POINT(int x, int y)>;
 
 // Posts an input event to the host's queue; false when `e` is not input.
 bool PostSdlInput(Host& host, const SDL_Event& e, const SurfaceMapper& toSurface);
+
+// The desktop's clipboard as UTF-8 ("" when it holds no text).
+std::string SdlClipboardText();
+void SetSdlClipboardText(const std::string& utf8);
