@@ -279,7 +279,10 @@ void CFrameChrome::OnChromeMouse(const MSG& msg) {
         DrawToolBarNow();
       }
       const int hit = m_toolBarVisible ? m_toolBar.HitTest(p) : -1;
-      if (hit == m_hover) return;
+      if (hit == m_hover) {
+        if (hit < 0) ShowPrompt(std::nullopt);  // off the view: a scene's prompt goes too
+        return;
+      }
       m_hover = hit;
       m_hoverSince = m_host.GetTickCount();
       m_tipDismissed = false;

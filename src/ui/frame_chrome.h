@@ -84,6 +84,9 @@ class CFrameChrome {
   // The screen changed under the pointer: the tip and the button's prompt go
   // and stay away until the pointer moves on to another button.
   void DismissToolTip();
+  // A prompt for what the pointer is over outside the chrome (a scene of
+  // the title screen): it stands in for the status text while there.
+  void ShowHoverPrompt(std::optional<std::string> prompt) { ShowPrompt(std::move(prompt)); }
 
   // --- Modal windows ----------------------------------------------------------
   void SetModalScript(ModalScript* script) { m_script = script; }
