@@ -1,5 +1,7 @@
 #include "game/wall_of_fame.h"
 
+#include <algorithm>
+
 #include "platform/settings.h"
 
 namespace {
@@ -13,8 +15,11 @@ FameTable ReadFameTable(const SettingsStore& store, const std::string& prefix) {
   for (int k = 1; k <= kFameEntries; ++k) {
     FameEntry& e = table[static_cast<std::size_t>(k - 1)];
     e.name = store.GetProfileString(kSection, prefix + "Name_" + std::to_string(k), "Player " + std::to_string(k));
-    e.score = store.GetProfileInt(kSection, prefix + "Score_" + std::to_string(k), 0);
+    e.score = std::clamp(store.GetProfileInt(kSection, prefix + "Score_" + std::to_string(k), 0), 0, kMaxFameScore);
   }
+  // Insertion relies on the order; a hand-edited file may not keep it.
+  std::stable_sort(table.begin(), table.end(),
+                   [](const FameEntry& a, const FameEntry& b) { return a.score > b.score; });
   return table;
 }
 
