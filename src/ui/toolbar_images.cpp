@@ -19,11 +19,13 @@ T Read(std::span<const BYTE> bytes, std::size_t at) {
   return v;
 }
 
-// The classic grey-out: every dark pixel becomes a white one offset down
-// and right under a grey one; light pixels vanish into the face.
-bool IsDark(std::uint32_t p) {
+// The classic grey-out works on the icon's shape: every pixel that is
+// neither the button face nor white (a highlight inside the icon) becomes a
+// white one offset down and right under a grey one. Bright colours such as a
+// gold trophy keep their place in the shape rather than vanishing.
+bool InShape(std::uint32_t p, std::uint32_t face) {
   const int r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
-  return (r * 30 + g * 59 + b * 11) / 100 < 160;
+  return p != face && (r * 30 + g * 59 + b * 11) / 100 < 240;
 }
 
 }  // namespace
@@ -79,7 +81,7 @@ void DrawToolImage(SurfaceView dst, int x, int y, const Surface32& strip, int in
         const std::uint32_t p = strip.At(sx + dx, dy) & 0xFFFFFF;
         if (enabled) {
           if (p != face) PutPixel(dst, x + dx, y + dy, p);
-        } else if (IsDark(p)) {
+        } else if (InShape(p, face)) {
           // Pass 0: the white relief; pass 1: the grey shape over it.
           if (pass == 0) PutPixel(dst, x + dx + 1, y + dy + 1, kHighlight);
           else PutPixel(dst, x + dx, y + dy, kShadow);
