@@ -12,7 +12,7 @@ namespace {
 constexpr int kOutputRate = 44100;
 constexpr std::size_t kCallbackFrames = 1024;  // what the SDL device asks for at a time
 constexpr int kVoices = 8;
-constexpr double kRequiredRatio = 200.0;
+constexpr double kRequiredRatio = 1000.0;
 
 // Eight one-second effects with different rates, volumes and pans, all
 // looping so every one of them sounds for the whole second.

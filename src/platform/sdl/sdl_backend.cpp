@@ -11,6 +11,7 @@
 
 #include "platform/audio_device.h"
 #include "platform/host.h"
+#include "platform/sdl/first_present_probe.h"
 #include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/sdl_cursors.h"
 #include "platform/sdl/sdl_handles.h"
@@ -207,6 +208,7 @@ class SdlBackend : public Backend {
       SDL_ShowWindow(m_window.get());
       m_shown = true;
     }
+    if (m_shown) NoteFirstPresent();
     m_lastPresent = Ticks();
     m_pending = false;
   }
