@@ -22,7 +22,7 @@ ColorLut RandomLut(std::mt19937& rng) {
 
 }  // namespace
 
-TEST(FrameConvert, MatchesThePixelByPixelConversionOnRandomFramesAndRects) {
+TEST(FrameConvert, MatchesThePixelByPixelConversionOnRandomFramesRectsAndPalettes) {
   std::mt19937 rng(1234);
   CDIB frame;
   ASSERT_TRUE(frame.Create(602, 401));
@@ -37,6 +37,8 @@ TEST(FrameConvert, MatchesThePixelByPixelConversionOnRandomFramesAndRects) {
     const int top = round % 5;
     const CRect rect(left, top, left + width, top + 3 + round * 9);
     const int dstX = round % 3, dstY = round % 7;
+    // Twice: large rects under a palette seen before take the pair table.
+    ConvertIndexedRect(frame, rect, lut, fast.View(), dstX, dstY);
     ConvertIndexedRect(frame, rect, lut, fast.View(), dstX, dstY);
     ReferenceConvert(frame, rect, lut, slow.View(), dstX, dstY);
     ASSERT_EQ(std::vector<std::uint32_t>(fast.Data(), fast.Data() + 640 * 480),
