@@ -102,11 +102,14 @@ constexpr std::array<const Glyph*, kToolbarGlyphCount> kGlyphs = {
 void PaintToolbarGlyphs(Canvas& strip) {
   for (int i = 0; i < kToolbarGlyphCount; ++i) {
     const Glyph& glyph = *kGlyphs[static_cast<std::size_t>(i)];
-    for (int y = 0; y < kGlyphHeight; ++y)
-      for (int x = 0; x < kGlyphWidth && glyph[static_cast<std::size_t>(y)][x] != '\0'; ++x) {
+    for (int y = 0; y < kGlyphHeight; ++y) {
+      const char* row = glyph[static_cast<std::size_t>(y)];
+      for (int x = 0; x < kGlyphWidth && row[x] != '\0'; ++x) {
         Rgb color;
-        if (ColorOf(glyph[static_cast<std::size_t>(y)][x], &color)) strip.FillRect(i * kGlyphWidth + x, y, i * kGlyphWidth + x + 1, y + 1, color);
+        const int left = i * kGlyphWidth + x;
+        if (ColorOf(row[x], &color)) strip.FillRect(left, y, left + 1, y + 1, color);
       }
+    }
   }
 }
 

@@ -94,6 +94,7 @@ void CToolBar::Draw(SurfaceView surface) const {
     }
     const int shift = (down || b.checked) ? 1 : 0;
     DrawToolImage(surface, r.left + (r.Width() - kToolImageWidth) / 2 + shift,
-                  r.top + (r.Height() - kToolImageHeight) / 2 + shift, m_images, ShownToolImage(b, m_images), b.enabled);
+                  r.top + (r.Height() - kToolImageHeight) / 2 + shift, m_images, ShownToolImage(b, m_images),
+                  b.enabled);
   }
 }

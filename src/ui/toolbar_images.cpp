@@ -77,8 +77,10 @@ ReliefImage EmbossToolImage(const Surface32& strip, int index) {
     const int offset = pass == 0 ? 1 : 0;
     for (int y = 0; y < kToolImageHeight; ++y)
       for (int x = 0; x < kToolImageWidth; ++x)
-        if (InShape(strip.At(sx + x, y)))
-          relief[static_cast<std::size_t>((y + offset) * kReliefWidth + x + offset)] = pass == 0 ? Relief::Light : Relief::Dark;
+        if (InShape(strip.At(sx + x, y))) {
+          const auto at = static_cast<std::size_t>((y + offset) * kReliefWidth + x + offset);
+          relief[at] = pass == 0 ? Relief::Light : Relief::Dark;
+        }
   }
   return relief;
 }

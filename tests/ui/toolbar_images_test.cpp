@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "res/resource_ids.h"
+#include "ui/paint.h"
 #include "ui/toolbar.h"
 #include "ui/toolbar_images.h"
 #include "ui/ui_colors.h"
