@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 60
 # Inputs up to 64 KB: a settings file or a script is rarely bigger.
 FUZZ_MAX_LEN ?= 65536
 
-.PHONY: deps configure build run test test-asan bench fuzz clean headless
+.PHONY: deps configure build run test test-asan bench fuzz clean headless install package
 
 deps:
 	@scripts/install-deps
@@ -21,6 +21,15 @@ build: configure
 
 run: build
 	@$(BUILD)/quintaro
+
+# `make install PREFIX=/usr DESTDIR=/tmp/stage` stages an install; the default is /usr/local.
+PREFIX ?= /usr/local
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package: $(BUILD)/quintaro_<version>_<arch>.deb
+package: build
+	@cd $(BUILD) && cpack -G DEB
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

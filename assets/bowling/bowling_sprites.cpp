@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "bowling/bowling_art.h"
+#include "core/decor.h"
 #include "core/palette.h"
 #include "core/shapes.h"
 #include "games/bowling/model/bowl_geometry.h"
@@ -100,17 +101,7 @@ Canvas SwingCursor(bool release) {
   c.Paint(Circle{16.f, by, 7.5f}, RadialGradient(13.f, by - 3.f, 10.f, RampColor(Ramp::Purple, 0.8f), RampColor(Ramp::Purple, 0.15f)));
   for (float hx : {-2.5f, 2.5f}) c.Paint(Circle{16.f + hx, by - 1.5f, 1.1f}, Rgb{10, 8, 14});
   if (!release) c.Paint(RoundRect{9.f, 20.f, 23.f, 30.f, 4.f}, RampColor(Ramp::Skin, 0.7f));
-  Canvas halo(32, 32, {}, 0.f);
-  for (int y = 0; y < 32; ++y)
-    for (int x = 0; x < 32; ++x) {
-      float a = 0.f;
-      for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx)
-          if (c.Inside(x + dx, y + dy)) a = std::max(a, c.At(x + dx, y + dy).a);
-      halo.Set(x, y, {0, 0, 0}, a * 0.8f);
-    }
-  halo.Draw(c, 0, 0);
-  return halo;
+  return WithCursorHalo(c, 0.8f);
 }
 
 }  // namespace

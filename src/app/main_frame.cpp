@@ -5,10 +5,14 @@
 #include "app/quintaro_app.h"
 #include "app/quintaro_doc.h"
 #include "app/version.h"
+#include "app/window_mode.h"
 #include "res/resource_ids.h"
 #include "ui/frame_chrome.h"
 
-CMainFrame::CMainFrame(CQuintaroApp& app) : m_app(app), m_chrome(std::make_unique<CFrameChrome>(app.GetHost())) {}
+CMainFrame::CMainFrame(CQuintaroApp& app)
+    : m_app(app),
+      m_chrome(std::make_unique<CFrameChrome>(app.GetHost())),
+      m_windowMode(std::make_unique<CWindowMode>(app.GetHost())) {}
 
 CMainFrame::~CMainFrame() {
   if (m_hwnd != HWND_NONE) m_app.GetHost().DestroyWindow(m_hwnd);
@@ -56,7 +60,9 @@ bool CMainFrame::IsCommandEnabled(UINT id) { return m_chrome->IsCommandEnabled(i
 
 void CMainFrame::OnIdle() { m_chrome->OnIdle(); }
 
-void CMainFrame::OnUpdateCommand(CCmdUI& cmdUI) { m_app.Doc().OnUpdateCommand(cmdUI); }
+void CMainFrame::OnUpdateCommand(CCmdUI& cmdUI) {
+  if (!m_windowMode->OnUpdateCommand(cmdUI)) m_app.Doc().OnUpdateCommand(cmdUI);
+}
 
 LRESULT CMainFrame::WindowProc(const MSG& msg) {
   LRESULT result = 0;
@@ -87,7 +93,7 @@ void CMainFrame::OnCommand(UINT id) {
     OnSave();
     return;
   }
-  if (m_app.Doc().OnCommand(id)) return;
+  if (m_windowMode->OnCommand(id) || m_app.Doc().OnCommand(id)) return;
   m_chrome->OnCommand(id);  // tool bar, help, about, exit; the rest do nothing
 }
 

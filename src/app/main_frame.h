@@ -13,6 +13,7 @@ class CQuintaroApp;
 class CCmdUI;
 class ModalScript;
 class CFrameChrome;
+class CWindowMode;
 
 class CMainFrame {
  public:
@@ -35,6 +36,7 @@ class CMainFrame {
   void SetModalScript(ModalScript* script);
   ModalScript* Script() const { return m_pScript; }
   CFrameChrome& Chrome() { return *m_chrome; }
+  CWindowMode& WindowMode() { return *m_windowMode; }
   // When the program is idle: the tool bar follows the commands' states.
   void OnIdle();
 
@@ -53,4 +55,5 @@ class CMainFrame {
   HWND m_hwnd = HWND_NONE;
   ModalScript* m_pScript = nullptr;
   std::unique_ptr<CFrameChrome> m_chrome;
+  std::unique_ptr<CWindowMode> m_windowMode;
 };

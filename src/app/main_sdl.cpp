@@ -1,31 +1,30 @@
 // The program's entry point in a real window.
-#include <cstring>
 #include <iostream>
+#include <string_view>
+#include <vector>
 
+#include "app/command_line.h"
 #include "app/quintaro_app.h"
 #include "app/version.h"
 #include "platform/host.h"
 #include "platform/sdl/sdl_backend.h"
 
 int main(int argc, char** argv) {
+  const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+  const CommandLine line = ParseCommandLine(args);
+  switch (line.action) {
+    case CommandLine::Action::Help: std::cout << HelpText(); return 0;
+    case CommandLine::Action::Version: std::cout << VersionText(); return 0;
+    case CommandLine::Action::Misuse: std::cerr << "quintaro: " << line.error << '\n' << UsageText(); return kExitMisuse;
+    case CommandLine::Action::Run: break;
+  }
   AppOptions options;
-  for (int i = 1; i < argc; ++i) {
-    std::string arg = argv[i];
-    while (!arg.empty() && (arg[0] == '-' || arg[0] == '/')) arg.erase(0, 1);
-    if (arg == "Embedding" || arg == "Automation") {
-      options.showSplash = false;
-    } else if (arg == "help" || arg == "h") {
-      std::cout << "usage: quintaro [FILE.qtp]\n";
-      return 0;
-    } else if (argv[i][0] != '-') {
-      options.openFile = argv[i];
-    }
-  }
+  options.showSplash = line.showSplash;
+  options.openFile = line.openFile;
+  options.zoom = line.zoom;
+  options.fullscreen = line.fullscreen;
   auto backend = MakeSdlBackend();
-  if (!backend) {
-    std::cerr << "quintaro: cannot open a window\n";
-    return 1;
-  }
+  if (!backend) return 1;  // the reason SDL gives is on stderr
   auto settings = std::make_unique<SettingsStore>(SettingsStore::DefaultPath(kCompanyKey, kApplicationTitle));
   CQuintaroApp app(std::make_unique<Host>(std::move(backend), std::move(settings)), options);
   if (!app.InitInstance()) return 1;

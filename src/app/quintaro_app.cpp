@@ -8,6 +8,7 @@
 #include "app/quintaro_view.h"
 #include "app/splash_wnd.h"
 #include "app/version.h"
+#include "app/window_mode.h"
 #include "ui/frame_chrome.h"
 #include "ui/message_box.h"
 
@@ -49,6 +50,7 @@ bool CQuintaroApp::InitInstance() {
   m_frame = std::make_unique<CMainFrame>(*this);
   m_frame->SetModalScript(m_options.script);
   if (!m_frame->Create()) return false;
+  m_frame->WindowMode().Restore(m_options.zoom, m_options.fullscreen);
   if (m_options.showSplash) m_splash = std::make_unique<CSplashWnd>(*m_host, m_options.splashFile);
   m_view = std::make_unique<CQuintaroView>(*m_host);
   m_view->Create(m_doc.get());

@@ -3,6 +3,7 @@
 // the view and the splash window, runs start-up and the main message loop.
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -20,6 +21,8 @@ struct AppOptions {
   std::filesystem::path splashFile = "splash.bmp";  // looked for in the working directory
   std::filesystem::path openFile;                   // a document named on the command line
   ModalScript* script = nullptr;                    // answers dialogs and message boxes (headless)
+  std::optional<int> zoom;                          // this run's zoom, over the stored one
+  std::optional<bool> fullscreen;                   // this run's full screen, over the stored one
 };
 
 class CQuintaroApp {

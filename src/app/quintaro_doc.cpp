@@ -7,11 +7,13 @@
 #include "app/players_dlg.h"
 #include "app/quintaro_app.h"
 #include "app/quintaro_view.h"
+#include "app/remembered_choices.h"
 #include "game/game.h"
 #include "gfx/dib.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 #include "ui/cmd_ui.h"
+#include "ui/frame_chrome.h"
 #include "ui/message_box.h"
 #include "app/version.h"
 #include "platform/dc.h"
@@ -37,6 +39,8 @@ std::string JsonString(const std::string& s) {
 
 CQuintaroDoc::CQuintaroDoc(CQuintaroApp& app) : m_app(app) {
   CreatePlayers();
+  RestoreSeats(app.GetHost().Settings(), m_players, m_nLastPlayer);
+  RestoreVariants(app.GetHost().Settings(), m_games, m_variants);
   // Any value other than 0 means sound on.
   m_bSound = app.GetHost().Settings().GetProfileInt(kSettingsSection, kSoundKey, 1) != 0 ? TRUE : FALSE;
   m_bFirstComputerTurn = TRUE;
@@ -114,6 +118,7 @@ void CQuintaroDoc::SetVariant(int nScreen, int nVariant) {
   if (nScreen < 0 || nScreen >= kScreenCount) return;
   m_variants[static_cast<std::size_t>(nScreen)] = nVariant;
   if (nScreen == m_nGameType) m_nGameVariant = nVariant;
+  if (const GameInfo* game = FindGame(m_games, nScreen)) StoreVariant(m_app.GetHost().Settings(), *game, nVariant);
 }
 
 void CQuintaroDoc::EndTurnState() {
@@ -141,6 +146,7 @@ BOOL CQuintaroDoc::OnNewDocument() {
 
   m_sprites.SetView(GetView());
   EndTurnState();
+  m_app.Frame().Chrome().DismissToolTip();
 
   if (!IsGameScreen(m_nGameType)) {
     StopCurrentGame();
@@ -325,6 +331,7 @@ void CQuintaroDoc::OnNumberOfPlayers() {
     }
     m_nLastPlayer = dlg.m_nPlayers < 0 ? 0 : (dlg.m_nPlayers > 3 ? 3 : dlg.m_nPlayers);
     for (int i = 0; i < kSeatCount; ++i) m_players[static_cast<std::size_t>(i)]->m_bActive = i <= m_nLastPlayer;
+    StoreSeats(m_app.GetHost().Settings(), m_players, m_nLastPlayer);
   }
   RefreshScores(FALSE);
 }

@@ -1,7 +1,11 @@
 // The view's window: input routing to the current game, timers, the title
 // screen's regions, painting and palette messages.
 #include "app/quintaro_doc.h"
+#include "app/main_frame.h"
+#include "app/quintaro_app.h"
 #include "app/quintaro_view.h"
+#include "app/title_prompt.h"
+#include "ui/frame_chrome.h"
 #include "res/title_regions.h"
 #include "game/game.h"
 #include "platform/host.h"
@@ -27,17 +31,18 @@ BOOL CQuintaroView::StartTimer(UINT nID, UINT nMs) { return m_host.SetTimer(m_hw
 BOOL CQuintaroView::StopTimer(UINT nID) { return m_host.KillTimer(m_hwnd, nID) ? TRUE : FALSE; }
 
 BOOL CQuintaroView::HitTestRegions(int x, int y, BOOL bSelect) {
-  BOOL hit = FALSE;
+  std::optional<int> target;
   for (const HotRegion& region : TitleRegions()) {
     if (!region.Contains(x, y)) continue;
-    hit = TRUE;
+    target = region.nGameType;  // the last region containing the point wins
     if (bSelect)
-      m_pDoc->m_nGameType = region.nGameType;  // the last region containing the point wins
+      m_pDoc->m_nGameType = region.nGameType;
     else
       m_host.SetCursor(static_cast<int>(IDC_HOTSPOT));
   }
-  if (!hit && !bSelect) m_host.SetCursor(0);
-  return hit;
+  if (!target && !bSelect) m_host.SetCursor(0);
+  if (!bSelect) m_pDoc->App().Frame().Chrome().ShowHoverPrompt(TitleRegionPrompt(m_pDoc->Games(), target));
+  return target ? TRUE : FALSE;
 }
 
 void CQuintaroView::OnUpdate(LPARAM lHint) {

@@ -44,9 +44,20 @@ class Backend {
   virtual AudioDevice* Audio() = 0;
   // Window title and icon (the SDL window shows them).
   virtual void SetTitle(const std::string& /*title*/) {}
+  // Full screen on the desktop's own mode (the video mode never changes), or
+  // a window `zoom` times the surface's size (0: as large as the screen
+  // allows); the backend lowers a zoom the screen cannot hold.
+  virtual void SetWindowMode(int /*zoom*/, bool /*fullscreen*/) {}
+  // The desktop's clipboard, as UTF-8 text; without a desktop, the
+  // program's own.
+  virtual std::string ClipboardText() { return m_clipboard; }
+  virtual void SetClipboardText(const std::string& utf8) { m_clipboard = utf8; }
   // Ends the program at once with this code, after the caller stored what must persist.
   [[noreturn]] virtual void ExitProcess(int code);
 
  protected:
   Host* m_host = nullptr;
+
+ private:
+  std::string m_clipboard;
 };

@@ -30,7 +30,8 @@ struct FontAtlas {
 
   const GlyphInfo* Glyph(unsigned char c) const {
     const int i = static_cast<int>(c) - firstChar;
-    if (i < 0 || i >= glyphCount) return glyphs + ('?' - firstChar);
+    const bool control = c >= 0x7F && c < 0xA0;
+    if (i < 0 || i >= glyphCount || control) return glyphs + ('?' - firstChar);
     return glyphs + i;
   }
 };

@@ -10,29 +10,31 @@ std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
   return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
 }
 
+// Centred when the picture fits along this axis, else from the start.
+int Offset(int room, int extent) { return extent <= room ? (room - extent) / 2 : 0; }
+
 }  // namespace
+
+int ClampZoom(int zoom) { return zoom >= 1 && zoom <= kMaxZoom ? zoom : kZoomFit; }
 
 int ChooseWindowScale(SIZE surface, SIZE usable) {
   if (surface.cx <= 0 || surface.cy <= 0) return 1;
   return std::max(1, std::min(usable.cx / surface.cx, usable.cy / surface.cy));
 }
 
+int WindowScaleForZoom(int zoom, SIZE surface, SIZE usable) {
+  const int fits = ChooseWindowScale(surface, usable);
+  zoom = ClampZoom(zoom);
+  return zoom == kZoomFit ? fits : std::min(zoom, fits);
+}
+
 CRect PlaceSurface(SIZE surface, SIZE drawable) {
   if (surface.cx <= 0 || surface.cy <= 0 || drawable.cx <= 0 || drawable.cy <= 0) return {};
-  const int scale = std::min(drawable.cx / surface.cx, drawable.cy / surface.cy);
-  int w = 0, h = 0;
-  if (scale >= 1) {
-    w = surface.cx * scale;
-    h = surface.cy * scale;
-  } else if (static_cast<std::int64_t>(drawable.cx) * surface.cy <= static_cast<std::int64_t>(drawable.cy) * surface.cx) {
-    w = drawable.cx;
-    h = std::max<int>(1, static_cast<int>(static_cast<std::int64_t>(drawable.cx) * surface.cy / surface.cx));
-  } else {
-    h = drawable.cy;
-    w = std::max<int>(1, static_cast<int>(static_cast<std::int64_t>(drawable.cy) * surface.cx / surface.cy));
-  }
-  const int x = (drawable.cx - w) / 2;
-  const int y = (drawable.cy - h) / 2;
+  const int scale = ChooseWindowScale(surface, drawable);
+  const int w = surface.cx * scale;
+  const int h = surface.cy * scale;
+  const int x = Offset(drawable.cx, w);
+  const int y = Offset(drawable.cy, h);
   return CRect(x, y, x + w, y + h);
 }
 

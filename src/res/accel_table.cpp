@@ -21,6 +21,8 @@ constexpr AccelDef kMainAccelerators[] = {
     {FVIRTKEY | FSHIFT, VK_F6, ID_PREV_PANE},
     {FVIRTKEY | FSHIFT, VK_F1, ID_CONTEXT_HELP},
     {FVIRTKEY, VK_F1, ID_HELP},
+    {FVIRTKEY, VK_F11, ID_VIEW_FULLSCREEN},
+    {FVIRTKEY | FALT, VK_RETURN, ID_VIEW_FULLSCREEN},
 };
 
 }  // namespace

@@ -13,6 +13,7 @@ inline constexpr BYTE FALT = 0x10;
 inline constexpr UINT VK_INSERT = 0x2D;
 inline constexpr UINT VK_F6 = 0x75;
 inline constexpr UINT VK_F10 = 0x79;
+inline constexpr UINT VK_F11 = 0x7A;
 
 struct AccelDef {
   BYTE fVirt = FVIRTKEY;  // FVIRTKEY plus the modifiers that must be held

@@ -32,10 +32,18 @@ constexpr MenuItemDef kOptions[] = {
     Cmd("&Sound", ID_OPTIONS_SOUND),
 };
 
+constexpr MenuItemDef kZoom[] = {
+    Cmd("&1x", ID_VIEW_ZOOM_1X), Cmd("&2x", ID_VIEW_ZOOM_2X), Cmd("&3x", ID_VIEW_ZOOM_3X),
+    Cmd("&4x", ID_VIEW_ZOOM_4X), Cmd("&Fit", ID_VIEW_ZOOM_FIT),
+};
+
 constexpr MenuItemDef kView[] = {
     Cmd("&Hall of Fame", ID_VIEW_HALLOFFAME),
     Cmd("&Main Window", ID_VIEW_MAINWINDOW),
     Cmd("&Toolbar", ID_VIEW_TOOLBAR),
+    Sep(),
+    Pop("&Zoom", kZoom),
+    Cmd("&Full Screen\tF11", ID_VIEW_FULLSCREEN),
 };
 
 constexpr MenuItemDef kHelp[] = {

@@ -22,6 +22,13 @@ inline constexpr UINT ID_GAME_NEW_FOOTBALL = 32787;
 inline constexpr UINT ID_GAME_NEW_POOL = 32788;
 inline constexpr UINT ID_VIEW_MAINWINDOW = 32789;
 inline constexpr UINT ID_GAME_QUITGAME = 32790;
+// The window on a modern desktop: zoom and full screen.
+inline constexpr UINT ID_VIEW_ZOOM_1X = 32900;  // 1x .. 4x follow in order
+inline constexpr UINT ID_VIEW_ZOOM_2X = 32901;
+inline constexpr UINT ID_VIEW_ZOOM_3X = 32902;
+inline constexpr UINT ID_VIEW_ZOOM_4X = 32903;
+inline constexpr UINT ID_VIEW_ZOOM_FIT = 32904;
+inline constexpr UINT ID_VIEW_FULLSCREEN = 32905;
 
 // --- Framework commands ------------------------------------------------------
 inline constexpr UINT ID_FILE_NEW = 57600;

@@ -26,6 +26,12 @@ constexpr StringDef kStrings[] = {
     // The framework's commands in the menu.
     {ID_APP_EXIT, "Leave Quintaro Games\nExit"},
     {ID_VIEW_TOOLBAR, "Show or hide the toolbar\nToggle Toolbar"},
+    {ID_VIEW_ZOOM_1X, "Show the window at its own size\nZoom 1x"},
+    {ID_VIEW_ZOOM_2X, "Show the window twice as large\nZoom 2x"},
+    {ID_VIEW_ZOOM_3X, "Show the window three times as large\nZoom 3x"},
+    {ID_VIEW_ZOOM_4X, "Show the window four times as large\nZoom 4x"},
+    {ID_VIEW_ZOOM_FIT, "Show the window as large as the screen allows\nZoom to Fit"},
+    {ID_VIEW_FULLSCREEN, "Fill the screen with the game, or go back to a window\nFull Screen"},
     {ID_HELP_FINDER, "Show how to play and how to use the menus\nHelp Topics"},
     {ID_APP_ABOUT, "Show the program's name and version\nAbout"},
     {ID_HELP, "Show how to play and how to use the menus\nHelp"},

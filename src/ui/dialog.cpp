@@ -468,6 +468,7 @@ void CDialog::OnKey(UINT vk, bool alt) {
   }
   if (!focus) return;
   if (focus->kind == ControlKind::Edit) {
+    if (m_ctrl && OnEditShortcut(m_focus, vk)) return;
     bool handled = false;
     if (EditKey(focus->edit, vk, m_shift, &handled)) NotifyChange(m_focus, EN_CHANGE);
     else if (handled) MarkDirty();
@@ -526,6 +527,7 @@ void CDialog::OnMouse(const MSG& msg) {
       SetFocusIndex(hit, false);
       if (c.kind == ControlKind::Edit) {
         c.edit.caret = c.edit.anchor = EditHitTest(c, p.x);
+        if (IsDoubleClick(hit, p, msg.time)) EditSelectWord(c.edit, c.edit.caret);
         m_pressed = hit;
       } else if (c.kind == ControlKind::TrackBar) {
         const TrackGeometry g = TrackLayout(c.rect, c.track, c.style);
@@ -602,6 +604,7 @@ void CDialog::HandleMessage(const MSG& msg) {
   switch (msg.message) {
     case WM_KEYDOWN:
       if (msg.wParam == VK_SHIFT) m_shift = true;
+      else if (msg.wParam == VK_CONTROL) m_ctrl = true;
       else OnKey(static_cast<UINT>(msg.wParam), false);
       return;
     case WM_SYSKEYDOWN:
@@ -609,6 +612,7 @@ void CDialog::HandleMessage(const MSG& msg) {
       return;
     case WM_KEYUP:
       if (msg.wParam == VK_SHIFT) m_shift = false;
+      if (msg.wParam == VK_CONTROL) m_ctrl = false;
       if (msg.wParam == VK_SPACE && m_spaceDown) {
         m_spaceDown = false;
         const int pressed = m_pressed;

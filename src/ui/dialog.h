@@ -133,6 +133,10 @@ class CDialog : public DialogController {
   void ActivateMnemonic(char key);
   void OnKey(UINT vk, bool alt);
   void OnMouse(const MSG& msg);
+  // Ctrl+A, Ctrl+C, Ctrl+X and Ctrl+V in the edit field at `index`.
+  bool OnEditShortcut(int index, UINT vk);
+  // A press on the same control, close in time and place to the last one.
+  bool IsDoubleClick(int index, CPoint p, DWORD time);
   void NotifyChange(int index, UINT code);
   void Present();
   void MarkDirty() { m_dirty = true; }
@@ -151,6 +155,12 @@ class CDialog : public DialogController {
   bool m_closeHeld = false;
   bool m_spaceDown = false;
   bool m_shift = false;
+  bool m_ctrl = false;
+  struct LastClick {
+    int index = -1;
+    CPoint point;
+    DWORD time = 0;
+  } m_lastClick;
   bool m_dragThumb = false;
   int m_dragOffset = 0;
   bool m_closed = false;

@@ -27,7 +27,9 @@ bool DeleteSelection(EditState& e) {
 bool EditHasSelection(const EditState& e) { return e.caret != e.anchor; }
 
 bool EditTypeChar(EditState& e, char c) {
-  if (static_cast<unsigned char>(c) < 32 || static_cast<unsigned char>(c) > 126) return false;
+  // Printable ASCII and Latin-1's letters and signs: what the fonts draw.
+  const auto code = static_cast<unsigned char>(c);
+  if (code < 0x20 || (code >= 0x7F && code < 0xA0)) return false;
   Clamp(e);
   const int selected = std::abs(e.caret - e.anchor);
   if (static_cast<int>(e.text.size()) - selected + 1 > e.limit) return false;
@@ -92,4 +94,43 @@ void EditSetLimit(EditState& e, int limit) {
 void EditSelectAll(EditState& e) {
   e.anchor = 0;
   e.caret = static_cast<int>(e.text.size());
+}
+
+void EditSelectWord(EditState& e, int at) {
+  Clamp(e);
+  const int n = static_cast<int>(e.text.size());
+  at = std::clamp(at, 0, n);
+  // At the end of a word the click belongs to it, as in every text field.
+  if (at == n || (at > 0 && e.text[static_cast<std::size_t>(at)] == ' ' &&
+                  e.text[static_cast<std::size_t>(at - 1)] != ' '))
+    at = std::max(at - 1, 0);
+  if (n == 0) return;
+  const bool space = e.text[static_cast<std::size_t>(at)] == ' ';
+  auto same = [&](int i) { return (e.text[static_cast<std::size_t>(i)] == ' ') == space; };
+  int from = at, to = at + 1;
+  while (from > 0 && same(from - 1)) --from;
+  while (to < n && same(to)) ++to;
+  e.anchor = from;
+  e.caret = to;
+}
+
+std::string EditSelectedText(const EditState& e) {
+  const int n = static_cast<int>(e.text.size());
+  const int from = std::clamp(std::min(e.caret, e.anchor), 0, n), to = std::clamp(std::max(e.caret, e.anchor), 0, n);
+  return e.text.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from));
+}
+
+bool EditDeleteSelection(EditState& e) {
+  Clamp(e);
+  return DeleteSelection(e);
+}
+
+bool EditPaste(EditState& e, std::string_view text) {
+  Clamp(e);
+  bool changed = DeleteSelection(e);
+  for (char c : text) {
+    if (static_cast<int>(e.text.size()) >= e.limit) break;
+    changed = EditTypeChar(e, c) || changed;
+  }
+  return changed;
 }

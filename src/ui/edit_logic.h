@@ -1,6 +1,9 @@
 #pragma once
 // Editing a single-line field: typing within the length limit, caret moves,
 // deleting, and a selection that typing replaces.
+#include <string>
+#include <string_view>
+
 #include "ui/dialog_control.h"
 
 // Types one printable character, replacing the selection. Refused (false)
@@ -14,3 +17,13 @@ void EditSetText(EditState& e, const std::string& text);
 void EditSetLimit(EditState& e, int limit);
 void EditSelectAll(EditState& e);
 bool EditHasSelection(const EditState& e);
+// The word (a run without spaces) at `at`, or the run of spaces there, as a
+// double-click selects it.
+void EditSelectWord(EditState& e, int at);
+std::string EditSelectedText(const EditState& e);
+// Removes the selection (Cut); true when there was one.
+bool EditDeleteSelection(EditState& e);
+// Pastes `text` over the selection as if typed: characters the field cannot
+// take (line breaks, controls) are dropped, and it stops at the limit.
+// True when the text changed.
+bool EditPaste(EditState& e, std::string_view text);

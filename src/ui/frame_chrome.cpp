@@ -259,6 +259,7 @@ void CFrameChrome::OnChromeMouse(const MSG& msg) {
     case WM_LBUTTONDOWN:
       m_altPending = false;
       HideTip();
+      m_tipDismissed = true;
       if (m_toolBarVisible && m_toolBar.OnButtonDown(p)) {
         m_host.SetCapture(m_frame);
         DrawToolBarNow();
@@ -278,9 +279,13 @@ void CFrameChrome::OnChromeMouse(const MSG& msg) {
         DrawToolBarNow();
       }
       const int hit = m_toolBarVisible ? m_toolBar.HitTest(p) : -1;
-      if (hit == m_hover) return;
+      if (hit == m_hover) {
+        if (hit < 0) ShowPrompt(std::nullopt);  // off the view: a scene's prompt goes too
+        return;
+      }
       m_hover = hit;
       m_hoverSince = m_host.GetTickCount();
+      m_tipDismissed = false;
       if (hit < 0) {
         HideTip();
         ShowPrompt(std::nullopt);
@@ -307,6 +312,7 @@ void CFrameChrome::OnTipTimer() {
   if (hit != m_hover) {
     m_hover = hit;
     m_hoverSince = m_host.GetTickCount();
+    m_tipDismissed = false;
     HideTip();
     ShowPrompt(hit < 0 ? std::nullopt : std::optional<std::string>(CommandPrompt(m_toolBar.Buttons()[static_cast<std::size_t>(hit)].id)));
   }
@@ -316,11 +322,18 @@ void CFrameChrome::OnTipTimer() {
     m_tipTimer = false;
     return;
   }
-  if (!m_tip->Visible() && !m_toolBar.Tracking() && m_host.GetTickCount() - m_hoverSince >= kToolTipDelayMs)
+  if (!m_tip->Visible() && !m_tipDismissed && !m_toolBar.Tracking() &&
+      m_host.GetTickCount() - m_hoverSince >= kToolTipDelayMs)
     m_tip->Show(std::string(CommandTip(m_toolBar.Buttons()[static_cast<std::size_t>(hit)].id)), p);
 }
 
 void CFrameChrome::HideTip() { m_tip->Hide(); }
+
+void CFrameChrome::DismissToolTip() {
+  HideTip();
+  ShowPrompt(std::nullopt);
+  m_tipDismissed = true;
+}
 
 // --- Modal windows -----------------------------------------------------------------------
 

@@ -81,6 +81,12 @@ class CFrameChrome {
   bool IsToolBarVisible() const { return m_toolBarVisible; }
   const CToolBar& ToolBar() const { return m_toolBar; }
   const CToolTip& ToolTip() const { return *m_tip; }
+  // The screen changed under the pointer: the tip and the button's prompt go
+  // and stay away until the pointer moves on to another button.
+  void DismissToolTip();
+  // A prompt for what the pointer is over outside the chrome (a scene of
+  // the title screen): it stands in for the status text while there.
+  void ShowHoverPrompt(std::optional<std::string> prompt) { ShowPrompt(std::move(prompt)); }
 
   // --- Modal windows ----------------------------------------------------------
   void SetModalScript(ModalScript* script) { m_script = script; }
@@ -118,6 +124,7 @@ class CFrameChrome {
   std::unique_ptr<CToolTip> m_tip;
   int m_hover = -1;          // tool-bar button under the pointer
   DWORD m_hoverSince = 0;
+  bool m_tipDismissed = false;  // a click or a new screen: no tip until the pointer moves on
   bool m_tipTimer = false;
   bool m_altPending = false; // Alt went down alone; its release opens the menu
 };

@@ -86,6 +86,7 @@ View > Hall of Fame (from the title screen) shows the five best Basketball and B
 - Game > New (Ctrl+N restarts the current screen), Quit Game, Exit.
 - Options > Number of Players, Type of Game, Game Controls, Sound (a tick shows it is on).
 - View > Hall of Fame, Main Window, Toolbar.
+- View > Zoom draws the window 1, 2, 3 or 4 times as large, or as large as the screen allows (Fit). View > Full Screen (F11 or Alt+Enter) fills the screen and goes back. The window can also be resized or maximised: the picture always takes the largest whole zoom that fits. Zoom, full screen and the players are remembered for the next start.
 - Help > Help Topics, About Quintaro.
 - F1 opens this help. Esc closes it; the arrow keys, Page Up, Page Down and the mouse wheel scroll it.
 - Alt, or Alt with the underlined letter, opens the menus from the keyboard.

@@ -38,6 +38,7 @@ UINT CMenuTracker::Track(int barItem, bool open, bool selectFirst) {
       },
       [this] { return m_done; });
   if (!m_done) Finish(0);
+  ReleaseInput(hwnd);  // before the window goes, with the input queued for it
   m_host.DestroyWindow(hwnd);
   m_layer = nullptr;
   layer.Close();
@@ -47,6 +48,8 @@ UINT CMenuTracker::Track(int barItem, bool open, bool selectFirst) {
 void CMenuTracker::Begin(int barItem, bool open, bool selectFirst) {
   m_done = false;
   m_chosen = 0;
+  m_passThrough.reset();
+  m_openedByMouse = open && !selectFirst;
   m_levels.clear();
   m_bar = std::clamp(barItem, 0, static_cast<int>(m_menu.size()) - 1);
   if (open) {
@@ -194,8 +197,9 @@ void CMenuTracker::OnKey(UINT vk) {
   const int depth = OpenLevels();
   switch (vk) {
     case VK_ESCAPE:
-      // Escape closes one level; from the bar it leaves the menu.
-      if (depth == 0) Finish(0);
+      // Escape closes one level; from the bar it leaves the menu. A menu the
+      // mouse opened is not left in keyboard mode: it closes altogether.
+      if (depth == 0 || (depth == 1 && m_openedByMouse)) Finish(0);
       else if (depth == 1) {
         m_levels.clear();
         if (m_cb.drawBar) m_cb.drawBar(m_bar);
@@ -320,7 +324,8 @@ void CMenuTracker::OnMouse(const MSG& msg) {
       } else if (level >= 0) {
         if (item >= 0) Select(level, item, true);
       } else if (!m_barRect.PtInRect(p)) {
-        Finish(0);  // a click anywhere else dismisses the menu
+        m_passThrough = msg;  // a click anywhere else dismisses the menu and goes on
+        Finish(0);
       }
       return;
     case WM_MOUSEMOVE:
@@ -365,14 +370,36 @@ void CMenuTracker::HandleMessage(const MSG& msg) {
       OnMouse(msg);
       return;
     case WM_RBUTTONDOWN:
-    case WM_NCRBUTTONDOWN:
-      if (HitPopups(CPoint(GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam))).first < 0 &&
-          HitTestRects(m_barItems, CPoint(GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam))) < 0)
-        Finish(0);
+    case WM_NCRBUTTONDOWN: {
+      const CPoint p(GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam));
+      if (HitPopups(p).first >= 0 || HitTestRects(m_barItems, p) >= 0) return;
+      if (!m_barRect.PtInRect(p)) m_passThrough = msg;
+      Finish(0);
       return;
+    }
     default:
       return;
   }
+}
+
+void CMenuTracker::ReleaseInput(HWND layer) {
+  if (!m_passThrough) return;
+  // Everything queued is taken off and posted again in order (posted and
+  // input messages come before paints and timer ticks, so only they are taken).
+  std::vector<MSG> queued{*m_passThrough};
+  MSG msg;
+  for (std::size_t n = m_host.QueuedCount(); n > 0 && m_host.PeekMessage(&msg, true); --n) queued.push_back(msg);
+  for (const MSG& m : queued) {
+    if (m.hwnd != layer || !IsInputMessage(m.message)) {
+      m_host.PostMessage(m.hwnd, m.message, m.wParam, m.lParam);
+    } else if (m.message >= WM_MOUSEFIRST && m.message <= WM_MOUSELAST) {
+      // The menu got surface coordinates: route them afresh.
+      m_host.PostMouse(m.message, GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam), static_cast<UINT>(m.wParam));
+    } else {
+      m_host.PostKey(m.message, static_cast<UINT>(m.wParam), (m.lParam & (LPARAM{1} << 29)) != 0);
+    }
+  }
+  m_passThrough.reset();
 }
 
 // --- Drawing ------------------------------------------------------------------------

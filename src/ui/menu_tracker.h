@@ -5,6 +5,7 @@
 // prompts are drawn by the owner through callbacks.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -42,6 +43,8 @@ class CMenuTracker {
   void HandleMessage(const MSG& msg);
   bool Done() const { return m_done; }
   UINT Chosen() const { return m_chosen; }
+  // The click outside the menus that ended it: it belongs to what was clicked.
+  const std::optional<MSG>& PassThrough() const { return m_passThrough; }
   int BarItem() const { return m_bar; }
   // Open popups, outermost first.
   int OpenLevels() const { return static_cast<int>(m_levels.size()); }
@@ -78,6 +81,9 @@ class CMenuTracker {
   // (level, item) under a surface point; level -1 when none.
   std::pair<int, int> HitPopups(CPoint p) const;
   void UpdatePrompt();
+  // After the loop: the passing click, then input queued for the menu since,
+  // go where they would have gone without it.
+  void ReleaseInput(HWND layer);
 
   Host& m_host;
   std::span<const MenuItemDef> m_menu;
@@ -89,5 +95,7 @@ class CMenuTracker {
   bool m_done = false;
   UINT m_chosen = 0;
   bool m_buttonDown = false;
+  bool m_openedByMouse = false;
+  std::optional<MSG> m_passThrough;
   OverlayLayer* m_layer = nullptr;
 };

@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "platform/window_scale.h"
 
 namespace {
 
 constexpr SIZE kSurface{612, 460};
+
+std::pair<int, int> Pair(POINT p) { return {p.x, p.y}; }
+std::pair<int, int> XY(int x, int y) { return {x, y}; }
 
 TEST(WindowScale, PicksTheLargestIntegerZoomThatFits) {
   EXPECT_EQ(ChooseWindowScale(kSurface, SIZE{1366, 720}), 1);
@@ -13,12 +18,29 @@ TEST(WindowScale, PicksTheLargestIntegerZoomThatFits) {
   EXPECT_EQ(ChooseWindowScale(kSurface, SIZE{300, 200}), 1);  // never below one
 }
 
-TEST(WindowScale, PlacesAnIntegerMultipleCentred) {
+TEST(WindowScale, PlacesAnIntegerMultipleCentredNeverBelowOne) {
   EXPECT_EQ(PlaceSurface(kSurface, SIZE{1224, 920}), CRect(0, 0, 1224, 920));
   EXPECT_EQ(PlaceSurface(kSurface, SIZE{1300, 1000}), CRect(38, 40, 1262, 960));
-  const CRect shrunk = PlaceSurface(kSurface, SIZE{306, 460});
-  EXPECT_EQ(shrunk.Width(), 306);
-  EXPECT_EQ(shrunk.Height(), 230);
+  // A full-screen 1920 x 1080: twice, black bands all round.
+  EXPECT_EQ(PlaceSurface(kSurface, SIZE{1920, 1080}), CRect(348, 80, 1572, 1000));
+  // Too small for one times: shown at 1x from the top left, never shrunk.
+  EXPECT_EQ(PlaceSurface(kSurface, SIZE{306, 460}), CRect(0, 0, 612, 460));
+  // Wide enough but too low: centred across, from the top down.
+  EXPECT_EQ(PlaceSurface(kSurface, SIZE{800, 300}), CRect(94, 0, 706, 460));
+  EXPECT_TRUE(PlaceSurface(kSurface, SIZE{0, 0}).IsRectEmpty());
+}
+
+TEST(WindowScale, ZoomChoicesAreClampedToTheScreen) {
+  EXPECT_EQ(ClampZoom(-1), kZoomFit);
+  EXPECT_EQ(ClampZoom(5), kZoomFit);
+  EXPECT_EQ(ClampZoom(3), 3);
+  const SIZE fullHd{1920, 1040};
+  EXPECT_EQ(WindowScaleForZoom(kZoomFit, kSurface, fullHd), 2);
+  EXPECT_EQ(WindowScaleForZoom(1, kSurface, fullHd), 1);
+  EXPECT_EQ(WindowScaleForZoom(4, kSurface, fullHd), 2);  // what the screen allows
+  EXPECT_EQ(WindowScaleForZoom(3, kSurface, SIZE{3840, 2100}), 3);
+  EXPECT_EQ(WindowScaleForZoom(2, kSurface, SIZE{640, 480}), 1);
+  EXPECT_EQ(WindowScaleForZoom(99, kSurface, SIZE{3840, 2100}), 4);  // a hostile value means Fit
 }
 
 TEST(WindowScale, PointerMapsBackToExactPixelsAtEveryScale) {
@@ -44,6 +66,33 @@ TEST(WindowScale, HighDensityScreensAndCapturedPointersOutsideTheWindow) {
   EXPECT_EQ(WindowToSurface(POINT{-1, 0}, SIZE{1224, 920}, SIZE{1224, 920}, kSurface).x, -1);
   EXPECT_EQ(WindowToSurface(POINT{-2, 0}, SIZE{1224, 920}, SIZE{1224, 920}, kSurface).x, -1);
   EXPECT_EQ(WindowToSurface(POINT{-3, 0}, SIZE{1224, 920}, SIZE{1224, 920}, kSurface).x, -2);
+}
+
+TEST(WindowScale, EdgePixelsMapExactlyAtThreeTimes) {
+  const SIZE win{kSurface.cx * 3, kSurface.cy * 3};
+  const auto at = [&](int x, int y) { return Pair(WindowToSurface(POINT{x, y}, win, win, kSurface)); };
+  EXPECT_EQ(at(0, 0), XY(0, 0));
+  EXPECT_EQ(at(2, 2), XY(0, 0));
+  EXPECT_EQ(at(3, 3), XY(1, 1));
+  EXPECT_EQ(at(1835, 1379), XY(611, 459));
+  EXPECT_EQ(at(1833, 1377), XY(611, 459));
+  EXPECT_EQ(at(1832, 1376), XY(610, 458));
+  EXPECT_EQ(at(1836, 1380), XY(612, 460));  // just outside stays outside
+}
+
+TEST(WindowScale, EdgePixelsMapExactlyInALetterboxedFullScreen) {
+  const SIZE screen{1920, 1080};
+  const auto at = [&](int x, int y) { return Pair(WindowToSurface(POINT{x, y}, screen, screen, kSurface)); };
+  EXPECT_EQ(at(348, 80), XY(0, 0));
+  EXPECT_EQ(at(349, 81), XY(0, 0));
+  EXPECT_EQ(at(350, 82), XY(1, 1));
+  EXPECT_EQ(at(1571, 999), XY(611, 459));
+  EXPECT_EQ(at(347, 79), XY(-1, -1));  // the black band is outside the picture
+  EXPECT_EQ(at(1572, 1000), XY(612, 460));
+  EXPECT_EQ(at(0, 0), XY(-174, -40));
+  // The same screen on a high-density display: 960 x 540 points over 1920 x 1080 pixels.
+  EXPECT_EQ(Pair(WindowToSurface(POINT{174, 40}, SIZE{960, 540}, screen, kSurface)), XY(0, 0));
+  EXPECT_EQ(Pair(WindowToSurface(POINT{785, 499}, SIZE{960, 540}, screen, kSurface)), XY(611, 459));
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 // Dialog units, edit fields and track bars: the rules the controls follow.
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "platform/font.h"
 #include "platform/messages.h"
 #include "res/resource_ids.h"
 #include "res/shell_dialogs.h"
@@ -55,7 +58,52 @@ TEST(EditField, TypingStopsAtTheLimit) {
   EXPECT_TRUE(EditTypeChar(e, 'X'));
   EXPECT_EQ(e.text, "abX");
   EXPECT_FALSE(EditTypeChar(e, '\t'));
-  EXPECT_FALSE(EditTypeChar(e, static_cast<char>(0xE9)));
+  EXPECT_FALSE(EditTypeChar(e, static_cast<char>(0x85)));  // a C1 control code
+}
+
+TEST(EditField, Latin1LettersAreTypedAndTheFontsDrawThem) {
+  EditState e;
+  EditSetLimit(e, 20);
+  for (char c : std::string("Mu\xF1oz \xC9lo\xEFse")) EXPECT_TRUE(EditTypeChar(e, c));
+  EXPECT_EQ(e.text, "Mu\xF1oz \xC9lo\xEFse");
+  for (const bool bold : {false, true}) {
+    const FontAtlas& font = GetFont(bold, 16);
+    const GlyphInfo* unknown = font.Glyph('?');
+    for (unsigned char c : std::string("\xF1\xC9\xEF\xDF\xE9\xFC")) EXPECT_NE(font.Glyph(c), unknown) << int(c);
+    EXPECT_GT(font.Glyph(0xE9)->advance, 0);
+    EXPECT_EQ(font.Glyph(0x85), unknown);  // control codes have no glyph
+  }
+}
+
+TEST(EditField, DoubleClickSelectsTheWordOrTheSpaces) {
+  EditState e;
+  EditSetText(e, "Anna  Lee");
+  EditSelectWord(e, 2);
+  EXPECT_EQ(EditSelectedText(e), "Anna");
+  EditSelectWord(e, 4);  // just after a word: that word
+  EXPECT_EQ(EditSelectedText(e), "Anna");
+  EditSelectWord(e, 5);
+  EXPECT_EQ(EditSelectedText(e), "  ");
+  EditSelectWord(e, 9);  // at the end
+  EXPECT_EQ(EditSelectedText(e), "Lee");
+  EditSetText(e, "");
+  EditSelectWord(e, 3);
+  EXPECT_FALSE(EditHasSelection(e));
+}
+
+TEST(EditField, PasteReplacesTheSelectionKeepsTheLimitAndDropsControls) {
+  EditState e;
+  EditSetLimit(e, 8);
+  EditSetText(e, "Ann Lee");
+  EditSelectWord(e, 5);  // "Lee"
+  EXPECT_TRUE(EditPaste(e, "Bo\tb\r\nby Tables"));
+  EXPECT_EQ(e.text, "Ann Bobb");  // tab and line break dropped, cut at 8
+  EXPECT_EQ(e.caret, 8);
+  EXPECT_FALSE(EditPaste(e, "more"));
+  EditSelectAll(e);
+  EXPECT_TRUE(EditDeleteSelection(e));
+  EXPECT_EQ(e.text, "");
+  EXPECT_FALSE(EditDeleteSelection(e));
 }
 
 TEST(EditField, CaretKeysAndDeleting) {

@@ -187,6 +187,56 @@ TEST_F(DialogTest, TypingIntoANameRespectsTheLimitAndEnterValidates) {
   EXPECT_EQ(dlg.m_computer[1], TRUE);
 }
 
+TEST_F(DialogTest, NameFieldsTakeTheClipboardAndSelectAll) {
+  dlg.m_names[0] = "Zo\xEB";  // held in Latin-1
+  dlg.Create(t.host());
+  dlg.GotoDlgCtrl(IDC_NAME1);
+  Key(VK_CONTROL);
+  Key('C');  // copies the whole name: going to a field selects it
+  EXPECT_EQ(t.host().GetBackend().ClipboardText(), "Zo\xC3\xAB");  // the desktop's UTF-8
+  Key(VK_CONTROL, WM_KEYUP);
+  dlg.GotoDlgCtrl(IDC_NAME2);
+  Key(VK_END);
+  Key(VK_CONTROL);
+  Key('V');
+  EXPECT_EQ(dlg.GetDlgItemText(IDC_NAME2), "BenZo\xEB");
+  Key('A');
+  Key('X');
+  EXPECT_EQ(dlg.GetDlgItemText(IDC_NAME2), "");
+  EXPECT_EQ(t.host().GetBackend().ClipboardText(), "BenZo\xC3\xAB");
+  // A letter beyond the fonts pastes as '?'.
+  t.host().GetBackend().SetClipboardText("\xE2\x82\xAC" "5");
+  Key('V');
+  EXPECT_EQ(dlg.GetDlgItemText(IDC_NAME2), "?5");
+  // Without Ctrl the letters are typed again.
+  Key(VK_CONTROL, WM_KEYUP);
+  Char('a');
+  EXPECT_EQ(dlg.GetDlgItemText(IDC_NAME2), "?5a");
+}
+
+TEST_F(DialogTest, DoubleClickSelectsAWordAndAClickPlacesTheCaret) {
+  dlg.m_names[0] = "Anna Lee";
+  dlg.Create(t.host());
+  const CRect field = dlg.ControlRect(IDC_NAME1);
+  const CPoint inFirstWord(field.left + 8, field.CenterPoint().y);
+  const auto press = [&](CPoint p, DWORD time) {
+    dlg.HandleMessage(MSG{0, WM_LBUTTONDOWN, 0, MAKELPARAM(p.x, p.y), time});
+    dlg.HandleMessage(MSG{0, WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y), time});
+  };
+  press(inFirstWord, 1000);
+  Char('x');  // typed where the click put the caret, not at the end
+  EXPECT_NE(dlg.GetDlgItemText(IDC_NAME1).find('x'), dlg.GetDlgItemText(IDC_NAME1).size() - 1);
+  Key(VK_BACK);
+  press(inFirstWord, 3000);
+  press(inFirstWord, 3200);  // a double-click
+  Char('B');
+  EXPECT_EQ(dlg.GetDlgItemText(IDC_NAME1), "B Lee");
+  press(inFirstWord, 5000);
+  press(inFirstWord, 5900);  // too slow: two clicks
+  Char('o');
+  EXPECT_EQ(dlg.GetDlgItemText(IDC_NAME1).size(), 6u);
+}
+
 TEST_F(DialogTest, ValidationRefusesAnOverlongNameAndKeepsTheDialogOpen) {
   ListScript script;
   dlg.m_names[1] = std::string(25, 'x');  // set by the program, past the limit

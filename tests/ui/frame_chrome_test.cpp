@@ -222,6 +222,67 @@ TEST_F(ChromeTest, ExitClosesTheFrameAndUnknownCommandsAreLeftAlone) {
   EXPECT_FALSE(chrome->OnCommand(ID_GAME_NEW_POOL));
 }
 
+// Runs the program's loop until every scripted step has run and the queue is empty.
+void RunSteps(UiTestHost& t, HWND frame) {
+  t.Then([&] { t.host().PostMessage(frame, WM_USER, 0, 0); });
+  MSG msg;
+  while (t.host().GetMessage(&msg) && msg.message != WM_USER) t.host().DispatchMessage(msg);
+}
+
+TEST_F(ChromeTest, AClickOrANewScreenSendsTheTipAwayUntilThePointerMovesOn) {
+  const CPoint sound = ButtonCentre(ID_OPTIONS_SOUND);
+  t.Move(sound);
+  t.Wait(600);
+  RunSteps(t, frame);
+  ASSERT_TRUE(chrome->ToolTip().Visible());
+  // The screen changes under the pointer (a game ended, a command ran).
+  chrome->DismissToolTip();
+  EXPECT_FALSE(chrome->ToolTip().Visible());
+  EXPECT_EQ(chrome->ShownStatusText(), "For Help, press F1");
+  t.Move(sound + CPoint(1, 0));  // still the same button
+  t.Wait(900);
+  RunSteps(t, frame);
+  EXPECT_FALSE(chrome->ToolTip().Visible());
+  EXPECT_EQ(chrome->ShownStatusText(), "For Help, press F1");
+  // On another button the tip comes back after its pause.
+  t.Move(ButtonCentre(ID_OPTIONS_NUMBEROFPLAYERS));
+  t.Wait(600);
+  RunSteps(t, frame);
+  EXPECT_TRUE(chrome->ToolTip().Visible());
+  // A click on the button sends it away for good while the pointer stays.
+  t.Then([&] { t.host().PostMouse(WM_LBUTTONDOWN, sound.x, sound.y, MK_LBUTTON); });
+  t.Wait(900);
+  RunSteps(t, frame);
+  EXPECT_FALSE(chrome->ToolTip().Visible());
+}
+
+TEST_F(ChromeTest, AClickOutsideAnOpenMenuClosesItAndReachesItsTarget) {
+  const std::vector<CRect> bar = LayoutMenuBar(MainMenu(), chrome->Layout().menuBar);
+  // The Game menu drops down on the left; the Help button is clear of it.
+  t.host().PostMouse(WM_LBUTTONDOWN, bar[0].CenterPoint().x, bar[0].CenterPoint().y, MK_LBUTTON);
+  t.Click(ButtonCentre(ID_HELP_FINDER));
+  Pump();
+  EXPECT_EQ(commands, (std::vector<UINT>{ID_HELP_FINDER}));
+  EXPECT_EQ(t.host().ModalLayer(), HWND_NONE);
+  EXPECT_FALSE(t.host().OverlayVisible());
+}
+
+TEST_F(ChromeTest, EscapeClosesAMenuTheMouseOpenedAndTheNextClickCounts) {
+  const std::vector<CRect> bar = LayoutMenuBar(MainMenu(), chrome->Layout().menuBar);
+  t.host().PostMouse(WM_LBUTTONDOWN, bar[1].CenterPoint().x, bar[1].CenterPoint().y, MK_LBUTTON);
+  t.Key(VK_ESCAPE);
+  t.Click(ButtonCentre(ID_OPTIONS_SOUND));
+  Pump();
+  EXPECT_EQ(commands, (std::vector<UINT>{ID_OPTIONS_SOUND}));
+  // From the keyboard the classic way stays: Escape goes back to the bar first.
+  t.host().PostKey(WM_KEYDOWN, 'O', true);
+  t.Key(VK_ESCAPE);
+  t.Key(VK_DOWN);
+  t.Key(VK_RETURN);
+  Pump();
+  EXPECT_EQ(commands.back(), ID_OPTIONS_NUMBEROFPLAYERS);
+}
+
 TEST(HelpWindow, ScrollsByKeysWheelAndBarAndCloses) {
   UiTestHost t;
   t.LayOut();

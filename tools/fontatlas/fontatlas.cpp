@@ -16,7 +16,9 @@
 namespace {
 
 constexpr int kFirstChar = 32;
-constexpr int kLastChar = 126;
+constexpr int kLastChar = 255;  // Latin-1: names like "Zoë" and "Muñoz"
+// The C1 control codes between ASCII and Latin-1's letters have no glyphs.
+bool IsControl(int c) { return c >= 0x7F && c < 0xA0; }
 constexpr int kAtlasWidth = 256;
 
 struct Glyph {
@@ -50,7 +52,7 @@ bool Rasterise(FT_Library lib, const std::string& path, bool bold, int cell, Atl
   std::vector<std::vector<unsigned char>> bitmaps;
   for (int c = kFirstChar; c <= kLastChar; ++c) {
     Glyph g;
-    if (FT_Load_Char(face, static_cast<FT_ULong>(c), FT_LOAD_RENDER | FT_LOAD_TARGET_NORMAL) == 0) {
+    if (!IsControl(c) && FT_Load_Char(face, static_cast<FT_ULong>(c), FT_LOAD_RENDER | FT_LOAD_TARGET_NORMAL) == 0) {
       const FT_GlyphSlot slot = face->glyph;
       g.w = static_cast<int>(slot->bitmap.width);
       g.h = static_cast<int>(slot->bitmap.rows);

@@ -7,55 +7,26 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <map>
 #include <utility>
 
 #include "platform/audio_device.h"
 #include "platform/host.h"
 #include "platform/sdl/sdl_audio.h"
+#include "platform/sdl/sdl_cursors.h"
 #include "platform/sdl/sdl_handles.h"
-#include "platform/sdl/sdl_keys.h"
-#include "platform/video_driver_policy.h"
+#include "platform/sdl/sdl_input.h"
+#include "platform/sdl/sdl_video.h"
 #include "platform/window_scale.h"
 
 namespace {
 
 constexpr char kTitle[] = "Quintaro Games";
 constexpr int kDefaultRefreshHz = 60;
-// Room for the window manager's title bar and borders around the client area.
-constexpr int kDecorationAllowance = 48;
 constexpr UINT kAppIconId = 128;
 constexpr int kDefaultWidth = 602;
 constexpr int kDefaultHeight = 401;
 
 bool Reached(DWORD now, DWORD due) { return static_cast<std::int32_t>(now - due) >= 0; }
-
-UINT MouseKeyFlags(Uint32 buttons) {
-  UINT flags = 0;
-  if (buttons & SDL_BUTTON_LMASK) flags |= MK_LBUTTON;
-  if (buttons & SDL_BUTTON_RMASK) flags |= MK_RBUTTON;
-  if (buttons & SDL_BUTTON_MMASK) flags |= MK_MBUTTON;
-  const SDL_Keymod mods = SDL_GetModState();
-  if (mods & KMOD_SHIFT) flags |= MK_SHIFT;
-  if (mods & KMOD_CTRL) flags |= MK_CONTROL;
-  return flags;
-}
-
-SdlSurfacePtr SurfaceFromArgb(const CursorImage& image, int scale) {
-  SdlSurfacePtr surface(SDL_CreateRGBSurfaceWithFormat(0, image.width * scale, image.height * scale, 32,
-                                                       SDL_PIXELFORMAT_ARGB8888));
-  if (!surface) return nullptr;
-  SDL_LockSurface(surface.get());
-  for (int y = 0; y < surface->h; ++y) {
-    auto* row = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(surface->pixels) + y * surface->pitch);
-    for (int x = 0; x < surface->w; ++x) {
-      row[x] = image.argb[static_cast<std::size_t>(y / scale) * static_cast<std::size_t>(image.width) +
-                          static_cast<std::size_t>(x / scale)];
-    }
-  }
-  SDL_UnlockSurface(surface.get());
-  return surface;
-}
 
 class SdlBackend : public Backend {
  public:
@@ -65,15 +36,7 @@ class SdlBackend : public Backend {
   // chrome lays it out; false (with the reason on stderr) when there is no display.
   bool Open() {
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
-      std::fprintf(stderr, "Cannot start the display: %s\n", SDL_GetError());
-      return false;
-    }
-    const char* driver = SDL_GetCurrentVideoDriver();
-    if (const auto refusal = RefuseVideoDriver(driver != nullptr ? driver : "", std::getenv("SDL_VIDEODRIVER"))) {
-      std::fprintf(stderr, "Cannot open a window: %s\n", refusal->c_str());
-      return false;
-    }
+    if (!StartSdlVideo()) return false;
     SDL_DisplayMode mode;
     const int hz = SDL_GetCurrentDisplayMode(0, &mode) == 0 && mode.refresh_rate > 0 ? mode.refresh_rate
                                                                                     : kDefaultRefreshHz;
@@ -82,7 +45,7 @@ class SdlBackend : public Backend {
   }
 
   ~SdlBackend() override {
-    m_cursors.clear();
+    m_cursors.Clear();
     m_texture.reset();
     m_renderer.reset();
     m_window.reset();
@@ -128,9 +91,7 @@ class SdlBackend : public Backend {
   DisplayCaps Caps() const override { return DisplayCaps::Palette8(); }
 
   void SetCursor(int resourceId, const CursorImage* image) override {
-    m_cursorId = resourceId;
-    m_cursorImage = image != nullptr ? std::optional<CursorImage>(*image) : std::nullopt;
-    ApplyCursor();
+    m_cursors.Set(resourceId, image);
   }
 
   void SetMouseCapture(bool captured) override { SDL_CaptureMouse(captured ? SDL_TRUE : SDL_FALSE); }
@@ -147,6 +108,22 @@ class SdlBackend : public Backend {
     if (m_window) SDL_SetWindowTitle(m_window.get(), title.c_str());
   }
 
+  std::string ClipboardText() override { return SdlClipboardText(); }
+  void SetClipboardText(const std::string& utf8) override { SetSdlClipboardText(utf8); }
+
+  void SetWindowMode(int zoom, bool fullscreen) override {
+    FollowLayout();
+    m_modeChosen = true;
+    m_zoom = zoom;
+    if (fullscreen != m_fullscreen) {
+      m_fullscreen = fullscreen;
+      // The desktop's own mode: the screen's resolution never changes.
+      SDL_SetWindowFullscreen(m_window.get(), fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    }
+    SizeWindowToZoom(true);
+    Present(true);
+  }
+
   [[noreturn]] void ExitProcess(int code) override {
     std::fflush(stdout);
     m_audio.reset();
@@ -155,28 +132,35 @@ class SdlBackend : public Backend {
   }
 
  private:
+  // Hidden until the first frame after the window mode is chosen.
   bool CreateWindowFor(int width, int height) {
-    m_scale = ChooseScale(width, height);
-    m_window.reset(SDL_CreateWindow(kTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width * m_scale,
-                                    height * m_scale, SDL_WINDOW_ALLOW_HIGHDPI));
+    m_window.reset(SDL_CreateWindow(kTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
+                                    SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN));
     if (!m_window) {
-      std::fprintf(stderr, "Cannot open the window: %s\n", SDL_GetError());
+      std::fprintf(stderr, "quintaro: cannot open a window: %s\n", SDL_GetError());
       return false;
     }
     m_renderer.reset(SDL_CreateRenderer(m_window.get(), -1, 0));
     if (!m_renderer) m_renderer.reset(SDL_CreateRenderer(m_window.get(), -1, SDL_RENDERER_SOFTWARE));
     if (!m_renderer) {
-      std::fprintf(stderr, "Cannot draw into the window: %s\n", SDL_GetError());
+      std::fprintf(stderr, "quintaro: cannot draw into the window: %s\n", SDL_GetError());
       return false;
     }
     m_surfaceSize = SIZE{width, height};
     return true;
   }
 
-  int ChooseScale(int width, int height) const {
-    SDL_Rect usable{0, 0, width, height};
-    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return 1;
-    return ChooseWindowScale(SIZE{width, height}, SIZE{usable.w, usable.h - kDecorationAllowance});
+  // A window of the chosen zoom (lowered to what the screen holds). A
+  // maximised window is left alone unless the user picked a zoom.
+  void SizeWindowToZoom(bool unmaximise) {
+    if (m_fullscreen || m_surfaceSize.cx <= 0 || m_surfaceSize.cy <= 0) return;
+    if (SDL_GetWindowFlags(m_window.get()) & SDL_WINDOW_MAXIMIZED) {
+      if (!unmaximise) return;
+      SDL_RestoreWindow(m_window.get());
+    }
+    const int scale = WindowScaleForZoom(m_zoom, m_surfaceSize, UsableArea(m_window.get(), m_surfaceSize));
+    SDL_SetWindowSize(m_window.get(), m_surfaceSize.cx * scale, m_surfaceSize.cy * scale);
+    if (!m_shown) SDL_SetWindowPosition(m_window.get(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
   }
 
   void SetIcon() {
@@ -190,13 +174,13 @@ class SdlBackend : public Backend {
   // The chrome may lay the window out anew: follow its size.
   void FollowLayout() {
     const Surface32& s = m_host->WindowSurface();
+    if (s.Width() <= 0 || s.Height() <= 0) return;
     if (s.Width() == m_surfaceSize.cx && s.Height() == m_surfaceSize.cy) return;
     m_surfaceSize = SIZE{s.Width(), s.Height()};
-    m_scale = ChooseScale(s.Width(), s.Height());
-    SDL_SetWindowSize(m_window.get(), s.Width() * m_scale, s.Height() * m_scale);
-    SDL_SetWindowPosition(m_window.get(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    // Never smaller than one times the picture.
+    SDL_SetWindowMinimumSize(m_window.get(), s.Width(), s.Height());
+    SizeWindowToZoom(false);
     m_texture.reset();
-    ApplyCursor();
   }
 
   void Draw() {
@@ -212,10 +196,17 @@ class SdlBackend : public Backend {
     SDL_GetRendererOutputSize(m_renderer.get(), &outW, &outH);
     const CRect place = PlaceSurface(m_surfaceSize, SIZE{outW, outH});
     const SDL_Rect dst{place.left, place.top, place.Width(), place.Height()};
+    m_cursors.SetScale(place.Width() / std::max<int>(1, m_surfaceSize.cx));
     SDL_SetRenderDrawColor(m_renderer.get(), 0, 0, 0, 255);
     SDL_RenderClear(m_renderer.get());
     SDL_RenderCopy(m_renderer.get(), m_texture.get(), nullptr, &dst);
     SDL_RenderPresent(m_renderer.get());
+    // Shown once the program chose its zoom and full screen, so it appears
+    // once, at its final size.
+    if (!m_shown && m_modeChosen) {
+      SDL_ShowWindow(m_window.get());
+      m_shown = true;
+    }
     m_lastPresent = Ticks();
     m_pending = false;
   }
@@ -227,97 +218,15 @@ class SdlBackend : public Backend {
     return WindowToSurface(POINT{x, y}, SIZE{winW, winH}, SIZE{outW, outH}, m_surfaceSize);
   }
 
-  void PostButton(const SDL_MouseButtonEvent& b, bool down) {
-    UINT message = 0;
-    switch (b.button) {
-      case SDL_BUTTON_LEFT: message = down ? WM_LBUTTONDOWN : WM_LBUTTONUP; break;
-      case SDL_BUTTON_RIGHT: message = down ? WM_RBUTTONDOWN : WM_RBUTTONUP; break;
-      case SDL_BUTTON_MIDDLE: message = down ? WM_MBUTTONDOWN : WM_MBUTTONUP; break;
-      default: return;
-    }
-    const POINT p = ToSurface(b.x, b.y);
-    m_host->PostMouse(message, p.x, p.y, MouseKeyFlags(SDL_GetMouseState(nullptr, nullptr)));
-  }
-
-  // One notch is 120, positive away from the user, in the high word of wParam.
-  void PostWheel(const SDL_MouseWheelEvent& w) {
-    int notches = w.direction == SDL_MOUSEWHEEL_FLIPPED ? -w.y : w.y;
-    if (notches == 0) return;
-    int x = 0, y = 0;
-    const Uint32 buttons = SDL_GetMouseState(&x, &y);
-    const POINT p = ToSurface(x, y);
-    const UINT delta = static_cast<UINT>(static_cast<WORD>(static_cast<short>(notches * 120)));
-    m_host->PostMouse(WM_MOUSEWHEEL, p.x, p.y, (delta << 16) | MouseKeyFlags(buttons));
-  }
-
-  void PostKeyEvent(const SDL_KeyboardEvent& k, bool down) {
-    const UINT vk = VirtualKeyFromSdl(k.keysym.sym);
-    if (vk == 0) return;
-    // Right Alt is AltGr on many layouts: it types characters, it opens no menus.
-    const bool alt = (k.keysym.mod & KMOD_LALT) != 0 || k.keysym.sym == SDLK_LALT;
-    m_host->PostKey(down ? WM_KEYDOWN : WM_KEYUP, vk, alt);
-    // Keys that type no text still reach edit fields as characters.
-    const char c = ControlCharFromVirtualKey(vk);
-    if (down && c != 0 && !alt) m_host->PostKey(WM_CHAR, static_cast<UINT>(static_cast<unsigned char>(c)));
-  }
-
-  void PostText(const char* utf8) {
-    if (SDL_GetModState() & KMOD_LALT) return;  // Alt+letter is a menu key, not text
-    // The fonts cover Latin-1: decode UTF-8 and keep what fits in a byte.
-    const auto* s = reinterpret_cast<const unsigned char*>(utf8);
-    while (*s != 0) {
-      unsigned cp = *s;
-      int extra = 0;
-      if (cp >= 0xF0) { cp &= 0x07; extra = 3; }
-      else if (cp >= 0xE0) { cp &= 0x0F; extra = 2; }
-      else if (cp >= 0xC0) { cp &= 0x1F; extra = 1; }
-      else if (cp >= 0x80) { ++s; continue; }
-      ++s;
-      for (; extra > 0 && (*s & 0xC0) == 0x80; --extra, ++s) cp = (cp << 6) | (*s & 0x3F);
-      if (extra == 0 && cp >= 0x20 && cp < 0x100 && cp != 0x7F) m_host->PostKey(WM_CHAR, cp);
-    }
-  }
-
   void Translate(const SDL_Event& e) {
-    switch (e.type) {
-      case SDL_QUIT: m_host->PostClose(); break;
-      case SDL_WINDOWEVENT:
-        if (e.window.event == SDL_WINDOWEVENT_CLOSE) m_host->PostClose();
-        if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) Draw();
-        break;
-      case SDL_MOUSEMOTION: {
-        const POINT p = ToSurface(e.motion.x, e.motion.y);
-        m_host->PostMouse(WM_MOUSEMOVE, p.x, p.y, MouseKeyFlags(e.motion.state));
-        break;
-      }
-      case SDL_MOUSEBUTTONDOWN: PostButton(e.button, true); break;
-      case SDL_MOUSEBUTTONUP: PostButton(e.button, false); break;
-      case SDL_KEYDOWN: PostKeyEvent(e.key, true); break;
-      case SDL_KEYUP: PostKeyEvent(e.key, false); break;
-      case SDL_TEXTINPUT: PostText(e.text.text); break;
-      case SDL_MOUSEWHEEL: PostWheel(e.wheel); break;
-      default: break;
-    }
-  }
-
-  void ApplyCursor() {
-    if (!m_cursorImage) {
-      if (!m_arrow) m_arrow.reset(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW));
-      if (m_arrow) SDL_SetCursor(m_arrow.get());
-      return;
-    }
-    // Cursors grow with the window, so they keep their size against the art.
-    const auto key = std::make_pair(m_cursorId, m_scale);
-    auto it = m_cursors.find(key);
-    if (it == m_cursors.end()) {
-      SdlSurfacePtr surface = SurfaceFromArgb(*m_cursorImage, m_scale);
-      SdlCursorPtr cursor(surface ? SDL_CreateColorCursor(surface.get(), m_cursorImage->hotX * m_scale,
-                                                          m_cursorImage->hotY * m_scale)
-                                  : nullptr);
-      if (!cursor) return;
-      it = m_cursors.emplace(key, std::move(cursor)).first;
-    }
-    SDL_SetCursor(it->second.get());
+    if (PostSdlInput(*m_host, e, [this](int x, int y) { return ToSurface(x, y); })) return;
+    if (e.type == SDL_QUIT) m_host->PostClose();
+    if (e.type != SDL_WINDOWEVENT) return;
+    if (e.window.event == SDL_WINDOWEVENT_CLOSE) m_host->PostClose();
+    if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) Draw();
+    // The pointer left the window: a tool tip must not stay behind.
+    if (e.window.event == SDL_WINDOWEVENT_LEAVE && m_host->GetCapture() == HWND_NONE)
+      m_host->PostMouse(WM_MOUSEMOVE, -1, -1, 0);
   }
 
   SdlWindowPtr m_window;
@@ -325,15 +234,15 @@ class SdlBackend : public Backend {
   SdlTexturePtr m_texture;
   Surface32 m_frame;
   SIZE m_surfaceSize{};
-  int m_scale = 1;
+  int m_zoom = 0;          // the chosen zoom; 0 is as large as the screen allows
+  bool m_fullscreen = false;
+  bool m_shown = false;
+  bool m_modeChosen = false;
   DWORD m_frameMs = 16;
   DWORD m_lastPresent = 0;
   bool m_pending = false;
 
-  int m_cursorId = 0;
-  std::optional<CursorImage> m_cursorImage;
-  SdlCursorPtr m_arrow;
-  std::map<std::pair<int, int>, SdlCursorPtr> m_cursors;
+  SdlCursors m_cursors;
 
   bool m_audioTried = false;
   std::unique_ptr<AudioDevice> m_audio;

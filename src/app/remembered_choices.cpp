@@ -1,0 +1,64 @@
+#include "app/remembered_choices.h"
+
+#include <algorithm>
+
+#include "platform/latin1.h"
+#include "platform/settings.h"
+
+namespace {
+
+constexpr const char* kSeatsSection = "Players";
+constexpr const char* kCountKey = "Count";
+constexpr const char* kVariantKey = "TypeOfGame";
+
+std::string SeatKey(const char* what, std::size_t seat) { return what + std::to_string(seat + 1); }
+
+bool IsControl(unsigned cp) { return cp < 0x20 || (cp >= 0x7F && cp < 0xA0); }
+
+}  // namespace
+
+std::string NameToStored(std::string_view name) { return Latin1ToUtf8(name); }
+
+std::string NameFromStored(std::string_view stored) {
+  std::string out;
+  for (char c : Utf8ToLatin1(stored)) {
+    if (out.size() == kMaxPlayerName) break;
+    if (!IsControl(static_cast<unsigned char>(c))) out += c;
+  }
+  return out;
+}
+
+void RestoreSeats(const SettingsStore& settings, CObArray& players, int& nLastPlayer) {
+  const int count = settings.GetProfileInt(kSeatsSection, kCountKey, nLastPlayer + 1);
+  nLastPlayer = std::clamp(count, 1, kSeatCount) - 1;
+  for (std::size_t i = 0; i < players.size(); ++i) {
+    CPlayer& seat = *players[i];
+    if (const auto raw = settings.Raw(kSeatsSection, SeatKey("Name", i))) {
+      const std::string name = NameFromStored(*raw);
+      if (!name.empty()) seat.m_strName = name;
+    }
+    seat.m_bComputer = settings.GetProfileInt(kSeatsSection, SeatKey("Computer", i), seat.m_bComputer ? 1 : 0) != 0;
+    seat.m_bActive = static_cast<int>(i) <= nLastPlayer;
+  }
+}
+
+void StoreSeats(SettingsStore& settings, const CObArray& players, int nLastPlayer) {
+  settings.WriteProfileInt(kSeatsSection, kCountKey, nLastPlayer + 1);
+  for (std::size_t i = 0; i < players.size(); ++i) {
+    settings.WriteProfileString(kSeatsSection, SeatKey("Name", i), NameToStored(players[i]->m_strName));
+    settings.WriteProfileInt(kSeatsSection, SeatKey("Computer", i), players[i]->m_bComputer ? 1 : 0);
+  }
+}
+
+void RestoreVariants(const SettingsStore& settings, std::span<const GameInfo> games,
+                     std::array<int, kScreenCount>& variants) {
+  for (const GameInfo& game : games) {
+    if (game.nScreen < 0 || game.nScreen >= kScreenCount || !game.bTypeOfGame) continue;
+    const int stored = settings.GetProfileInt(game.pszName, kVariantKey, 0);
+    variants[static_cast<std::size_t>(game.nScreen)] = game.ClampVariant(stored);
+  }
+}
+
+void StoreVariant(SettingsStore& settings, const GameInfo& game, int nVariant) {
+  if (game.bTypeOfGame) settings.WriteProfileInt(game.pszName, kVariantKey, game.ClampVariant(nVariant));
+}

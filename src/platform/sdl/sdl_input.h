@@ -1,0 +1,20 @@
+#pragma once
+// SDL's mouse, key and text events as the program's input messages.
+#include <SDL.h>
+
+#include <functional>
+#include <string>
+
+#include "platform/rect.h"
+
+class Host;
+
+// Window coordinates (as SDL reports them) to window-surface pixels.
+using SurfaceMapper = std::function<POINT(int x, int y)>;
+
+// Posts an input event to the host's queue; false when `e` is not input.
+bool PostSdlInput(Host& host, const SDL_Event& e, const SurfaceMapper& toSurface);
+
+// The desktop's clipboard as UTF-8 ("" when it holds no text).
+std::string SdlClipboardText();
+void SetSdlClipboardText(const std::string& utf8);

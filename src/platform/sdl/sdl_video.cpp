@@ -1,0 +1,49 @@
+#include "platform/sdl/sdl_video.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+#include "platform/video_driver_policy.h"
+
+namespace {
+
+// Room for the window manager's title bar and borders around the client area.
+constexpr int kDecorationAllowance = 48;
+
+}  // namespace
+
+// SDL falls back to drivers that show nothing when there is no display;
+// those are refused unless asked for by name. Without a display, the error
+// names what each real driver said.
+bool StartSdlVideo() {
+  if (const char* requested = SDL_getenv("SDL_VIDEODRIVER")) {
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+      std::fprintf(stderr, "quintaro: cannot open a window: %s\n", SDL_GetError());
+      return false;
+    }
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (const auto refusal = RefuseVideoDriver(driver != nullptr ? driver : "", requested)) {
+      std::fprintf(stderr, "quintaro: cannot open a window: %s\n", refusal->c_str());
+      return false;
+    }
+    return true;
+  }
+  std::string reasons;
+  for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
+    const std::string name = SDL_GetVideoDriver(i);
+    if (name == "evdev" || RefuseVideoDriver(name, nullptr)) continue;
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, name.c_str());
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0) return true;
+    reasons += (reasons.empty() ? "" : "; ") + name + ": " + SDL_GetError();
+  }
+  std::fprintf(stderr, "quintaro: cannot open a window, no display found (%s)\n", reasons.c_str());
+  return false;
+}
+
+SIZE UsableArea(SDL_Window* window, SIZE fallback) {
+  SDL_Rect usable{0, 0, fallback.cx, fallback.cy};
+  const int display = std::max(0, SDL_GetWindowDisplayIndex(window));
+  if (SDL_GetDisplayUsableBounds(display, &usable) != 0) return fallback;
+  return SIZE{usable.w, usable.h - kDecorationAllowance};
+}

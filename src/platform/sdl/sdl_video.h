@@ -1,0 +1,13 @@
+#pragma once
+// Starting SDL's video on a real display, and the room a window may take.
+#include <SDL.h>
+
+#include "platform/rect.h"
+
+// True when a real display was found; otherwise the reason each video driver
+// gave is on stderr. A driver named in SDL_VIDEODRIVER is taken as it is.
+bool StartSdlVideo();
+
+// The usable area of the window's screen, less room for the window
+// manager's title bar and borders; `fallback` when SDL cannot tell.
+SIZE UsableArea(SDL_Window* window, SIZE fallback);
