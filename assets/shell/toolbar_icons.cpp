@@ -1,8 +1,6 @@
 // The tool bar strip (bitmap 128, its pictures in toolbar_glyphs.cpp), the
 // application and document icons (128, 129) and the pointing hand over the
 // title screen's games (cursor 399).
-#include <cmath>
-
 #include "context.h"
 #include "core/palette.h"
 #include "core/shapes.h"
