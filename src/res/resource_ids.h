@@ -83,7 +83,7 @@ inline constexpr int IDC_NAME4 = 1018;
 
 // --- Bitmaps -------------------------------------------------------------------
 inline constexpr UINT IDB_SPLASH = 102;
-inline constexpr UINT IDB_TOOLBAR = IDR_MAINFRAME;  // 128 x 15, eight 16 x 15 images
+inline constexpr UINT IDB_TOOLBAR = IDR_MAINFRAME;  // 144 x 15, nine 16 x 15 images
 inline constexpr UINT IDB_DARTS = 130;
 inline constexpr UINT IDB_BASKETBALL = 131;
 inline constexpr UINT IDB_BOWLING = 132;

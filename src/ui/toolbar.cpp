@@ -1,11 +1,17 @@
 #include "ui/toolbar.h"
 
+#include "res/resource_ids.h"
 #include "res/toolbar_table.h"
 #include "ui/paint.h"
 #include "ui/toolbar_images.h"
 #include "ui/ui_colors.h"
 
 using namespace ui_color;
+
+int ShownToolImage(const ToolButton& b, const Surface32& strip) {
+  if (b.id == ID_OPTIONS_SOUND && !b.checked && HasToolImage(strip, kSoundOffImage)) return kSoundOffImage;
+  return b.image;
+}
 
 CToolBar::CToolBar(std::span<const UINT> buttons) {
   int image = 0;
@@ -88,6 +94,7 @@ void CToolBar::Draw(SurfaceView surface) const {
     }
     const int shift = (down || b.checked) ? 1 : 0;
     DrawToolImage(surface, r.left + (r.Width() - kToolImageWidth) / 2 + shift,
-                  r.top + (r.Height() - kToolImageHeight) / 2 + shift, m_images, b.image, b.enabled);
+                  r.top + (r.Height() - kToolImageHeight) / 2 + shift, m_images, ShownToolImage(b, m_images),
+                  b.enabled);
   }
 }

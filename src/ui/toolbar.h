@@ -24,6 +24,10 @@ struct ToolButton {
   bool checked = false;
 };
 
+// The picture `b` shows: the Sound button shows its muted speaker while
+// sound is off (the button unchecked), when the strip has that picture.
+int ShownToolImage(const ToolButton& b, const Surface32& strip);
+
 class CToolBar {
  public:
   explicit CToolBar(std::span<const UINT> buttons);

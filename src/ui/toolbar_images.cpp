@@ -19,13 +19,15 @@ T Read(std::span<const BYTE> bytes, std::size_t at) {
   return v;
 }
 
-// The classic grey-out works on the icon's shape: every pixel that is
-// neither the button face nor white (a highlight inside the icon) becomes a
-// white one offset down and right under a grey one. Bright colours such as a
-// gold trophy keep their place in the shape rather than vanishing.
-bool InShape(std::uint32_t p, std::uint32_t face) {
+// The shape a disabled picture keeps: everything but the button face and
+// the white or near-white highlights, which drop out as on classic tool
+// bars. Light colours such as gold stay in, so a bright picture keeps its
+// outline whole instead of breaking up.
+bool InShape(std::uint32_t p) {
+  p &= 0xFFFFFF;
+  if (p == ui_color::kFace) return false;
   const int r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
-  return p != face && (r * 30 + g * 59 + b * 11) / 100 < 240;
+  return (r * 30 + g * 59 + b * 11) / 100 < 240;
 }
 
 }  // namespace
@@ -64,29 +66,46 @@ bool DecodeBitmapResource(std::span<const BYTE> bytes, Surface32* out) {
   return true;
 }
 
-void DrawToolImage(SurfaceView dst, int x, int y, const Surface32& strip, int index, bool enabled) {
+bool HasToolImage(const Surface32& strip, int index) {
+  return index >= 0 && index < strip.Width() / kToolImageWidth && strip.Height() >= kToolImageHeight;
+}
+
+ReliefImage EmbossToolImage(const Surface32& strip, int index) {
+  ReliefImage relief{};
   const int sx = index * kToolImageWidth;
-  const bool present = index >= 0 && sx + kToolImageWidth <= strip.Width() && strip.Height() >= kToolImageHeight;
-  if (!present) {
+  for (int pass = 0; pass < 2; ++pass) {  // the white relief first, the grey shape over it
+    const int offset = pass == 0 ? 1 : 0;
+    for (int y = 0; y < kToolImageHeight; ++y)
+      for (int x = 0; x < kToolImageWidth; ++x)
+        if (InShape(strip.At(sx + x, y))) {
+          const auto at = static_cast<std::size_t>((y + offset) * kReliefWidth + x + offset);
+          relief[at] = pass == 0 ? Relief::Light : Relief::Dark;
+        }
+  }
+  return relief;
+}
+
+void DrawToolImage(SurfaceView dst, int x, int y, const Surface32& strip, int index, bool enabled) {
+  if (!HasToolImage(strip, index)) {
     // A neutral stand-in: a small raised square.
     const CRect r(x + 3, y + 3, x + kToolImageWidth - 3, y + kToolImageHeight - 3);
-    FillRect(dst, r, enabled ? kFace : kFace);
+    FillRect(dst, r, kFace);
     Frame3D(dst, r, enabled ? kShadow : kHighlight, enabled ? kDarkShadow : kShadow);
     return;
   }
-  const std::uint32_t face = kFace;
-  for (int pass = enabled ? 1 : 0; pass < 2; ++pass) {
-    for (int dy = 0; dy < kToolImageHeight; ++dy) {
-      for (int dx = 0; dx < kToolImageWidth; ++dx) {
-        const std::uint32_t p = strip.At(sx + dx, dy) & 0xFFFFFF;
-        if (enabled) {
-          if (p != face) PutPixel(dst, x + dx, y + dy, p);
-        } else if (InShape(p, face)) {
-          // Pass 0: the white relief; pass 1: the grey shape over it.
-          if (pass == 0) PutPixel(dst, x + dx + 1, y + dy + 1, kHighlight);
-          else PutPixel(dst, x + dx, y + dy, kShadow);
-        }
+  if (!enabled) {
+    const ReliefImage relief = EmbossToolImage(strip, index);
+    for (int dy = 0; dy < kReliefHeight; ++dy)
+      for (int dx = 0; dx < kReliefWidth; ++dx) {
+        const Relief r = relief[static_cast<std::size_t>(dy * kReliefWidth + dx)];
+        if (r != Relief::None) PutPixel(dst, x + dx, y + dy, r == Relief::Light ? kHighlight : kShadow);
       }
-    }
+    return;
   }
+  const int sx = index * kToolImageWidth;
+  for (int dy = 0; dy < kToolImageHeight; ++dy)
+    for (int dx = 0; dx < kToolImageWidth; ++dx) {
+      const std::uint32_t p = strip.At(sx + dx, dy) & 0xFFFFFF;
+      if (p != kFace) PutPixel(dst, x + dx, y + dy, p);
+    }
 }
