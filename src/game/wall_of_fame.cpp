@@ -1,6 +1,7 @@
 #include "game/wall_of_fame.h"
 
 #include "platform/settings.h"
+#include "platform/utf8.h"
 
 namespace {
 
@@ -12,7 +13,9 @@ FameTable ReadFameTable(const SettingsStore& store, const std::string& prefix) {
   FameTable table;
   for (int k = 1; k <= kFameEntries; ++k) {
     FameEntry& e = table[static_cast<std::size_t>(k - 1)];
-    e.name = store.GetProfileString(kSection, prefix + "Name_" + std::to_string(k), "Player " + std::to_string(k));
+    // Names written before they were UTF-8 are read as Latin-1.
+    e.name = Utf8FromStoredBytes(
+        store.GetProfileString(kSection, prefix + "Name_" + std::to_string(k), "Player " + std::to_string(k)));
     e.score = store.GetProfileInt(kSection, prefix + "Score_" + std::to_string(k), 0);
   }
   return table;
