@@ -5,6 +5,8 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
+# Inputs up to 64 KB: a settings file or a script is rarely bigger.
+FUZZ_MAX_LEN ?= 65536
 
 .PHONY: deps configure build run test test-asan bench fuzz clean headless install package
 
@@ -50,7 +52,7 @@ fuzz: deps
 	  [ -f "$$f" ] && [ -x "$$f" ] || continue; name=$$(basename $$f); mkdir -p $(FUZZ_BUILD)/corpus/$$name; \
 	  echo "== $$name ($(FUZZ_SECONDS) s)"; \
 	  seeds=; [ -d fuzz/corpus/$$name ] && seeds=fuzz/corpus/$$name; \
-	  if ! "$$f" -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(FUZZ_BUILD)/corpus/$$name $$seeds \
+	  if ! "$$f" -max_total_time=$(FUZZ_SECONDS) -max_len=$(FUZZ_MAX_LEN) -print_final_stats=1 $(FUZZ_BUILD)/corpus/$$name $$seeds \
 	      > $(FUZZ_BUILD)/$$name.log 2>&1; then tail -n 40 $(FUZZ_BUILD)/$$name.log; exit 1; fi; \
 	  tail -n 3 $(FUZZ_BUILD)/$$name.log; \
 	done

@@ -66,6 +66,10 @@ void CMainFrame::OnUpdateCommand(CCmdUI& cmdUI) {
 
 LRESULT CMainFrame::WindowProc(const MSG& msg) {
   LRESULT result = 0;
+  // The frame's own cursor is the arrow, over its bars as over its border.
+  Host& host = m_app.GetHost();
+  if ((msg.message == WM_MOUSEMOVE || msg.message == WM_NCMOUSEMOVE) && host.GetCapture() == HWND_NONE)
+    host.SetCursor(0);
   if (m_chrome->HandleFrameMessage(msg, &result)) return result;
   switch (msg.message) {
     case WM_COMMAND:

@@ -1,13 +1,16 @@
 #include "app/quintaro_app.h"
 
 #include <cstdlib>
+#include <iostream>
 
 #include "app/main_frame.h"
 #include "app/quintaro_doc.h"
 #include "app/quintaro_view.h"
 #include "app/splash_wnd.h"
+#include "app/version.h"
 #include "app/window_mode.h"
 #include "ui/frame_chrome.h"
+#include "ui/message_box.h"
 
 namespace {
 
@@ -30,6 +33,7 @@ CQuintaroApp::CQuintaroApp(std::unique_ptr<Host> host, AppOptions options)
 }
 
 CQuintaroApp::~CQuintaroApp() {
+  TellSettingsProblemsOnStderr();
   m_splash.reset();
   if (m_view) m_view->DestroyWindow();
   m_doc.reset();  // stores the sound setting
@@ -41,6 +45,7 @@ CQuintaroApp::~CQuintaroApp() {
 bool CQuintaroApp::InitInstance() {
   // The document first (seats and the sound setting), then the frame with its
   // chrome and the splash, then the view, then the first screen.
+  m_host->Settings().SetProblemHandler([this](const std::string& text) { m_settingsProblems.push_back(text); });
   m_doc = std::make_unique<CQuintaroDoc>(*this);
   m_frame = std::make_unique<CMainFrame>(*this);
   m_frame->SetModalScript(m_options.script);
@@ -82,7 +87,7 @@ void CQuintaroApp::DispatchOne(const MSG& msg) {
 int CQuintaroApp::Run() {
   MSG msg;
   for (;;) {
-    if (m_host->QueuedCount() == 0) m_frame->OnIdle();
+    if (m_host->QueuedCount() == 0) OnIdle();
     if (!m_host->GetMessage(&msg)) break;
     DispatchOne(msg);
     // Back in the main loop: games that ended themselves can go now.
@@ -94,11 +99,27 @@ int CQuintaroApp::Run() {
 void CQuintaroApp::Terminate(int code) {
   // The view stops the game as its window goes; the document stores the
   // sound setting as it is destroyed. Then the process ends at once.
+  TellSettingsProblemsOnStderr();
   m_splash.reset();
   if (m_view) m_view->DestroyWindow();
   m_doc.reset();
   m_host->GetBackend().ExitProcess(code);
   std::exit(code);  // not reached: the backend ends the process
+}
+
+void CQuintaroApp::OnIdle() {
+  m_frame->OnIdle();
+  if (m_splash) return;
+  std::vector<std::string> problems;
+  problems.swap(m_settingsProblems);
+  for (const std::string& text : problems) m_frame->MessageBox(text, kApplicationTitle, MB_OK | MB_ICONEXCLAMATION);
+}
+
+void CQuintaroApp::TellSettingsProblemsOnStderr() {
+  auto toStderr = [](const std::string& text) { std::cerr << "quintaro: " << text << "\n"; };
+  for (const std::string& text : m_settingsProblems) toStderr(text);
+  m_settingsProblems.clear();
+  m_host->Settings().SetProblemHandler(toStderr);
 }
 
 void CQuintaroApp::SetStatusText(const std::string& text) { m_frame->SetStatusText(text); }

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "platform/host.h"
 
@@ -50,9 +51,15 @@ class CQuintaroApp {
 
   // Sets the status line and shows it at once.
   void SetStatusText(const std::string& text);
+  // The main loop has nothing to do: the tool bar follows the commands, and
+  // problems with the settings file are told (once the splash has gone).
+  void OnIdle();
 
  private:
   bool PreTranslateMessage(const MSG& msg);
+  // From here on, problems with the settings file go to standard error: the
+  // window is closing.
+  void TellSettingsProblemsOnStderr();
 
   std::unique_ptr<Host> m_host;
   AppOptions m_options;
@@ -60,6 +67,7 @@ class CQuintaroApp {
   std::unique_ptr<CMainFrame> m_frame;
   std::unique_ptr<CQuintaroView> m_view;
   std::unique_ptr<CSplashWnd> m_splash;
+  std::vector<std::string> m_settingsProblems;  // waiting for the next idle moment
 };
 
 // The running application (there is exactly one while the program runs).

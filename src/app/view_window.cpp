@@ -59,13 +59,17 @@ void CQuintaroView::OnUpdate(LPARAM lHint) {
 
 void CQuintaroView::OnDraw() {
   BlitRect(nullptr);
-  if (m_pDoc->IsGameScreen(m_pDoc->m_nGameType)) m_pDoc->RefreshScores(FALSE);
+  // The score displays and the Wall Of Fame are drawn on the window, not into
+  // the frame buffer, so every repaint draws them again.
+  const int type = m_pDoc->m_nGameType;
+  if (m_pDoc->IsGameScreen(type) || type == kScreenHallOfFame) m_pDoc->RefreshScores(FALSE);
 }
 
 BOOL CQuintaroView::OnQueryNewPalette() {
   if (!m_pPalette) return TRUE;
-  // Realising the palette again puts its colours back into the system palette.
-  BlitRect(nullptr);
+  // Realising the palette again puts its colours back into the system palette;
+  // the window is then repainted whole.
+  OnDraw();
   return TRUE;
 }
 
@@ -87,11 +91,15 @@ void CQuintaroView::OnLButtonUp(UINT nFlags, int x, int y) {
 }
 
 void CQuintaroView::OnMouseMove(UINT nFlags, int x, int y) {
+  const unsigned cursorsBefore = m_host.CursorRequests();
   const int type = m_pDoc->m_nGameType;
   if (type == kScreenTitle)
     HitTestRegions(x, y, FALSE);
   else if (m_pDoc->IsGameScreen(type) && m_pDoc->m_pGame)
     m_pDoc->m_pGame->OnMouseMove(nFlags, x, y, this);
+  // The window's own cursor is the arrow: a move that nobody gave a cursor
+  // shows it again, as the system does for a window unless the mouse is captured.
+  if (m_host.CursorRequests() == cursorsBefore && m_host.GetCapture() == HWND_NONE) m_host.SetCursor(0);
 }
 
 void CQuintaroView::OnKey(UINT message, UINT nChar, UINT nRepCnt, UINT nFlags) {

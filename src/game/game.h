@@ -88,8 +88,9 @@ class CGame {
   // dispatches may replace the game; the loop must then return at once.
   bool IsCurrentGame() const;
   // Takes one queued message and dispatches it only if it is a key press, a
-  // click on the window frame, a menu or tool-bar command, a close request or
-  // a paint; a quit request goes back to the main loop. Returns IsCurrentGame().
+  // click on the window frame (menu bar, tool bar), a menu or tool-bar
+  // command, a close request or a paint; a quit request goes back to the main
+  // loop. Returns IsCurrentGame().
   bool PumpOneMessage();
   // Takes one queued message of any kind and dispatches it. Returns IsCurrentGame().
   bool DispatchOneMessage();

@@ -30,6 +30,10 @@ bool CGame::PumpOneMessage() {
       host.PostQuitMessage(static_cast<int>(msg.wParam));
       break;
     default:
+      // The tool bar and the rest of the frame stay in use; clicks on the
+      // playfield are the game's and wait for it.
+      if (msg.hwnd == host.FrameWindow() && msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST)
+        m_pDoc->App().DispatchOne(msg);
       break;
   }
   return IsCurrentGame();

@@ -1,5 +1,7 @@
 #include "game/wall_of_fame.h"
 
+#include <algorithm>
+
 #include "platform/settings.h"
 #include "platform/utf8.h"
 
@@ -16,8 +18,11 @@ FameTable ReadFameTable(const SettingsStore& store, const std::string& prefix) {
     // Names written before they were UTF-8 are read as Latin-1.
     e.name = Utf8FromStoredBytes(
         store.GetProfileString(kSection, prefix + "Name_" + std::to_string(k), "Player " + std::to_string(k)));
-    e.score = store.GetProfileInt(kSection, prefix + "Score_" + std::to_string(k), 0);
+    e.score = std::clamp(store.GetProfileInt(kSection, prefix + "Score_" + std::to_string(k), 0), 0, kMaxFameScore);
   }
+  // Insertion relies on the order; a hand-edited file may not keep it.
+  std::stable_sort(table.begin(), table.end(),
+                   [](const FameEntry& a, const FameEntry& b) { return a.score > b.score; });
   return table;
 }
 

@@ -14,12 +14,17 @@ struct FameEntry {
 };
 
 inline constexpr int kFameEntries = 5;
+// The widest score the Hall of Fame's score column shows whole; no game
+// scores more, and a hand-edited bigger or negative one is clamped on reading.
+inline constexpr int kMaxFameScore = 9999;
 using FameTable = std::array<FameEntry, kFameEntries>;
 
 // "Basketball_" or "Bowling_": the key prefix of a game's table.
 inline constexpr const char* kBasketballFame = "Basketball_";
 inline constexpr const char* kBowlingFame = "Bowling_";
 
+// Reads a table tolerantly: scores clamped to 0..kMaxFameScore and the
+// entries sorted best first (equal scores keep their stored order).
 FameTable ReadFameTable(const SettingsStore& store, const std::string& prefix);
 void WriteFameTable(SettingsStore& store, const std::string& prefix, const FameTable& table);
 // Offers each active seat's score to the table in seat order; a score enters

@@ -96,6 +96,9 @@ class Host {
   // Shows the cursor resource `id` (0 is the arrow).
   void SetCursor(int id);
   int GetCursorId() const { return m_cursorId; }
+  // How many times a cursor was set, changed or not: tells whether anything
+  // chose a cursor while a message was handled.
+  unsigned CursorRequests() const { return m_cursorRequests; }
 
   // --- Window layout -------------------------------------------------------
   // The window surface holds the whole client area; the view sits in it at
@@ -150,6 +153,7 @@ class Host {
   bool TakeTimerTick(MSG* msg, bool remove, DWORD now);
   bool InFilter(UINT message, UINT filterMin, UINT filterMax) const;
   void NoteKeyState(const MSG& msg);
+  LPARAM KeyMessageParam(UINT message, UINT vk, bool altDown);
 
   std::unique_ptr<Backend> m_backend;
   std::unique_ptr<SettingsStore> m_settings;
@@ -169,7 +173,9 @@ class Host {
   std::vector<HWND> m_modal;
   POINT m_cursorPos{};
   std::array<bool, 256> m_keyDown{};
+  std::array<bool, 256> m_keyPosted{};  // as of the key messages posted so far
   int m_cursorId = 0;
+  unsigned m_cursorRequests = 0;
   CRect m_viewRect;
   CRect m_menuBarRect;
 

@@ -11,8 +11,15 @@ bool IsClientMouseMessage(UINT message) { return message >= WM_MOUSEMOVE && mess
 // WM_LBUTTONDOWN and friends have non-client twins at a fixed distance.
 UINT NonClientTwin(UINT message) { return message - WM_MOUSEMOVE + WM_NCMOUSEMOVE; }
 
-// Bit 29 of a key message's lParam: Alt was held.
+// A key message's lParam: the repeat count in bits 0..15, Alt held (29),
+// the key was already down (30), the key is being released (31).
+constexpr LPARAM kRepeatOnce = 1;
 constexpr LPARAM kAltContext = LPARAM{1} << 29;
+constexpr LPARAM kWasDown = LPARAM{1} << 30;
+constexpr LPARAM kReleasing = LPARAM{1} << 31;
+
+bool IsKeyDownMessage(UINT message) { return message == WM_KEYDOWN || message == WM_SYSKEYDOWN; }
+bool IsKeyUpMessage(UINT message) { return message == WM_KEYUP || message == WM_SYSKEYUP; }
 
 }  // namespace
 
@@ -49,9 +56,23 @@ void Host::PostMouse(UINT message, int surfaceX, int surfaceY, UINT keyFlags) {
   PostMessage(target, msg, keyFlags, pos);
 }
 
+LPARAM Host::KeyMessageParam(UINT message, UINT vk, bool altDown) {
+  // Each message stands for one press; a held key's auto-repeat comes as
+  // further key-downs with the was-down bit set.
+  LPARAM lParam = kRepeatOnce | (altDown ? kAltContext : 0);
+  const bool known = vk < m_keyPosted.size();
+  if (IsKeyUpMessage(message)) {
+    lParam |= kWasDown | kReleasing;
+    if (known) m_keyPosted[vk] = false;
+  } else if (IsKeyDownMessage(message) && known) {
+    if (m_keyPosted[vk]) lParam |= kWasDown;
+    m_keyPosted[vk] = true;
+  }
+  return lParam;
+}
+
 void Host::PostKey(UINT message, UINT vk, bool altDown) {
-  LPARAM lParam = altDown ? kAltContext : 0;
-  if (message == WM_KEYUP || message == WM_SYSKEYUP) lParam |= LPARAM{1} << 31 | LPARAM{1} << 30;
+  const LPARAM lParam = KeyMessageParam(message, vk, altDown);
   if (ModalLayer() != HWND_NONE) {
     PostMessage(ModalLayer(), message, vk, lParam);
     return;
@@ -85,6 +106,7 @@ void Host::ReleaseCapture() {
 }
 
 void Host::SetCursor(int id) {
+  ++m_cursorRequests;
   if (id == m_cursorId) return;
   m_cursorId = id;
   CursorImage image;

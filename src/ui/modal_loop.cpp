@@ -21,6 +21,8 @@ bool RunModalLoop(Host& host, HWND layer, const std::function<void(const MSG&)>&
       break;
     }
     if (msg.hwnd == layer) {
+      // Menus and dialogs show the arrow, whatever the window beneath chose.
+      if (msg.message == WM_MOUSEMOVE) host.SetCursor(0);
       onMessage(msg);
     } else if (msg.message == WM_TIMER || msg.message == WM_PAINT || msg.message == WM_CLOSE) {
       host.DispatchMessage(msg);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "game/wall_of_fame.h"
+#include "platform/font.h"
 #include "platform/settings.h"
 
 namespace {
@@ -91,4 +92,33 @@ TEST(WallOfFame, NamesStayUtf8AndOlderLatin1BytesAreReadAsLatin1) {
   const FameTable t = ReadFameTable(store, kBowlingFame);
   EXPECT_EQ(t[0].name, "Zo\xC3\xAB M\xC3\xBCller");
   EXPECT_EQ(t[1].name, "Jos\xC3\xA9");
+}
+
+TEST(WallOfFame, HandEditedScoresAreClampedAndTheTableSortedOnReading) {
+  SettingsStore store;
+  const char* scores[] = {"12", "-40", "2147483647", "90", "12"};
+  const char* names[] = {"N1", "N2", "N3", "N4", "N5"};
+  for (int k = 1; k <= kFameEntries; ++k) {
+    const std::string entry = std::to_string(k);
+    store.WriteProfileString("Wall Of Fame", std::string("Basketball_Name_").append(entry), names[k - 1]);
+    store.WriteProfileString("Wall Of Fame", std::string("Basketball_Score_").append(entry), scores[k - 1]);
+  }
+  const FameTable t = ReadFameTable(store, kBasketballFame);
+  const std::pair<const char*, int> expected[] = {{"N3", kMaxFameScore}, {"N4", 90}, {"N1", 12}, {"N5", 12}, {"N2", 0}};
+  for (int i = 0; i < kFameEntries; ++i) {
+    EXPECT_EQ(t[static_cast<std::size_t>(i)].name, expected[i].first);
+    EXPECT_EQ(t[static_cast<std::size_t>(i)].score, expected[i].second);
+  }
+  // A real score now enters where it belongs, above the old ones it beats.
+  UpdateWallOfFame(store, kBasketballFame, Seats({{true, 50}}));
+  EXPECT_EQ(ReadFameTable(store, kBasketballFame)[2].score, 50);
+  EXPECT_EQ(ReadFameTable(store, kBasketballFame)[4].score, 12);
+}
+
+TEST(WallOfFame, TheLargestScoreFitsTheHallOfFamesScoreColumn) {
+  // The score column is 43 pixels wide, drawn in the bold 16-pixel font.
+  const FontAtlas& font = GetFont(true, 16);
+  int width = 0;
+  for (char c : std::to_string(kMaxFameScore)) width += font.Glyph(static_cast<unsigned char>(c))->advance;
+  EXPECT_LE(width, 43);
 }

@@ -151,3 +151,22 @@ TEST_F(HostInput, OverlayCoversTheSurfaceWhereItIsOpaqueOnly) {
 }
 
 }  // namespace
+
+TEST_F(HostInput, KeyMessagesCarryARepeatCountAndThePreviousKeyState) {
+  constexpr LPARAM kWasDown = LPARAM{1} << 30;
+  constexpr LPARAM kReleasing = LPARAM{1} << 31;
+  host.PostKey(WM_KEYDOWN, VK_SHIFT);
+  host.PostKey(WM_KEYDOWN, VK_SHIFT);  // held: the key repeats
+  host.PostKey(WM_KEYUP, VK_SHIFT);
+  host.PostKey(WM_KEYDOWN, VK_SHIFT);
+  const auto got = h.Drain();
+  ASSERT_EQ(got.size(), 4u);
+  for (const MSG& m : got) EXPECT_EQ(m.lParam & 0xFFFF, 1);
+  EXPECT_EQ(got[0].lParam & (kWasDown | kReleasing), 0);
+  EXPECT_EQ(got[1].lParam & (kWasDown | kReleasing), kWasDown);
+  EXPECT_EQ(got[2].lParam & (kWasDown | kReleasing), kWasDown | kReleasing);
+  EXPECT_EQ(got[3].lParam & (kWasDown | kReleasing), 0);
+  // Alt keys keep their context bit and are counted the same way.
+  host.PostKey(WM_KEYDOWN, 'G', true);
+  EXPECT_EQ(Only().lParam & ((LPARAM{1} << 29) | 0xFFFF), (LPARAM{1} << 29) | 1);
+}

@@ -30,13 +30,16 @@ struct Seats {
 
 class GameApp : public ModalScript {
  public:
-  explicit GameApp(std::int64_t epochSeconds = 1000, bool audio = true) {
+  // `store` is the settings store (in memory when null).
+  explicit GameApp(std::int64_t epochSeconds = 1000, bool audio = true,
+                   std::unique_ptr<SettingsStore> store = nullptr) {
     HeadlessOptions options;
     options.epochSeconds = epochSeconds;
     options.audio = audio;
     auto backend = MakeHeadlessBackend(options);
     m_backend = backend.get();
-    auto host = std::make_unique<Host>(std::move(backend), std::make_unique<SettingsStore>());
+    if (!store) store = std::make_unique<SettingsStore>();
+    auto host = std::make_unique<Host>(std::move(backend), std::move(store));
     AppOptions appOptions;
     appOptions.showSplash = false;
     m_app = std::make_unique<CQuintaroApp>(std::move(host), appOptions);
@@ -51,6 +54,7 @@ class GameApp : public ModalScript {
   }
 
   Host& GetHost() { return m_app->GetHost(); }
+  CQuintaroApp& App() { return *m_app; }
   CQuintaroDoc& Doc() { return m_app->Doc(); }
   CQuintaroView& View() { return m_app->View(); }
   // The current game as the type a test expects, or null.

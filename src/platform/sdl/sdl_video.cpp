@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/video_driver_policy.h"
+
 namespace {
 
 // Room for the window manager's title bar and borders around the client area.
@@ -11,19 +13,26 @@ constexpr int kDecorationAllowance = 48;
 
 }  // namespace
 
-// SDL falls back to an invisible off-screen display when there is no real
-// one; unless the user asked for such a driver, no display is an error that
-// names what each driver said.
+// SDL falls back to drivers that show nothing when there is no display;
+// those are refused unless asked for by name. Without a display, the error
+// names what each real driver said.
 bool StartSdlVideo() {
-  if (SDL_getenv("SDL_VIDEODRIVER") != nullptr) {
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0) return true;
-    std::fprintf(stderr, "quintaro: cannot open a window: %s\n", SDL_GetError());
-    return false;
+  if (const char* requested = SDL_getenv("SDL_VIDEODRIVER")) {
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+      std::fprintf(stderr, "quintaro: cannot open a window: %s\n", SDL_GetError());
+      return false;
+    }
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (const auto refusal = RefuseVideoDriver(driver != nullptr ? driver : "", requested)) {
+      std::fprintf(stderr, "quintaro: cannot open a window: %s\n", refusal->c_str());
+      return false;
+    }
+    return true;
   }
   std::string reasons;
   for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
     const std::string name = SDL_GetVideoDriver(i);
-    if (name == "offscreen" || name == "dummy" || name == "evdev") continue;
+    if (name == "evdev" || RefuseVideoDriver(name, nullptr)) continue;
     SDL_SetHint(SDL_HINT_VIDEODRIVER, name.c_str());
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0) return true;
     reasons += (reasons.empty() ? "" : "; ") + name + ": " + SDL_GetError();

@@ -1,0 +1,78 @@
+// Pool self-play: two computer seats play whole games on the headless
+// backend. The ratio is virtual seconds of play per CPU second (how much
+// faster than real time the game runs with nothing to wait for), measured
+// over the same five games in every iteration.
+#include <benchmark/benchmark.h>
+
+#include "ratio_reporter.h"
+
+#include <cstdio>
+#include <memory>
+
+#include "app/quintaro_app.h"
+#include "app/quintaro_doc.h"
+#include "app/quintaro_view.h"
+#include "game/game_screens.h"
+#include "games/pool/pool.h"
+#include "platform/headless/headless_backend.h"
+#include "platform/host.h"
+
+namespace {
+
+constexpr int kGames = 5;
+double g_virtualSeconds = 0;
+
+// Plays `kGames` games between two computers; returns the virtual milliseconds they took.
+DWORD PlayGames() {
+  HeadlessOptions options;
+  options.epochSeconds = 1700000000;
+  options.audio = false;
+  auto host = std::make_unique<Host>(MakeHeadlessBackend(options), std::make_unique<SettingsStore>());
+  AppOptions appOptions;
+  appOptions.showSplash = false;
+  CQuintaroApp app(std::move(host), appOptions);
+  app.InitInstance();
+  Host& h = app.GetHost();
+  CQuintaroDoc& doc = app.Doc();
+  doc.m_nLastPlayer = 1;
+  for (int i = 0; i < 2; ++i) {
+    doc.m_players[static_cast<std::size_t>(i)]->m_bActive = TRUE;
+    doc.m_players[static_cast<std::size_t>(i)]->m_bComputer = TRUE;
+  }
+  const DWORD start = h.GetTickCount();
+  for (int g = 0; g < kGames; ++g) {
+    doc.m_nGameType = kScreenPool;
+    doc.OnNewDocument();
+    auto* game = dynamic_cast<CPool*>(doc.m_pGame.get());
+    if (!game) return 0;
+    // Each game breaks from its own spot, as a player placing the cue ball might.
+    game->Ball(0).MoveTo(411 + 17 * g, 120 + 29 * g);
+    const CRect& view = h.ViewRect();
+    h.PostMouse(WM_LBUTTONDOWN, 300 + view.left, 380 + view.top, MK_LBUTTON);
+    h.PostMouse(WM_LBUTTONUP, 300 + view.left, 380 + view.top, 0);
+    MSG msg;
+    for (int n = 0; n < 100000 && !game->m_bGameOver && h.PeekMessage(&msg, true); ++n) app.DispatchOne(msg);
+    doc.ReapRetiredGames();
+  }
+  return h.GetTickCount() - start;
+}
+
+void BM_PoolSelfPlay(benchmark::State& state) {
+  DWORD virtualMs = 0;
+  for (auto _ : state) virtualMs = PlayGames();
+  g_virtualSeconds = virtualMs / 1000.0;
+  state.counters["virtual_s"] = g_virtualSeconds;
+}
+BENCHMARK(BM_PoolSelfPlay)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  RatioReporter reporter;
+  RunWithRatios(&argc, argv, reporter);
+  const double cpuSeconds = reporter.times["BM_PoolSelfPlay"] / 1000.0;  // reported in milliseconds
+  if (cpuSeconds > 0)
+    std::printf("pool self-play: %.0f virtual seconds per CPU second (%d games, %.0f virtual s)\n",
+                g_virtualSeconds / cpuSeconds, kGames, g_virtualSeconds);
+  return 0;
+}

@@ -1,0 +1,91 @@
+#pragma once
+// CBasketBall: the basketball shooting game (Timed, Practice, Play to 40).
+// In a turn the player picks balls off the rack and shoots them at a hoop on
+// a backboard that may slide from side to side; the hold time sets the loft.
+// Every ball flies on its own from the animation timer; the clock timer runs
+// the turn. Computer shooters shoot from the animation timer too.
+#include <array>
+#include <string>
+
+#include "game/game.h"
+#include "games/basketball/model/basketball_geometry.h"
+#include "games/basketball/model/basketball_motion.h"
+
+class CSprite;
+class CSpriteList;
+
+class CBasketBall : public CGame {
+ public:
+  CBasketBall(const GameContext& context, int nVariant);
+  ~CBasketBall() override;
+
+  int ScoreShot(CPlayer* /*pPlayer*/) override { return 0; }
+  int CheckWinner(CPlayer* pPlayer) override;
+  BOOL InitGame(CSpriteList* pSprites) override;
+  int NextPlayer(CSpriteList* pSprites, int nCurrent, CObArray* pPlayers, int nLastPlayer, BOOL bMapPalette,
+                 CQuintaroView* pView) override;
+  void UpdateScoreboard(CQuintaroView* pView, CObArray* pPlayers, BOOL bNewGame, int nCurrent) override;
+  void OnLButtonDown(UINT nFlags, int x, int y, CQuintaroView* pView) override;
+  void OnLButtonUp(UINT nFlags, int x, int y, CQuintaroView* pView) override;
+  void OnMouseMove(UINT nFlags, int x, int y, CQuintaroView* pView) override;
+  void PlayComputerTurn(CQuintaroView* pView) override;
+  void OnGameControls(CQuintaroDoc* pDoc) override;
+  void OnTypeOfGame(CQuintaroDoc* pDoc) override;
+  void OnTimer(UINT nIDEvent, CQuintaroView* pView) override;
+  void LoadSounds() override;
+  void StopGame() override;
+  std::string StateJson() const override;
+
+  void LoadSettings();
+  // Starts a turn unless one runs or the pause after the last one lasts.
+  BOOL TryStartTurn();
+  void StartTurn();
+  void EndTurn();
+  void ResetForNewGame();
+  void LaunchBall(int i);
+  void UpdateBalls();
+  BOOL IsBackboardMoving() const;
+  void UpdateWallOfFame(CObArray* pPlayers);
+
+  std::array<CRect, basketball::kSeats> m_rcName = basketball::kNameBoxes;
+  CSprite* m_pBackboard = nullptr;
+  BOOL m_bBoardLeft = TRUE;
+  DWORD m_dwBoardTick = 0;  // the last board step; the end of the last turn
+  std::array<basketball::ShotBall, basketball::kBalls> m_balls{};
+  std::array<CSprite*, basketball::kBalls> m_pBallSprites{};
+  std::array<std::array<CSprite*, 2>, basketball::kSeats> m_pPlayerDigits{};
+  CSprite* m_pPointsTens = nullptr;
+  CSprite* m_pPointsOnes = nullptr;
+  CSprite* m_pTimeTens = nullptr;
+  CSprite* m_pTimeOnes = nullptr;
+  UINT m_nClockTimer = basketball::kClockTimer;
+  UINT m_nAnimTimer = basketball::kAnimTimer;
+  int m_nTime = 0;
+  int m_nPoints = 0;
+  BOOL m_bHolding = FALSE;
+  BOOL m_bTurnRunning = FALSE;
+  int m_nHeldBall = 0;
+  CRect m_rcShootZone = basketball::kShootZone;
+  DWORD m_dwNextComputerShot = 0;
+  int m_nVariant = basketball::kVariantTimed;
+  int m_nGameTime = basketball::kDefaultGameTime;
+  int m_nBoardThreshold = 0;
+  int m_nBoardPercent = basketball::kDefaultBoardPercent;
+  // A turn has ended in this game, so the next waits out the pause.
+  bool m_bTurnEnded = false;
+
+ private:
+  // Our sprites are still the document's (nothing replaced the scene).
+  bool SceneIsOurs() const;
+  void ApplyBallFrame(int i, const basketball::BallFrame& frame);
+  void ScoreBasket();
+  void MoveBackboard();
+  // Shows a value 0..99 on a pair of digit sprites.
+  static void ShowNumber(CSprite* pTens, CSprite* pOnes, int nValue);
+  void ShowPointsAndClock();
+  void DrawNames(CObArray* pPlayers, BOOL bNewGame, int nCurrent);
+  void PickUp(int x, int y, CQuintaroView* pView);
+  // A computer seat's turn starts itself after the pause.
+  void WaitForComputerTurn();
+  CSprite* MakeDigitPair(CSpriteList* pSprites, CPoint at, bool bLarge, CSprite** ppOnes);
+};

@@ -1,0 +1,179 @@
+// Turns: starting and ending them, the clock, the animation tick that moves
+// the board and the balls, baskets, the winner and the Wall Of Fame.
+#include <algorithm>
+#include <vector>
+
+#include "app/quintaro_doc.h"
+#include "app/quintaro_view.h"
+#include "game/wall_of_fame.h"
+#include "games/basketball/basketball.h"
+#include "games/basketball/model/basketball_rules.h"
+#include "gfx/sprite.h"
+#include "platform/host.h"
+#include "ui/message_box.h"
+
+using namespace basketball;
+
+namespace {
+constexpr DWORD kPauseBetweenTurnsMs = 4000;
+}  // namespace
+
+BOOL CBasketBall::IsBackboardMoving() const {
+  return basketball::IsBackboardMoving(m_nVariant, m_nBoardThreshold, m_nGameTime, m_nTime, m_nPoints) ? TRUE : FALSE;
+}
+
+BOOL CBasketBall::TryStartTurn() {
+  if (m_bTurnRunning) return FALSE;
+  if (m_bTurnEnded && GetHost().GetTickCount() - m_dwBoardTick <= kPauseBetweenTurnsMs) return FALSE;
+  StartTurn();
+  return TRUE;
+}
+
+void CBasketBall::StartTurn() {
+  if (m_nVariant != kVariantPractice) StartTimer(m_nClockTimer, kClockPeriodMs);
+  StartTimer(m_nAnimTimer, kAnimPeriodMs);
+  SetGameInProgress(TRUE);
+  m_nTime = StartingTime(m_nVariant, m_nGameTime);
+  m_nPoints = 0;
+  m_bTurnRunning = TRUE;
+  m_dwNextComputerShot = GetHost().GetTickCount();
+  CQuintaroDoc& doc = Doc();
+  UpdateScoreboard(m_pView, &doc.m_players, FALSE, doc.m_nCurrentPlayer);
+}
+
+void CBasketBall::EndTurn() {
+  Host& host = GetHost();
+  m_bTurnRunning = FALSE;
+  m_bHolding = FALSE;
+  host.ReleaseCapture();
+  Turn().m_bDragging = FALSE;
+  if (host.GetCursorId() == static_cast<int>(kShootCursor)) host.SetCursor(0);
+  PlaySound(kTurnOverSound);
+  StopGame();
+  for (int i = 0; i < kBalls; ++i) {
+    ShotBall& ball = m_balls[static_cast<std::size_t>(i)];
+    ReturnToRack(ball);
+    if (CSprite* sprite = m_pBallSprites[static_cast<std::size_t>(i)]) {
+      sprite->SetCel(0);
+      sprite->SetPosition(ball.nRestX, ball.nRestY);
+    }
+  }
+  if (m_pBackboard) {
+    m_pBackboard->SetCel(0);
+    m_pBackboard->SetPosition(kBoardHome.x, kBoardHome.y);
+  }
+  if (CPlayer* player = GetCurrentPlayer()) player->m_nScore = TurnResult(m_nVariant, m_nPoints, m_nTime);
+  m_dwBoardTick = host.GetTickCount();
+  m_bTurnEnded = true;
+  CQuintaroDoc& doc = Doc();
+  const BOOL bMore = AdvancePlayer();
+  if (!bMore) {
+    // The last result and the cleared court are on screen before the winner is announced.
+    UpdateScoreboard(m_pView, &doc.m_players, FALSE, doc.m_nCurrentPlayer);
+    m_pView->FlushDirtyRects();
+    CheckWinner(nullptr);
+    // Nothing of ours is touched if the program left this game behind the message.
+    if (!SceneIsOurs()) return;
+    ResetForNewGame();
+  }
+  UpdateScoreboard(m_pView, &doc.m_players, FALSE, doc.m_nCurrentPlayer);
+  m_pView->FlushDirtyRects();
+  if (bMore) WaitForComputerTurn();
+}
+
+void CBasketBall::WaitForComputerTurn() {
+  // The animation timer keeps ticking through the pause, so that a computer
+  // seat starts its own turn once the pause is over.
+  if (IsComputerTurn()) StartTimer(m_nAnimTimer, kAnimPeriodMs);
+}
+
+void CBasketBall::ResetForNewGame() {
+  ResetScores();
+  SetCurrentPlayer(0);
+  SetGameInProgress(FALSE);
+  m_nPoints = 0;
+  m_nTime = StartingTime(m_nVariant, m_nGameTime);
+  ShowPointsAndClock();
+}
+
+int CBasketBall::CheckWinner(CPlayer* /*pPlayer*/) {
+  CQuintaroDoc& doc = Doc();
+  std::vector<Seat> seats;
+  for (const auto& p : doc.m_players) seats.push_back({p && p->m_bActive, p ? p->m_nScore : 0});
+  const Winner winner = FindWinner(m_nVariant, seats);
+  if (m_nVariant == kVariantTimed) UpdateWallOfFame(&doc.m_players);
+  if (winner.seat >= 0) {
+    const CPlayer& p = *doc.m_players[static_cast<std::size_t>(winner.seat)];
+    MessageBox(WinnerMessage(p.m_strName, winner), "", MB_OK);
+  }
+  return 0;
+}
+
+void CBasketBall::UpdateWallOfFame(CObArray* pPlayers) {
+  if (!pPlayers || m_nVariant != kVariantTimed) return;
+  ::UpdateWallOfFame(GetHost().Settings(), kBasketballFame, *pPlayers);
+}
+
+void CBasketBall::LaunchBall(int i) {
+  if (i < 0 || i >= kBalls) return;
+  ShotBall& ball = m_balls[static_cast<std::size_t>(i)];
+  basketball::LaunchBall(ball, GetHost().GetTickCount());
+  if (CSprite* sprite = m_pBallSprites[static_cast<std::size_t>(i)]) {
+    sprite->SetPosition(static_cast<int>(ball.x), static_cast<int>(ball.y));
+    sprite->SetDepth(1);
+  }
+}
+
+void CBasketBall::ApplyBallFrame(int i, const BallFrame& frame) {
+  CSprite* sprite = m_pBallSprites[static_cast<std::size_t>(i)];
+  if (frame.sound) PlaySound(frame.sound);
+  if (frame.boardCel >= 0 && m_pBackboard) m_pBackboard->SetCel(frame.boardCel);
+  if (sprite && frame.move) sprite->SetPosition(frame.pos.x, frame.pos.y);
+  if (sprite && frame.cel >= 0) sprite->SetCel(frame.cel);
+  if (frame.scored) ScoreBasket();
+}
+
+void CBasketBall::ScoreBasket() {
+  m_nPoints = AddBasket(m_nPoints, IsBackboardMoving() != FALSE);
+  if (BasketEndsTurn(m_nVariant, m_nPoints)) {
+    EndTurn();
+    return;
+  }
+  CQuintaroDoc& doc = Doc();
+  UpdateScoreboard(m_pView, &doc.m_players, FALSE, doc.m_nCurrentPlayer);
+}
+
+void CBasketBall::UpdateBalls() {
+  const DWORD now = GetHost().GetTickCount();
+  const int boardX = m_pBackboard ? m_pBackboard->GetX() : kBoardHome.x;
+  for (int i = 0; i < kBalls && m_bTurnRunning; ++i) {
+    if (m_bHolding && i == m_nHeldBall) continue;
+    const BallFrame frame = AdvanceBall(m_balls[static_cast<std::size_t>(i)], now, boardX);
+    ApplyBallFrame(i, frame);
+  }
+}
+
+void CBasketBall::MoveBackboard() {
+  if (!m_pBackboard || !IsBackboardMoving()) return;
+  BoardSlide slide{m_pBackboard->GetX(), m_bBoardLeft != FALSE, m_dwBoardTick};
+  const bool moved = StepBoard(slide, GetHost().GetTickCount());
+  m_bBoardLeft = slide.left ? TRUE : FALSE;
+  m_dwBoardTick = slide.tick;
+  if (moved) m_pBackboard->SetPosition(slide.x, m_pBackboard->GetY());
+}
+
+void CBasketBall::OnTimer(UINT nIDEvent, CQuintaroView* pView) {
+  if (!SceneIsOurs()) return;
+  if (nIDEvent == m_nClockTimer && m_bTurnRunning) {
+    const ClockTick tick = TickClock(m_nVariant, m_nTime);
+    m_nTime = tick.time;
+    if (tick.show) ShowNumber(m_pTimeTens, m_pTimeOnes, m_nTime);
+    if (tick.turnOver) EndTurn();
+  } else if (nIDEvent == m_nAnimTimer) {
+    // Between turns the board rests at home.
+    if (m_bTurnRunning) MoveBackboard();
+    PlayComputerTurn(pView);
+    UpdateBalls();
+  }
+  if (pView) pView->FlushDirtyRects();
+}

@@ -1,0 +1,73 @@
+// The shooter's hand: starting a turn with a click, picking a ball up (off
+// the rack or out of the air), the shooting cursor and the release.
+#include "app/quintaro_doc.h"
+#include "app/quintaro_view.h"
+#include "games/basketball/basketball.h"
+#include "gfx/sprite.h"
+#include "platform/host.h"
+
+using namespace basketball;
+
+void CBasketBall::PickUp(int x, int y, CQuintaroView* pView) {
+  Host& host = GetHost();
+  for (int i = 0; i < kBalls; ++i) {
+    CSprite* sprite = m_pBallSprites[static_cast<std::size_t>(i)];
+    if (!sprite || !sprite->HitTest(x, y)) continue;
+    ShotBall& ball = m_balls[static_cast<std::size_t>(i)];
+    m_bHolding = TRUE;
+    PlaySound(kPickUpSound);
+    host.SetCapture(host.ViewWindow());
+    pView->m_turn.m_bDragging = TRUE;
+    m_nHeldBall = i;
+    ball.dwStepTick = host.GetTickCount();
+    ball.x = static_cast<float>(x);
+    ball.y = static_cast<float>(y);
+    // A ball caught in the air stops flying: it is in the hand now.
+    ball.nState = kOnRack;
+    sprite->SetPosition(kHidden.x, kHidden.y);
+    // One hand holds one ball: overlapping balls below stay where they are.
+    break;
+  }
+  pView->FlushDirtyRects();
+}
+
+void CBasketBall::OnLButtonDown(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
+  if (!pView || !SceneIsOurs()) return;
+  if (!m_bTurnRunning && !TryStartTurn()) return;
+  if (IsComputerTurn() || m_bHolding) return;
+  PickUp(x, y, pView);
+}
+
+void CBasketBall::OnMouseMove(UINT /*nFlags*/, int x, int y, CQuintaroView* /*pView*/) {
+  Host& host = GetHost();
+  if (m_bHolding && m_rcShootZone.PtInRect(CPoint{x, y})) {
+    host.SetCursor(static_cast<int>(kShootCursor));
+    return;
+  }
+  // Away from the zone, or with empty hands, the arrow shows again.
+  if (host.GetCursorId() == static_cast<int>(kShootCursor)) host.SetCursor(0);
+}
+
+void CBasketBall::OnLButtonUp(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
+  if (!pView || !m_bHolding || !SceneIsOurs()) return;
+  Host& host = GetHost();
+  host.ReleaseCapture();
+  pView->m_turn.m_bDragging = FALSE;
+  m_bHolding = FALSE;
+  const std::size_t i = static_cast<std::size_t>(m_nHeldBall);
+  ShotBall& ball = m_balls[i];
+  if (m_rcShootZone.PtInRect(CPoint{x, y})) {
+    ball.nPower = PowerFromHold(host.GetTickCount() - ball.dwStepTick);
+    ball.nTargetX = x;
+    ball.nTargetY = y;
+    LaunchBall(m_nHeldBall);
+  } else {
+    ReturnToRack(ball);
+    if (CSprite* sprite = m_pBallSprites[i]) {
+      sprite->SetCel(0);
+      sprite->SetPosition(ball.nRestX, ball.nRestY);
+    }
+  }
+  if (host.GetCursorId() == static_cast<int>(kShootCursor)) host.SetCursor(0);
+  pView->FlushDirtyRects();
+}

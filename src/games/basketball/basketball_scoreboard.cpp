@@ -1,0 +1,74 @@
+// The score display: the points, clock and result digits (sprites) and the
+// players' names, drawn straight onto the window.
+#include <algorithm>
+
+#include "app/quintaro_doc.h"
+#include "app/quintaro_view.h"
+#include "games/basketball/basketball.h"
+#include "gfx/sprite.h"
+#include "platform/dc.h"
+
+using namespace basketball;
+
+namespace {
+
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+COLORREF RowColor(int row) {
+  switch (row) {
+    case 0: return RGB(0, 0, 255);
+    case 1: return RGB(255, 0, 0);
+    case 2: return RGB(255, 255, 0);
+    default: return RGB(0, 255, 0);
+  }
+}
+
+}  // namespace
+
+void CBasketBall::ShowNumber(CSprite* pTens, CSprite* pOnes, int nValue) {
+  // Two digits show 0..99; anything else is never read off the cels.
+  const int value = std::clamp(nValue, 0, 99);
+  if (pTens) pTens->SetCel(value / 10);
+  if (pOnes) pOnes->SetCel(value % 10);
+}
+
+void CBasketBall::ShowPointsAndClock() {
+  ShowNumber(m_pPointsTens, m_pPointsOnes, m_nPoints);
+  ShowNumber(m_pTimeTens, m_pTimeOnes, m_nTime);
+}
+
+void CBasketBall::DrawNames(CObArray* pPlayers, BOOL bNewGame, int nCurrent) {
+  CDC dc(GetHost());
+  dc.SetBkColor(kBlack);
+  dc.SetBkMode(OPAQUE);
+  dc.SelectPen(kBlack, 1);
+  dc.SelectBrush(kBlack);
+  dc.SelectFont(true, 16);
+  for (int row = 0; row < kSeats; ++row) {
+    const CPlayer* p = (*pPlayers)[static_cast<std::size_t>(row)].get();
+    if (!p || !p->m_bActive) continue;
+    const CRect& box = m_rcName[static_cast<std::size_t>(row)];
+    dc.Rectangle(box);
+    const bool highlighted = bNewGame ? row == 0 : row == nCurrent;
+    dc.SetTextColor(highlighted ? RowColor(row) : kWhite);
+    dc.DrawText(p->m_strName, box, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    if (!bNewGame) {
+      const auto& digits = m_pPlayerDigits[static_cast<std::size_t>(row)];
+      ShowNumber(digits[0], digits[1], p->m_nScore);
+    }
+  }
+}
+
+void CBasketBall::UpdateScoreboard(CQuintaroView* pView, CObArray* pPlayers, BOOL bNewGame, int nCurrent) {
+  if (!pPlayers) return;
+  // A new game starts from nothing, even before its first turn, so no
+  // score of another game ever reaches the result digits.
+  if (bNewGame)
+    for (auto& p : *pPlayers)
+      if (p) p->m_nScore = 0;
+  if (!IsGameInProgress() || !SceneIsOurs()) return;
+  DrawNames(pPlayers, bNewGame, nCurrent);
+  ShowPointsAndClock();
+  if (pView) pView->FlushDirtyRects();
+}

@@ -1,0 +1,157 @@
+#include "games/pool/model/pool_ball.h"
+
+#include <algorithm>
+#include <cmath>
+
+using namespace pool;
+
+namespace {
+constexpr double kTiny = 1e-9;
+constexpr double kCushionLoss = 0.5;
+constexpr double kFrictionLoss = 1.0;
+constexpr double kRestBelow = 0.5;
+
+double Clean(double v) { return std::fabs(v) < kTiny ? 0.0 : v; }
+}  // namespace
+
+CPoolBall::CPoolBall(BallEnv* pEnv, CPoint pos, double dSpeed, double dAngle, const CRect& rcCushion, int nNumber)
+    : m_dSpeed(dSpeed),
+      m_nOriginX(pos.x),
+      m_nOriginY(pos.y),
+      m_dHeading(dAngle * kDegToRad),
+      m_rcCushion(rcCushion),
+      m_nNumber(nNumber),
+      m_nGroup(nNumber <= kEightBall ? 0 : 1),
+      m_pEnv(pEnv),
+      m_nX(pos.x),
+      m_nY(pos.y) {
+  m_dVelX = m_dSpeed * std::cos(m_dHeading);
+  m_dVelY = -(m_dSpeed * std::sin(m_dHeading));
+}
+
+int CPoolBall::SpeedLevel() const {
+  // A collision can push a ball past the top level; it then runs at the top level's pace.
+  const double level = std::trunc(std::fabs(m_dSpeed));
+  return level >= kTopSpeedLevel ? kTopSpeedLevel : static_cast<int>(level);
+}
+
+DWORD CPoolBall::NextStepDue(DWORD now) const {
+  if (m_dwLastTick == 0) return now;
+  return m_dwLastTick + kStepDelayMs[static_cast<std::size_t>(SpeedLevel())];
+}
+
+void CPoolBall::ApplyHeading() {
+  m_dVelX = Clean(m_dSpeed * std::cos(m_dHeading));
+  m_dVelY = Clean(-(m_dSpeed * std::sin(m_dHeading)));
+}
+
+void CPoolBall::Reorigin(int x, int y) {
+  m_nSteps = 0;
+  m_nOriginX = x;
+  m_nOriginY = y;
+}
+
+void CPoolBall::SetVelocity(double dSpeed, double dAngle) {
+  m_dSpeed = dSpeed;
+  m_dHeading = dAngle * kDegToRad;
+  ApplyHeading();
+  m_nFrictionSteps = 0;
+  m_dwLastTick = 0;
+  Reorigin(m_nX, m_nY);
+}
+
+void CPoolBall::MoveTo(int x, int y) {
+  if (!m_pEnv) return;
+  m_nX = x;
+  m_nY = y;
+  m_pEnv->ShowBall(m_nNumber, x, y);
+}
+
+BOOL CPoolBall::Step() {
+  if (!m_pEnv || m_dSpeed == 0.0) return FALSE;
+  const DWORD now = m_pEnv->Ticks();
+  if (m_dwLastTick == 0) m_dwLastTick = now;
+  if (now - m_dwLastTick < kStepDelayMs[static_cast<std::size_t>(SpeedLevel())]) return TRUE;
+  m_dwLastTick = 0;
+  ++m_nSteps;
+  const int x = static_cast<int>(m_nSteps * m_dVelX + m_nOriginX);
+  const int y = static_cast<int>(m_nSteps * m_dVelY + m_nOriginY);
+  return Advance(x, y);
+}
+
+void CPoolBall::Rebound(bool bHorizontal, int x, int y) {
+  double vx = m_dVelX, vy = m_dVelY;
+  if (bHorizontal)
+    vx = -vx;
+  else
+    vy = -vy;
+  m_dSpeed -= kCushionLoss;
+  if (m_dSpeed < kRestBelow) m_dSpeed = 0;
+  m_dHeading = std::atan2(-vy, vx);
+  ApplyHeading();
+  Reorigin(x, y);
+}
+
+int CPoolBall::PocketAt(int x, int y) const {
+  for (int k : kPocketTestOrder)
+    if (kPocketRects[static_cast<std::size_t>(k)].PtInRect(CPoint{x, y})) return k;
+  return -1;
+}
+
+void CPoolBall::DropInto(int nPocket) {
+  m_pEnv->PlaySound(kPocketSound);
+  m_nPocket = nPocket;
+  m_bOnTable = FALSE;
+  SetVelocity(0, 0);
+  const CPoint tray = TrayPosition(m_nNumber);
+  MoveTo(tray.x, tray.y);
+}
+
+bool CPoolBall::Cushions(int& x, int& y) {
+  const CRect& c = m_rcCushion;
+  bool cushion = false;
+  // Each cushion sees the position the previous one left; none acts across a pocket mouth.
+  const bool sideSpan = kSideRailTop < y && y < kSideRailBottom;
+  if (x - kBallRadius < c.left && sideSpan) {
+    x = 2 * c.left + kBallDiameter - x;
+    Rebound(true, x, y);
+    cushion = true;
+  }
+  if (x + kBallRadius > c.right && sideSpan) {
+    x = 2 * c.right - kBallDiameter - x;
+    Rebound(true, x, y);
+    cushion = true;
+  }
+  const bool longSpan = (kLongRailLeftA < x && x < kLongRailRightA) || (kLongRailLeftB < x && x < kLongRailRightB);
+  if (y - kBallRadius < c.top && longSpan) {
+    y = 2 * c.top + kBallDiameter - y;
+    Rebound(false, x, y);
+    cushion = true;
+  }
+  if (y + kBallRadius > c.bottom && longSpan) {
+    y = 2 * c.bottom - kBallDiameter - y;
+    Rebound(false, x, y);
+    cushion = true;
+  }
+  return cushion;
+}
+
+BOOL CPoolBall::Advance(int x, int y) {
+  const bool cushion = Cushions(x, y);
+  const int pocket = PocketAt(x, y);
+  if (pocket >= 0) {
+    DropInto(pocket);
+    return FALSE;
+  }
+  if (cushion) m_pEnv->PlaySound(m_dSpeed >= 4.0 ? kCushionHardSound : kCushionSoftSound);
+  MoveTo(x, y);
+  ++m_nFrictionSteps;
+  if (m_nFrictionSteps > kFrictionSteps[static_cast<std::size_t>(SpeedLevel())]) {
+    m_nFrictionSteps = 0;
+    m_dSpeed -= kFrictionLoss;
+    if (m_dSpeed < kRestBelow) m_dSpeed = 0;
+    ApplyHeading();
+    Reorigin(x, y);
+  }
+  return TRUE;
+}

@@ -1,0 +1,95 @@
+#pragma once
+// CPoolBall: one ball on the pool table, the cue ball (0) or an object ball
+// (1..15). It rolls in integer steps from the origin of its current run,
+// each speed level waiting its own delay between steps, slows by friction,
+// rebounds from the cushions, drops into pockets (to the tray) and resolves
+// collisions with other balls. It knows nothing of the rules of 8-ball.
+#include "games/pool/model/pool_geometry.h"
+#include "platform/rect.h"
+#include "platform/types.h"
+
+namespace pool {
+
+// What a ball needs from the table around it: the millisecond clock, the
+// sound set and its picture. A ball without one has no picture and never
+// moves.
+class BallEnv {
+ public:
+  virtual ~BallEnv() = default;
+  virtual DWORD Ticks() = 0;
+  virtual void PlaySound(UINT nWaveId) = 0;
+  // The ball's picture now stands with its centre at (x, y).
+  virtual void ShowBall(int nNumber, int x, int y) = 0;
+};
+
+}  // namespace pool
+
+class CPoolBall {
+ public:
+  // A ball at `pos` with the given speed (pixels per step) and angle
+  // (degrees, counter-clockwise, y up).
+  CPoolBall(pool::BallEnv* pEnv, CPoint pos, double dSpeed, double dAngle, const CRect& rcCushion, int nNumber);
+
+  // New speed and direction; starts a new run from where the ball stands.
+  void SetVelocity(double dSpeed, double dAngle);
+  // Puts the ball (and its picture) at (x, y); the motion is left as it is.
+  void MoveTo(int x, int y);
+  // At most one step. TRUE while the ball moves (or waits for its step
+  // time); FALSE when it has no picture, is at rest or has just dropped.
+  BOOL Step();
+  // Contact with another ball (centres closer than a diameter); sounds the
+  // click by this ball's speed whenever it answers TRUE.
+  BOOL Touches(const CPoolBall& other);
+  // The two balls are closing on each other along their line of centres.
+  bool Approaches(const CPoolBall& other) const;
+  // Resolves a collision of this (moving) ball with `other`.
+  void Collide(CPoolBall& other);
+  // One pixel along this ball's velocity, away from `other` (inside Collide).
+  BOOL SeparationStep(const CPoolBall& other);
+
+  int GetPosX() const { return m_nX; }
+  int GetPosY() const { return m_nY; }
+  bool HasPicture() const { return m_pEnv != nullptr; }
+  // The speed level that picks the step delay and the friction run; a
+  // collision may push the speed past the top level, which then applies.
+  int SpeedLevel() const;
+  // The tick at which this ball takes its next step (now, when it is not
+  // yet waiting); meaningful only while it moves.
+  DWORD NextStepDue(DWORD now) const;
+
+  int m_nMass = 100;
+  double m_dVelX = 0;
+  double m_dVelY = 0;  // positive downwards
+  double m_dSpeed = 0;
+  int m_nOriginX = 0;
+  int m_nOriginY = 0;
+  double m_dHeading = 0;  // radians, counter-clockwise, y up
+  BOOL m_bOnTable = TRUE;
+  CRect m_rcCushion;
+  int m_nFrictionSteps = 0;
+  int m_nSteps = 0;
+  DWORD m_dwLastTick = 0;
+  int m_nNumber = 0;
+  int m_nGroup = 0;  // 0 for 0..8, 1 for 9..15
+  int m_nPocket = pool::kNoPocket;
+
+ private:
+  // Cushions, pockets, the bounce sound, the move and the friction count for
+  // a new position. FALSE when the ball dropped into a pocket.
+  BOOL Advance(int x, int y);
+  // The cushion rebounds for a new position (moved to the reflected point);
+  // true when any cushion acted.
+  bool Cushions(int& x, int& y);
+  // Reverses the chosen velocity component after a cushion: 0.5 slower,
+  // heading from the reversed velocity, a new run from (x, y).
+  void Rebound(bool bHorizontal, int x, int y);
+  // Velocity from the current speed and heading, tiny components made 0.
+  void ApplyHeading();
+  void Reorigin(int x, int y);
+  int PocketAt(int x, int y) const;
+  void DropInto(int nPocket);
+
+  pool::BallEnv* m_pEnv = nullptr;
+  int m_nX = 0;
+  int m_nY = 0;
+};

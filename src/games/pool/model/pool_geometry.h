@@ -1,0 +1,101 @@
+#pragma once
+// Everything the pool game, its art and its tests share: the table's
+// cushion lines, pocket capture areas and call points, the kitchen, the
+// rack, the tray for pocketed balls, the motion tables and the resource ids.
+#include <array>
+
+#include "platform/rect.h"
+#include "platform/types.h"
+
+namespace pool {
+
+inline constexpr int kBallCount = 16;  // the cue ball (0) and fifteen object balls
+inline constexpr int kCueBall = 0;
+inline constexpr int kEightBall = 8;
+inline constexpr int kBallRadius = 7;
+inline constexpr int kBallDiameter = 14;  // two balls touch when their centres are closer
+inline constexpr int kBallSize = 15;      // sprite cels are 15 x 15, hot spot at the centre
+inline constexpr int kBallHot = 7;
+
+// Where a ball's centre meets a cushion: left, top, right, bottom.
+inline constexpr CRect kCushion{92, 90, 509, 295};
+// The cushions act only between the pocket mouths (open intervals).
+inline constexpr int kSideRailTop = 99, kSideRailBottom = 286;   // left and right cushions, y span
+inline constexpr int kLongRailLeftA = 102, kLongRailRightA = 285;   // top and bottom cushions, first x span
+// The second span starts one pixel early: at x = 314 a ball is neither in the
+// middle pocket (its right edge is exclusive) nor under a cushion, and one
+// rolling straight up or down there would leave the table.
+inline constexpr int kLongRailLeftB = 313, kLongRailRightB = 499;   // second x span
+
+inline constexpr int kPocketCount = 6;
+inline constexpr int kNoPocket = 6;  // a ball's pocket before it drops
+// Capture areas of the pockets, numbered clockwise from the top left; the
+// ball's centre must be inside (right and bottom exclusive).
+inline constexpr std::array<CRect, kPocketCount> kPocketRects = {{
+    {80, 79, 103, 100},    // top left corner
+    {285, 65, 314, 95},    // top middle
+    {498, 79, 521, 100},   // top right corner
+    {498, 286, 521, 306},  // bottom right corner
+    {285, 288, 314, 318},  // bottom middle
+    {80, 286, 103, 306},   // bottom left corner
+}};
+// The order in which a rolling ball is tested against them.
+inline constexpr std::array<int, kPocketCount> kPocketTestOrder = {0, 5, 1, 4, 2, 3};
+// Where a player clicks to call a pocket, and how close (squared) counts.
+inline constexpr std::array<CPoint, kPocketCount> kCallPoints = {{
+    {89, 87}, {299, 82}, {509, 87}, {509, 297}, {299, 301}, {89, 297}}};
+inline constexpr int kCallRadiusSquared = 400;
+
+// The kitchen: where the cue ball goes when placed by hand.
+inline constexpr CRect kKitchen{411, 90, 509, 295};
+inline constexpr int kHeadStringX = 411;
+
+// The rack, by ball number (0 is the cue ball): spot and the two cels.
+struct RackSpot {
+  CPoint spot;
+  UINT cel0;
+  UINT cel1;
+};
+inline constexpr std::array<RackSpot, kBallCount> kRack = {{
+    {{411, 192}, 278, 278},  // cue ball
+    {{187, 192}, 214, 215}, {{131, 192}, 216, 217}, {{145, 214}, 218, 219}, {{131, 222}, 220, 221},
+    {{131, 162}, 222, 223}, {{145, 170}, 224, 225}, {{173, 199}, 226, 227}, {{159, 192}, 228, 229},
+    {{173, 185}, 230, 231}, {{159, 177}, 202, 203}, {{159, 207}, 204, 205}, {{131, 177}, 206, 207},
+    {{131, 207}, 208, 209}, {{145, 199}, 210, 211}, {{145, 185}, 212, 213},
+}};
+
+// The tray below the table: where a pocketed ball rests.
+inline constexpr CPoint kCueTray{130, 380};
+inline constexpr CPoint TrayPosition(int nNumber) {
+  if (nNumber <= 0) return kCueTray;
+  if (nNumber <= 8) return {20 * nNumber + 110, 340};
+  return {20 * nNumber + 165, 340};
+}
+
+// Motion by speed level (the integer part of the speed, 0..7): how many
+// milliseconds a ball waits between steps, and how many steps it takes
+// before friction slows it by one level.
+inline constexpr int kTopSpeedLevel = 7;
+inline constexpr std::array<DWORD, 8> kStepDelayMs = {0, 40, 20, 10, 5, 3, 2, 1};
+inline constexpr std::array<int, 8> kFrictionSteps = {0, 50, 100, 150, 200, 250, 300, 350};
+inline constexpr double kMaxPower = 7.0;
+
+inline constexpr double kDegToRad = 0.017453292519444445;
+inline constexpr double kRadToDeg = 57.29577951471995;
+
+// Resources.
+inline constexpr UINT kTableBitmap = 133;
+inline constexpr UINT kPocketSound = 374;
+inline constexpr UINT kCushionSoftSound = 375;
+inline constexpr UINT kCushionHardSound = 376;
+inline constexpr UINT kClickHardSound = 377;
+inline constexpr UINT kClickSoftSound = 378;
+inline constexpr UINT kCueSoftSound = 379;
+inline constexpr UINT kCueMediumSound = 380;
+inline constexpr UINT kCueHardSound = 381;
+inline constexpr UINT kRackSound = 382;
+inline constexpr UINT kWinSound = 327;
+inline constexpr UINT kLossSound = 326;
+inline constexpr std::array<UINT, 11> kSoundTable = {377, 378, 379, 380, 381, 376, 375, 374, 382, 327, 326};
+
+}  // namespace pool

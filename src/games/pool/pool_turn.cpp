@@ -1,0 +1,117 @@
+// After a shot: scratches and re-spots, the 8-ball judgement, whether the
+// seat changes, and the record of which balls were down before the next shot.
+#include "app/quintaro_doc.h"
+#include "app/quintaro_view.h"
+#include "games/pool/pool.h"
+#include "platform/host.h"
+
+using namespace pool;
+
+namespace {
+constexpr DWORD kResultPauseMs = 1000;
+}  // namespace
+
+int CPool::Announce(const std::string& text, UINT nSound, BOOL bTurnOver, int nResult) {
+  m_bGameOver = TRUE;
+  m_bTurnOver = bTurnOver;
+  m_bResultShown = true;
+  SetStatusText(0, text);
+  PlaySound(nSound);
+  FlushDirty();
+  Host& host = GetHost();
+  host.WaitUntil(host.GetTickCount() + kResultPauseMs);
+  return nResult;
+}
+
+int CPool::CheckWinner(CPlayer* pPlayer) {
+  if (m_bGameOver || !pPlayer) return 0;
+  // Only the two seats of the table play for a result.
+  if (pPlayer->m_nId != 0 && pPlayer->m_nId != 1) return 0;
+  const std::string& name = pPlayer->m_strName;
+  const BallFlags onTable = OnTable();
+  switch (JudgeShot(onTable, GroupOf(pPlayer), Ball(kEightBall).m_nPocket, m_nCalledPocket)) {
+    case Verdict::PlayOn: return 0;
+    case Verdict::ScratchOnEight:
+      return Announce(name + " scratches on 8-ball shot, you lose!", kLossSound, TRUE, -1);
+    case Verdict::EightOutOfTurn: return Announce(name + " Loses! 8-Ball hit in out of turn.", kLossSound, TRUE, -1);
+    case Verdict::Win: return Announce(name + " Wins!", kWinSound, FALSE, 1);
+    case Verdict::EightWrongPocket:
+      // The 8 in a pocket that was not called loses, whichever seat shot it.
+      return Announce(name + " Loses! 8-Ball in wrong pocket.", kLossSound, TRUE, -1);
+  }
+  return 0;
+}
+
+BOOL CPool::TurnPasses(const CPlayer* pPlayer) {
+  if (m_bTurnOver) {
+    m_bTurnOver = FALSE;
+    return TRUE;
+  }
+  Groups groups;
+  groups.seat = m_nGroup;
+  groups.set = m_bGroupsSet != FALSE;
+  BallFlags before{};
+  for (int n = 0; n < kBallCount; ++n) before[static_cast<std::size_t>(n)] = m_bPocketedBefore[static_cast<std::size_t>(n)] != FALSE;
+  const int firstHit = m_pFirstHit ? m_pFirstHit->m_nNumber : -1;
+  const bool passes = pool::TurnPasses(groups, SeatOf(pPlayer ? pPlayer->m_nId : 0), false, firstHit, OnTable(), before);
+  m_nGroup = groups.seat;
+  m_bGroupsSet = groups.set ? TRUE : FALSE;
+  return passes ? TRUE : FALSE;
+}
+
+void CPool::SwitchSeat(CQuintaroDoc* pDoc) {
+  const CPlayer* player = pDoc->m_pCurrentPlayer;
+  const int next = player && player->m_nId != 0 ? 0 : 1;
+  pDoc->m_nCurrentPlayer = next;
+  pDoc->m_pCurrentPlayer = pDoc->m_players[static_cast<std::size_t>(next)].get();
+  // A call belongs to the seat that made it.
+  m_nCalledPocket = -1;
+  m_bPocketCalled = FALSE;
+}
+
+void CPool::RespotBall(CPoolBall& ball) {
+  const CPoint tray{ball.GetPosX(), ball.GetPosY()};
+  for (int spot = 1; spot < kBallCount; ++spot) {
+    const CPoint at = kRack[static_cast<std::size_t>(spot)].spot;
+    ball.MoveTo(at.x, at.y);
+    bool taken = false;
+    for (int n = 0; n < kBallCount && !taken; ++n)
+      taken = n != ball.m_nNumber && Ball(n).m_bOnTable && ball.Touches(Ball(n));
+    if (taken) continue;
+    ball.m_bOnTable = TRUE;
+    ball.SetVelocity(0, 0);
+    return;
+  }
+  ball.MoveTo(tray.x, tray.y);  // every spot is taken: it stays in the tray
+}
+
+void CPool::SnapshotPocketed() {
+  for (int n = 1; n < kBallCount; ++n) m_bPocketedBefore[static_cast<std::size_t>(n)] = !Ball(n).m_bOnTable;
+}
+
+void CPool::EndOfShot(CQuintaroDoc* pDoc, CQuintaroView* /*pView*/) {
+  CPlayer* player = pDoc->m_pCurrentPlayer;
+  m_bResultShown = false;
+  if (!m_pCueBall->m_bOnTable) {
+    m_bTurnOver = TRUE;
+    if (Random(2, FALSE) != 0) PlaySound(kLossSound);
+    CheckWinner(player);
+    for (int n = 1; n < kBallCount; ++n)
+      if (!Ball(n).m_bOnTable && !m_bPocketedBefore[static_cast<std::size_t>(n)]) RespotBall(Ball(n));
+  } else {
+    CheckWinner(player);
+  }
+  if (TurnPasses(player)) SwitchSeat(pDoc);
+  bool sank = false;
+  for (int n = 1; n < kBallCount; ++n)
+    sank = sank || (!Ball(n).m_bOnTable && !m_bPocketedBefore[static_cast<std::size_t>(n)]);
+  m_nDryShots = sank ? 0 : m_nDryShots + 1;
+  SnapshotPocketed();
+}
+
+void CPool::HandOverToComputer() {
+  // A decided game is not played on by the computer: the table stays as the result left it.
+  if (m_bGameOver) return;
+  Doc().m_bFirstComputerTurn = FALSE;
+  PostComputerTurn();
+}

@@ -1,0 +1,12 @@
+#pragma once
+// Which of SDL's video drivers the program may run on. With no display, SDL
+// falls back to drivers that show nothing (offscreen, dummy); a window no one
+// can see would run forever, so those are taken only when asked for by name.
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Why the program must not run on `driver`, or nothing when it may.
+// `requested` is SDL_VIDEODRIVER (null when unset; it may list several
+// drivers separated by commas).
+std::optional<std::string> RefuseVideoDriver(std::string_view driver, const char* requested);

@@ -1,0 +1,86 @@
+// The computer at the table: it waits for a click when it opens, places the
+// cue ball in hand, calls the pocket it aims at for the 8, and hands over.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "pool_app.h"
+
+namespace pool::test {
+namespace {
+
+constexpr const char* kClickPrompt = "Click mouse to start computer player!";
+
+TEST(PoolComputerTurn, TheFirstComputerTurnWaitsForAClick) {
+  PoolApp app;
+  app.StartPool(true, false);
+  EXPECT_EQ(app.Status(), kClickPrompt);
+  app.Wait(5000);
+  EXPECT_EQ(app.Game()->Ball(0).GetPosX(), 411);  // nobody has shot
+  EXPECT_FALSE(app.Game()->m_pFirstHit);
+  app.Click(300, 380);
+  EXPECT_FALSE(app.Doc().m_bFirstComputerTurn);
+  EXPECT_TRUE(app.Said("Player1, shoots at open table."));
+  ASSERT_NE(app.Game()->m_pFirstHit, nullptr);  // the break was played
+  EXPECT_FALSE(app.Game()->m_bMoving);
+}
+
+TEST(PoolComputerTurn, AComputerFollowingAHumanStartsWithoutAClick) {
+  PoolApp app;
+  app.StartPool(false, true);
+  app.Down(420, 192);
+  app.Up(420, 192);  // no power: the turn passes at once, and the computer breaks
+  EXPECT_FALSE(app.Said(kClickPrompt));
+  EXPECT_TRUE(app.Said("Player2, shoots at open table."));
+  ASSERT_NE(app.Game()->m_pFirstHit, nullptr);
+}
+
+TEST(PoolComputerTurn, WithOnlyKitchenBallsLeftInHandItShootsBlindAtOneSeventyFive) {
+  PoolApp app;
+  app.StartPool(false, true);
+  app.KeepOnly({3});
+  app.Put(3, 450, 120);
+  app.Pocket(0, 2);
+  ASSERT_TRUE(app.Game()->ChooseComputerShot());
+  EXPECT_EQ(app.Game()->m_dPower, 5.0);
+  EXPECT_EQ(std::fabs(app.Game()->m_dAngle), 175.0);
+  // The cue ball went down the head string to a free spot.
+  EXPECT_TRUE(app.Game()->Ball(0).m_bOnTable);
+  EXPECT_EQ(app.Game()->Ball(0).GetPosX(), 411);
+}
+
+TEST(PoolComputerTurn, OnTheEightItCallsThePocketItAimsAt) {
+  PoolApp app;
+  app.StartPool(false, true);
+  app.SetGroups(kSolids, kStripes);
+  app.KeepOnly({8, 1});
+  app.Put(8, 250, 150);
+  app.Doc().m_nCurrentPlayer = 1;
+  app.Doc().m_pCurrentPlayer = &app.Player(1);
+  ASSERT_TRUE(app.Game()->ChooseComputerShot());
+  const ComputerAim aim = AimAtTarget({250, 150}, {411, 192});
+  EXPECT_EQ(app.Game()->m_nCalledPocket, aim.pocket);
+  EXPECT_EQ(app.Status(), PocketMessage(aim.pocket));
+}
+
+TEST(PoolComputerTurn, AStaleTurnMessageForAHumanSeatPlaysNothing) {
+  PoolApp app;
+  app.StartPool();
+  app.Game()->PlayComputerTurn(&app.View());
+  EXPECT_EQ(app.Game()->m_pFirstHit, nullptr);
+  EXPECT_EQ(app.Game()->Ball(0).GetPosX(), 411);
+}
+
+TEST(PoolComputerTurn, ADecidedGameIsNotPlayedOnByTheComputer) {
+  PoolApp app;
+  app.StartPool(false, true);
+  app.Pocket(8, 2);
+  app.EndShot(1);  // the human loses on the break; the computer has the table
+  ASSERT_TRUE(app.Game()->m_bGameOver);
+  EXPECT_EQ(app.Doc().m_nCurrentPlayer, 1);
+  app.Game()->PlayComputerTurn(&app.View());
+  EXPECT_EQ(app.Game()->Ball(0).GetPosX(), 411);
+}
+
+}  // namespace
+}  // namespace pool::test

@@ -1,0 +1,216 @@
+// The game on the table: the break, the rules after a shot, ball in hand,
+// the legal-shot check, aiming power, calling the pocket, and Escape.
+#include <gtest/gtest.h>
+
+#include "pool_app.h"
+
+namespace pool::test {
+namespace {
+
+class PoolGame : public ::testing::Test {
+ protected:
+  void SetUp() override { app.StartPool(); }
+  CPool& G() { return *app.Game(); }
+  PoolApp app;
+};
+
+TEST_F(PoolGame, TheBreakRunsAlongTheRacksLineIntoTheApexBall) {
+  EXPECT_EQ(app.Status(), "Player1, shoots at open table.");
+  app.Down(451, 192);  // the mouse to the right: the cue ball runs left
+  EXPECT_EQ(G().m_dPower, 2.0);
+  app.Up(451, 192);
+  ASSERT_NE(G().m_pFirstHit, nullptr);
+  EXPECT_EQ(G().m_pFirstHit->m_nNumber, 1);
+  EXPECT_FALSE(G().m_bMoving);
+  EXPECT_GT(app.CountEvents("sound 379"), 0);  // a soft strike
+  EXPECT_TRUE(app.Doc().m_bGameInProgress);
+  for (int n = 0; n < kBallCount; ++n) EXPECT_EQ(G().Ball(n).m_dSpeed, 0.0) << n;
+}
+
+TEST_F(PoolGame, TheEightDownOnTheBreakLoses) {
+  app.Pocket(8, 2);
+  app.EndShot(1);
+  EXPECT_TRUE(app.Said("Player1 Loses! 8-Ball hit in out of turn."));
+  EXPECT_TRUE(G().m_bGameOver);
+  EXPECT_EQ(app.Doc().m_nCurrentPlayer, 1);
+  EXPECT_GT(app.CountEvents("sound 326"), 0);
+}
+
+TEST_F(PoolGame, ThreeAndTwelveOnAnOpenTableGiveTheShooterStripesAndAnotherShot) {
+  app.Pocket(3, 0);
+  app.Pocket(12, 4);
+  app.EndShot(1);
+  EXPECT_TRUE(G().m_bGroupsSet);
+  EXPECT_EQ(G().m_nGroup[0], kStripes);
+  EXPECT_EQ(G().m_nGroup[1], kSolids);
+  EXPECT_EQ(app.Doc().m_nCurrentPlayer, 0);
+  EXPECT_EQ(app.Status(), "Player1, shoots at stripe.");
+}
+
+TEST_F(PoolGame, AScratchThatSankFiveRespotsItAndGivesTheOtherSeatBallInHand) {
+  app.Put(1, 300, 250);  // ball 1's spot is free
+  app.Pocket(5, 3);
+  app.Pocket(0, 2);
+  app.EndShot(5);
+  EXPECT_TRUE(G().Ball(5).m_bOnTable);
+  EXPECT_EQ(G().Ball(5).GetPosX(), 187);
+  EXPECT_EQ(G().Ball(5).GetPosY(), 192);
+  EXPECT_FALSE(G().m_bGroupsSet);
+  EXPECT_EQ(app.Doc().m_nCurrentPlayer, 1);
+  EXPECT_EQ(app.Status(), "Player2, place cue ball");
+  EXPECT_FALSE(G().m_bGameOver);
+}
+
+TEST_F(PoolGame, ARespotTakesTheNextFreeSpotOrLeavesTheBallInTheTray) {
+  app.Pocket(5, 3);
+  app.Pocket(0, 2);
+  app.EndShot(5);
+  // Ball 1 still sits on its spot; ball 2's spot is taken too, and so on: 5's own spot is free.
+  EXPECT_EQ(G().Ball(5).GetPosX(), 131);
+  EXPECT_EQ(G().Ball(5).GetPosY(), 162);
+}
+
+TEST_F(PoolGame, BallInHandIsPlacedOnlyInsideTheKitchen) {
+  app.Pocket(0, 2);
+  app.Click(400, 150);
+  EXPECT_FALSE(G().Ball(0).m_bOnTable);
+  app.Click(450, 150);
+  EXPECT_TRUE(G().Ball(0).m_bOnTable);
+  EXPECT_EQ(G().Ball(0).GetPosX(), 450);
+  EXPECT_EQ(G().Ball(0).GetPosY(), 150);
+  EXPECT_TRUE(G().m_bCuePlaced);
+}
+
+TEST_F(PoolGame, BallInHandIsNotPutDownOnAnotherBall) {
+  app.Put(3, 450, 150);
+  app.Pocket(0, 2);
+  app.Click(455, 150);
+  EXPECT_FALSE(G().Ball(0).m_bOnTable);
+  app.Click(480, 150);
+  EXPECT_TRUE(G().Ball(0).m_bOnTable);
+}
+
+TEST_F(PoolGame, FromBallInHandTheCueBallMustLeaveTheKitchenFirst) {
+  app.Put(3, 425, 150);  // a ball lying in the kitchen
+  app.Pocket(0, 2);
+  app.Click(450, 150);
+  app.Down(470, 150);
+  app.Up(470, 150);  // straight at ball 3
+  EXPECT_TRUE(app.Said("Checking for legal shot...."));
+  EXPECT_EQ(app.Status(), "Illegal shot - try again");
+  EXPECT_EQ(G().Ball(0).GetPosX(), 450);
+  EXPECT_EQ(G().Ball(3).GetPosX(), 425);
+  EXPECT_EQ(app.CountEvents("sound 37"), 0);  // the check is silent
+  // No power at all is no better.
+  app.Click(450, 150);
+  EXPECT_EQ(app.Status(), "Illegal shot - try again");
+  // Up and away from it is fine.
+  app.Down(490, 190);
+  app.Up(490, 190);
+  EXPECT_TRUE(app.Said("Legal shot"));
+  EXPECT_FALSE(G().m_bCuePlaced);
+}
+
+TEST_F(PoolGame, ACueBallDroppedDuringTheCheckMustBePlacedAgain) {
+  app.Pocket(0, 2);
+  app.Click(495, 105);
+  app.Down(455, 145);
+  app.Up(455, 145);  // toward the top right corner pocket
+  EXPECT_EQ(app.Status(), "Illegal shot - try again");
+  EXPECT_FALSE(G().Ball(0).m_bOnTable);
+  EXPECT_EQ(G().Ball(0).GetPosX(), 495);
+  app.Click(450, 200);
+  EXPECT_TRUE(G().Ball(0).m_bOnTable);
+  EXPECT_EQ(G().Ball(0).GetPosX(), 450);
+}
+
+TEST_F(PoolGame, ATenPixelDragIsHalfPowerAndNinePixelsIsNone) {
+  app.Down(420, 192);
+  EXPECT_EQ(G().m_dPower, 0.0);
+  app.Up(420, 192);
+  EXPECT_EQ(G().Ball(0).GetPosX(), 411);  // it did not move, touched nothing ...
+  EXPECT_EQ(app.Doc().m_nCurrentPlayer, 1);  // ... and the turn passed
+  app.Down(421, 192);
+  EXPECT_EQ(G().m_dPower, 0.5);
+  app.Up(421, 192);
+  EXPECT_EQ(G().Ball(0).GetPosX(), 410);
+  EXPECT_EQ(app.Doc().m_nCurrentPlayer, 0);
+}
+
+TEST_F(PoolGame, OnTheEightAPocketMustBeCalledBeforeAiming) {
+  app.SetGroups(kSolids, kStripes);
+  app.KeepOnly({8, 9, 10});
+  app.Click(299 + 25, 82);
+  EXPECT_EQ(app.Status(), "Select Pocket for 8 ball.");
+  EXPECT_FALSE(G().m_bPocketCalled);
+  EXPECT_EQ(G().m_nCalledPocket, -1);
+  app.Down(300, 300);
+  EXPECT_FALSE(app.View().m_turn.m_bDragging);
+  app.Up(299 + 15, 82);
+  EXPECT_EQ(app.Status(), "Top Middle Pocket Selected");
+  EXPECT_TRUE(G().m_bPocketCalled);
+  EXPECT_EQ(G().m_nCalledPocket, 1);
+  app.Down(430, 192);
+  EXPECT_TRUE(app.View().m_turn.m_bDragging);
+  app.Up(430, 192);
+  EXPECT_FALSE(G().m_bPocketCalled);  // the call is spent by the shot
+}
+
+TEST_F(PoolGame, AScratchWithTheGroupClearedLosesWithTheEightStillUp) {
+  app.SetGroups(kSolids, kStripes);
+  app.KeepOnly({8, 9});
+  app.Pocket(0, 5);
+  app.EndShot(8);
+  EXPECT_TRUE(app.Said("Player1 scratches on 8-ball shot, you lose!"));
+  EXPECT_TRUE(G().m_bGameOver);
+}
+
+TEST_F(PoolGame, TheEightInTheCalledPocketWinsAndElsewhereLosesForEitherSeat) {
+  app.SetGroups(kSolids, kStripes);
+  app.KeepOnly({8, 9});
+  G().m_nCalledPocket = 1;
+  app.Pocket(8, 1);
+  app.EndShot(8);
+  EXPECT_TRUE(app.Said("Player1 Wins!"));
+  EXPECT_EQ(app.Status(), "Player1 Wins!");  // the result stays on the status line
+  EXPECT_GT(app.CountEvents("sound 327"), 0);
+
+  app.StartPool();
+  app.SetGroups(kSolids, kStripes);
+  app.KeepOnly({8, 1});
+  app.Doc().m_nCurrentPlayer = 1;
+  app.Doc().m_pCurrentPlayer = &app.Player(1);
+  G().m_nCalledPocket = 4;
+  app.Pocket(8, 3);
+  app.EndShot(8);
+  EXPECT_TRUE(app.Said("Player2 Loses! 8-Ball in wrong pocket."));
+  EXPECT_TRUE(G().m_bGameOver);
+}
+
+TEST_F(PoolGame, EscapeDuringAShotRacksAFreshTable) {
+  CPool* before = app.Game();
+  app.autoPump = false;
+  app.Down(551, 192);
+  app.Up(551, 192);
+  app.Key(VK_ESCAPE);
+  app.Pump();
+  ASSERT_NE(app.Game(), nullptr);
+  EXPECT_NE(app.Game(), before);
+  for (int n = 0; n < kBallCount; ++n) {
+    EXPECT_EQ(app.Game()->Ball(n).GetPosX(), kRack[static_cast<std::size_t>(n)].spot.x);
+    EXPECT_TRUE(app.Game()->Ball(n).m_bOnTable);
+  }
+}
+
+TEST_F(PoolGame, TheStateDumpCarriesEveryBallGroupAndCall) {
+  const std::string json = G().StateJson();
+  for (const char* key : {"\"balls\":[{\"x\":411,\"y\":192,\"onTable\":true,\"pocket\":-1}", "\"group\":[2,2]",
+                          "\"groupsSet\":false", "\"calledPocket\":-1", "\"pocketCalled\":false",
+                          "\"gameOver\":false", "\"moving\":false", "\"power\":7", "\"angle\":180"})
+    EXPECT_NE(json.find(key), std::string::npos) << key;
+  app.Pocket(12, 4);
+  EXPECT_NE(G().StateJson().find("{\"x\":405,\"y\":340,\"onTable\":false,\"pocket\":4}"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace pool::test
