@@ -5,6 +5,7 @@
 
 #include "basketball/basketball_painter.h"
 #include "context.h"
+#include "core/decor.h"
 #include "core/palette.h"
 #include "core/shapes.h"
 #include "games/basketball/model/basketball_geometry.h"
@@ -154,17 +155,7 @@ Canvas ShootCursor() {
                  16.f + 15.5f * std::sin(a), 2.f),
             Rgb{255, 255, 255});
   bball::PaintBall(c, 16.f, 16.f, 9.f, 0.4f);
-  Canvas halo(32, 32, {}, 0.f);
-  for (int y = 0; y < 32; ++y)
-    for (int x = 0; x < 32; ++x) {
-      float a = 0.f;
-      for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx)
-          if (c.Inside(x + dx, y + dy)) a = std::max(a, c.At(x + dx, y + dy).a);
-      halo.Set(x, y, {0, 0, 0}, a * 0.7f);
-    }
-  halo.Draw(c, 0, 0);
-  return halo;
+  return WithCursorHalo(c, 0.7f);
 }
 
 }  // namespace

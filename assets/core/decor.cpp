@@ -106,4 +106,18 @@ void ContactShadow(Canvas& c, float cx, float cy, float rx, float ry, float alph
   c.Paint(Ellipse{cx, cy, rx, ry}, Rgb{0, 0, 0}, alpha, std::max(2.f, ry));
 }
 
+Canvas WithCursorHalo(const Canvas& c, float strength) {
+  Canvas halo(c.Width(), c.Height(), {}, 0.f);
+  for (int y = 0; y < c.Height(); ++y)
+    for (int x = 0; x < c.Width(); ++x) {
+      float a = 0.f;
+      for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+          if (c.Inside(x + dx, y + dy)) a = std::max(a, c.At(x + dx, y + dy).a);
+      halo.Set(x, y, {0, 0, 0}, a * strength);
+    }
+  halo.Draw(c, 0, 0);
+  return halo;
+}
+
 }  // namespace art

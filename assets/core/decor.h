@@ -21,6 +21,9 @@ void Chalkboard(Canvas& c, int x0, int y0, int x1, int y1, std::uint32_t seed);
 void ProgramBox(Canvas& c, int x0, int y0, int x1, int y1, Rgb fill = {0, 0, 0});
 // A brass plaque with engraved text, centred in the box.
 void BrassPlaque(Canvas& c, float x0, float y0, float x1, float y1, std::string_view text, int textSize);
+// The picture over a dark halo one pixel wide (`strength` its opacity), which
+// keeps a cursor visible on light and dark ground alike.
+Canvas WithCursorHalo(const Canvas& c, float strength);
 // Soft shadow of an ellipse on the floor.
 void ContactShadow(Canvas& c, float cx, float cy, float rx, float ry, float alpha);
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "context.h"
+#include "core/decor.h"
 #include "core/palette.h"
 #include "core/shapes.h"
 #include "darts/dart_painter.h"
@@ -50,18 +51,7 @@ Canvas DartCursor(bool throwing) {
   } else {
     PaintDart(c, 16.f, 0.8f, 16.f, 30.f, Hex(0xE02828), 6.5f, 2.2f);
   }
-  // A dark halo keeps the cursor visible on light and dark ground.
-  Canvas halo(32, 32, {}, 0.f);
-  for (int y = 0; y < 32; ++y)
-    for (int x = 0; x < 32; ++x) {
-      float a = 0.f;
-      for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx)
-          if (c.Inside(x + dx, y + dy)) a = std::max(a, c.At(x + dx, y + dy).a);
-      halo.Set(x, y, {0, 0, 0}, a * 0.75f);
-    }
-  halo.Draw(c, 0, 0);
-  return halo;
+  return WithCursorHalo(c, 0.75f);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "context.h"
+#include "core/decor.h"
 #include "core/palette.h"
 #include "core/shapes.h"
 #include "football/football_painter.h"
@@ -149,17 +150,7 @@ Canvas BallCursor(bool throwing) {
   pose.angleDeg = throwing ? 62.f : 25.f;
   PaintFootball(c, pose);
   if (!throwing) c.Paint(Ring{16.f, 16.f, 13.5f, 15.f}, Rgb{255, 230, 120}, 0.9f);
-  Canvas halo(32, 32, {}, 0.f);
-  for (int y = 0; y < 32; ++y)
-    for (int x = 0; x < 32; ++x) {
-      float a = 0.f;
-      for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx)
-          if (c.Inside(x + dx, y + dy)) a = std::max(a, c.At(x + dx, y + dy).a);
-      halo.Set(x, y, {0, 0, 0}, a * 0.7f);
-    }
-  halo.Draw(c, 0, 0);
-  return halo;
+  return WithCursorHalo(c, 0.7f);
 }
 
 }  // namespace

@@ -103,6 +103,15 @@ class CGame {
   void RestartGame();
   // A message box over the window; an empty caption shows the program's title.
   int MessageBox(const std::string& text, const std::string& caption = "", UINT nType = 0);
+  // A computer-turn message is for a computer seat whose turn has begun. A
+  // stale one (the seat became a human, the first click is still awaited) is
+  // refused with false; otherwise the computer takes over from any drag, and
+  // Escape counts only from now on.
+  bool TakeComputerTurn();
+  // The cursor of a held piece: over its zone the ready or the throwing
+  // cursor; elsewhere, once nothing is dragged, the arrow replaces either, as
+  // the system restores a window's class cursor on every move.
+  void ShowHoldCursor(bool bOverZone, int nReadyCursor, int nThrowingCursor);
   // Runs a dialog modally; returns the closing button's id.
   int DoModal(CDialog& dialog);
   // Plays a wave of the game's sound set, if it has one.

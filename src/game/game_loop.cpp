@@ -83,6 +83,28 @@ int CGame::MessageBox(const std::string& text, const std::string& caption, UINT 
   return AfxMessageBox(text, caption, nType);
 }
 
+bool CGame::TakeComputerTurn() {
+  const CPlayer* player = m_pDoc->m_pCurrentPlayer;
+  if (!IsCurrentGame() || !player || !player->m_bComputer || m_pDoc->m_bFirstComputerTurn) return false;
+  CTurnState& turn = Turn();
+  turn.m_bComputerPlaying = TRUE;
+  if (turn.m_bDragging) GetHost().ReleaseCapture();
+  turn.m_bDragging = FALSE;
+  turn.BeginLoop();
+  return true;
+}
+
+void CGame::ShowHoldCursor(bool bOverZone, int nReadyCursor, int nThrowingCursor) {
+  Host& host = GetHost();
+  const CTurnState& turn = Turn();
+  if (turn.m_pSelSprite && bOverZone) {
+    host.SetCursor(turn.m_bDragging ? nThrowingCursor : nReadyCursor);
+    return;
+  }
+  const int shown = host.GetCursorId();
+  if (!turn.m_bDragging && (shown == nReadyCursor || shown == nThrowingCursor)) host.SetCursor(0);
+}
+
 int CGame::DoModal(CDialog& dialog) { return AfxDoModal(dialog); }
 
 void CGame::PlaySound(UINT nWaveId) {

@@ -1,5 +1,6 @@
-// Not built yet: the document shows the playfield with a notice.
-#include "game/game.h"
 #include "game/game_factories.h"
+#include "games/bowling/bowl.h"
 
-std::unique_ptr<CGame> MakeBowlingGame(const GameContext& /*context*/, int /*nVariant*/) { return nullptr; }
+std::unique_ptr<CGame> MakeBowlingGame(const GameContext& context, int /*nVariant*/) {
+  return std::make_unique<CBowl>(context);
+}

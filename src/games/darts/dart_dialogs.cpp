@@ -3,51 +3,19 @@
 #include "games/darts/model/dart_geometry.h"
 #include "games/darts/model/dart_motion.h"
 #include "res/resource_ids.h"
-#include "ui/ddx.h"
 
 namespace darts {
 
 namespace {
 
-using K = ControlKind;
+constexpr auto kTypeControls = ThreeWayChoiceControls("Select Game", {kRadio301, kRadio501, kRadioCricket}, {"301", "501", "Cricket"});
+constexpr DialogTemplate kTypeOfGame{kTypeOfGameDialog, "Select Type of Dart Game", kThreeWayChoiceWidth, kThreeWayChoiceHeight,
+                                     kTypeControls};
 
-constexpr ControlDef kTypeControls[] = {
-    {K::GroupBox, IDC_STATIC, "Select Game", 10, 7, 100, 70, 0},
-    {K::RadioButton, kRadio301, "301", 25, 22, 70, 12, WS_GROUP | WS_TABSTOP},
-    {K::RadioButton, kRadio501, "501", 25, 39, 70, 12, 0},
-    {K::RadioButton, kRadioCricket, "Cricket", 25, 56, 70, 12, 0},
-    {K::DefPushButton, IDOK, "OK", 122, 12, 50, 14, WS_GROUP | WS_TABSTOP},
-    {K::PushButton, IDCANCEL, "Cancel", 122, 32, 50, 14, WS_TABSTOP},
-};
-
-constexpr DialogTemplate kTypeOfGame{kTypeOfGameDialog, "Select Type of Dart Game", 182, 86, kTypeControls};
-
-constexpr DWORD kTrack = TBS_BOTH | WS_TABSTOP;  // the dialog sets a tick at every position
-
-// One row per setting: label at the left, the track bar, and the names of its
-// two ends and its middle underneath.
-constexpr ControlDef kControlsControls[] = {
-    {K::GroupBox, IDC_STATIC, "Game Controls", 7, 7, 196, 126, 0},
-    {K::Static, IDC_STATIC, "Velocity ", 16, 24, 40, 8, SS_LEFT},
-    {K::TrackBar, kVelocityTrack, "", 60, 18, 130, 20, kTrack | WS_GROUP},
-    {K::Static, IDC_STATIC, "Slow", 60, 39, 30, 8, SS_LEFT},
-    {K::Static, IDC_STATIC, "Normal", 105, 39, 40, 8, SS_CENTER},
-    {K::Static, IDC_STATIC, "Fast", 160, 39, 30, 8, SS_RIGHT},
-    {K::Static, IDC_STATIC, "Accuracy", 16, 62, 40, 8, SS_LEFT},
-    {K::TrackBar, kAccuracyTrack, "", 60, 56, 130, 20, kTrack | WS_GROUP},
-    {K::Static, IDC_STATIC, "Low", 60, 77, 30, 8, SS_LEFT},
-    {K::Static, IDC_STATIC, "Medium", 105, 77, 40, 8, SS_CENTER},
-    {K::Static, IDC_STATIC, "High", 160, 77, 30, 8, SS_RIGHT},
-    {K::Static, IDC_STATIC, "Drift", 16, 100, 40, 8, SS_LEFT},
-    {K::TrackBar, kDriftTrack, "", 60, 94, 130, 20, kTrack | WS_GROUP},
-    {K::Static, IDC_STATIC, "None", 60, 115, 30, 8, SS_LEFT},
-    {K::Static, IDC_STATIC, "Normal", 105, 115, 40, 8, SS_CENTER},
-    {K::Static, IDC_STATIC, "Twice", 160, 115, 30, 8, SS_RIGHT},
-    {K::DefPushButton, IDOK, "OK", 45, 141, 50, 14, WS_GROUP | WS_TABSTOP},
-    {K::PushButton, IDCANCEL, "Cancel", 115, 141, 50, 14, WS_TABSTOP},
-};
-
-constexpr DialogTemplate kGameControls{kControlsDialog, "Dart Game Controls", 210, 162, kControlsControls};
+constexpr ThrowTrackIds kTracks{kVelocityTrack, kAccuracyTrack, kDriftTrack};
+constexpr auto kControlsControls = ThrowControls("Velocity ", kTracks);
+constexpr DialogTemplate kGameControls{kControlsDialog, "Dart Game Controls", kThrowControlsWidth, kThrowControlsHeight,
+                                       kControlsControls};
 
 constexpr const DialogTemplate* kDialogs[] = {&kTypeOfGame, &kGameControls};
 
@@ -57,28 +25,9 @@ const DialogTemplate& TypeOfGameTemplate() { return kTypeOfGame; }
 const DialogTemplate& GameControlsTemplate() { return kGameControls; }
 std::span<const DialogTemplate* const> DartDialogTemplates() { return kDialogs; }
 
-CTypeOfGameDlg::CTypeOfGameDlg() : CDialog(TypeOfGameTemplate()) {}
+CTypeOfGameDlg::CTypeOfGameDlg() : CThreeWayChoiceDlg(TypeOfGameTemplate(), kRadio301) {}
 
-void CTypeOfGameDlg::DoDataExchange(CDataExchange* pDX) { DDX_Radio(pDX, kRadio301, m_nType); }
-
-CGameControlsDlg::CGameControlsDlg() : CDialog(GameControlsTemplate()) {}
-
-BOOL CGameControlsDlg::OnInitDialog() {
-  auto setUp = [this](int id, int max) {
-    SetTrackRange(id, 0, max);
-    // A tick at every position (ticks beyond the range are not drawn).
-    for (int tic = 1; tic <= max + 1; ++tic) SetTrackTic(id, tic);
-  };
-  setUp(kVelocityTrack, kVelocityMax);
-  setUp(kAccuracyTrack, kAccuracyMax);
-  setUp(kDriftTrack, kDriftMax);
-  return CDialog::OnInitDialog();
-}
-
-void CGameControlsDlg::DoDataExchange(CDataExchange* pDX) {
-  DDX_Slider(pDX, kAccuracyTrack, m_nAccuracy);
-  DDX_Slider(pDX, kDriftTrack, m_nDrift);
-  DDX_Slider(pDX, kVelocityTrack, m_nVelocity);
-}
+CGameControlsDlg::CGameControlsDlg()
+    : CThrowControlsDlg(GameControlsTemplate(), kTracks, {kVelocityMax, kAccuracyMax, kDriftMax}) {}
 
 }  // namespace darts

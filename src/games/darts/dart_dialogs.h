@@ -1,11 +1,9 @@
 #pragma once
 // The darts game's two dialogs: the type of game (138) and the three throw
-// settings on track bars (143). Their templates for the dialog engine, and
-// the dialog classes that carry their data.
+// settings on track bars (143).
 #include <span>
 
-#include "res/dialog_template.h"
-#include "ui/dialog.h"
+#include "game/throw_dialogs.h"
 
 namespace darts {
 
@@ -13,25 +11,14 @@ const DialogTemplate& TypeOfGameTemplate();
 const DialogTemplate& GameControlsTemplate();
 std::span<const DialogTemplate* const> DartDialogTemplates();
 
-class CTypeOfGameDlg : public CDialog {
+class CTypeOfGameDlg : public CThreeWayChoiceDlg {
  public:
-  CTypeOfGameDlg();
-  int m_nType = -1;  // 0 "301", 1 "501", 2 "Cricket"
-
- protected:
-  void DoDataExchange(CDataExchange* pDX) override;
+  CTypeOfGameDlg();  // m_nType: 0 "301", 1 "501", 2 "Cricket"
 };
 
-class CGameControlsDlg : public CDialog {
+class CGameControlsDlg : public CThrowControlsDlg {
  public:
   CGameControlsDlg();
-  int m_nAccuracy = 1;
-  int m_nDrift = 4;
-  int m_nVelocity = 1;
-
- protected:
-  BOOL OnInitDialog() override;
-  void DoDataExchange(CDataExchange* pDX) override;
 };
 
 }  // namespace darts

@@ -108,20 +108,14 @@ void CDart::ComputerAim(CPlayer* pPlayer) {
 
 void CDart::PlayComputerTurn(CQuintaroView* pView) {
   if (!pView || !SceneIsOurs()) return;
+  // A stale turn message must not play for anybody.
+  if (!TakeComputerTurn()) return;
   CQuintaroDoc& doc = Doc();
-  // A stale turn message (the game was restarted, or the seat is no longer a
-  // computer) must not throw anybody's darts.
-  if (!doc.m_pCurrentPlayer || !doc.m_pCurrentPlayer->m_bComputer || doc.m_bFirstComputerTurn) return;
   Host& host = pView->GetHost();
-  pView->m_turn.m_bComputerPlaying = TRUE;
-  // A dart the user picked up before the seat became a computer goes back first.
-  if (pView->m_turn.m_bDragging) host.ReleaseCapture();
-  pView->m_turn.m_bDragging = FALSE;
+  // What the user held before the seat became a computer goes back first.
   PutDartBack(pView);
   host.Random().Seed(static_cast<std::uint32_t>(host.Time()));
 
-  // Only an Escape pressed while the computer plays counts.
-  Turn().BeginLoop();
   for (int i = 0; i < kTrayDarts; ++i) {
     // Whatever was dispatched may have replaced the game (a menu command) or ended the program.
     if (!PumpOneMessage() || !SceneIsOurs()) return;

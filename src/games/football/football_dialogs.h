@@ -3,8 +3,7 @@
 // and the pass controls on three track bars.
 #include <span>
 
-#include "res/dialog_template.h"
-#include "ui/dialog.h"
+#include "game/throw_dialogs.h"
 
 namespace football {
 
@@ -12,25 +11,14 @@ const DialogTemplate& TypeOfGameTemplate();
 const DialogTemplate& GameControlsTemplate();
 std::span<const DialogTemplate* const> FootballDialogTemplates();
 
-class CFootballTypeDlg : public CDialog {
+class CFootballTypeDlg : public CThreeWayChoiceDlg {
  public:
-  CFootballTypeDlg();
-  int m_nType = -1;  // 0 "Play to 28", 1 "Play to 40", 2 "Play to 54"
-
- protected:
-  void DoDataExchange(CDataExchange* pDX) override;
+  CFootballTypeDlg();  // m_nType: 0 "Play to 28", 1 "Play to 40", 2 "Play to 54"
 };
 
-class CFootballControlsDlg : public CDialog {
+class CFootballControlsDlg : public CThrowControlsDlg {
  public:
   CFootballControlsDlg();
-  int m_nAccuracy = 1;
-  int m_nDrift = 4;
-  int m_nVelocity = 1;
-
- protected:
-  BOOL OnInitDialog() override;
-  void DoDataExchange(CDataExchange* pDX) override;
 };
 
 }  // namespace football

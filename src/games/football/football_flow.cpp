@@ -141,19 +141,11 @@ void CFootBall::ComputerAim() {
 
 void CFootBall::PlayComputerTurn(CQuintaroView* pView) {
   if (!pView || !SceneIsOurs()) return;
-  CQuintaroDoc& doc = Doc();
-  // A stale turn message (the game was restarted, or the seat is no longer a
-  // computer) must not play anybody's possession.
-  if (!doc.m_pCurrentPlayer || !doc.m_pCurrentPlayer->m_bComputer || doc.m_bFirstComputerTurn) return;
-  Host& host = pView->GetHost();
-  pView->m_turn.m_bComputerPlaying = TRUE;
-  // A ball the user held before the seat became a computer goes back first.
-  if (pView->m_turn.m_bDragging) host.ReleaseCapture();
-  pView->m_turn.m_bDragging = FALSE;
+  // A stale turn message must not play for anybody.
+  if (!TakeComputerTurn()) return;
+  // What the user held before the seat became a computer goes back first.
   if (pView->m_turn.m_pSelSprite) PutBallBack(pView);
 
-  // Only an Escape pressed while the computer plays counts.
-  Turn().BeginLoop();
   do {
     // Whatever was dispatched may have replaced the game (a menu command) or ended the program.
     if (!PumpOneMessage() || !SceneIsOurs()) return;

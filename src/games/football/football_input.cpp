@@ -56,19 +56,9 @@ void CFootBall::OnLButtonDown(UINT /*nFlags*/, int x, int y, CQuintaroView* pVie
   if (pView->m_turn.m_pSelSprite && m_rcThrowZone.PtInRect(pt)) StartDrag(x, y, pView);
 }
 
-void CFootBall::OnMouseMove(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
-  if (!pView) return;
-  Host& host = pView->GetHost();
-  if (pView->m_turn.m_pSelSprite && m_rcThrowZone.PtInRect(CPoint{x, y})) {
-    host.SetCursor(static_cast<int>(pView->m_turn.m_bDragging ? kThrowingCursor : kReadyCursor));
-    return;
-  }
-  // Elsewhere the window's own arrow shows again, as the system restores a
-  // window's class cursor on every move that is not captured.
-  const int shown = host.GetCursorId();
-  if (!pView->m_turn.m_bDragging &&
-      (shown == static_cast<int>(kReadyCursor) || shown == static_cast<int>(kThrowingCursor)))
-    host.SetCursor(0);
+void CFootBall::OnMouseMove(UINT /*nFlags*/, int x, int y, CQuintaroView* /*pView*/) {
+  ShowHoldCursor(m_rcThrowZone.PtInRect(CPoint{x, y}), static_cast<int>(kReadyCursor),
+                 static_cast<int>(kThrowingCursor));
 }
 
 void CFootBall::OnLButtonUp(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {

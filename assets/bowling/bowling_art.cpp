@@ -1,0 +1,12 @@
+// The one entry point of the bowling family.
+#include "bowling/bowling_art.h"
+
+namespace art {
+
+void MakeBowlingPlayfield(Context& ctx) {
+  MakeBowlingLane(ctx);
+  MakeBowlingSprites(ctx);
+  MakeBowlingSounds(ctx);
+}
+
+}  // namespace art

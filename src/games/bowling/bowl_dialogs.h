@@ -1,0 +1,21 @@
+#pragma once
+// The Bowling Controls dialog: Spin and Pin Interaction on track bars.
+#include "res/dialog_template.h"
+#include "ui/dialog.h"
+
+namespace bowling {
+
+const DialogTemplate& ControlsTemplate();
+
+class CBowlControlsDlg : public CDialog {
+ public:
+  CBowlControlsDlg();
+  int m_nSpin = 0;
+  int m_nPinInteraction = 0;
+
+ protected:
+  BOOL OnInitDialog() override;
+  void DoDataExchange(CDataExchange* pDX) override;
+};
+
+}  // namespace bowling

@@ -1,0 +1,123 @@
+// The user's swing: the press on the approach, the drag with its cursors,
+// Shift or Ctrl for the hook, and the release that rolls the ball.
+#include "app/quintaro_doc.h"
+#include "app/quintaro_view.h"
+#include "games/bowling/bowl.h"
+#include "games/bowling/model/bowl_swing.h"
+#include "platform/host.h"
+
+using namespace bowling;
+
+namespace {
+constexpr double kHidden = -100.0;
+}  // namespace
+
+void CBowl::OnLButtonDown(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
+  if (!pView) return;
+  Doc().m_bGameInProgress = TRUE;
+  if (pView->m_turn.m_bComputerPlaying || !m_rcPressZone.PtInRect(CPoint{x, y}) || !SceneIsOurs()) return;
+  Host& host = pView->GetHost();
+  m_dwPressTick = host.GetTickCount();
+  host.SetCursor(static_cast<int>(kDragCursor));
+  host.SetCapture(host.ViewWindow());
+  pView->m_turn.m_bDragging = TRUE;
+  // The ball leaves the return while it is being swung.
+  m_pBall->SetPosition(kHidden, kHidden);
+  pView->FlushDirtyRects();
+  m_ptPress = {MapX(x), y};
+}
+
+void CBowl::OnMouseMove(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
+  if (!pView) return;
+  Host& host = pView->GetHost();
+  const CPoint pt{x, y};
+  if (pView->m_turn.m_bDragging) {
+    if (m_rcReleaseZone.PtInRect(pt))
+      host.SetCursor(static_cast<int>(kReleaseCursor));
+    else if (kLowerLane.PtInRect(pt))
+      host.SetCursor(static_cast<int>(kDragCursor));
+    return;
+  }
+  // Without a drag the window's own arrow shows again, as the system restores
+  // a window's class cursor on every move that is not captured.
+  const int shown = host.GetCursorId();
+  if (shown == static_cast<int>(kDragCursor) || shown == static_cast<int>(kReleaseCursor)) host.SetCursor(0);
+}
+
+void CBowl::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/, CQuintaroView* pView) {
+  if (!pView || !pView->m_turn.m_bDragging || m_bRolling) return;
+  const bool shift = nChar == VK_SHIFT;
+  const bool ctrl = nChar == VK_CONTROL;
+  if (!shift && !ctrl) return;
+  // The repeat of the key being timed is ignored; the other key starts the timing afresh.
+  if ((shift && m_bShiftKey) || (ctrl && m_bCtrlKey)) return;
+  m_bKeyDown = TRUE;
+  m_bShiftKey = shift ? TRUE : FALSE;
+  m_bCtrlKey = ctrl ? TRUE : FALSE;
+  m_dwKeyTime = pView->GetHost().GetTickCount();
+}
+
+void CBowl::OnKeyUp(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/, CQuintaroView* pView) {
+  if (!pView || !pView->m_turn.m_bDragging || m_bRolling || !m_bKeyDown) return;
+  if (nChar == VK_SHIFT) m_bShiftKey = FALSE;
+  else if (nChar == VK_CONTROL) m_bCtrlKey = FALSE;
+  else return;
+  m_bKeyDown = FALSE;
+  m_dwKeyTime = pView->GetHost().GetTickCount() - m_dwKeyTime;
+}
+
+bool CBowl::TakeRelease(int x, int y, DWORD now) {
+  const CPoint pt{x, y};
+  if (m_rcReleaseZone.PtInRect(pt)) {
+    m_ptRelease = {MapX(x), y};
+    m_nSpeedIndex = SpeedIndexForSwing(now - m_dwPressTick);
+    m_pBall->SetSpeedIndex(m_nSpeedIndex);
+    // A quick swing throws fast and hooks late; a slow one throws slow and hooks early.
+    m_nHookLine = kHookLines[static_cast<std::size_t>(m_nSpeedIndex)];
+    m_pBall->m_bMoving = TRUE;
+    return true;
+  }
+  if (kAboveReleaseZone.PtInRect(pt)) {
+    m_bNoRoll = TRUE;
+    PlaySound(kNoRollSound);
+    m_pBall->m_bMoving = FALSE;
+    return true;
+  }
+  return false;  // no ball: the player simply swings again
+}
+
+void CBowl::OnLButtonUp(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
+  if (!pView) return;
+  Host& host = pView->GetHost();
+  CQuintaroDoc& doc = Doc();
+  if (pView->m_turn.m_bDragging && !pView->m_turn.m_bComputerPlaying && SceneIsOurs()) {
+    const DWORD now = host.GetTickCount();
+    if (!m_bRolling && m_bKeyDown) {  // the key is still held: its time ends here
+      m_bKeyDown = FALSE;
+      m_dwKeyTime = now - m_dwKeyTime;
+      m_bHookRight = m_bCtrlKey ? TRUE : FALSE;
+      m_bShiftKey = m_bCtrlKey = FALSE;
+    }
+    m_dSpinFactor = SpinFactor(m_dwKeyTime);
+    m_dHookStep = HookStep(m_nSpinDegrees, m_dSpinFactor);
+    if (TakeRelease(x, y, now)) {
+      ++m_nBallInFrame;
+      AnimateShot(&doc.m_sprites, pView);
+      UpdateScoreboard(pView, &doc.m_players, FALSE, doc.m_nCurrentPlayer);
+      if (!AfterHumanBall(pView)) return;
+    }
+    m_bNoRoll = FALSE;
+    host.ReleaseCapture();
+    pView->m_turn.m_bDragging = FALSE;
+  }
+  const bool computer = doc.m_pCurrentPlayer && doc.m_pCurrentPlayer->m_bComputer;
+  pView->m_turn.m_bComputerPlaying = computer ? TRUE : FALSE;
+  if (computer && doc.m_bFirstComputerTurn) {
+    PlaySound(kStartComputerSound);
+    Turn().BeginLoop();  // only an Escape pressed from now on abandons the computers' game
+    PostComputerTurn();
+    doc.m_bFirstComputerTurn = FALSE;
+  }
+  m_dwKeyTime = 0;
+  m_bKeyDown = m_bShiftKey = m_bCtrlKey = FALSE;
+}
