@@ -17,6 +17,7 @@
 #include "ui/message_box.h"
 #include "app/version.h"
 #include "platform/dc.h"
+#include "platform/utf8.h"
 
 namespace {
 
@@ -219,7 +220,7 @@ void CQuintaroDoc::DrawHallOfFame() {
       const FameEntry& e = m_hallOfFame[static_cast<std::size_t>(r + table * kFameEntries)];
       const int x = table == 0 ? 0 : 271;
       // Long names are cut to what the dialog allows.
-      dc.DrawText(e.name.substr(0, kMaxPlayerName), CRect(57 + x, top, 213 + x, bottom),
+      dc.DrawText(std::string(Utf8Prefix(e.name, kMaxPlayerName)), CRect(57 + x, top, 213 + x, bottom),
                   DT_LEFT | DT_VCENTER | DT_SINGLELINE);
       dc.DrawText(std::to_string(e.score), CRect(233 + x, top, 276 + x, bottom),
                   DT_CENTER | DT_VCENTER | DT_SINGLELINE);

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/latin1.h"
 #include "platform/settings.h"
+#include "platform/utf8.h"
 
 namespace {
 
@@ -17,14 +17,17 @@ bool IsControl(unsigned cp) { return cp < 0x20 || (cp >= 0x7F && cp < 0xA0); }
 
 }  // namespace
 
-std::string NameToStored(std::string_view name) { return Latin1ToUtf8(name); }
+std::string NameToStored(std::string_view name) { return Utf8FromStoredBytes(name); }
 
 std::string NameFromStored(std::string_view stored) {
+  const std::string text = Utf8FromStoredBytes(stored);
   std::string out;
-  for (char c : Utf8ToLatin1(stored)) {
-    if (out.size() == kMaxPlayerName) break;
-    if (!IsControl(static_cast<unsigned char>(c))) out += c;
-  }
+  std::size_t chars = 0;
+  ForEachCodePoint(text, [&](char32_t c) {
+    if (chars == kMaxPlayerName || IsControl(c)) return;
+    AppendUtf8(out, c);
+    ++chars;
+  });
   return out;
 }
 

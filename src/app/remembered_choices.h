@@ -24,8 +24,9 @@ void RestoreVariants(const SettingsStore& settings, std::span<const GameInfo> ga
                      std::array<int, kScreenCount>& variants);
 void StoreVariant(SettingsStore& settings, const GameInfo& game, int nVariant);
 
-// Names are held in Latin-1 (what the fonts draw) and stored as UTF-8.
+// Names are held and stored as UTF-8.
 std::string NameToStored(std::string_view name);
-// A stored name made safe: UTF-8 (or stray Latin-1 bytes) to Latin-1, control
-// characters dropped, cut to the longest name the dialog takes.
+// A stored name made safe: well-formed UTF-8 kept, stray bytes taken as
+// older Latin-1, control characters dropped, cut to the longest name the
+// dialog takes (in characters).
 std::string NameFromStored(std::string_view stored);

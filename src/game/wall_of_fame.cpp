@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/settings.h"
+#include "platform/utf8.h"
 
 namespace {
 
@@ -14,7 +15,9 @@ FameTable ReadFameTable(const SettingsStore& store, const std::string& prefix) {
   FameTable table;
   for (int k = 1; k <= kFameEntries; ++k) {
     FameEntry& e = table[static_cast<std::size_t>(k - 1)];
-    e.name = store.GetProfileString(kSection, prefix + "Name_" + std::to_string(k), "Player " + std::to_string(k));
+    // Names written before they were UTF-8 are read as Latin-1.
+    e.name = Utf8FromStoredBytes(
+        store.GetProfileString(kSection, prefix + "Name_" + std::to_string(k), "Player " + std::to_string(k)));
     e.score = std::clamp(store.GetProfileInt(kSection, prefix + "Score_" + std::to_string(k), 0), 0, kMaxFameScore);
   }
   // Insertion relies on the order; a hand-edited file may not keep it.

@@ -6,6 +6,8 @@
 #include <span>
 #include <string_view>
 
+#include "platform/utf8.h"
+
 struct GlyphInfo {
   std::int16_t atlasX;   // top-left of the glyph's coverage in the atlas
   std::int16_t atlasY;
@@ -28,8 +30,10 @@ struct FontAtlas {
   int atlasWidth;
   int atlasHeight;
 
-  const GlyphInfo* Glyph(unsigned char c) const {
-    const int i = static_cast<int>(c) - firstChar;
+  // The glyph of a code point; characters the atlas lacks (controls, letters
+  // beyond it, bytes that were not UTF-8) are drawn as '?'.
+  const GlyphInfo* Glyph(char32_t c) const {
+    const long i = static_cast<long>(c) - firstChar;
     const bool control = c >= 0x7F && c < 0xA0;
     if (i < 0 || i >= glyphCount || control) return glyphs + ('?' - firstChar);
     return glyphs + i;
@@ -55,6 +59,6 @@ inline const FontAtlas& GetFont(bool bold, int cellHeight) {
 
 inline int TextWidth(const FontAtlas& font, std::string_view text) {
   int w = 0;
-  for (unsigned char c : text) w += font.Glyph(c)->advance;
+  ForEachCodePoint(text, [&](char32_t c) { w += font.Glyph(c)->advance; });
   return w;
 }

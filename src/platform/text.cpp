@@ -18,7 +18,7 @@ void DrawTextAt(SurfaceView dst, const CRect& clip, const FontAtlas& font, int x
   if (!bounds.IntersectRect(clip, dst.Bounds())) return;
   const int baseline = y + font.ascent;
   int pen = x;
-  for (unsigned char c : text) {
+  ForEachCodePoint(text, [&](char32_t c) {
     const GlyphInfo& g = *font.Glyph(c);
     const int gx = pen + g.left;
     const int gy = baseline - g.top;
@@ -34,5 +34,5 @@ void DrawTextAt(SurfaceView dst, const CRect& clip, const FontAtlas& font, int x
       }
     }
     pen += g.advance;
-  }
+  });
 }

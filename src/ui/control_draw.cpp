@@ -185,10 +185,14 @@ int EditHitTest(const DialogControl& c, int x) {
   const FontAtlas& font = UiFont();
   const int x0 = c.rect.left + ((c.style & WS_BORDER) ? 2 : 0) + kEditMargin - EditScroll(c);
   int pen = x0;
-  for (std::size_t i = 0; i < c.edit.text.size(); ++i) {
-    const int adv = font.Glyph(static_cast<unsigned char>(c.edit.text[i]))->advance;
+  const std::string_view text = c.edit.text;
+  for (std::size_t i = 0; i < text.size();) {
+    // The caret lands between whole characters.
+    const Utf8Char ch = DecodeUtf8(text, i);
+    const int adv = font.Glyph(ch.valid ? ch.code : U'\uFFFD')->advance;
     if (x < pen + adv / 2) return static_cast<int>(i);
     pen += adv;
+    i += ch.length;
   }
   return static_cast<int>(c.edit.text.size());
 }

@@ -1,5 +1,6 @@
 #include "ui/ddx.h"
 
+#include "platform/utf8.h"
 #include "res/string_table.h"
 #include "ui/dialog.h"
 #include "ui/message_box.h"
@@ -50,7 +51,7 @@ void DDV_MaxChars(CDataExchange* pDX, const std::string& value, int maxChars) {
     pDX->m_pDlgWnd->LimitText(pDX->m_idLastControl, maxChars);
     return;
   }
-  if (static_cast<int>(value.size()) <= maxChars) return;
+  if (static_cast<int>(CountUtf8Chars(value)) <= maxChars) return;  // characters, not bytes
   std::string text(LoadStringRes(AFX_IDP_PARSE_STRING_SIZE));
   const std::size_t at = text.find("%1");
   if (at != std::string::npos) text.replace(at, 2, std::to_string(maxChars));

@@ -624,7 +624,7 @@ void CDialog::HandleMessage(const MSG& msg) {
     case WM_CHAR:
       if (m_focus >= 0) {
         DialogControl& c = m_controls[static_cast<std::size_t>(m_focus)];
-        if (c.kind == ControlKind::Edit && EditTypeChar(c.edit, static_cast<char>(msg.wParam)))
+        if (c.kind == ControlKind::Edit && EditTypeChar(c.edit, static_cast<char32_t>(msg.wParam)))
           NotifyChange(m_focus, EN_CHANGE);
       }
       return;

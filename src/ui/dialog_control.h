@@ -9,8 +9,8 @@
 
 struct EditState {
   std::string text;
-  int limit = 30000;  // most characters the field accepts
-  int caret = 0;      // insertion point, 0..text.size()
+  int limit = 30000;  // most characters (not bytes) the field accepts
+  int caret = 0;      // insertion point, a byte offset between characters
   int anchor = 0;     // other end of the selection (== caret: no selection)
 };
 

@@ -2,7 +2,6 @@
 // select all, the clipboard, and a double-click that selects a word.
 #include <cstdlib>
 
-#include "platform/latin1.h"
 #include "ui/dialog.h"
 #include "ui/edit_logic.h"
 
@@ -26,12 +25,12 @@ bool CDialog::OnEditShortcut(int index, UINT vk) {
     case 'C':
     case 'X':
       if (!EditHasSelection(c.edit)) return true;
-      // The desktop speaks UTF-8; the field holds what the fonts draw.
-      backend.SetClipboardText(Latin1ToUtf8(EditSelectedText(c.edit)));
+      // The field holds UTF-8, as the desktop's clipboard does.
+      backend.SetClipboardText(EditSelectedText(c.edit));
       if (vk == 'X' && EditDeleteSelection(c.edit)) NotifyChange(index, EN_CHANGE);
       return true;
     case 'V':
-      if (EditPaste(c.edit, Utf8ToLatin1(backend.ClipboardText()))) NotifyChange(index, EN_CHANGE);
+      if (EditPaste(c.edit, backend.ClipboardText())) NotifyChange(index, EN_CHANGE);
       else MarkDirty();
       return true;
     default:

@@ -2,6 +2,7 @@
 // user would make, plus letting time pass with the dialog on screen.
 #include <algorithm>
 
+#include "platform/utf8.h"
 #include "ui/dialog.h"
 #include "ui/edit_logic.h"
 #include "ui/modal_loop.h"
@@ -49,9 +50,12 @@ bool CDialog::Text(int ctrl, std::string_view text) {
   SetFocusIndex(i, true);
   bool changed = EditKey(c.edit, VK_DELETE, false);  // the selection: everything
   bool all = true;
-  for (char ch : text) {
-    if (EditTypeChar(c.edit, ch)) changed = true;
+  // Typed a character at a time, as the desktop delivers UTF-8 text.
+  for (std::size_t at = 0; at < text.size();) {
+    const Utf8Char ch = DecodeUtf8(text, at);
+    if (ch.valid && EditTypeChar(c.edit, ch.code)) changed = true;
     else all = false;
+    at += ch.length;
   }
   if (changed) NotifyChange(i, EN_CHANGE);
   return all;

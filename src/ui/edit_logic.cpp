@@ -4,13 +4,26 @@
 #include <cstdlib>
 
 #include "platform/messages.h"
+#include "platform/utf8.h"
 
 namespace {
 
+// Keeps the caret and anchor inside the text and on character boundaries.
 void Clamp(EditState& e) {
   const int n = static_cast<int>(e.text.size());
-  e.caret = std::clamp(e.caret, 0, n);
-  e.anchor = std::clamp(e.anchor, 0, n);
+  const auto snap = [&](int at) {
+    // The last boundary at or before `at`, counted from the start as drawn.
+    const auto limit = static_cast<std::size_t>(std::clamp(at, 0, n));
+    std::size_t boundary = 0;
+    while (boundary < limit) {
+      const std::size_t next = NextCharBoundary(e.text, boundary);
+      if (next > limit) break;
+      boundary = next;
+    }
+    return static_cast<int>(boundary);
+  };
+  e.caret = snap(e.caret);
+  e.anchor = snap(e.anchor);
 }
 
 // Removes the selection; true when there was one.
@@ -22,20 +35,36 @@ bool DeleteSelection(EditState& e) {
   return true;
 }
 
+// Letters and signs, not controls: C0, DEL, C1, and code points that are no
+// characters at all.
+bool IsTypeable(char32_t c) {
+  if (c < 0x20 || (c >= 0x7F && c < 0xA0)) return false;
+  if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
+  return c != 0xFFFE && c != 0xFFFF;
+}
+
+int Next(const EditState& e, int at) { return static_cast<int>(NextCharBoundary(e.text, static_cast<std::size_t>(at))); }
+int Prev(const EditState& e, int at) { return static_cast<int>(PrevCharBoundary(e.text, static_cast<std::size_t>(at))); }
+
 }  // namespace
 
 bool EditHasSelection(const EditState& e) { return e.caret != e.anchor; }
 
-bool EditTypeChar(EditState& e, char c) {
-  // Printable ASCII and Latin-1's letters and signs: what the fonts draw.
-  const auto code = static_cast<unsigned char>(c);
-  if (code < 0x20 || (code >= 0x7F && code < 0xA0)) return false;
+int EditCharCount(const EditState& e) { return static_cast<int>(CountUtf8Chars(e.text)); }
+
+bool EditTypeChar(EditState& e, char32_t c) {
+  if (!IsTypeable(c)) return false;
   Clamp(e);
-  const int selected = std::abs(e.caret - e.anchor);
-  if (static_cast<int>(e.text.size()) - selected + 1 > e.limit) return false;
+  const int from = std::min(e.caret, e.anchor), to = std::max(e.caret, e.anchor);
+  const auto selected = static_cast<int>(CountUtf8Chars(std::string_view(e.text).substr(
+      static_cast<std::size_t>(from), static_cast<std::size_t>(to - from))));
+  if (EditCharCount(e) - selected + 1 > e.limit) return false;
   DeleteSelection(e);
-  e.text.insert(e.text.begin() + e.caret, c);
-  e.anchor = ++e.caret;
+  std::string bytes;
+  AppendUtf8(bytes, c);
+  e.text.insert(static_cast<std::size_t>(e.caret), bytes);
+  e.caret += static_cast<int>(bytes.size());
+  e.anchor = e.caret;
   return true;
 }
 
@@ -50,26 +79,27 @@ bool EditKey(EditState& e, unsigned vk, bool shift, bool* handled) {
   switch (vk) {
     case VK_LEFT:
       if (!shift && EditHasSelection(e)) move(std::min(e.caret, e.anchor));
-      else move(e.caret - 1);
+      else move(Prev(e, e.caret));
       break;
     case VK_RIGHT:
       if (!shift && EditHasSelection(e)) move(std::max(e.caret, e.anchor));
-      else move(e.caret + 1);
+      else move(Next(e, e.caret));
       break;
     case VK_HOME: move(0); break;
     case VK_END: move(n); break;
     case VK_DELETE:
       changed = DeleteSelection(e);
       if (!changed && e.caret < n) {
-        e.text.erase(static_cast<std::size_t>(e.caret), 1);
+        e.text.erase(static_cast<std::size_t>(e.caret), static_cast<std::size_t>(Next(e, e.caret) - e.caret));
         changed = true;
       }
       break;
     case VK_BACK:
       changed = DeleteSelection(e);
       if (!changed && e.caret > 0) {
-        e.text.erase(static_cast<std::size_t>(e.caret - 1), 1);
-        e.anchor = --e.caret;
+        const int from = Prev(e, e.caret);
+        e.text.erase(static_cast<std::size_t>(from), static_cast<std::size_t>(e.caret - from));
+        e.anchor = e.caret = from;
         changed = true;
       }
       break;
@@ -128,9 +158,11 @@ bool EditDeleteSelection(EditState& e) {
 bool EditPaste(EditState& e, std::string_view text) {
   Clamp(e);
   bool changed = DeleteSelection(e);
-  for (char c : text) {
-    if (static_cast<int>(e.text.size()) >= e.limit) break;
-    changed = EditTypeChar(e, c) || changed;
+  // Bytes that are not UTF-8 are dropped: the desktop's clipboard is UTF-8.
+  for (std::size_t i = 0; i < text.size() && EditCharCount(e) < e.limit;) {
+    const Utf8Char c = DecodeUtf8(text, i);
+    if (c.valid) changed = EditTypeChar(e, c.code) || changed;
+    i += c.length;
   }
   return changed;
 }

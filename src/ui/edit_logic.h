@@ -6,10 +6,13 @@
 
 #include "ui/dialog_control.h"
 
-// Types one printable character, replacing the selection. Refused (false)
-// when the result would exceed the limit or the character is not printable.
-bool EditTypeChar(EditState& e, char c);
-// Handles an editing key (arrows, Home, End, Delete, Backspace); `shift`
+// Types one printable character (a code point, stored as UTF-8), replacing
+// the selection. Refused (false) when the result would exceed the limit in
+// characters or the character is not printable.
+bool EditTypeChar(EditState& e, char32_t c);
+int EditCharCount(const EditState& e);
+// Handles an editing key (arrows, Home, End, Delete, Backspace), a whole
+// character at a time; `shift`
 // extends the selection. Returns true when the text changed.
 bool EditKey(EditState& e, unsigned vk, bool shift, bool* handled = nullptr);
 // Replaces the whole text, caret at the end. The limit restrains typing only.

@@ -40,7 +40,8 @@ void DrawUnderlined(SurfaceView dst, const CRect& clip, const FontAtlas& font, i
   if (m.underline < 0) return;
   const std::string_view before(m.text.data(), static_cast<std::size_t>(m.underline));
   const int ux = x + TextWidth(font, before);
-  const int uw = font.Glyph(static_cast<unsigned char>(m.text[static_cast<std::size_t>(m.underline)]))->advance;
+  const Utf8Char marked = DecodeUtf8(m.text, static_cast<std::size_t>(m.underline));
+  const int uw = font.Glyph(marked.valid ? marked.code : U'\uFFFD')->advance;
   CRect line(ux, y + font.ascent + 1, ux + std::max(1, uw - 1), y + font.ascent + 2);
   CRect c;
   if (c.IntersectRect(line, clip)) FillRect(dst, c, color);
@@ -88,8 +89,10 @@ void WrapParagraph(const FontAtlas& font, std::string_view para, int maxWidth, s
     line.clear();
     // A word too long for any line is split between letters.
     while (!word.empty() && TextWidth(font, word) > maxWidth) {
-      std::size_t n = 1;
-      while (n < word.size() && TextWidth(font, word.substr(0, n + 1)) <= maxWidth) ++n;
+      // Whole characters only: a letter's bytes are never parted.
+      std::size_t n = NextCharBoundary(word, 0);
+      while (n < word.size() && TextWidth(font, word.substr(0, NextCharBoundary(word, n))) <= maxWidth)
+        n = NextCharBoundary(word, n);
       lines.emplace_back(word.substr(0, n));
       word.remove_prefix(n);
     }

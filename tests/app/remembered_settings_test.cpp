@@ -15,6 +15,7 @@
 #include "platform/headless/headless_backend.h"
 #include "platform/host.h"
 #include "platform/settings.h"
+#include "platform/utf8.h"
 #include "res/accel_table.h"
 #include "res/resource_ids.h"
 #include "ui/frame_chrome.h"
@@ -116,7 +117,7 @@ TEST_F(RememberedSettings, SeatsChosenInTheDialogSurviveARestart) {
     ProgramRun run(Ini());
     run.playersDialog = [](DialogController& d) -> std::optional<int> {
       EXPECT_TRUE(d.Click(IDC_THREE_PLAYERS));
-      EXPECT_TRUE(d.Text(IDC_NAME1, "Zo\xEB"));  // Latin-1 e with diaeresis
+      EXPECT_TRUE(d.Text(IDC_NAME1, "Zo\xC3\xAB"));  // e with diaeresis, typed as UTF-8
       EXPECT_TRUE(d.Text(IDC_NAME3, "Hal"));
       EXPECT_TRUE(d.Check(IDC_COMPUTER3, 1));
       return IDOK;
@@ -126,7 +127,7 @@ TEST_F(RememberedSettings, SeatsChosenInTheDialogSurviveARestart) {
   EXPECT_NE(ReadIni().find("Zo\xC3\xAB"), std::string::npos) << "names are stored as UTF-8";
   ProgramRun again(Ini());
   EXPECT_EQ(again.Doc().m_nLastPlayer, 2);
-  EXPECT_EQ(again.Seat(0).m_strName, "Zo\xEB");
+  EXPECT_EQ(again.Seat(0).m_strName, "Zo\xC3\xAB");
   EXPECT_EQ(again.Seat(2).m_strName, "Hal");
   EXPECT_TRUE(again.Seat(2).m_bComputer);
   EXPECT_FALSE(again.Seat(1).m_bComputer);
@@ -223,31 +224,39 @@ TEST(StoredNames, AreWrittenAsUtf8) {
   SettingsStore settings;
   CObArray seats;
   CreateDefaultPlayers(seats);
-  seats[0]->m_strName = "Zo\xEB";  // Latin-1 e with diaeresis
+  seats[0]->m_strName = "Zo\xC3\xAB";  // e with diaeresis
   StoreSeats(settings, seats, 1);
   EXPECT_EQ(settings.Raw("Players", "Name1"), "Zo\xC3\xAB");
   CObArray back;
   CreateDefaultPlayers(back);
   int last = 0;
   RestoreSeats(settings, back, last);
-  EXPECT_EQ(back[0]->m_strName, "Zo\xEB");
+  EXPECT_EQ(back[0]->m_strName, "Zo\xC3\xAB");
   EXPECT_EQ(last, 1);
 }
 
 TEST(StoredNames, AreReadTolerantly) {
-  EXPECT_EQ(NameFromStored("Jos\xC3\xA9"), "Jos\xE9");         // UTF-8
-  EXPECT_EQ(NameFromStored("Jos\xE9"), "Jos\xE9");             // an older Latin-1 byte
-  EXPECT_EQ(NameFromStored("\xE2\x82\xAC" "5"), "?5");         // a letter the fonts cannot draw
-  EXPECT_EQ(NameFromStored("a\x01\x1F\x7F" "b\xC2\x85" "c"), "abc");  // C0, DEL and C1 controls
-  EXPECT_EQ(NameFromStored("\xC3"), "\xC3");                   // a cut-off sequence is a Latin-1 byte
-  EXPECT_EQ(NameFromStored(std::string(50, '\xC3') + "x").size(), 20u);
+  EXPECT_EQ(NameFromStored("Jos\xC3\xA9"), "Jos\xC3\xA9");                  // UTF-8
+  EXPECT_EQ(NameFromStored("Jos\xE9"), "Jos\xC3\xA9");                       // an older Latin-1 byte
+  EXPECT_EQ(NameFromStored("\xE2\x82\xAC" "5"), "\xE2\x82\xAC" "5");        // kept, though drawn as '?'
+  EXPECT_EQ(NameFromStored("a\x01\x1F\x7F" "b\xC2\x85" "c"), "abc");          // C0, DEL and C1 controls
+  EXPECT_EQ(NameFromStored("\xC3"), "\xC3\x83");                             // a cut-off sequence is Latin-1
+  EXPECT_EQ(NameFromStored("\xC0\xAF"), "\xC3\x80\xC2\xAF");                 // an overlong form too
+  EXPECT_EQ(NameFromStored("\xED\xA0\x80"), "\xC3\xAD\xC2\xA0");  // a surrogate too (0x80 is a control)
+  // The cut is 20 characters, never inside one.
+  EXPECT_EQ(NameFromStored(std::string(50, '\xC3') + "x"), [] {
+    std::string twenty;
+    for (int i = 0; i < 20; ++i) twenty += "\xC3\x83";
+    return twenty;
+  }());
   EXPECT_EQ(NameFromStored(std::string(30, 'x')), std::string(20, 'x'));
   std::string every;
-  for (int c = 0x20; c < 0x100; ++c)
-    if (c < 0x7F || c >= 0xA0) every += static_cast<char>(c);
-  for (std::size_t at = 0; at < every.size(); at += 20) {
-    const std::string slice = every.substr(at, 20);
+  for (char32_t c = 0x20; c < 0x180; ++c)
+    if (c < 0x7F || c >= 0xA0) AppendUtf8(every, c);
+  for (std::size_t at = 0; at < every.size();) {
+    const std::string slice(Utf8Prefix(std::string_view(every).substr(at), 20));
     EXPECT_EQ(NameFromStored(NameToStored(slice)), slice);
+    at += slice.size();
   }
 }
 

@@ -85,6 +85,15 @@ TEST(WallOfFame, ScoresThatAreNotNumbersReadAsZero) {
   EXPECT_EQ(t[0].name.size(), 40u);  // kept whole in the store; cut only when shown
 }
 
+TEST(WallOfFame, NamesStayUtf8AndOlderLatin1BytesAreReadAsLatin1) {
+  SettingsStore store;
+  store.WriteProfileString("Wall Of Fame", "Bowling_Name_1", "Zo\xC3\xAB M\xC3\xBCller");
+  store.WriteProfileString("Wall Of Fame", "Bowling_Name_2", "Jos\xE9");
+  const FameTable t = ReadFameTable(store, kBowlingFame);
+  EXPECT_EQ(t[0].name, "Zo\xC3\xAB M\xC3\xBCller");
+  EXPECT_EQ(t[1].name, "Jos\xC3\xA9");
+}
+
 TEST(WallOfFame, HandEditedScoresAreClampedAndTheTableSortedOnReading) {
   SettingsStore store;
   const char* scores[] = {"12", "-40", "2147483647", "90", "12"};

@@ -58,20 +58,72 @@ TEST(EditField, TypingStopsAtTheLimit) {
   EXPECT_TRUE(EditTypeChar(e, 'X'));
   EXPECT_EQ(e.text, "abX");
   EXPECT_FALSE(EditTypeChar(e, '\t'));
-  EXPECT_FALSE(EditTypeChar(e, static_cast<char>(0x85)));  // a C1 control code
+  EXPECT_FALSE(EditTypeChar(e, U'\x85'));  // a C1 control code
 }
 
-TEST(EditField, Latin1LettersAreTypedAndTheFontsDrawThem) {
+TEST(EditField, LettersBeyondAsciiAreStoredAsUtf8AndCountAsOneCharacter) {
   EditState e;
-  EditSetLimit(e, 20);
-  for (char c : std::string("Mu\xF1oz \xC9lo\xEFse")) EXPECT_TRUE(EditTypeChar(e, c));
-  EXPECT_EQ(e.text, "Mu\xF1oz \xC9lo\xEFse");
-  for (const bool bold : {false, true}) {
-    const FontAtlas& font = GetFont(bold, 16);
-    const GlyphInfo* unknown = font.Glyph('?');
-    for (unsigned char c : std::string("\xF1\xC9\xEF\xDF\xE9\xFC")) EXPECT_NE(font.Glyph(c), unknown) << int(c);
-    EXPECT_GT(font.Glyph(0xE9)->advance, 0);
+  EditSetLimit(e, 5);
+  for (char32_t c : std::u32string(U"Mu\u00F1oz")) EXPECT_TRUE(EditTypeChar(e, c));
+  EXPECT_EQ(e.text, "Mu\xC3\xB1oz");
+  EXPECT_EQ(EditCharCount(e), 5);
+  EXPECT_FALSE(EditTypeChar(e, U'\u00DF'));  // the limit counts characters, not bytes
+  EXPECT_FALSE(EditTypeChar(e, 0xD800));      // a lone surrogate is no character
+  EXPECT_FALSE(EditTypeChar(e, 0x110000));
+  // Backspace and Delete take whole characters; the caret never lands inside one.
+  EditKey(e, VK_LEFT, false);
+  EditKey(e, VK_LEFT, false);
+  EXPECT_EQ(e.caret, 4);  // before "o": "ñ" is two bytes
+  EXPECT_TRUE(EditKey(e, VK_BACK, false));
+  EXPECT_EQ(e.text, "Muoz");
+  EXPECT_EQ(e.caret, 2);
+  EditSetText(e, "\xE2\x82\xAC\xF0\x9F\x8E\xB1");  // a three- and a four-byte character
+  EditKey(e, VK_HOME, false);
+  EXPECT_TRUE(EditKey(e, VK_DELETE, false));
+  EXPECT_EQ(e.text, "\xF0\x9F\x8E\xB1");
+  EditKey(e, VK_RIGHT, true);
+  EXPECT_EQ(e.caret, 4);
+  EXPECT_TRUE(EditTypeChar(e, U'\u00EB'));  // replaces the selected character
+  EXPECT_EQ(e.text, "\xC3\xAB");
+}
+
+TEST(EditField, CaretsInsideACharacterOrPastTheTextAreMadeSafe) {
+  EditState e;
+  EditSetText(e, "Zo\xC3\xAB!");
+  e.caret = e.anchor = 3;  // between the two bytes of "ë"
+  EXPECT_TRUE(EditKey(e, VK_BACK, false));
+  EXPECT_EQ(e.text, "Z\xC3\xAB!");  // the "o" before it went, "ë" is whole
+  e.caret = 99;
+  e.anchor = -4;
+  EXPECT_EQ(EditSelectedText(e), "Z\xC3\xAB!");
+  EXPECT_TRUE(EditKey(e, VK_DELETE, false));
+  EXPECT_EQ(e.text, "");
+}
+
+TEST(EditField, PastedBytesThatAreNotUtf8AreDropped) {
+  EditState e;
+  EditSetLimit(e, 4);
+  EXPECT_TRUE(EditPaste(e, "a\xFF\xC3\xA9\xC3" "b\xE2\x82z"));
+  EXPECT_EQ(e.text, "a\xC3\xA9" "bz");
+}
+
+TEST(Fonts, CoverLatin1AndDrawEverythingElseAsAQuestionMark) {
+  for (int i = 0; i < kFontAtlasCount; ++i) {
+    const FontAtlas& font = kFontAtlases[i];
+    const GlyphInfo* unknown = font.Glyph(U'?');
+    for (char32_t c = 0xA1; c <= 0xFF; ++c) {
+      if (c == 0xAD) continue;  // the soft hyphen may draw nothing
+      EXPECT_NE(font.Glyph(c), unknown) << "atlas " << i << " U+" << std::hex << unsigned(c);
+      EXPECT_GT(font.Glyph(c)->advance, 0);
+    }
+    EXPECT_GT(font.Glyph(U'\u00EB')->height, font.Glyph(U'e')->height) << "the diaeresis is drawn";
     EXPECT_EQ(font.Glyph(0x85), unknown);  // control codes have no glyph
+    EXPECT_EQ(font.Glyph(0x20AC), unknown);
+    EXPECT_EQ(font.Glyph(0xFFFFFFFF), unknown);
+    // Text is measured by characters: "Zoë" is three glyphs wide, not four.
+    EXPECT_EQ(TextWidth(font, "Zo\xC3\xAB"),
+              font.Glyph(U'Z')->advance + font.Glyph(U'o')->advance + font.Glyph(U'\u00EB')->advance);
+    EXPECT_EQ(TextWidth(font, "\xC3"), unknown->advance);  // a cut-off sequence is one '?'
   }
 }
 

@@ -83,7 +83,7 @@ class DialogTest : public ::testing::Test {
     dlg.m_computer = {FALSE, TRUE, FALSE, FALSE};
   }
   void Key(UINT vk, UINT message = WM_KEYDOWN) { dlg.HandleMessage(MSG{0, message, vk, 0, 0}); }
-  void Char(char c) { dlg.HandleMessage(MSG{0, WM_CHAR, static_cast<unsigned char>(c), 0, 0}); }
+  void Char(char32_t c) { dlg.HandleMessage(MSG{0, WM_CHAR, static_cast<WPARAM>(c), 0, 0}); }
   void Mouse(UINT message, CPoint p) { dlg.HandleMessage(MSG{0, message, 0, MAKELPARAM(p.x, p.y), 0}); }
   void ClickAt(CPoint p) {
     Mouse(WM_LBUTTONDOWN, p);
@@ -188,7 +188,7 @@ TEST_F(DialogTest, TypingIntoANameRespectsTheLimitAndEnterValidates) {
 }
 
 TEST_F(DialogTest, NameFieldsTakeTheClipboardAndSelectAll) {
-  dlg.m_names[0] = "Zo\xEB";  // held in Latin-1
+  dlg.m_names[0] = "Zo\xC3\xAB";  // held in UTF-8, as the desktop has it
   dlg.Create(t.host());
   dlg.GotoDlgCtrl(IDC_NAME1);
   Key(VK_CONTROL);
@@ -199,19 +199,26 @@ TEST_F(DialogTest, NameFieldsTakeTheClipboardAndSelectAll) {
   Key(VK_END);
   Key(VK_CONTROL);
   Key('V');
-  EXPECT_EQ(dlg.GetDlgItemText(IDC_NAME2), "BenZo\xEB");
+  EXPECT_EQ(dlg.GetDlgItemText(IDC_NAME2), "BenZo\xC3\xAB");
   Key('A');
   Key('X');
   EXPECT_EQ(dlg.GetDlgItemText(IDC_NAME2), "");
   EXPECT_EQ(t.host().GetBackend().ClipboardText(), "BenZo\xC3\xAB");
-  // A letter beyond the fonts pastes as '?'.
-  t.host().GetBackend().SetClipboardText("\xE2\x82\xAC" "5");
+  // A letter beyond the fonts is kept (it draws as '?'); bytes that are not UTF-8 are dropped.
+  t.host().GetBackend().SetClipboardText("\xE2\x82\xAC\xFF" "5");
   Key('V');
-  EXPECT_EQ(dlg.GetDlgItemText(IDC_NAME2), "?5");
+  EXPECT_EQ(dlg.GetDlgItemText(IDC_NAME2), "\xE2\x82\xAC" "5");
   // Without Ctrl the letters are typed again.
   Key(VK_CONTROL, WM_KEYUP);
   Char('a');
-  EXPECT_EQ(dlg.GetDlgItemText(IDC_NAME2), "?5a");
+  EXPECT_EQ(dlg.GetDlgItemText(IDC_NAME2), "\xE2\x82\xAC" "5a");
+  // Characters arrive from the desktop as code points and leave whole.
+  Char(0xFC);
+  EXPECT_EQ(dlg.GetDlgItemText(IDC_NAME2), "\xE2\x82\xAC" "5a\xC3\xBC");
+  Key(VK_BACK);
+  Key(VK_BACK);
+  Key(VK_BACK);
+  EXPECT_EQ(dlg.GetDlgItemText(IDC_NAME2), "\xE2\x82\xAC");
 }
 
 TEST_F(DialogTest, DoubleClickSelectsAWordAndAClickPlacesTheCaret) {

@@ -1,7 +1,10 @@
 #include "platform/sdl/sdl_input.h"
 
+#include <string_view>
+
 #include "platform/host.h"
 #include "platform/sdl/sdl_keys.h"
+#include "platform/utf8.h"
 
 namespace {
 
@@ -52,18 +55,12 @@ void PostKeyEvent(Host& host, const SDL_KeyboardEvent& k, bool down) {
 
 void PostText(Host& host, const char* utf8) {
   if (SDL_GetModState() & KMOD_LALT) return;  // Alt+letter is a menu key, not text
-  // The fonts cover Latin-1: decode UTF-8 and keep what fits in a byte.
-  const auto* s = reinterpret_cast<const unsigned char*>(utf8);
-  while (*s != 0) {
-    unsigned cp = *s;
-    int extra = 0;
-    if (cp >= 0xF0) { cp &= 0x07; extra = 3; }
-    else if (cp >= 0xE0) { cp &= 0x0F; extra = 2; }
-    else if (cp >= 0xC0) { cp &= 0x1F; extra = 1; }
-    else if (cp >= 0x80) { ++s; continue; }
-    ++s;
-    for (; extra > 0 && (*s & 0xC0) == 0x80; --extra, ++s) cp = (cp << 6) | (*s & 0x3F);
-    if (extra == 0 && cp >= 0x20 && cp < 0x100 && cp != 0x7F) host.PostKey(WM_CHAR, cp);
+  // One character message per code point; the field decides what it takes.
+  const std::string_view text(utf8);
+  for (std::size_t at = 0; at < text.size();) {
+    const Utf8Char c = DecodeUtf8(text, at);
+    if (c.valid && c.code >= 0x20 && c.code != 0x7F) host.PostKey(WM_CHAR, static_cast<UINT>(c.code));
+    at += c.length;
   }
 }
 
