@@ -180,7 +180,7 @@ void MakeCricketBoard(Context& ctx) {
   const char* heads[kGridColumns] = {"P1", "P2", "", "P3", "P4"};
   for (int col = 0; col < kGridColumns; ++col) {
     const CRect& top = layout.grid[static_cast<std::size_t>(col)][0];
-    const float cx = top.left + 14.f;
+    const float cx = (top.left + top.right) * 0.5f;
     const float headTop = top.top - 18.f;
     if (col == kLabelColumn) {
       c.Paint(Circle{cx, headTop + 8.f, 6.f}, RampColor(Ramp::BoardRed, 0.5f));

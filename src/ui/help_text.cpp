@@ -6,7 +6,7 @@ constexpr std::string_view kHelp = R"(# Quintaro Games
 
 Six table-top sports games in one window: Air Hockey, Basketball, Bowling, Darts, Football and Pool. One to four people share the mouse and take turns, and any seat can be played by the computer.
 
-To start a game, click its picture on the title screen, or choose Game > New and pick a game. The status line at the bottom of the window tells you what the game expects next.
+To start a game, click its picture on the title screen, or choose Game > New and pick a game (this ends any game on the table without a question). The status line at the bottom of the window tells you what the game expects next.
 
 ## Players
 
@@ -83,15 +83,16 @@ View > Hall of Fame (from the title screen) shows the five best Basketball and B
 
 # Menus and keys
 
-- Game > New (Ctrl+N restarts the current screen), Quit Game, Exit.
-- Options > Number of Players, Type of Game, Game Controls, Sound (a tick shows it is on).
-- View > Hall of Fame, Main Window, Toolbar.
+- Game > New and a game's name ends the game on the table at once, without a question, and starts that game. Ctrl+N starts the current screen afresh, also without a question.
+- Game > Quit Game goes back to the title screen; if a game is under way it first asks "Do you wish to quit the current game?". Game > Exit closes the program at once.
+- Options > Number of Players asks the same question while a game is under way; answering Yes starts that game afresh before the dialog opens.
+- Options > Type of Game (Darts, Basketball and Football) asks it too while a game is under way, then opens on the kind being played; OK starts a new game of the chosen kind, Cancel leaves things as they were.
+- Options > Game Controls changes the controls without ending the game. Options > Sound turns sound on and off (a tick shows it is on).
+- View > Hall of Fame is offered on the title screen only. View > Main Window goes back to the title screen; from a game it always asks first. View > Toolbar shows or hides the tool bar.
 - View > Zoom draws the window 1, 2, 3 or 4 times as large, or as large as the screen allows (Fit). View > Full Screen (F11 or Alt+Enter) fills the screen and goes back. The window can also be resized or maximised: the picture always takes the largest whole zoom that fits. Zoom, full screen and the players are remembered for the next start.
 - Help > Help Topics, About Quintaro.
 - F1 opens this help. Esc closes it; the arrow keys, Page Up, Page Down and the mouse wheel scroll it.
 - Alt, or Alt with the underlined letter, opens the menus from the keyboard.
-
-Commands that would end a game in progress ask "Do you wish to quit the current game?" first.
 )";
 
 }  // namespace

@@ -158,6 +158,31 @@ TEST(EditField, PasteReplacesTheSelectionKeepsTheLimitAndDropsControls) {
   EXPECT_FALSE(EditDeleteSelection(e));
 }
 
+TEST(EditField, ShiftExtendsTheSelectionAndTypingGoesWhereTheCaretIs) {
+  EditState e;
+  EditSetText(e, "Jo Ann");
+  e.caret = e.anchor = 2;  // a click between "Jo" and " Ann"
+  EXPECT_TRUE(EditTypeChar(e, 'e'));
+  EXPECT_EQ(e.text, "Joe Ann");
+  EXPECT_EQ(e.caret, 3);
+  EditKey(e, VK_LEFT, true);
+  EditKey(e, VK_LEFT, true);
+  EXPECT_EQ(EditSelectedText(e), "oe");
+  EditKey(e, VK_RIGHT, true);  // shrinks back from the moving end
+  EXPECT_EQ(EditSelectedText(e), "e");
+  EditKey(e, VK_END, true);
+  EXPECT_EQ(EditSelectedText(e), " Ann");
+  EditKey(e, VK_HOME, true);  // the anchor stays where the selection began
+  EXPECT_EQ(EditSelectedText(e), "Joe");
+  EXPECT_TRUE(EditTypeChar(e, 'B'));
+  EXPECT_EQ(e.text, "B Ann");
+  // An unshifted arrow ends a selection at its edge without moving further.
+  EditKey(e, VK_END, true);
+  EditKey(e, VK_LEFT, false);
+  EXPECT_FALSE(EditHasSelection(e));
+  EXPECT_EQ(e.caret, 1);
+}
+
 TEST(EditField, CaretKeysAndDeleting) {
   EditState e;
   EditSetText(e, "hello");

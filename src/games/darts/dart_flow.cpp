@@ -17,7 +17,9 @@ CDart::ThrowResult CDart::ResolveThrow(CQuintaroView* pView, bool bByUser) {
   AnimateShot(&doc.m_sprites, pView);
   PlaceDart(pView->m_turn.m_pSelSprite, doc.m_nCurrentPlayer, pView->m_pPalette.get(), doc.m_bTrueColor ? FALSE : TRUE);
   pView->FlushDirtyRects();
-  UpdateScoreboard(pView, &doc.m_players, FALSE, doc.m_nCurrentPlayer);
+  // A bust is drawn once its score is restored, never below zero.
+  const bool busted = m_nVariant != kVariantCricket && player && CountdownOutcome(player->m_nScore) == Countdown::Bust;
+  if (!busted) UpdateScoreboard(pView, &doc.m_players, FALSE, doc.m_nCurrentPlayer);
   const int winner = CheckWinner(player);
   pView->m_turn.m_pSelSprite = nullptr;
   if (winner == 1) {

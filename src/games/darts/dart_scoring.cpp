@@ -1,4 +1,5 @@
 // What a dart scores, and bust and win.
+#include "app/quintaro_doc.h"
 #include "games/darts/dart.h"
 #include "gfx/sprite_list.h"
 #include "platform/host.h"
@@ -41,10 +42,13 @@ int CDart::CheckWinner(CPlayer* pPlayer) {
       MessageBox(kWonText);
       return 1;
     case Countdown::Bust:
+      // Back to where the turn started, and shown so before the box opens:
+      // the scoreboard never shows a score below zero.
+      pPlayer->m_nScore += m_nTurnTotal;
+      m_nDartsThrown = kBustDarts;
+      UpdateScoreboard(nullptr, &Doc().m_players, FALSE, Doc().m_nCurrentPlayer);
       PlaySound(kBustSound);
       MessageBox(kBustText);
-      pPlayer->m_nScore += m_nTurnTotal;  // back to where the turn started
-      m_nDartsThrown = kBustDarts;
       return -1;
     case Countdown::PlayOn: break;
   }

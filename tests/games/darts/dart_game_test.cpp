@@ -98,6 +98,34 @@ TEST_F(DartGame, BustRestoresTheScoreOfTheTurnsStartAndEndsTheTurn) {
   EXPECT_EQ(app.Game()->m_nDartsThrown, 0);
 }
 
+TEST_F(DartGame, TheBustBoxOpensOnTheRestoredScoreNeverBelowZero) {
+  app.StartDarts(kVariant301, {2, {}});
+  app.Player(0).m_nScore = 40;
+  Throw(app, 0, OnNumber(20, 40));  // single 20: 20 left
+  int scoreAtBox = -1;
+  bool boardAlreadyCurrent = false;
+  app.boxDriver = [&](const std::string&, DialogController&) -> std::optional<int> {
+    scoreAtBox = app.Player(0).m_nScore;
+    // What the score box shows must be what a fresh draw of the restored score shows.
+    CRect box = LayoutScoreboard(kVariant301).scores[0];
+    box.OffsetRect(app.GetHost().ViewRect().left, app.GetHost().ViewRect().top);
+    auto pixels = [&] {
+      std::vector<std::uint32_t> out;
+      for (int y = box.top; y < box.bottom; ++y)
+        for (int x = box.left; x < box.right; ++x) out.push_back(app.GetHost().WindowSurface().At(x, y));
+      return out;
+    };
+    const auto shown = pixels();
+    app.Game()->UpdateScoreboard(nullptr, &app.Doc().m_players, FALSE, app.Doc().m_nCurrentPlayer);
+    boardAlreadyCurrent = shown == pixels();
+    return IDOK;
+  };
+  Throw(app, 1, {266, 77});  // treble 20: below zero
+  ASSERT_EQ(app.boxes.back(), "You have busted");
+  EXPECT_EQ(scoreAtBox, 40);
+  EXPECT_TRUE(boardAlreadyCurrent);
+}
+
 TEST_F(DartGame, ExactlyZeroWinsAndTheGameStartsAgain) {
   app.StartDarts(kVariant501, {2, {}});
   CDart* first = app.Game();

@@ -67,8 +67,7 @@ inline constexpr int kTrayDarts = 3;
 inline constexpr std::array<CPoint, kTrayDarts> kTraySlots = {CPoint{244, 300}, CPoint{274, 300}, CPoint{304, 300}};
 inline constexpr int kTraySlotWidth = 11;  // a tray dart's picture
 inline constexpr int kTraySlotHeight = 47;
-// The dart in hand, shown in the flight panel; darts out of play are parked off screen.
-inline constexpr CPoint kHandPosition{66, 344};
+// Darts out of play are parked off screen.
 inline constexpr int kHiddenXY = -100;
 
 // --- The flight panel ------------------------------------------------------------
@@ -77,6 +76,9 @@ inline constexpr int kHiddenXY = -100;
 inline constexpr CRect kFlightPanel{12, 45, 131, 366};
 inline constexpr int kFlightSteps = 32;
 inline constexpr int kFlightStepMs = 15;
+// The dart in hand stands at the foot of the flight panel, inside its frame.
+inline constexpr CPoint kHandPosition{(kFlightPanel.left + kFlightPanel.right - kTraySlotWidth) / 2,
+                                      kFlightPanel.bottom - kTraySlotHeight - 4};
 
 // --- The score display -------------------------------------------------------------
 // The chalkboard on the right; the game writes into its black boxes.
@@ -91,8 +93,10 @@ inline constexpr CRect kTotalBox{520, 245, 580, 280};
 // Cricket: a name row per seat, then the marks grid.
 inline constexpr CRect kCricketName{450, 86, 578, 102};
 inline constexpr int kCricketRowStep = 27;
+// The middle column holds the labels (15..20 and "Bulls") and is wider.
 inline constexpr CRect kGridCell{424, 214, 452, 228};
-inline constexpr int kGridColumnStep = 32;
+inline constexpr int kGridColumnStep = 31;
+inline constexpr int kGridLabelWidth = 40;
 inline constexpr int kGridRowStep = 18;
 
 // --- Pictures, cursors, sounds ------------------------------------------------------

@@ -13,10 +13,14 @@ ScoreboardLayout LayoutScoreboard(int variant) {
   ScoreboardLayout l;
   if (variant == kVariantCricket) {
     for (std::size_t i = 0; i < kSeats; ++i) l.names[i] = Moved(kCricketName, 0, kCricketRowStep * static_cast<int>(i));
-    for (int c = 0; c < kGridColumns; ++c)
+    for (int c = 0; c < kGridColumns; ++c) {
+      // Columns right of the labels move over by the label column's extra width.
+      const int extra = kGridLabelWidth - kGridCell.Width();
+      CRect cell = Moved(kGridCell, kGridColumnStep * c + (c > kLabelColumn ? extra : 0), 0);
+      if (c == kLabelColumn) cell.right = cell.left + kGridLabelWidth;
       for (int r = 0; r < kCricketEntries; ++r)
-        l.grid[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)] =
-            Moved(kGridCell, kGridColumnStep * c, kGridRowStep * r);
+        l.grid[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)] = Moved(cell, 0, kGridRowStep * r);
+    }
     return l;
   }
   for (std::size_t i = 0; i < kSeats; ++i) {
