@@ -1,0 +1,127 @@
+// The document's menu and tool-bar commands: choosing a screen or a game,
+// quitting one, the players dialog, the sound switch, and their enabling.
+#include "app/main_frame.h"
+#include "app/players_dlg.h"
+#include "app/quintaro_app.h"
+#include "app/quintaro_doc.h"
+#include "app/remembered_choices.h"
+#include "game/game.h"
+#include "res/resource_ids.h"
+#include "ui/cmd_ui.h"
+#include "ui/message_box.h"
+
+namespace {
+
+constexpr const char* kQuitQuestion = "Do you wish to quit the current game?";
+constexpr const char* kQuitCaption = "Quit Game?";
+
+}  // namespace
+
+bool CQuintaroDoc::AskQuitGame() {
+  return m_app.Frame().MessageBox(kQuitQuestion, kQuitCaption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+bool CQuintaroDoc::OnCommand(UINT nId) {
+  if (const GameInfo* game = FindGameByCommand(m_games, nId)) {
+    m_nGameType = game->nScreen;
+    OnNewDocument();
+    return true;
+  }
+  const GameInfo* current = CurrentGameInfo();
+  switch (nId) {
+    case ID_GAME_QUITGAME:
+      if (!IsGameScreen(m_nGameType)) return true;
+      if (m_bGameInProgress && !AskQuitGame()) return true;
+      m_nGameType = kScreenTitle;
+      m_bGameInProgress = FALSE;
+      OnNewDocument();
+      return true;
+    case ID_VIEW_MAINWINDOW:
+      if (IsGameScreen(m_nGameType) && !AskQuitGame()) return true;
+      m_nGameType = kScreenTitle;
+      m_bGameInProgress = FALSE;
+      OnNewDocument();
+      return true;
+    case ID_VIEW_HALLOFFAME:
+      if (m_nGameType != kScreenTitle && m_nGameType != kScreenHallOfFame) return true;
+      m_nGameType = kScreenHallOfFame;
+      m_bGameInProgress = FALSE;
+      OnNewDocument();
+      return true;
+    case ID_OPTIONS_NUMBEROFPLAYERS:
+      OnNumberOfPlayers();
+      return true;
+    case ID_OPTIONS_TYPEOFGAME:
+      if (current && current->bTypeOfGame && m_pGame) m_pGame->OnTypeOfGame(this);
+      return true;
+    case ID_OPTIONS_GAMECONTROLS:
+      if (current && current->bGameControls && m_pGame) m_pGame->OnGameControls(this);
+      return true;
+    case ID_OPTIONS_SOUND:
+      OnSound();
+      return true;
+    case ID_FILE_NEW:
+    case ID_FILE_OPEN:
+      // Documents carry no data: opening one is the same as a new document.
+      OnNewDocument();
+      return true;
+    case ID_FILE_SAVE:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool CQuintaroDoc::OnUpdateCommand(CCmdUI& ui) {
+  const GameInfo* current = CurrentGameInfo();
+  switch (ui.m_nID) {
+    case ID_GAME_QUITGAME:
+      ui.Enable(IsGameScreen(m_nGameType));
+      return true;
+    case ID_VIEW_HALLOFFAME:
+      ui.Enable(m_nGameType == kScreenTitle || m_nGameType == kScreenHallOfFame);
+      return true;
+    case ID_OPTIONS_TYPEOFGAME:
+      ui.Enable(current && current->bTypeOfGame);
+      return true;
+    case ID_OPTIONS_GAMECONTROLS:
+      ui.Enable(current && current->bGameControls);
+      return true;
+    case ID_OPTIONS_SOUND:
+      ui.Enable(TRUE);
+      ui.SetCheck(m_bSound ? 1 : 0);
+      return true;
+    default:
+      return false;
+  }
+}
+
+void CQuintaroDoc::OnSound() {
+  m_bSound = !m_bSound;
+  if (IsGameScreen(m_nGameType) && m_pGame) m_pGame->EnableSound(m_bSound);
+}
+
+void CQuintaroDoc::OnNumberOfPlayers() {
+  if (m_bGameInProgress) {
+    if (!AskQuitGame()) return;
+    m_bGameInProgress = FALSE;
+    OnNewDocument();
+  }
+  CPlayersDlg dlg;
+  for (int i = 0; i < kSeatCount; ++i) {
+    dlg.m_strName[static_cast<std::size_t>(i)] = m_players[static_cast<std::size_t>(i)]->m_strName;
+    dlg.m_bComputer[static_cast<std::size_t>(i)] = m_players[static_cast<std::size_t>(i)]->m_bComputer;
+  }
+  dlg.m_nPlayers = m_nLastPlayer;
+  if (AfxDoModal(dlg) == IDOK) {
+    for (int i = 0; i < kSeatCount; ++i) {
+      CPlayer& p = *m_players[static_cast<std::size_t>(i)];
+      p.m_strName = dlg.m_strName[static_cast<std::size_t>(i)];
+      p.m_bComputer = dlg.m_bComputer[static_cast<std::size_t>(i)];
+    }
+    m_nLastPlayer = dlg.m_nPlayers < 0 ? 0 : (dlg.m_nPlayers > 3 ? 3 : dlg.m_nPlayers);
+    for (int i = 0; i < kSeatCount; ++i) m_players[static_cast<std::size_t>(i)]->m_bActive = i <= m_nLastPlayer;
+    StoreSeats(m_app.GetHost().Settings(), m_players, m_nLastPlayer);
+  }
+  RefreshScores(FALSE);
+}
