@@ -1,8 +1,10 @@
 // Start-up: the time from starting the program to its first picture on
-// screen, against the same time for a bare SDL2 window, both measured from
-// the moment this tool starts the process to the moment the process reports
-// its first present. Needs a display (an X server such as Xvfb will do);
-// without one it says so and succeeds, so it never fails a run elsewhere.
+// screen, against the same time for a bare SDL2 window of the same size,
+// both measured from the moment this tool starts the process to the moment
+// the process reports its first present. Needs a display (an X server such
+// as Xvfb will do); without one it says so and succeeds, so it never fails a
+// run elsewhere. QUINTARO_STARTUP_ROUNDS sets the number of pairs (default
+// 15); a busy machine needs more.
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -18,7 +20,12 @@ extern char** environ;
 
 namespace {
 
-constexpr int kRounds = 9;
+constexpr int kDefaultRounds = 15;
+
+struct FirstPresent {
+  double ms = -1;  // negative when the process reported none
+  int width = 0, height = 0;
+};
 
 long long NowNs() {
   timespec now{};
@@ -26,31 +33,37 @@ long long NowNs() {
   return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
 }
 
-// Starts `program`, reads its "first-present NS" line; the delay in ms, or
-// a negative number when the program did not report one.
-double TimeToFirstPresent(const char* program) {
+// Starts `program` with `args` and reads its "first-present NS W H" line.
+FirstPresent TimeToFirstPresent(const char* program, std::vector<std::string> args) {
+  FirstPresent result;
   int fds[2];
-  if (pipe(fds) != 0) return -1;
+  if (pipe(fds) != 0) return result;
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
   posix_spawn_file_actions_addclose(&actions, fds[0]);
-  char* argv[] = {const_cast<char*>(program), nullptr};
+  std::vector<char*> argv{const_cast<char*>(program)};
+  for (std::string& arg : args) argv.push_back(arg.data());
+  argv.push_back(nullptr);
   pid_t pid = 0;
   const long long start = NowNs();
-  const int failed = posix_spawn(&pid, program, &actions, nullptr, argv, environ);
+  const int failed = posix_spawn(&pid, program, &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   close(fds[1]);
   std::string out;
   char buf[256];
   for (ssize_t n; !failed && (n = read(fds[0], buf, sizeof buf)) > 0;) out.append(buf, static_cast<std::size_t>(n));
   close(fds[0]);
-  if (failed) return -1;
+  if (failed) return result;
   int status = 0;
   waitpid(pid, &status, 0);
   const std::size_t at = out.find("first-present ");
-  if (at == std::string::npos) return -1;
-  return static_cast<double>(std::atoll(out.c_str() + at + 14) - start) / 1e6;
+  long long ns = 0;
+  if (at == std::string::npos || std::sscanf(out.c_str() + at, "first-present %lld %d %d", &ns, &result.width,
+                                             &result.height) != 3)
+    return result;
+  result.ms = static_cast<double>(ns - start) / 1e6;
+  return result;
 }
 
 double Median(std::vector<double> v) {
@@ -65,28 +78,36 @@ int main() {
     std::printf("startup: no display, skipped (run under Xvfb with DISPLAY set to measure)\n");
     return 0;
   }
+  const char* roundsText = std::getenv("QUINTARO_STARTUP_ROUNDS");
+  const int rounds = std::clamp(roundsText != nullptr ? std::atoi(roundsText) : kDefaultRounds, 1, 1000);
   // The program measures itself, and keeps its settings away from the user's.
   char configDir[] = "/tmp/quintaro-startup-XXXXXX";
   if (mkdtemp(configDir) == nullptr) return 1;
   setenv("XDG_CONFIG_HOME", configDir, 1);
   setenv("QUINTARO_FIRST_PRESENT", "1", 1);
-  std::vector<double> program, bare;
+  // A first run warms the file cache and tells the size of the window.
+  const FirstPresent warm = TimeToFirstPresent(QUINTARO_PROGRAM, {});
+  if (warm.ms <= 0) {
+    std::printf("startup: the program reported no first present\n");
+    return 1;
+  }
+  const std::vector<std::string> size{std::to_string(warm.width), std::to_string(warm.height)};
+  std::vector<double> program, bare, ratios;
   // Alternating, so both see the same state of a busy machine.
-  for (int round = 0; round < kRounds; ++round) {
-    const double b = TimeToFirstPresent(QUINTARO_BARE_WINDOW);
-    const double p = TimeToFirstPresent(QUINTARO_PROGRAM);
-    if (b <= 0 || p <= 0) {
-      std::printf("startup: a run reported no first present (bare %.1f ms, program %.1f ms)\n", b, p);
+  for (int round = 0; round < rounds; ++round) {
+    const FirstPresent b = TimeToFirstPresent(QUINTARO_BARE_WINDOW, size);
+    const FirstPresent p = TimeToFirstPresent(QUINTARO_PROGRAM, {});
+    if (b.ms <= 0 || p.ms <= 0) {
+      std::printf("startup: a run reported no first present (bare %.1f ms, program %.1f ms)\n", b.ms, p.ms);
       return 1;
     }
-    bare.push_back(b);
-    program.push_back(p);
+    bare.push_back(b.ms);
+    program.push_back(p.ms);
+    ratios.push_back(p.ms / b.ms);
   }
-  std::vector<double> ratios;
-  for (int i = 0; i < kRounds; ++i) ratios.push_back(program[i] / bare[i]);
   std::sort(ratios.begin(), ratios.end());
-  std::printf("startup: first picture %.1f ms, bare SDL2 window %.1f ms (medians of %d)\n", Median(program),
-              Median(bare), kRounds);
+  std::printf("startup: first picture %.1f ms, bare SDL2 window %.1f ms, both %dx%d (medians of %d)\n",
+              Median(program), Median(bare), warm.width, warm.height, rounds);
   std::printf("ratio first_picture/bare_window %.2f (median of pairs; spread %.2f..%.2f; target <= 1.2)\n",
               Median(ratios), ratios.front(), ratios.back());
   std::string cleanup = std::string("rm -rf ") + configDir;

@@ -50,13 +50,15 @@ bool CQuintaroApp::InitInstance() {
   m_frame = std::make_unique<CMainFrame>(*this);
   m_frame->SetModalScript(m_options.script);
   if (!m_frame->Create()) return false;
-  m_frame->WindowMode().Restore(m_options.zoom, m_options.fullscreen);
   if (m_options.showSplash) m_splash = std::make_unique<CSplashWnd>(*m_host, m_options.splashFile);
   m_view = std::make_unique<CQuintaroView>(*m_host);
   m_view->Create(m_doc.get());
   m_doc->SetView(m_view.get());
   m_doc->OnNewDocument();
   m_view->OnInitialUpdate();
+  // The window appears when its zoom is chosen, with the splash already on
+  // the first picture.
+  m_frame->WindowMode().Restore(m_options.zoom, m_options.fullscreen);
   m_frame->Show();
   return true;
 }

@@ -180,12 +180,20 @@ class SdlBackend : public Backend {
     m_surfaceSize = SIZE{s.Width(), s.Height()};
     // Never smaller than one times the picture.
     SDL_SetWindowMinimumSize(m_window.get(), s.Width(), s.Height());
-    SizeWindowToZoom(false);
+    // Before the zoom is chosen the size would only be set twice.
+    if (m_modeChosen) SizeWindowToZoom(false);
     m_texture.reset();
   }
 
   void Draw() {
+    // Nothing is drawn into the hidden window: it appears once, at its final
+    // size, when the program has chosen its zoom and full screen.
+    if (!m_modeChosen) return;
     FollowLayout();
+    if (!m_shown) {
+      SDL_ShowWindow(m_window.get());
+      m_shown = true;
+    }
     m_host->ComposeForDisplay(m_frame);
     if (!m_texture) {
       m_texture.reset(SDL_CreateTexture(m_renderer.get(), SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
@@ -202,13 +210,7 @@ class SdlBackend : public Backend {
     SDL_RenderClear(m_renderer.get());
     SDL_RenderCopy(m_renderer.get(), m_texture.get(), nullptr, &dst);
     SDL_RenderPresent(m_renderer.get());
-    // Shown once the program chose its zoom and full screen, so it appears
-    // once, at its final size.
-    if (!m_shown && m_modeChosen) {
-      SDL_ShowWindow(m_window.get());
-      m_shown = true;
-    }
-    if (m_shown) NoteFirstPresent();
+    NoteFirstPresent(outW, outH);
     m_lastPresent = Ticks();
     m_pending = false;
   }
