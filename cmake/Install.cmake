@@ -26,7 +26,15 @@ install(FILES ${CMAKE_SOURCE_DIR}/packaging/${QUINTARO_APP_ID}.desktop
 install(FILES ${CMAKE_BINARY_DIR}/packaging/${QUINTARO_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${ICON_DIR}/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
-install(FILES ${CMAKE_SOURCE_DIR}/packaging/quintaro.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+# The manual page goes in compressed, as Debian's packages have them.
+set(MAN_PAGE ${CMAKE_BINARY_DIR}/packaging/quintaro.6.gz)
+add_custom_command(OUTPUT ${MAN_PAGE}
+  COMMAND ${CMAKE_COMMAND} -DIN=${CMAKE_SOURCE_DIR}/packaging/quintaro.6 -DOUT=${MAN_PAGE}
+          -P ${CMAKE_SOURCE_DIR}/cmake/GzipFile.cmake
+  DEPENDS ${CMAKE_SOURCE_DIR}/packaging/quintaro.6
+  COMMENT "Compressing the manual page")
+add_custom_target(quintaro_manual ALL DEPENDS ${MAN_PAGE})
+install(FILES ${MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quintaro)

@@ -15,7 +15,7 @@ failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 [ -x "$root/bin/quintaro" ] || fail "bin/quintaro is missing or not executable"
-for f in "share/applications/$app_id.desktop" "share/metainfo/$app_id.metainfo.xml" share/man/man6/quintaro.6; do
+for f in "share/applications/$app_id.desktop" "share/metainfo/$app_id.metainfo.xml" share/man/man6/quintaro.6.gz; do
   [ -s "$root/$f" ] || fail "$f is missing"
 done
 for n in 16 24 32 48 64 128 256; do
@@ -38,7 +38,7 @@ set -e
 [ "$status" -eq 2 ] || fail "an unknown option exits $status, not 2"
 release=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$root/share/metainfo/$app_id.metainfo.xml")
 [ "${version##* }" = "$release" ] || fail "metainfo release '$release' differs from the program's version '$version'"
-grep -q '^\.SH EXIT STATUS' "$root/share/man/man6/quintaro.6" || fail "the manual page has no exit status"
+gzip -dc "$root/share/man/man6/quintaro.6.gz" | grep -q '^\.SH EXIT STATUS' || fail "the manual page has no exit status"
 
 skipped=0
 if command -v desktop-file-validate >/dev/null; then
