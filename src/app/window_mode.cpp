@@ -31,7 +31,8 @@ void CWindowMode::Restore(std::optional<int> zoom, std::optional<bool> fullscree
 
 bool CWindowMode::OnCommand(UINT id) {
   if (id == ID_VIEW_FULLSCREEN) {
-    m_fullscreen = !m_fullscreen;
+    // Full screen made by the window manager is left the same way as ours.
+    m_fullscreen = !Fullscreen();
   } else if (const std::optional<int> zoom = ZoomOfCommand(id)) {
     // A zoom is a window size: choosing one in full screen goes back to a window.
     m_zoom = *zoom;
@@ -46,7 +47,7 @@ bool CWindowMode::OnCommand(UINT id) {
 
 bool CWindowMode::OnUpdateCommand(CCmdUI& cmdUI) const {
   if (cmdUI.m_nID == ID_VIEW_FULLSCREEN) {
-    cmdUI.SetCheck(m_fullscreen ? 1 : 0);
+    cmdUI.SetCheck(Fullscreen() ? 1 : 0);
     return true;
   }
   const std::optional<int> zoom = ZoomOfCommand(cmdUI.m_nID);
@@ -54,6 +55,8 @@ bool CWindowMode::OnUpdateCommand(CCmdUI& cmdUI) const {
   cmdUI.SetCheck(*zoom == m_zoom ? 1 : 0);
   return true;
 }
+
+bool CWindowMode::Fullscreen() const { return m_fullscreen || m_host.GetBackend().FullscreenByDesktop(); }
 
 void CWindowMode::Apply() { m_host.GetBackend().SetWindowMode(m_zoom, m_fullscreen); }
 

@@ -22,7 +22,8 @@ class CWindowMode {
   bool OnUpdateCommand(CCmdUI& cmdUI) const;
 
   int Zoom() const { return m_zoom; }  // 0 is Fit
-  bool Fullscreen() const { return m_fullscreen; }
+  // Full screen by the program's choice or by the window manager's.
+  bool Fullscreen() const;
 
  private:
   void Apply();

@@ -48,6 +48,9 @@ class Backend {
   // a window `zoom` times the surface's size (0: as large as the screen
   // allows); the backend lowers a zoom the screen cannot hold.
   virtual void SetWindowMode(int /*zoom*/, bool /*fullscreen*/) {}
+  // True while the window fills the screen because the desktop made it so
+  // (the window manager's own full-screen command), not the program.
+  virtual bool FullscreenByDesktop() const { return false; }
   // The desktop's clipboard, as UTF-8 text; without a desktop, the
   // program's own.
   virtual std::string ClipboardText() { return m_clipboard; }

@@ -28,8 +28,13 @@ using Mode = std::pair<int, bool>;  // zoom, full screen
 
 class RecordingBackend : public HeadlessBackend {
  public:
-  void SetWindowMode(int zoom, bool fullscreen) override { modes.emplace_back(zoom, fullscreen); }
+  void SetWindowMode(int zoom, bool fullscreen) override {
+    modes.emplace_back(zoom, fullscreen);
+    desktopFullscreen = false;
+  }
+  bool FullscreenByDesktop() const override { return desktopFullscreen; }
   std::vector<Mode> modes;
+  bool desktopFullscreen = false;  // as a window manager's own full screen
 };
 
 class ProgramRun : public ModalScript {
@@ -48,6 +53,7 @@ class ProgramRun : public ModalScript {
   CQuintaroDoc& Doc() { return m_app->Doc(); }
   Host& GetHost() { return m_app->GetHost(); }
   const std::vector<Mode>& Modes() const { return m_backend->modes; }
+  RecordingBackend& Backend() { return *m_backend; }
   CPlayer& Seat(int i) { return *Doc().m_players[static_cast<std::size_t>(i)]; }
   int Check(UINT id) { return m_app->Frame().Chrome().QueryCommand(id).m_nCheck; }
 
@@ -205,6 +211,18 @@ TEST_F(RememberedSettings, ZoomAndFullScreenFollowTheMenuAndTheKeysAndSurviveARe
   ProgramRun again(Ini());
   EXPECT_EQ(again.Modes().front(), Mode(2, true));
   EXPECT_EQ(again.Check(ID_VIEW_ZOOM_2X), 1);
+}
+
+TEST_F(RememberedSettings, TheWindowManagersFullScreenShowsCheckedAndTheKeyLeavesIt) {
+  ProgramRun run(Ini());
+  run.Command(ID_VIEW_ZOOM_2X);
+  run.Backend().desktopFullscreen = true;
+  EXPECT_EQ(run.Check(ID_VIEW_FULLSCREEN), 1);
+  run.Key(VK_F11);
+  EXPECT_EQ(run.Modes().back(), Mode(2, false)) << "F11 leaves the full screen the user sees";
+  EXPECT_EQ(run.Check(ID_VIEW_FULLSCREEN), 0);
+  run.Key(VK_F11);
+  EXPECT_EQ(run.Modes().back(), Mode(2, true));
 }
 
 TEST_F(RememberedSettings, TheCommandLineWinsForOneRunOnly) {

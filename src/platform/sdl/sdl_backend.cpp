@@ -116,6 +116,12 @@ class SdlBackend : public Backend {
     FollowLayout();
     m_modeChosen = true;
     m_zoom = zoom;
+    if (!fullscreen && FullscreenByDesktop()) {
+      // SDL does not know of the window manager's full screen: take it over,
+      // then leave it as our own.
+      SDL_SetWindowFullscreen(m_window.get(), SDL_WINDOW_FULLSCREEN_DESKTOP);
+      m_fullscreen = true;
+    }
     if (fullscreen != m_fullscreen) {
       m_fullscreen = fullscreen;
       // The desktop's own mode: the screen's resolution never changes.
@@ -123,6 +129,21 @@ class SdlBackend : public Backend {
     }
     SizeWindowToZoom(true);
     Present(true);
+  }
+
+  // The window manager's full screen shows as a window exactly covering its
+  // display, neither maximised nor full screen by SDL's own flags.
+  bool FullscreenByDesktop() const override {
+    if (!m_shown || m_fullscreen) return false;
+    constexpr Uint32 kOtherStates = SDL_WINDOW_FULLSCREEN | SDL_WINDOW_MAXIMIZED | SDL_WINDOW_MINIMIZED;
+    if (SDL_GetWindowFlags(m_window.get()) & kOtherStates) return false;
+    SDL_Rect screen{};
+    const int display = SDL_GetWindowDisplayIndex(m_window.get());
+    if (display < 0 || SDL_GetDisplayBounds(display, &screen) != 0) return false;
+    SDL_Rect window{};
+    SDL_GetWindowPosition(m_window.get(), &window.x, &window.y);
+    SDL_GetWindowSize(m_window.get(), &window.w, &window.h);
+    return SDL_RectEquals(&window, &screen) == SDL_TRUE;
   }
 
   [[noreturn]] void ExitProcess(int code) override {
