@@ -64,9 +64,10 @@ include(CPack)
 
 # The screenshots the metainfo names, for publishing beside it.
 set(SHOT_DIR ${CMAKE_BINARY_DIR}/screenshots)
-add_custom_command(OUTPUT ${SHOT_DIR}/title.png ${SHOT_DIR}/darts.png
+add_custom_command(OUTPUT ${SHOT_DIR}/title.png ${SHOT_DIR}/darts.png ${SHOT_DIR}/pool.png ${SHOT_DIR}/bowling.png
   COMMAND ${CMAKE_COMMAND} -E make_directory ${SHOT_DIR}
   COMMAND quintaro-headless ${CMAKE_SOURCE_DIR}/packaging/screenshots.qts --shots ${SHOT_DIR} > ${SHOT_DIR}/transcript.txt
   DEPENDS quintaro-headless ${CMAKE_SOURCE_DIR}/packaging/screenshots.qts
   COMMENT "Taking the screenshots for the metainfo")
-add_custom_target(quintaro_screenshots ALL DEPENDS ${SHOT_DIR}/title.png ${SHOT_DIR}/darts.png)
+add_custom_target(quintaro_screenshots ALL DEPENDS ${SHOT_DIR}/title.png ${SHOT_DIR}/darts.png ${SHOT_DIR}/pool.png
+                                                   ${SHOT_DIR}/bowling.png)
