@@ -4,7 +4,10 @@
 //     the whole frame;
 //  2. a full-frame RenderRect with 20 sprites against a memcpy of the frame;
 //  3. the 8-bit to 32-bit conversion of a full frame in BlitRect against a
-//     memcpy of the 32-bit bytes.
+//     memcpy of the 32-bit bytes;
+//  4. putting the window together for the screen and uploading it after an
+//     animation step (only what changed is copied and uploaded) against
+//     copying and uploading the whole window, as every frame used to.
 #include <benchmark/benchmark.h>
 
 #include "ratio_reporter.h"
@@ -121,12 +124,55 @@ void BM_MemcpyFrame32(benchmark::State& state) {
   }
 }
 
+// Putting the window together and handing it to the texture after one
+// animation step: only the changed area is copied and uploaded. A memcpy
+// into a buffer of the texture's size stands in for the upload, the least
+// any renderer does with the bytes it is given.
+void BM_ShowFrameAfterStep(benchmark::State& state) {
+  Scene& s = Shared();
+  Surface32 shown, texture(s.host.WindowSurface().Width(), s.host.WindowSurface().Height());
+  s.host.ComposeForDisplay(shown);
+  std::int64_t uploaded = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    s.mover->SetPosition(s.mover->GetPosX() + ((s.step++ & 1) ? -2 : 2), s.mover->GetPosY());
+    s.view.FlushDirtyRects();
+    state.ResumeTiming();
+    const CRect changed = s.host.ComposeForDisplay(shown);
+    for (int y = changed.top; y < changed.bottom; ++y)
+      std::memcpy(texture.View().Row(y) + changed.left, shown.View().Row(y) + changed.left,
+                  static_cast<std::size_t>(changed.Width()) * 4);
+    uploaded += static_cast<std::int64_t>(changed.Width()) * changed.Height();
+    benchmark::ClobberMemory();
+  }
+  state.counters["px_uploaded"] = benchmark::Counter(static_cast<double>(uploaded), benchmark::Counter::kAvgIterations);
+}
+
+// The same, copying and uploading the whole window every frame.
+void BM_ShowWholeFrame(benchmark::State& state) {
+  Scene& s = Shared();
+  const Surface32& surface = s.host.WindowSurface();
+  Surface32 shown(surface.Width(), surface.Height()), texture(surface.Width(), surface.Height());
+  const std::size_t bytes = static_cast<std::size_t>(surface.Width()) * surface.Height() * 4;
+  for (auto _ : state) {
+    state.PauseTiming();
+    s.mover->SetPosition(s.mover->GetPosX() + ((s.step++ & 1) ? -2 : 2), s.mover->GetPosY());
+    s.view.FlushDirtyRects();
+    state.ResumeTiming();
+    std::memcpy(shown.View().pixels, surface.Data(), bytes);
+    std::memcpy(texture.View().pixels, shown.Data(), bytes);
+    benchmark::ClobberMemory();
+  }
+}
+
 BENCHMARK(BM_AnimationStepDirty);
 BENCHMARK(BM_AnimationStepFullFrame);
 BENCHMARK(BM_RenderFullFrame);
 BENCHMARK(BM_MemcpyFrame8);
 BENCHMARK(BM_BlitFullFrame);
 BENCHMARK(BM_MemcpyFrame32);
+BENCHMARK(BM_ShowFrameAfterStep);
+BENCHMARK(BM_ShowWholeFrame);
 
 }  // namespace
 
@@ -139,5 +185,7 @@ int main(int argc, char** argv) {
               ratio("BM_AnimationStepFullFrame", "BM_AnimationStepDirty"));
   std::printf("ratio render_full_frame/memcpy_8bit %.2f (target <= 3)\n", ratio("BM_RenderFullFrame", "BM_MemcpyFrame8"));
   std::printf("ratio blit_full_frame/memcpy_32bit %.2f (target <= 3)\n", ratio("BM_BlitFullFrame", "BM_MemcpyFrame32"));
+  std::printf("ratio show_after_step/show_whole_frame %.2f (target < 1)\n",
+              ratio("BM_ShowFrameAfterStep", "BM_ShowWholeFrame"));
   return 0;
 }

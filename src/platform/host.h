@@ -130,7 +130,10 @@ class Host {
   // Marks the window changed; the backend shows it at its next refresh.
   void Present(bool force = false) { m_backend->Present(force); }
   // The window as the user sees it: surface with the overlay composited.
-  void ComposeForDisplay(Surface32& out) const;
+  // `out` holds the last frame put together; only what differs is written,
+  // and the returned rectangle bounds it (empty when nothing changed), so
+  // the backend uploads no more than that.
+  CRect ComposeForDisplay(Surface32& out) const;
 
   // --- Other services ------------------------------------------------------
   SettingsStore& Settings() { return *m_settings; }
@@ -151,6 +154,7 @@ class Host {
     unsigned dueLag8;  // exact due = due - dueLag8 / 8 ms (the period is kept in eighths)
   };
   bool TakeTimerTick(MSG* msg, bool remove, DWORD now);
+  CRect CopyChanges(SurfaceView dst) const;
   bool InFilter(UINT message, UINT filterMin, UINT filterMax) const;
   void NoteKeyState(const MSG& msg);
   LPARAM KeyMessageParam(UINT message, UINT vk, bool altDown);

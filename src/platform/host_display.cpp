@@ -31,17 +31,45 @@ void Host::SetOverlayVisible(bool visible) {
   Present();
 }
 
-void Host::ComposeForDisplay(Surface32& out) const {
+CRect Host::ComposeForDisplay(Surface32& out) const {
   const int w = m_surface.Width();
   const int h = m_surface.Height();
+  if (w <= 0 || h <= 0) return {};
+  const CRect whole(0, 0, w, h);
   if (out.Width() != w || out.Height() != h) out.Resize(w, h);
-  const std::size_t count = static_cast<std::size_t>(w) * static_cast<std::size_t>(h);
-  if (count == 0) return;
   SurfaceView dst = out.View();
-  std::memcpy(dst.pixels, m_surface.Data(), count * sizeof(std::uint32_t));
-  if (!m_overlayVisible || m_overlay.Width() != w || m_overlay.Height() != h) return;
+  if (!m_overlayVisible || m_overlay.Width() != w || m_overlay.Height() != h) return CopyChanges(dst);
+  // Menus and dialogs are up: the whole picture, blended, is cheap enough then.
+  std::memcpy(dst.pixels, m_surface.Data(), static_cast<std::size_t>(w) * h * sizeof(std::uint32_t));
   const std::uint32_t* over = m_overlay.Data();
+  const std::size_t count = static_cast<std::size_t>(w) * static_cast<std::size_t>(h);
   for (std::size_t i = 0; i < count; ++i) {
     if ((over[i] >> 24) != 0) dst.pixels[i] = Blend(dst.pixels[i], over[i]);
   }
+  return whole;
+}
+
+// Copies the surface's rows that differ from the last frame and bounds the
+// pixels that changed. Comparing costs less than uploading what did not
+// change, and no drawing code has to report where it drew.
+CRect Host::CopyChanges(SurfaceView dst) const {
+  CRect changed;
+  const int w = dst.width;
+  const std::size_t rowBytes = static_cast<std::size_t>(w) * sizeof(std::uint32_t);
+  for (int y = 0; y < dst.height; ++y) {
+    const std::uint32_t* src = m_surface.Data() + static_cast<std::size_t>(y) * w;
+    std::uint32_t* row = dst.Row(y);
+    if (std::memcmp(src, row, rowBytes) == 0) continue;
+    int left = 0, right = w;
+    while (src[left] == row[left]) ++left;
+    while (src[right - 1] == row[right - 1]) --right;
+    std::memcpy(row + left, src + left, static_cast<std::size_t>(right - left) * sizeof(std::uint32_t));
+    const CRect span(left, y, right, y + 1);
+    if (changed.IsRectEmpty()) {
+      changed = span;
+    } else {
+      changed.UnionRect(changed, span);
+    }
+  }
+  return changed;
 }

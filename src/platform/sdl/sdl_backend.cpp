@@ -215,13 +215,18 @@ class SdlBackend : public Backend {
       SDL_ShowWindow(m_window.get());
       m_shown = true;
     }
-    m_host->ComposeForDisplay(m_frame);
+    CRect changed = m_host->ComposeForDisplay(m_frame);
     if (!m_texture) {
       m_texture.reset(SDL_CreateTexture(m_renderer.get(), SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
                                         m_frame.Width(), m_frame.Height()));
       if (!m_texture) return;
+      changed = CRect(0, 0, m_frame.Width(), m_frame.Height());
     }
-    SDL_UpdateTexture(m_texture.get(), nullptr, m_frame.Data(), m_frame.Width() * 4);
+    // Only what changed since the last frame goes to the texture.
+    if (!changed.IsRectEmpty()) {
+      const SDL_Rect area{changed.left, changed.top, changed.Width(), changed.Height()};
+      SDL_UpdateTexture(m_texture.get(), &area, m_frame.View().Row(changed.top) + changed.left, m_frame.Width() * 4);
+    }
     int outW = 0, outH = 0;
     SDL_GetRendererOutputSize(m_renderer.get(), &outW, &outH);
     const CRect place = PlaceSurface(m_surfaceSize, SIZE{outW, outH});
@@ -246,6 +251,11 @@ class SdlBackend : public Backend {
   void Translate(const SDL_Event& e) {
     if (PostSdlInput(*m_host, e, [this](int x, int y) { return ToSurface(x, y); })) return;
     if (e.type == SDL_QUIT) m_host->PostClose();
+    // The renderer lost its textures: the next frame uploads the whole picture.
+    if (e.type == SDL_RENDER_TARGETS_RESET || e.type == SDL_RENDER_DEVICE_RESET) {
+      m_texture.reset();
+      Present(true);
+    }
     if (e.type != SDL_WINDOWEVENT) return;
     if (e.window.event == SDL_WINDOWEVENT_CLOSE) m_host->PostClose();
     if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) Draw();
