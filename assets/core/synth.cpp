@@ -9,6 +9,8 @@ namespace art {
 namespace {
 constexpr float kPi = 3.14159265358979f;
 constexpr float kRate = static_cast<float>(kSampleRate);
+// How long the end of a mixed part fades out.
+constexpr float kPartFadeSec = 0.003f;
 
 struct Biquad {
   float b0 = 1, b1 = 0, b2 = 0, a1 = 0, a2 = 0, x1 = 0, x2 = 0, y1 = 0, y2 = 0;
@@ -120,7 +122,14 @@ void Tremolo(Signal& s, float rateHz, float depth) {
 void MixInto(Signal& dst, const Signal& src, float atSec, float gain) {
   const std::size_t at = static_cast<std::size_t>(std::max(0.f, atSec) * kRate);
   if (dst.size() < at + src.size()) dst.resize(at + src.size(), 0.f);
-  for (std::size_t i = 0; i < src.size(); ++i) dst[at + i] += src[i] * gain;
+  // A part that stops while still sounding would click: its last few
+  // milliseconds fade out.
+  const std::size_t fade = std::min(src.size() / 4, static_cast<std::size_t>(kPartFadeSec * kRate));
+  const std::size_t fadeFrom = src.size() - fade;
+  for (std::size_t i = 0; i < src.size(); ++i) {
+    const float env = i < fadeFrom ? 1.f : static_cast<float>(src.size() - i) / static_cast<float>(fade + 1);
+    dst[at + i] += src[i] * gain * env;
+  }
 }
 
 std::vector<std::int16_t> Finish(Signal s, float peak, float fadeMs) {

@@ -30,7 +30,8 @@ void Decay(Signal& s, float attackSec, float halfLifeSec);
 void Adsr(Signal& s, float attack, float decay, float sustain, float release);
 void Tremolo(Signal& s, float rateHz, float depth);
 
-// Adds `src` x gain into `dst` starting at `atSec`, growing dst as needed.
+// Adds `src` x gain into `dst` starting at `atSec`, growing dst as needed;
+// the last 3 ms of `src` fade out so that a part never ends in a click.
 void MixInto(Signal& dst, const Signal& src, float atSec, float gain = 1.f);
 
 // Normalises to `peak` (0..1), fades the ends in and out over a few
