@@ -77,6 +77,20 @@ TEST(Synth, EffectsAreNormalisedAndFadeInAndOut) {
   for (std::int16_t v : quiet) EXPECT_EQ(v, 0);
 }
 
+TEST(Synth, AMixedPartEndsWithoutAClickAndKeepsItsBody) {
+  Signal mixed;
+  MixInto(mixed, Signal(static_cast<std::size_t>(Samples(0.1f)), 1.f), 0.01f, 0.5f);
+  ASSERT_EQ(mixed.size(), static_cast<std::size_t>(Samples(0.01f) + Samples(0.1f)));
+  EXPECT_EQ(mixed[static_cast<std::size_t>(Samples(0.01f)) - 1], 0.f) << "silence before the part";
+  EXPECT_FLOAT_EQ(mixed[static_cast<std::size_t>(Samples(0.05f))], 0.5f);
+  EXPECT_LT(mixed.back(), 0.01f) << "the part fades out at its end";
+  // A very short part is never faded to nothing.
+  Signal click;
+  MixInto(click, Signal(8, 1.f), 0.f);
+  EXPECT_FLOAT_EQ(click[0], 1.f);
+  EXPECT_FLOAT_EQ(click[5], 1.f);
+}
+
 TEST(Synth, LowPassTamesHighTonesAndKeepsLowOnes) {
   auto rms = [](const Signal& s) {
     double sum = 0;
