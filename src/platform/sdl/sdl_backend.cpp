@@ -14,6 +14,7 @@
 #include "platform/sdl/first_present_probe.h"
 #include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/sdl_cursors.h"
+#include "platform/sdl/sdl_frame_presenter.h"
 #include "platform/sdl/sdl_handles.h"
 #include "platform/sdl/sdl_input.h"
 #include "platform/sdl/sdl_video.h"
@@ -47,8 +48,7 @@ class SdlBackend : public Backend {
 
   ~SdlBackend() override {
     m_cursors.Clear();
-    m_texture.reset();
-    m_renderer.reset();
+    m_presenter.Destroy();
     m_window.reset();
     m_audio.reset();
     SDL_Quit();
@@ -131,20 +131,7 @@ class SdlBackend : public Backend {
     Present(true);
   }
 
-  // The window manager's full screen shows as a window exactly covering its
-  // display, neither maximised nor full screen by SDL's own flags.
-  bool FullscreenByDesktop() const override {
-    if (!m_shown || m_fullscreen) return false;
-    constexpr Uint32 kOtherStates = SDL_WINDOW_FULLSCREEN | SDL_WINDOW_MAXIMIZED | SDL_WINDOW_MINIMIZED;
-    if (SDL_GetWindowFlags(m_window.get()) & kOtherStates) return false;
-    SDL_Rect screen{};
-    const int display = SDL_GetWindowDisplayIndex(m_window.get());
-    if (display < 0 || SDL_GetDisplayBounds(display, &screen) != 0) return false;
-    SDL_Rect window{};
-    SDL_GetWindowPosition(m_window.get(), &window.x, &window.y);
-    SDL_GetWindowSize(m_window.get(), &window.w, &window.h);
-    return SDL_RectEquals(&window, &screen) == SDL_TRUE;
-  }
+  bool FullscreenByDesktop() const override { return m_shown && !m_fullscreen && WindowCoversItsDisplay(m_window.get()); }
 
   [[noreturn]] void ExitProcess(int code) override {
     std::fflush(stdout);
@@ -162,12 +149,7 @@ class SdlBackend : public Backend {
       std::fprintf(stderr, "quintaro: cannot open a window: %s\n", SDL_GetError());
       return false;
     }
-    m_renderer.reset(SDL_CreateRenderer(m_window.get(), -1, 0));
-    if (!m_renderer) m_renderer.reset(SDL_CreateRenderer(m_window.get(), -1, SDL_RENDERER_SOFTWARE));
-    if (!m_renderer) {
-      std::fprintf(stderr, "quintaro: cannot draw into the window: %s\n", SDL_GetError());
-      return false;
-    }
+    if (!m_presenter.Create(m_window.get())) return false;
     m_surfaceSize = SIZE{width, height};
     return true;
   }
@@ -180,9 +162,7 @@ class SdlBackend : public Backend {
       if (!unmaximise) return;
       SDL_RestoreWindow(m_window.get());
     }
-    const int scale = WindowScaleForZoom(m_zoom, m_surfaceSize, UsableArea(m_window.get(), m_surfaceSize));
-    SDL_SetWindowSize(m_window.get(), m_surfaceSize.cx * scale, m_surfaceSize.cy * scale);
-    if (!m_shown) SDL_SetWindowPosition(m_window.get(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    SizeWindowForZoom(m_window.get(), m_surfaceSize, m_zoom, !m_shown);
   }
 
   void SetIcon() {
@@ -203,7 +183,7 @@ class SdlBackend : public Backend {
     SDL_SetWindowMinimumSize(m_window.get(), s.Width(), s.Height());
     // Before the zoom is chosen the size would only be set twice.
     if (m_modeChosen) SizeWindowToZoom(false);
-    m_texture.reset();
+    m_presenter.ForgetTexture();
   }
 
   void Draw() {
@@ -215,37 +195,18 @@ class SdlBackend : public Backend {
       SDL_ShowWindow(m_window.get());
       m_shown = true;
     }
-    CRect changed = m_host->ComposeForDisplay(m_frame);
-    if (!m_texture) {
-      m_texture.reset(SDL_CreateTexture(m_renderer.get(), SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
-                                        m_frame.Width(), m_frame.Height()));
-      if (!m_texture) return;
-      changed = CRect(0, 0, m_frame.Width(), m_frame.Height());
-    }
-    // Only what changed since the last frame goes to the texture.
-    if (!changed.IsRectEmpty()) {
-      const SDL_Rect area{changed.left, changed.top, changed.Width(), changed.Height()};
-      SDL_UpdateTexture(m_texture.get(), &area, m_frame.View().Row(changed.top) + changed.left, m_frame.Width() * 4);
-    }
-    int outW = 0, outH = 0;
-    SDL_GetRendererOutputSize(m_renderer.get(), &outW, &outH);
-    const CRect place = PlaceSurface(m_surfaceSize, SIZE{outW, outH});
-    const SDL_Rect dst{place.left, place.top, place.Width(), place.Height()};
+    const CRect place = m_presenter.Show(*m_host, m_surfaceSize);
     m_cursors.SetScale(place.Width() / std::max<int>(1, m_surfaceSize.cx));
-    SDL_SetRenderDrawColor(m_renderer.get(), 0, 0, 0, 255);
-    SDL_RenderClear(m_renderer.get());
-    SDL_RenderCopy(m_renderer.get(), m_texture.get(), nullptr, &dst);
-    SDL_RenderPresent(m_renderer.get());
-    NoteFirstPresent(outW, outH);
+    const SIZE out = m_presenter.OutputSize();
+    NoteFirstPresent(out.cx, out.cy);
     m_lastPresent = Ticks();
     m_pending = false;
   }
 
   POINT ToSurface(int x, int y) const {
-    int winW = 0, winH = 0, outW = 0, outH = 0;
+    int winW = 0, winH = 0;
     SDL_GetWindowSize(m_window.get(), &winW, &winH);
-    SDL_GetRendererOutputSize(m_renderer.get(), &outW, &outH);
-    return WindowToSurface(POINT{x, y}, SIZE{winW, winH}, SIZE{outW, outH}, m_surfaceSize);
+    return WindowToSurface(POINT{x, y}, SIZE{winW, winH}, m_presenter.OutputSize(), m_surfaceSize);
   }
 
   void Translate(const SDL_Event& e) {
@@ -253,7 +214,7 @@ class SdlBackend : public Backend {
     if (e.type == SDL_QUIT) m_host->PostClose();
     // The renderer lost its textures: the next frame uploads the whole picture.
     if (e.type == SDL_RENDER_TARGETS_RESET || e.type == SDL_RENDER_DEVICE_RESET) {
-      m_texture.reset();
+      m_presenter.ForgetTexture();
       Present(true);
     }
     if (e.type != SDL_WINDOWEVENT) return;
@@ -265,9 +226,7 @@ class SdlBackend : public Backend {
   }
 
   SdlWindowPtr m_window;
-  SdlRendererPtr m_renderer;
-  SdlTexturePtr m_texture;
-  Surface32 m_frame;
+  SdlFramePresenter m_presenter;
   SIZE m_surfaceSize{};
   int m_zoom = 0;          // the chosen zoom; 0 is as large as the screen allows
   bool m_fullscreen = false;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/video_driver_policy.h"
+#include "platform/window_scale.h"
 
 namespace {
 
@@ -46,4 +47,22 @@ SIZE UsableArea(SDL_Window* window, SIZE fallback) {
   const int display = std::max(0, SDL_GetWindowDisplayIndex(window));
   if (SDL_GetDisplayUsableBounds(display, &usable) != 0) return fallback;
   return SIZE{usable.w, usable.h - kDecorationAllowance};
+}
+
+void SizeWindowForZoom(SDL_Window* window, SIZE surface, int zoom, bool centre) {
+  const int scale = WindowScaleForZoom(zoom, surface, UsableArea(window, surface));
+  SDL_SetWindowSize(window, surface.cx * scale, surface.cy * scale);
+  if (centre) SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+}
+
+bool WindowCoversItsDisplay(SDL_Window* window) {
+  constexpr Uint32 kOtherStates = SDL_WINDOW_FULLSCREEN | SDL_WINDOW_MAXIMIZED | SDL_WINDOW_MINIMIZED;
+  if (SDL_GetWindowFlags(window) & kOtherStates) return false;
+  SDL_Rect screen{};
+  const int display = SDL_GetWindowDisplayIndex(window);
+  if (display < 0 || SDL_GetDisplayBounds(display, &screen) != 0) return false;
+  SDL_Rect area{};
+  SDL_GetWindowPosition(window, &area.x, &area.y);
+  SDL_GetWindowSize(window, &area.w, &area.h);
+  return SDL_RectEquals(&area, &screen) == SDL_TRUE;
 }

@@ -11,3 +11,12 @@ bool StartSdlVideo();
 // The usable area of the window's screen, less room for the window
 // manager's title bar and borders; `fallback` when SDL cannot tell.
 SIZE UsableArea(SDL_Window* window, SIZE fallback);
+
+// Sizes the window to `zoom` times the surface (0: as large as the screen
+// allows; a zoom the screen cannot hold is lowered), centred if asked.
+void SizeWindowForZoom(SDL_Window* window, SIZE surface, int zoom, bool centre);
+
+// True when the window exactly covers its display and is neither maximised,
+// minimised nor full screen by SDL's own flags: the window manager's own
+// full screen, of which SDL is not told.
+bool WindowCoversItsDisplay(SDL_Window* window);
