@@ -67,6 +67,78 @@ bool ReadExact(CFile& file, void* buffer, std::size_t count) {
   return file.Read(buffer, static_cast<UINT>(count)) == count;
 }
 
+// "BM" and where the pixels start, counted from the start of the file.
+bool ReadFileHeader(CFile& file, std::int64_t* pixelOffset) {
+  BYTE fileHeader[kFileHeaderSize];
+  if (!ReadExact(file, fileHeader, sizeof fileHeader)) return false;
+  if (fileHeader[0] != 'B' || fileHeader[1] != 'M') return false;
+  *pixelOffset = ReadU32(fileHeader + 10);
+  return true;
+}
+
+// The header after the file header: the old core header or the info header
+// with its later extensions, returned as an info header. `entrySize` is the
+// size of one colour-table entry in the file.
+bool ReadInfoHeader(CFile& file, BITMAPINFOHEADER* out, DWORD* headerSize, std::size_t* entrySize) {
+  BYTE sizeField[4];
+  if (!ReadExact(file, sizeField, sizeof sizeField)) return false;
+  *headerSize = ReadU32(sizeField);
+
+  BITMAPINFOHEADER h{};
+  *entrySize = 4;
+  if (*headerSize == kCoreHeaderSize) {
+    // The old core header: 16-bit width, height, planes and bit count.
+    BYTE core[kCoreHeaderSize - 4];
+    if (!ReadExact(file, core, sizeof core)) return false;
+    h.biWidth = ReadU16(core);
+    h.biHeight = ReadU16(core + 2);
+    h.biPlanes = ReadU16(core + 4);
+    h.biBitCount = ReadU16(core + 6);
+    *entrySize = 3;
+  } else if (*headerSize == 40 || *headerSize == 52 || *headerSize == 56 || *headerSize == 108 ||
+             *headerSize == 124) {
+    // The info header and its later extensions, which start with the same 40 bytes.
+    BYTE info[kInfoHeaderSize];
+    std::memcpy(info, sizeField, 4);
+    if (!ReadExact(file, info + 4, kInfoHeaderSize - 4)) return false;
+    h = ParseInfoHeader(info);
+  } else {
+    return false;
+  }
+  h.biSize = kInfoHeaderSize;
+  *out = h;
+  return true;
+}
+
+// The colours the header asks for (all 256 when it says 0), as many as fit
+// in the `room` bytes between the header and the pixels.
+int TableEntries(const BITMAPINFOHEADER& h, std::int64_t room, std::size_t entrySize) {
+  const std::int64_t wanted = h.biClrUsed != 0 ? h.biClrUsed : 256;
+  const std::int64_t fit = room / static_cast<std::int64_t>(entrySize);
+  return static_cast<int>(wanted < fit ? wanted : fit);
+}
+
+// `entries` colours of `entrySize` bytes each, from where the file is now.
+bool ReadColorTable(CFile& file, int entries, std::size_t entrySize, DIBInfoBlock* info) {
+  BYTE table[256 * 4];
+  const std::size_t tableBytes = static_cast<std::size_t>(entries) * entrySize;
+  if (!ReadExact(file, table, tableBytes)) return false;
+  for (int i = 0; i < entries; ++i) {
+    const BYTE* e = table + static_cast<std::size_t>(i) * entrySize;
+    info->colors[i] = RGBQUAD{e[0], e[1], e[2], entrySize == 4 ? e[3] : BYTE{0}};
+  }
+  return true;
+}
+
+// The pixels from where the file is now, turned bottom-up when `topDown`.
+bool ReadPixels(CFile& file, BYTE* bits, std::size_t need, int stride, int height, bool topDown) {
+  if (!topDown) return ReadExact(file, bits, need);
+  auto rows = AllocatePixels(need);
+  if (!rows || !ReadExact(file, rows.get(), need)) return false;
+  CopyRows(bits, rows.get(), stride, height, true);
+  return true;
+}
+
 }  // namespace
 
 bool DecodeBitmapResource(std::span<const BYTE> bytes, DecodedBitmap* out) {
@@ -98,37 +170,13 @@ bool DecodeBitmapFile(CFile& file, DecodedBitmap* out) {
   if (start < 0 || start > length) return false;
   const std::int64_t available = length - start;
 
-  BYTE fileHeader[kFileHeaderSize];
-  if (!ReadExact(file, fileHeader, sizeof fileHeader)) return false;
-  if (fileHeader[0] != 'B' || fileHeader[1] != 'M') return false;
-  const std::int64_t pixelOffset = ReadU32(fileHeader + 10);
-
-  BYTE sizeField[4];
-  if (!ReadExact(file, sizeField, sizeof sizeField)) return false;
-  const DWORD headerSize = ReadU32(sizeField);
+  std::int64_t pixelOffset = 0;
+  if (!ReadFileHeader(file, &pixelOffset)) return false;
 
   BITMAPINFOHEADER h{};
+  DWORD headerSize = 0;
   std::size_t entrySize = 4;
-  if (headerSize == kCoreHeaderSize) {
-    // The old core header: 16-bit width, height, planes and bit count.
-    BYTE core[kCoreHeaderSize - 4];
-    if (!ReadExact(file, core, sizeof core)) return false;
-    h.biWidth = ReadU16(core);
-    h.biHeight = ReadU16(core + 2);
-    h.biPlanes = ReadU16(core + 4);
-    h.biBitCount = ReadU16(core + 6);
-    entrySize = 3;
-  } else if (headerSize == 40 || headerSize == 52 || headerSize == 56 || headerSize == 108 ||
-             headerSize == 124) {
-    // The info header and its later extensions, which start with the same 40 bytes.
-    BYTE info[kInfoHeaderSize];
-    std::memcpy(info, sizeField, 4);
-    if (!ReadExact(file, info + 4, kInfoHeaderSize - 4)) return false;
-    h = ParseInfoHeader(info);
-  } else {
-    return false;
-  }
-  h.biSize = kInfoHeaderSize;
+  if (!ReadInfoHeader(file, &h, &headerSize, &entrySize)) return false;
 
   int height = 0;
   if (!IsDrawable(h, &height)) return false;
@@ -139,9 +187,7 @@ bool DecodeBitmapFile(CFile& file, DecodedBitmap* out) {
   const std::int64_t tableStart = static_cast<std::int64_t>(kFileHeaderSize) + headerSize;
   if (pixelOffset < tableStart) return false;
   if (pixelOffset > available || need > available - pixelOffset) return false;
-  const std::int64_t wanted = h.biClrUsed != 0 ? h.biClrUsed : 256;
-  const std::int64_t room = (pixelOffset - tableStart) / static_cast<std::int64_t>(entrySize);
-  const int entries = static_cast<int>(wanted < room ? wanted : room);
+  const int entries = TableEntries(h, pixelOffset - tableStart, entrySize);
   if (entries == 0) return false;  // an 8-bit picture needs colours
   h.biClrUsed = entries == 256 ? h.biClrUsed : static_cast<DWORD>(entries);
   h.biSizeImage = static_cast<DWORD>(need);
@@ -149,23 +195,10 @@ bool DecodeBitmapFile(CFile& file, DecodedBitmap* out) {
   auto info = AllocateInfoBlock();
   auto bits = AllocatePixels(static_cast<std::size_t>(need));
   if (!info || !bits) return false;
-
-  BYTE table[256 * 4];
-  const std::size_t tableBytes = static_cast<std::size_t>(entries) * entrySize;
-  if (file.Seek(start + tableStart, CFile::begin) < 0 || !ReadExact(file, table, tableBytes)) return false;
-  for (int i = 0; i < entries; ++i) {
-    const BYTE* e = table + static_cast<std::size_t>(i) * entrySize;
-    info->colors[i] = RGBQUAD{e[0], e[1], e[2], entrySize == 4 ? e[3] : BYTE{0}};
-  }
-
+  if (file.Seek(start + tableStart, CFile::begin) < 0 || !ReadColorTable(file, entries, entrySize, info.get()))
+    return false;
   if (file.Seek(start + pixelOffset, CFile::begin) < 0) return false;
-  if (h.biHeight > 0) {
-    if (!ReadExact(file, bits.get(), static_cast<std::size_t>(need))) return false;
-  } else {
-    auto rows = AllocatePixels(static_cast<std::size_t>(need));
-    if (!rows || !ReadExact(file, rows.get(), static_cast<std::size_t>(need))) return false;
-    CopyRows(bits.get(), rows.get(), stride, height, true);
-  }
+  if (!ReadPixels(file, bits.get(), static_cast<std::size_t>(need), stride, height, h.biHeight < 0)) return false;
   h.biHeight = height;
   info->header = h;
   out->info = std::move(info);

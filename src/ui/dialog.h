@@ -121,6 +121,9 @@ class CDialog : public DialogController {
   ModalScript* m_pScript = nullptr;
 
  private:
+  // DoModal's two ways: the script answers (true when it did not), or the loop runs.
+  bool RunScripted(ModalScript& script);
+  void RunLoop(Host& host);
   int IndexOf(int id) const;
   void SetFocusIndex(int index, bool selectAll);
   int NextTabStop(int from, bool backwards) const;
@@ -132,7 +135,16 @@ class CDialog : public DialogController {
   void ClickIndex(int index);
   void ActivateMnemonic(char key);
   void OnKey(UINT vk, bool alt);
+  // Tab, Enter, Escape and Space, whatever has the focus; true when `vk` is one of them.
+  bool OnDialogKey(UINT vk);
+  // Any other key goes to the focused control.
+  void OnFocusedControlKey(UINT vk);
   void OnMouse(const MSG& msg);
+  void OnMouseDown(CPoint surface, CPoint client, int hit, DWORD time);
+  // A press on a track bar: on the thumb it starts a drag, beside it it pages.
+  void PressTrackBar(int index, CPoint client);
+  void OnMouseMove(CPoint surface, CPoint client);
+  void OnMouseUp(CPoint surface, CPoint client);
   // Ctrl+A, Ctrl+C, Ctrl+X and Ctrl+V in the edit field at `index`.
   bool OnEditShortcut(int index, UINT vk);
   // A press on the same control, close in time and place to the last one.

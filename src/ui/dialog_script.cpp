@@ -4,14 +4,13 @@
 
 #include "platform/utf8.h"
 #include "ui/dialog.h"
+#include "ui/dialog_private.h"
 #include "ui/edit_logic.h"
 #include "ui/modal_loop.h"
 #include "ui/overlay_layer.h"
 #include "ui/trackbar_logic.h"
 
 namespace {
-
-bool IsRadio(const DialogControl& c) { return c.kind == ControlKind::RadioButton; }
 
 constexpr UINT kWaitTimerId = 1;
 

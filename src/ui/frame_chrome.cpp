@@ -1,27 +1,17 @@
 #include "ui/frame_chrome.h"
 
-#include "res/accel_table.h"
 #include "res/menu_table.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 #include "res/toolbar_table.h"
 #include "ui/about_box.h"
-#include "ui/accelerator.h"
 #include "ui/dialog.h"
 #include "ui/help_window.h"
 #include "ui/menu_draw.h"
-#include "ui/menu_tracker.h"
 #include "ui/message_box.h"
 #include "ui/paint.h"
 #include "ui/toolbar_images.h"
 #include "ui/tooltip.h"
-#include "ui/ui_text.h"
-
-namespace {
-
-constexpr LPARAM kRepeatBit = LPARAM{1} << 30;
-
-}  // namespace
 
 CFrameChrome::CFrameChrome(Host& host)
     : m_host(host), m_toolBar(MainToolBar()), m_tip(std::make_unique<CToolTip>(host)) {}
@@ -137,202 +127,6 @@ bool CFrameChrome::OnCommand(UINT id) {
 
 void CFrameChrome::OnIdle() {
   if (m_toolBar.UpdateStates([this](CCmdUI& c) { c = QueryCommand(c.m_nID); })) DrawToolBarNow();
-}
-
-// --- Keys ---------------------------------------------------------------------------
-
-bool CFrameChrome::PreTranslateMessage(const MSG& msg) {
-  if (msg.message == WM_LBUTTONDOWN || msg.message == WM_RBUTTONDOWN || msg.message == WM_NCLBUTTONDOWN)
-    m_altPending = false;
-  if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
-  if (OnMenuKey(msg)) return true;
-  return TranslateAccelerator(m_host, m_frame, MainAccelerators(), msg,
-                              [this](CCmdUI& c) { c = QueryCommand(c.m_nID); });
-}
-
-bool CFrameChrome::OnMenuKey(const MSG& msg) {
-  const UINT vk = static_cast<UINT>(msg.wParam);
-  switch (msg.message) {
-    case WM_SYSKEYDOWN:
-      if (vk == VK_MENU) {
-        if (!(msg.lParam & kRepeatBit)) m_altPending = true;
-        return true;
-      }
-      m_altPending = false;
-      if (vk == VK_F10) {
-        TrackMenu(0, false);
-        return true;
-      }
-      if (vk == 0x73) {  // Alt+F4 closes the window
-        m_host.PostMessage(m_frame, WM_CLOSE);
-        return true;
-      }
-      for (std::size_t i = 0; i < MainMenu().size(); ++i) {
-        if (vk != static_cast<UINT>(MnemonicKey(MainMenu()[i].text)) || vk == 0) continue;
-        TrackMenu(static_cast<int>(i), true, true);
-        return true;
-      }
-      return false;  // Alt+Backspace and friends are accelerators
-    case WM_SYSKEYUP:
-    case WM_KEYUP:
-      if (vk == VK_MENU && m_altPending) {
-        // Alt pressed and released alone puts the keyboard on the menu bar.
-        m_altPending = false;
-        TrackMenu(0, false);
-        return true;
-      }
-      return msg.message == WM_SYSKEYUP;
-    case WM_KEYDOWN:
-      m_altPending = false;
-      if (vk == VK_F10 && !m_host.IsKeyDown(VK_SHIFT)) {
-        TrackMenu(0, false);
-        return true;
-      }
-      return false;
-    case WM_SYSCHAR:
-      return true;
-    default:
-      return false;
-  }
-}
-
-UINT CFrameChrome::TrackMenu(int item, bool open, bool selectFirst) {
-  HideTip();
-  m_altPending = false;
-  CMenuTracker tracker(m_host, MainMenu(), m_layout.menuBar,
-                       {[this](int h) { DrawMenuBarNow(h); },
-                        [this](std::string_view p) { ShowPrompt(std::string(p)); },
-                        [this](CCmdUI& c) { c = QueryCommand(c.m_nID); }});
-  const UINT cmd = tracker.Track(item, open, selectFirst);
-  ShowPrompt(std::nullopt);
-  if (cmd) m_host.PostMessage(m_frame, WM_COMMAND, cmd, 0);
-  return cmd;
-}
-
-// --- Mouse on the chrome -----------------------------------------------------------------
-
-bool CFrameChrome::HandleFrameMessage(const MSG& msg, LRESULT* result) {
-  if (result) *result = 0;
-  switch (msg.message) {
-    case WM_NCLBUTTONDOWN: {
-      const CPoint p(GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam));
-      const int item = HitTestRects(LayoutMenuBar(MainMenu(), m_layout.menuBar), p);
-      if (item >= 0) TrackMenu(item, true);
-      return true;
-    }
-    case WM_NCMOUSEMOVE:
-    case WM_NCLBUTTONUP:
-    case WM_NCRBUTTONDOWN:
-    case WM_NCRBUTTONUP:
-      return true;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_MOUSEMOVE:
-      OnChromeMouse(msg);
-      return true;
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_LBUTTONDBLCLK:
-    case WM_MOUSEWHEEL:
-      return true;
-    case WM_SYSKEYDOWN:
-    case WM_SYSKEYUP:
-    case WM_SYSCHAR:
-      // Normally taken before dispatch; this covers a loop that dispatches directly.
-      OnMenuKey(msg);
-      return true;
-    case WM_TIMER:
-      if (msg.wParam != kToolTipTimer) return false;
-      OnTipTimer();
-      return true;
-    case WM_PAINT:
-      Redraw();
-      return true;
-    default:
-      return false;
-  }
-}
-
-void CFrameChrome::OnChromeMouse(const MSG& msg) {
-  const CPoint p(GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam));
-  switch (msg.message) {
-    case WM_LBUTTONDOWN:
-      m_altPending = false;
-      HideTip();
-      m_tipDismissed = true;
-      if (m_toolBarVisible && m_toolBar.OnButtonDown(p)) {
-        m_host.SetCapture(m_frame);
-        DrawToolBarNow();
-      }
-      return;
-    case WM_LBUTTONUP:
-      if (m_toolBar.Tracking()) {
-        const UINT cmd = m_toolBar.OnButtonUp(p);
-        m_host.ReleaseCapture();
-        DrawToolBarNow();
-        if (cmd) m_host.PostMessage(m_frame, WM_COMMAND, cmd, 0);
-      }
-      return;
-    case WM_MOUSEMOVE: {
-      if (m_toolBar.Tracking()) {
-        m_toolBar.OnMouseMove(p);
-        DrawToolBarNow();
-      }
-      const int hit = m_toolBarVisible ? m_toolBar.HitTest(p) : -1;
-      if (hit == m_hover) {
-        if (hit < 0) ShowPrompt(std::nullopt);  // off the view: a scene's prompt goes too
-        return;
-      }
-      m_hover = hit;
-      m_hoverSince = m_host.GetTickCount();
-      m_tipDismissed = false;
-      if (hit < 0) {
-        HideTip();
-        ShowPrompt(std::nullopt);
-        return;
-      }
-      const UINT id = m_toolBar.Buttons()[static_cast<std::size_t>(hit)].id;
-      ShowPrompt(std::string(CommandPrompt(id)));
-      // Once a tip shows, the next button's tip follows at once.
-      if (m_tip->Visible()) m_tip->Show(std::string(CommandTip(id)), p);
-      if (!m_tipTimer) m_tipTimer = m_host.SetTimer(m_frame, kToolTipTimer, kToolTipTimerMs);
-      return;
-    }
-    default:
-      return;
-  }
-}
-
-void CFrameChrome::OnTipTimer() {
-  // Under a modal window the tip waits: taking it away now would restore the
-  // overlay beneath the newer window and cut a hole in it.
-  if (m_host.ModalLayer() != HWND_NONE) return;
-  const CPoint p = m_host.GetCursorPos();
-  const int hit = m_toolBarVisible ? m_toolBar.HitTest(p) : -1;
-  if (hit != m_hover) {
-    m_hover = hit;
-    m_hoverSince = m_host.GetTickCount();
-    m_tipDismissed = false;
-    HideTip();
-    ShowPrompt(hit < 0 ? std::nullopt : std::optional<std::string>(CommandPrompt(m_toolBar.Buttons()[static_cast<std::size_t>(hit)].id)));
-  }
-  if (hit < 0) {
-    HideTip();
-    m_host.KillTimer(m_frame, kToolTipTimer);
-    m_tipTimer = false;
-    return;
-  }
-  if (!m_tip->Visible() && !m_tipDismissed && !m_toolBar.Tracking() &&
-      m_host.GetTickCount() - m_hoverSince >= kToolTipDelayMs)
-    m_tip->Show(std::string(CommandTip(m_toolBar.Buttons()[static_cast<std::size_t>(hit)].id)), p);
-}
-
-void CFrameChrome::HideTip() { m_tip->Hide(); }
-
-void CFrameChrome::DismissToolTip() {
-  HideTip();
-  ShowPrompt(std::nullopt);
-  m_tipDismissed = true;
 }
 
 // --- Modal windows -----------------------------------------------------------------------

@@ -109,9 +109,13 @@ class CFrameChrome {
   void DrawStatusNow();
   void ShowPrompt(std::optional<std::string> prompt);
   void OnChromeMouse(const MSG& msg);
+  // The pointer moved to `p` on the chrome: the prompt and tip follow the button under it.
+  void TrackHover(CPoint p);
   void OnTipTimer();
   void HideTip();
   bool OnMenuKey(const MSG& msg);
+  // A system key: Alt, F10, Alt+F4 or Alt+letter; false for the accelerators' keys.
+  bool OnSysKeyDown(const MSG& msg);
 
   Host& m_host;
   HWND m_frame = HWND_NONE;

@@ -50,6 +50,11 @@ class CHelpWindow {
   int TroughTop() const;
   int TroughBottom() const;
   void OnMouse(const MSG& msg);
+  // A press on the Close button, the close box (surface coordinates) or the scroll bar.
+  void OnMouseDown(CPoint p, const CRect& closeBox, int lineStep);
+  void DrawPage(SurfaceView window) const;
+  void DrawScrollBar(SurfaceView window) const;
+  void DrawCloseButton(SurfaceView window) const;
 
   Host& m_host;
   CRect m_window;

@@ -76,8 +76,13 @@ class CMenuTracker {
   int Step(const Level& level, int from, int delta) const;
   void MoveBar(int delta);
   void OnKey(UINT vk);
+  // Left, right, up or down: along the bar, into or out of a submenu, or through a popup.
+  void OnArrow(UINT vk);
   void OnMnemonic(char key);
   void OnMouse(const MSG& msg);
+  // A press at a bar item, a popup's (level, item), or elsewhere (all -1).
+  void OnMouseDown(const MSG& msg, int barHit, int level, int item);
+  void OnMouseMove(int barHit, int level, int item);
   // (level, item) under a surface point; level -1 when none.
   std::pair<int, int> HitPopups(CPoint p) const;
   void UpdatePrompt();

@@ -49,6 +49,23 @@ struct MessageBoxGeometry {
   CPoint iconAt;
 };
 
+// The buttons side by side, centred under the text; the type says which is the default.
+void AddButtonRow(DialogLayout& layout, const std::vector<ButtonSpec>& buttons, UINT type, int buttonsTop,
+                  int buttonsWidth) {
+  const int defaultIndex = std::min<int>((type & MB_DEFMASK) >> 8, static_cast<int>(buttons.size()) - 1);
+  int x = (static_cast<int>(layout.client.cx) - buttonsWidth) / 2;
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    DialogControl b;
+    b.kind = static_cast<int>(i) == defaultIndex ? ControlKind::DefPushButton : ControlKind::PushButton;
+    b.id = buttons[i].id;
+    b.text = buttons[i].text;
+    b.style = WS_TABSTOP | (i == 0 ? WS_GROUP : 0);
+    b.rect = CRect(x, buttonsTop, x + kButtonWidth, buttonsTop + kButtonHeight);
+    layout.controls.push_back(b);
+    x += kButtonWidth + kButtonGap;
+  }
+}
+
 MessageBoxGeometry LayoutMessageBox(std::string_view text, const std::string& caption, UINT type) {
   const FontAtlas& font = UiFont();
   const std::vector<ButtonSpec> buttons = ButtonsFor(type);
@@ -80,18 +97,7 @@ MessageBoxGeometry LayoutMessageBox(std::string_view text, const std::string& ca
   label.rect = CRect(textLeft, textTop, textLeft + textWidth + 1, textTop + textHeight);
   layout.controls.push_back(label);
 
-  const int defaultIndex = std::min<int>((type & MB_DEFMASK) >> 8, static_cast<int>(buttons.size()) - 1);
-  int x = (static_cast<int>(layout.client.cx) - buttonsWidth) / 2;
-  for (std::size_t i = 0; i < buttons.size(); ++i) {
-    DialogControl b;
-    b.kind = static_cast<int>(i) == defaultIndex ? ControlKind::DefPushButton : ControlKind::PushButton;
-    b.id = buttons[i].id;
-    b.text = buttons[i].text;
-    b.style = WS_TABSTOP | (i == 0 ? WS_GROUP : 0);
-    b.rect = CRect(x, buttonsTop, x + kButtonWidth, buttonsTop + kButtonHeight);
-    layout.controls.push_back(b);
-    x += kButtonWidth + kButtonGap;
-  }
+  AddButtonRow(layout, buttons, type, buttonsTop, buttonsWidth);
   return geometry;
 }
 

@@ -7,128 +7,11 @@
 #include <random>
 #include <vector>
 
-#include "app/quintaro_view.h"
 #include "gfx/bitmap_builder.h"
-#include "gfx/sprite_list.h"
-#include "platform/headless/headless_backend.h"
-#include "platform/host.h"
+#include "view_composition_support.h"
 
 using namespace gfxtest;
-
-namespace {
-
-constexpr int kW = 602;
-constexpr int kH = 401;
-constexpr std::uint32_t kSentinel = 0x00123456;
-const CRect kViewOnSurface(10, 5, 10 + kW, 5 + kH);
-
-// The static colours at 0-9 and 246-255 and distinct colours between, as
-// every playfield of the program is painted.
-void PaintMasterColours(CDIB& dib) {
-  SystemPalette system;
-  auto colors = dib.GetColors();
-  for (int i = 0; i < 256; ++i) {
-    RGBQUAD& c = colors[static_cast<std::size_t>(i)];
-    if (i < 10 || i > 245) {
-      const PALETTEENTRY& e = system.Entry(i);
-      c = RGBQUAD{e.peBlue, e.peGreen, e.peRed, 0};
-    } else {
-      c = RGBQUAD{static_cast<BYTE>(i), static_cast<BYTE>(255 - i), static_cast<BYTE>((i * 37) & 0xFF), 0};
-    }
-  }
-}
-
-std::unique_ptr<CDIB> RandomPlayfield(std::mt19937& rng) {
-  auto bg = std::make_unique<CDIB>();
-  bg->Create(kW, kH);
-  PaintMasterColours(*bg);
-  std::uniform_int_distribution<int> index(0, 255);
-  // Blocks of colour rather than noise, so that misplaced copies show.
-  for (int y = 0; y < kH; ++y)
-    for (int x = 0; x < kW; ++x) *bg->PixelPtr(x, y) = static_cast<BYTE>((x / 7 * 31 + y / 5 * 17) & 0xFF);
-  *bg->PixelPtr(index(rng) % kW, index(rng) % kH) = static_cast<BYTE>(index(rng));
-  return bg;
-}
-
-std::unique_ptr<CDIB> RandomCel(std::mt19937& rng, int w, int h) {
-  std::uniform_int_distribution<int> index(10, 245);
-  auto cel = std::make_unique<CDIB>();
-  cel->Create(w, h);
-  PaintMasterColours(*cel);
-  const BYTE key = static_cast<BYTE>(index(rng));
-  const BYTE ink = static_cast<BYTE>(index(rng));
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) *cel->PixelPtr(x, y) = ((x + y) % 3 == 0) ? key : static_cast<BYTE>(ink + (x & 1));
-  *cel->PixelPtr(0, 0) = key;
-  return cel;
-}
-
-CPoint RandomPlace(std::mt19937& rng) {
-  std::uniform_int_distribution<int> pick(0, 9), x(-30, kW + 5), y(-30, kH + 5);
-  if (pick(rng) == 0) return {-100, -100};  // parked off the playfield
-  return {x(rng), y(rng)};
-}
-
-// The slow, obvious composition: the playfield, then every sprite from the
-// rearmost to the frontmost, pixel by pixel, wherever its cel is not the key.
-std::vector<BYTE> ReferenceFrame(const CDIB& bg, const CSpriteList& sprites) {
-  std::vector<BYTE> frame(static_cast<std::size_t>(kW) * kH);
-  for (int y = 0; y < kH; ++y)
-    for (int x = 0; x < kW; ++x) frame[static_cast<std::size_t>(y) * kW + x] = *bg.PixelPtr(x, y);
-  for (auto it = sprites.rbegin(); it != sprites.rend(); ++it) {
-    const CSprite& s = **it;
-    const CDIB* cel = s.GetCel();
-    if (!cel) continue;
-    for (int cy = 0; cy < cel->GetHeight(); ++cy) {
-      for (int cx = 0; cx < cel->GetWidth(); ++cx) {
-        const int x = s.GetX() + cx, y = s.GetY() + cy;
-        const BYTE v = *cel->PixelPtr(cx, cy);
-        if (x >= 0 && y >= 0 && x < kW && y < kH && v != s.GetKey()) frame[static_cast<std::size_t>(y) * kW + x] = v;
-      }
-    }
-  }
-  return frame;
-}
-
-struct Fixture {
-  explicit Fixture(DisplayCaps caps = DisplayCaps::Palette8())
-      : host(MakeHeadlessBackend({.caps = caps}), nullptr), view(host) {
-    host.SetLayout(kW + 30, kH + 20, kViewOnSurface, CRect());
-    trueColor = caps.paletteDevice ? FALSE : TRUE;
-    view.AttachScene(&sprites, &trueColor);
-    sprites.SetView(&view);
-  }
-  std::uint32_t Window(int x, int y) { return host.WindowSurface().At(kViewOnSurface.left + x, kViewOnSurface.top + y); }
-  void FillWindow(std::uint32_t pixel) {
-    SurfaceView v = host.WindowSurface().View();
-    for (int y = 0; y < v.height; ++y)
-      for (int x = 0; x < v.width; ++x) v.Row(y)[x] = pixel;
-  }
-  std::uint32_t Shown(BYTE index) { return host.Palette().Lut()[index]; }
-
-  Host host;
-  CQuintaroView view;
-  CSpriteList sprites;
-  BOOL trueColor;
-};
-
-// Every shown pixel of the window equals the reference composition.
-void ExpectWindowMatchesReference(Fixture& f, const CDIB& bg, const char* when) {
-  const std::vector<BYTE> frame = ReferenceFrame(bg, f.sprites);
-  int mismatches = 0;
-  for (int y = 0; y < kH - 1 && mismatches < 5; ++y) {
-    for (int x = 0; x < kW - 1 && mismatches < 5; ++x) {
-      const std::uint32_t want = f.Shown(frame[static_cast<std::size_t>(y) * kW + x]);
-      if (f.Window(x, y) != want) {
-        ADD_FAILURE() << when << ": window (" << x << ", " << y << ") is " << std::hex << f.Window(x, y) << " not "
-                      << want;
-        ++mismatches;
-      }
-    }
-  }
-}
-
-}  // namespace
+using namespace viewtest;
 
 TEST(ViewComposition, RandomScenesMatchTheReferenceAfterEveryFlush) {
   for (unsigned seed = 1; seed <= 5; ++seed) {
@@ -173,46 +56,6 @@ TEST(ViewComposition, RandomScenesMatchTheReferenceAfterEveryFlush) {
       ExpectWindowMatchesReference(f, *bg, "after flush");
     }
   }
-}
-
-TEST(ViewComposition, PaletteDisplayShowsThePlayfieldsOwnColours) {
-  std::mt19937 rng(7);
-  Fixture f;
-  auto bg = RandomPlayfield(rng);
-  std::vector<RGBQUAD> original(bg->GetColors().begin(), bg->GetColors().end());
-  std::vector<BYTE> before(bg->GetBits(), bg->GetBits() + bg->GetImageSize());
-  ASSERT_TRUE(f.view.SetBackground(bg.get()));
-  ASSERT_NE(f.view.m_pPalette, nullptr);
-  ASSERT_NE(f.view.m_pFrameInfo, nullptr);
-  EXPECT_EQ(f.view.m_pFrameInfo->header.biClrUsed, 0u);
-  EXPECT_EQ(f.view.m_pFrameInfo->indices[200], 200);
-  EXPECT_EQ(f.view.m_pOffscreen->GetWidth(), kW);
-  for (int y = 0; y < kH - 1; y += 3) {
-    for (int x = 0; x < kW - 1; x += 5) {
-      const BYTE was = before[static_cast<std::size_t>((kH - 1 - y) * bg->GetStride() + x)];
-      const RGBQUAD& c = original[was];
-      ASSERT_EQ(f.Window(x, y), ToPixel(c.rgbRed, c.rgbGreen, c.rgbBlue)) << x << "," << y;
-    }
-  }
-}
-
-TEST(ViewComposition, TrueColourDisplayShowsColoursWithoutRemapping) {
-  std::mt19937 rng(8);
-  Fixture f(DisplayCaps::TrueColor());
-  auto bg = RandomPlayfield(rng);
-  std::vector<BYTE> before(bg->GetBits(), bg->GetBits() + bg->GetImageSize());
-  auto cel = SolidImage(5, 5, 77);
-  *cel->PixelPtr(0, 0) = 3;
-  cel->GetColors()[77] = RGBQUAD{1, 2, 3, 0};
-  f.sprites.Insert(SpriteWith(std::move(cel), 100, 100, 0));
-  ASSERT_TRUE(f.view.SetBackground(bg.get()));
-  f.view.RemapAllSprites();
-  EXPECT_EQ(std::vector<BYTE>(bg->GetBits(), bg->GetBits() + bg->GetImageSize()), before);
-  const RGBQUAD& c = bg->GetColors()[*bg->PixelPtr(50, 60)];
-  EXPECT_EQ(f.Window(50, 60), ToPixel(c.rgbRed, c.rgbGreen, c.rgbBlue));
-  // Sprite pixels show through the playfield's colours: the cels share its palette.
-  const RGBQUAD& ink = bg->GetColors()[77];
-  EXPECT_EQ(f.Window(102, 102), ToPixel(ink.rgbRed, ink.rgbGreen, ink.rgbBlue));
 }
 
 TEST(ViewComposition, FullBlitStopsShortOfTheLastColumnAndRow) {
@@ -309,19 +152,6 @@ TEST(ViewComposition, WithoutAFrameBufferNothingIsDrawnAndNothingBreaks) {
   auto bg = RandomPlayfield(rng);
   EXPECT_TRUE(f.view.SetBackground(bg.get()));
   EXPECT_NE(f.Window(10, 10), kSentinel);
-}
-
-TEST(ViewComposition, ForeignPaletteIsReplacedBeforeTheNextBlit) {
-  std::mt19937 rng(14);
-  Fixture f;
-  auto bg = RandomPlayfield(rng);
-  ASSERT_TRUE(f.view.SetBackground(bg.get()));
-  const std::uint32_t shown = f.Window(100, 100);
-  // Another window (the splash) realises a palette of its own.
-  std::vector<PALETTEENTRY> other(236, PALETTEENTRY{1, 2, 3, PC_NOCOLLAPSE});
-  f.host.Palette().RealizeForeground(other);
-  f.view.BlitRect(nullptr);
-  EXPECT_EQ(f.Window(100, 100), shown);
 }
 
 TEST(ViewComposition, DebugSwitchOutlinesFlushedRectangles) {

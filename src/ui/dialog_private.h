@@ -1,0 +1,5 @@
+#pragma once
+// Small helpers the dialog engine's own files share; not for callers.
+#include "ui/dialog_control.h"
+
+inline bool IsRadio(const DialogControl& c) { return c.kind == ControlKind::RadioButton; }
