@@ -40,8 +40,8 @@ void PaintArm(Canvas& c, const Skeleton& s, const ArmJoints& arm, const Outfit& 
   if (o.top == Top::Tank) return;
   // A short sleeve: a loose tube over the shoulder with a hem, and a crease where it bunches.
   const Pt end = Lerp(arm.shoulder, arm.elbow, padded ? 0.55f : 0.5f);
-  auto sleeve = Blend{Circle{arm.shoulder.x, arm.shoulder.y, (padded ? 0.42f : 0.32f) * h},
-                      Bone(arm.shoulder, end, 0.58f * h, (padded ? 0.6f : 0.52f) * h), 0.1f * h};
+  auto sleeve = Blend{Circle{arm.shoulder.x, arm.shoulder.y, (padded ? 0.42f : 0.28f) * h},
+                      Bone(arm.shoulder, end, (padded ? 0.58f : 0.5f) * h, (padded ? 0.6f : 0.46f) * h), 0.1f * h};
   PaintSolid(c, sleeve, o.shirt, 0.25f * h);
   const Pt across = Perp(Unit(arm.elbow - arm.shoulder));
   const Pt h0 = end + across * (0.3f * h) - Unit(arm.elbow - arm.shoulder) * (0.05f * h), h1 = end - across * (0.3f * h);
@@ -73,7 +73,7 @@ void PaintShortsLeg(Canvas& c, const LegJoints& g, const Outfit& o, float h, Pt 
   const Pt thigh = Unit(end - g.hip), across = Perp(thigh) * facing;  // across points to the front
   // A loose leg: a tapered quad that flares towards the hem, rounded only a little.
   const float r = 0.18f * h, w0 = (knee ? 0.44f : 0.4f) * h - r, w1 = (knee ? 0.27f : 0.46f) * h - r;
-  const Pt top = g.hip - thigh * ((knee ? 0.3f : 0.12f) * h);
+  const Pt top = g.hip - thigh * ((knee ? 0.16f : 0.12f) * h);
   const Polygon leg{{{(top + across * w0).x, (top + across * w0).y}, {(end + across * w1).x, (end + across * w1).y},
                      {(end - across * w1).x, (end - across * w1).y}, {(top - across * w0).x, (top - across * w0).y}}};
   const auto rounded = Grow{leg, r};
@@ -92,12 +92,16 @@ void PaintShoe(Canvas& c, const Skeleton& s, const LegJoints& g, const Outfit& o
   const float h = s.h;
   const Pt along = Unit(g.toe - g.heel), up = Perp(along) * s.facing;
   const bool high = o.shoes == Shoe::HighTop;
-  auto foot = Blend{Bone(g.heel + up * (0.17f * h), g.toe + up * (0.12f * h), 0.36f * h, 0.24f * h),
+  const Pt toeUp = Perp(Unit(g.toe - g.ball)) * s.facing;
+  auto sole = Blend{Bone(g.heel + up * (0.17f * h), g.ball + up * (0.15f * h), 0.36f * h, 0.3f * h),
+                    Bone(g.ball + up * (0.15f * h), g.toe + toeUp * (0.12f * h), 0.3f * h, 0.24f * h), 0.06f * h};
+  auto foot = Blend{sole,
                     Bone(g.ankle + up * ((high ? 0.22f : 0.0f) * h), g.heel + up * (0.2f * h) + along * (0.08f * h), 0.4f * h, 0.34f * h),
                     0.1f * h};
   PaintSolid(c, foot, o.shoe, 0.16f * h);
   // The sole, and the maker's stripes along the side.
   PaintOnSolid(c, Grow{foot, 0.5f}, HalfPlane{g.heel + up * (0.08f * h), up}, o.sole, 0.1f * h);
+  PaintOnSolid(c, Grow{foot, 0.5f}, HalfPlane{g.ball + toeUp * (0.08f * h), toeUp}, o.sole, 0.1f * h);
   if (o.shoes == Shoe::Cleat) {
     for (float k : {0.25f, 0.42f, 0.59f}) {
       const Pt a = Lerp(g.heel, g.toe, k) + up * (0.12f * h), b = a + up * (0.24f * h) - along * (0.1f * h);

@@ -5,7 +5,6 @@ namespace {
 
 // Proportions in head heights.
 constexpr float kSpine = 2.3f;      // hip centre to the base of the neck
-constexpr float kNeck = 0.78f;      // base of the neck to the centre of the head
 constexpr float kUpperArm = 1.45f;
 constexpr float kForearm = 1.15f;
 constexpr float kHand = 0.68f;
@@ -14,6 +13,7 @@ constexpr float kShin = 1.72f;
 constexpr float kAnkle = 0.2f;      // ankle above the sole
 constexpr float kFootFront = 0.86f; // ankle to the tip of the toe, along the sole
 constexpr float kFootBack = 0.26f;  // ankle to the back of the heel
+constexpr float kFootBall = 0.56f;  // ankle to the ball of the foot
 
 constexpr float kPi = 3.14159265f;
 
@@ -35,7 +35,9 @@ LegJoints SolveLeg(const Pose& p, Pt hip, const LimbPose& l) {
   const Pt along = PoseDir(l.end, p.facing), down = PoseDir(l.end - 90.f, p.facing);
   const Pt sole = g.ankle + down * (kAnkle * p.head);
   g.heel = sole - along * (kFootBack * p.head);
-  g.toe = sole + along * (kFootFront * p.head);
+  // On tiptoe the foot bends at the ball and the toes stay flat on the floor.
+  g.ball = sole + along * (kFootBall * p.head);
+  g.toe = g.ball + (l.end < 90.f ? PoseDir(90.f, p.facing) : along) * ((kFootFront - kFootBall) * p.head);
   return g;
 }
 
@@ -48,7 +50,7 @@ Skeleton SolveAt(const Pose& p, Pt pelvis) {
   s.spineDir = PoseDir(p.spine, p.facing);
   s.neckBase = pelvis + s.spineDir * (kSpine * p.head);
   s.chest = Lerp(pelvis, s.neckBase, 0.68f);
-  s.headCentre = s.neckBase + PoseDir(p.neck, p.facing) * (kNeck * p.head);
+  s.headCentre = s.neckBase + PoseDir(p.neck, p.facing) * (p.neckLength * p.head);
   // Turning towards the viewer spreads the shoulders and hips: the near ones
   // move back, the far ones forward.
   const Pt across = Perp(s.spineDir) * (p.facing > 0 ? 1.f : -1.f);  // points the way the person faces
@@ -72,7 +74,7 @@ Pt PoseDir(float degrees, float facing) {
 Skeleton Solve(const Pose& pose) {
   Skeleton s = SolveAt(pose, pose.pelvis);
   if (pose.floorY <= 0.f) return s;
-  const float lowest = std::max({s.nearLeg.heel.y, s.nearLeg.toe.y, s.farLeg.heel.y, s.farLeg.toe.y});
+  const float lowest = std::max({s.nearLeg.heel.y, s.nearLeg.ball.y, s.nearLeg.toe.y, s.farLeg.heel.y, s.farLeg.ball.y, s.farLeg.toe.y});
   return SolveAt(pose, {pose.pelvis.x, pose.pelvis.y + pose.floorY - lowest});
 }
 

@@ -22,6 +22,7 @@ struct Pose {
   float floorY = 0.f;    // if set, the lowest sole stands on this line
   float spine = 180.f;   // pelvis to the base of the neck
   float neck = 180.f;    // base of the neck to the head
+  float neckLength = 0.78f;  // base of the neck to the centre of the head, in head heights
   float turn = 0.3f;     // 0 in profile .. 1 facing the viewer
   LimbPose nearArm, farArm, nearLeg, farLeg;
 };
@@ -30,7 +31,7 @@ struct ArmJoints {
   Pt shoulder, elbow, wrist, handTip;
 };
 struct LegJoints {
-  Pt hip, knee, ankle, heel, toe;  // heel and toe on the sole
+  Pt hip, knee, ankle, heel, ball, toe;  // heel, ball and toe on the sole
 };
 
 struct Skeleton {

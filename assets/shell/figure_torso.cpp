@@ -25,6 +25,19 @@ float Smooth(const std::array<float, 6>& v, float t) {
 
 Pt Forward(const Skeleton& s) { return Perp(s.spineDir) * (s.facing > 0 ? 1.f : -1.f); }
 
+// A polo collar standing round the neck, and the buttoned placket below it.
+void PaintCollar(Canvas& c, const Skeleton& s, const Outfit& o, Pt neck) {
+  const float h = s.h;
+  const Pt back = neck - Forward(s) * (0.3f * h) - s.spineDir * (0.02f * h), front = neck + Forward(s) * (0.32f * h) - s.spineDir * (0.16f * h);
+  PaintSolid(c, Bone(back, front, 0.2f * h, 0.14f * h), o.shirt, 0.1f * h, 0.7f);
+  const Pt p0 = TorsoPoint(s, 0.93f, 0.7f), p1 = TorsoPoint(s, 0.78f, 0.78f);
+  c.Paint(Line(p0.x, p0.y, p1.x, p1.y, 0.8f), OutlineColor(o.shirt), 0.7f);
+  for (float t : {0.25f, 0.75f}) {
+    const Pt b = Lerp(p0, p1, t);
+    c.Paint(Circle{b.x, b.y, 0.7f}, RampColor(Ramp::Grey, 0.9f));
+  }
+}
+
 // The jersey, dressed over the torso: a vest leaves the shoulders bare.
 template <class Torso>
 void PaintJersey(Canvas& c, const Skeleton& s, const Outfit& o, const Torso& torso) {
@@ -34,6 +47,7 @@ void PaintJersey(Canvas& c, const Skeleton& s, const Outfit& o, const Torso& tor
   if (o.top != Top::Tank) {
     PaintSolid(c, body, o.shirt, 0.5f * h, 0.f);
     PaintOnSolid(c, torso, Intersect{Ring{neck.x, neck.y, 0.3f * h, 0.42f * h}, torso}, o.trim, 0.5f * h);
+    if (o.collar) PaintCollar(c, s, o, neck);
     return;
   }
   // Arm holes: tall ovals just outside the shoulder joints.

@@ -13,15 +13,15 @@ void PaintBasketballPlayer(Canvas& c) {
   Pose p;
   p.facing = 1.f;
   p.head = 26.f;
-  p.pelvis = {66.f, 0.f};
+  p.pelvis = {68.f, 0.f};
   p.floorY = 351.f;
   p.spine = 166.f;
   p.neck = 174.f;
   p.turn = 0.6f;
-  p.nearLeg = {44.f, -6.f, 90.f};
-  p.farLeg = {-6.f, -42.f, 74.f};
-  p.nearArm = {18.f, 52.f, 70.f};
-  p.farArm = {38.f, 112.f, 100.f, 0.62f};
+  p.nearLeg = {30.f, -4.f, 90.f};
+  p.farLeg = {0.f, -54.f, 58.f};
+  p.nearArm = {8.f, 42.f, 66.f};
+  p.farArm = {16.f, 124.f, 112.f, 0.46f};
   const Skeleton s = Solve(p);
   Outfit o;
   o.skin = {Ramp::Skin, 0.02f, 0.55f, 0.3f};
@@ -29,9 +29,9 @@ void PaintBasketballPlayer(Canvas& c) {
   o.number = "23";
   o.numberSide = 0.5f;
   o.farGrip = Grip::Hold;
-  ContactShadow(c, 70.f, 352.f, 38.f, 5.f, 0.55f);
+  ContactShadow(c, 68.f, 352.f, 36.f, 5.f, 0.55f);
   PaintFigure(c, s, o);
-  const Pt ball = s.nearArm.handTip + Pt{1.f, 12.f};
+  const Pt ball = s.nearArm.handTip + Pt{-1.f, 12.f};
   ContactShadow(c, ball.x + 2.f, 352.f, 9.f, 2.5f, 0.35f);
   PaintBasketball(c, ball.x, ball.y, 9.f);
 }
@@ -42,14 +42,14 @@ void PaintQuarterback(Canvas& c) {
   Pose p;
   p.facing = -1.f;
   p.head = 25.5f;
-  p.pelvis = {176.f, 0.f};
+  p.pelvis = {170.f, 0.f};
   p.floorY = 351.f;
   p.spine = 186.f;
   p.neck = 178.f;
   p.turn = 0.35f;
-  p.nearLeg = {-10.f, -44.f, 66.f};
-  p.farLeg = {30.f, 8.f, 90.f};
-  p.farArm = {108.f, 110.f, 110.f, 0.48f};
+  p.nearLeg = {4.f, -36.f, 64.f};
+  p.farLeg = {22.f, 2.f, 90.f};
+  p.farArm = {108.f, 110.f, 110.f, 0.38f};
   p.nearArm = {262.f, 182.f, 176.f, 0.62f};
   const Skeleton s = Solve(p);
   Outfit o;
@@ -68,7 +68,7 @@ void PaintQuarterback(Canvas& c) {
   o.numberSide = 0.36f;
   o.farGrip = Grip::Point;
   o.nearGrip = Grip::Hold;
-  ContactShadow(c, 172.f, 352.f, 42.f, 5.f, 0.55f);
+  ContactShadow(c, 165.f, 352.f, 40.f, 5.f, 0.55f);
   const Pt ball = s.nearArm.handTip;
   PaintFigure(c, s, o, [&](Canvas& canvas) { PaintFootball(canvas, ball.x, ball.y - 2.f, 9.f, 5.5f, -60.f); });
 }
@@ -79,13 +79,14 @@ void PaintDartsPlayer(Canvas& c) {
   p.facing = 1.f;
   p.head = 25.5f;
   p.head = 26.f;
-  p.pelvis = {523.f, 0.f};
+  p.pelvis = {526.f, 0.f};
   p.floorY = 350.f;
-  p.spine = 184.f;
-  p.neck = 176.f;
+  p.spine = 192.f;
+  p.neck = 160.f;
+  p.neckLength = 0.9f;
   p.turn = 0.12f;
-  p.nearLeg = {22.f, 4.f, 90.f};
-  p.farLeg = {-4.f, -18.f, 64.f};
+  p.nearLeg = {18.f, -14.f, 72.f};
+  p.farLeg = {4.f, 2.f, 90.f};
   p.farArm = {146.f, 116.f, 102.f, 0.8f};
   p.nearArm = {10.f, 26.f, 16.f};
   const Skeleton s = Solve(p);
@@ -102,10 +103,10 @@ void PaintDartsPlayer(Canvas& c) {
   o.shoes = Shoe::Leather;
   o.collar = true;
   o.farGrip = Grip::Hold;
-  ContactShadow(c, 530.f, 351.f, 32.f, 5.f, 0.55f);
+  ContactShadow(c, 534.f, 351.f, 24.f, 4.5f, 0.55f);
   PaintFigure(c, s, o);
   const Pt hand = s.farArm.handTip;
-  PaintDart(c, hand.x + 17.f, hand.y + 1.f, hand.x - 5.f, hand.y - 1.f, Hex(0x1E4EE8), 3.f, 1.1f);
+  PaintDart(c, hand.x + 14.f, hand.y + 3.f, hand.x - 5.f, hand.y - 1.f, Hex(0x1E4EE8), 3.f, 1.1f);
 }
 
 }  // namespace art
