@@ -44,6 +44,11 @@ void PaintHair(Canvas& c, const HeadFrame& k, const Outfit& o, const Ellipse& sk
     const Pt p0 = k.At(a - 0.15f, -0.35f), p1 = k.At(a + 0.12f, -0.42f);
     c.Paint(Intersect{Line(p0.x, p0.y, p1.x, p1.y, 0.05f * h), hair}, RampLerp(o.hair.ramp, o.hair.light + 0.15f), 0.45f);
   }
+  // A swept fringe over the forehead on longer hair.
+  if (o.hairVolume > 0.06f) {
+    const Pt f0 = k.At(0.0f, -0.4f), f1 = k.At(0.4f, -0.2f);
+    PaintSolid(c, Bone(f0, f1, 0.26f * h, 0.1f * h), o.hair, 0.1f * h, 0.6f);
+  }
   const Pt burn = k.At(0.02f, 0.02f);
   c.Paint(Intersect{Line(burn.x, burn.y - 0.1f * h, burn.x, burn.y + 0.05f * h, 0.08f * h), Grow{skull, 0.f}},
           RampLerp(o.hair.ramp, o.hair.dark + 0.05f), 0.8f);
@@ -53,17 +58,15 @@ void PaintHelmet(Canvas& c, const HeadFrame& k, const Outfit& o) {
   const float h = k.h;
   const Pt centre = k.At(-0.04f, -0.1f);
   const Ellipse dome{centre.x, centre.y, 0.58f * h, 0.54f * h};
-  // The shell is open at the face: cut from the brow down to the back of the jaw.
-  const Pt brow = k.At(0.5f, -0.12f), jaw = k.At(-0.05f, 0.5f);
-  Pt n = Unit(Perp(jaw - brow));
-  if (n.x * k.f < 0) n = n * -1.f;  // towards the face
-  const auto shell = Intersect{dome, HalfPlane{brow, n}};
+  // The shell is open round the face, from the brow down past the cheek.
+  const Pt face = k.At(0.5f, 0.3f);
+  const auto shell = Subtract{dome, Ellipse{face.x, face.y, 0.36f * h, 0.44f * h}};
   PaintSolid(c, shell, o.helmetShell, 0.3f * h);
   // A stripe over the crown and the ear hole.
   const Pt sc = k.At(-0.06f, 0.02f);
   PaintOnSolid(c, shell, Intersect{Ring{sc.x, sc.y, 0.46f * h, 0.56f * h}, HalfPlane{sc, {0.f, -1.f}}}, o.shirt, 0.3f * h);
   const Pt hole = k.At(-0.1f, 0.06f);
-  c.Paint(Circle{hole.x, hole.y, 0.06f * h}, OutlineColor(o.helmetShell));
+  c.Paint(Circle{hole.x, hole.y, 0.05f * h}, RampColor(o.helmetShell.ramp, 0.15f), 0.8f);
   // Face mask: grey bars in front of the face, and the chin strap.
   const Material mask{Ramp::Grey, 0.3f, 0.95f, 0.5f};
   const Pt side = k.At(0.18f, 0.1f), top = k.At(0.62f, 0.02f), low = k.At(0.56f, 0.42f), chin = k.At(0.3f, 0.48f);

@@ -129,8 +129,12 @@ void PaintHips(Canvas& c, const Skeleton& s, const Outfit& o) {
   const float h = s.h;
   const Pt waist = Lerp(s.pelvis, s.neckBase, 0.2f);
   const Polygon hips = TorsoOutline(s, o.bottomCut == Bottom::Shorts ? -0.2f : -0.3f, 0.3f);
-  const auto pants = Intersect{hips, HalfPlane{waist, s.spineDir}};
-  PaintSolid(c, pants, o.bottom, 0.5f * h);
+  // The seat and the tops of both legs as one garment, so it reads as a single pair.
+  const float wide = o.bottomCut == Bottom::Shorts ? 0.86f : 0.78f;
+  const auto legs = Blend{Bone(s.nearLeg.hip, Lerp(s.nearLeg.hip, s.nearLeg.knee, 0.4f), wide * h, wide * 0.9f * h),
+                          Bone(s.farLeg.hip, Lerp(s.farLeg.hip, s.farLeg.knee, 0.4f), wide * h, wide * 0.9f * h), 0.1f * h};
+  const auto pants = Blend{Intersect{hips, HalfPlane{waist, s.spineDir}}, legs, 0.12f * h};
+  PaintSolid(c, Intersect{pants, HalfPlane{waist, s.spineDir}}, o.bottom, 0.45f * h);
   // Waistband, or a belt with its buckle on trousers.
   const bool belt = o.bottomCut != Bottom::Shorts;
   const Material band = belt ? Material{Ramp::Grey, 0.02f, 0.3f, 0.6f} : o.bottom;

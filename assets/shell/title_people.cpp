@@ -81,14 +81,14 @@ void PaintDartsPlayer(Canvas& c) {
   p.head = 26.f;
   p.pelvis = {526.f, 0.f};
   p.floorY = 350.f;
-  p.spine = 192.f;
-  p.neck = 160.f;
+  p.spine = 189.f;
+  p.neck = 158.f;
   p.neckLength = 0.9f;
   p.turn = 0.12f;
   p.nearLeg = {18.f, -14.f, 72.f};
   p.farLeg = {4.f, 2.f, 90.f};
   p.farArm = {146.f, 116.f, 102.f, 0.8f};
-  p.nearArm = {10.f, 26.f, 16.f};
+  p.nearArm = {16.f, 34.f, 24.f};
   const Skeleton s = Solve(p);
   Outfit o;
   o.skin = {Ramp::Skin, 0.12f, 0.88f, 0.22f};
@@ -102,6 +102,7 @@ void PaintDartsPlayer(Canvas& c) {
   o.bottomCut = Bottom::Trousers;
   o.shoes = Shoe::Leather;
   o.collar = true;
+  o.hairVolume = 0.09f;
   o.farGrip = Grip::Hold;
   ContactShadow(c, 534.f, 351.f, 24.f, 4.5f, 0.55f);
   PaintFigure(c, s, o);
