@@ -11,14 +11,17 @@ struct HeadFrame {
   Pt At(float fwd, float down) const { return {c.x + fwd * h * f * (fwd > 0 ? depth : 1.f), c.y + down * h}; }
 };
 
+// The ear, with its inner fold; it sits over short hair.
+void PaintEar(Canvas& c, const HeadFrame& k, const Outfit& o) {
+  const float h = k.h;
+  const Pt ear = k.At(-0.08f, 0.04f);
+  PaintSolid(c, Ellipse{ear.x, ear.y, 0.09f * h, 0.13f * h}, o.skin, 0.08f * h, 0.7f);
+  c.Paint(Ellipse{ear.x + 0.015f * h * k.f, ear.y + 0.01f * h, 0.035f * h, 0.07f * h}, RampColor(o.skin.ramp, o.skin.dark + 0.1f), 0.7f);
+}
+
 void PaintFace(Canvas& c, const HeadFrame& k, const Outfit& o) {
   const float h = k.h;
   const Rgb dark = RampColor(o.skin.ramp, 0.f), line = RampColor(o.skin.ramp, o.skin.dark + 0.1f);
-  // Ear, with its inner fold.
-  const Pt ear = k.At(-0.08f, 0.04f);
-  const Ellipse earShape{ear.x, ear.y, 0.09f * h, 0.13f * h};
-  PaintSolid(c, earShape, o.skin, 0.08f * h, 0.7f);
-  c.Paint(Ellipse{ear.x + 0.015f * h * k.f, ear.y + 0.01f * h, 0.035f * h, 0.07f * h}, line, 0.7f);
   // Nose.
   const Pt n0 = k.At(0.4f, -0.04f), n1 = k.At(0.5f, 0.12f);
   PaintSolid(c, Line(n0.x, n0.y, n1.x, n1.y, 0.12f * h, 0.14f * h), o.skin, 0.06f * h, 0.6f);
@@ -37,7 +40,9 @@ void PaintHair(Canvas& c, const HeadFrame& k, const Outfit& o, const Ellipse& sk
   const Pt fore = k.At(0.34f, -0.3f), nape = k.At(-0.3f, 0.24f);
   Pt n = Unit(Perp(nape - fore));
   if (n.y > 0) n = n * -1.f;
-  const auto hair = Intersect{Grow{skull, o.hairVolume * h}, HalfPlane{fore, n * -1.f}};
+  // The hairline steps back at the temple, in front of the ear.
+  const Pt temple = k.At(0.22f, 0.02f);
+  const auto hair = Subtract{Intersect{Grow{skull, o.hairVolume * h}, HalfPlane{fore, n * -1.f}}, Ellipse{temple.x, temple.y, 0.13f * h, 0.17f * h}};
   PaintSolid(c, hair, o.hair, 0.2f * h, 0.7f);
   // Strands catch the light along the crown.
   for (float a : {-0.15f, 0.05f, 0.25f}) {
@@ -89,10 +94,12 @@ void PaintHead(Canvas& c, const Skeleton& s, const Outfit& o) {
   const auto head = Blend{Blend{skull, Bone(j0, j1, 0.56f * h, 0.3f * h), 0.1f * h}, Bone(f0, f1, 0.3f * h, 0.28f * h), 0.08f * h};
   PaintSolid(c, head, o.skin, 0.3f * h);
   PaintFace(c, k, o);
-  if (o.helmet)
+  if (o.helmet) {
     PaintHelmet(c, k, o);
-  else
+  } else {
     PaintHair(c, k, o, skull);
+    PaintEar(c, k, o);
+  }
 }
 
 }  // namespace art

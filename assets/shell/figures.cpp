@@ -1,8 +1,28 @@
 #include "shell/figures.h"
 
+#include <algorithm>
+
+#include "core/decor.h"
 #include "shell/figure_parts.h"
 
 namespace art {
+
+void PaintFloorShadows(Canvas& c, const Skeleton& s, float floorY) {
+  const LegJoints* feet[] = {&s.nearLeg, &s.farLeg};
+  float x0 = 1e9f, x1 = -1e9f;
+  for (const LegJoints* g : feet) {
+    x0 = std::min({x0, g->heel.x, g->toe.x});
+    x1 = std::max({x1, g->heel.x, g->toe.x});
+  }
+  // The light comes from the upper left, so the shadow falls a little to the right.
+  ContactShadow(c, (x0 + x1) * 0.5f + s.h * 0.2f, floorY + 1.f, (x1 - x0) * 0.5f + s.h * 0.5f, s.h * 0.2f, 0.5f);
+  for (const LegJoints* g : feet) {
+    const float lift = floorY - std::max(g->heel.y, g->toe.y);
+    if (lift > s.h * 0.3f) continue;
+    const float cx = (g->heel.x + g->toe.x) * 0.5f, rx = std::abs(g->toe.x - g->heel.x) * 0.5f + 1.f;
+    ContactShadow(c, cx + 1.f, floorY + 0.5f, rx, 2.f, 0.45f);
+  }
+}
 
 void PaintFigure(Canvas& c, const Skeleton& s, const Outfit& o, const std::function<void(Canvas&)>& held) {
   // Back to front: the far arm and leg, the body, the near leg, the head, the near arm.

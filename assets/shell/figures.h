@@ -36,6 +36,8 @@ struct Outfit {
   Grip nearGrip = Grip::Open, farGrip = Grip::Open;
 };
 
+// Soft shadows on the floor: a pool under the person and a darker one under each foot.
+void PaintFloorShadows(Canvas& c, const Skeleton& s, float floorY);
 // Paints the person; `held` paints what the holding hand holds, just before that arm.
 void PaintFigure(Canvas& c, const Skeleton& s, const Outfit& o, const std::function<void(Canvas&)>& held = {});
 

@@ -29,7 +29,7 @@ void PaintBasketballPlayer(Canvas& c) {
   o.number = "23";
   o.numberSide = 0.5f;
   o.farGrip = Grip::Hold;
-  ContactShadow(c, 68.f, 352.f, 36.f, 5.f, 0.55f);
+  PaintFloorShadows(c, s, p.floorY);
   PaintFigure(c, s, o);
   const Pt ball = s.nearArm.handTip + Pt{-1.f, 12.f};
   ContactShadow(c, ball.x + 2.f, 352.f, 9.f, 2.5f, 0.35f);
@@ -68,7 +68,7 @@ void PaintQuarterback(Canvas& c) {
   o.numberSide = 0.36f;
   o.farGrip = Grip::Point;
   o.nearGrip = Grip::Hold;
-  ContactShadow(c, 165.f, 352.f, 40.f, 5.f, 0.55f);
+  PaintFloorShadows(c, s, p.floorY);
   const Pt ball = s.nearArm.handTip;
   PaintFigure(c, s, o, [&](Canvas& canvas) { PaintFootball(canvas, ball.x, ball.y - 2.f, 9.f, 5.5f, -60.f); });
 }
@@ -77,16 +77,15 @@ void PaintQuarterback(Canvas& c) {
 void PaintDartsPlayer(Canvas& c) {
   Pose p;
   p.facing = 1.f;
-  p.head = 25.5f;
   p.head = 26.f;
-  p.pelvis = {526.f, 0.f};
+  p.pelvis = {525.f, 0.f};
   p.floorY = 350.f;
-  p.spine = 189.f;
-  p.neck = 158.f;
+  p.spine = 185.f;
+  p.neck = 152.f;
   p.neckLength = 0.9f;
   p.turn = 0.12f;
-  p.nearLeg = {18.f, -14.f, 72.f};
-  p.farLeg = {4.f, 2.f, 90.f};
+  p.nearLeg = {12.f, -16.f, 70.f};
+  p.farLeg = {9.f, 0.f, 90.f};
   p.farArm = {146.f, 116.f, 102.f, 0.8f};
   p.nearArm = {16.f, 34.f, 24.f};
   const Skeleton s = Solve(p);
@@ -104,7 +103,7 @@ void PaintDartsPlayer(Canvas& c) {
   o.collar = true;
   o.hairVolume = 0.09f;
   o.farGrip = Grip::Hold;
-  ContactShadow(c, 534.f, 351.f, 24.f, 4.5f, 0.55f);
+  PaintFloorShadows(c, s, p.floorY);
   PaintFigure(c, s, o);
   const Pt hand = s.farArm.handTip;
   PaintDart(c, hand.x + 14.f, hand.y + 3.f, hand.x - 5.f, hand.y - 1.f, Hex(0x1E4EE8), 3.f, 1.1f);
