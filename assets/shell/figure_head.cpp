@@ -67,9 +67,8 @@ void PaintHelmet(Canvas& c, const HeadFrame& k, const Outfit& o) {
   const Pt face = k.At(0.5f, 0.3f);
   const auto shell = Subtract{dome, Ellipse{face.x, face.y, 0.36f * h, 0.44f * h}};
   PaintSolid(c, shell, o.helmetShell, 0.3f * h);
-  // A stripe over the crown and the ear hole.
-  const Pt sc = k.At(-0.06f, 0.02f);
-  PaintOnSolid(c, shell, Intersect{Ring{sc.x, sc.y, 0.46f * h, 0.56f * h}, HalfPlane{sc, {0.f, -1.f}}}, o.shirt, 0.3f * h);
+  // A stripe over the crown, from the brow to the back of the neck, and the ear hole.
+  PaintOnSolid(c, shell, Intersect{Ring{centre.x, centre.y + 0.04f * h, 0.36f * h, 0.46f * h}, HalfPlane{centre, {0.f, 1.f}}}, o.shirt, 0.3f * h);
   const Pt hole = k.At(-0.1f, 0.06f);
   c.Paint(Circle{hole.x, hole.y, 0.05f * h}, RampColor(o.helmetShell.ramp, 0.15f), 0.8f);
   // Face mask: grey bars in front of the face, and the chin strap.
@@ -92,7 +91,7 @@ void PaintHead(Canvas& c, const Skeleton& s, const Outfit& o) {
   const Pt j0 = k.At(-0.04f, 0.1f), j1 = k.At(0.27f, 0.38f);
   const Pt f0 = k.At(0.28f, -0.25f), f1 = k.At(0.33f, 0.22f);
   const auto head = Blend{Blend{skull, Bone(j0, j1, 0.56f * h, 0.3f * h), 0.1f * h}, Bone(f0, f1, 0.3f * h, 0.28f * h), 0.08f * h};
-  PaintSolid(c, head, o.skin, 0.3f * h);
+  PaintSolid(c, head, o.skin, 0.3f * h, 1.1f);
   PaintFace(c, k, o);
   if (o.helmet) {
     PaintHelmet(c, k, o);

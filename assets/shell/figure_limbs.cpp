@@ -12,8 +12,11 @@ void PaintHand(Canvas& c, const Skeleton& s, const ArmJoints& arm, const Outfit&
   const Pt knuckle = arm.wrist + dir * (0.36f * h), tip = arm.wrist + dir * (reach * h);
   auto palm = Bone(arm.wrist + dir * (0.06f * h), knuckle, 0.26f * h, 0.32f * h);
   auto fingers = Bone(knuckle, tip, 0.28f * h, grip == Grip::Point ? 0.14f * h : 0.22f * h);
-  const Pt thumbTip = grip == Grip::Hold ? knuckle + side * (0.1f * h) : knuckle + side * (0.2f * h) - dir * (0.02f * h);
-  auto thumb = Bone(arm.wrist + dir * (0.12f * h) + side * (0.1f * h), thumbTip, 0.14f * h, 0.1f * h);
+  // The thumb wraps round what the hand holds, stands off a pointing hand, and
+  // lies along an open hand seen from the back.
+  const float spread = grip == Grip::Hold ? 0.1f : (grip == Grip::Point ? 0.2f : 0.06f);
+  const Pt thumbTip = knuckle + side * (spread * h) - dir * (0.02f * h);
+  auto thumb = Bone(arm.wrist + dir * (0.12f * h) + side * (0.08f * h), thumbTip, 0.14f * h, 0.1f * h);
   const auto hand = Blend{Blend{palm, fingers, 0.06f * h}, thumb, 0.04f * h};
   PaintSolid(c, hand, o.skin, 0.16f * h);
   // The creases between the fingers.
@@ -21,6 +24,21 @@ void PaintHand(Canvas& c, const Skeleton& s, const ArmJoints& arm, const Outfit&
   for (float k : {-0.3f, 0.f, 0.3f}) {
     const Pt a = knuckle + dir * (0.04f * h) + side * (k * 0.24f * h), b = tip - dir * (0.03f * h) + side * (k * 0.17f * h);
     c.Paint(Intersect{Line(a.x, a.y, b.x, b.y, 0.6f), fingers}, crease, 0.45f);
+  }
+}
+
+// A long sleeve rolled up to the middle of the forearm, creased at the elbow.
+void PaintRolledSleeve(Canvas& c, const ArmJoints& arm, const Outfit& o, float h) {
+  const Pt cuff = Lerp(arm.elbow, arm.wrist, 0.42f), along = Unit(arm.wrist - arm.elbow);
+  auto sleeve = Blend{Blend{Circle{arm.shoulder.x, arm.shoulder.y, 0.28f * h}, Bone(arm.shoulder, arm.elbow, 0.54f * h, 0.44f * h), 0.1f * h},
+                      Bone(arm.elbow, cuff, 0.44f * h, 0.46f * h), 0.06f * h};
+  PaintSolid(c, sleeve, o.shirt, 0.25f * h);
+  const Pt r0 = cuff - along * (0.16f * h);
+  PaintSolid(c, Bone(r0, cuff, 0.5f * h, 0.5f * h), o.shirt, 0.12f * h, 0.7f);
+  const Pt across = Perp(along);
+  for (float k : {-0.12f, 0.1f}) {
+    const Pt a = arm.elbow + along * (k * h) + across * (0.2f * h), b = arm.elbow + along * ((k + 0.06f) * h) - across * (0.12f * h);
+    c.Paint(Intersect{Line(a.x, a.y, b.x, b.y, 0.9f), sleeve}, RampColor(o.shirt.ramp, o.shirt.dark), 0.5f);
   }
 }
 
@@ -37,7 +55,8 @@ void PaintArm(Canvas& c, const Skeleton& s, const ArmJoints& arm, const Outfit& 
   const auto limb = Blend{Blend{delt, upper, 0.1f * h}, fore, 0.08f * h};
   PaintSolid(c, limb, o.skin, 0.2f * h);
   PaintHand(c, s, arm, o, grip);
-  if (o.top == Top::Tank) return;
+  if (o.top == Top::Rolled) PaintRolledSleeve(c, arm, o, h);
+  if (o.top == Top::Tank || o.top == Top::Rolled) return;
   // A short sleeve: a loose tube over the shoulder with a hem, and a crease where it bunches.
   const Pt end = Lerp(arm.shoulder, arm.elbow, padded ? 0.55f : 0.5f);
   auto sleeve = Blend{Circle{arm.shoulder.x, arm.shoulder.y, (padded ? 0.42f : 0.28f) * h},

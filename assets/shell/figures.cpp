@@ -24,13 +24,26 @@ void PaintFloorShadows(Canvas& c, const Skeleton& s, float floorY) {
   }
 }
 
+namespace {
+
+// The far arm and leg are half hidden from the light by the body: a shade darker.
+Outfit InShade(const Outfit& o) {
+  Outfit far = o;
+  for (Material* m : {&far.skin, &far.shirt, &far.bottom, &far.socks, &far.shoe, &far.trim})
+    m->light = m->dark + (m->light - m->dark) * 0.7f;
+  return far;
+}
+
+}  // namespace
+
 void PaintFigure(Canvas& c, const Skeleton& s, const Outfit& o, const std::function<void(Canvas&)>& held) {
+  const Outfit far = InShade(o);
   // Back to front: the far arm and leg, the body, the near leg, the head, the near arm.
   // What a hand holds goes in just before its arm, so the fingers close over it.
   const bool farHolds = o.farGrip == Grip::Hold, nearHolds = !farHolds && o.nearGrip == Grip::Hold;
   if (held && farHolds) held(c);
-  PaintArm(c, s, s.farArm, o, o.farGrip);
-  PaintLeg(c, s, s.farLeg, o);
+  PaintArm(c, s, s.farArm, far, o.farGrip);
+  PaintLeg(c, s, s.farLeg, far);
   PaintTorso(c, s, o);
   PaintHips(c, s, o);
   PaintLeg(c, s, s.nearLeg, o);

@@ -9,7 +9,7 @@
 
 namespace art {
 
-enum class Top { Tank, Tee, Padded };          // vest, short-sleeved shirt, padded jersey
+enum class Top { Tank, Tee, Rolled, Padded };  // vest, short sleeves, rolled-up long sleeves, padded jersey
 enum class Bottom { Shorts, KneePants, Trousers };
 enum class Shoe { HighTop, Cleat, Leather };
 enum class Grip { Open, Hold, Point };         // an open hand, one holding a ball or dart, a pointing hand

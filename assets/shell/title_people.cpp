@@ -20,7 +20,7 @@ void PaintBasketballPlayer(Canvas& c) {
   p.turn = 0.6f;
   p.nearLeg = {30.f, -4.f, 90.f};
   p.farLeg = {0.f, -54.f, 58.f};
-  p.nearArm = {8.f, 42.f, 66.f};
+  p.nearArm = {8.f, 42.f, 52.f};
   p.farArm = {16.f, 124.f, 112.f, 0.46f};
   const Skeleton s = Solve(p);
   Outfit o;
@@ -31,7 +31,7 @@ void PaintBasketballPlayer(Canvas& c) {
   o.farGrip = Grip::Hold;
   PaintFloorShadows(c, s, p.floorY);
   PaintFigure(c, s, o);
-  const Pt ball = s.nearArm.handTip + Pt{-1.f, 12.f};
+  const Pt ball = s.nearArm.handTip + Pt{0.f, 10.f};
   ContactShadow(c, ball.x + 2.f, 352.f, 9.f, 2.5f, 0.35f);
   PaintBasketball(c, ball.x, ball.y, 9.f);
 }
@@ -73,7 +73,8 @@ void PaintQuarterback(Canvas& c) {
   PaintFigure(c, s, o, [&](Canvas& canvas) { PaintFootball(canvas, ball.x, ball.y - 2.f, 9.f, 5.5f, -60.f); });
 }
 
-// A left-handed darts player on the oche, elbow up, the dart raised towards the board.
+// A left-handed darts player on the oche in a shirt with rolled sleeves, elbow
+// up, the dart raised towards the board.
 void PaintDartsPlayer(Canvas& c) {
   Pose p;
   p.facing = 1.f;
@@ -82,7 +83,7 @@ void PaintDartsPlayer(Canvas& c) {
   p.floorY = 350.f;
   p.spine = 185.f;
   p.neck = 152.f;
-  p.neckLength = 0.9f;
+  p.neckLength = 0.86f;
   p.turn = 0.12f;
   p.nearLeg = {12.f, -16.f, 70.f};
   p.farLeg = {9.f, 0.f, 90.f};
@@ -97,7 +98,7 @@ void PaintDartsPlayer(Canvas& c) {
   o.bottom = {Ramp::Navy, 0.02f, 0.42f, 0.25f};
   o.shoe = {Ramp::Wood, 0.02f, 0.3f, 0.6f};
   o.sole = {Ramp::Grey, 0.0f, 0.15f, 0.1f};
-  o.top = Top::Tee;
+  o.top = Top::Rolled;
   o.bottomCut = Bottom::Trousers;
   o.shoes = Shoe::Leather;
   o.collar = true;
