@@ -1,5 +1,6 @@
 // The people on the title screen stand inside the regions that start their
-// games, and come out of the palette shaded rather than flat.
+// games, come out of the palette shaded rather than flat, and take the light
+// from the upper left as the props do.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -74,6 +75,26 @@ TEST(TitlePeople, AreShadedWithManyTonesAfterThePalette) {
     for (int y = 0; y < c.Height(); ++y)
       for (int x = 0; x < c.Width(); ++x)
         if (c.At(x, y).a > 0.99f) tones.insert(pic->At(x, y));
-    EXPECT_GT(tones.size(), 60u);
+    EXPECT_GT(tones.size(), 80u);
+  }
+}
+
+TEST(TitlePeople, AreLitFromTheUpperLeftLikeTheProps) {
+  auto luma = [](const art::Pixel& p) { return 0.3f * p.r + 0.59f * p.g + 0.11f * p.b; };
+  for (const Person& p : kPeople) {
+    SCOPED_TRACE(p.name);
+    const art::Canvas c = PaintAlone(p);
+    // Just inside the silhouette, the side facing the light is the brighter one.
+    double lit = 0, shade = 0;
+    int nLit = 0, nShade = 0;
+    for (int y = 0; y < c.Height(); ++y)
+      for (int x = 4; x < c.Width() - 4; ++x) {
+        if (c.At(x, y).a < 0.99f) continue;
+        if (c.At(x - 4, y).a < 0.01f && c.At(x - 1, y).a > 0.99f) lit += luma(c.At(x, y)), ++nLit;
+        if (c.At(x + 4, y).a < 0.01f && c.At(x + 1, y).a > 0.99f) shade += luma(c.At(x, y)), ++nShade;
+      }
+    ASSERT_GT(nLit, 100);
+    ASSERT_GT(nShade, 100);
+    EXPECT_GT(lit / nLit, 1.2 * shade / nShade);
   }
 }
