@@ -10,7 +10,7 @@
 #include "core/shapes.h"
 #include "core/text.h"
 #include "core/textures.h"
-#include "shell/figures.h"
+#include "shell/props.h"
 
 namespace art {
 namespace {

@@ -7,7 +7,7 @@
 #include "core/text.h"
 #include "core/textures.h"
 #include "darts/dart_painter.h"
-#include "shell/figures.h"
+#include "shell/props.h"
 
 namespace art {
 

@@ -12,7 +12,8 @@
 #include "core/textures.h"
 #include "darts/dart_painter.h"
 #include "res/title_regions.h"
-#include "shell/figures.h"
+#include "shell/props.h"
+#include "shell/title_people.h"
 
 namespace art {
 namespace {
@@ -68,36 +69,7 @@ void PaintBasketballScene(Canvas& c) {
   c.Paint(Subtract{Ellipse{137.f, 96.f, 27.f, 6.f}, Ellipse{137.f, 95.5f, 24.f, 4.f}}, RampColor(Ramp::Orange, 0.45f));
   // The ball dropping into the hoop.
   PaintBasketball(c, 150.f, 79.5f, 8.f);
-  // The player dribbling.
-  Figure f;
-  f.head = {78, 170};
-  f.headR = 10;
-  f.neck = {77, 182};
-  f.hip = {76, 262};
-  f.backShoulder = {62, 192};
-  f.backElbow = {52, 222};
-  f.backHand = {56, 246};
-  f.frontShoulder = {92, 192};
-  f.frontElbow = {104, 226};
-  f.frontHand = {107, 262};
-  f.backKnee = {60, 300};
-  f.backFoot = {48, 342};
-  f.frontKnee = {90, 302};
-  f.frontFoot = {94, 346};
-  f.girth = 1.15f;
-  f.skin = RampColor(Ramp::Skin, 0.4f);
-  f.hair = RampColor(Ramp::Grey, 0.05f);
-  f.shirt = RampColor(Ramp::Orange, 0.5f);
-  f.shorts = RampColor(Ramp::Orange, 0.42f);
-  f.shoes = RampColor(Ramp::Grey, 0.95f);
-  ContactShadow(c, 74.f, 350.f, 36.f, 5.f, 0.5f);
-  PaintFigure(c, f);
-  TextStyle num;
-  num.size = 14;
-  num.align = Align::Center;
-  num.color = RampColor(Ramp::Grey, 0.97f);
-  DrawText(c, num, 77.f, 212.f, "23");
-  PaintBasketball(c, 106.f, 300.f, 9.f);
+  PaintBasketballPlayer(c);
 }
 
 void PaintFootballScene(Canvas& c) {
@@ -113,39 +85,7 @@ void PaintFootballScene(Canvas& c) {
   c.Paint(Circle{183, 126, 10.5f}, RampColor(Ramp::Grey, 0.05f));
   c.Paint(Circle{150, 132, 8}, RampColor(Ramp::Grey, 0.95f));
   c.Paint(Circle{150, 132, 6}, RampColor(Ramp::Grey, 0.05f));
-  // The quarterback about to throw.
-  Figure f;
-  f.head = {166, 177};
-  f.headR = 11;
-  f.neck = {168, 190};
-  f.hip = {170, 268};
-  f.backShoulder = {184, 198};
-  f.backElbow = {200, 180};
-  f.backHand = {204, 166};
-  f.frontShoulder = {156, 200};
-  f.frontElbow = {146, 226};
-  f.frontHand = {152, 244};
-  f.backKnee = {186, 306};
-  f.backFoot = {196, 348};
-  f.frontKnee = {152, 304};
-  f.frontFoot = {140, 346};
-  f.girth = 1.25f;
-  f.skin = RampColor(Ramp::Skin, 0.7f);
-  f.hair = RampColor(Ramp::Wood, 0.2f);
-  f.shirt = RampColor(Ramp::Navy, 0.45f);
-  f.shorts = RampColor(Ramp::Grey, 0.85f);
-  f.shoes = RampColor(Ramp::Grey, 0.1f);
-  f.longTrousers = true;
-  f.helmet = true;
-  f.helmetColor = RampColor(Ramp::Gold, 0.55f);
-  ContactShadow(c, 170.f, 352.f, 40.f, 5.f, 0.5f);
-  PaintFigure(c, f);
-  TextStyle num;
-  num.size = 16;
-  num.align = Align::Center;
-  num.color = RampColor(Ramp::Grey, 0.97f);
-  DrawText(c, num, 170.f, 214.f, "12");
-  PaintFootball(c, 205.f, 162.f, 9.f, 5.5f, -35.f);
+  PaintQuarterback(c);
 }
 
 void PaintPoolScene(Canvas& c) {
@@ -203,32 +143,7 @@ void PaintDartsScene(Canvas& c) {
   // The board on the wall at the right edge, the player facing it.
   c.Paint(Circle{588.f, 214.f, 24.f}, RampColor(Ramp::Grey, 0.05f));
   PaintDartboard(c, 588.f, 214.f, 0.2f, false);
-  Figure f;
-  f.head = {507, 176};
-  f.headR = 10;
-  f.neck = {510, 188};
-  f.hip = {526, 268};
-  f.backShoulder = {512, 200};
-  f.backElbow = {508, 232};
-  f.backHand = {518, 250};
-  f.frontShoulder = {530, 198};
-  f.frontElbow = {540, 165};
-  f.frontHand = {560, 158};
-  f.backKnee = {514, 306};
-  f.backFoot = {510, 346};
-  f.frontKnee = {540, 306};
-  f.frontFoot = {542, 346};
-  f.girth = 1.05f;
-  f.skin = RampColor(Ramp::Skin, 0.62f);
-  f.hair = RampColor(Ramp::Gold, 0.35f);
-  f.shirt = RampColor(Ramp::BoardRed, 0.42f);
-  f.shorts = RampColor(Ramp::Navy, 0.25f);
-  f.shoes = RampColor(Ramp::Grey, 0.1f);
-  f.longSleeves = false;
-  f.longTrousers = true;
-  ContactShadow(c, 527.f, 350.f, 34.f, 5.f, 0.5f);
-  PaintFigure(c, f);
-  PaintDart(c, 574.f, 156.f, 553.f, 159.f, Hex(0x1E4EE8), 3.f, 1.1f);
+  PaintDartsPlayer(c);
 }
 
 void PaintBowlingScene(Canvas& c) {
