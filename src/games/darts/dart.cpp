@@ -99,6 +99,15 @@ int CDart::TrayDartAt(int x, int y) const {
   // The tray darts themselves: a stuck dart lying over one must not hide it.
   for (std::size_t i = 0; i < m_trayDarts.size(); ++i)
     if (m_trayDarts[i] && !m_trayUsed[i] && m_trayDarts[i]->HitTest(x, y)) return static_cast<int>(i);
+  // A dart is only a needle and a barrel over most of its length: a click on
+  // the empty slot beside it takes it too, unless a stuck dart is what shows there.
+  if (Doc().m_sprites.HitTest(x, y)) return -1;
+  for (std::size_t i = 0; i < m_trayDarts.size(); ++i) {
+    if (!m_trayDarts[i] || m_trayUsed[i]) continue;
+    CRect slot;
+    m_trayDarts[i]->GetRect(&slot);
+    if (slot.PtInRect(CPoint{x, y})) return static_cast<int>(i);
+  }
   return -1;
 }
 

@@ -40,6 +40,27 @@ TEST_F(DartTray, TheTrayGivesAndTakesBackDarts) {
   EXPECT_EQ(app.View().m_turn.m_pSelSprite, nullptr);
 }
 
+TEST_F(DartTray, AClickBesideTheNeedleInADartsSlotTakesIt) {
+  app.StartDarts(kVariant301, {1, {}});
+  // High up in the slot the dart is a needle one pixel wide: the pixels
+  // beside it are see-through, yet that is where a user reaches for it.
+  for (int tray = 0; tray < kTrayDarts; ++tray) {
+    const CPoint beside{kTraySlots[static_cast<std::size_t>(tray)].x + 2,
+                        kTraySlots[static_cast<std::size_t>(tray)].y + 4};
+    ASSERT_EQ(app.Doc().m_sprites.HitTest(beside.x, beside.y), nullptr) << tray;
+    app.Click(beside.x, beside.y);
+    CSprite* held = app.View().m_turn.m_pSelSprite;
+    ASSERT_NE(held, nullptr) << tray;
+    EXPECT_EQ(held->GetX(), -100);
+    // Back into its slot for the next try.
+    app.Click(beside.x, beside.y);
+    ASSERT_EQ(app.View().m_turn.m_pSelSprite, nullptr);
+  }
+  // Between two slots there is no dart to take.
+  app.Click(kTraySlots[0].x + 20, kTraySlots[0].y + 20);
+  EXPECT_EQ(app.View().m_turn.m_pSelSprite, nullptr);
+}
+
 TEST_F(DartTray, AStuckDartIsNeverTakenBackFromTheTray) {
   app.StartDarts(kVariant301, {1, {}});
   // A dart thrown far too fast lands at the bottom of the release area,
