@@ -8,6 +8,8 @@
 #include "game/game_factories.h"
 #include "gfx/sprite_list.h"
 #include "platform/host.h"
+#include "res/resource_ids.h"
+#include "res/string_table.h"
 #include "sound/dx_sound.h"
 
 using namespace airhockey;
@@ -67,6 +69,8 @@ BOOL CAirHockey::InitGame(CSpriteList* pSprites) {
   m_pComputerSprite = MakeSprite(pSprites, kMalletBitmap, kComputerHome, kMalletDepth, kMalletRadius);
   m_pPuckSprite = MakeSprite(pSprites, kPuckBitmap, {kServeX, kServeHumanY}, kPuckDepth, kPuckRadius);
   ServePuck(ServeSide::ToHuman);
+  // The game before may have left its prompt ("Pick a dart please.") up.
+  SetStatusText(0, std::string(LoadStringRes(AFX_IDS_IDLEMESSAGE)));
   return TRUE;
 }
 
