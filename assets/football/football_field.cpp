@@ -186,22 +186,18 @@ void PaintScoreboard(Canvas& c) {
   BoxLabel(c, "DOWN", kDownDigitAt.x + kDigitWidth * 0.5f, 132.f, RampColor(Ramp::Gold, 0.85f), 12);
   BoxLabel(c, "TO GO", kToGoDigitsAt.x + kDigitWidth, 132.f, RampColor(Ramp::Gold, 0.85f), 12);
   BoxLabel(c, "YARDS", kYardsDigitsAt.x + kDigitWidth, 132.f, RampColor(Ramp::Gold, 0.85f), 12);
-  // Windows behind the digit lamps, and the boxes the program writes names and scores into.
-  ProgramBox(c, kDownDigitAt.x, kDownDigitAt.y, kDownDigitAt.x + kDigitWidth, kDownDigitAt.y + kDigitHeight);
-  ProgramBox(c, kToGoDigitsAt.x, kToGoDigitsAt.y, kToGoDigitsAt.x + 2 * kDigitWidth, kToGoDigitsAt.y + kDigitHeight);
-  ProgramBox(c, kYardsDigitsAt.x, kYardsDigitsAt.y, kYardsDigitsAt.x + 2 * kDigitWidth,
-             kYardsDigitsAt.y + kDigitHeight);
+  // The boxes the program writes names and scores into, then the windows
+  // behind the digit lamps: these end on the row above the first name box,
+  // their lit lower edge parting them from it.
   for (int i = 0; i < kSlots; ++i) {
     const CRect n = NameBox(i), s = ScoreBox(i);
     ProgramBox(c, n.left, n.top, n.right, n.bottom);
     ProgramBox(c, s.left, s.top, s.right, s.bottom);
   }
-  // The digit windows reach down into the first name box: neither box's edge may cross the other.
-  c.FillRect(kDownDigitAt.x, kDownDigitAt.y, kDownDigitAt.x + kDigitWidth, kDownDigitAt.y + kDigitHeight, {0, 0, 0});
-  for (const CPoint& at : {kToGoDigitsAt, kYardsDigitsAt})
-    c.FillRect(at.x, at.y, at.x + 2 * kDigitWidth, at.y + kDigitHeight, {0, 0, 0});
-  const CRect first = NameBox(0);
-  c.FillRect(first.left, first.top, first.right, first.bottom, {0, 0, 0});
+  const int windowBottom = kDownDigitAt.y + kDigitWindowRows;
+  ProgramBox(c, kDownDigitAt.x, kDownDigitAt.y, kDownDigitAt.x + kDigitWidth, windowBottom);
+  ProgramBox(c, kToGoDigitsAt.x, kToGoDigitsAt.y, kToGoDigitsAt.x + 2 * kDigitWidth, windowBottom);
+  ProgramBox(c, kYardsDigitsAt.x, kYardsDigitsAt.y, kYardsDigitsAt.x + 2 * kDigitWidth, windowBottom);
   PlayfieldTitle(c, "FOOTBALL", 455.f, 44.f, Rgb{250, 250, 245}, 32);
 }
 

@@ -55,9 +55,32 @@ TEST(FootballArt, TheFieldFollowsTheHolesRimsPostsAndBoxes) {
     expectBlack(NameBox(i));
     expectBlack(ScoreBox(i));
   }
-  expectBlack({kDownDigitAt.x, kDownDigitAt.y, kDownDigitAt.x + kDigitWidth, kDownDigitAt.y + kDigitHeight});
-  expectBlack(
-      {kYardsDigitsAt.x, kYardsDigitsAt.y, kYardsDigitsAt.x + 2 * kDigitWidth, kYardsDigitsAt.y + kDigitHeight});
+  const int windowBottom = kDownDigitAt.y + kDigitWindowRows;
+  expectBlack({kDownDigitAt.x, kDownDigitAt.y, kDownDigitAt.x + kDigitWidth, windowBottom});
+  expectBlack({kYardsDigitsAt.x, kYardsDigitsAt.y, kYardsDigitsAt.x + 2 * kDigitWidth, windowBottom});
+}
+
+TEST(FootballArt, TheDigitWindowsEndAboveTheFirstNameRow) {
+  const ResourceTable table;
+  const auto field = FindPicture(table, kFieldBitmap);
+  ASSERT_TRUE(field.has_value());
+  // The windows' lit lower edge runs along the row between them and the
+  // first name and score boxes, so the two never run into one another.
+  const int edge = kDownDigitAt.y + kDigitWindowRows;
+  ASSERT_EQ(edge, NameBox(0).top - 1);
+  for (const CPoint& at : {kDownDigitAt, kToGoDigitsAt, kYardsDigitsAt}) {
+    const int width = at.x == kDownDigitAt.x ? kDigitWidth : 2 * kDigitWidth;
+    for (int x = at.x; x < at.x + width; ++x) EXPECT_GT(Brightness(field->ColorAt(x, edge)), 60) << x;
+  }
+  // The digit pictures leave that edge and the rows below it clear.
+  for (int d = 0; d < kDigits; ++d) {
+    const auto pic = FindPicture(table, kFirstDigitBitmap + static_cast<UINT>(d));
+    ASSERT_TRUE(pic.has_value());
+    const BYTE key = pic->At(0, kDigitHeight - 1);
+    for (int y = kDigitWindowRows; y < kDigitHeight; ++y)
+      for (int x = 0; x < kDigitWidth; ++x) ASSERT_EQ(pic->At(x, y), key) << d << ": " << x << "," << y;
+    EXPECT_NE(pic->At(kDigitWidth / 2, kDigitWindowRows - 1), key) << d;
+  }
 }
 
 TEST(FootballArt, EveryCelShowsTheBallOnItsHotSpot) {

@@ -53,6 +53,10 @@ inline constexpr int kSlots = 4;
 // Name and score boxes of player slot i, drawn on the window.
 inline constexpr CRect NameBox(int i) { return {355, 182 + 29 * i, 461, 200 + 29 * i}; }
 inline constexpr CRect ScoreBox(int i) { return {491, 182 + 29 * i, 525, 200 + 29 * i}; }
+// The digit pictures stand 32 rows tall but the first name row begins 28
+// rows below their top: the lit window of a digit keeps above that row's
+// edge (one row above the name box), and the rest of the picture is clear.
+inline constexpr int kDigitWindowRows = NameBox(0).top - 1 - kDownDigitAt.y;
 
 // --- Pictures ------------------------------------------------------------------
 inline constexpr UINT kFieldBitmap = 179;
