@@ -116,9 +116,8 @@ constexpr unsigned char kSegments[10] = {0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D, 0x7
 void MakeDigit(Context& ctx, int value) {
   const int w = football::kDigitWidth, h = football::kDigitHeight;
   Canvas c(w, h, {}, 0.f);
-  // The lowest rows stay clear: the window's edge and the name boxes lie there.
-  const float bottom = football::kDigitWindowRows - 1.f;
-  c.FillRect(0, 0, w, football::kDigitWindowRows, Rgb{6, 6, 8});
+  const float bottom = h - 5.f;
+  c.Paint(RoundRect{0.f, 0.f, static_cast<float>(w), bottom + 1.f, 2.f}, Rgb{6, 6, 8});
   const float x0 = 4.f, x1 = w - 4.f, y0 = 3.f, ym = (3.f + bottom - 2.f) * 0.5f, y1 = bottom - 2.f;
   constexpr float kStroke = 3.2f;
   const Line segs[7] = {Line(x0 + 1, y0, x1 - 1, y0, kStroke), Line(x1, y0 + 1, x1, ym - 1, kStroke),
@@ -134,6 +133,10 @@ void MakeDigit(Context& ctx, int value) {
       c.Paint(segs[s], dim);
     }
   }
+  // The lowest rows stay clear: on the football scoreboard the window's lit
+  // edge and the first name row lie there.
+  for (int y = football::kDigitWindowRows; y < h; ++y)
+    for (int x = 0; x < w; ++x) c.Set(x, y, {}, 0.f);
   c.Set(0, 0, {}, 0.f);
   ctx.sink.Bitmap(football::kFirstDigitBitmap + static_cast<unsigned>(value),
                   ctx.quant.ConvertKeyed(c, {0, 0, 0}, 0.5f));
