@@ -96,6 +96,9 @@ class CGame {
   bool DispatchOneMessage();
   // Drops every queued message except Escape presses (the end of a roll).
   void DiscardQueueKeepEscape();
+  // True when Escape was pressed during the computer turn so far, including
+  // a press still waiting in the queue behind other input (taken off then).
+  bool EscapePressedDuringTurn();
   // Asks the view to call PlayComputerTurn once the handler has returned.
   void PostComputerTurn();
   // Starts the same game afresh through the document. This game is destroyed

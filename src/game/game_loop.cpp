@@ -67,6 +67,18 @@ void CGame::DiscardQueueKeepEscape() {
   if (quit) host.PostQuitMessage(quitCode);
 }
 
+bool CGame::EscapePressedDuringTurn() {
+  // The last throw and the pause after it take no message; an Escape pressed
+  // meanwhile is waiting in the queue and must not be dispatched after the turn.
+  Host& host = GetHost();
+  MSG msg;
+  if (host.PeekMessage(&msg, false, WM_KEYDOWN, WM_KEYDOWN) && msg.wParam == VK_ESCAPE) {
+    host.PeekMessage(&msg, true, WM_KEYDOWN, WM_KEYDOWN);
+    Turn().m_bEscape = TRUE;
+  }
+  return Turn().ConsumeEscape();
+}
+
 void CGame::PostComputerTurn() {
   Host& host = GetHost();
   host.PostMessage(host.ViewWindow(), WM_COMPUTER_TURN, 0, 0);

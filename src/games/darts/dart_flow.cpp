@@ -129,6 +129,10 @@ void CDart::PlayComputerTurn(CQuintaroView* pView) {
     if (result == ThrowResult::GameOver) return;
     if (result != ThrowResult::PlayOn) break;
   }
+  if (EscapePressedDuringTurn()) {
+    RestartGame();
+    return;
+  }
   if (doc.m_pCurrentPlayer && doc.m_pCurrentPlayer->m_bComputer)
     PostComputerTurn();
   else

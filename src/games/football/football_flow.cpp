@@ -159,4 +159,5 @@ void CFootBall::PlayComputerTurn(CQuintaroView* pView) {
     if (!ResolvePass(pView, false)) return;
   } while (!PossessionOver());
   ChangePossession(pView, true);
+  if (EscapePressedDuringTurn()) RestartGame();
 }

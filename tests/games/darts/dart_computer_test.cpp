@@ -70,6 +70,30 @@ TEST(DartComputer, EscapeWhileTheComputerPlaysRestartsTheGame) {
   EXPECT_TRUE(app.Doc().m_bFirstComputerTurn);
 }
 
+TEST(DartComputer, EscapeInThePauseAfterTheComputersLastDartStillRestarts) {
+  DartsApp app;
+  app.StartDarts(kVariant301, {2, {false, true}});
+  CDart* game = app.Game();
+  // Escape comes once the computer's third dart is in the board, while its
+  // darts stay on show: no throw is left to take it off the queue.
+  app.Backend().SetFeeder([&app, sent = false](DWORD now) mutable -> std::optional<DWORD> {
+    const int landed = app.CountEvents("sound 324") + app.CountEvents("sound 325");
+    if (!sent && landed == 6) {
+      app.GetHost().PostKey(WM_KEYDOWN, VK_ESCAPE);
+      app.GetHost().PostKey(WM_KEYUP, VK_ESCAPE);
+      sent = true;
+    }
+    return sent ? std::nullopt : std::optional<DWORD>(now + 10);
+  });
+  ThreeMisses(app);
+  app.Backend().SetFeeder({});
+  app.Pump();
+  ASSERT_NE(app.Game(), nullptr);
+  EXPECT_NE(app.Game(), game) << "the game starts afresh";
+  EXPECT_EQ(app.Player(1).m_nScore, 301);
+  EXPECT_FALSE(app.View().m_turn.m_bEscape);
+}
+
 TEST(DartComputer, AnEscapeFromBeforeTheComputersTurnIsForgotten) {
   DartsApp app;
   app.StartDarts(kVariant301, {2, {true, false}});

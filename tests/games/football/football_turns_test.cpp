@@ -51,6 +51,30 @@ TEST_F(FootballGame, EscapeDuringAComputerPossessionStartsTheGameAfresh) {
   EXPECT_EQ(app.CountEvents("sound 331"), 2);
 }
 
+TEST_F(FootballGame, EscapeInThePauseAfterAComputerPossessionStillStartsAfresh) {
+  app.GetHost().Settings().WriteProfileInt("Football", "Drift", 0);
+  app.StartFootball(kPlayTo28, {2, {false, true}});
+  CFootBall* game = app.Game();
+  // Escape comes once the computer's possession is over, while the pause
+  // before the user's possession runs: no pass is left to take it off the queue.
+  app.Backend().SetFeeder([this, sent = false](DWORD now) mutable -> std::optional<DWORD> {
+    if (!sent && app.Doc().m_nCurrentPlayer == 0 && app.View().m_turn.m_bComputerPlaying) {
+      app.GetHost().PostKey(WM_KEYDOWN, VK_ESCAPE);
+      app.GetHost().PostKey(WM_KEYUP, VK_ESCAPE);
+      sent = true;
+    }
+    return sent ? std::nullopt : std::optional<DWORD>(now + 10);
+  });
+  for (int i = 0; i < 4; ++i) PassTo(kMissPoint);
+  app.Backend().SetFeeder({});
+  app.Pump();
+  ASSERT_NE(app.Game(), nullptr);
+  EXPECT_NE(app.Game(), game) << "the game starts afresh";
+  EXPECT_EQ(app.Player(1).m_nScore, 0);
+  EXPECT_EQ(app.Doc().m_nCurrentPlayer, 0);
+  EXPECT_FALSE(app.View().m_turn.m_bEscape);
+}
+
 TEST_F(FootballGame, TypeOfGameAsksFirstAndKeepsTheChoice) {
   Start(1);
   app.PickUp();
