@@ -152,9 +152,12 @@ TEST_F(BowlGame, TheFirstComputerBowlerWaitsForAClickThenBowlsItsFrame) {
   app.Down(kPressMiddle.x, kPressMiddle.y);
   EXPECT_FALSE(app.View().m_turn.m_bDragging);
   EXPECT_EQ(game->m_nBallInFrame, 0);
+  app.events.clear();
   app.Up(kReleaseMiddle.x, kReleaseMiddle.y);
   EXPECT_EQ(app.CountEvents("sound 402"), 1);
   EXPECT_FALSE(app.Doc().m_bFirstComputerTurn);
+  // The prompt goes once it is answered.
+  EXPECT_EQ(app.CountEvents("status \"\""), 1);
   EXPECT_NE(game->m_frames[0][0].nBall1, kNotBowled);
   EXPECT_EQ(app.Doc().m_nCurrentPlayer, 1);
   EXPECT_FALSE(app.View().m_turn.m_bComputerPlaying);
@@ -165,6 +168,25 @@ TEST_F(BowlGame, TheFirstComputerBowlerWaitsForAClickThenBowlsItsFrame) {
   EXPECT_EQ(app.Doc().m_nCurrentPlayer, 1);
   EXPECT_NE(game->m_frames[0][1].nBall1, kNotBowled);
   EXPECT_EQ(app.CountEvents("sound 402"), 1);
+  EXPECT_EQ(app.CountEvents("status \"Click mouse"), 0);
+}
+
+TEST_F(BowlGame, TheClickThatChoosesBowlingOnTheTitleDoesNotStartTheComputer) {
+  app.Doc().m_nLastPlayer = 0;
+  app.Player(0).m_bComputer = TRUE;
+  ASSERT_EQ(app.Doc().m_nGameType, kScreenTitle);
+  // The press picks the game; its release lands on the lane already.
+  app.Click(300, 150);
+  ASSERT_EQ(app.Doc().m_nGameType, kScreenBowling);
+  CBowl* game = app.Game();
+  ASSERT_NE(game, nullptr);
+  EXPECT_TRUE(app.Doc().m_bFirstComputerTurn);
+  EXPECT_EQ(game->m_frames[0][0].nBall1, kNotBowled);
+  EXPECT_EQ(app.CountEvents("sound 402"), 0);
+  // The click the prompt asks for starts it.
+  app.Click(300, 300);
+  EXPECT_EQ(app.CountEvents("sound 402"), 1);
+  EXPECT_NE(game->m_frames[0][0].nBall1, kNotBowled);
 }
 
 TEST_F(BowlGame, EscapeDuringTheComputersTurnStartsANewGame) {
