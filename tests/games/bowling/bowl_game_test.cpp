@@ -189,6 +189,13 @@ TEST_F(BowlGame, TheClickThatChoosesBowlingOnTheTitleDoesNotStartTheComputer) {
   EXPECT_NE(game->m_frames[0][0].nBall1, kNotBowled);
 }
 
+TEST_F(BowlGame, ANewGameWithTheUserFirstTakesDownTheLastGamesClickPrompt) {
+  app.StartBowling({2, {true, false}});
+  ASSERT_EQ(app.App().Frame().StatusText(), "Click mouse to start computer player!");
+  app.StartBowling({2, {false, true}});
+  EXPECT_EQ(app.App().Frame().StatusText(), "");
+}
+
 TEST_F(BowlGame, EscapeDuringTheComputersTurnStartsANewGame) {
   app.StartBowling({2, {true, true}});
   CBowl* game = app.Game();
