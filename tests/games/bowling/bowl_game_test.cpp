@@ -183,6 +183,7 @@ TEST_F(BowlGame, TheClickThatChoosesBowlingOnTheTitleDoesNotStartTheComputer) {
   EXPECT_TRUE(app.Doc().m_bFirstComputerTurn);
   EXPECT_EQ(game->m_frames[0][0].nBall1, kNotBowled);
   EXPECT_EQ(app.CountEvents("sound 402"), 0);
+  EXPECT_FALSE(app.Doc().m_bGameInProgress);
   // The click the prompt asks for starts it.
   app.Click(300, 300);
   EXPECT_EQ(app.CountEvents("sound 402"), 1);
@@ -249,6 +250,18 @@ TEST_F(BowlGame, AWholeGameEndsWithTheWinnerAndTheWallOfFame) {
   EXPECT_GT(best, 0);
   EXPECT_LE(best, 300);
   EXPECT_EQ(app.GetHost().Settings().GetProfileString("Wall Of Fame", "Bowling_Name_1", ""), "Player1");
+  EXPECT_FALSE(app.Doc().m_bGameInProgress);
+}
+
+TEST_F(BowlGame, AGameTheComputerFinishesLeavesAFreshGameNotInProgress) {
+  app.StartBowling({1, {true}});
+  CBowl* game = app.Game();
+  app.Click(300, 300);
+  for (int i = 0; i < 40 && app.Game() == game; ++i) app.Wait(3000);
+  ASSERT_NE(app.Game(), game);
+  ASSERT_FALSE(app.boxes.empty());
+  EXPECT_FALSE(app.Doc().m_bGameInProgress);
+  EXPECT_TRUE(app.Doc().m_bFirstComputerTurn);
 }
 
 // Pixels of a colour inside a box of the sheet, as the window shows it.
