@@ -197,6 +197,36 @@ TEST_F(BowlGame, ANewGameWithTheUserFirstTakesDownTheLastGamesClickPrompt) {
   EXPECT_EQ(app.App().Frame().StatusText(), "");
 }
 
+TEST_F(BowlGame, ASeatHandedToTheUserBeforeTheClickBowlsAtOnceWithoutThePrompt) {
+  app.StartBowling({2, {true, false}});
+  ASSERT_EQ(app.App().Frame().StatusText(), "Click mouse to start computer player!");
+  // Number of Players before anything was bowled: no new game, the seat is the user's.
+  app.dialogDriver = [](int, DialogController& dlg) -> std::optional<int> {
+    dlg.Check(IDC_COMPUTER1, 0);
+    return IDOK;
+  };
+  app.Doc().OnCommand(ID_OPTIONS_NUMBEROFPLAYERS);
+  app.Pump();
+  ASSERT_FALSE(app.Player(0).m_bComputer);
+  EXPECT_EQ(app.App().Frame().StatusText(), "");
+  // The very first swing rolls.
+  app.Swing(kPressMiddle, kReleaseMiddle);
+  EXPECT_EQ(app.Game()->m_nBallInFrame, 1);
+  EXPECT_EQ(app.CountEvents("sound 367"), 1);
+
+  // And the other way: a seat given to the computer is not the user's to bowl.
+  app.StartBowling({2, {false, false}});
+  app.dialogDriver = [](int, DialogController& dlg) -> std::optional<int> {
+    dlg.Check(IDC_COMPUTER1, 1);
+    return IDOK;
+  };
+  app.Doc().OnCommand(ID_OPTIONS_NUMBEROFPLAYERS);
+  app.Pump();
+  EXPECT_EQ(app.App().Frame().StatusText(), "Click mouse to start computer player!");
+  app.Down(kPressMiddle.x, kPressMiddle.y);
+  EXPECT_FALSE(app.View().m_turn.m_bDragging);
+}
+
 TEST_F(BowlGame, EscapeDuringTheComputersTurnStartsANewGame) {
   app.StartBowling({2, {true, true}});
   CBowl* game = app.Game();
