@@ -99,6 +99,8 @@ void CPool::OnLButtonUp(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
   if (!m_pCueBall->m_bOnTable) {
     PlaceCueBall(x, y);
     m_bCuePlaced = TRUE;
+    // Let go outside the kitchen (or on a ball), it is still in hand: say so.
+    if (!m_pCueBall->m_bOnTable) ClosingPrompt();
     pView->FlushDirtyRects();
     return;
   }

@@ -74,6 +74,7 @@ TEST_F(PoolGame, BallInHandIsPlacedOnlyInsideTheKitchen) {
   app.Pocket(0, 2);
   app.Click(400, 150);
   EXPECT_FALSE(G().Ball(0).m_bOnTable);
+  EXPECT_EQ(app.Status(), "Player1, place cue ball");  // still in hand, and told so
   app.Click(450, 150);
   EXPECT_TRUE(G().Ball(0).m_bOnTable);
   EXPECT_EQ(G().Ball(0).GetPosX(), 450);
