@@ -52,7 +52,27 @@ SIZE UsableArea(SDL_Window* window, SIZE fallback) {
 void SizeWindowForZoom(SDL_Window* window, SIZE surface, int zoom, bool centre) {
   const int scale = WindowScaleForZoom(zoom, surface, UsableArea(window, surface));
   SDL_SetWindowSize(window, surface.cx * scale, surface.cy * scale);
-  if (centre) SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+  if (centre) {
+    SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+  } else {
+    KeepWindowOnScreen(window);
+  }
+}
+
+// A window that grew (a larger zoom, or back from full screen) moves just
+// enough to stay inside its screen's usable area, title bar included.
+void KeepWindowOnScreen(SDL_Window* window) {
+  SDL_Rect usable{};
+  const int display = SDL_GetWindowDisplayIndex(window);
+  if (display < 0 || SDL_GetDisplayUsableBounds(display, &usable) != 0) return;
+  int top = 0, left = 0, bottom = 0, right = 0;
+  if (SDL_GetWindowBordersSize(window, &top, &left, &bottom, &right) != 0) top = left = bottom = right = 0;
+  int x = 0, y = 0, w = 0, h = 0;
+  SDL_GetWindowPosition(window, &x, &y);
+  SDL_GetWindowSize(window, &w, &h);
+  const POINT placed = KeepInside(CRect(x - left, y - top, x + w + right, y + h + bottom),
+                                  CRect(usable.x, usable.y, usable.x + usable.w, usable.y + usable.h));
+  if (placed.x != x - left || placed.y != y - top) SDL_SetWindowPosition(window, placed.x + left, placed.y + top);
 }
 
 bool WindowCoversItsDisplay(SDL_Window* window) {

@@ -16,6 +16,9 @@ SIZE UsableArea(SDL_Window* window, SIZE fallback);
 // allows; a zoom the screen cannot hold is lowered), centred if asked.
 void SizeWindowForZoom(SDL_Window* window, SIZE surface, int zoom, bool centre);
 
+// Moves the window, frame included, back inside its screen's usable area.
+void KeepWindowOnScreen(SDL_Window* window);
+
 // True when the window exactly covers its display and is neither maximised,
 // minimised nor full screen by SDL's own flags: the window manager's own
 // full screen, of which SDL is not told.
