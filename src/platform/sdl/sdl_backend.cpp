@@ -38,8 +38,7 @@ class SdlBackend : public Backend {
   // Starts SDL video and opens the window at the playfield's size until the
   // chrome lays it out; false (with the reason on stderr) when there is no display.
   bool Open() {
-    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
-    if (!StartSdlVideo()) return false;
+    if (!StartSdlVideo(kTitle)) return false;
     SDL_DisplayMode mode;
     const int hz = SDL_GetCurrentDisplayMode(0, &mode) == 0 && mode.refresh_rate > 0 ? mode.refresh_rate
                                                                                     : kDefaultRefreshHz;

@@ -17,7 +17,13 @@ constexpr int kDecorationAllowance = 48;
 // SDL falls back to drivers that show nothing when there is no display;
 // those are refused unless asked for by name. Without a display, the error
 // names what each real driver said.
-bool StartSdlVideo() {
+bool StartSdlVideo(const char* appName) {
+  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  // A table-top game left on its title screen must not keep the screen
+  // awake; the desktop's volume mixer names it and files it under games.
+  SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+  SDL_SetHint(SDL_HINT_APP_NAME, appName);
+  SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, "game");
   if (const char* requested = SDL_getenv("SDL_VIDEODRIVER")) {
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
       std::fprintf(stderr, "quintaro: cannot open a window: %s\n", SDL_GetError());

@@ -6,7 +6,9 @@
 
 // True when a real display was found; otherwise the reason each video driver
 // gave is on stderr. A driver named in SDL_VIDEODRIVER is taken as it is.
-bool StartSdlVideo();
+// `appName` is what the desktop calls the program (volume mixer, screen
+// saver inhibitors).
+bool StartSdlVideo(const char* appName);
 
 // The usable area of the window's screen, less room for the window
 // manager's title bar and borders; `fallback` when SDL cannot tell.
