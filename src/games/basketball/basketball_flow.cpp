@@ -77,6 +77,8 @@ void CBasketBall::EndTurn() {
     // Nothing of ours is touched if the program left this game behind the message.
     if (!SceneIsOurs()) return;
     ResetForNewGame();
+    // The board waits for the next game: the first seat is the one to start it.
+    DrawNames(&doc.m_players, TRUE, 0);
   }
   UpdateScoreboard(m_pView, &doc.m_players, FALSE, doc.m_nCurrentPlayer);
   m_pView->FlushDirtyRects();

@@ -116,18 +116,6 @@ TEST_F(BasketballGame, ABasketScoresTwoAndThreeWhileTheBoardMoves) {
   EXPECT_EQ(game->m_nPoints, 5);
 }
 
-TEST_F(BasketballGame, BeforeTheFirstTurnTheClockShowsTheTimeATurnWillHave) {
-  SetGameTime(90);
-  app.StartBasketball(kVariantTimed, {1, {}});
-  CBasketBall* game = app.Game();
-  EXPECT_EQ(game->m_pTimeTens->GetCelIndex(), 9);
-  EXPECT_EQ(game->m_pTimeOnes->GetCelIndex(), 0);
-  // Play to 40 counts up from nothing.
-  app.StartBasketball(kVariantPlayTo40, {1, {}});
-  EXPECT_EQ(app.Game()->m_pTimeTens->GetCelIndex(), 0);
-  EXPECT_EQ(app.Game()->m_pTimeOnes->GetCelIndex(), 0);
-}
-
 TEST_F(BasketballGame, ATimedTurnEndsWhenTheClockRunsOutAndTheNextWaitsFourSeconds) {
   SetGameTime(30);
   app.StartBasketball(kVariantTimed, {2, {}});
