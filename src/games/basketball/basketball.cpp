@@ -86,10 +86,6 @@ BOOL CBasketBall::InitGame(CSpriteList* pSprites) {
     auto& pair = m_pPlayerDigits[static_cast<std::size_t>(p)];
     pair[0] = MakeDigitPair(pSprites, kPlayerDigits[static_cast<std::size_t>(p)], false, &pair[1]);
   }
-  // The clock shows the time the first turn will have, as it does between games,
-  // not a Timed game already run out.
-  m_nTime = StartingTime(m_nVariant, m_nGameTime);
-  ShowPointsAndClock();
   ShowTurnPrompt(false);
   return TRUE;
 }
