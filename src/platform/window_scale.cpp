@@ -49,3 +49,9 @@ POINT WindowToSurface(POINT window, SIZE windowSize, SIZE drawable, SIZE surface
   return POINT{map(window.x, windowSize.cx, drawable.cx, place.left, place.Width(), surface.cx),
                map(window.y, windowSize.cy, drawable.cy, place.top, place.Height(), surface.cy)};
 }
+
+POINT KeepInside(const CRect& frame, const CRect& area) {
+  const int x = std::max(area.left, std::min(frame.left, area.right - frame.Width()));
+  const int y = std::max(area.top, std::min(frame.top, area.bottom - frame.Height()));
+  return POINT{x, y};
+}

@@ -28,3 +28,9 @@ CRect PlaceSurface(SIZE surface, SIZE drawable);
 // pixels on a high-density screen) to surface pixels. Rounds toward minus
 // infinity, so positions left of or above the picture stay negative.
 POINT WindowToSurface(POINT window, SIZE windowSize, SIZE drawable, SIZE surface);
+
+// Where a window's outer rectangle `frame` goes so that it lies inside
+// `area`, moved as little as possible: the top-left corner. A frame larger
+// than the area keeps its top-left corner inside it, so the title bar stays
+// reachable.
+POINT KeepInside(const CRect& frame, const CRect& area);

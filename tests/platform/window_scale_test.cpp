@@ -95,4 +95,19 @@ TEST(WindowScale, EdgePixelsMapExactlyInALetterboxedFullScreen) {
   EXPECT_EQ(Pair(WindowToSurface(POINT{785, 499}, SIZE{960, 540}, screen, kSurface)), XY(611, 459));
 }
 
+TEST(WindowScale, AGrownWindowMovesJustEnoughToStayOnItsScreen) {
+  const CRect area(0, 30, 1920, 1080);  // below a panel
+  // Back from full screen at 2x where a small window used to stand: it moves up and left.
+  EXPECT_EQ(Pair(KeepInside(CRect(661, 153, 661 + 1216, 153 + 970), area)), XY(661, 110));
+  EXPECT_EQ(Pair(KeepInside(CRect(900, 500, 900 + 1216, 500 + 970), area)), XY(704, 110));
+  // Already inside: left where it is.
+  EXPECT_EQ(Pair(KeepInside(CRect(100, 200, 700, 700), area)), XY(100, 200));
+  // Off the top and the left: back in.
+  EXPECT_EQ(Pair(KeepInside(CRect(-50, 0, 550, 500), area)), XY(0, 30));
+  // Larger than the screen: the title bar stays reachable at the top left.
+  EXPECT_EQ(Pair(KeepInside(CRect(300, 300, 300 + 2430, 300 + 1900), area)), XY(0, 30));
+  // On a second screen to the right.
+  EXPECT_EQ(Pair(KeepInside(CRect(3500, 900, 4100, 1400), CRect(1920, 0, 3840, 1080))), XY(3240, 580));
+}
+
 }  // namespace

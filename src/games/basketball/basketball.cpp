@@ -86,7 +86,7 @@ BOOL CBasketBall::InitGame(CSpriteList* pSprites) {
     auto& pair = m_pPlayerDigits[static_cast<std::size_t>(p)];
     pair[0] = MakeDigitPair(pSprites, kPlayerDigits[static_cast<std::size_t>(p)], false, &pair[1]);
   }
-  SetStatusText(0, "Click left mouse button to begin.");
+  ShowTurnPrompt(false);
   return TRUE;
 }
 

@@ -87,5 +87,7 @@ class CBasketBall : public CGame {
   void PickUp(int x, int y, CQuintaroView* pView);
   // A computer seat's turn starts itself after the pause.
   void WaitForComputerTurn();
+  // The status line between turns: the click prompt when a click starts the next one.
+  void ShowTurnPrompt(bool bStartsByItself);
   CSprite* MakeDigitPair(CSpriteList* pSprites, CPoint at, bool bLarge, CSprite** ppOnes);
 };

@@ -37,6 +37,8 @@ void CBasketBall::StartTurn() {
   m_nPoints = 0;
   m_bTurnRunning = TRUE;
   m_dwNextComputerShot = GetHost().GetTickCount();
+  // The click prompt is answered: it must not stay up while the turn runs.
+  SetStatusText(0, "");
   CQuintaroDoc& doc = Doc();
   UpdateScoreboard(m_pView, &doc.m_players, FALSE, doc.m_nCurrentPlayer);
 }
@@ -75,10 +77,18 @@ void CBasketBall::EndTurn() {
     // Nothing of ours is touched if the program left this game behind the message.
     if (!SceneIsOurs()) return;
     ResetForNewGame();
+    // The board waits for the next game: the first seat is the one to start it.
+    DrawNames(&doc.m_players, TRUE, 0);
   }
   UpdateScoreboard(m_pView, &doc.m_players, FALSE, doc.m_nCurrentPlayer);
   m_pView->FlushDirtyRects();
+  // A computer seat next in the same game starts by itself; anyone else needs the click.
+  ShowTurnPrompt(bMore && IsComputerTurn());
   if (bMore) WaitForComputerTurn();
+}
+
+void CBasketBall::ShowTurnPrompt(bool bStartsByItself) {
+  SetStatusText(0, bStartsByItself ? "" : "Click left mouse button to begin.");
 }
 
 void CBasketBall::WaitForComputerTurn() {

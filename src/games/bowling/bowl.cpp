@@ -66,6 +66,8 @@ BOOL CBowl::InitGame(CSpriteList* pSprites) {
   // A computer in the first seat waits for a click; the user must not bowl its balls meanwhile.
   const CPlayer* first = Doc().m_players[0].get();
   Turn().m_bComputerPlaying = first && first->m_bComputer ? TRUE : FALSE;
+  // Nor may the last game's click prompt stay up over a user's turn.
+  if (!Turn().m_bComputerPlaying) SetStatusText(0, "");
   return TRUE;
 }
 

@@ -119,4 +119,5 @@ class CBowl : public CGame {
   bool m_bBallToStore = false;     // a ball was counted and not yet written on the sheet
   bool m_bDrawingSheet = false;    // shields the sheet from a repaint while it draws
   bool m_bInComputerTurn = false;  // a computer turn never starts inside another
+  bool m_bPressSeen = false;       // a press reached this game (not the title's that chose it)
 };

@@ -15,6 +15,7 @@ constexpr double kHidden = -100.0;
 void CBowl::OnLButtonDown(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
   if (!pView) return;
   Doc().m_bGameInProgress = TRUE;
+  m_bPressSeen = true;
   if (pView->m_turn.m_bComputerPlaying || !m_rcPressZone.PtInRect(CPoint{x, y}) || !SceneIsOurs()) return;
   Host& host = pView->GetHost();
   m_dwPressTick = host.GetTickCount();
@@ -112,7 +113,10 @@ void CBowl::OnLButtonUp(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
   }
   const bool computer = doc.m_pCurrentPlayer && doc.m_pCurrentPlayer->m_bComputer;
   pView->m_turn.m_bComputerPlaying = computer ? TRUE : FALSE;
-  if (computer && doc.m_bFirstComputerTurn) {
+  // The release of the title's click that chose this game is not the click
+  // the prompt asks for: the first computer bowler waits for a press of ours.
+  if (computer && doc.m_bFirstComputerTurn && m_bPressSeen) {
+    SetStatusText(0, "");  // the prompt is answered: it must not stay up while the computer bowls
     PlaySound(kStartComputerSound);
     Turn().BeginLoop();  // only an Escape pressed from now on abandons the computers' game
     PostComputerTurn();

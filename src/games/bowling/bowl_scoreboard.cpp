@@ -1,6 +1,8 @@
 // The score sheet drawn on the window: names, ball boxes, frame totals.
 #include <string>
 
+#include "app/main_frame.h"
+#include "app/quintaro_app.h"
 #include "app/quintaro_doc.h"
 #include "app/quintaro_view.h"
 #include "games/bowling/bowl.h"
@@ -63,11 +65,18 @@ void CBowl::UpdateScoreboard(CQuintaroView* pView, CObArray* pPlayers, BOOL bNew
       if (const std::optional<int> score = TenthFrameScore(row)) player->m_nScore = *score;
   }
   DrawSheet(pView, pPlayers, bNewGame, nCurrent);
-  const CQuintaroDoc& doc = Doc();
-  if (!bNewGame && doc.m_pCurrentPlayer && doc.m_pCurrentPlayer->m_bComputer && doc.m_bFirstComputerTurn) {
+  CQuintaroDoc& doc = Doc();
+  // Whose ball it is decides whether the user may swing; the seats may have
+  // changed hands (Number of Players) since the game began.
+  if (doc.m_pCurrentPlayer && !m_bRolling) Turn().m_bComputerPlaying = doc.m_pCurrentPlayer->m_bComputer ? TRUE : FALSE;
+  const bool promptDue = doc.m_pCurrentPlayer && doc.m_pCurrentPlayer->m_bComputer && doc.m_bFirstComputerTurn;
+  // A seat handed back to the user (Number of Players) before the click came
+  // takes the prompt down with it.
+  const bool promptStale = !promptDue && doc.App().Frame().StatusText() == kClickPrompt;
+  if ((!bNewGame && promptDue) || promptStale) {
     // Showing the status may repaint the window, which draws the sheet again.
     m_bDrawingSheet = true;
-    SetStatusText(0, kClickPrompt);
+    SetStatusText(0, promptDue ? kClickPrompt : "");
     m_bDrawingSheet = false;
   }
 }

@@ -2,6 +2,8 @@
 
 #include <sstream>
 
+#include "app/main_frame.h"
+#include "app/quintaro_app.h"
 #include "app/quintaro_doc.h"
 #include "app/quintaro_view.h"
 #include "game/game_factories.h"
@@ -58,6 +60,9 @@ void CPool::UpdateScoreboard(CQuintaroView* /*pView*/, CObArray* /*pPlayers*/, B
   } else if (bNewGame && player) {
     // A fresh rack: tell the breaker what to do.
     SetStatusText(0, ShootsAt(player));
+  } else if (player && Doc().App().Frame().StatusText() == kClickToStart) {
+    // The seat was handed back to the user (Number of Players) before the click came.
+    ClosingPrompt();
   }
 }
 

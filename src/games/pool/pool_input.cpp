@@ -88,8 +88,6 @@ void CPool::OnLButtonUp(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
     }
     return;
   }
-  // The call is spent by this release: the next shot at the 8 needs a new one.
-  if (onEight) m_bPocketCalled = FALSE;
   if (m_bMoving || !pView->m_turn.m_bDragging) {
     ClosingPrompt();
     return;
@@ -101,6 +99,8 @@ void CPool::OnLButtonUp(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
   if (!m_pCueBall->m_bOnTable) {
     PlaceCueBall(x, y);
     m_bCuePlaced = TRUE;
+    // Let go outside the kitchen (or on a ball), it is still in hand: say so.
+    if (!m_pCueBall->m_bOnTable) ClosingPrompt();
     pView->FlushDirtyRects();
     return;
   }
@@ -126,6 +126,10 @@ void CPool::ShootFromRelease(CQuintaroView* pView) {
     m_bCuePlaced = FALSE;
     SetStatusText(0, "Legal shot");
   }
+  // The call is spent by the shot it was made for: the next shot at the 8
+  // needs a new one. Putting the cue ball down, or a shot refused from the
+  // kitchen, does not spend it.
+  if (IsOnEightBall(doc.m_pCurrentPlayer) && !m_bGameOver) m_bPocketCalled = FALSE;
   AnimateShot(&doc.m_sprites, pView);
   if (m_bInterrupted) {
     m_bInterrupted = FALSE;

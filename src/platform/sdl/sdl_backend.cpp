@@ -27,6 +27,7 @@ constexpr int kDefaultRefreshHz = 60;
 constexpr UINT kAppIconId = 128;
 constexpr int kDefaultWidth = 602;
 constexpr int kDefaultHeight = 401;
+constexpr DWORD kSettleMs = 500;  // how long the window manager may take to place a resized window
 
 bool Reached(DWORD now, DWORD due) { return static_cast<std::int32_t>(now - due) >= 0; }
 
@@ -37,8 +38,7 @@ class SdlBackend : public Backend {
   // Starts SDL video and opens the window at the playfield's size until the
   // chrome lays it out; false (with the reason on stderr) when there is no display.
   bool Open() {
-    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
-    if (!StartSdlVideo()) return false;
+    if (!StartSdlVideo(kTitle)) return false;
     SDL_DisplayMode mode;
     const int hz = SDL_GetCurrentDisplayMode(0, &mode) == 0 && mode.refresh_rate > 0 ? mode.refresh_rate
                                                                                     : kDefaultRefreshHz;
@@ -163,6 +163,10 @@ class SdlBackend : public Backend {
       SDL_RestoreWindow(m_window.get());
     }
     SizeWindowForZoom(m_window.get(), m_surfaceSize, m_zoom, !m_shown);
+    // The window manager may still move the window as it takes the new size
+    // (back from full screen it restores an older place): for a moment, each
+    // move or resize is kept on the screen.
+    m_keepOnScreenUntil = Ticks() + kSettleMs;
   }
 
   void SetIcon() {
@@ -220,6 +224,8 @@ class SdlBackend : public Backend {
     if (e.type != SDL_WINDOWEVENT) return;
     if (e.window.event == SDL_WINDOWEVENT_CLOSE) m_host->PostClose();
     if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) Draw();
+    const bool placed = e.window.event == SDL_WINDOWEVENT_MOVED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED;
+    if (placed && !m_fullscreen && !Reached(Ticks(), m_keepOnScreenUntil)) KeepWindowOnScreen(m_window.get());
     // The pointer left the window: a tool tip must not stay behind.
     if (e.window.event == SDL_WINDOWEVENT_LEAVE && m_host->GetCapture() == HWND_NONE)
       m_host->PostMouse(WM_MOUSEMOVE, -1, -1, 0);
@@ -232,6 +238,7 @@ class SdlBackend : public Backend {
   bool m_fullscreen = false;
   bool m_shown = false;
   bool m_modeChosen = false;
+  DWORD m_keepOnScreenUntil = 0;
   DWORD m_frameMs = 16;
   DWORD m_lastPresent = 0;
   bool m_pending = false;

@@ -17,7 +17,13 @@ constexpr int kDecorationAllowance = 48;
 // SDL falls back to drivers that show nothing when there is no display;
 // those are refused unless asked for by name. Without a display, the error
 // names what each real driver said.
-bool StartSdlVideo() {
+bool StartSdlVideo(const char* appName) {
+  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  // A table-top game left on its title screen must not keep the screen
+  // awake; the desktop's volume mixer names it and files it under games.
+  SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+  SDL_SetHint(SDL_HINT_APP_NAME, appName);
+  SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, "game");
   if (const char* requested = SDL_getenv("SDL_VIDEODRIVER")) {
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
       std::fprintf(stderr, "quintaro: cannot open a window: %s\n", SDL_GetError());
@@ -52,7 +58,27 @@ SIZE UsableArea(SDL_Window* window, SIZE fallback) {
 void SizeWindowForZoom(SDL_Window* window, SIZE surface, int zoom, bool centre) {
   const int scale = WindowScaleForZoom(zoom, surface, UsableArea(window, surface));
   SDL_SetWindowSize(window, surface.cx * scale, surface.cy * scale);
-  if (centre) SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+  if (centre) {
+    SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+  } else {
+    KeepWindowOnScreen(window);
+  }
+}
+
+// A window that grew (a larger zoom, or back from full screen) moves just
+// enough to stay inside its screen's usable area, title bar included.
+void KeepWindowOnScreen(SDL_Window* window) {
+  SDL_Rect usable{};
+  const int display = SDL_GetWindowDisplayIndex(window);
+  if (display < 0 || SDL_GetDisplayUsableBounds(display, &usable) != 0) return;
+  int top = 0, left = 0, bottom = 0, right = 0;
+  if (SDL_GetWindowBordersSize(window, &top, &left, &bottom, &right) != 0) top = left = bottom = right = 0;
+  int x = 0, y = 0, w = 0, h = 0;
+  SDL_GetWindowPosition(window, &x, &y);
+  SDL_GetWindowSize(window, &w, &h);
+  const POINT placed = KeepInside(CRect(x - left, y - top, x + w + right, y + h + bottom),
+                                  CRect(usable.x, usable.y, usable.x + usable.w, usable.y + usable.h));
+  if (placed.x != x - left || placed.y != y - top) SDL_SetWindowPosition(window, placed.x + left, placed.y + top);
 }
 
 bool WindowCoversItsDisplay(SDL_Window* window) {

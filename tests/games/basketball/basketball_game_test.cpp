@@ -232,9 +232,13 @@ TEST_F(BasketballGame, AComputerShootsByItselfAndTheNextComputerStartsAfterThePa
   SetGameTime(30);
   app.StartBasketball(kVariantTimed, {2, {false, true}});
   CBasketBall* game = app.Game();
+  const auto status = [&] { return app.App().Frame().StatusText(); };
+  ASSERT_EQ(status(), "Click left mouse button to begin.");
   app.Click(400, 300);
+  EXPECT_EQ(status(), "");  // answered: no prompt while the turn runs
   ASSERT_TRUE(app.RunUntil([&] { return !TurnRunning(); }, 31500));
   ASSERT_EQ(app.Doc().m_nCurrentPlayer, 1);
+  EXPECT_EQ(status(), "");  // the computer needs no click
   ASSERT_TRUE(app.RunUntil([&] { return TurnRunning(); }, 4500));
   // The user's hand takes nothing from a computer's rack.
   const CPoint spot = kRackSpots[3];
@@ -244,6 +248,7 @@ TEST_F(BasketballGame, AComputerShootsByItselfAndTheNextComputerStartsAfterThePa
   EXPECT_FALSE(game->m_bHolding);
   ASSERT_TRUE(app.RunUntil([&] { return !TurnRunning(); }, 31500));
   EXPECT_EQ(app.Doc().m_nCurrentPlayer, 0);  // the game is over and reset
+  EXPECT_EQ(status(), "Click left mouse button to begin.");
 }
 
 }  // namespace

@@ -95,6 +95,11 @@ TEST(BasketballRules, NobodyWinsWithoutAScoreOrInPractice) {
   EXPECT_EQ(FindWinner(kVariantTimed, nothing).seat, -1);
   const std::vector<Seat> scored = {{true, 20}, {false, 0}, {false, 0}, {false, 0}};
   EXPECT_EQ(FindWinner(kVariantPractice, scored).seat, -1);
+  // In Play to 40 a turn the clock ended at 99 s never reached 40: nobody to announce.
+  const std::vector<Seat> timedOut = {{true, 99}, {true, 99}, {false, 0}, {false, 0}};
+  EXPECT_EQ(FindWinner(kVariantPlayTo40, timedOut).seat, -1);
+  const std::vector<Seat> oneFinished = {{true, 99}, {true, 98}, {false, 0}, {false, 0}};
+  EXPECT_EQ(FindWinner(kVariantPlayTo40, oneFinished).seat, 1);
 }
 
 }  // namespace

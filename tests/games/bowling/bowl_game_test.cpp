@@ -152,9 +152,12 @@ TEST_F(BowlGame, TheFirstComputerBowlerWaitsForAClickThenBowlsItsFrame) {
   app.Down(kPressMiddle.x, kPressMiddle.y);
   EXPECT_FALSE(app.View().m_turn.m_bDragging);
   EXPECT_EQ(game->m_nBallInFrame, 0);
+  app.events.clear();
   app.Up(kReleaseMiddle.x, kReleaseMiddle.y);
   EXPECT_EQ(app.CountEvents("sound 402"), 1);
   EXPECT_FALSE(app.Doc().m_bFirstComputerTurn);
+  // The prompt goes once it is answered.
+  EXPECT_EQ(app.CountEvents("status \"\""), 1);
   EXPECT_NE(game->m_frames[0][0].nBall1, kNotBowled);
   EXPECT_EQ(app.Doc().m_nCurrentPlayer, 1);
   EXPECT_FALSE(app.View().m_turn.m_bComputerPlaying);
@@ -165,6 +168,7 @@ TEST_F(BowlGame, TheFirstComputerBowlerWaitsForAClickThenBowlsItsFrame) {
   EXPECT_EQ(app.Doc().m_nCurrentPlayer, 1);
   EXPECT_NE(game->m_frames[0][1].nBall1, kNotBowled);
   EXPECT_EQ(app.CountEvents("sound 402"), 1);
+  EXPECT_EQ(app.CountEvents("status \"Click mouse"), 0);
 }
 
 TEST_F(BowlGame, EscapeDuringTheComputersTurnStartsANewGame) {
@@ -220,6 +224,7 @@ TEST_F(BowlGame, AWholeGameEndsWithTheWinnerAndTheWallOfFame) {
   EXPECT_GT(best, 0);
   EXPECT_LE(best, 300);
   EXPECT_EQ(app.GetHost().Settings().GetProfileString("Wall Of Fame", "Bowling_Name_1", ""), "Player1");
+  EXPECT_FALSE(app.Doc().m_bGameInProgress);
 }
 
 // Pixels of a colour inside a box of the sheet, as the window shows it.

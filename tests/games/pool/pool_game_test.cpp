@@ -74,6 +74,7 @@ TEST_F(PoolGame, BallInHandIsPlacedOnlyInsideTheKitchen) {
   app.Pocket(0, 2);
   app.Click(400, 150);
   EXPECT_FALSE(G().Ball(0).m_bOnTable);
+  EXPECT_EQ(app.Status(), "Player1, place cue ball");  // still in hand, and told so
   app.Click(450, 150);
   EXPECT_TRUE(G().Ball(0).m_bOnTable);
   EXPECT_EQ(G().Ball(0).GetPosX(), 450);
@@ -154,6 +155,28 @@ TEST_F(PoolGame, OnTheEightAPocketMustBeCalledBeforeAiming) {
   EXPECT_TRUE(app.View().m_turn.m_bDragging);
   app.Up(430, 192);
   EXPECT_FALSE(G().m_bPocketCalled);  // the call is spent by the shot
+}
+
+TEST_F(PoolGame, OnTheEightWithBallInHandOneCallServesThePlacingAndTheShot) {
+  app.SetGroups(kSolids, kStripes);
+  app.KeepOnly({8, 9, 10});
+  app.Pocket(0, 5);  // ball in hand
+  app.Click(299, 82);
+  ASSERT_TRUE(G().m_bPocketCalled);
+  // Putting the cue ball down does not spend the call...
+  app.Click(450, 150);
+  ASSERT_TRUE(G().Ball(0).m_bOnTable);
+  EXPECT_TRUE(G().m_bPocketCalled);
+  // ...nor does a shot refused from the kitchen (zero power is illegal).
+  app.Click(450, 150);
+  EXPECT_EQ(app.Status(), "Illegal shot - try again");
+  EXPECT_TRUE(G().m_bPocketCalled);
+  // The shot itself does.
+  app.Down(480, 150);
+  EXPECT_TRUE(app.View().m_turn.m_bDragging);
+  app.Up(480, 150);
+  EXPECT_TRUE(app.Said("Legal shot"));
+  EXPECT_FALSE(G().m_bPocketCalled);
 }
 
 TEST_F(PoolGame, AScratchWithTheGroupClearedLosesWithTheEightStillUp) {

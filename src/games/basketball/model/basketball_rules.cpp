@@ -55,6 +55,8 @@ Winner FindWinner(int variant, std::span<const Seat> seats) {
   for (std::size_t i = 0; i < seats.size(); ++i) {
     const Seat& s = seats[i];
     if (!s.active) continue;
+    // A race the clock ended (at 99 s, short of 40 points) is not a finish.
+    if (!highest && s.score >= kMaxClock) continue;
     // Strictly better only: on a tie the lower seat keeps the lead.
     if (highest ? s.score > best : s.score < best) {
       best = s.score;

@@ -1,0 +1,52 @@
+// The board between turns and games: the clock before the first turn, and
+// which seat is marked once a game is over.
+#include <gtest/gtest.h>
+
+#include "basketball_app.h"
+
+namespace basketball::test {
+namespace {
+
+class BasketballBoard : public ::testing::Test {
+ protected:
+  void SetGameTime(int seconds) { app.GetHost().Settings().WriteProfileInt("Basketball", "GameTime", seconds); }
+  bool TurnRunning() { return app.Game()->m_bTurnRunning != FALSE; }
+  BasketballApp app;
+};
+
+TEST_F(BasketballBoard, BeforeTheFirstTurnTheClockShowsNothingYet) {
+  // Every digit starts at 0, whatever a turn will have.
+  SetGameTime(90);
+  app.StartBasketball(kVariantTimed, {1, {}});
+  CBasketBall* game = app.Game();
+  EXPECT_EQ(game->m_pTimeTens->GetCelIndex(), 0);
+  EXPECT_EQ(game->m_pTimeOnes->GetCelIndex(), 0);
+}
+
+// Pixels of a colour in a box of the playfield, as the window shows it.
+int CountColour(BasketballApp& app, const CRect& box, std::uint32_t rgb) {
+  const CRect& view = app.GetHost().ViewRect();
+  int n = 0;
+  for (int y = box.top; y < box.bottom; ++y)
+    for (int x = box.left; x < box.right; ++x)
+      n += (app.GetHost().WindowSurface().At(x + view.left, y + view.top) & 0xFFFFFF) == rgb ? 1 : 0;
+  return n;
+}
+
+TEST_F(BasketballBoard, AfterTheLastTurnTheBoardMarksTheFirstSeatForTheNextGame) {
+  SetGameTime(30);
+  app.StartBasketball(kVariantTimed, {2, {}});
+  CBasketBall* game = app.Game();
+  for (int turn = 0; turn < 2; ++turn) {
+    app.Wait(4100);
+    app.Click(400, 300);
+    ASSERT_TRUE(TurnRunning());
+    ASSERT_TRUE(app.RunUntil([&] { return !TurnRunning(); }, 31500));
+  }
+  ASSERT_EQ(app.Doc().m_nCurrentPlayer, 0);
+  EXPECT_EQ(CountColour(app, game->m_rcName[1], 0xFF0000), 0);  // the last shooter is no longer marked
+  EXPECT_GT(CountColour(app, game->m_rcName[0], 0x0000FF), 0);
+}
+
+}  // namespace
+}  // namespace basketball::test
