@@ -4,6 +4,7 @@
 // and dialogs answered by the test, and virtual time that moves only when the
 // program waits.
 #include <array>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -102,6 +103,27 @@ class GameApp : public ModalScript {
     Up(release.x, release.y);
   }
   DWORD Now() { return GetHost().GetTickCount(); }
+
+  // Options > Number of Players with the first seat's computer box cleared:
+  // no new game starts, the seat is simply the user's now.
+  void HandFirstSeatToTheUser() {
+    dialogDriver = [](int, DialogController& dlg) -> std::optional<int> {
+      dlg.Check(IDC_COMPUTER1, 0);
+      return IDOK;
+    };
+    Doc().OnCommand(ID_OPTIONS_NUMBEROFPLAYERS);
+    Pump();
+  }
+
+  // Pixels of a colour inside a box of the playfield, as the window shows it.
+  int CountColour(const CRect& box, std::uint32_t rgb) {
+    const CRect& view = GetHost().ViewRect();
+    int n = 0;
+    for (int y = box.top; y < box.bottom; ++y)
+      for (int x = box.left; x < box.right; ++x)
+        n += (GetHost().WindowSurface().At(x + view.left, y + view.top) & 0xFFFFFF) == rgb ? 1 : 0;
+    return n;
+  }
 
   // Dispatches queued messages until the queue is empty or `stop` says so;
   // returns the number dispatched.

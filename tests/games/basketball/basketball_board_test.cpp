@@ -23,15 +23,6 @@ TEST_F(BasketballBoard, BeforeTheFirstTurnTheClockShowsNothingYet) {
   EXPECT_EQ(game->m_pTimeOnes->GetCelIndex(), 0);
 }
 
-// Pixels of a colour in a box of the playfield, as the window shows it.
-int CountColour(BasketballApp& app, const CRect& box, std::uint32_t rgb) {
-  const CRect& view = app.GetHost().ViewRect();
-  int n = 0;
-  for (int y = box.top; y < box.bottom; ++y)
-    for (int x = box.left; x < box.right; ++x)
-      n += (app.GetHost().WindowSurface().At(x + view.left, y + view.top) & 0xFFFFFF) == rgb ? 1 : 0;
-  return n;
-}
 
 TEST_F(BasketballBoard, AfterTheLastTurnTheBoardMarksTheFirstSeatForTheNextGame) {
   SetGameTime(30);
@@ -44,8 +35,8 @@ TEST_F(BasketballBoard, AfterTheLastTurnTheBoardMarksTheFirstSeatForTheNextGame)
     ASSERT_TRUE(app.RunUntil([&] { return !TurnRunning(); }, 31500));
   }
   ASSERT_EQ(app.Doc().m_nCurrentPlayer, 0);
-  EXPECT_EQ(CountColour(app, game->m_rcName[1], 0xFF0000), 0);  // the last shooter is no longer marked
-  EXPECT_GT(CountColour(app, game->m_rcName[0], 0x0000FF), 0);
+  EXPECT_EQ(app.CountColour(game->m_rcName[1], 0xFF0000), 0);  // the last shooter is no longer marked
+  EXPECT_GT(app.CountColour(game->m_rcName[0], 0x0000FF), 0);
 }
 
 }  // namespace

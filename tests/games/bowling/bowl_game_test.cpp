@@ -227,33 +227,24 @@ TEST_F(BowlGame, AWholeGameEndsWithTheWinnerAndTheWallOfFame) {
   EXPECT_FALSE(app.Doc().m_bGameInProgress);
 }
 
-// Pixels of a colour inside a box of the sheet, as the window shows it.
-int CountColour(BowlApp& app, const CRect& box, std::uint32_t rgb) {
-  const CRect& view = app.GetHost().ViewRect();
-  int n = 0;
-  for (int y = box.top; y < box.bottom; ++y)
-    for (int x = box.left; x < box.right; ++x)
-      n += (app.GetHost().WindowSurface().At(x + view.left, y + view.top) & 0xFFFFFF) == rgb ? 1 : 0;
-  return n;
-}
 
 TEST_F(BowlGame, TheSheetShowsBallsAndTotalsInTheirBoxes) {
   constexpr std::uint32_t kWhite = 0xFFFFFF, kBlue = 0x0000FF;
   app.StartBowling({2, {}});
   CBowl* game = app.Game();
-  EXPECT_GT(CountColour(app, game->m_rcName[0], kBlue), 10);  // the bowler up
-  EXPECT_EQ(CountColour(app, game->m_rcName[1], kBlue), 0);
-  EXPECT_GT(CountColour(app, game->m_rcName[1], kWhite), 10);
-  EXPECT_EQ(CountColour(app, game->m_rcName[2], kWhite), 0);  // nobody in seat 3
+  EXPECT_GT(app.CountColour(game->m_rcName[0], kBlue), 10);  // the bowler up
+  EXPECT_EQ(app.CountColour(game->m_rcName[1], kBlue), 0);
+  EXPECT_GT(app.CountColour(game->m_rcName[1], kWhite), 10);
+  EXPECT_EQ(app.CountColour(game->m_rcName[2], kWhite), 0);  // nobody in seat 3
   app.GutterBall();
   const BowlFrameCell& first = game->m_frames[0][0];
-  EXPECT_GT(CountColour(app, first.rcBall1, kWhite), 3);  // "0"
-  EXPECT_EQ(CountColour(app, first.rcBall2, kWhite), 0);
-  EXPECT_EQ(CountColour(app, first.rcTotal, kWhite), 0);
+  EXPECT_GT(app.CountColour(first.rcBall1, kWhite), 3);  // "0"
+  EXPECT_EQ(app.CountColour(first.rcBall2, kWhite), 0);
+  EXPECT_EQ(app.CountColour(first.rcTotal, kWhite), 0);
   app.GutterBall();
-  EXPECT_GT(CountColour(app, first.rcTotal, kWhite), 3);
-  EXPECT_EQ(CountColour(app, game->m_frames[1][0].rcBall1, kWhite), 0);  // seat 2 has not bowled
-  EXPECT_GT(CountColour(app, game->m_rcName[1], 0xFF0000), 10);  // seat 2 is up, in its own colour
+  EXPECT_GT(app.CountColour(first.rcTotal, kWhite), 3);
+  EXPECT_EQ(app.CountColour(game->m_frames[1][0].rcBall1, kWhite), 0);  // seat 2 has not bowled
+  EXPECT_GT(app.CountColour(game->m_rcName[1], 0xFF0000), 10);  // seat 2 is up, in its own colour
 }
 
 TEST_F(BowlGame, TheStateDumpCarriesTheBowlingFields) {

@@ -43,12 +43,7 @@ TEST_F(BowlPrompt, ASeatHandedToTheUserBeforeTheClickBowlsAtOnceWithoutThePrompt
   app.StartBowling({2, {true, false}});
   ASSERT_EQ(app.App().Frame().StatusText(), "Click mouse to start computer player!");
   // Number of Players before anything was bowled: no new game, the seat is the user's.
-  app.dialogDriver = [](int, DialogController& dlg) -> std::optional<int> {
-    dlg.Check(IDC_COMPUTER1, 0);
-    return IDOK;
-  };
-  app.Doc().OnCommand(ID_OPTIONS_NUMBEROFPLAYERS);
-  app.Pump();
+  app.HandFirstSeatToTheUser();
   ASSERT_FALSE(app.Player(0).m_bComputer);
   EXPECT_EQ(app.App().Frame().StatusText(), "");
   // The very first swing rolls.

@@ -16,12 +16,7 @@ TEST(PoolComputerTurn, ASeatHandedToTheUserBeforeTheClickGetsTheUsersPrompt) {
   app.StartPool(true, false);
   ASSERT_EQ(app.Status(), kClickPrompt);
   // Number of Players before the click: no new game, the seat is the user's now.
-  app.dialogDriver = [](int, DialogController& dlg) -> std::optional<int> {
-    dlg.Check(IDC_COMPUTER1, 0);
-    return IDOK;
-  };
-  app.Doc().OnCommand(ID_OPTIONS_NUMBEROFPLAYERS);
-  app.Pump();
+  app.HandFirstSeatToTheUser();
   ASSERT_FALSE(app.Player(0).m_bComputer);
   EXPECT_EQ(app.Status(), "Player1, shoots at open table.");
 }
