@@ -25,8 +25,8 @@ Rgb LitColor(const Material& m, float nx, float ny, float nz) {
   // A small highlight where the surface mirrors the light towards the viewer.
   const float hx = kLx / len, hy = kLy / len, hz = kLz / len + 1.f;
   const float hl = Length(Length(hx, hy), hz);
-  const float spec = std::pow(std::max(0.f, (nx * hx + ny * hy + nz * hz) / hl), 28.f) * m.shine;
-  return Mix(col, RampLerp(m.ramp, 1.f), std::min(1.f, spec));
+  const float glint = std::pow(std::max(0.f, (nx * hx + ny * hy + nz * hz) / hl), 28.f) * m.shine;
+  return Mix(col, RampLerp(m.ramp, 1.f), std::min(1.f, glint));
 }
 
 Rgb OutlineColor(const Material& m) { return Mix(RampColor(m.ramp, 0.f), Rgb{0, 0, 0}, 0.35f); }
