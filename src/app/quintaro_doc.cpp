@@ -192,7 +192,7 @@ void CQuintaroDoc::StartScreen(int nGameType) {
   if (!info.bScoreboard) return;
   m_pGame->UpdateScoreboard(GetView(), &m_players, TRUE, m_nCurrentPlayer);
   if (info.bClickPromptAtStart && m_pCurrentPlayer && m_pCurrentPlayer->m_bComputer && m_bFirstComputerTurn)
-    m_pGame->SetStatusText(0, "Click mouse to start computer player!");
+    m_pGame->SetStatusText(0, kComputerClickPrompt);
 }
 
 void CQuintaroDoc::LoadHallOfFame() {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/main_frame.h"
 #include "app/quintaro_app.h"
 #include "app/quintaro_doc.h"
 #include "app/quintaro_view.h"
@@ -59,6 +60,8 @@ void CGame::SetGameInProgress(BOOL b) { m_pDoc->m_bGameInProgress = b; }
 BOOL CGame::IsGameInProgress() { return m_pDoc->m_bGameInProgress; }
 
 void CGame::SetStatusText(int /*nPane*/, const std::string& text) { m_pDoc->App().SetStatusText(text); }
+
+bool CGame::ClickPromptShowing() const { return m_pDoc->App().Frame().StatusText() == kComputerClickPrompt; }
 
 Host& CGame::GetHost() const { return m_pView->GetHost(); }
 

@@ -17,6 +17,9 @@ class CDialog;
 class Host;
 struct CTurnState;
 
+// The status line's question before the first computer turn of a game.
+inline constexpr const char* kComputerClickPrompt = "Click mouse to start computer player!";
+
 class CGame {
  public:
   explicit CGame(const GameContext& context);
@@ -70,6 +73,9 @@ class CGame {
   BOOL IsGameInProgress();
   // Sets the status line's text and shows it at once.
   void SetStatusText(int nPane, const std::string& text);
+  // True while the status line still asks for the click that starts the
+  // first computer turn (a seat may have changed hands since it was shown).
+  bool ClickPromptShowing() const;
   BOOL StartTimer(UINT nID, UINT nMs);
   BOOL StopTimer(UINT nID);
   // rand() % n, after reseeding from the clock's seconds when asked.

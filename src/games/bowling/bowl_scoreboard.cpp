@@ -1,8 +1,6 @@
 // The score sheet drawn on the window: names, ball boxes, frame totals.
 #include <string>
 
-#include "app/main_frame.h"
-#include "app/quintaro_app.h"
 #include "app/quintaro_doc.h"
 #include "app/quintaro_view.h"
 #include "games/bowling/bowl.h"
@@ -13,7 +11,6 @@ using namespace bowling;
 
 namespace {
 
-constexpr const char* kClickPrompt = "Click mouse to start computer player!";
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr std::array<COLORREF, kPlayers> kRowColors = {RGB(0, 0, 255), RGB(255, 0, 0), RGB(255, 255, 0),
@@ -72,11 +69,11 @@ void CBowl::UpdateScoreboard(CQuintaroView* pView, CObArray* pPlayers, BOOL bNew
   const bool promptDue = doc.m_pCurrentPlayer && doc.m_pCurrentPlayer->m_bComputer && doc.m_bFirstComputerTurn;
   // A seat handed back to the user (Number of Players) before the click came
   // takes the prompt down with it.
-  const bool promptStale = !promptDue && doc.App().Frame().StatusText() == kClickPrompt;
+  const bool promptStale = !promptDue && ClickPromptShowing();
   if ((!bNewGame && promptDue) || promptStale) {
     // Showing the status may repaint the window, which draws the sheet again.
     m_bDrawingSheet = true;
-    SetStatusText(0, promptDue ? kClickPrompt : "");
+    SetStatusText(0, promptDue ? kComputerClickPrompt : "");
     m_bDrawingSheet = false;
   }
 }

@@ -19,7 +19,6 @@
 namespace darts {
 // The game's words on the status line and in its message boxes.
 inline constexpr const char* kPickPrompt = "Pick a dart please.";
-inline constexpr const char* kClickPrompt = "Click mouse to start computer player!";
 inline constexpr const char* kWonText = "Hurray you have won, good job";
 inline constexpr const char* kBustText = "You have busted";
 }  // namespace darts

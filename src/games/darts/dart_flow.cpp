@@ -81,7 +81,7 @@ void CDart::UpdateScoreboard(CQuintaroView* /*pView*/, CObArray* pPlayers, BOOL 
   if (!m_bDrawingScoreboard && doc.m_pCurrentPlayer && doc.m_pCurrentPlayer->m_bComputer &&
       doc.m_bFirstComputerTurn) {
     m_bDrawingScoreboard = true;
-    SetStatusText(0, kClickPrompt);
+    SetStatusText(0, kComputerClickPrompt);
     m_bDrawingScoreboard = false;
   }
   if (bNewGame != TRUE && bNewGame != FALSE) return;  // not a drawing request

@@ -71,7 +71,7 @@ void CFootBall::UpdateScoreboard(CQuintaroView* /*pView*/, CObArray* pPlayers, B
   const CQuintaroDoc& doc = Doc();
   if (!m_bDrawingScoreboard && doc.m_pCurrentPlayer && doc.m_pCurrentPlayer->m_bComputer && doc.m_bFirstComputerTurn) {
     m_bDrawingScoreboard = true;
-    SetStatusText(0, "Click mouse to start computer player!");
+    SetStatusText(0, kComputerClickPrompt);
     m_bDrawingScoreboard = false;
   }
 }

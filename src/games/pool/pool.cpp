@@ -2,8 +2,6 @@
 
 #include <sstream>
 
-#include "app/main_frame.h"
-#include "app/quintaro_app.h"
 #include "app/quintaro_doc.h"
 #include "app/quintaro_view.h"
 #include "game/game_factories.h"
@@ -12,10 +10,6 @@
 #include "sound/dx_sound.h"
 
 using namespace pool;
-
-namespace {
-constexpr const char* kClickToStart = "Click mouse to start computer player!";
-}  // namespace
 
 CPool::CPool(const GameContext& context) : CGame(context) { LoadSounds(); }
 
@@ -56,11 +50,11 @@ int CPool::NextPlayer(CSpriteList* /*pSprites*/, int nCurrent, CObArray* /*pPlay
 void CPool::UpdateScoreboard(CQuintaroView* /*pView*/, CObArray* /*pPlayers*/, BOOL bNewGame, int /*nCurrent*/) {
   const CPlayer* player = Doc().m_pCurrentPlayer;
   if (player && player->m_bComputer && Doc().m_bFirstComputerTurn) {
-    SetStatusText(0, kClickToStart);
+    SetStatusText(0, kComputerClickPrompt);
   } else if (bNewGame && player) {
     // A fresh rack: tell the breaker what to do.
     SetStatusText(0, ShootsAt(player));
-  } else if (player && Doc().App().Frame().StatusText() == kClickToStart) {
+  } else if (player && ClickPromptShowing()) {
     // The seat was handed back to the user (Number of Players) before the click came.
     ClosingPrompt();
   }
