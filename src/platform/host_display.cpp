@@ -64,12 +64,7 @@ CRect Host::CopyChanges(SurfaceView dst) const {
     while (src[left] == row[left]) ++left;
     while (src[right - 1] == row[right - 1]) --right;
     std::memcpy(row + left, src + left, static_cast<std::size_t>(right - left) * sizeof(std::uint32_t));
-    const CRect span(left, y, right, y + 1);
-    if (changed.IsRectEmpty()) {
-      changed = span;
-    } else {
-      changed.UnionRect(changed, span);
-    }
+    changed.UnionRect(changed, CRect(left, y, right, y + 1));
   }
   return changed;
 }

@@ -58,11 +58,7 @@ SIZE UsableArea(SDL_Window* window, SIZE fallback) {
 void SizeWindowForZoom(SDL_Window* window, SIZE surface, int zoom, bool centre) {
   const int scale = WindowScaleForZoom(zoom, surface, UsableArea(window, surface));
   SDL_SetWindowSize(window, surface.cx * scale, surface.cy * scale);
-  if (centre) {
-    SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
-  } else {
-    KeepWindowOnScreen(window);
-  }
+  if (centre) SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
 }
 
 // A window that grew (a larger zoom, or back from full screen) moves just
