@@ -11,6 +11,7 @@
 #include "game/game.h"
 #include "games/pool/model/pool_ball.h"
 #include "games/pool/model/pool_computer.h"
+#include "games/pool/model/pool_contacts.h"
 #include "games/pool/model/pool_rules.h"
 #include "platform/rect.h"
 
@@ -56,10 +57,10 @@ class CPool : public CGame, private pool::BallEnv {
   // --- The computer ---------------------------------------------------------
   BOOL ChooseComputerShot();
   void PlaceCueBallForComputer();
-  int ChooseTarget(bool bInHand) const;
-  void AimAtTarget(const CPoolBall& target);
-  // How far the computer strays from its usual shot after a run of shots that sank nothing.
+  // How far the computer strays from its usual shot after a run of its own shots that sank nothing.
   int Impatience() const;
+  // The table as the rules and the computer see it.
+  pool::TableState Table() const;
 
   // The prompt for whoever plays next.
   void ClosingPrompt();
@@ -84,6 +85,7 @@ class CPool : public CGame, private pool::BallEnv {
   int m_nCalledPocket = -1;  // no pocket called yet
   BOOL m_bPocketCalled = FALSE;
   CPoint m_ptAim;
+  int m_nCutOffShots = 0;  // shots stopped by the time limit instead of coming to rest
 
  private:
   // pool::BallEnv: the clock, the sound set and the ball pictures.
@@ -94,14 +96,17 @@ class CPool : public CGame, private pool::BallEnv {
   // Our sprites are still the document's (nothing replaced the scene).
   bool SceneIsOurs() const;
   CPoint CuePoint() const;
+  pool::TableBalls TableBalls() const;
   // Sleeps until the earliest ball is due for its next step.
   void WaitForNextStep();
   // One pass of the shot loop over all balls; false when none moved.
   bool StepAllBalls(CQuintaroView* pView);
   void PlayShotSound();
   void StopAllBalls();
-  void DrawAimLine(CPoint to);
-  void EraseAimLine(CPoint from, CPoint to, CQuintaroView* pView);
+  // The cue line from the cue ball toward the mouse, as long as the power
+  // it gives, and the power gauge beside the table.
+  void DrawAim(CPoint mouse);
+  void EraseAim(CQuintaroView* pView);
   // The shooter's follow-up: a human shot to its end, then the next turn.
   void ShootFromRelease(CQuintaroView* pView);
   // Announces a result: status, sound and the pause after it.
@@ -111,6 +116,7 @@ class CPool : public CGame, private pool::BallEnv {
   void HandOverToComputer();
 
   std::array<CSprite*, pool::kBallCount> m_sprites{};
-  int m_nDryShots = 0;          // shots in a row that sank no object ball
+  std::array<int, 2> m_nDryShots{};  // each seat's own shots in a row that sank no object ball
+  CRect m_rcAimDrawn;                // where the cue line was drawn, to be erased
   bool m_bResultShown = false;  // a result was announced by the last shot
 };

@@ -1,6 +1,6 @@
-// The computer's shot: the cue ball placed when in hand, a target ball, the
-// cut through the ghost ball into a pocket (called aloud for the 8-ball),
-// and the shot itself.
+// The computer's shot: the cue ball placed when in hand, the shot its
+// look-ahead likes best (the pocket called aloud for the 8-ball), and the
+// shot itself.
 #include <algorithm>
 
 #include "app/quintaro_doc.h"
@@ -12,57 +12,46 @@ using namespace pool;
 
 namespace {
 constexpr DWORD kThinkMs = 500;
-constexpr double kBlindAngle = 175.0;
-constexpr double kBlindPower = 5.0;
-// After this many shots in a row that sank nothing, the computer changes its
-// game with every further one: it hits a level harder and passes over the
-// nearest ball for the next. Its shots are otherwise the same from the same
-// position, and two computers could repeat one for ever.
-constexpr int kPatientShots = 6;
+// After this many of its own shots in a row that sank nothing, the computer
+// takes more risk and varies its choice with every further one: its shots
+// are otherwise the same from the same position, and two computers could
+// trade one safety for ever.
+constexpr int kPatientShots = 4;
 }  // namespace
 
-int CPool::Impatience() const { return std::max(0, m_nDryShots - kPatientShots + 1); }
+int CPool::Impatience() const {
+  const int seat = SeatOf(Doc().m_pCurrentPlayer ? Doc().m_pCurrentPlayer->m_nId : 0);
+  return std::max(0, m_nDryShots[static_cast<std::size_t>(seat)] - kPatientShots + 1);
+}
+
+TableState CPool::Table() const {
+  TableState t;
+  for (int n = 0; n < kBallCount; ++n) t.pos[static_cast<std::size_t>(n)] = {Ball(n).GetPosX(), Ball(n).GetPosY()};
+  t.onTable = OnTable();
+  return t;
+}
 
 void CPool::PlaceCueBallForComputer() {
-  const CPoint spot = FindCueSpot([this](CPoint at) {
-    m_pCueBall->MoveTo(at.x, at.y);
-    for (int n = 1; n < kBallCount; ++n)
-      if (m_pCueBall->Touches(Ball(n))) return false;
-    return true;
-  });
+  const CPoint spot = PlaceInHand(Table(), GroupOf(Doc().m_pCurrentPlayer));
   m_pCueBall->MoveTo(spot.x, spot.y);
   m_pCueBall->m_bOnTable = TRUE;
   m_pCueBall->SetVelocity(0, 0);
 }
 
-int CPool::ChooseTarget(bool bInHand) const {
-  BallPoints pos{};
-  for (int n = 0; n < kBallCount; ++n) pos[static_cast<std::size_t>(n)] = {Ball(n).GetPosX(), Ball(n).GetPosY()};
-  return pool::ChooseTarget(pos, OnTable(), GroupOf(Doc().m_pCurrentPlayer), bInHand, Impatience());
-}
-
-void CPool::AimAtTarget(const CPoolBall& target) {
-  const ComputerAim aim = pool::AimAtTarget({target.GetPosX(), target.GetPosY()}, CuePoint());
-  m_dAngle = aim.angle;
-  m_dPower = std::min(kMaxPower, aim.power + Impatience());
-  // On the 8-ball the computer calls the pocket it cuts into.
-  if (target.m_nNumber == kEightBall && IsOnEightBall(Doc().m_pCurrentPlayer) && aim.pocket >= 0) {
-    m_nCalledPocket = aim.pocket;
-    SetStatusText(0, PocketMessage(aim.pocket));
-  }
-}
-
 BOOL CPool::ChooseComputerShot() {
   const bool inHand = !m_pCueBall->m_bOnTable;
   if (inHand) PlaceCueBallForComputer();
-  const int target = ChooseTarget(inHand);
-  if (target < 0) {
-    if (!inHand) return FALSE;
-    m_dAngle = Random(2, FALSE) == 0 ? kBlindAngle : -kBlindAngle;
-    m_dPower = kBlindPower;
-    return TRUE;
+  const CPlayer* player = Doc().m_pCurrentPlayer;
+  const ComputerShot shot =
+      PlanShot(Table(), GroupOf(player), inHand, Impatience(), [this](int n) { return n > 0 ? Random(n, FALSE) : 0; });
+  if (!shot.any) return FALSE;
+  m_dAngle = shot.angle;
+  m_dPower = shot.power;
+  // On the 8-ball the computer calls the pocket it aims at.
+  if (shot.target == kEightBall && shot.pocket >= 0 && IsOnEightBall(player)) {
+    m_nCalledPocket = shot.pocket;
+    SetStatusText(0, PocketMessage(shot.pocket));
   }
-  AimAtTarget(Ball(target));
   return TRUE;
 }
 

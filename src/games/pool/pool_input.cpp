@@ -1,6 +1,10 @@
 // The human's turn: calling a pocket for the 8-ball, aiming by dragging away
-// from the cue ball with the aim line drawn on the window, placing the cue
-// ball in hand, and the shot on release.
+// from the cue ball with the cue line and the power gauge drawn on the
+// window, placing the cue ball in hand, and the shot on release. After a
+// result the next click racks a new game.
+#include <algorithm>
+#include <cmath>
+
 #include "app/quintaro_doc.h"
 #include "app/quintaro_view.h"
 #include "games/pool/pool.h"
@@ -11,6 +15,14 @@ using namespace pool;
 
 namespace {
 constexpr int kAimLineMargin = 10;
+constexpr int kFullPowerReach = static_cast<int>(kMaxPower / kPowerPerPixel);
+
+// The gauge fills from green through yellow to red as the power grows.
+COLORREF GaugeColour(double fraction) {
+  const int red = static_cast<int>(std::min(1.0, 2.0 * fraction) * 230);
+  const int green = static_cast<int>(std::min(1.0, 2.0 * (1.0 - fraction)) * 200);
+  return RGB(red, green, 24);
+}
 }  // namespace
 
 void CPool::AimPower(CPoint cue, CPoint mouse) {
@@ -18,27 +30,42 @@ void CPool::AimPower(CPoint cue, CPoint mouse) {
   m_dAngle = pool::AimAngle(cue, mouse);
 }
 
-void CPool::DrawAimLine(CPoint to) {
-  // Straight onto the window with the default pen: the line is not part of the composed frame.
+void CPool::DrawAim(CPoint mouse) {
+  // Straight onto the window: neither the line nor the fill is part of the composed frame.
   CDC dc(GetHost());
   const CPoint cue = CuePoint();
-  dc.MoveTo(cue.x, cue.y);
-  dc.LineTo(to.x, to.y);
+  const double dx = mouse.x - cue.x, dy = mouse.y - cue.y, d = std::sqrt(dx * dx + dy * dy);
+  // The line reaches as far as the power does: past full power it grows no longer.
+  const double reach = m_dPower > 0 ? std::min(d, double{kFullPowerReach}) : 0.0;
+  const CPoint end{cue.x + static_cast<int>(std::lround(d > 0 ? dx * reach / d : 0)),
+                   cue.y + static_cast<int>(std::lround(d > 0 ? dy * reach / d : 0))};
+  if (reach > 0) {
+    dc.SelectPen(RGB(255, 255, 255));
+    dc.MoveTo(cue.x, cue.y);
+    dc.LineTo(end.x, end.y);
+  }
+  m_rcAimDrawn = CRect(cue.x, cue.y, end.x, end.y);
+  m_rcAimDrawn.NormalizeRect();
+  m_rcAimDrawn.InflateRect(kAimLineMargin, kAimLineMargin);
+  const CRect& g = kPowerGauge;
+  const int height = static_cast<int>(std::lround((g.Height() - 2) * m_dPower / kMaxPower));
+  if (height > 0) dc.FillSolidRect(CRect(g.left + 1, g.bottom - 1 - height, g.right - 1, g.bottom - 1), GaugeColour(m_dPower / kMaxPower));
 }
 
-void CPool::EraseAimLine(CPoint from, CPoint to, CQuintaroView* pView) {
-  CRect rect(from.x, from.y, to.x, to.y);
-  rect.NormalizeRect();
-  rect.InflateRect(kAimLineMargin, kAimLineMargin);
-  pView->AddDirtyRect(&rect);
+void CPool::EraseAim(CQuintaroView* pView) {
+  CRect gauge = kPowerGauge;
+  if (!m_rcAimDrawn.IsRectEmpty()) pView->AddDirtyRect(&m_rcAimDrawn);
+  pView->AddDirtyRect(&gauge);
   pView->FlushDirtyRects();
+  m_rcAimDrawn.SetRectEmpty();
 }
 
 void CPool::OnLButtonDown(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
-  if (!pView || !SceneIsOurs() || m_bMoving) return;
+  // After a result the click racks a new game, on its release.
+  if (!pView || !SceneIsOurs() || m_bMoving || m_bGameOver) return;
   const CPlayer* player = Doc().m_pCurrentPlayer;
   // On the 8-ball a pocket must be called before aiming.
-  if (IsOnEightBall(player) && !m_bGameOver && !m_bPocketCalled) return;
+  if (IsOnEightBall(player) && !m_bPocketCalled) return;
   if (!m_pCueBall->m_bOnTable) {
     pView->m_turn.m_bDragging = TRUE;  // ball in hand: the release places it
     return;
@@ -49,20 +76,26 @@ void CPool::OnLButtonDown(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
   pView->m_turn.m_bDragging = TRUE;
   AimPower(CuePoint(), m_ptAim);
   SetStatusText(0, ShootsAt(player));
-  DrawAimLine(m_ptAim);
+  if (!player || !player->m_bComputer) DrawAim(m_ptAim);
 }
 
 void CPool::OnMouseMove(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
-  if (!pView || !SceneIsOurs() || m_bMoving || !pView->m_turn.m_bDragging || !m_pCueBall->m_bOnTable) return;
-  // The power and angle follow the point of the previous event, as the line drawn there shows.
-  AimPower(CuePoint(), m_ptAim);
-  EraseAimLine(CuePoint(), m_ptAim, pView);
-  DrawAimLine({x, y});
+  if (!pView || !SceneIsOurs() || m_bMoving || m_bGameOver || !pView->m_turn.m_bDragging || !m_pCueBall->m_bOnTable)
+    return;
+  const CPlayer* player = Doc().m_pCurrentPlayer;
+  if (player && player->m_bComputer) return;
+  // What is shown is what the release will shoot.
   m_ptAim = {x, y};
+  AimPower(CuePoint(), m_ptAim);
+  EraseAim(pView);
+  DrawAim(m_ptAim);
 }
 
 void CPool::PlaceCueBall(int x, int y) {
-  if (!pool::InKitchen({x, y})) return;
+  // Only where a ball can lie: in the kitchen, clear of the cushions and of every mouth.
+  if (!pool::InKitchen({x, y}) || x < kBedLeft || x > kBedRight || y < kBedTop || y > kBedBottom) return;
+  for (const PocketMouth& m : kPocketMouths)
+    if ((m.x - x) * (m.x - x) + (m.y - y) * (m.y - y) < m.radius * m.radius) return;
   // A cue ball put down on top of another ball could never make a legal shot.
   for (int n = 1; n < kBallCount; ++n) {
     const CPoolBall& b = Ball(n);
@@ -76,9 +109,13 @@ void CPool::PlaceCueBall(int x, int y) {
 
 void CPool::OnLButtonUp(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
   if (!pView || !SceneIsOurs()) return;
+  if (m_bGameOver && !m_bMoving) {
+    RestartGame();  // the result stayed up until this click; the click racks the next game
+    return;
+  }
   const CPlayer* player = Doc().m_pCurrentPlayer;
-  const bool onEight = IsOnEightBall(player) && !m_bGameOver;
-  if (onEight && !m_bPocketCalled) {
+  const bool computer = player && player->m_bComputer;
+  if (IsOnEightBall(player) && !m_bPocketCalled && !computer) {
     SetStatusText(0, "Select Pocket for 8 ball.");
     const int pocket = PickPocket(x, y);
     if (pocket >= 0) {
@@ -94,9 +131,9 @@ void CPool::OnLButtonUp(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
   }
   pView->GetHost().ReleaseCapture();
   pView->m_turn.m_bDragging = FALSE;
-  EraseAimLine(CuePoint(), {x, y}, pView);
-  SetStatusText(0, ShootsAt(player));
-  if (!m_pCueBall->m_bOnTable) {
+  EraseAim(pView);
+  if (!m_pCueBall->m_bOnTable && !computer) {
+    SetStatusText(0, ShootsAt(player));
     PlaceCueBall(x, y);
     m_bCuePlaced = TRUE;
     // Let go outside the kitchen (or on a ball), it is still in hand: say so.
@@ -104,20 +141,29 @@ void CPool::OnLButtonUp(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
     pView->FlushDirtyRects();
     return;
   }
+  // The shot goes where the line pointed, as hard as the gauge showed, when the button came up.
+  if (m_pCueBall->m_bOnTable) AimPower(CuePoint(), {x, y});
   ShootFromRelease(pView);
 }
 
 void CPool::ShootFromRelease(CQuintaroView* pView) {
   CQuintaroDoc& doc = Doc();
-  doc.m_bGameInProgress = TRUE;
   if (doc.m_pCurrentPlayer && doc.m_pCurrentPlayer->m_bComputer) {
     // The click that starts a computer player that has the first turn.
     if (doc.m_bFirstComputerTurn) {
+      doc.m_bGameInProgress = TRUE;
       doc.m_bFirstComputerTurn = FALSE;
       PostComputerTurn();
     }
     return;
   }
+  if (m_dPower <= 0.0) {
+    // A click on the cue ball, or too short a drag: no shot, and the turn stays.
+    ClosingPrompt();
+    return;
+  }
+  doc.m_bGameInProgress = TRUE;
+  SetStatusText(0, ShootsAt(doc.m_pCurrentPlayer));
   if (m_bCuePlaced) {
     if (!CheckLegalShot()) {
       SetStatusText(0, "Illegal shot - try again");

@@ -16,8 +16,6 @@ namespace {
 constexpr double kMediumShot = 3.0;
 constexpr double kHardShot = 5.0;
 constexpr long kMediumShotVolume = -1000;
-// Far beyond any real shot (a lone ball at full power rolls for about 8 s).
-constexpr DWORD kLongestShotMs = 60000;
 }  // namespace
 
 void CPool::PlayShotSound() {
@@ -30,39 +28,26 @@ void CPool::PlayShotSound() {
     m_pSound->Play(kCueHardSound);
 }
 
+pool::TableBalls CPool::TableBalls() const {
+  pool::TableBalls balls{};
+  for (int n = 0; n < kBallCount; ++n) balls[static_cast<std::size_t>(n)] = m_balls[static_cast<std::size_t>(n)].get();
+  return balls;
+}
+
 void CPool::WaitForNextStep() {
   Host& host = GetHost();
-  const DWORD now = host.GetTickCount();
-  bool any = false;
-  DWORD due = now;
-  for (const auto& ball : m_balls) {
-    if (!ball->m_bOnTable || ball->m_dSpeed == 0.0) continue;
-    const DWORD next = ball->NextStepDue(now);
-    if (!any || static_cast<std::int32_t>(next - due) < 0) due = next;
-    any = true;
-  }
-  if (any) host.WaitUntil(due);
+  DWORD due = 0;
+  if (NextDue(TableBalls(), host.GetTickCount(), due)) host.WaitUntil(due);
 }
 
 bool CPool::StepAllBalls(CQuintaroView* pView) {
-  int moving = 0;
-  for (int i = 0; i < kBallCount; ++i) {
-    CPoolBall& ball = Ball(i);
-    if (!ball.m_bOnTable || !ball.Step()) continue;
-    ++moving;
-    pView->FlushDirtyRects();
-    for (int j = 0; j < kBallCount; ++j) {
-      CPoolBall& other = Ball(j);
-      if (j == i || !ball.m_bOnTable || !other.m_bOnTable) continue;
-      // Balls already moving apart are left to part: met again and again,
-      // a pair would never slow down.
-      if (!ball.Approaches(other) || !ball.Touches(other)) continue;
-      if (!m_pFirstHit) m_pFirstHit = &other;
-      ball.Collide(other);
-      pView->FlushDirtyRects();
-    }
-  }
-  return moving > 0;
+  ContactEvents events;
+  events.onMove = [pView] { pView->FlushDirtyRects(); };
+  events.onHit = [this](int a, int b) {
+    // The first ball the cue ball strikes decides whether the shot was a fair one.
+    if (!m_pFirstHit && (a == kCueBall || b == kCueBall)) m_pFirstHit = &Ball(a == kCueBall ? b : a);
+  };
+  return StepBalls(TableBalls(), events) > 0;
 }
 
 void CPool::StopAllBalls() {
@@ -98,6 +83,7 @@ void CPool::AnimateShot(CSpriteList* /*pSprites*/, CQuintaroView* pView) {
     // Balls that keep knocking into each other never slow down: a shot that
     // has not settled by now is over, and they stop where they are.
     if (GetHost().GetTickCount() - started > kLongestShotMs) {
+      ++m_nCutOffShots;
       StopAllBalls();
       break;
     }

@@ -91,6 +91,7 @@ void CPool::SnapshotPocketed() {
 
 void CPool::EndOfShot(CQuintaroDoc* pDoc, CQuintaroView* /*pView*/) {
   CPlayer* player = pDoc->m_pCurrentPlayer;
+  const std::size_t seat = static_cast<std::size_t>(SeatOf(player ? player->m_nId : 0));
   m_bResultShown = false;
   if (!m_pCueBall->m_bOnTable) {
     m_bTurnOver = TRUE;
@@ -101,11 +102,12 @@ void CPool::EndOfShot(CQuintaroDoc* pDoc, CQuintaroView* /*pView*/) {
   } else {
     CheckWinner(player);
   }
-  if (TurnPasses(player)) SwitchSeat(pDoc);
   bool sank = false;
   for (int n = 1; n < kBallCount; ++n)
     sank = sank || (!Ball(n).m_bOnTable && !m_bPocketedBefore[static_cast<std::size_t>(n)]);
-  m_nDryShots = sank ? 0 : m_nDryShots + 1;
+  // Each seat counts only its own dry shots.
+  m_nDryShots[seat] = sank ? 0 : m_nDryShots[seat] + 1;
+  if (TurnPasses(player)) SwitchSeat(pDoc);
   SnapshotPocketed();
 }
 

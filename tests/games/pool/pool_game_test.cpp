@@ -102,9 +102,10 @@ TEST_F(PoolGame, FromBallInHandTheCueBallMustLeaveTheKitchenFirst) {
   EXPECT_EQ(G().Ball(0).GetPosX(), 450);
   EXPECT_EQ(G().Ball(3).GetPosX(), 425);
   EXPECT_EQ(app.CountEvents("sound 37"), 0);  // the check is silent
-  // No power at all is no better.
+  // A click on the cue ball takes no shot at all: it is still placed, and still to be checked.
   app.Click(450, 150);
-  EXPECT_EQ(app.Status(), "Illegal shot - try again");
+  EXPECT_EQ(app.Status(), "Player1, shoots at open table.");
+  EXPECT_TRUE(G().m_bCuePlaced);
   // Up and away from it is fine.
   app.Down(490, 190);
   app.Up(490, 190);
@@ -125,17 +126,62 @@ TEST_F(PoolGame, ACueBallDroppedDuringTheCheckMustBePlacedAgain) {
   EXPECT_EQ(G().Ball(0).GetPosX(), 450);
 }
 
-TEST_F(PoolGame, ATenPixelDragIsHalfPowerAndNinePixelsIsNone) {
+TEST_F(PoolGame, ATenPixelDragIsHalfPowerAndNinePixelsIsNoShotAndTheTurnStays) {
   app.Down(420, 192);
   EXPECT_EQ(G().m_dPower, 0.0);
   app.Up(420, 192);
-  EXPECT_EQ(G().Ball(0).GetPosX(), 411);  // it did not move, touched nothing ...
-  EXPECT_EQ(app.Doc().m_nCurrentPlayer, 1);  // ... and the turn passed
+  EXPECT_EQ(G().Ball(0).GetPosX(), 411);  // it did not move ...
+  EXPECT_EQ(app.Doc().m_nCurrentPlayer, 0);  // ... and the turn is still the player's
+  EXPECT_EQ(G().m_pFirstHit, nullptr);
+  EXPECT_EQ(app.CountEvents("sound 379"), 0);
+  EXPECT_EQ(app.Status(), "Player1, shoots at open table.");
   app.Down(421, 192);
   EXPECT_EQ(G().m_dPower, 0.5);
   app.Up(421, 192);
   EXPECT_EQ(G().Ball(0).GetPosX(), 410);
+  EXPECT_EQ(app.Doc().m_nCurrentPlayer, 1);
+}
+
+TEST_F(PoolGame, AClickOnTheCueBallKeepsTheTurn) {
+  app.Click(411, 192);
+  app.Click(415, 195);
   EXPECT_EQ(app.Doc().m_nCurrentPlayer, 0);
+  EXPECT_EQ(G().Ball(0).GetPosX(), 411);
+  EXPECT_FALSE(app.Doc().m_bGameInProgress);
+}
+
+TEST_F(PoolGame, TheShotGoesWhereTheLinePointedWhenTheButtonCameUp) {
+  app.Down(451, 192);   // aimed left along the rack's line ...
+  app.Move(451, 200);
+  app.Move(411, 262);   // ... and at the last moment straight down the table
+  EXPECT_NEAR(G().m_dAngle, 90.0, 1e-6);
+  EXPECT_NEAR(G().m_dPower, 3.5, 1e-9);
+  app.Up(411, 262);
+  // Straight up from the cue ball: nothing in the way, the rack untouched.
+  EXPECT_EQ(G().m_pFirstHit, nullptr);
+  EXPECT_EQ(G().Ball(1).GetPosX(), 187);
+  EXPECT_NEAR(G().m_dAngle, 90.0, 1e-6);
+}
+
+TEST_F(PoolGame, TheResultStaysUntilAClickWhichRacksTheNextGame) {
+  app.SetGroups(kSolids, kStripes);
+  app.KeepOnly({8, 9});
+  G().m_nCalledPocket = 1;
+  app.Pocket(8, 1);
+  app.EndShot(8);
+  ASSERT_EQ(app.Status(), "Player1 Wins!");
+  CPool* over = app.Game();
+  app.Down(451, 192);
+  app.Move(480, 192);
+  EXPECT_EQ(app.Status(), "Player1 Wins!");
+  EXPECT_FALSE(app.View().m_turn.m_bDragging);
+  app.Up(480, 192);
+  ASSERT_NE(app.Game(), over);  // a new rack, no shot
+  for (int n = 0; n < kBallCount; ++n) {
+    EXPECT_TRUE(app.Game()->Ball(n).m_bOnTable);
+    EXPECT_EQ(app.Game()->Ball(n).GetPosX(), kRack[static_cast<std::size_t>(n)].spot.x);
+  }
+  EXPECT_FALSE(app.Game()->m_bGameOver);
 }
 
 TEST_F(PoolGame, OnTheEightAPocketMustBeCalledBeforeAiming) {
@@ -167,9 +213,9 @@ TEST_F(PoolGame, OnTheEightWithBallInHandOneCallServesThePlacingAndTheShot) {
   app.Click(450, 150);
   ASSERT_TRUE(G().Ball(0).m_bOnTable);
   EXPECT_TRUE(G().m_bPocketCalled);
-  // ...nor does a shot refused from the kitchen (zero power is illegal).
+  // ...nor does a click on it, which takes no shot.
   app.Click(450, 150);
-  EXPECT_EQ(app.Status(), "Illegal shot - try again");
+  EXPECT_EQ(app.Status(), "Player1, shoots at solid.");
   EXPECT_TRUE(G().m_bPocketCalled);
   // The shot itself does.
   app.Down(480, 150);

@@ -36,6 +36,14 @@ void CheckBalls(CPool& game) {
       ASSERT_EQ(at, TrayPosition(n)) << "ball " << n << " off the table but not in the tray";
     }
   }
+  // No two balls come to rest inside each other.
+  for (int a = 0; a < kBallCount; ++a)
+    for (int b = a + 1; b < kBallCount; ++b) {
+      const CPoolBall &p = game.Ball(a), &q = game.Ball(b);
+      if (!p.m_bOnTable || !q.m_bOnTable) continue;
+      const double dx = p.GetPosX() - q.GetPosX(), dy = p.GetPosY() - q.GetPosY();
+      ASSERT_GE(dx * dx + dy * dy, 13.5 * 13.5) << "balls " << a << " and " << b << " rest inside each other";
+    }
 }
 
 struct SoakStats {
@@ -45,6 +53,7 @@ struct SoakStats {
   int scratches = 0;  // a scratch on the 8
   int shots = 0;
   int longest = 0;
+  int cutOff = 0;  // shots stopped by the time limit
   DWORD virtualMs = 0;
 };
 
@@ -93,6 +102,7 @@ SoakStats Soak(int games, std::int64_t epoch) {
       stats.scratches += e.find(" scratches on 8-ball") != std::string::npos;
     }
     EXPECT_FALSE(game->m_bMoving);
+    stats.cutOff += game->m_nCutOffShots;
     ++stats.games;
     stats.shots += shots;
     stats.longest = std::max(stats.longest, shots);
@@ -107,8 +117,14 @@ TEST(PoolSoak, TwoComputersPlayGamesToAResult) {
   RecordProperty("shots", stats.shots);
   RecordProperty("longestGame", stats.longest);
   EXPECT_EQ(stats.wins + stats.eightLost + stats.scratches, stats.games) << "one result per game";
-  std::printf("%d games (%d won, %d lost on the 8, %d scratched on the 8), %d shots, longest %d, %.1f virtual minutes\n",
-              stats.games, stats.wins, stats.eightLost, stats.scratches, stats.shots, stats.longest,
+  EXPECT_EQ(stats.cutOff, 0) << "shots that never came to rest";
+  // At least 70% of the games end with the 8 sunk legally (over enough games for the share to mean something).
+  if (stats.games >= 20) {
+    EXPECT_GE(stats.wins * 10, stats.games * 7);
+  }
+  std::printf("%d games (%d won, %d lost on the 8, %d scratched on the 8), %d shots, longest %d, %d cut off, "
+              "%.1f virtual minutes\n",
+              stats.games, stats.wins, stats.eightLost, stats.scratches, stats.shots, stats.longest, stats.cutOff,
               stats.virtualMs / 60000.0);
 }
 

@@ -98,6 +98,17 @@ int CPoolBall::PocketAt(int x, int y) const {
   return -1;
 }
 
+int CPoolBall::MouthAt(int x, int y) const {
+  if (m_dSpeed == 0.0) return -1;
+  for (int k : kPocketTestOrder) {
+    const PocketMouth& m = kPocketMouths[static_cast<std::size_t>(k)];
+    const double dx = m.x - x, dy = m.y - y;
+    // Inside the mouth and still heading in: a ball leaving it (off a jaw) stays in play.
+    if (dx * dx + dy * dy < m.radius * m.radius && dx * m_dVelX + dy * m_dVelY > 0) return k;
+  }
+  return -1;
+}
+
 void CPoolBall::DropInto(int nPocket) {
   m_pEnv->PlaySound(kPocketSound);
   m_nPocket = nPocket;
@@ -138,7 +149,9 @@ bool CPoolBall::Cushions(int& x, int& y) {
 
 BOOL CPoolBall::Advance(int x, int y) {
   const bool cushion = Cushions(x, y);
-  const int pocket = PocketAt(x, y);
+  ++m_nMoves;
+  int pocket = PocketAt(x, y);
+  if (pocket < 0) pocket = MouthAt(x, y);
   if (pocket >= 0) {
     DropInto(pocket);
     return FALSE;

@@ -40,12 +40,32 @@ class CPoolBall {
   // Contact with another ball (centres closer than a diameter); sounds the
   // click by this ball's speed whenever it answers TRUE.
   BOOL Touches(const CPoolBall& other);
+  // The same test, silent.
+  bool Overlaps(const CPoolBall& other) const;
   // The two balls are closing on each other along their line of centres.
   bool Approaches(const CPoolBall& other) const;
-  // Resolves a collision of this (moving) ball with `other`.
-  void Collide(CPoolBall& other);
-  // One pixel along this ball's velocity, away from `other` (inside Collide).
-  BOOL SeparationStep(const CPoolBall& other);
+  // Resolves a contact of this (moving) ball with `other`: this ball backs
+  // up its path to where the two first touched, the parts of the velocities
+  // along the line of centres are exchanged if they were closing (momentum
+  // and energy kept, never energy made), and both stand apart along that
+  // line. TRUE when the balls struck each other (the click sounds).
+  BOOL Collide(CPoolBall& other);
+  // The exchange alone, with this ball's centre at (ax, ay); TRUE when the
+  // balls were closing and struck each other.
+  BOOL Bounce(CPoolBall& other, double ax, double ay);
+  // Pushes an overlapping pair apart along the line of centres, each ball
+  // half the way (a ball against a cushion stays and the other goes the
+  // whole way), until their centres are a diameter apart.
+  void Separate(CPoolBall& other);
+  // A new speed and heading after a contact: the direction of (vx, vy) at
+  // `dSpeed`; the friction count starts again and the run is re-originated.
+  void SetMotion(double vx, double vy, double dSpeed);
+  // Puts the ball at (x, y) kept off the cushions, a new run from there;
+  // a ball pushed into a capture area drops.
+  void PlaceAt(double x, double y);
+  // How far back along its heading this ball must go to just touch `other`
+  // (at most one step's length); 0 when they do not overlap.
+  double ContactBackOff(const CPoolBall& other) const;
 
   int GetPosX() const { return m_nX; }
   int GetPosY() const { return m_nY; }
@@ -53,6 +73,8 @@ class CPoolBall {
   // The speed level that picks the step delay and the friction run; a
   // collision may push the speed past the top level, which then applies.
   int SpeedLevel() const;
+  // How many steps the ball has moved in all (a step that only waited does not count).
+  int Moves() const { return m_nMoves; }
   // The tick at which this ball takes its next step (now, when it is not
   // yet waiting); meaningful only while it moves.
   DWORD NextStepDue(DWORD now) const;
@@ -87,9 +109,17 @@ class CPoolBall {
   void ApplyHeading();
   void Reorigin(int x, int y);
   int PocketAt(int x, int y) const;
+  // The pocket whose mouth the centre (x, y) has entered heading in, or -1.
+  int MouthAt(int x, int y) const;
   void DropInto(int nPocket);
 
   pool::BallEnv* m_pEnv = nullptr;
   int m_nX = 0;
   int m_nY = 0;
+  int m_nMoves = 0;
 };
+
+namespace pool {
+// (x, y) kept inside the cushion lines wherever a cushion acts.
+void ClampToBed(double& x, double& y);
+}  // namespace pool

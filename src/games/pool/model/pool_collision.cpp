@@ -1,5 +1,6 @@
-// Ball against ball: the contact test, the collision (back-off, exchange of
-// the normal parts of the velocities, separation) and the separation step.
+// Ball against ball: the contact test, the back-up to the moment of contact,
+// the exchange along the line of centres, and the separation that leaves no
+// two balls inside each other.
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -9,54 +10,38 @@
 using namespace pool;
 
 namespace {
-// Far beyond any real separation (a ball crosses another in under 30
-// pixels): a guard against a ball trapped between cushions and a ball.
-constexpr int kMaxSeparationSteps = 1000;
 constexpr double kDiameterSquared = kBallDiameter * kBallDiameter;
+// A separation gives up past this push (each ball): only a ball wedged between
+// a cushion and another ball in a corner needs more, and the next step frees it.
+constexpr double kMostPush = 16.0;
+constexpr double kPushStep = 0.5;
 
-double CentreDistance(int ax, int ay, int bx, int by) {
-  const double dx = ax - bx, dy = ay - by;
-  return std::sqrt(dx * dx + dy * dy);
+bool InLongSpan(double x) {
+  return (kLongRailLeftA < x && x < kLongRailRightA) || (kLongRailLeftB < x && x < kLongRailRightB);
 }
 
-// Pushes a back-off component one more pixel away from zero.
-double PushFromZero(double d) { return d >= 0 ? d + 1.0 : d - 1.0; }
-
-// B's new normal speed for an elastic collision along the line of centres:
-// of the two roots that conserve momentum and energy, the one that is not
-// B's old speed.
-double NewNormalOfB(double uA, double uB, int mA, int mB) {
-  const double P = mA * uA + mB * uB;
-  const double E = mB * uB * uB / 2.0 + mA * uA * uA / 2.0;
-  // Rounding can make the discriminant a hair below zero when both balls
-  // share the same normal speed; its root is zero then, not NaN.
-  const double disc = P * P - (P * P - 2.0 * mA * E) * (static_cast<double>(mA) / mB + 1.0);
-  const double D = std::sqrt(std::max(disc, 0.0));
-  double r1 = (P + D) / (mA + mB);
-  const double r2 = (P - D) / (mA + mB);
-  if (std::fabs(r1) < 1e-7) r1 = 0;
-  if ((r1 > uB * 0.9999999 && r1 < uB * 1.0000001) || r1 == uB) return r2;
-  return r1;
+long DistanceSquared(int ax, int ay, int bx, int by) {
+  const long dx = ax - bx, dy = ay - by;
+  return dx * dx + dy * dy;
 }
-
-struct Parts {
-  double u;  // along the line of centres
-  double t;  // across it
-};
-
-Parts Split(double vx, double vy, double c, double s) { return {c * vx - s * vy, -(s * vx + c * vy)}; }
-
 }  // namespace
 
+void pool::ClampToBed(double& x, double& y) {
+  if (kSideRailTop < y && y < kSideRailBottom) x = std::clamp(x, double{kBedLeft}, double{kBedRight});
+  if (InLongSpan(x)) y = std::clamp(y, double{kBedTop}, double{kBedBottom});
+}
+
 BOOL CPoolBall::Touches(const CPoolBall& other) {
-  if (!m_pEnv || !other.m_pEnv) return FALSE;
-  const int dx = m_nX - other.m_nX, dy = m_nY - other.m_nY;
-  // The pictures must overlap by more than a row or column ...
-  if (std::abs(dx) >= kBallDiameter || std::abs(dy) >= kBallDiameter) return FALSE;
-  // ... and the centres be closer than a diameter.
-  if (static_cast<double>(dx * dx + dy * dy) >= kDiameterSquared) return FALSE;
+  if (!Overlaps(other)) return FALSE;
   m_pEnv->PlaySound(m_dSpeed >= 4.0 ? kClickHardSound : kClickSoftSound);
   return TRUE;
+}
+
+bool CPoolBall::Overlaps(const CPoolBall& other) const {
+  if (!m_pEnv || !other.m_pEnv) return false;
+  const int dx = m_nX - other.m_nX, dy = m_nY - other.m_nY;
+  if (std::abs(dx) >= kBallDiameter || std::abs(dy) >= kBallDiameter) return false;
+  return DistanceSquared(m_nX, m_nY, other.m_nX, other.m_nY) < kDiameterSquared;
 }
 
 bool CPoolBall::Approaches(const CPoolBall& other) const {
@@ -64,54 +49,111 @@ bool CPoolBall::Approaches(const CPoolBall& other) const {
   return (other.m_dVelX - m_dVelX) * dx + (other.m_dVelY - m_dVelY) * dy < 0;
 }
 
-void CPoolBall::Collide(CPoolBall& other) {
-  if (!m_pEnv || !other.m_pEnv) return;
-  const int bx = other.m_nX, by = other.m_nY;
-  int ax = m_nX, ay = m_nY;
-  // Back this ball out of the other along its own path, one pixel beyond.
-  const double overlap = kBallDiameter - CentreDistance(ax, ay, bx, by);
-  if (overlap > 0) {
-    const double dx = PushFromZero(-(std::cos(m_dHeading) * overlap));
-    const double dy = PushFromZero(std::sin(m_dHeading) * overlap);
-    if (Advance(static_cast<int>(ax + dx), static_cast<int>(ay + dy))) {
-      ax = m_nX;
-      ay = m_nY;
-    } else {
-      ax = 0;
-      ay = 0;
-    }
-  }
-  const double theta = std::atan2(static_cast<double>(ay - by), static_cast<double>(bx - ax));
-  const double c = std::cos(theta), s = std::sin(theta);
-  const Parts a = Split(m_dVelX, m_dVelY, c, s);
-  const Parts b = Split(other.m_dVelX, other.m_dVelY, c, s);
-  const double uB = NewNormalOfB(a.u, b.u, m_nMass, other.m_nMass);
-  const double uA = (m_nMass * a.u + other.m_nMass * b.u - uB * other.m_nMass) / m_nMass;
-  auto apply = [c, s](CPoolBall& ball, double u, double t) {
-    const double vx = c * u - s * t;
-    const double vy = -(s * u + c * t);
-    ball.SetVelocity(std::sqrt(vx * vx + vy * vy), std::atan2(-vy, vx) * kRadToDeg);
-  };
-  apply(*this, uA, a.t);
-  apply(other, uB, b.t);
-  Reorigin(ax, ay);
-  other.Reorigin(other.m_nX, other.m_nY);
-  // The other ball steps away until the two no longer overlap.
-  for (int n = 0; n < kMaxSeparationSteps; ++n) {
-    if (CentreDistance(m_nX, m_nY, other.m_nX, other.m_nY) >= kBallDiameter) break;
-    other.SeparationStep(*this);
-  }
-  Reorigin(m_nX, m_nY);
-  other.Reorigin(other.m_nX, other.m_nY);
+double CPoolBall::ContactBackOff(const CPoolBall& other) const {
+  if (m_dSpeed <= 0.0 || !Overlaps(other)) return 0.0;
+  const double ux = std::cos(m_dHeading), uy = -std::sin(m_dHeading);
+  const double rx = m_nX - other.m_nX, ry = m_nY - other.m_nY;
+  const double rr = rx * rx + ry * ry, ru = rx * ux + ry * uy;
+  // |r - s u| = diameter, the root behind the ball.
+  const double s = ru + std::sqrt(std::max(ru * ru - rr + kDiameterSquared, 0.0));
+  // No further back than the step that brought it here.
+  return std::clamp(s, 0.0, std::fabs(m_dSpeed) + 1.0);
 }
 
-BOOL CPoolBall::SeparationStep(const CPoolBall& other) {
-  if (!m_pEnv) return FALSE;
-  if (m_dSpeed == 0.0) SetVelocity(1.0, m_dHeading * kRadToDeg);
-  // Two balls rolling as one would never part: turn this one's heading.
-  if (other.m_dHeading == m_dHeading && other.m_dSpeed == m_dSpeed) m_dHeading += 5.0 * kDegToRad;
-  ++m_nSteps;
-  const int x = static_cast<int>(m_nOriginX + m_nSteps / m_dSpeed * m_dVelX);
-  const int y = static_cast<int>(m_nOriginY + m_nSteps / m_dSpeed * m_dVelY);
-  return Advance(x, y);
+void CPoolBall::SetMotion(double vx, double vy, double dSpeed) {
+  m_dSpeed = dSpeed;
+  if (dSpeed > 0.0) m_dHeading = std::atan2(-vy, vx);
+  ApplyHeading();
+  m_nFrictionSteps = 0;
+  m_dwLastTick = 0;
+  Reorigin(m_nX, m_nY);
+}
+
+BOOL CPoolBall::Bounce(CPoolBall& other, double ax, double ay) {
+  double nx = other.m_nX - ax, ny = other.m_nY - ay;
+  const double d = std::sqrt(nx * nx + ny * ny);
+  if (d < 1e-9) {
+    nx = std::cos(m_dHeading);
+    ny = -std::sin(m_dHeading);
+  } else {
+    nx /= d;
+    ny /= d;
+  }
+  const double uA = m_dVelX * nx + m_dVelY * ny, uB = other.m_dVelX * nx + other.m_dVelY * ny;
+  if (uA - uB <= 0.0) return FALSE;  // already parting
+  m_pEnv->PlaySound(m_dSpeed >= 4.0 ? kClickHardSound : kClickSoftSound);
+  // An elastic exchange along the line of centres; the parts across it stay.
+  const double mA = m_nMass, mB = other.m_nMass;
+  const double uA2 = ((mA - mB) * uA + 2.0 * mB * uB) / (mA + mB);
+  const double uB2 = ((mB - mA) * uB + 2.0 * mA * uA) / (mA + mB);
+  const double ax2 = m_dVelX + (uA2 - uA) * nx, ay2 = m_dVelY + (uA2 - uA) * ny;
+  const double bx2 = other.m_dVelX + (uB2 - uB) * nx, by2 = other.m_dVelY + (uB2 - uB) * ny;
+  double sA = std::sqrt(ax2 * ax2 + ay2 * ay2), sB = std::sqrt(bx2 * bx2 + by2 * by2);
+  // Rounding must never leave the pair with more energy than it had.
+  // Equal balls are compared unweighted, exactly as their speeds are read.
+  const double wA = mA == mB ? 1.0 : mA, wB = mA == mB ? 1.0 : mB;
+  const double before = wA * m_dSpeed * m_dSpeed + wB * other.m_dSpeed * other.m_dSpeed;
+  while (wA * sA * sA + wB * sB * sB > before) {
+    sA *= 1.0 - 1e-12;
+    sB *= 1.0 - 1e-12;
+  }
+  SetMotion(ax2, ay2, sA);
+  other.SetMotion(bx2, by2, sB);
+  return TRUE;
+}
+
+void CPoolBall::PlaceAt(double x, double y) {
+  ClampToBed(x, y);
+  const int ix = static_cast<int>(std::lround(x)), iy = static_cast<int>(std::lround(y));
+  const int pocket = PocketAt(ix, iy);
+  if (pocket >= 0) {
+    DropInto(pocket);
+    return;
+  }
+  MoveTo(ix, iy);
+  Reorigin(ix, iy);
+}
+
+void CPoolBall::Separate(CPoolBall& other) {
+  if (!m_bOnTable || !other.m_bOnTable || !Overlaps(other)) return;
+  double nx = other.m_nX - m_nX, ny = other.m_nY - m_nY;
+  const double d = std::sqrt(nx * nx + ny * ny);
+  if (d < 1e-9) {
+    // One on top of the other: part them across this ball's path.
+    nx = std::sin(m_dHeading);
+    ny = std::cos(m_dHeading);
+  } else {
+    nx /= d;
+    ny /= d;
+  }
+  const double x0 = m_nX, y0 = m_nY, x1 = other.m_nX, y1 = other.m_nY;
+  double ax = x0, ay = y0, bx = x1, by = y1;
+  for (double push = (kBallDiameter - d) / 2.0; push <= kMostPush; push += kPushStep) {
+    ax = x0 - nx * push, ay = y0 - ny * push;
+    bx = x1 + nx * push, by = y1 + ny * push;
+    ClampToBed(ax, ay);
+    ClampToBed(bx, by);
+    if (DistanceSquared(static_cast<int>(std::lround(ax)), static_cast<int>(std::lround(ay)),
+                        static_cast<int>(std::lround(bx)), static_cast<int>(std::lround(by))) >= kDiameterSquared)
+      break;
+  }
+  PlaceAt(ax, ay);
+  other.PlaceAt(bx, by);
+}
+
+BOOL CPoolBall::Collide(CPoolBall& other) {
+  if (!m_pEnv || !other.m_pEnv) return FALSE;
+  // Back up to where the two first touched: the line of centres there is the one the balls struck along.
+  const double s = ContactBackOff(other);
+  double ax = m_nX, ay = m_nY;
+  if (s > 0.0) {
+    ax -= s * std::cos(m_dHeading);
+    ay += s * std::sin(m_dHeading);
+    ClampToBed(ax, ay);
+    PlaceAt(ax, ay);
+    if (!m_bOnTable) return FALSE;
+  }
+  const BOOL struck = Bounce(other, ax, ay);
+  Separate(other);
+  return struck;
 }

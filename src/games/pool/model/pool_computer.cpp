@@ -2,89 +2,160 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
-#include <vector>
 
 namespace pool {
 
 namespace {
-constexpr double kRightAngle = 1.57079632675;
-constexpr int kCueSpotStep = 7;
+constexpr double kWin = 1e6;
+constexpr double kScratch = 3000;
+constexpr double kWrongFirst = 800;
+constexpr double kPotted = 1000;
+constexpr int kPotsTried = 10;
+constexpr double kPotMargin = 40.0;   // pixels of roll beyond the pocket
+constexpr double kSafeRoll = 50.0;    // a safety rolls this far past the ball it strikes
+constexpr int kInHandStep = 14;
+
+bool Own(int n, int nGroup) {
+  if (n == kEightBall || n < 1) return false;
+  return nGroup == kOpenTable || GroupOfBall(n) == nGroup;
+}
+
+// The best chance among the pots the seat of `nGroup` would have from `table`.
+double BestChance(const TableState& table, int nGroup) {
+  if (!table.onTable[kCueBall]) return 1.0;  // ball in hand: anything
+  const std::vector<PotLine> pots = FindPots(table, Targets(table, nGroup, false));
+  return pots.empty() ? 0.0 : pots.front().chance;
+}
+
+int OtherGroup(int nGroup) { return nGroup == kOpenTable ? kOpenTable : 1 - nGroup; }
+
+// The shots tried, and a little randomness once the seat grows impatient.
+struct Choice {
+  ComputerShot best;
+  int impatience = 0;
+  const std::function<int(int)>* random = nullptr;
+  void Consider(ComputerShot shot) {
+    if (impatience > 0 && random && *random) shot.score += (*random)(60 * impatience);
+    if (!best.any || shot.score > best.score) best = shot;
+  }
+};
+
+ComputerShot Play(const TableState& table, int nGroup, double angle, double power, int target, int pocket) {
+  ComputerShot shot;
+  shot.any = true;
+  shot.angle = angle;
+  shot.power = std::clamp(power, 0.5, kMaxPower);
+  shot.target = target;
+  shot.pocket = pocket;
+  shot.safety = pocket < 0;
+  shot.score = JudgeOutcome(table, SimulateShot(table, shot.power, angle), nGroup, target, pocket);
+  return shot;
+}
+
+// Soft shots straight at each reachable ball of the group, full and to either side.
+void TrySafeties(Choice& choice, const TableState& table, int nGroup, const std::vector<int>& targets) {
+  const CPoint c = table.pos[kCueBall];
+  for (int t : targets) {
+    const CPoint b = table.pos[static_cast<std::size_t>(t)];
+    const double dx = b.x - c.x, dy = b.y - c.y, d = std::sqrt(dx * dx + dy * dy);
+    if (d < 1.0 || !PathClear(table, {double(c.x), double(c.y)}, {double(b.x), double(b.y)}, kCueBall, t, kBallDiameter))
+      continue;
+    const double centre = std::atan2(-dy, dx) * kRadToDeg;
+    const double half = std::asin(std::min(1.0, kBallRadius / d)) * kRadToDeg;
+    double power = 1.0;
+    while (power < kMaxPower && RollDistance(power) < d + kSafeRoll) power += 0.5;
+    for (double offset : {0.0, half, -half})
+      for (double extra : {0.0, 1.0}) choice.Consider(Play(table, nGroup, centre + offset, power + extra, t, -1));
+  }
+}
 }  // namespace
 
-int ChooseTarget(const BallPoints& pos, const BallFlags& onTable, int nGroup, bool bInHand, int nPassOver) {
-  const CPoint cue = pos[kCueBall];
-  auto usable = [&](int n) {
-    return onTable[static_cast<std::size_t>(n)] && !(bInHand && InKitchen(pos[static_cast<std::size_t>(n)]));
-  };
-  // The 8 is a target only once the group is cleared, and then the only one.
-  const bool eightOnly = nGroup != kOpenTable && GroupCleared(onTable, nGroup);
-  std::vector<std::pair<long, int>> candidates;  // squared distance, number
+std::vector<int> Targets(const TableState& table, int nGroup, bool bInHand) {
+  std::vector<int> out;
+  const bool eightOnly = nGroup != kOpenTable && GroupCleared(table.onTable, nGroup);
   for (int n = 1; n < kBallCount; ++n) {
-    const bool wanted = eightOnly ? n == kEightBall
-                                  : n != kEightBall && (nGroup == kOpenTable || GroupOfBall(n) == nGroup);
-    if (!wanted || !usable(n)) continue;
-    const long dx = pos[static_cast<std::size_t>(n)].x - cue.x, dy = pos[static_cast<std::size_t>(n)].y - cue.y;
-    candidates.emplace_back(dx * dx + dy * dy, n);
+    const std::size_t i = static_cast<std::size_t>(n);
+    if (!table.onTable[i] || (bInHand && InKitchen(table.pos[i]))) continue;
+    if (eightOnly ? n == kEightBall : Own(n, nGroup)) out.push_back(n);
   }
-  if (candidates.empty()) return -1;
-  // Nearest first; the lower number wins a tie.
-  std::sort(candidates.begin(), candidates.end());
-  return candidates[static_cast<std::size_t>(std::max(nPassOver, 0)) % candidates.size()].second;
+  return out;
 }
 
-double PowerForPath(int nLength) {
-  constexpr std::array<int, 6> kLimits = {40, 100, 150, 200, 250, 300};
-  for (std::size_t i = 0; i < kLimits.size(); ++i)
-    if (nLength < kLimits[i]) return static_cast<double>(i + 1);
-  return kMaxPower;
+CPoint PlaceInHand(const TableState& table, int nGroup) {
+  CPoint best = kRack[kCueBall].spot;
+  double bestChance = -1.0;
+  for (int x = kKitchen.left + kBallRadius; x <= kBedRight - kBallRadius; x += kInHandStep)
+    for (int y = kBedTop + kBallRadius; y <= kBedBottom - kBallRadius; y += kInHandStep) {
+      TableState t = table;
+      t.pos[kCueBall] = {x, y};
+      t.onTable[kCueBall] = true;
+      bool free = true;
+      for (int n = 1; n < kBallCount && free; ++n) {
+        const CPoint p = t.pos[static_cast<std::size_t>(n)];
+        free = !t.onTable[static_cast<std::size_t>(n)] ||
+               (p.x - x) * (p.x - x) + (p.y - y) * (p.y - y) >= (kBallDiameter + 1) * (kBallDiameter + 1);
+      }
+      if (!free) continue;
+      const std::vector<PotLine> pots = FindPots(t, Targets(t, nGroup, true));
+      const double chance = pots.empty() ? 0.0 : pots.front().chance;
+      if (chance > bestChance) {
+        bestChance = chance;
+        best = {x, y};
+      }
+    }
+  return best;
 }
 
-ComputerAim AimAtTarget(CPoint target, CPoint cue) {
-  struct Option {
-    int pocket;
-    double dist;
-    double psi;  // from the target toward the pocket, radians, y up
-  };
-  std::array<Option, kPocketCount> options{};
-  for (int k = 0; k < kPocketCount; ++k) {
-    const CPoint p = kCallPoints[static_cast<std::size_t>(k)];
-    const double dx = p.x - target.x, dy = target.y - p.y;
-    options[static_cast<std::size_t>(k)] = {k, std::sqrt(dx * dx + dy * dy), std::atan2(dy, dx)};
+double JudgeOutcome(const TableState& before, const ShotOutcome& o, int nGroup, int target, int pocket) {
+  const bool onEight = IsOnEightBall(before.onTable, nGroup);
+  const bool cueDown = !o.after.onTable[kCueBall];
+  if (before.onTable[kEightBall] && !o.after.onTable[kEightBall])
+    return onEight && !cueDown && target == kEightBall && o.pocket[kEightBall] == pocket ? kWin : -kWin;
+  if (cueDown) return onEight ? -kWin : -kScratch;
+  if (o.cutOff) return -kScratch;
+  // The 8 struck first counts as a solid (the rules' first-hit test), but the computer never plans it.
+  const bool ownFirst = Own(o.firstHit, nGroup) || (nGroup == kSolids && o.firstHit == kEightBall);
+  const bool legal = o.firstHit >= 0 && (onEight ? o.firstHit == kEightBall : ownFirst);
+  int own = 0, theirs = 0, lastDown = -1;
+  for (int n = 1; n < kBallCount; ++n) {
+    if (o.pocket[static_cast<std::size_t>(n)] < 0) continue;
+    lastDown = n;
+    (Own(n, nGroup) ? own : theirs) += 1;
   }
-  std::stable_sort(options.begin(), options.end(), [](const Option& a, const Option& b) { return a.dist < b.dist; });
-  const double phi = std::atan2(static_cast<double>(cue.y - target.y), static_cast<double>(target.x - cue.x));
-  Option chosen = options.back();
-  for (const Option& o : options) {
-    if (std::acos(std::cos(o.psi - phi)) < kRightAngle) {
-      chosen = o;
-      break;
+  if (!legal) return -kWrongFirst - 30.0 * theirs;
+  if (own > 0) {
+    // An open table goes to the group of the last ball down in number order.
+    const int group = nGroup == kOpenTable ? GroupOfBall(lastDown) : nGroup;
+    const double bonus = o.pocket[static_cast<std::size_t>(std::max(target, 0))] == pocket ? 50.0 : 0.0;
+    return kPotted + 100.0 * own + bonus - 30.0 * theirs + 400.0 * BestChance(o.after, group);
+  }
+  // Nothing down: the turn passes, so leave the other seat as little as can be.
+  return 200.0 * (1.0 - BestChance(o.after, OtherGroup(nGroup))) - 30.0 * theirs;
+}
+
+ComputerShot PlanShot(const TableState& table, int nGroup, bool bInHand, int nImpatience,
+                      const std::function<int(int)>& random) {
+  const std::vector<int> targets = Targets(table, nGroup, bInHand);
+  Choice choice;
+  choice.impatience = nImpatience;
+  choice.random = &random;
+  const std::vector<PotLine> pots = FindPots(table, targets);
+  const int tried = std::min<int>(static_cast<int>(pots.size()), kPotsTried + 2 * nImpatience);
+  for (int i = 0; i < tried; ++i) {
+    const PotLine& pot = pots[static_cast<std::size_t>(i)];
+    const double power = PowerFor(pot, kPotMargin);
+    for (double extra : {0.0, 1.0, 2.0}) {
+      if (power + extra > kMaxPower + 0.5) break;
+      choice.Consider(Play(table, nGroup, pot.angle, std::min(power + extra, kMaxPower), pot.target, pot.pocket));
     }
   }
-  // The ghost ball: one diameter behind the target on the line from the pocket.
-  const int gx = target.x + static_cast<int>(std::cos(chosen.psi) * -kBallDiameter);
-  const int gy = target.y + static_cast<int>(std::sin(chosen.psi) * kBallDiameter);
-  ComputerAim aim;
-  aim.pocket = chosen.pocket;
-  aim.angle = std::atan2(static_cast<double>(cue.y - gy), static_cast<double>(gx - cue.x)) * kRadToDeg;
-  const double cueToGhost = std::sqrt(static_cast<double>((gx - cue.x) * (gx - cue.x) + (gy - cue.y) * (gy - cue.y)));
-  const int length = static_cast<int>(std::trunc(cueToGhost) + chosen.dist);
-  aim.power = PowerForPath(length);
-  return aim;
-}
-
-CPoint FindCueSpot(const std::function<bool(CPoint)>& free) {
-  const int x0 = kHeadStringX;
-  const int yStart = kRack[kCueBall].spot.y;
-  const int yMin = kCushion.top + kBallRadius, yMax = kCushion.bottom - kBallRadius;
-  for (int x = x0; x + kBallRadius <= kCushion.right; x += kCueSpotStep) {
-    for (int y = yStart; y <= yMax; y += kCueSpotStep)
-      if (free({x, y})) return {x, y};
-    for (int y = yStart - kCueSpotStep; y >= yMin; y -= kCueSpotStep)
-      if (free({x, y})) return {x, y};
-  }
-  // Fifteen balls cannot fill the kitchen; the rack's spot is the last resort.
-  return kRack[kCueBall].spot;
+  if (choice.best.any && choice.best.score >= kPotted) return choice.best;
+  TrySafeties(choice, table, nGroup, targets);
+  if (choice.best.any && choice.best.score > -kWrongFirst && nImpatience < 2) return choice.best;
+  // Nothing of its own in reach, or too long without a pot: off the cushions from every side.
+  for (int a = 0; a < 360; a += 10)
+    for (double power : {3.0, 5.0}) choice.Consider(Play(table, nGroup, a + 0.5 * nImpatience, power, -1, -1));
+  return choice.best;
 }
 
 }  // namespace pool

@@ -1,38 +1,48 @@
 #pragma once
-// The computer player's choices: where it puts the cue ball in hand, which
-// ball it shoots at, and the cut into a pocket through the ghost ball.
-#include <array>
+// The computer player's choices. It lists the pots its group offers (clear
+// paths, a cut it can make, a pocket that takes the line), plays the best
+// few out on a copy of the table with the game's own physics, and takes the
+// one that pots a ball of its group without the 8 or the cue ball
+// following, with the best next shot after it. With no such pot it plays
+// safe: a soft shot that strikes one of its own balls first and leaves the
+// other seat the least. For the 8 it calls the pocket it aims at.
 #include <functional>
+#include <vector>
 
-#include "games/pool/model/pool_geometry.h"
-#include "games/pool/model/pool_rules.h"
-#include "platform/rect.h"
+#include "games/pool/model/pool_aim.h"
 
 namespace pool {
 
-using BallPoints = std::array<CPoint, kBallCount>;
-
-// The computer's target for a seat of group `nGroup`: the nearest ball of its
-// group (any but the 8 on an open table), the 8 once the group is cleared;
-// with the cue ball in hand, balls inside the kitchen do not count. -1: none.
-// `nPassOver` skips that many of the nearest candidates (counting round).
-int ChooseTarget(const BallPoints& pos, const BallFlags& onTable, int nGroup, bool bInHand, int nPassOver = 0);
-
-struct ComputerAim {
-  double angle = 0;  // degrees
+struct ComputerShot {
+  bool any = false;     // false: nothing at all to shoot at
+  double angle = 0;     // degrees
   double power = 0;
-  int pocket = -1;   // the pocket the target is cut into
+  int target = -1;
+  int pocket = -1;      // the pocket aimed at (called for the 8), -1 for a safety
+  bool safety = false;
+  double score = 0;     // how the look-ahead judged it
 };
 
-// Aims the cue ball at `cue` through the ghost ball behind `target` into the
-// nearest pocket with a cut under 90 degrees (else the farthest pocket).
-ComputerAim AimAtTarget(CPoint target, CPoint cue);
-// Power for the length of cue ball path plus target path.
-double PowerForPath(int nLength);
+// The balls the seat of group `nGroup` may aim at: its group's (any but the 8
+// on an open table), the 8 once the group is cleared. With the cue ball in
+// hand, balls inside the kitchen do not count.
+std::vector<int> Targets(const TableState& table, int nGroup, bool bInHand);
 
-// Where the computer tries the cue ball in hand, in order: down the head
-// string from the rack's line, then up it, then lines further into the
-// kitchen. `free` says whether a spot is clear of the object balls.
-CPoint FindCueSpot(const std::function<bool(CPoint)>& free);
+// A free spot in the kitchen for the cue ball in hand, the one with the best
+// pot; `table` has the cue ball off.
+CPoint PlaceInHand(const TableState& table, int nGroup);
+
+// The shot for the seat of group `nGroup` (the cue ball on the table).
+// `nImpatience` grows with the seat's own shots in a row that sank nothing:
+// the computer then takes pots it would otherwise think too risky, and
+// `random` (0..n-1) varies its choice so two computers never repeat a
+// position for ever.
+ComputerShot PlanShot(const TableState& table, int nGroup, bool bInHand, int nImpatience,
+                      const std::function<int(int)>& random);
+
+// How a played-out shot looks to the shooter of group `nGroup` who aimed
+// `target` at `pocket`: a win or loss on the 8 dominates, then a foul, then
+// a pot with the next shot after it, then how little the other seat has.
+double JudgeOutcome(const TableState& before, const ShotOutcome& outcome, int nGroup, int target, int pocket);
 
 }  // namespace pool

@@ -19,13 +19,16 @@ inline constexpr int kBallHot = 7;
 
 // Where a ball's centre meets a cushion: left, top, right, bottom.
 inline constexpr CRect kCushion{92, 90, 509, 295};
-// The cushions act only between the pocket mouths (open intervals).
-inline constexpr int kSideRailTop = 99, kSideRailBottom = 286;   // left and right cushions, y span
-inline constexpr int kLongRailLeftA = 102, kLongRailRightA = 285;   // top and bottom cushions, first x span
+// The cushions act only between the pocket mouths (open intervals of the
+// ball's centre). The jaws stand far enough back from each corner that a
+// ball rolling along either rail, up to half a ball off it, meets the mouth
+// before the end cushion; past them a ball only clips the jaw and comes out.
+inline constexpr int kSideRailTop = 103, kSideRailBottom = 282;     // left and right cushions, y span
+inline constexpr int kLongRailLeftA = 105, kLongRailRightA = 285;   // top and bottom cushions, first x span
 // The second span starts one pixel early: at x = 314 a ball is neither in the
 // middle pocket (its right edge is exclusive) nor under a cushion, and one
 // rolling straight up or down there would leave the table.
-inline constexpr int kLongRailLeftB = 313, kLongRailRightB = 499;   // second x span
+inline constexpr int kLongRailLeftB = 313, kLongRailRightB = 496;   // second x span
 
 inline constexpr int kPocketCount = 6;
 inline constexpr int kNoPocket = 6;  // a ball's pocket before it drops
@@ -39,12 +42,28 @@ inline constexpr std::array<CRect, kPocketCount> kPocketRects = {{
     {285, 288, 314, 318},  // bottom middle
     {80, 286, 103, 306},   // bottom left corner
 }};
+// The mouths: a ball whose centre comes inside the circle while heading
+// toward its middle drops into that pocket, wherever the capture area lies.
+// Corner mouths sit on the corner of the cushion lines, the middle ones on
+// the cushion line at the middle of the opening; a ball rolling along a rail
+// (its centre up to 4 pixels off it) passes through a middle mouth.
+struct PocketMouth {
+  double x, y, radius;
+};
+inline constexpr std::array<PocketMouth, kPocketCount> kPocketMouths = {{
+    {92.0, 90.0, 15.0}, {299.5, 90.0, 12.0}, {509.0, 90.0, 15.0},
+    {509.0, 295.0, 15.0}, {299.5, 295.0, 12.0}, {92.0, 295.0, 15.0},
+}};
 // The order in which a rolling ball is tested against them.
 inline constexpr std::array<int, kPocketCount> kPocketTestOrder = {0, 5, 1, 4, 2, 3};
 // Where a player clicks to call a pocket, and how close (squared) counts.
 inline constexpr std::array<CPoint, kPocketCount> kCallPoints = {{
     {89, 87}, {299, 82}, {509, 87}, {509, 297}, {299, 301}, {89, 297}}};
 inline constexpr int kCallRadiusSquared = 400;
+
+// How far a ball's centre comes toward each cushion line (all edges inclusive).
+inline constexpr int kBedLeft = kCushion.left + kBallRadius, kBedTop = kCushion.top + kBallRadius;
+inline constexpr int kBedRight = kCushion.right - kBallRadius, kBedBottom = kCushion.bottom - kBallRadius;
 
 // The kitchen: where the cue ball goes when placed by hand.
 inline constexpr CRect kKitchen{411, 90, 509, 295};
@@ -79,6 +98,14 @@ inline constexpr int kTopSpeedLevel = 7;
 inline constexpr std::array<DWORD, 8> kStepDelayMs = {0, 40, 20, 10, 5, 3, 2, 1};
 inline constexpr std::array<int, 8> kFrictionSteps = {0, 50, 100, 150, 200, 250, 300, 350};
 inline constexpr double kMaxPower = 7.0;
+// A drag gives this much power per pixel between the cue ball and the mouse
+// (none below half a level), so full power is 140 pixels away.
+inline constexpr double kPowerPerPixel = 0.05;
+inline constexpr double kLeastPower = 0.5;
+
+// The power gauge beside the table (right and bottom exclusive): a sunken
+// well in the art, filled from the bottom while the player drags.
+inline constexpr CRect kPowerGauge{556, 100, 570, 286};
 
 inline constexpr double kDegToRad = 0.017453292519444445;
 inline constexpr double kRadToDeg = 57.29577951471995;

@@ -71,8 +71,8 @@ bool TurnPasses(Groups& groups, int nSeat, bool bTurnOver, int nFirstHit, const 
 
 double AimPower(CPoint cue, CPoint mouse) {
   const double dx = mouse.x - cue.x, dy = mouse.y - cue.y;
-  const double power = 0.05 * std::sqrt(dx * dx + dy * dy);
-  if (power < 0.5) return 0.0;
+  const double power = kPowerPerPixel * std::sqrt(dx * dx + dy * dy);
+  if (power < kLeastPower) return 0.0;
   return power > kMaxPower ? kMaxPower : power;
 }
 

@@ -1,0 +1,253 @@
+#include "games/pool/model/pool_contacts.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+namespace pool {
+
+namespace {
+// A rack settles in a handful of passes; the bound only guards a ball wedged
+// in a corner, which the next step sets free.
+constexpr int kMostPasses = 12;
+// Balls this close count as touching while a stroke runs through a group:
+// the rack's balls lie 14 to 15.7 px apart along its rows and diagonals, and
+// a rack is struck as one body of touching balls.
+constexpr double kTouchGap = 2.0;
+constexpr double kTouchDistance = kBallDiameter + kTouchGap;
+// The stroke's springs: stiff enough that a ball presses into another by a
+// fraction of a pixel at full speed, with time steps small against a contact.
+constexpr double kStiffness = 400.0;
+constexpr double kStrikeDt = 0.004;
+constexpr int kStrikeTicks = 20000;
+
+bool InPlay(const CPoolBall* b) { return b && b->m_bOnTable && b->HasPicture(); }
+
+// The balls joined to `seed` through balls closer than kTouchDistance.
+std::vector<int> Group(const TableBalls& balls, int seed, const std::array<double, kBallCount>& px,
+                       const std::array<double, kBallCount>& py, int leaveOut) {
+  std::vector<int> group{seed};
+  std::array<bool, kBallCount> in{};
+  in[static_cast<std::size_t>(seed)] = true;
+  if (leaveOut >= 0) in[static_cast<std::size_t>(leaveOut)] = true;
+  for (std::size_t q = 0; q < group.size(); ++q) {
+    const std::size_t i = static_cast<std::size_t>(group[q]);
+    for (int j = 0; j < kBallCount; ++j) {
+      const std::size_t u = static_cast<std::size_t>(j);
+      if (in[u] || !InPlay(balls[u])) continue;
+      const double dx = px[u] - px[i], dy = py[u] - py[i];
+      if (dx * dx + dy * dy >= kTouchDistance * kTouchDistance) continue;
+      in[u] = true;
+      group.push_back(j);
+    }
+  }
+  return group;
+}
+
+// The stroke through a group of touching balls, played out in small steps
+// of time with each contact a stiff spring that pushes only while pressed
+// (from where the balls lay when the stroke began): the push runs through a
+// rack and spreads as it goes, the far balls fly and the near ones scatter.
+// Forces come in equal and opposite pairs, so momentum is kept; a spring
+// gives back what it took, and rounding is never let add energy.
+bool Strike(const TableBalls& balls, int seed, const std::array<double, kBallCount>& px,
+            const std::array<double, kBallCount>& py, const ContactEvents& events, int leaveOut = -1) {
+  const std::vector<int> group = Group(balls, seed, px, py, leaveOut);
+  const std::size_t n = group.size();
+  if (n < 2) return false;
+  struct Body {
+    double x, y, vx, vy;
+  };
+  std::vector<Body> body(n);
+  for (std::size_t k = 0; k < n; ++k) {
+    const std::size_t i = static_cast<std::size_t>(group[k]);
+    body[k] = {px[i], py[i], balls[i]->m_dVelX, balls[i]->m_dVelY};
+  }
+  struct Spring {
+    std::size_t a, b;
+    double rest;
+    bool pressed = false;
+  };
+  std::vector<Spring> springs;
+  for (std::size_t a = 0; a < n; ++a)
+    for (std::size_t b = a + 1; b < n; ++b) {
+      const double dx = body[b].x - body[a].x, dy = body[b].y - body[a].y, d = std::sqrt(dx * dx + dy * dy);
+      if (d < kTouchDistance) springs.push_back({a, b, std::max(d, 1e-6)});
+    }
+  std::vector<double> fx(n), fy(n);
+  for (int tick = 0; tick < kStrikeTicks; ++tick) {
+    std::fill(fx.begin(), fx.end(), 0.0);
+    std::fill(fy.begin(), fy.end(), 0.0);
+    bool active = false;
+    for (Spring& sp : springs) {
+      const Body &a = body[sp.a], &b = body[sp.b];
+      const double dx = b.x - a.x, dy = b.y - a.y, d = std::sqrt(dx * dx + dy * dy);
+      const double closing = ((a.vx - b.vx) * dx + (a.vy - b.vy) * dy) / d;
+      const double press = sp.rest - d;
+      if (press <= 0 && closing <= 0) continue;
+      active = true;
+      if (press <= 0) continue;
+      sp.pressed = true;
+      const double f = kStiffness * press / d;
+      fx[sp.a] -= f * dx;
+      fy[sp.a] -= f * dy;
+      fx[sp.b] += f * dx;
+      fy[sp.b] += f * dy;
+    }
+    if (!active) break;
+    for (std::size_t k = 0; k < n; ++k) {
+      body[k].vx += fx[k] * kStrikeDt;
+      body[k].vy += fy[k] * kStrikeDt;
+      body[k].x += body[k].vx * kStrikeDt;
+      body[k].y += body[k].vy * kStrikeDt;
+    }
+  }
+  // Rounding must never leave the balls with more energy than they had.
+  double before = 0, after = 0;
+  for (std::size_t k = 0; k < n; ++k) {
+    const CPoolBall* b = balls[static_cast<std::size_t>(group[k])];
+    before += b->m_dSpeed * b->m_dSpeed;
+    after += body[k].vx * body[k].vx + body[k].vy * body[k].vy;
+  }
+  double scale = after > before && after > 0 ? std::sqrt(before / after) : 1.0;
+  std::vector<double> speed(n);
+  for (int tries = 0; tries < 200; ++tries) {
+    double total = 0;
+    for (std::size_t k = 0; k < n; ++k) {
+      speed[k] = std::sqrt(body[k].vx * body[k].vx + body[k].vy * body[k].vy) * scale;
+      total += speed[k] * speed[k];
+    }
+    if (total <= before) break;
+    scale *= 1.0 - 1e-12;
+  }
+  bool any = false;
+  for (const Spring& sp : springs) {
+    if (!sp.pressed) continue;
+    any = true;
+    if (events.onHit) events.onHit(group[sp.a], group[sp.b]);
+  }
+  if (!any) return false;
+  for (std::size_t k = 0; k < n; ++k) {
+    CPoolBall* b = balls[static_cast<std::size_t>(group[k])];
+    const double dvx = body[k].vx - b->m_dVelX, dvy = body[k].vy - b->m_dVelY;
+    if (dvx * dvx + dvy * dvy < 1e-12) continue;  // the stroke never reached it
+    b->SetMotion(body[k].vx, body[k].vy, speed[k]);
+  }
+  return true;
+}
+
+void Centres(const TableBalls& balls, std::array<double, kBallCount>& px, std::array<double, kBallCount>& py) {
+  for (int n = 0; n < kBallCount; ++n) {
+    const CPoolBall* b = balls[static_cast<std::size_t>(n)];
+    px[static_cast<std::size_t>(n)] = b ? b->GetPosX() : 0;
+    py[static_cast<std::size_t>(n)] = b ? b->GetPosY() : 0;
+  }
+}
+
+// The mover backs up to where it first touched a ball it is running into.
+bool BackUp(const TableBalls& balls, int mover, double& mx, double& my) {
+  CPoolBall& m = *balls[static_cast<std::size_t>(mover)];
+  double furthest = 0;
+  bool overlap = false;
+  for (int j = 0; j < kBallCount; ++j) {
+    const CPoolBall* o = balls[static_cast<std::size_t>(j)];
+    if (j == mover || !InPlay(o) || !m.Overlaps(*o)) continue;
+    overlap = true;
+    if (m.Approaches(*o)) furthest = std::max(furthest, m.ContactBackOff(*o));
+  }
+  mx = m.GetPosX() - furthest * std::cos(m.m_dHeading);
+  my = m.GetPosY() + furthest * std::sin(m.m_dHeading);
+  ClampToBed(mx, my);
+  if (furthest > 0) m.PlaceAt(mx, my);
+  return overlap;
+}
+
+// Every overlapping pair anywhere: struck if closing, then parted.
+void Settle(const TableBalls& balls, const ContactEvents& events) {
+  for (int pass = 0; pass < kMostPasses; ++pass) {
+    bool any = false;
+    for (int i = 0; i < kBallCount; ++i) {
+      CPoolBall* a = balls[static_cast<std::size_t>(i)];
+      for (int j = i + 1; j < kBallCount; ++j) {
+        CPoolBall* b = balls[static_cast<std::size_t>(j)];
+        if (!InPlay(a) || !InPlay(b) || !a->Overlaps(*b)) continue;
+        any = true;
+        if (a->Approaches(*b)) {
+          std::array<double, kBallCount> px{}, py{};
+          Centres(balls, px, py);
+          Strike(balls, i, px, py, events);
+        }
+        a->Separate(*b);
+      }
+    }
+    if (!any) return;
+  }
+}
+}  // namespace
+
+void ResolveContacts(const TableBalls& balls, int mover, const ContactEvents& events) {
+  if (!InPlay(balls[static_cast<std::size_t>(mover)])) return;
+  double mx = 0, my = 0;
+  if (!BackUp(balls, mover, mx, my)) return;
+  if (InPlay(balls[static_cast<std::size_t>(mover)])) {
+    std::array<double, kBallCount> px{}, py{};
+    Centres(balls, px, py);
+    // The line of centres at the moment of contact, not the rounded place.
+    px[static_cast<std::size_t>(mover)] = mx;
+    py[static_cast<std::size_t>(mover)] = my;
+    // The mover strikes the balls it ran into, one by one in the order it met them ...
+    CPoolBall& m = *balls[static_cast<std::size_t>(mover)];
+    std::vector<int> struck;
+    for (int j = 0; j < kBallCount; ++j) {
+      CPoolBall* o = balls[static_cast<std::size_t>(j)];
+      if (j == mover || !InPlay(o)) continue;
+      const double dx = o->GetPosX() - mx, dy = o->GetPosY() - my;
+      if (dx * dx + dy * dy >= (kBallDiameter + 0.5) * (kBallDiameter + 0.5)) continue;
+      if (m.Bounce(*o, mx, my)) {
+        if (events.onHit) events.onHit(mover, j);
+        struck.push_back(j);
+      }
+    }
+    // ... and each passes the stroke on through the balls it touches.
+    for (int j : struck) {
+      Centres(balls, px, py);
+      px[static_cast<std::size_t>(mover)] = mx;
+      py[static_cast<std::size_t>(mover)] = my;
+      Strike(balls, j, px, py, events, mover);
+    }
+  }
+  Settle(balls, events);
+}
+
+int StepBalls(const TableBalls& balls, const ContactEvents& events) {
+  int moving = 0;
+  for (int i = 0; i < kBallCount; ++i) {
+    CPoolBall* ball = balls[static_cast<std::size_t>(i)];
+    if (!InPlay(ball)) continue;
+    const int moves = ball->Moves();
+    if (!ball->Step()) {
+      if (ball->Moves() != moves && events.onMove) events.onMove();  // dropped
+      continue;
+    }
+    ++moving;
+    if (ball->Moves() == moves) continue;  // only waited
+    if (events.onMove) events.onMove();
+    ResolveContacts(balls, i, events);
+  }
+  return moving;
+}
+
+bool NextDue(const TableBalls& balls, DWORD now, DWORD& due) {
+  bool any = false;
+  due = now;
+  for (const CPoolBall* ball : balls) {
+    if (!InPlay(ball) || ball->m_dSpeed == 0.0) continue;
+    const DWORD next = ball->NextStepDue(now);
+    if (!any || static_cast<std::int32_t>(next - due) < 0) due = next;
+    any = true;
+  }
+  return any;
+}
+
+}  // namespace pool

@@ -1,0 +1,79 @@
+#include "games/pool/model/pool_sim.h"
+
+#include <cmath>
+#include <memory>
+
+#include "games/pool/model/pool_ball.h"
+#include "games/pool/model/pool_contacts.h"
+
+namespace pool {
+
+namespace {
+// No sound and no pictures; the clock is the simulation's own.
+class QuietTable : public BallEnv {
+ public:
+  DWORD now = 1;
+  DWORD Ticks() override { return now; }
+  void PlaySound(UINT) override {}
+  void ShowBall(int, int, int) override {}
+};
+}  // namespace
+
+TableState RackedTable() {
+  TableState t;
+  for (int n = 0; n < kBallCount; ++n) {
+    t.pos[static_cast<std::size_t>(n)] = kRack[static_cast<std::size_t>(n)].spot;
+    t.onTable[static_cast<std::size_t>(n)] = true;
+  }
+  return t;
+}
+
+ShotOutcome SimulateShot(const TableState& table, double power, double angle, DWORD limitMs) {
+  QuietTable env;
+  std::array<std::unique_ptr<CPoolBall>, kBallCount> owned;
+  TableBalls balls{};
+  for (int n = 0; n < kBallCount; ++n) {
+    const std::size_t i = static_cast<std::size_t>(n);
+    owned[i] = std::make_unique<CPoolBall>(&env, table.pos[i], 0.0, 0.0, kCushion, n);
+    owned[i]->m_bOnTable = table.onTable[i] ? TRUE : FALSE;
+    balls[i] = owned[i].get();
+  }
+  ShotOutcome out;
+  ContactEvents events;
+  events.onHit = [&out](int a, int b) {
+    ++out.collisions;
+    if (out.firstHit < 0 && (a == kCueBall || b == kCueBall)) out.firstHit = a == kCueBall ? b : a;
+  };
+  balls[kCueBall]->SetVelocity(power, angle);
+  const DWORD start = env.now;
+  BallPoints last = table.pos;
+  auto track = [&] {
+    for (std::size_t i = 0; i < balls.size(); ++i) {
+      if (!balls[i]->m_bOnTable) continue;
+      const double dx = balls[i]->GetPosX() - last[i].x, dy = balls[i]->GetPosY() - last[i].y;
+      out.travelled[i] += std::sqrt(dx * dx + dy * dy);
+      last[i] = {balls[i]->GetPosX(), balls[i]->GetPosY()};
+    }
+  };
+  while (StepBalls(balls, events) > 0) {
+    track();
+    DWORD due = env.now;
+    if (!NextDue(balls, env.now, due)) break;
+    env.now = due;
+    if (env.now - start > limitMs) {
+      out.cutOff = true;
+      break;
+    }
+  }
+  out.ms = env.now - start;
+  for (int n = 0; n < kBallCount; ++n) {
+    const std::size_t i = static_cast<std::size_t>(n);
+    const CPoolBall& b = *balls[i];
+    out.after.pos[i] = {b.GetPosX(), b.GetPosY()};
+    out.after.onTable[i] = b.m_bOnTable != FALSE;
+    out.pocket[i] = table.onTable[i] && !b.m_bOnTable ? b.m_nPocket : -1;
+  }
+  return out;
+}
+
+}  // namespace pool
