@@ -2,7 +2,11 @@
 # icons drawn at build time, AppStream metainfo, a manual page and the
 # licences, in the places GNUInstallDirs names. Debian's packaging in debian/
 # builds on this install (with the binary in /usr/games).
-set(CMAKE_INSTALL_DOCDIR share/doc/quintaro CACHE PATH "Documentation (share/doc/quintaro)")
+# The documentation goes in share/doc/quintaro, the package's name, unless
+# -DCMAKE_INSTALL_DOCDIR says otherwise.
+if(NOT CMAKE_INSTALL_DOCDIR)
+  set(CMAKE_INSTALL_DOCDIR share/doc/quintaro)
+endif()
 include(GNUInstallDirs)
 
 # The application id names the desktop entry, the metainfo and the icon.
