@@ -90,10 +90,11 @@ void PaintPockets(Canvas& c) {
     const auto [px, py] = PocketCentre(k);
     const bool middle = k == 1 || k == 4;
     const float r = middle ? 12.5f : 13.5f;
-    // The mouth: the felt falls away into the hole, toward the table's middle.
-    const float tx = kLampX - px, ty = kLampY - py, tl = Length(tx, ty);
+    // The mouth: where a ball's centre drops, the felt falls away into the hole.
+    const pool::PocketMouth& m = pool::kPocketMouths[static_cast<std::size_t>(k)];
     c.Paint(Circle{px, py, r + 3.5f}, RampColor(Ramp::Wood, 0.05f), 0.9f);
-    c.Paint(Circle{px + 4.f * tx / tl, py + 4.f * ty / tl, r}, RampColor(Ramp::Felt, 0.12f), 0.6f, 4.f);
+    c.Paint(Circle{static_cast<float>(m.x), static_cast<float>(m.y), static_cast<float>(m.radius) - 1.f},
+            RampColor(Ramp::Felt, 0.12f), 0.6f, 4.f);
     c.Paint(Circle{px, py, r}, RadialGradient(px - 2, py - 3, r * 1.2f, RampColor(Ramp::Grey, 0.1f), Rgb{0, 0, 0}));
     // A leather lip catches the light on the far side.
     c.Paint(Ring{px, py, r - 1.f, r + 1.2f}, [=](float x, float y) {
@@ -129,6 +130,21 @@ void PaintMarkings(Canvas& c) {
   c.Paint(Circle{cue.x + 0.5f, cue.y + 0.5f, 1.8f}, RampColor(Ramp::Chalk, 0.9f), 0.7f);
 }
 
+// A sunken well beside the table that fills with the power while the player drags.
+void PaintPowerGauge(Canvas& c) {
+  const CRect& g = pool::kPowerGauge;
+  const float l = static_cast<float>(g.left), t = static_cast<float>(g.top), r = static_cast<float>(g.right),
+              b = static_cast<float>(g.bottom);
+  c.Paint(RoundRect{l - 3, t - 3, r + 3, b + 3, 3}, RampColor(Ramp::Steel, 0.75f));
+  c.Paint(RoundRect{l - 1, t - 1, r + 1, b + 1, 1}, RampColor(Ramp::Grey, 0.3f));
+  c.Paint(RoundRect{l, t, r, b, 1}, VerticalGradient(t, b, RampColor(Ramp::Grey, 0.04f), RampColor(Ramp::Grey, 0.12f)));
+  for (int i = 1; i < 7; ++i) {
+    const float y = b - (b - t) * static_cast<float>(i) / 7.f;
+    c.Paint(Line(l + 1, y, r - 1, y, 1.f), RampColor(Ramp::Grey, 0.35f), 0.6f);
+  }
+  BoxLabel(c, "POWER", (l + r) * 0.5f, b + 6.f, RampColor(Ramp::Gold, 0.75f), 10);
+}
+
 void PaintTray(Canvas& c) {
   // A chrome gully for the object balls and a cup for the cue ball.
   const CPoint first = pool::TrayPosition(1), last = pool::TrayPosition(15), cue = pool::kCueTray;
@@ -151,6 +167,7 @@ void MakePoolPlayfield(Context& ctx) {
   PaintBedAndCushions(c);
   PaintPockets(c);
   PaintMarkings(c);
+  PaintPowerGauge(c);
   PaintTray(c);
   PlayfieldTitle(c, "POOL", 300.f, 6.f, RampColor(Ramp::Gold, 0.9f), 24);
   ctx.sink.Bitmap(pool::kTableBitmap, ctx.quant.Convert(c, Dither::Diffusion));

@@ -128,5 +128,32 @@ TEST(PoolSoak, TwoComputersPlayGamesToAResult) {
               stats.virtualMs / 60000.0);
 }
 
+// Seat 1 clicks anywhere at random (each click a shot from wherever it lands,
+// a placing of the cue ball or a pocket call); the computer has seat 2. The
+// computer wins nearly every game, by sinking the 8 or by the other's loss.
+TEST(PoolSoak, TheComputerBeatsASeatThatClicksAtRandom) {
+  const int games = std::min(Games(), 50);
+  PoolApp app(1700000000, /*audio=*/false);
+  std::mt19937 rng(99);
+  int beaten = 0, played = 0;
+  for (int g = 0; g < games; ++g) {
+    app.StartPool(false, true);
+    CPool* game = app.Game();
+    const std::size_t eventsBefore = app.events.size();
+    for (int clicks = 0; clicks < 5000 && !game->m_bGameOver && app.Game() == game; ++clicks)
+      app.Click(static_cast<int>(rng() % 602), static_cast<int>(rng() % 401));
+    if (app.Game() != game || !game->m_bGameOver) continue;
+    ++played;
+    for (std::size_t i = eventsBefore; i < app.events.size(); ++i) {
+      const std::string& e = app.events[i];
+      beaten += e.find("Player2 Wins!") != std::string::npos || e.find("Player1 Loses!") != std::string::npos ||
+                e.find("Player1 scratches") != std::string::npos;
+    }
+  }
+  std::printf("the computer beat the random seat in %d of %d games (%d decided)\n", beaten, games, played);
+  RecordProperty("beaten", beaten);
+  EXPECT_GE(beaten * 10, games * 9);
+}
+
 }  // namespace
 }  // namespace pool::test
