@@ -142,12 +142,7 @@ class SdlBackend : public Backend {
 
   WindowPlacement Placement() const override { return m_placement.Get(); }
   void SetPlacement(const WindowPlacement& placement) override { m_placement.Set(placement); }
-  SIZE UsableScreen() const override {
-    SDL_Rect usable{};
-    const int display = std::max(0, SDL_GetWindowDisplayIndex(m_window.get()));
-    if (SDL_GetDisplayUsableBounds(display, &usable) != 0) return Backend::UsableScreen();
-    return SIZE{usable.w, usable.h};
-  }
+  SIZE UsableScreen() const override { return UsableArea(m_window.get(), Backend::UsableScreen()); }
 
   bool FullscreenByDesktop() const override { return m_shown && !m_fullscreen && WindowCoversItsDisplay(m_window.get()); }
 
