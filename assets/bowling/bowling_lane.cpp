@@ -18,7 +18,7 @@ namespace {
 using namespace bowling;
 
 constexpr float kLaneX0 = kLaneLeft, kLaneX1 = kLaneRight + 1;  // the lane surface, x 33..121
-constexpr float kGutterHalf = 10.f;
+constexpr float kGutterHalf = kGutterHalfWidth;
 
 Rgb LaneWood(float x, float y, float left, float width) {
   const float board = (x - left) / width * 39.f;  // 39 boards across a lane
@@ -37,7 +37,7 @@ void PaintBackdrop(Canvas& c) {
 }
 
 void PaintLane(Canvas& c) {
-  const float capL = kLeftGutterX - kGutterHalf - 4.f, capR = kRightGutterX + kGutterHalf + 4.f;
+  const float capL = kLeftGutterX - kGutterHalf - 3.f, capR = kRightGutterX + kGutterHalf + 3.f;
   c.Paint(RoundRect{capL, -10, capR, 411, 0}, HorizontalGradient(capL, capR, RampColor(Ramp::Steel, 0.2f), RampColor(Ramp::Steel, 0.45f)));
   // Gutters: round channels centred where a body that leaves the lane runs.
   for (float gx : {static_cast<float>(kLeftGutterX), static_cast<float>(kRightGutterX)})
@@ -55,8 +55,10 @@ void PaintLane(Canvas& c) {
     const float ax = kLaneX0 + 8.f + 12.f * i, ay = 250.f - std::abs(3 - i) * 6.f;
     c.Paint(Polygon{{{ax, ay}, {ax - 3.f, ay + 9.f}, {ax + 3.f, ay + 9.f}}}, RampColor(Ramp::Wood, 0.3f));
   }
-  c.FillRect(static_cast<int>(kLaneX0), 338, static_cast<int>(kLaneX1), 340, RampColor(Ramp::BoardRed, 0.4f), false);
-  for (int i = 0; i < 5; ++i) c.Paint(Circle{kLaneX0 + 14.f + 15.f * i, 370.f, 1.6f}, RampColor(Ramp::Wood, 0.3f));
+  // The foul line, just ahead of where the ball waits during a swing; the
+  // approach dots behind it.
+  c.FillRect(static_cast<int>(kLaneX0), kFoulLineY, static_cast<int>(kLaneX1), kFoulLineY + 2, RampColor(Ramp::BoardRed, 0.4f), false);
+  for (int i = 0; i < 5; ++i) c.Paint(Circle{kLaneX0 + 14.f + 15.f * i, 394.f, 1.6f}, RampColor(Ramp::Wood, 0.3f));
   // A soft sheen down the middle of the oiled lane.
   c.Fill({kLaneX0, 0, kLaneX1, 401}, [](float x, float) {
     const float t = 1.f - std::abs(x - 77.f) / 44.f;
@@ -65,8 +67,9 @@ void PaintLane(Canvas& c) {
 }
 
 void PaintSheet(Canvas& c) {
-  ScorePanel(c, 146.f, 68.f, 546.f, 204.f);
-  BoxLabel(c, "NAME", 176.f, 80.f, RampColor(Ramp::Ice, 0.9f), 12);
+  ScorePanel(c, static_cast<float>(kSheetPanel.left), static_cast<float>(kSheetPanel.top),
+             static_cast<float>(kSheetPanel.right), static_cast<float>(kSheetPanel.bottom));
+  BoxLabel(c, "NAME", (kNameBox.left + kNameBox.right) * 0.5f, 80.f, RampColor(Ramp::Ice, 0.9f), 12);
   for (int f = 0; f < kFrames; ++f) {
     const float x0 = static_cast<float>(kTotalBox.left + kFrameStep * f);
     const float x1 = f == kTenthFrame ? static_cast<float>(kBall3Box.right + 2) : x0 + kTotalBox.Width() + 1.f;
@@ -89,6 +92,26 @@ void PaintSheet(Canvas& c) {
   }
 }
 
+// The speed gauge beside the approach: a sunken slot shading from gold
+// (fast) at the top to dark red (slow) at the foot, labelled at both ends.
+void PaintSpeedGauge(Canvas& c) {
+  const CRect& r = kSpeedScale;
+  const float x0 = static_cast<float>(r.left), x1 = static_cast<float>(r.right);
+  const float y0 = static_cast<float>(r.top), y1 = static_cast<float>(r.bottom);
+  c.Paint(RoundRect{x0 - 2.f, y0 - 2.f, x1 + 2.f, y1 + 2.f, 3.f}, RampColor(Ramp::Steel, 0.6f));
+  c.Fill({x0, y0, x1, y1}, [y0, y1](float, float y) {
+    return Mix(RampColor(Ramp::Gold, 0.6f), RampColor(Ramp::BoardRed, 0.25f), (y - y0) / (y1 - y0));
+  });
+  for (int i = 1; i < 4; ++i) {
+    const float ty = y0 + (y1 - y0) * i / 4.f;
+    c.Paint(Line(x0, ty, x1, ty, 1.f), RampColor(Ramp::Grey, 0.1f), 0.6f);
+  }
+  const float mid = (x0 + x1) * 0.5f;
+  const Rgb label = RampColor(Ramp::Ice, 0.85f);
+  BoxLabel(c, "FAST", mid, y0 - 16.f, label, 11);
+  BoxLabel(c, "SLOW", mid, y1 + 3.f, label, 11);
+}
+
 void PaintApproach(Canvas& c) {
   const float l = static_cast<float>(kPressZone.left), r = static_cast<float>(kPressZone.right);
   const float top = static_cast<float>(kReleaseZone.top);
@@ -97,21 +120,27 @@ void PaintApproach(Canvas& c) {
   c.Fill({l, top, r, static_cast<float>(kReleaseZone.bottom)}, [](float, float) { return RampColor(Ramp::Teal, 0.6f); }, 0.35f);
   c.Fill({l, static_cast<float>(kPressZone.top), r, 401}, [](float, float) { return RampColor(Ramp::Gold, 0.6f); }, 0.35f);
   const float mid = (l + r) * 0.5f;
+  // The approach's foul line: letting go above it throws a foul.
+  c.FillRect(static_cast<int>(l), static_cast<int>(top), static_cast<int>(r), static_cast<int>(top) + 2,
+             RampColor(Ramp::BoardRed, 0.45f), false);
   BoxLabel(c, "RELEASE", mid, 226.f, RampColor(Ramp::Grey, 0.98f), 14);
   BoxLabel(c, "SWING FROM HERE", mid, 380.f, RampColor(Ramp::Grey, 0.98f), 11);
   for (int i = 0; i < 4; ++i) {
     const float ay = 270.f + 22.f * i;
     c.Paint(Polygon{{{mid, ay}, {mid - 8.f, ay + 10.f}, {mid + 8.f, ay + 10.f}}}, RampColor(Ramp::Wood, 0.3f), 0.7f);
   }
-  PlayfieldTitle(c, "BOWLING", 346.f, 16.f, RampColor(Ramp::Pink, 0.75f), 32);
+  PlayfieldTitle(c, "BOWLING", (kSheetPanel.left + kSheetPanel.right) * 0.5f, 16.f, RampColor(Ramp::Pink, 0.75f), 32);
+  PaintSpeedGauge(c);
   const Rgb hint = RampColor(Ramp::Ice, 0.85f);
-  BoxLabel(c, "Drag from the gold area", 510.f, 250.f, hint, 12);
-  BoxLabel(c, "up to RELEASE: a quick", 510.f, 266.f, hint, 12);
-  BoxLabel(c, "swing rolls fast.", 510.f, 282.f, hint, 12);
-  BoxLabel(c, "While swinging, hold", 510.f, 310.f, hint, 12);
-  BoxLabel(c, "Shift or Ctrl to hook", 510.f, 326.f, hint, 12);
-  BoxLabel(c, "left or right (set Spin", 510.f, 342.f, hint, 12);
-  BoxLabel(c, "in the Game Controls).", 510.f, 358.f, hint, 12);
+  const char* const lines[] = {"Drag from the gold area", "up to RELEASE: the drag", "aims the ball, a quick",
+                               "swing rolls it fast.", "Over the red line: foul.", "",
+                               "Hold Shift or Ctrl while", "swinging to hook left or", "right (Spin, in Options >",
+                               "Game Controls)."};
+  float y = 236.f;
+  for (const char* line : lines) {
+    if (*line) BoxLabel(c, line, 510.f, y, hint, 12);
+    y += *line ? 15.f : 8.f;
+  }
 }
 
 // The ball return: a chute down to a round well the ball circles before it rests.

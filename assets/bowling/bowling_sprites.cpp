@@ -6,6 +6,7 @@
 #include "core/decor.h"
 #include "core/palette.h"
 #include "core/shapes.h"
+#include "core/text.h"
 #include "games/bowling/model/bowl_geometry.h"
 
 namespace art {
@@ -104,6 +105,46 @@ Canvas SwingCursor(bool release) {
   return WithCursorHalo(c, 0.8f);
 }
 
+// A dot of the swing guide: a small soft diamond, chalk-blue for a straight
+// line and warm orange once a hook bends it.
+Canvas GuideDot(bool hook) {
+  Canvas c(kGuideDotSize.cx, kGuideDotSize.cy, {}, 0.f);
+  const Rgb ink = hook ? RampColor(Ramp::Orange, 0.55f) : RampColor(Ramp::Navy, 0.55f);
+  const float m = kGuideDotSize.cx * 0.5f;
+  c.Paint(Polygon{{{m, 0.f}, {static_cast<float>(kGuideDotSize.cx), m}, {m, static_cast<float>(kGuideDotSize.cy)}, {0.f, m}}},
+          ink);
+  return c;
+}
+
+// The speed gauge's marker: a gold bar across the scale with a point on the
+// approach's side.
+Canvas SpeedMarker() {
+  Canvas c(kSpeedMarkerSize.cx, kSpeedMarkerSize.cy, {}, 0.f);
+  const float w = static_cast<float>(kSpeedMarkerSize.cx), h = static_cast<float>(kSpeedMarkerSize.cy);
+  c.Paint(Polygon{{{0.f, h * 0.5f}, {5.f, 0.f}, {w, 0.f}, {w, h}, {5.f, h}}},
+          [h](float, float y) { return Mix(RampColor(Ramp::Gold, 0.9f), RampColor(Ramp::Gold, 0.35f), y / h); });
+  c.Paint(Line(6.f, 1.5f, w - 1.f, 1.5f, 1.f), RampColor(Ramp::Gold, 0.98f), 0.8f);
+  return c;
+}
+
+// A word over the lane after a ball, in the style of the alley's signs: a
+// lit plaque with bold outlined letters.
+Canvas Banner(std::string_view word, Ramp plate, Ramp letters) {
+  const float w = static_cast<float>(kBannerSize.cx), h = static_cast<float>(kBannerSize.cy);
+  Canvas c(kBannerSize.cx, kBannerSize.cy, {}, 0.f);
+  c.Paint(RoundRect{0.5f, 0.5f, w - 0.5f, h - 0.5f, 6.f}, RampColor(Ramp::Steel, 0.85f));
+  c.Paint(RoundRect{2.f, 2.f, w - 2.f, h - 2.f, 5.f},
+          [&](float, float y) { return Mix(RampColor(plate, 0.55f), RampColor(plate, 0.15f), y / h); });
+  TextStyle style;
+  style.size = 20;
+  style.color = RampColor(letters, 0.95f);
+  const float width = MeasureText(style, word);
+  if (width > w - 10.f) style.scale = (w - 10.f) / width;
+  style.align = Align::Center;
+  DrawTextShadowed(c, style, w * 0.5f, (h - 20.f * style.scale) * 0.5f - 1.f, word, Rgb{12, 8, 10}, 1.f, 1.f, 1.f);
+  return c;
+}
+
 }  // namespace
 
 void MakeBowlingSprites(Context& ctx) {
@@ -113,6 +154,13 @@ void MakeBowlingSprites(Context& ctx) {
     const PinPose& p = kPoses[i];
     ctx.sink.Bitmap(kPinCels[i], ctx.quant.ConvertKeyed(PinCel(p.w, p.h, p.hx, p.hy, p.bx, p.by), kOutline, 0.45f));
   }
+  ctx.sink.Bitmap(kGuideDotCel, ctx.quant.ConvertKeyed(GuideDot(false), Rgb{230, 200, 150}, 0.3f));
+  ctx.sink.Bitmap(kHookDotCel, ctx.quant.ConvertKeyed(GuideDot(true), Rgb{230, 200, 150}, 0.3f));
+  ctx.sink.Bitmap(kSpeedMarkerCel, ctx.quant.ConvertKeyed(SpeedMarker(), kOutline, 0.45f));
+  ctx.sink.Bitmap(kBannerCels[kBannerStrike], ctx.quant.ConvertKeyed(Banner("STRIKE!", Ramp::BoardRed, Ramp::Gold), kOutline, 0.45f));
+  ctx.sink.Bitmap(kBannerCels[kBannerSpare], ctx.quant.ConvertKeyed(Banner("SPARE!", Ramp::Navy, Ramp::Gold), kOutline, 0.45f));
+  ctx.sink.Bitmap(kBannerCels[kBannerSplit], ctx.quant.ConvertKeyed(Banner("SPLIT", Ramp::Purple, Ramp::Ice), kOutline, 0.45f));
+  ctx.sink.Bitmap(kBannerCels[kBannerFoul], ctx.quant.ConvertKeyed(Banner("FOUL", Ramp::Grey, Ramp::BoardRed), kOutline, 0.45f));
   ctx.sink.Cursor(kDragCursor, SwingCursor(false), 16, 13);
   ctx.sink.Cursor(kReleaseCursor, SwingCursor(true), 16, 8);
 }

@@ -51,10 +51,16 @@ Options > Game Controls sets the Game Speed.
 
 Ten frames of ten-pin bowling for one to four players, scored the usual way with strikes and spares.
 
-- Press the mouse button in the approach area at the bottom right, drag up and let go in the release area higher up. The line of the drag sets where the ball starts and which way it rolls; the time from press to release sets its speed.
-- For a hook, hold Shift (the ball turns left) or Ctrl (it turns right) while you drag. The longer the key is held, the stronger the hook.
+- Press the mouse button in the gold approach area at the bottom right, drag up and let go in the RELEASE area. While you hold the button the ball waits at the foul line under the pointer, a dotted guide shows the line it will roll, and the SPEED gauge beside the approach shows how fast it will go.
+- Where you let go sets where the ball starts; the slant of the drag turns it (half as much as the drag leans); the time from press to release sets its speed: a quick swing rolls fast. Letting go above the red line at the top of the RELEASE area is a foul and scores 0.
+- For a hook, hold Shift (the ball bends left) or Ctrl (it bends right) while you drag. The ball skids first, then curves more and more towards the pins; the longer the key is held (up to 3/4 of a second), the stronger the bend. The guide turns orange and shows the curve.
+- The pocket is just right of the head pin (or just left of it): a ball that arrives there at a good speed often strikes. Straight on the head pin tends to leave splits, a thin hit leaves corner pins.
 
-Options > Game Controls sets the Spin the keys give and the Pin Interaction (how lively the pins are). The best games enter the Hall of Fame.
+Options > Game Controls:
+- Spin: how much the hook keys bend the ball. None (the default) gives no hook at all; Gentle, Strong and Maximum bend a fast ball about 10, 20 and 30 pixels by the pins, a slow one more.
+- Pin Interaction: how far struck pins fly and how many others they take down. Light: pins drop near where they stand, strikes are rare. Normal (the default): a good pocket hit strikes about half the time. Lively and Wild: pins fly further, strikes come easier.
+
+The best games enter the Hall of Fame.
 
 # Basketball
 

@@ -32,8 +32,9 @@ CBowl::StoredControls CBowl::ReadStoredControls() const {
   // Stored values are track-bar positions; anything else is brought into range.
   const SettingsStore& store = GetHost().Settings();
   StoredControls c;
-  c.nSpin = std::clamp(store.GetProfileInt(kSection, "Spin", 0), 0, kSettingMax);
-  c.nPinInteraction = std::clamp(store.GetProfileInt(kSection, "PinInteraction", 0), 0, kSettingMax);
+  c.nSpin = std::clamp(store.GetProfileInt(kSection, "Spin", kDefaultSpin), 0, kSettingMax);
+  c.nPinInteraction =
+      std::clamp(store.GetProfileInt(kSection, "PinInteraction", kDefaultPinInteraction), 0, kSettingMax);
   return c;
 }
 
@@ -59,6 +60,7 @@ BOOL CBowl::InitGame(CSpriteList* pSprites) {
   if (!pSprites) return FALSE;
   CreateBall(pSprites);
   CreatePins(pSprites);
+  CreateGuide(pSprites);
   ApplyPinFriction();
   // A new game starts from nothing on the sheet.
   for (auto& p : Doc().m_players)
@@ -133,6 +135,7 @@ void CBowl::RackPins() {
     pin->m_bMoving = TRUE;
     pin->m_bHit = FALSE;
   }
+  m_nStanding = kFullRack;
 }
 
 std::string CBowl::StateJson() const {
@@ -158,6 +161,13 @@ std::string CBowl::StateJson() const {
   if (m_pBall)
     out << "\"x\":" << static_cast<int>(m_pBall->X()) << ",\"y\":" << static_cast<int>(m_pBall->Y())
         << ",\"moving\":" << flag(m_pBall->m_bMoving) << ",\"inGutter\":" << flag(m_pBall->m_bInGutter);
-  out << "},\"rolling\":" << flag(m_bRolling) << ",\"gameOver\":" << flag(m_bGameOver) << '}';
+  out << "},\"rolling\":" << flag(m_bRolling) << ",\"gameOver\":" << flag(m_bGameOver);
+  // Beyond the contract's keys: the last ball's line and what was said over the lane.
+  static constexpr const char* kBannerNames[] = {"strike", "spare", "split", "foul"};
+  out << ",\"banner\":\""
+      << (m_nShownBanner >= 0 && m_nShownBanner < 4 ? kBannerNames[m_nShownBanner] : "") << '"';
+  out << ",\"throw\":{\"startX\":" << m_throw.dStartX << ",\"heading\":" << m_throw.dHeading
+      << ",\"speed\":" << m_throw.dSpeed << ",\"hook\":" << m_throw.hook.dTurn << '}';
+  out << ",\"pinInteraction\":" << m_nPinInteraction << ",\"spin\":" << m_nSpinDegrees << '}';
   return out.str();
 }

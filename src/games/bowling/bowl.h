@@ -6,12 +6,16 @@
 // then the pins are counted, swept and the ball comes back on the return.
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "game/game.h"
 #include "games/bowling/model/bowl_ball.h"
 #include "games/bowling/model/bowl_geometry.h"
+#include "games/bowling/model/bowl_lane.h"
 #include "games/bowling/model/bowl_rules.h"
+#include "platform/messages.h"
 #include "platform/rect.h"
 
 class CSprite;
@@ -39,6 +43,8 @@ class CBowl : public CGame {
   void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags, CQuintaroView* pView) override;
   void PlayComputerTurn(CQuintaroView* pView) override;
   void OnGameControls(CQuintaroDoc* pDoc) override;
+  void OnTimer(UINT nIDEvent, CQuintaroView* pView) override;
+  void StopGame() override;
   void LoadSounds() override;
   std::string StateJson() const override;
 
@@ -47,7 +53,8 @@ class CBowl : public CGame {
   void ResetPinCels();
   void RemoveFallenPins();
   void RackPins();
-  void PlayBallReturn(CQuintaroView* pView);
+  // The ball back on the return; false when the game went meanwhile.
+  bool PlayBallReturn(CQuintaroView* pView);
   void UpdateWallOfFame(CObArray* pPlayers);
   // Sets Spin and Pin Interaction from track-bar positions (clamped to 0..3).
   void ApplySettings(int nSpin, int nPinInteraction);
@@ -82,22 +89,35 @@ class CBowl : public CGame {
   BOOL m_bRolling = FALSE;
   DWORD m_dwKeyTime = 0;
   BOOL m_bKeyDown = FALSE;
+  // Where the hook of the last ball began (screen y) and its full turn per pixel.
   int m_nHookLine = bowling::kInitialHookLine;
   double m_dHookStep = 0.0;
   double m_dSpinFactor = 0.0;
   BOOL m_bShiftKey = FALSE;
   BOOL m_bCtrlKey = FALSE;
   BOOL m_bHookRight = FALSE;
+  // The ball the last swing (a user's or a computer's) made.
+  bowling::Throw m_throw;
+  // What the last ball left: the pins still standing on the rack.
+  unsigned m_nStanding = bowling::kFullRack;
+  // The word shown over the lane after the last ball (none, strike, ...).
+  int m_nShownBanner = -1;
+  // What the swing under way shows: the ball's line on the guide and the
+  // speed on the gauge.
+  bowling::Throw m_shownThrow;
+  double SwingSpeedShown() const { return m_shownThrow.dSpeed; }
+  // How far the hook bends the guide by the head pin (pixels, + to the right).
+  double GuideBend() const;
+  unsigned StandingPins() const { return m_nStanding; }
 
  private:
   // Our sprites are still the document's (nothing replaced the scene).
   bool SceneIsOurs() const;
   void CreateBall(CSpriteList* pSprites);
   void CreatePins(CSpriteList* pSprites);
-  // One pass of the roll: hook, ball, ball against pins, pins against pins.
-  bool RollStep(bool& bFirstContact, int& nHookLine);
-  // The roll down the lane until everything has stopped (or ten seconds passed).
-  void Roll(CQuintaroView* pView);
+  // The roll down the lane until everything has stopped (or ten seconds
+  // passed); false when the game went meanwhile.
+  bool Roll(CQuintaroView* pView);
   // A ball let go above the release zone: it counts 0 and comes back.
   void BallDroppedShort(CQuintaroView* pView);
   void CountPins();
@@ -112,6 +132,36 @@ class CBowl : public CGame {
   void GameEnd(CObArray* pPlayers, int nLastPlayer);
   void DrawSheet(CQuintaroView* pView, CObArray* pPlayers, BOOL bNewGame, int nCurrent);
 
+  // --- The swing on screen -------------------------------------------------------
+  void CreateGuide(CSpriteList* pSprites);
+  // The ball at the foul line under the pointer, the guide up the lane and
+  // the speed so far, for a swing released at (x, y) now.
+  void ShowSwing(int x, int y, CQuintaroView* pView);
+  void HideSwing();
+  // The throw a swing released at (x, y) at `now` would make.
+  bowling::Throw SwingThrow(int x, int y, DWORD now) const;
+  // The hook key's factor so far (held now, or let go earlier).
+  double SpinFactorNow(DWORD now) const;
+  // A word over the lane after a ball ("Strike!", "Spare!", "Split", "Foul").
+  void ShowBanner(int nBanner);
+  void HideBanner();
+  int BannerFor(int nCode) const;
+
+  // --- A window that listens during a roll -------------------------------------------
+  enum class RollPhase { Rolling, Settled };
+  // Takes what is queued: paints, the menu and tool bar are served at once,
+  // the close box and Quit Game ask at once, every other command (and, once
+  // the pins have settled, the user's next press) waits for the roll's end.
+  // Returns false when the game is no longer the current one.
+  bool TakeRollMessages(RollPhase phase);
+  // Waits until `due` while taking messages; a question or a menu on screen
+  // holds the clock of the roll. False when the game is gone.
+  bool WaitListening(DWORD due, RollPhase phase);
+  // Hands what waited for the roll's end back to the queue.
+  void ReleaseDeferred();
+  // Time a message box or menu stood over the roll (ms), taken once.
+  DWORD TakeHeldTime();
+
   std::unique_ptr<bowling::GameSound> m_pBodySound;
   std::unique_ptr<bowling::SpriteBody> m_pBallSprite;
   std::array<std::unique_ptr<bowling::SpriteBody>, bowling::kPins> m_pinSprites;
@@ -120,4 +170,10 @@ class CBowl : public CGame {
   bool m_bDrawingSheet = false;    // shields the sheet from a repaint while it draws
   bool m_bInComputerTurn = false;  // a computer turn never starts inside another
   bool m_bPressSeen = false;       // a press reached this game (not the title's that chose it)
+  std::array<CSprite*, bowling::kGuideDots> m_guideDots{};
+  CSprite* m_pSpeedMarker = nullptr;
+  CSprite* m_pBanner = nullptr;
+  std::vector<MSG> m_deferred;  // what waits for the roll's end
+  DWORD m_dwHeld = 0;           // ms a question or menu held the roll
+  CPoint m_ptPointer{0, 0};     // the pointer during the swing
 };

@@ -6,6 +6,7 @@
 #include "app/quintaro_view.h"
 #include "games/bowling/bowl.h"
 #include "games/bowling/model/bowl_computer.h"
+#include "games/bowling/model/bowl_swing.h"
 #include "platform/host.h"
 #include "ui/message_box.h"
 
@@ -97,13 +98,17 @@ void CBowl::UpdateWallOfFame(CObArray* pPlayers) {
 
 void CBowl::BowlComputerBall() {
   Host& host = GetHost();
-  const ComputerSwing swing = MakeComputerSwing([&host] { return host.Random().Next(); });
+  unsigned standing = 0;
+  for (std::size_t i = 0; i < m_pins.size(); ++i)
+    if (!m_pins[i]->m_bHit) standing |= 1u << i;
+  // The computer's line, speed and hook are its own; the user's last hook
+  // stays the user's.
+  const ComputerSwing swing = MakeComputerSwing([&host] { return host.Random().Next(); }, standing, m_nSpinDegrees);
   m_ptPress = swing.press;
   m_ptRelease = swing.release;
   m_nSpeedIndex = swing.speedIndex;
-  m_pBall->SetSpeedIndex(m_nSpeedIndex);
+  m_throw = ThrowFromSwing(swing.press, swing.release, swing.holdMs, m_nSpinDegrees, swing.spinFactor, swing.hookRight);
   m_pBall->m_bMoving = TRUE;
-  // The hook is whatever the last human swing left.
   ++m_nBallInFrame;
   AnimateShot(&Doc().m_sprites, &View());
 }
@@ -126,6 +131,7 @@ void CBowl::PlayComputerTurn(CQuintaroView* pView) {
       return;
     }
     BowlComputerBall();
+    if (!SceneIsOurs()) return;  // the game was quit during the roll
     UpdateScoreboard(pView, &doc.m_players, FALSE, doc.m_nCurrentPlayer);
     const AfterBall next = WhatFollows(m_nFrame, m_nBallInFrame, m_nBallResult, m_state.bTenthStrike1);
     m_bNoRoll = FALSE;

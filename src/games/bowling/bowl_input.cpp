@@ -1,5 +1,8 @@
-// The user's swing: the press on the approach, the drag with its cursors,
-// Shift or Ctrl for the hook, and the release that rolls the ball.
+// The user's swing: the press on the approach, the drag with the ball at the
+// foul line and the guide up the lane, Shift or Ctrl for the hook, and the
+// release that rolls the ball.
+#include <algorithm>
+
 #include "app/quintaro_doc.h"
 #include "app/quintaro_view.h"
 #include "games/bowling/bowl.h"
@@ -9,23 +12,27 @@
 using namespace bowling;
 
 namespace {
-constexpr double kHidden = -100.0;
+constexpr UINT kSwingTimer = 31;   // keeps the speed gauge moving while the pointer rests
+constexpr UINT kSwingTimerMs = 40;
 }  // namespace
 
 void CBowl::OnLButtonDown(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
   if (!pView) return;
   Doc().m_bGameInProgress = TRUE;
   m_bPressSeen = true;
-  if (pView->m_turn.m_bComputerPlaying || !m_rcPressZone.PtInRect(CPoint{x, y}) || !SceneIsOurs()) return;
+  if (pView->m_turn.m_bComputerPlaying || m_bRolling || !m_rcPressZone.PtInRect(CPoint{x, y}) || !SceneIsOurs())
+    return;
   Host& host = pView->GetHost();
   m_dwPressTick = host.GetTickCount();
   host.SetCursor(static_cast<int>(kDragCursor));
   host.SetCapture(host.ViewWindow());
   pView->m_turn.m_bDragging = TRUE;
-  // The ball leaves the return while it is being swung.
-  m_pBall->SetPosition(kHidden, kHidden);
-  pView->FlushDirtyRects();
   m_ptPress = {MapX(x), y};
+  m_bKeyDown = m_bShiftKey = m_bCtrlKey = FALSE;
+  m_dwKeyTime = 0;
+  // The ball leaves the return for the foul line, under the pointer.
+  ShowSwing(x, y, pView);
+  StartTimer(kSwingTimer, kSwingTimerMs);
 }
 
 void CBowl::OnMouseMove(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
@@ -35,8 +42,9 @@ void CBowl::OnMouseMove(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
   if (pView->m_turn.m_bDragging) {
     if (m_rcReleaseZone.PtInRect(pt))
       host.SetCursor(static_cast<int>(kReleaseCursor));
-    else if (kLowerLane.PtInRect(pt))
+    else if (kLowerLane.PtInRect(pt) || m_rcPressZone.PtInRect(pt))
       host.SetCursor(static_cast<int>(kDragCursor));
+    if (!m_bRolling && SceneIsOurs()) ShowSwing(x, y, pView);
     return;
   }
   // Without a drag the window's own arrow shows again, as the system restores
@@ -44,6 +52,17 @@ void CBowl::OnMouseMove(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
   const int shown = host.GetCursorId();
   if (shown == static_cast<int>(kDragCursor) || shown == static_cast<int>(kReleaseCursor)) host.SetCursor(0);
 }
+
+void CBowl::OnTimer(UINT nIDEvent, CQuintaroView* pView) {
+  if (nIDEvent != kSwingTimer || !pView) return;
+  if (!pView->m_turn.m_bDragging || m_bRolling || !SceneIsOurs()) {
+    StopTimer(kSwingTimer);
+    return;
+  }
+  ShowSwing(m_ptPointer.x, m_ptPointer.y, pView);
+}
+
+void CBowl::StopGame() { StopTimer(kSwingTimer); }
 
 void CBowl::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/, CQuintaroView* pView) {
   if (!pView || !pView->m_turn.m_bDragging || m_bRolling) return;
@@ -56,25 +75,46 @@ void CBowl::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/, CQuintaroVi
   m_bShiftKey = shift ? TRUE : FALSE;
   m_bCtrlKey = ctrl ? TRUE : FALSE;
   m_dwKeyTime = pView->GetHost().GetTickCount();
+  if (SceneIsOurs()) ShowSwing(m_ptPointer.x, m_ptPointer.y, pView);
 }
 
 void CBowl::OnKeyUp(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/, CQuintaroView* pView) {
   if (!pView || !pView->m_turn.m_bDragging || m_bRolling || !m_bKeyDown) return;
-  if (nChar == VK_SHIFT) m_bShiftKey = FALSE;
-  else if (nChar == VK_CONTROL) m_bCtrlKey = FALSE;
-  else return;
+  if (nChar == VK_SHIFT && m_bShiftKey) {
+    m_bShiftKey = FALSE;
+    m_bHookRight = FALSE;  // the key let go decides the way, as the guide showed it
+  } else if (nChar == VK_CONTROL && m_bCtrlKey) {
+    m_bCtrlKey = FALSE;
+    m_bHookRight = TRUE;
+  } else {
+    return;
+  }
   m_bKeyDown = FALSE;
   m_dwKeyTime = pView->GetHost().GetTickCount() - m_dwKeyTime;
+  if (SceneIsOurs()) ShowSwing(m_ptPointer.x, m_ptPointer.y, pView);
+}
+
+double CBowl::SpinFactorNow(DWORD now) const {
+  return SpinFactor(m_bKeyDown ? now - m_dwKeyTime : m_dwKeyTime);
+}
+
+Throw CBowl::SwingThrow(int x, int y, DWORD now) const {
+  const int onApproach = std::clamp(x, static_cast<int>(m_rcPressZone.left), static_cast<int>(m_rcPressZone.right) - 1);
+  const bool right = m_bKeyDown ? m_bCtrlKey != FALSE : m_bHookRight != FALSE;
+  return ThrowFromSwing(m_ptPress, CPoint{MapX(onApproach), y}, now - m_dwPressTick, m_nSpinDegrees,
+                        SpinFactorNow(now), right);
 }
 
 bool CBowl::TakeRelease(int x, int y, DWORD now) {
   const CPoint pt{x, y};
   if (m_rcReleaseZone.PtInRect(pt)) {
+    const DWORD hold = now - m_dwPressTick;
     m_ptRelease = {MapX(x), y};
-    m_nSpeedIndex = SpeedIndexForSwing(now - m_dwPressTick);
-    m_pBall->SetSpeedIndex(m_nSpeedIndex);
+    m_nSpeedIndex = SpeedIndexForSwing(hold);
+    m_throw = ThrowFromSwing(m_ptPress, m_ptRelease, hold, m_nSpinDegrees, m_dSpinFactor, m_bHookRight != FALSE);
     // A quick swing throws fast and hooks late; a slow one throws slow and hooks early.
-    m_nHookLine = kHookLines[static_cast<std::size_t>(m_nSpeedIndex)];
+    m_dHookStep = m_throw.hook.dTurn < 0.0 ? -m_throw.hook.dTurn : m_throw.hook.dTurn;
+    m_nHookLine = static_cast<int>(m_throw.hook.dStartY);
     m_pBall->m_bMoving = TRUE;
     return true;
   }
@@ -91,24 +131,33 @@ void CBowl::OnLButtonUp(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
   if (!pView) return;
   Host& host = pView->GetHost();
   CQuintaroDoc& doc = Doc();
-  if (pView->m_turn.m_bDragging && !pView->m_turn.m_bComputerPlaying && SceneIsOurs()) {
+  if (pView->m_turn.m_bDragging && !pView->m_turn.m_bComputerPlaying && !m_bRolling && SceneIsOurs()) {
     const DWORD now = host.GetTickCount();
-    if (!m_bRolling && m_bKeyDown) {  // the key is still held: its time ends here
+    StopTimer(kSwingTimer);
+    if (m_bKeyDown) {  // the key is still held: its time ends here
       m_bKeyDown = FALSE;
       m_dwKeyTime = now - m_dwKeyTime;
       m_bHookRight = m_bCtrlKey ? TRUE : FALSE;
       m_bShiftKey = m_bCtrlKey = FALSE;
     }
     m_dSpinFactor = SpinFactor(m_dwKeyTime);
-    m_dHookStep = HookStep(m_nSpinDegrees, m_dSpinFactor);
-    if (TakeRelease(x, y, now)) {
+    const bool thrown = TakeRelease(x, y, now);
+    // The swing is over: the pointer is free for the menu and the tool bar
+    // while the ball rolls.
+    host.ReleaseCapture();
+    if (thrown) {
       ++m_nBallInFrame;
       AnimateShot(&doc.m_sprites, pView);
+      if (!SceneIsOurs()) return;  // the game was quit during the roll
       UpdateScoreboard(pView, &doc.m_players, FALSE, doc.m_nCurrentPlayer);
       if (!AfterHumanBall(pView)) return;
+    } else {
+      // Let go beside the approach: the ball goes back to the return.
+      HideSwing();
+      m_pBall->SetPosition(kReturnX, kReturnRestY);
+      pView->FlushDirtyRects();
     }
     m_bNoRoll = FALSE;
-    host.ReleaseCapture();
     pView->m_turn.m_bDragging = FALSE;
   }
   const bool computer = doc.m_pCurrentPlayer && doc.m_pCurrentPlayer->m_bComputer;

@@ -1,6 +1,7 @@
 // One ball: the roll down the lane paced by the clock, the pin action, the
 // count, the sweep of fallen pins and the ball coming back on the return.
 #include <cmath>
+#include <optional>
 
 #include "app/quintaro_view.h"
 #include "game/step_pacer.h"
@@ -10,38 +11,29 @@
 
 using namespace bowling;
 
-bool CBowl::RollStep(bool& bFirstContact, int& nHookLine) {
-  CBowlBall& ball = *m_pBall;
-  // The hook turns the ball about once per 2 pixels until it first meets a pin.
-  if (!ball.m_bInGutter && bFirstContact && ball.m_pSprite->GetPosY() <= nHookLine) {
-    ball.SetHeading(HookedHeading(ball.m_dHeading, m_dHookStep, m_bHookRight != FALSE));
-    nHookLine -= 2;
-  }
-  if (ball.m_dHeading < 0.0) ball.m_dSpeed = 0.0;
-  bool moved = ball.Move() != FALSE;
-  for (auto& pin : m_pins) {
-    if (!ball.IsOnDeck() || !pin->IsOnDeck() || !ball.Overlaps(pin.get())) continue;
-    if (bFirstContact) {
-      PlaySound(kPinHitSound);
-      bFirstContact = false;
-    }
-    ball.Collide(pin.get());
-  }
-  for (auto& pin : m_pins) {
-    if (!pin->Move()) continue;
-    moved = true;
-    for (auto& other : m_pins)
-      if (other != pin && other->IsOnDeck() && pin->Overlaps(other.get())) pin->Collide(other.get());
-  }
-  return moved;
-}
-
 void CBowl::CountPins() {
   int hit = 0;
-  for (const auto& pin : m_pins) hit += pin->m_bHit ? 1 : 0;
+  unsigned standing = 0;
+  for (std::size_t i = 0; i < m_pins.size(); ++i) {
+    if (m_pins[i]->m_bHit)
+      ++hit;
+    else
+      standing |= 1u << i;
+  }
+  const bool fullRack = m_nStanding == kFullRack;
   const BallCount count = CountBall(m_state, m_nBallInFrame, m_nFrame, hit);
   if (count.allDown) PlaySound(kAllDownSound);
   m_nBallResult = count.code;
+  // A split is what a ball at a full rack leaves; the word shows over the lane.
+  m_nShownBanner = BannerFor(count.code);
+  if (m_nShownBanner < 0 && fullRack && IsSplit(standing)) m_nShownBanner = kBannerSplit;
+  m_nStanding = count.allDown ? kFullRack : standing;
+}
+
+int CBowl::BannerFor(int nCode) const {
+  if (nCode == kStrike) return kBannerStrike;
+  if (nCode == kSpare) return kBannerSpare;
+  return -1;
 }
 
 void CBowl::AnimateShot(CSpriteList* /*pSprites*/, CQuintaroView* pView) {
@@ -49,21 +41,28 @@ void CBowl::AnimateShot(CSpriteList* /*pSprites*/, CQuintaroView* pView) {
   Host& host = pView->GetHost();
   m_bRolling = TRUE;
   m_bBallToStore = true;
+  m_deferred.clear();
+  m_dwHeld = 0;
+  HideSwing();
   if (m_bNoRoll) {
     BallDroppedShort(pView);
     return;
   }
-  Roll(pView);
+  if (!Roll(pView)) return;
   CountPins();
-  host.WaitUntil(host.GetTickCount() + kCountPauseMs);
+  ShowBanner(m_nShownBanner);
+  pView->FlushDirtyRects();
+  if (!WaitListening(host.GetTickCount() + kCountPauseMs, RollPhase::Settled)) return;
   RemoveFallenPins();
   pView->FlushDirtyRects();
-  PlayBallReturn(pView);
+  if (!PlayBallReturn(pView)) return;
+  HideBanner();
+  pView->FlushDirtyRects();
   m_bRolling = FALSE;
   m_dwKeyTime = 0;
   m_pBall->m_bInGutter = FALSE;
-  // Clicks made during the roll are lost; an Escape is kept.
-  DiscardQueueKeepEscape();
+  // What was asked for during the roll is carried out now, in order.
+  ReleaseDeferred();
 }
 
 void CBowl::BallDroppedShort(CQuintaroView* pView) {
@@ -71,33 +70,50 @@ void CBowl::BallDroppedShort(CQuintaroView* pView) {
   int hit = 0;
   for (const auto& pin : m_pins) hit += pin->m_bHit ? 1 : 0;
   m_nBallResult = CountNoRoll(m_state, m_nBallInFrame, hit);
-  host.WaitUntil(host.GetTickCount() + kCountPauseMs);
-  PlayBallReturn(pView);
+  // A foul: the ball counts nothing and the word says why.
+  m_nShownBanner = kBannerFoul;
+  ShowBanner(kBannerFoul);
+  pView->FlushDirtyRects();
+  if (!WaitListening(host.GetTickCount() + kCountPauseMs, RollPhase::Settled)) return;
+  if (!PlayBallReturn(pView)) return;
+  HideBanner();
+  pView->FlushDirtyRects();
   m_bRolling = FALSE;
+  ReleaseDeferred();
 }
 
-void CBowl::Roll(CQuintaroView* pView) {
+bool CBowl::Roll(CQuintaroView* pView) {
   Host& host = pView->GetHost();
   const DWORD start = host.GetTickCount();
-  const Launch launch = LaunchFromDrag(m_ptPress, m_ptRelease);
-  m_pBall->SetHeading(launch.heading);
-  m_pBall->ShowCel(0);
-  m_pBall->SetPosition(launch.startX, kBallStartY);
+  PlaceBall(*m_pBall, m_throw);
   pView->FlushDirtyRects();
   PlaySound(kReleaseSound);
-  bool firstContact = true;
-  int hookLine = m_nHookLine;
-  // One physics step per millisecond, shown at the display's rate; cut off after ten seconds.
-  CStepPacer pacer(host, kRollStepMs);
+  std::array<CBowlBall*, kPins> pins{};
+  for (std::size_t i = 0; i < m_pins.size(); ++i) pins[i] = m_pins[i].get();
+  CLaneRoll roll(*m_pBall, pins, m_throw.hook, kPinScatter, [&host] { return host.Random().Next(); });
+  DWORD held = 0;
+  // One physics step per millisecond, shown at the display's rate; cut off
+  // after ten seconds of rolling (a question on screen does not count).
+  std::optional<CStepPacer> pacer;
+  pacer.emplace(host, kRollStepMs);
   const auto step = [&] {
-    if (host.GetTickCount() - start > kRollLimitMs) return false;
-    return RollStep(firstContact, hookLine);
+    if (host.GetTickCount() - start - held > kRollLimitMs) return false;
+    const bool moved = roll.Step();
+    if (roll.FirstContactNow()) PlaySound(kPinHitSound);
+    return moved;
   };
-  while (pacer.Advance(step, [pView] { pView->FlushDirtyRects(); })) {
+  for (;;) {
+    if (!TakeRollMessages(RollPhase::Rolling)) return false;
+    if (const DWORD h = TakeHeldTime()) {
+      held += h;
+      pacer.emplace(host, kRollStepMs);
+    }
+    if (!pacer->Advance(step, [pView] { pView->FlushDirtyRects(); })) break;
   }
+  return true;
 }
 
-void CBowl::PlayBallReturn(CQuintaroView* pView) {
+bool CBowl::PlayBallReturn(CQuintaroView* pView) {
   Host& host = pView->GetHost();
   CBowlBall& ball = *m_pBall;
   int cel = 0;
@@ -112,12 +128,13 @@ void CBowl::PlayBallReturn(CQuintaroView* pView) {
     ball.SetPosition(x, y);
     pView->FlushDirtyRects();
     advanceCel();
-    host.WaitUntil(due);
+    return WaitListening(due, RollPhase::Settled);
   };
   ball.ShowCel(0);
   ball.SetPosition(kReturnX, kReturnChuteTop);
   pView->FlushDirtyRects();
-  for (int i = 0; i < kReturnChuteSteps; ++i) stepTo(kReturnX, kReturnChuteTop + kReturnChuteStep * i, kReturnChuteMs);
+  for (int i = 0; i < kReturnChuteSteps; ++i)
+    if (!stepTo(kReturnX, kReturnChuteTop + kReturnChuteStep * i, kReturnChuteMs)) return false;
   ball.m_pSprite->SetCel(0);
   ball.SetPosition(kReturnX, kReturnRestY);
   pView->FlushDirtyRects();
@@ -126,10 +143,11 @@ void CBowl::PlayBallReturn(CQuintaroView* pView) {
   for (int i = 0; i < kReturnWellSteps; ++i) {
     const int x = kReturnWellX + static_cast<int>(std::cos(angle) * kReturnWellRadius);
     const int y = kReturnWellY - static_cast<int>(std::sin(angle) * kReturnWellRadius);
-    stepTo(x, y, kReturnWellMs);
+    if (!stepTo(x, y, kReturnWellMs)) return false;
     angle += kReturnWellStepAngle;
   }
   // Rounding must not leave the ball a pixel off its resting place.
   ball.SetPosition(kReturnX, kReturnRestY);
   pView->FlushDirtyRects();
+  return true;
 }

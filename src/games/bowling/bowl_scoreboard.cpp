@@ -4,6 +4,7 @@
 #include "app/quintaro_doc.h"
 #include "app/quintaro_view.h"
 #include "games/bowling/bowl.h"
+#include "games/bowling/bowl_sheet_text.h"
 #include "platform/dc.h"
 #include "platform/host.h"
 
@@ -13,31 +14,40 @@ namespace {
 
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr std::array<COLORREF, kPlayers> kRowColors = {RGB(0, 0, 255), RGB(255, 0, 0), RGB(255, 255, 0),
+// The bowler up is named in the row's colour, light enough to read on black.
+constexpr std::array<COLORREF, kPlayers> kRowColors = {RGB(96, 168, 255), RGB(255, 104, 96), RGB(255, 255, 0),
                                                        RGB(0, 255, 0)};
-constexpr int kFontHeight = 14;
-constexpr UINT kNameFormat = DT_VCENTER | DT_SINGLELINE;
-constexpr UINT kBoxFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 
-// Every box is cleared to black, then its text drawn.
-void Box(CDC& dc, const CRect& r, const std::string& text, UINT format) {
+void Draw(CDC& dc, const PlacedText& placed) {
+  if (!placed.font) return;
+  dc.SelectFont(placed.font->bold, placed.font->cellHeight);
+  for (const PlacedLine& line : placed.lines) dc.TextOut(line.cell.x, line.cell.y, line.text);
+}
+
+// Every box is cleared to black, then its text drawn inside it.
+void BallBox(CDC& dc, const CRect& r, const std::string& text) {
   dc.Rectangle(r);
-  if (!text.empty()) dc.DrawText(text, r, format);
+  if (!text.empty()) Draw(dc, PlaceBallMark(text, r));
+}
+
+void TotalBox(CDC& dc, const CRect& r, const std::string& text) {
+  dc.Rectangle(r);
+  if (!text.empty()) Draw(dc, PlaceTotal(text, r));
 }
 
 void DrawRow(CDC& dc, const SheetRow& row, int nFrame, int nScore) {
   for (int j = 0; j <= nFrame && j < kFrames; ++j) {
     const BowlFrameCell& cell = row[static_cast<std::size_t>(j)];
-    Box(dc, cell.rcBall1, BallText(cell.nBall1), kBoxFormat);
-    Box(dc, cell.rcBall2, BallText(cell.nBall2), kBoxFormat);
+    BallBox(dc, cell.rcBall1, BallText(cell.nBall1));
+    BallBox(dc, cell.rcBall2, BallText(cell.nBall2));
     if (j < kTenthFrame) {
-      Box(dc, cell.rcTotal, cell.nTotal == kNotBowled ? "" : std::to_string(cell.nTotal), kBoxFormat);
+      TotalBox(dc, cell.rcTotal, cell.nTotal == kNotBowled ? "" : std::to_string(cell.nTotal));
       continue;
     }
     CRect third = kBall3Box;
     third.OffsetRect(0, cell.rcBall1.top - kBall1Box.top);
-    Box(dc, third, BallText(cell.nTotal), kBoxFormat);
-    if (TenthComplete(row)) Box(dc, cell.rcTotal, nScore < 0 ? "" : std::to_string(nScore), kBoxFormat);
+    BallBox(dc, third, BallText(cell.nTotal));
+    if (TenthComplete(row)) TotalBox(dc, cell.rcTotal, nScore < 0 ? "" : std::to_string(nScore));
   }
 }
 
@@ -80,11 +90,9 @@ void CBowl::UpdateScoreboard(CQuintaroView* pView, CObArray* pPlayers, BOOL bNew
 
 void CBowl::DrawSheet(CQuintaroView* /*pView*/, CObArray* pPlayers, BOOL bNewGame, int nCurrent) {
   CDC dc(GetHost());
-  CFont font;
-  font.CreateFont(kFontHeight, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 32, "Arial");
-  dc.SelectFont(font);
   dc.SetBkColor(kBlack);
-  dc.SetBkMode(OPAQUE);
+  // Boxes are cleared first; the glyphs are drawn over them alone.
+  dc.SetBkMode(TRANSPARENT);
   dc.SelectPen(kBlack, 1);
   dc.SelectBrush(kBlack);
   for (int p = 0; p < kPlayers; ++p) {
@@ -92,7 +100,7 @@ void CBowl::DrawSheet(CQuintaroView* /*pView*/, CObArray* pPlayers, BOOL bNewGam
     dc.Rectangle(m_rcName[static_cast<std::size_t>(p)]);
     if (!player || !player->m_bActive) continue;
     dc.SetTextColor(p == nCurrent ? kRowColors[static_cast<std::size_t>(p)] : kWhite);
-    dc.DrawText(player->m_strName, m_rcName[static_cast<std::size_t>(p)], kNameFormat);
+    Draw(dc, PlaceName(player->m_strName, m_rcName[static_cast<std::size_t>(p)]));
   }
   if (bNewGame) return;
   dc.SetTextColor(kWhite);

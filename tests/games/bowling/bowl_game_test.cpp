@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "bowl_app.h"
+#include "games/bowling/model/bowl_swing.h"
 #include "gfx/sprite_list.h"
+#include "platform/dc.h"
 
 namespace bowling::test {
 namespace {
@@ -18,12 +20,15 @@ TEST_F(BowlGame, AGutterBallRollsAtOnePixelPerTwoMillisecondsAndCountsNothing) {
   app.StartBowling({1, {}});
   CBowl* game = app.Game();
   ASSERT_NE(game, nullptr);
-  EXPECT_EQ(app.Doc().m_sprites.GetCount(), 11);
+  // The ball, ten pins, the guide's dots, the speed marker and the banner.
+  EXPECT_EQ(app.Doc().m_sprites.GetCount(), 11 + kGuideDots + 2);
   app.Move(200, 390);
   app.Down(200, 390);
   EXPECT_EQ(app.GetHost().GetCursorId(), static_cast<int>(kDragCursor));
   EXPECT_TRUE(app.View().m_turn.m_bDragging);
-  EXPECT_LT(game->m_pBall->X(), 0.0);  // off the return while swinging
+  // Off the return while swinging: at the foul line, under the pointer.
+  EXPECT_EQ(game->m_pBall->X(), MapX(200));
+  EXPECT_EQ(game->m_pBall->Y(), kBallStartY);
   app.Move(178, 230);
   EXPECT_EQ(app.GetHost().GetCursorId(), static_cast<int>(kReleaseCursor));
   app.Wait(300);
@@ -121,9 +126,11 @@ TEST_F(BowlGame, ShiftOrCtrlHeldDuringTheSwingSetsTheHook) {
   app.Up(kReleaseMiddle.x, kReleaseMiddle.y);  // the key is still held
   EXPECT_TRUE(game->m_bHookRight);
   EXPECT_DOUBLE_EQ(game->m_dSpinFactor, 1.0);
-  EXPECT_NEAR(game->m_dHookStep, 3 * kDegree, 1e-12);
+  EXPECT_NEAR(game->m_dHookStep, kHookTurnPerSpin[3], 1e-12);
+  EXPECT_LT(game->m_throw.hook.dTurn, 0.0);  // to the right
   EXPECT_EQ(game->m_nSpeedIndex, 3);  // 800 of 1500 ms
-  EXPECT_EQ(game->m_nHookLine, 140);
+  // A slower ball grips sooner: it skids 30 + 200 x speed pixels.
+  EXPECT_EQ(game->m_nHookLine, static_cast<int>(kBallStartY - (30.0 + 200.0 * SpeedForSwing(800))));
   app.GetHost().PostKey(WM_KEYUP, VK_CONTROL);
   app.Pump();
   // Shift pressed and let go during the next swing: 200 ms is a quarter hook to the left.
@@ -136,7 +143,8 @@ TEST_F(BowlGame, ShiftOrCtrlHeldDuringTheSwingSetsTheHook) {
   app.Wait(100);
   app.Up(kReleaseMiddle.x, kReleaseMiddle.y);
   EXPECT_DOUBLE_EQ(game->m_dSpinFactor, 0.25);
-  EXPECT_TRUE(game->m_bHookRight);  // a key let go early keeps the last direction
+  EXPECT_FALSE(game->m_bHookRight);  // the key let go early decides the way: Shift, left
+  EXPECT_GT(game->m_throw.hook.dTurn, 0.0);
   // Without a key there is no hook.
   app.Swing(kPressMiddle, kReleaseMiddle);
   EXPECT_EQ(game->m_dHookStep, 0.0);
@@ -192,7 +200,7 @@ TEST_F(BowlGame, StoredSettingsAreClampedAndTheDialogStoresNewOnes) {
   CBowl* game = app.Game();
   EXPECT_EQ(game->m_nSpinDegrees, 3);
   EXPECT_EQ(game->m_nPinInteraction, 0);
-  EXPECT_DOUBLE_EQ(game->m_pins[4]->m_dFriction, 1.05);
+  EXPECT_DOUBLE_EQ(game->m_pins[4]->m_dFriction, kPinFriction[0]);
   app.dialogDriver = [](int id, DialogController& dlg) -> std::optional<int> {
     EXPECT_EQ(id, static_cast<int>(kControlsDialog));
     dlg.Track(kSpinTrack, 1);
@@ -229,22 +237,35 @@ TEST_F(BowlGame, AWholeGameEndsWithTheWinnerAndTheWallOfFame) {
 
 
 TEST_F(BowlGame, TheSheetShowsBallsAndTotalsInTheirBoxes) {
-  constexpr std::uint32_t kWhite = 0xFFFFFF, kBlue = 0x0000FF;
+  constexpr std::uint32_t kWhite = 0xFFFFFF;
   app.StartBowling({2, {}});
   CBowl* game = app.Game();
+  // The bowler up in a light blue that reads on black.
+  const std::uint32_t kBlue = CDC(app.GetHost()).Resolve(RGB(96, 168, 255));
+  EXPECT_GT((kBlue & 0xFF) + ((kBlue >> 8) & 0xFF), 200u) << std::hex << kBlue;
   EXPECT_GT(app.CountColour(game->m_rcName[0], kBlue), 10);  // the bowler up
   EXPECT_EQ(app.CountColour(game->m_rcName[1], kBlue), 0);
   EXPECT_GT(app.CountColour(game->m_rcName[1], kWhite), 10);
   EXPECT_EQ(app.CountColour(game->m_rcName[2], kWhite), 0);  // nobody in seat 3
   app.GutterBall();
   const BowlFrameCell& first = game->m_frames[0][0];
-  EXPECT_GT(app.CountColour(first.rcBall1, kWhite), 3);  // "0"
-  EXPECT_EQ(app.CountColour(first.rcBall2, kWhite), 0);
-  EXPECT_EQ(app.CountColour(first.rcTotal, kWhite), 0);
+  const auto bright = [this](const CRect& box) {
+    const CRect& view = app.GetHost().ViewRect();
+    int n = 0;
+    for (int y = box.top; y < box.bottom; ++y)
+      for (int x = box.left; x < box.right; ++x) {
+        const std::uint32_t p = app.GetHost().WindowSurface().At(x + view.left, y + view.top);
+        n += (p & 0xFF) + ((p >> 8) & 0xFF) + ((p >> 16) & 0xFF) > 300 ? 1 : 0;
+      }
+    return n;
+  };
+  EXPECT_GT(bright(first.rcBall1), 8);  // "0"
+  EXPECT_EQ(bright(first.rcBall2), 0);
+  EXPECT_EQ(bright(first.rcTotal), 0);
   app.GutterBall();
-  EXPECT_GT(app.CountColour(first.rcTotal, kWhite), 3);
+  EXPECT_GT(bright(first.rcTotal), 8);
   EXPECT_EQ(app.CountColour(game->m_frames[1][0].rcBall1, kWhite), 0);  // seat 2 has not bowled
-  EXPECT_GT(app.CountColour(game->m_rcName[1], 0xFF0000), 10);  // seat 2 is up, in its own colour
+  EXPECT_GT(app.CountColour(game->m_rcName[1], CDC(app.GetHost()).Resolve(RGB(255, 104, 96))), 10);  // seat 2 is up
 }
 
 TEST_F(BowlGame, TheStateDumpCarriesTheBowlingFields) {

@@ -171,10 +171,12 @@ TEST(BowlScoring, TheSheetIsLaidOutByRowAndFrame) {
   ScoreSheet sheet;
   std::array<CRect, kPlayers> names;
   LayoutSheet(sheet, names);
-  EXPECT_EQ(names[3], CRect(153, 95 + 78, 199, 118 + 78));
-  EXPECT_EQ(sheet[1][2].rcBall1, CRect(212 + 64, 96 + 26, 220 + 64, 105 + 26));
-  EXPECT_EQ(sheet[0][9].rcBall2, CRect(223 + 289, 96, 231 + 289, 105));
-  EXPECT_EQ(sheet[0][9].rcTotal, CRect(202 + 288, 107, 231 + 288, 118));
+  // The classic sheet moved right by kSheetShift, its name box widened to meet it.
+  constexpr int s = kSheetShift;
+  EXPECT_EQ(names[3], CRect(157, 95 + 78, 199 + s, 118 + 78));
+  EXPECT_EQ(sheet[1][2].rcBall1, CRect(212 + s + 64, 96 + 26, 220 + s + 64, 105 + 26));
+  EXPECT_EQ(sheet[0][9].rcBall2, CRect(223 + s + 289, 96, 231 + s + 289, 105));
+  EXPECT_EQ(sheet[0][9].rcTotal, CRect(202 + s + 288, 107, 231 + s + 288, 118));
   EXPECT_EQ(sheet[2][5].nBall1, kNotBowled);
 }
 

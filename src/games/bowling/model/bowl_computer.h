@@ -1,17 +1,30 @@
 #pragma once
-// A computer bowler's swing: where it presses and releases on the lane and
-// how fast it throws, made up from the runtime's rand().
+// A computer bowler's swing: it picks its own line (the pocket on a full
+// rack, the middle of what stands for a spare), its own speed and, when Spin
+// allows, its own hook, then swings with a bowler's small errors. It makes
+// up everything from the runtime's rand() and never reuses a user's hook.
 #include "games/bowling/model/bowl_ball.h"
+#include "games/bowling/model/bowl_lane.h"
 #include "platform/rect.h"
+#include "platform/types.h"
 
 namespace bowling {
 
 struct ComputerSwing {
-  CPoint press;
+  CPoint press;    // lane coordinates, as the user's swing after MapX
   CPoint release;
+  DWORD holdMs = 300;
   int speedIndex = 1;
+  double spinFactor = 0.0;  // 0: no hook
+  bool hookRight = false;
 };
-// A computer bowler's swing, made with the runtime's rand().
-ComputerSwing MakeComputerSwing(const RandSource& rand);
+
+// Where the ball's centre should cross the head pin's row to take the most
+// of the pins in `standing`: the 1-3 pocket on a full rack.
+double ComputerTarget(unsigned standing);
+
+// A computer bowler's swing at the pins in `standing`, with Spin at position
+// `nSpin` (0 none .. 3 maximum).
+ComputerSwing MakeComputerSwing(const RandSource& rand, unsigned standing, int nSpin);
 
 }  // namespace bowling

@@ -1,5 +1,6 @@
 #include "games/bowling/model/bowl_swing.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "games/bowling/model/bowl_geometry.h"
@@ -14,6 +15,15 @@ int SpeedIndexForSwing(DWORD holdMs) {
   return 1;
 }
 
+double SpeedForSwing(DWORD holdMs) {
+  const double h = static_cast<double>(std::min<DWORD>(holdMs, static_cast<DWORD>(kSwingFullMs)));
+  if (h <= kSwingFastMs) return kSwingFastSpeed;
+  if (h <= kSwingNominalMs)
+    return kSwingFastSpeed + (kSwingNominalSpeed - kSwingFastSpeed) * (h - kSwingFastMs) / (kSwingNominalMs - kSwingFastMs);
+  return kSwingNominalSpeed +
+         (kSwingSlowSpeed - kSwingNominalSpeed) * (h - kSwingNominalMs) / (kSwingFullMs - kSwingNominalMs);
+}
+
 double SpinFactor(DWORD keyHoldMs) {
   if (keyHoldMs == 0) return 0.0;
   if (keyHoldMs < 250) return 0.25;
@@ -22,27 +32,24 @@ double SpinFactor(DWORD keyHoldMs) {
   return 1.0;
 }
 
-double HookStep(int spinDegrees, double spinFactor) { return spinDegrees * kDegree * spinFactor; }
-
 Launch LaunchFromDrag(CPoint press, CPoint release) {
   Launch launch;
-  if (release.x == press.x || release.y == press.y) {
-    launch.startX = press.x;
-    return launch;
-  }
-  const double slope = static_cast<double>(press.y - release.y) / static_cast<double>(release.x - press.x);
-  launch.startX = static_cast<int>(press.x + (press.y - kSwingCrossY) / slope);
-  launch.heading = std::atan2(static_cast<double>(press.y - kSwingCrossY), launch.startX - press.x);
+  launch.startX = release.x;
+  const double dy = static_cast<double>(press.y - release.y);
+  const double dx = static_cast<double>(release.x - press.x);
+  if (dy <= 0.0) return launch;  // not a swing up the lane: straight on
+  launch.heading = kHalfPi - kAimGain * std::atan2(dx, dy);
   return launch;
 }
 
-double HookedHeading(double heading, double step, bool hookRight) {
-  if (!hookRight) {
-    const double turned = heading + step;
-    return turned < kHookLeftLimit ? turned : heading;
-  }
-  const double turned = heading - step;
-  return turned > kHookRightLimit ? turned : heading;
+Throw ThrowFromSwing(CPoint press, CPoint release, DWORD holdMs, int nSpin, double dSpinFactor, bool bHookRight) {
+  const Launch launch = LaunchFromDrag(press, release);
+  Throw t;
+  t.dStartX = launch.startX;
+  t.dHeading = launch.heading;
+  t.dSpeed = SpeedForSwing(holdMs);
+  t.hook = MakeHook(nSpin, dSpinFactor, bHookRight, t.dSpeed);
+  return t;
 }
 
 }  // namespace bowling

@@ -3,6 +3,7 @@
 // point, heading, speed, hook).
 #include "games/bowling/model/bowl_ball.h"
 #include "games/bowling/model/bowl_geometry.h"
+#include "games/bowling/model/bowl_lane.h"
 #include "platform/rect.h"
 #include "platform/types.h"
 
@@ -10,21 +11,23 @@ namespace bowling {
 
 // Speed index 1 (fast) .. 4 (slow) from the time between press and release.
 int SpeedIndexForSwing(DWORD holdMs);
+// The ball's speed in pixels per step from the same time, continuous: a
+// quick swing rolls fast, a slow one slow, and 20 ms more is a little slower.
+double SpeedForSwing(DWORD holdMs);
 // 0.0, 0.25, 0.5, 0.75 or 1.0 from how long Shift or Ctrl was held.
 double SpinFactor(DWORD keyHoldMs);
-// Heading change per hook step, in radians.
-double HookStep(int spinDegrees, double spinFactor);
 
 struct Launch {
   double startX = 0.0;
   double heading = kHalfPi;
 };
-// Where the ball starts (the drag line's crossing of y 206) and its heading.
-// Points are in lane coordinates (x already mapped).
+// The ball starts at the foul line under the release point and heads up the
+// lane turned by half the drag's slant. Points are in lane coordinates (x
+// already mapped).
 Launch LaunchFromDrag(CPoint press, CPoint release);
 
-// One turn of the hook; the heading stays within 45 degrees of straight up.
-// Returns the new heading, or the old one when the turn would go past it.
-double HookedHeading(double heading, double step, bool hookRight);
+// The whole ball from a swing: press and release in lane coordinates, the
+// hold time, and the hook (Spin position, key factor, direction).
+Throw ThrowFromSwing(CPoint press, CPoint release, DWORD holdMs, int nSpin, double dSpinFactor, bool bHookRight);
 
 }  // namespace bowling

@@ -1,0 +1,88 @@
+// A computer bowler at the default settings, measured on the pure model over
+// 200 whole games: it bowls like a good league bowler, averaging 120..200,
+// with strikes, spares and open frames, and plays its own hook when Spin
+// allows one.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "games/bowling/model/bowl_computer.h"
+#include "games/bowling/model/bowl_rules.h"
+#include "games/bowling/model/bowl_swing.h"
+
+namespace bowling {
+namespace {
+
+struct Averages {
+  double mean = 0.0;
+  int best = 0, worst = 300;
+  double strikeShare = 0.0, spareShare = 0.0;
+};
+
+Averages Play(int games, int nSpin, unsigned seed) {
+  const RandSource rand = [seed]() mutable {
+    seed = seed * 1103515245u + 12345u;
+    return static_cast<int>((seed >> 16) & 0x7FFF);
+  };
+  const double friction = kPinFriction[kDefaultPinInteraction];
+  Averages out;
+  long total = 0;
+  int racks = 0, strikes = 0, leaves = 0, spares = 0;
+  for (int g = 0; g < games; ++g) {
+    ScoreSheet sheet;
+    std::array<CRect, kPlayers> names;
+    LayoutSheet(sheet, names);
+    SheetRow& row = sheet[0];
+    std::optional<int> score;
+    for (int f = 0; f < kFrames; ++f) {
+      FrameState state;
+      unsigned standing = kFullRack;
+      for (int ball = 1; ball <= 3; ++ball) {
+        const ComputerSwing swing = MakeComputerSwing(rand, standing, nSpin);
+        const Throw t = ThrowFromSwing(swing.press, swing.release, swing.holdMs, nSpin, swing.spinFactor, swing.hookRight);
+        const bool fullRack = standing == kFullRack;
+        standing &= ~SimulateThrow(t, friction, kPinScatter, rand, standing);
+        const BallCount count = CountBall(state, ball, f, PinCount(kFullRack & ~standing));
+        if (fullRack) {
+          ++racks;
+          strikes += count.code == kStrike;
+          leaves += count.code != kStrike;
+        } else {
+          spares += count.code == kSpare;
+        }
+        StoreBall(row, f, ball, count.code);
+        UpdateTotals(row, f);
+        if (f == kTenthFrame) score = TenthFrameScore(row);
+        const AfterBall next = WhatFollows(f, ball, count.code, state.bTenthStrike1);
+        if (next == AfterBall::FrameOver) break;
+        if (next == AfterBall::Rerack || count.allDown) standing = kFullRack;
+      }
+    }
+    EXPECT_TRUE(score.has_value());
+    const int s = score.value_or(0);
+    total += s;
+    out.best = std::max(out.best, s);
+    out.worst = std::min(out.worst, s);
+  }
+  out.mean = static_cast<double>(total) / games;
+  out.strikeShare = static_cast<double>(strikes) / racks;
+  out.spareShare = leaves ? static_cast<double>(spares) / leaves : 0.0;
+  return out;
+}
+
+TEST(BowlComputer, AveragesLikeALeagueBowlerOverTwoHundredGames) {
+  for (int spin : {kDefaultSpin, kSettingMax}) {
+    const Averages a = Play(200, spin, 20240601u + static_cast<unsigned>(spin));
+    std::printf("computer, Spin %d: 200 games, mean %.1f, best %d, worst %d, strikes %.0f %%, spares %.0f %%\n", spin,
+                a.mean, a.best, a.worst, 100.0 * a.strikeShare, 100.0 * a.spareShare);
+    EXPECT_GE(a.mean, 120.0);
+    EXPECT_LE(a.mean, 200.0);
+    EXPECT_LT(a.best, 300);
+    EXPECT_GT(a.strikeShare, 0.15);
+    EXPECT_LT(a.strikeShare, 0.5);
+    EXPECT_GT(a.spareShare, 0.3);
+  }
+}
+
+}  // namespace
+}  // namespace bowling
