@@ -106,6 +106,10 @@ class CGame {
   bool PumpMessages();
   // Takes one queued message of any kind and dispatches it. Returns IsCurrentGame().
   bool DispatchOneMessage();
+  // DispatchOneMessage for every message queued by now, so a menu command
+  // chosen meanwhile is carried out at once; stops as soon as this game is
+  // no longer the current one. Returns IsCurrentGame().
+  bool DispatchMessages();
   // Drops the playfield's queued input (the end of a roll); an Escape press is
   // noted, and what is for the window (menus, tool bar, commands) stays queued.
   void DiscardQueueKeepEscape();

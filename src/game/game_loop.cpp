@@ -1,7 +1,5 @@
 // The toolkit of the games' own loops: what they take from the queue, how
 // they end, and how they hand over to the computer or start afresh.
-#include <vector>
-
 #include "app/quintaro_app.h"
 #include "app/quintaro_doc.h"
 #include "app/quintaro_view.h"
@@ -71,29 +69,23 @@ bool CGame::DispatchOneMessage() {
   return IsCurrentGame();
 }
 
+bool CGame::DispatchMessages() {
+  for (std::size_t n = GetHost().QueuedCount() + 1; n > 0; --n)
+    if (!DispatchOneMessage()) return false;
+  return IsCurrentGame();
+}
+
 void CGame::DiscardQueueKeepEscape() {
   Host& host = GetHost();
-  MSG msg;
+  const HWND frame = host.FrameWindow();
   bool escape = false;
-  bool quit = false;
-  int quitCode = 0;
-  std::vector<MSG> kept;
-  std::vector<HWND> unpainted;
-  while (host.PeekMessage(&msg, true)) {
+  // In place, so the menu, the tool bar and what was chosen from them stay
+  // queued in their order; paints and timers are not the queue's.
+  host.RemoveMessagesIf([&](const MSG& msg) {
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) escape = true;
-    // The menu, the tool bar and what was chosen from them are not the
-    // playfield's to drop, nor is a paint.
-    if (IsForTheWindow(msg, host.FrameWindow())) kept.push_back(msg);
-    if (msg.message == WM_PAINT) unpainted.push_back(msg.hwnd);
-    if (msg.message == WM_QUIT) {
-      quit = true;
-      quitCode = static_cast<int>(msg.wParam);
-    }
-  }
-  for (const MSG& m : kept) host.PostMessage(m.hwnd, m.message, m.wParam, m.lParam);
-  for (const HWND hwnd : unpainted) host.InvalidateWindow(hwnd);
+    return !IsForTheWindow(msg, frame);
+  });
   if (escape) Turn().m_bEscape = TRUE;
-  if (quit) host.PostQuitMessage(quitCode);
 }
 
 bool CGame::EscapePressedDuringTurn() {

@@ -105,6 +105,14 @@ void Host::RemoveMessages(UINT message) {
   std::erase_if(m_queue, [message](const MSG& m) { return m.message == message; });
 }
 
+void Host::RemoveMessagesIf(const std::function<bool(const MSG&)>& drop) {
+  std::erase_if(m_queue, [&](const MSG& m) {
+    if (!drop(m)) return false;
+    NoteKeyState(m);
+    return true;
+  });
+}
+
 void Host::NoteKeyState(const MSG& msg) {
   if (msg.wParam >= m_keyDown.size()) return;
   if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) m_keyDown[msg.wParam] = true;

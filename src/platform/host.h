@@ -92,6 +92,9 @@ class Host {
   void ClearQueue();
   // Drops every queued message of one kind.
   void RemoveMessages(UINT message);
+  // Drops every queued message (posted and input) that `drop` picks; the
+  // rest keep their order. Nothing new is read meanwhile.
+  void RemoveMessagesIf(const std::function<bool(const MSG&)>& drop);
   std::size_t QueuedCount() const { return m_queue.size(); }
 
   // --- Window timers -----------------------------------------------------
