@@ -67,6 +67,9 @@ inline constexpr int IDC_STATIC = -1;
 inline constexpr UINT IDD_ABOUTBOX = 100;
 inline constexpr UINT IDD_PLAYERS = 137;
 
+// The about box's button that shows the licences.
+inline constexpr int IDC_LICENCES = 1020;
+
 // Controls of the players dialog.
 inline constexpr int IDC_COMPUTER1 = 1000;
 inline constexpr int IDC_ONE_PLAYER = 1001;
@@ -97,4 +100,7 @@ inline constexpr UINT IDB_HALLOFFAME = 396;
 // --- Icons and cursors ---------------------------------------------------------------
 inline constexpr UINT IDI_APPLICATION_ICON = IDR_MAINFRAME;
 inline constexpr UINT IDI_DOCUMENT_ICON = IDR_QUINTATYPE;
+// The window's icon, 16 to 256 pixels, one resource a size from here on.
+inline constexpr UINT IDI_WINDOW_ICON_FIRST = 130;
+inline constexpr int kWindowIconCount = 7;
 inline constexpr UINT IDC_HOTSPOT = 399;  // the title screen's hand over a game

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/version.h"
 #include "games/darts/dart_dialogs.h"
 #include "platform/messages.h"
 #include "res/accel_table.h"
@@ -82,7 +83,12 @@ TEST(ResourceTables, AcceleratorsMapKeysToCommands) {
   EXPECT_EQ(find(FSHIFT, VK_INSERT), ID_EDIT_PASTE);
   EXPECT_EQ(find(0, VK_F11), ID_VIEW_FULLSCREEN);
   EXPECT_EQ(find(FALT, VK_RETURN), ID_VIEW_FULLSCREEN);
-  EXPECT_EQ(MainAccelerators().size(), 17u);
+  EXPECT_EQ(find(FCONTROL, 'Q'), ID_APP_EXIT);
+  EXPECT_EQ(find(0, 'M'), ID_OPTIONS_SOUND);
+  // The keys the games read (Shift, Ctrl, Escape) are never taken.
+  for (const AccelDef& a : MainAccelerators())
+    EXPECT_TRUE(a.key != VK_SHIFT && a.key != VK_CONTROL && a.key != VK_ESCAPE) << a.key;
+  EXPECT_EQ(MainAccelerators().size(), 19u);
 }
 
 TEST(ResourceTables, PlayersDialogMatchesItsLayout) {
@@ -101,7 +107,7 @@ TEST(ResourceTables, PlayersDialogMatchesItsLayout) {
   EXPECT_TRUE(computer4.style & BS_PUSHLIKE);
   EXPECT_EQ(d.controls[14].kind, ControlKind::DefPushButton);
   EXPECT_EQ(AboutBoxTemplate().id, IDD_ABOUTBOX);
-  EXPECT_STREQ(AboutBoxTemplate().controls[1].text, "Quintaro Games Version 1.0");
+  EXPECT_EQ(AboutBoxTemplate().controls[1].text, std::string("Quintaro Games Version ") + ProgramVersion());
 }
 
 TEST(TableChecks, FindTheFaultsTheyLookFor) {
