@@ -80,6 +80,10 @@ LRESULT CMainFrame::WindowProc(const MSG& msg) {
     case WM_CLOSE:
       OnClose();
       return 0;
+    // The desktop's news about the window concerns the game in the view.
+    case WM_ACTIVATEAPP:
+    case WM_SIZE:
+      return host.SendMessage(host.ViewWindow(), msg.message, msg.wParam, msg.lParam);
     case WM_QUERYNEWPALETTE:
       return m_app.GetHost().SendMessage(m_app.GetHost().ViewWindow(), WM_QUERYNEWPALETTE);
     case WM_PALETTECHANGED:

@@ -162,6 +162,7 @@ BOOL CQuintaroDoc::OnNewDocument() {
   } else {
     StartScreen(m_nGameType);
   }
+  HoldPlayWhileAway();
   host.Report("screen " + std::to_string(m_nGameType));
   return TRUE;
 }

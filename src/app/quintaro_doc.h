@@ -63,6 +63,9 @@ class CQuintaroDoc {
   bool OnCommand(UINT nId);
   // Enabling and check marks of the document's commands; false when not ours.
   bool OnUpdateCommand(CCmdUI& cmdUI);
+  // The window lost the focus or was minimised (true), or is back (false):
+  // a real-time game stands still meanwhile, and the game hears of it.
+  void OnWindowAway(bool bAway);
   // Destroys games that ended themselves, once no member of theirs is running.
   void ReapRetiredGames();
   // The state dump of the headless driver (one line of JSON).
@@ -93,9 +96,12 @@ class CQuintaroDoc {
   UINT BackgroundFor(int nGameType) const;
   void RetireGame();
   void EndTurnState();
+  // Play is held while the window is away from a real-time game.
+  void HoldPlayWhileAway();
 
   CQuintaroApp& m_app;
   CQuintaroView* m_pView = nullptr;
   std::vector<std::unique_ptr<CGame>> m_retiredGames;
+  bool m_bWindowAway = false;
   std::span<const GameInfo> m_games = GameTable();
 };

@@ -18,7 +18,11 @@ constexpr const char* kQuitCaption = "Quit Game?";
 }  // namespace
 
 bool CQuintaroDoc::AskQuitGame() {
-  return m_app.Frame().MessageBox(kQuitQuestion, kQuitCaption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+  const CGame* asked = m_pGame.get();
+  const int screen = m_nGameType;
+  const bool yes = m_app.Frame().MessageBox(kQuitQuestion, kQuitCaption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+  // The answer is about the game that was on screen when it was asked.
+  return yes && m_pGame.get() == asked && m_nGameType == screen;
 }
 
 bool CQuintaroDoc::OnCommand(UINT nId) {

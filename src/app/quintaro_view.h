@@ -97,6 +97,8 @@ class CQuintaroView : public CDirtyRectSink {
   void OnLButtonUp(UINT nFlags, int x, int y);
   void OnMouseMove(UINT nFlags, int x, int y);
   void OnKey(UINT message, UINT nChar, UINT nRepCnt, UINT nFlags);
+  // Focus lost or gained (WM_ACTIVATEAPP), minimised or restored (WM_SIZE).
+  void OnWindowState(UINT message, WPARAM wParam);
 
   HWND m_hwnd = HWND_NONE;
   CQuintaroDoc* m_pDoc = nullptr;
@@ -107,4 +109,6 @@ class CQuintaroView : public CDirtyRectSink {
   unsigned m_realizedGeneration = 0;
   bool m_bRealized = false;
   bool m_bOutlineDirty = false;     // QUINTARO_DEBUG_DIRTY=1
+  bool m_bInactive = false;         // the desktop gave the focus to another window
+  bool m_bMinimised = false;
 };

@@ -120,6 +120,14 @@ void CQuintaroView::OnKey(UINT message, UINT nChar, UINT nRepCnt, UINT nFlags) {
     game->OnKeyUp(nChar, nRepCnt, nFlags, this);
 }
 
+void CQuintaroView::OnWindowState(UINT message, WPARAM wParam) {
+  const bool wasAway = m_bInactive || m_bMinimised;
+  if (message == WM_ACTIVATEAPP) m_bInactive = wParam == 0;
+  if (message == WM_SIZE) m_bMinimised = wParam == SIZE_MINIMIZED;
+  const bool away = m_bInactive || m_bMinimised;
+  if (away != wasAway && m_pDoc) m_pDoc->OnWindowAway(away);
+}
+
 LRESULT CQuintaroView::WindowProc(const MSG& msg) {
   const int x = GET_X_LPARAM(msg.lParam);
   const int y = GET_Y_LPARAM(msg.lParam);
@@ -139,6 +147,8 @@ LRESULT CQuintaroView::WindowProc(const MSG& msg) {
     case WM_TIMER: if (game) game->OnTimer(static_cast<UINT>(msg.wParam), this); return 0;
     case WM_COMPUTER_TURN: if (game) game->PlayComputerTurn(this); return 1;
     case WM_PAINT: OnDraw(); return 0;
+    case WM_ACTIVATEAPP:
+    case WM_SIZE: OnWindowState(msg.message, msg.wParam); return 0;
     case WM_QUERYNEWPALETTE: return OnQueryNewPalette();
     case WM_PALETTECHANGED:
       if (static_cast<HWND>(msg.wParam) != m_hwnd) OnQueryNewPalette();

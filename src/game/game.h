@@ -54,6 +54,8 @@ class CGame {
   // Kills the game's timers and stops its activity; must not touch sprites.
   virtual void StopGame() {}
   virtual void StartGame() {}
+  // The window lost the focus or was minimised (TRUE), or is back (FALSE).
+  virtual void OnWindowAway(BOOL /*bAway*/) {}
   // What the headless driver's state dump shows of this game (a JSON object).
   virtual std::string StateJson() const { return "{}"; }
 
@@ -94,13 +96,22 @@ class CGame {
   // dispatches may replace the game; the loop must then return at once.
   bool IsCurrentGame() const;
   // Takes one queued message and dispatches it only if it is a key press, a
-  // click on the window frame (menu bar, tool bar), a menu or tool-bar
-  // command, a close request or a paint; a quit request goes back to the main
-  // loop. Returns IsCurrentGame().
+  // paint, or for the window: the menu bar, the tool bar and the menu keys, a
+  // menu or tool-bar command, a close request, the window going away or back.
+  // Other input (the playfield's) is dropped; a quit request goes back to the
+  // main loop. Returns IsCurrentGame().
   bool PumpOneMessage();
+  // PumpOneMessage for every message queued by now; stops as soon as this
+  // game is no longer the current one. Returns IsCurrentGame().
+  bool PumpMessages();
   // Takes one queued message of any kind and dispatches it. Returns IsCurrentGame().
   bool DispatchOneMessage();
-  // Drops every queued message except Escape presses (the end of a roll).
+  // DispatchOneMessage for every message queued by now, so a menu command
+  // chosen meanwhile is carried out at once; stops as soon as this game is
+  // no longer the current one. Returns IsCurrentGame().
+  bool DispatchMessages();
+  // Drops the playfield's queued input (the end of a roll); an Escape press is
+  // noted, and what is for the window (menus, tool bar, commands) stays queued.
   void DiscardQueueKeepEscape();
   // True when Escape was pressed during the computer turn so far, including
   // a press still waiting in the queue behind other input (taken off then).

@@ -5,8 +5,32 @@
 #include "app/quintaro_view.h"
 #include "game/game.h"
 #include "platform/host.h"
+#include "res/resource_ids.h"
 #include "sound/dx_sound.h"
 #include "ui/message_box.h"
+
+namespace {
+
+// What a game's own loop never swallows: the menu bar, the tool bar and the
+// menu keys (menus and tool bar stay in use), chosen commands, a close
+// request, and the desktop's news about the window (a real-time game pauses).
+bool IsForTheWindow(const MSG& msg, HWND frame) {
+  switch (msg.message) {
+    case WM_COMMAND:
+    case WM_CLOSE:
+    case WM_ACTIVATEAPP:
+    case WM_SIZE:
+    case WM_NCLBUTTONDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_SYSKEYUP:
+    case WM_SYSCHAR:
+      return true;
+    default:
+      return msg.hwnd == frame && msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST;
+  }
+}
+
+}  // namespace
 
 bool CGame::IsCurrentGame() const { return m_pDoc->m_pGame.get() == this; }
 
@@ -14,28 +38,23 @@ bool CGame::PumpOneMessage() {
   Host& host = GetHost();
   MSG msg;
   if (!host.PeekMessage(&msg, true)) return IsCurrentGame();
-  switch (msg.message) {
-    case WM_KEYDOWN:
-    case WM_NCLBUTTONDOWN:
-    case WM_CLOSE:
-    // A paint taken off the queue is done, not lost, or a score display could vanish.
-    case WM_PAINT:
-    // A menu or tool-bar command chosen meanwhile is carried out, not swallowed;
-    // it may replace this game, which the caller sees from the return value.
-    case WM_COMMAND:
-      m_pDoc->App().DispatchOne(msg);
-      break;
-    case WM_QUIT:
-      // The quit request belongs to the main loop: hand it back.
-      host.PostQuitMessage(static_cast<int>(msg.wParam));
-      break;
-    default:
-      // The tool bar and the rest of the frame stay in use; clicks on the
-      // playfield are the game's and wait for it.
-      if (msg.hwnd == host.FrameWindow() && msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST)
-        m_pDoc->App().DispatchOne(msg);
-      break;
+  if (msg.message == WM_QUIT) {
+    // The quit request belongs to the main loop: hand it back.
+    host.PostQuitMessage(static_cast<int>(msg.wParam));
+  } else if (msg.message == WM_KEYDOWN || msg.message == WM_PAINT || IsForTheWindow(msg, host.FrameWindow())) {
+    // A paint taken off the queue is done, not lost, or a score display could
+    // vanish. A command may replace this game, which the caller sees from the
+    // return value. Clicks on the playfield are the game's: they are dropped.
+    m_pDoc->App().DispatchOne(msg);
   }
+  return IsCurrentGame();
+}
+
+bool CGame::PumpMessages() {
+  // Everything queued by now, so a click on the menu never waits behind the
+  // pointer moves that came before it.
+  for (std::size_t n = GetHost().QueuedCount() + 1; n > 0; --n)
+    if (!PumpOneMessage()) return false;
   return IsCurrentGame();
 }
 
@@ -50,21 +69,23 @@ bool CGame::DispatchOneMessage() {
   return IsCurrentGame();
 }
 
+bool CGame::DispatchMessages() {
+  for (std::size_t n = GetHost().QueuedCount() + 1; n > 0; --n)
+    if (!DispatchOneMessage()) return false;
+  return IsCurrentGame();
+}
+
 void CGame::DiscardQueueKeepEscape() {
   Host& host = GetHost();
-  MSG msg;
+  const HWND frame = host.FrameWindow();
   bool escape = false;
-  bool quit = false;
-  int quitCode = 0;
-  while (host.PeekMessage(&msg, true)) {
+  // In place, so the menu, the tool bar and what was chosen from them stay
+  // queued in their order; paints and timers are not the queue's.
+  host.RemoveMessagesIf([&](const MSG& msg) {
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) escape = true;
-    if (msg.message == WM_QUIT) {
-      quit = true;
-      quitCode = static_cast<int>(msg.wParam);
-    }
-  }
+    return !IsForTheWindow(msg, frame);
+  });
   if (escape) Turn().m_bEscape = TRUE;
-  if (quit) host.PostQuitMessage(quitCode);
 }
 
 bool CGame::EscapePressedDuringTurn() {
@@ -92,7 +113,9 @@ void CGame::RestartGame() {
 }
 
 int CGame::MessageBox(const std::string& text, const std::string& caption, UINT nType) {
-  return AfxMessageBox(text, caption, nType);
+  const int answer = AfxMessageBox(text, caption, nType);
+  // An answer is for the game that asked: one that is gone meanwhile hears Cancel.
+  return IsCurrentGame() ? answer : IDCANCEL;
 }
 
 bool CGame::TakeComputerTurn() {
@@ -117,7 +140,10 @@ void CGame::ShowHoldCursor(bool bOverZone, int nReadyCursor, int nThrowingCursor
   if (!turn.m_bDragging && (shown == nReadyCursor || shown == nThrowingCursor)) host.SetCursor(0);
 }
 
-int CGame::DoModal(CDialog& dialog) { return AfxDoModal(dialog); }
+int CGame::DoModal(CDialog& dialog) {
+  const int answer = AfxDoModal(dialog);
+  return IsCurrentGame() ? answer : IDCANCEL;
+}
 
 void CGame::PlaySound(UINT nWaveId) {
   if (m_pSound) m_pSound->Play(nWaveId);

@@ -9,11 +9,11 @@ namespace {
 
 constexpr std::array<GameInfo, 6> kGames = {{
     // screen, New command, name, backgrounds by variant, variants,
-    // controls, type of game, start, scoreboard, click prompt, button up, factory
+    // controls, type of game, start, scoreboard, click prompt, button up, factory, real time
     {kScreenAirHockey, ID_GAME_NEW_AIRHOCKEY, "Air Hockey", {IDB_AIRHOCKEY, IDB_AIRHOCKEY, IDB_AIRHOCKEY}, 1,
-     true, false, GameStart::AtOnce, true, false, false, &MakeAirHockeyGame},
+     true, false, GameStart::AtOnce, true, false, false, &MakeAirHockeyGame, true},
     {kScreenBasketball, ID_GAME_NEW_BASKETBALL, "Basketball", {IDB_BASKETBALL, IDB_BASKETBALL, IDB_BASKETBALL}, 3,
-     true, true, GameStart::OnFirstInput, true, false, true, &MakeBasketballGame},
+     true, true, GameStart::OnFirstInput, true, false, true, &MakeBasketballGame, true},
     {kScreenBowling, ID_GAME_NEW_BOWLING, "Bowling", {IDB_BOWLING, IDB_BOWLING, IDB_BOWLING}, 1,
      true, false, GameStart::OnFirstInput, true, true, true, &MakeBowlingGame},
     {kScreenDarts, ID_GAME_NEW_DARTS, "Darts", {IDB_DARTS, IDB_DARTS, IDB_CRICKET}, 3,

@@ -34,6 +34,7 @@ struct GameInfo {
   bool bClickPromptAtStart;                   // the document asks for a click when a computer opens
   bool bTakesButtonUp;                        // the view passes left-button releases on
   GameFactory factory;
+  bool bRealTime = false;                     // plays on by the clock: stands still while the window is away
 
   UINT BackgroundFor(int nVariant) const;
   int ClampVariant(int nVariant) const;

@@ -46,6 +46,7 @@ void Host::DestroyWindow(HWND hwnd) {
   std::erase(m_invalid, hwnd);
   std::erase_if(m_queue, [hwnd](const MSG& m) { return m.hwnd == hwnd; });
   std::erase(m_modal, hwnd);
+  HoldPlay(PlayHold::Modal, !m_modal.empty());
   if (m_capture == hwnd) ReleaseCapture();
   if (m_focus == hwnd) m_focus = HWND_NONE;
   if (m_view == hwnd) m_view = HWND_NONE;
@@ -74,10 +75,14 @@ LRESULT Host::DispatchMessage(const MSG& msg) {
 
 // --- Time --------------------------------------------------------------------
 
-void Host::Sleep(DWORD ms) { m_backend->WaitUntil(GetTickCount() + ms, false); }
+void Host::Sleep(DWORD ms) { m_backend->WaitUntil(RealTicks() + ms, false); }
 
 void Host::WaitUntil(DWORD deadline) {
-  if (!Reached(GetTickCount(), deadline)) m_backend->WaitUntil(deadline, false);
+  const DWORD now = GetTickCount();
+  if (Reached(now, deadline)) return;
+  // Play time runs with real time while the wait lasts: nothing that could
+  // hold play is dispatched meanwhile.
+  m_backend->WaitUntil(RealTicks() + (deadline - now), false);
 }
 
 // --- Queue -------------------------------------------------------------------
@@ -98,6 +103,14 @@ void Host::ClearQueue() {
 
 void Host::RemoveMessages(UINT message) {
   std::erase_if(m_queue, [message](const MSG& m) { return m.message == message; });
+}
+
+void Host::RemoveMessagesIf(const std::function<bool(const MSG&)>& drop) {
+  std::erase_if(m_queue, [&](const MSG& m) {
+    if (!drop(m)) return false;
+    NoteKeyState(m);
+    return true;
+  });
 }
 
 void Host::NoteKeyState(const MSG& msg) {
@@ -135,7 +148,7 @@ bool Host::PeekMessage(MSG* msg, bool remove, UINT filterMin, UINT filterMax) {
     if (remove) m_invalid.erase(m_invalid.begin());
     return true;
   }
-  if (InFilter(WM_TIMER, filterMin, filterMax)) return TakeTimerTick(msg, remove, now);
+  if (InFilter(WM_TIMER, filterMin, filterMax)) return TakeTimerTick(msg, remove);
   return false;
 }
 
@@ -149,12 +162,18 @@ bool Host::GetMessage(MSG* msg) {
 
 // --- Timers ------------------------------------------------------------------
 
+DWORD Host::TimerNow(const Timer& t) const {
+  const DWORD real = m_backend->Ticks();
+  return t.play ? m_play.Now(real) : real;
+}
+
 bool Host::SetTimer(HWND hwnd, UINT id, UINT periodMs) {
   if (!IsWindow(hwnd)) return false;
   const unsigned p8 = Period8(periodMs);
   // The first tick is one period away, rounded up to a whole tick.
   const DWORD first = (p8 + kEighthsPerMs - 1) / kEighthsPerMs;
-  Timer t{hwnd, id, p8, GetTickCount() + first, first * kEighthsPerMs - p8};
+  Timer t{hwnd, id, p8, 0, first * kEighthsPerMs - p8, hwnd == m_view};
+  t.due = TimerNow(t) + first;
   for (Timer& existing : m_timers) {
     if (existing.hwnd == hwnd && existing.id == id) {
       existing = t;
@@ -170,23 +189,33 @@ bool Host::KillTimer(HWND hwnd, UINT id) {
 }
 
 std::optional<DWORD> Host::NextTimerDue() const {
-  std::optional<DWORD> next;
+  std::optional<std::int32_t> soonest;
   const DWORD now = m_backend->Ticks();
   for (const Timer& t : m_timers) {
-    // Order by distance from now, so the comparison is wrap-safe.
-    if (!next || static_cast<std::int32_t>(t.due - now) < static_cast<std::int32_t>(*next - now)) next = t.due;
+    if (TimerStands(t)) continue;
+    // Distances from now, on the timer's own clock, so the comparison is wrap-safe.
+    const auto inMs = static_cast<std::int32_t>(t.due - TimerNow(t));
+    if (!soonest || inMs < *soonest) soonest = inMs;
   }
-  return next;
+  if (!soonest) return std::nullopt;
+  return now + static_cast<DWORD>(*soonest);
 }
 
-bool Host::TakeTimerTick(MSG* msg, bool remove, DWORD now) {
+bool Host::TakeTimerTick(MSG* msg, bool remove) {
   // However late a timer is, it has one tick pending; the one due longest wins.
   Timer* best = nullptr;
+  std::int32_t bestLate = 0;
   for (Timer& t : m_timers) {
-    if (!Reached(now, t.due)) continue;
-    if (best == nullptr || static_cast<std::int32_t>(t.due - best->due) < 0) best = &t;
+    if (TimerStands(t)) continue;
+    const auto late = static_cast<std::int32_t>(TimerNow(t) - t.due);
+    if (late < 0) continue;
+    if (best == nullptr || late > bestLate) {
+      best = &t;
+      bestLate = late;
+    }
   }
   if (best == nullptr) return false;
+  const DWORD now = TimerNow(*best);
   *msg = MSG{best->hwnd, WM_TIMER, best->id, 0, now};
   if (remove) {
     // Served within a period of its due time: the next tick keeps the grid,

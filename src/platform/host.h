@@ -14,6 +14,7 @@
 #include "platform/backend.h"
 #include "platform/display.h"
 #include "platform/messages.h"
+#include "platform/play_clock.h"
 #include "platform/random.h"
 #include "platform/rect.h"
 #include "platform/resources.h"
@@ -44,13 +45,25 @@ class Host {
   HWND GetFocus() const { return m_focus; }
 
   // --- Time --------------------------------------------------------------
-  DWORD GetTickCount() { return m_backend->Ticks(); }
+  // The games' millisecond tick: play time, which stands still while play is
+  // held (see HoldPlay), so a game resumes exactly where it stopped.
+  DWORD GetTickCount() { return m_play.Now(m_backend->Ticks()); }
+  // The real millisecond tick, for the chrome (tool tips) and the driver.
+  DWORD RealTicks() { return m_backend->Ticks(); }
   std::int64_t Time() { return m_backend->WallSeconds(); }
-  // Waits `ms` without dispatching anything; input keeps arriving in the queue
-  // and the window keeps being presented.
+  // Waits `ms` of real time without dispatching anything; input keeps
+  // arriving in the queue and the window keeps being presented.
   void Sleep(DWORD ms);
-  // Waits until the tick count reaches `deadline` (a busy wait of the games).
+  // Waits until the play tick count reaches `deadline` (a busy wait of the games).
   void WaitUntil(DWORD deadline);
+
+  // --- Holding play --------------------------------------------------------
+  // While any hold is on, play time stands still and the view's timers (the
+  // games' clocks and animations) do not fire; they resume on the same beat.
+  // A modal layer holds play by itself; the document holds it while the
+  // window is away during a real-time game.
+  void HoldPlay(PlayHold reason, bool on) { m_play.Hold(reason, on, m_backend->Ticks()); }
+  bool PlayHeld() const { return m_play.Held(); }
 
   // --- Message queue -----------------------------------------------------
   void PostMessage(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
@@ -59,6 +72,10 @@ class Host {
   void PostMouse(UINT message, int surfaceX, int surfaceY, UINT keyFlags);
   void PostKey(UINT message, UINT vk, bool altDown = false);
   void PostClose();
+  // The desktop took the focus away or gave it back (WM_ACTIVATEAPP), or
+  // minimised or restored the window (WM_SIZE): the frame hears of it.
+  void PostActivate(bool active);
+  void PostMinimised(bool minimised);
   // Whether a key is held down, as of the key messages taken from the queue
   // so far (the classic GetKeyState): Ctrl and Shift for accelerators.
   bool IsKeyDown(UINT vk) const { return vk < m_keyDown.size() && m_keyDown[vk]; }
@@ -75,12 +92,16 @@ class Host {
   void ClearQueue();
   // Drops every queued message of one kind.
   void RemoveMessages(UINT message);
+  // Drops every queued message (posted and input) that `drop` picks; the
+  // rest keep their order. Nothing new is read meanwhile.
+  void RemoveMessagesIf(const std::function<bool(const MSG&)>& drop);
   std::size_t QueuedCount() const { return m_queue.size(); }
 
   // --- Window timers -----------------------------------------------------
+  // Timers of the view window run on play time; all others on real time.
   bool SetTimer(HWND hwnd, UINT id, UINT periodMs);
   bool KillTimer(HWND hwnd, UINT id);
-  // Tick at which the next timer falls due, if any.
+  // Real tick at which the next timer falls due, if any (a held play timer never does).
   std::optional<DWORD> NextTimerDue() const;
 
   // --- Painting ----------------------------------------------------------
@@ -110,8 +131,9 @@ class Host {
   HWND ViewWindow() const { return m_view; }
   HWND FrameWindow() const { return m_frame; }
   const CRect& ViewRect() const { return m_viewRect; }
-  // While a modal layer (menu, dialog, message box) is up, all mouse input
-  // goes to it in window-surface coordinates and keys go to it too.
+  // While a modal layer (menu, dialog, message box, help) is up, all mouse
+  // input goes to it in window-surface coordinates and keys go to it too,
+  // and play is held: nothing plays on behind a question.
   void PushModalLayer(HWND hwnd);
   void PopModalLayer(HWND hwnd);
   HWND ModalLayer() const { return m_modal.empty() ? HWND_NONE : m_modal.back(); }
@@ -152,8 +174,12 @@ class Host {
     DWORD period;      // in eighths of a millisecond
     DWORD due;         // first whole tick at or after the exact due time
     unsigned dueLag8;  // exact due = due - dueLag8 / 8 ms (the period is kept in eighths)
+    bool play;         // a view timer: `due` is play time
   };
-  bool TakeTimerTick(MSG* msg, bool remove, DWORD now);
+  // The tick a timer's due time is measured against.
+  DWORD TimerNow(const Timer& t) const;
+  bool TimerStands(const Timer& t) const { return t.play && m_play.Held(); }
+  bool TakeTimerTick(MSG* msg, bool remove);
   CRect CopyChanges(SurfaceView dst) const;
   bool InFilter(UINT message, UINT filterMin, UINT filterMax) const;
   void NoteKeyState(const MSG& msg);
@@ -163,6 +189,7 @@ class Host {
   std::unique_ptr<SettingsStore> m_settings;
   ResourceTable m_resources;
   RandomGenerator m_random;
+  PlayClock m_play;
   SystemPalette m_palette;
   Surface32 m_surface;
   Surface32 m_overlay;

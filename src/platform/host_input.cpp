@@ -94,6 +94,14 @@ void Host::PostClose() {
   if (m_frame != HWND_NONE) PostMessage(m_frame, WM_CLOSE);
 }
 
+void Host::PostActivate(bool active) {
+  if (m_frame != HWND_NONE) PostMessage(m_frame, WM_ACTIVATEAPP, active ? 1 : 0);
+}
+
+void Host::PostMinimised(bool minimised) {
+  if (m_frame != HWND_NONE) PostMessage(m_frame, WM_SIZE, minimised ? SIZE_MINIMIZED : SIZE_RESTORED);
+}
+
 void Host::SetCapture(HWND hwnd) {
   m_capture = hwnd;
   m_backend->SetMouseCapture(hwnd != HWND_NONE);
@@ -126,10 +134,13 @@ void Host::SetLayout(int width, int height, const CRect& viewRect, const CRect& 
 }
 
 void Host::PushModalLayer(HWND hwnd) {
-  if (hwnd != HWND_NONE) m_modal.push_back(hwnd);
+  if (hwnd == HWND_NONE) return;
+  m_modal.push_back(hwnd);
+  HoldPlay(PlayHold::Modal, true);
 }
 
 void Host::PopModalLayer(HWND hwnd) {
   const auto it = std::find(m_modal.rbegin(), m_modal.rend(), hwnd);
   if (it != m_modal.rend()) m_modal.erase(std::next(it).base());
+  HoldPlay(PlayHold::Modal, !m_modal.empty());
 }

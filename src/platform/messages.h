@@ -17,9 +17,11 @@ struct MSG {
 
 inline constexpr UINT WM_NULL = 0x0000;
 inline constexpr UINT WM_DESTROY = 0x0002;
+inline constexpr UINT WM_SIZE = 0x0005;
 inline constexpr UINT WM_PAINT = 0x000F;
 inline constexpr UINT WM_CLOSE = 0x0010;
 inline constexpr UINT WM_QUIT = 0x0012;
+inline constexpr UINT WM_ACTIVATEAPP = 0x001C;
 inline constexpr UINT WM_SETCURSOR = 0x0020;
 inline constexpr UINT WM_NCMOUSEMOVE = 0x00A0;
 inline constexpr UINT WM_NCLBUTTONDOWN = 0x00A1;
@@ -53,6 +55,10 @@ inline constexpr UINT WM_PALETTECHANGED = 0x0311;
 inline constexpr UINT WM_USER = 0x0400;
 // Posted to the view when a computer player's turn is due.
 inline constexpr UINT WM_COMPUTER_TURN = WM_USER + 100;
+
+// WM_SIZE's wParam: how the window is shown now.
+inline constexpr UINT SIZE_RESTORED = 0;
+inline constexpr UINT SIZE_MINIMIZED = 1;
 
 // Mouse-message key-state flags (wParam).
 inline constexpr UINT MK_LBUTTON = 0x0001;

@@ -100,7 +100,7 @@ bool CDialog::Wait(DWORD ms) {
   Show();
   Host& host = *m_pHost;
   // A timer of the dialog's own ends the wait; the modal loop meanwhile
-  // serves the timers and paints of the windows behind it.
+  // serves paints and the chrome's timers (play stands still).
   bool due = ms == 0;
   const HWND hwnd = host.CreateWindow([](const MSG&) -> LRESULT { return 0; });
   if (!due) host.SetTimer(hwnd, kWaitTimerId, ms);

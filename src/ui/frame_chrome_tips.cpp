@@ -11,7 +11,7 @@ void CFrameChrome::TrackHover(CPoint p) {
     return;
   }
   m_hover = hit;
-  m_hoverSince = m_host.GetTickCount();
+  m_hoverSince = m_host.RealTicks();
   m_tipDismissed = false;
   if (hit < 0) {
     HideTip();
@@ -33,7 +33,7 @@ void CFrameChrome::OnTipTimer() {
   const int hit = m_toolBarVisible ? m_toolBar.HitTest(p) : -1;
   if (hit != m_hover) {
     m_hover = hit;
-    m_hoverSince = m_host.GetTickCount();
+    m_hoverSince = m_host.RealTicks();
     m_tipDismissed = false;
     HideTip();
     ShowPrompt(hit < 0 ? std::nullopt : std::optional<std::string>(CommandPrompt(m_toolBar.Buttons()[static_cast<std::size_t>(hit)].id)));
@@ -45,7 +45,7 @@ void CFrameChrome::OnTipTimer() {
     return;
   }
   if (!m_tip->Visible() && !m_tipDismissed && !m_toolBar.Tracking() &&
-      m_host.GetTickCount() - m_hoverSince >= kToolTipDelayMs)
+      m_host.RealTicks() - m_hoverSince >= kToolTipDelayMs)
     m_tip->Show(std::string(CommandTip(m_toolBar.Buttons()[static_cast<std::size_t>(hit)].id)), p);
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 // The message loop of a modal layer (menu, dialog, message box, help). While
-// it runs, the host sends all input to `layer`; timer ticks and paints keep
-// flowing to their windows, so a game's clock keeps running behind it, and a
-// close request still reaches the frame. Other posted messages wait until
-// the layer closes.
+// it runs, the host sends all input to `layer` and holds play, so nothing
+// plays on behind a question: the view's timers stand still. Other windows'
+// timer ticks and all paints keep flowing, and a close request still reaches
+// the frame. Other posted messages wait until the layer closes.
 #include <functional>
 
 #include "platform/host.h"

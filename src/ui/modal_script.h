@@ -28,9 +28,9 @@ class DialogController {
   virtual std::optional<bool> ControlEnabled(int ctrl) const = 0;
   // Puts the dialog on screen as it looks now, so a screenshot shows it.
   virtual void Show() = 0;
-  // Lets `ms` of time pass with the dialog open and on screen; the timers of
-  // the windows behind it keep ticking. False when the dialog closed or the
-  // program began to quit meanwhile.
+  // Lets `ms` of time pass with the dialog open and on screen; play stands
+  // still behind it. False when the dialog closed or the program began to
+  // quit meanwhile.
   virtual bool Wait(DWORD ms) = 0;
 };
 

@@ -118,23 +118,33 @@ TEST_F(ToolkitGame, DrawingAndTimers) {
   EXPECT_FALSE(game.StopTimer(7));
 }
 
-TEST_F(ToolkitGame, TheGamesClockRunsBehindAnOpenDialog) {
+TEST_F(ToolkitGame, TheGamesClockStandsStillBehindAnOpenDialogAndGoesOnOnTheSameBeat) {
   CToolkitGame& game = Game();
+  // Each tick is served as it falls due.
+  const auto play = [&](DWORD ms) {
+    for (DWORD i = 0; i < ms; ++i) app.Wait(1);
+  };
   game.StartTimer(3, 50);
+  play(120);
+  ASSERT_EQ(game.m_timerTicks.size(), 2u);
   bool waited = false;
+  DWORD playAtOpen = 0;
   app.dialogDriver = [&](int, DialogController& dialog) -> std::optional<int> {
+    playAtOpen = app.Now();
     waited = dialog.Wait(475);
     return IDCANCEL;
   };
-  const DWORD opened = app.Now();
   app.Doc().OnCommand(ID_OPTIONS_NUMBEROFPLAYERS);
-  EXPECT_EQ(app.dialogs.size(), 1u);
   EXPECT_TRUE(waited);
-  EXPECT_EQ(app.Now() - opened, 475u);
-  EXPECT_EQ(game.m_timerTicks.size(), 9u);
+  EXPECT_EQ(app.Now(), playAtOpen) << "play time stood still";
+  EXPECT_EQ(game.m_timerTicks.size(), 2u);
+  play(29);
+  EXPECT_EQ(game.m_timerTicks.size(), 2u) << "the next tick is still 30 ms of play away";
+  play(1);
+  EXPECT_EQ(game.m_timerTicks.size(), 3u);
 }
 
-TEST_F(ToolkitGame, TheGamesClockRunsBehindAMessageBoxToo) {
+TEST_F(ToolkitGame, TheGamesClockStandsStillBehindAMessageBoxToo) {
   CToolkitGame& game = Game();
   game.StartTimer(4, 100);
   app.boxDriver = [](const std::string&, DialogController& box) -> std::optional<int> {
@@ -142,7 +152,17 @@ TEST_F(ToolkitGame, TheGamesClockRunsBehindAMessageBoxToo) {
     return IDNO;
   };
   EXPECT_EQ(game.MessageBox("Play on?", "Toolkit", MB_YESNO), IDNO);
-  EXPECT_EQ(game.m_timerTicks, (std::vector<UINT>{4, 4}));
+  EXPECT_TRUE(game.m_timerTicks.empty());
+}
+
+TEST_F(ToolkitGame, AnAnswerForAGameThatIsGoneAppliesToNothing) {
+  CToolkitGame* first = &Game();
+  app.boxDriver = [&](const std::string&, DialogController&) -> std::optional<int> {
+    first->RestartGame();  // the game ended while its question was up
+    return IDYES;
+  };
+  EXPECT_EQ(first->MessageBox("Quit?", "Toolkit", MB_YESNO), IDCANCEL);
+  app.Pump();
 }
 
 TEST_F(ToolkitGame, LoopHelpersTakeWhatALoopKeeps) {
@@ -165,8 +185,15 @@ TEST_F(ToolkitGame, LoopHelpersTakeWhatALoopKeeps) {
   host.PostKey(WM_KEYDOWN, VK_ESCAPE);
   host.PostKey(WM_KEYDOWN, VK_SHIFT);
   game.Turn().BeginLoop();
+  host.PostMessage(host.FrameWindow(), WM_COMMAND, ID_OPTIONS_SOUND);
+  host.PostActivate(false);
   game.DiscardQueueKeepEscape();
+  // A command chosen meanwhile and the window's news stay; the playfield's input goes.
+  EXPECT_EQ(host.QueuedCount(), 2u);
+  const bool sound = app.Doc().m_bSound;
+  EXPECT_TRUE(game.PumpMessages());
   EXPECT_EQ(host.QueuedCount(), 0u);
+  EXPECT_NE(app.Doc().m_bSound, sound) << "the command was carried out";
   EXPECT_TRUE(game.Turn().ConsumeEscape());
   EXPECT_FALSE(game.Turn().ConsumeEscape());
   // PostComputerTurn: the view calls back once the handler is done.

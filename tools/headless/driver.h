@@ -2,9 +2,11 @@
 // Runs the whole program on the headless backend and follows a scenario
 // script: input at virtual times, scripted dialog and message-box answers,
 // expectations, state dumps and screenshots. Prints the transcript.
+#include <array>
 #include <deque>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -46,7 +48,13 @@ class ScenarioDriver : public ModalScript {
   bool ExecuteInput(const ScriptCommand& cmd);
   void PostMouse(UINT message, int x, int y);
   void Expect(const ScriptCommand& cmd);
+  // `expect state KEY VALUE`: the first KEY of the state dump has VALUE.
+  void ExpectStateValue(const ScriptCommand& cmd);
   std::string StateJson();
+  // Prints the state dump and remembers it (and the one before) for `expect states equal`.
+  void PrintState();
+  // `window blur|focus|minimise|restore`: the desktop's doings, through the backend.
+  void ReportWindow(const std::string& what);
   void PrintSettings();
   void SaveShot(const std::string& name);
   // Runs a queued list of actions on an open dialog or message box; returns
@@ -65,7 +73,8 @@ class ScenarioDriver : public ModalScript {
   bool m_sync = false;
   bool m_expectFailed = false;
   bool m_exitPrinted = false;
-  bool m_inModal = false;  // a script's dialog or message box is open: the script waits
+  bool m_inModal = false;
+  std::array<std::optional<std::string>, 2> m_lastStates;  // the two state dumps printed last  // a script's dialog or message box is open: the script waits
 
   // Configuration.
   DWORD m_startTick = 1000;

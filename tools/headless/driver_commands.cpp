@@ -53,7 +53,8 @@ bool ScenarioDriver::Execute(const ScriptCommand& cmd) {
     return false;
   }
   if (n == "expect") { Expect(cmd); return true; }
-  if (n == "state") { Print("state " + StateJson()); return true; }
+  if (n == "state") { PrintState(); return true; }
+  if (n == "window") { ReportWindow(cmd.args[0]); return false; }
   if (n == "settings") { PrintSettings(); return true; }
   if (n == "shot") { SaveShot(cmd.args[0]); return true; }
   if (n == "quit") { host.PostClose(); return false; }
@@ -96,9 +97,31 @@ void ScenarioDriver::PostMouse(UINT message, int x, int y) {
   host.PostMouse(message, host.ViewRect().left + x, host.ViewRect().top + y, flags);
 }
 
+void ScenarioDriver::PrintState() {
+  m_lastStates[0] = std::move(m_lastStates[1]);
+  m_lastStates[1] = StateJson();
+  Print("state " + *m_lastStates[1]);
+}
+
+void ScenarioDriver::ReportWindow(const std::string& what) {
+  if (what == "blur" || what == "focus") m_backend->ReportFocus(what == "focus");
+  else m_backend->ReportMinimised(what == "minimise");
+}
+
 void ScenarioDriver::Expect(const ScriptCommand& cmd) {
   const std::string& what = cmd.args[0];
   const std::string& want = cmd.args[1];
+  if (what == "states") {
+    // The last two dumps printed: nothing moved between them.
+    if (m_lastStates[0] && m_lastStates[0] == m_lastStates[1]) return;
+    m_expectFailed = true;
+    Print("expect failed line " + std::to_string(cmd.line) + ": the last two states differ");
+    return;
+  }
+  if (what == "state") {
+    ExpectStateValue(cmd);
+    return;
+  }
   std::string actual;
   if (what == "status") actual = m_app->Frame().StatusText();
   else if (what == "cursor") actual = std::to_string(m_backend->CursorId());
@@ -108,6 +131,23 @@ void ScenarioDriver::Expect(const ScriptCommand& cmd) {
   const bool text = what == "status";
   Print("expect failed line " + std::to_string(cmd.line) + ": " + what + " is " +
         (text ? QuoteForReport(actual) : actual) + ", expected " + (text ? QuoteForReport(want) : want));
+}
+
+void ScenarioDriver::ExpectStateValue(const ScriptCommand& cmd) {
+  // The first "KEY": of the dump, and its value as printed (a number, true, a quoted text).
+  const std::string& key = cmd.args[1];
+  const std::string& want = cmd.args[2];
+  const std::string json = StateJson();
+  const std::string label = "\"" + key + "\":";
+  const std::size_t at = json.find(label);
+  std::string actual = "missing";
+  if (at != std::string::npos) {
+    const std::size_t from = at + label.size();
+    actual = json.substr(from, json.find_first_of(",}]", from) - from);
+  }
+  if (actual == want) return;
+  m_expectFailed = true;
+  Print("expect failed line " + std::to_string(cmd.line) + ": state " + key + " is " + actual + ", expected " + want);
 }
 
 std::string ScenarioDriver::StateJson() {

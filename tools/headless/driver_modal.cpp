@@ -41,6 +41,8 @@ std::optional<std::size_t> ScenarioDriver::RunModalActions(int dialogId, const A
     } else if (verb == "shot") {
       modal.Show();
       SaveShot(actions[i + 1]);
+    } else if (verb == "state") {
+      PrintState();
     } else if (verb == "enabled") {
       const std::optional<bool> enabled = modal.ControlEnabled(IntAt(actions, i + 1));
       Print("dialog " + std::to_string(dialogId) + " control " + actions[i + 1] + " " +
@@ -55,7 +57,7 @@ std::optional<std::size_t> ScenarioDriver::RunModalActions(int dialogId, const A
       modal.Track(IntAt(actions, i + 1), IntAt(actions, i + 2));
     }
     const bool twoArgs = verb == "check" || verb == "text" || verb == "track";
-    i += twoArgs ? 3 : 2;
+    i += verb == "state" ? 1 : twoArgs ? 3 : 2;
     if (modal.IsClosed()) return std::nullopt;
   }
   return std::nullopt;

@@ -26,6 +26,8 @@ std::size_t CheckAction(const std::vector<std::string>& a, std::size_t i, bool m
   } else if (verb == "shot") {
     if (has(1)) return 2;
     *reason = "shot needs a name";
+  } else if (verb == "state") {
+    return 1;
   } else if (messageBox) {
     *reason = "unknown message box action '" + verb + "'";
   } else if (verb == "click" || verb == "enabled") {
@@ -68,8 +70,10 @@ std::optional<std::string> CheckConfiguration(const ScriptCommand& c) {
 }
 
 std::string CheckExpect(const std::vector<std::string>& a) {
+  if (!a.empty() && a[0] == "state") return a.size() == 3 ? "" : "expect state takes a key and a value";
   if (a.size() != 2) return "expect takes a subject and a value";
   if (a[0] == "status") return "";
+  if (a[0] == "states") return a[1] == "equal" ? "" : "expect states takes 'equal'";
   if (a[0] == "cursor" || a[0] == "screen") return IsInteger(a[1]) ? "" : "expects a number";
   return "unknown expectation '" + a[0] + "'";
 }
@@ -94,6 +98,11 @@ std::string Check(const ScriptCommand& c) {
     if (a.size() == 1) return IsInteger(a[0]) ? "" : "expects a key code";
     if (a.size() == 2 && (a[0] == "down" || a[0] == "up") && IsInteger(a[1])) return "";
     return "expects [down|up] N";
+  }
+  if (n == "window") {
+    return a.size() == 1 && IsOneOf(a[0], {"blur", "focus", "minimise", "restore"})
+               ? ""
+               : "window takes blur, focus, minimise or restore";
   }
   if (n == "answer") return CheckModalActions(a, 0, true);
   if (n == "dialog") return a.empty() || !IsInteger(a[0]) ? "dialog needs an id" : CheckModalActions(a, 1, false);

@@ -32,6 +32,7 @@ class CAirHockey : public CGame {
   void LoadSounds() override;
   void StopGame() override;
   void StartGame() override;
+  void OnWindowAway(BOOL bAway) override;
   std::string StateJson() const override;
 
   airhockey::Rink m_rink;

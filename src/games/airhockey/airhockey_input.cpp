@@ -30,6 +30,11 @@ void CAirHockey::OnLButtonDown(UINT /*nFlags*/, int x, int y, CQuintaroView* /*p
     TakeMallet();
 }
 
+void CAirHockey::OnWindowAway(BOOL bAway) {
+  // The player's hand has left the mallet: play waits for the next press on it.
+  if (bAway && m_bPlaying) ReleaseMallet();
+}
+
 void CAirHockey::OnMouseMove(UINT /*nFlags*/, int x, int y, CQuintaroView* /*pView*/) {
   if (!m_bPlaying) return;
   const HumanAim aim = ClampToHumanHalf({x, y});

@@ -125,7 +125,7 @@ void CBowl::PlayComputerTurn(CQuintaroView* pView) {
   const int balls = m_nFrame == kTenthFrame ? 3 : 2;
   for (int i = 0; i < balls; ++i) {
     // Whatever is dispatched may replace the game (a menu command): then stop at once.
-    if (!DispatchOneMessage() || !SceneIsOurs()) return;
+    if (!DispatchMessages() || !SceneIsOurs()) return;
     if (Turn().ConsumeEscape()) {
       RestartGame();
       return;

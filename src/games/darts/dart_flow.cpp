@@ -120,7 +120,7 @@ void CDart::PlayComputerTurn(CQuintaroView* pView) {
 
   for (int i = 0; i < kTrayDarts; ++i) {
     // Whatever was dispatched may have replaced the game (a menu command) or ended the program.
-    if (!PumpOneMessage() || !SceneIsOurs()) return;
+    if (!PumpMessages() || !SceneIsOurs()) return;
     if (Turn().ConsumeEscape()) {
       RestartGame();
       return;

@@ -170,7 +170,7 @@ void CFootBall::PlayComputerTurn(CQuintaroView* pView) {
 
   do {
     // Whatever was dispatched may have replaced the game (a menu command) or ended the program.
-    if (!PumpOneMessage() || !SceneIsOurs()) return;
+    if (!PumpMessages() || !SceneIsOurs()) return;
     if (Turn().ConsumeEscape()) {
       RestartGame();
       return;

@@ -39,6 +39,14 @@ void HeadlessBackend::WaitUntil(DWORD deadline, bool wakeOnInput) {
   }
 }
 
+void HeadlessBackend::ReportFocus(bool focused) {
+  if (m_host != nullptr) m_host->PostActivate(focused);
+}
+
+void HeadlessBackend::ReportMinimised(bool minimised) {
+  if (m_host != nullptr) m_host->PostMinimised(minimised);
+}
+
 void HeadlessBackend::SetCursor(int resourceId, const CursorImage* /*image*/) {
   if (resourceId == m_cursorId) return;
   m_cursorId = resourceId;

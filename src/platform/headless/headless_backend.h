@@ -39,6 +39,12 @@ class HeadlessBackend : public Backend {
   // Moves the clock directly (before the program starts).
   void SetTicks(DWORD tick) { m_now = tick; }
 
+  // What the desktop does to the window, as a script tells it: the focus
+  // lost or gained, the window minimised or restored. The program hears of
+  // it through its message queue, as from a real desktop.
+  void ReportFocus(bool focused);
+  void ReportMinimised(bool minimised);
+
   int CursorId() const { return m_cursorId; }
   bool MouseCaptured() const { return m_captured; }
   std::uint64_t PresentCount() const { return m_presents; }

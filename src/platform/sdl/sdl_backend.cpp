@@ -229,6 +229,7 @@ class SdlBackend : public Backend {
     if (e.type != SDL_WINDOWEVENT) return;
     if (m_shown) m_placement.Note(m_window.get(), m_fullscreen);
     if (e.window.event == SDL_WINDOWEVENT_CLOSE) m_host->PostClose();
+    PostSdlWindowState(*m_host, e.window.event);
     if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) Draw();
     const bool placed = e.window.event == SDL_WINDOWEVENT_MOVED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED;
     if (placed && !m_fullscreen && !Reached(Ticks(), m_keepOnScreenUntil)) KeepWindowOnScreen(m_window.get());

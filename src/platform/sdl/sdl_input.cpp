@@ -83,6 +83,17 @@ bool PostSdlInput(Host& host, const SDL_Event& e, const SurfaceMapper& toSurface
   }
 }
 
+void PostSdlWindowState(Host& host, Uint8 windowEvent) {
+  // A real-time game stands still while the player is away from the window.
+  switch (windowEvent) {
+    case SDL_WINDOWEVENT_FOCUS_LOST: host.PostActivate(false); break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED: host.PostActivate(true); break;
+    case SDL_WINDOWEVENT_MINIMIZED: host.PostMinimised(true); break;
+    case SDL_WINDOWEVENT_RESTORED: host.PostMinimised(false); break;
+    default: break;
+  }
+}
+
 std::string SdlClipboardText() {
   if (!SDL_HasClipboardText()) return {};
   char* text = SDL_GetClipboardText();
