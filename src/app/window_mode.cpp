@@ -62,6 +62,7 @@ void CWindowMode::Apply() { m_host.GetBackend().SetWindowMode(m_zoom, m_fullscre
 
 void CWindowMode::Store() {
   SettingsStore& settings = m_host.Settings();
+  SettingsGroup group(settings);  // one save: the zoom and full screen belong together
   settings.WriteProfileInt(kWindowSection, kZoomKey, m_zoom);
   settings.WriteProfileInt(kWindowSection, kFullscreenKey, m_fullscreen ? 1 : 0);
 }

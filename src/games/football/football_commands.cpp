@@ -40,6 +40,7 @@ void CFootBall::OnGameControls(CQuintaroDoc* /*pDoc*/) {
   dlg.m_nVelocity = stored.velocity;
   if (DoModal(dlg) != IDOK) return;
   const ThrowSettings chosen = ClampSettings({dlg.m_nVelocity, dlg.m_nAccuracy, dlg.m_nDrift});
+  SettingsGroup group(store);  // one save: the controls belong together
   store.WriteProfileInt(kSection, "Accuracy", chosen.accuracy);
   store.WriteProfileInt(kSection, "Drift", chosen.drift);
   store.WriteProfileInt(kSection, "Velocity", chosen.velocity);
