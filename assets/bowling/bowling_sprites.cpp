@@ -44,7 +44,9 @@ void PaintPin(Canvas& c, float hx, float hy, float bx, float by, float scale = 1
   const auto at = [&](float t) { return std::pair<float, float>{hx + dx * t, hy + dy * t}; };
   const Rgb white = Rgb{250, 248, 240}, shadow = RampColor(Ramp::Grey, 0.6f);
   const auto body = [&](float t, float rad) {
-    const auto [x, y] = at(t);
+    // Plain names, not a structured binding: clang 14 cannot capture those.
+    const std::pair<float, float> p = at(t);
+    const float x = p.first, y = p.second;
     c.Paint(Circle{x, y, rad * scale}, [&](float px, float py) {
       const float side = ((px - x) * dy - (py - y) * dx) / (Length(dx, dy) * rad * scale + 1e-3f);
       return Mix(white, shadow, std::clamp(0.1f + 0.45f * side, 0.f, 0.7f));

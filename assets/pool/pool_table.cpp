@@ -87,7 +87,9 @@ void PaintBedAndCushions(Canvas& c) {
 
 void PaintPockets(Canvas& c) {
   for (int k = 0; k < pool::kPocketCount; ++k) {
-    const auto [px, py] = PocketCentre(k);
+    // Plain names, not a structured binding: clang 14 cannot capture those.
+    const auto centre = PocketCentre(k);
+    const float px = centre.first, py = centre.second;
     const bool middle = k == 1 || k == 4;
     const float r = middle ? 12.5f : 13.5f;
     // The mouth: where a ball's centre drops, the felt falls away into the hole.

@@ -9,6 +9,8 @@
 #include "app/splash_wnd.h"
 #include "app/version.h"
 #include "app/window_mode.h"
+#include "game/wall_of_fame.h"
+#include "platform/hang_up.h"
 #include "ui/frame_chrome.h"
 #include "ui/message_box.h"
 
@@ -30,6 +32,7 @@ int AfxDoModal(CDialog& dialog) { return g_app->Frame().Chrome().DoModal(dialog)
 CQuintaroApp::CQuintaroApp(std::unique_ptr<Host> host, AppOptions options)
     : m_host(std::move(host)), m_options(std::move(options)) {
   g_app = this;
+  MergeWallOfFameEntryByEntry(m_host->Settings());
 }
 
 CQuintaroApp::~CQuintaroApp() {
@@ -47,6 +50,7 @@ bool CQuintaroApp::InitInstance() {
   // The document first (seats and the sound setting), then the frame with its
   // chrome and the splash, then the view, then the first screen.
   m_host->Settings().SetProblemHandler([this](const std::string& text) { m_settingsProblems.push_back(text); });
+  CatchHangUp();
   m_doc = std::make_unique<CQuintaroDoc>(*this);
   m_frame = std::make_unique<CMainFrame>(*this);
   m_frame->SetModalScript(m_options.script);

@@ -46,6 +46,7 @@ void RestoreSeats(const SettingsStore& settings, CObArray& players, int& nLastPl
 }
 
 void StoreSeats(SettingsStore& settings, const CObArray& players, int nLastPlayer) {
+  SettingsGroup group(settings);  // one save for the whole seating
   settings.WriteProfileInt(kSeatsSection, kCountKey, nLastPlayer + 1);
   for (std::size_t i = 0; i < players.size(); ++i) {
     settings.WriteProfileString(kSeatsSection, SeatKey("Name", i), NameToStored(players[i]->m_strName));

@@ -103,6 +103,7 @@ void CWindowMode::Apply(WindowSizing sizing) { m_host.GetBackend().SetWindowMode
 
 void CWindowMode::Store() {
   SettingsStore& settings = m_host.Settings();
+  SettingsGroup group(settings);  // one save: the zoom and full screen belong together
   settings.WriteProfileInt(kWindowSection, kZoomKey, m_zoom);
   settings.WriteProfileInt(kWindowSection, kFullscreenKey, m_fullscreen ? 1 : 0);
 }

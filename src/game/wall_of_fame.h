@@ -26,7 +26,12 @@ inline constexpr const char* kBowlingFame = "Bowling_";
 // Reads a table tolerantly: scores clamped to 0..kMaxFameScore and the
 // entries sorted best first (equal scores keep their stored order).
 FameTable ReadFameTable(const SettingsStore& store, const std::string& prefix);
+// Writes the whole table in one save.
 void WriteFameTable(SettingsStore& store, const std::string& prefix, const FameTable& table);
+// When another copy of the program saved since this one read the file, the
+// tables are merged entry by entry: every result either copy entered stays,
+// best first, five per table.
+void MergeWallOfFameEntryByEntry(SettingsStore& store);
 // Offers each active seat's score to the table in seat order; a score enters
 // only when it beats the current last entry and goes after equal scores.
 void InsertIntoFameTable(FameTable& table, const CObArray& players);

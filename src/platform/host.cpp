@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "platform/hang_up.h"
+
 namespace {
 
 // Timer periods are kept in eighths of a millisecond, so the 15.625 ms
@@ -126,6 +128,7 @@ bool Host::InFilter(UINT message, UINT filterMin, UINT filterMax) const {
 
 bool Host::PeekMessage(MSG* msg, bool remove, UINT filterMin, UINT filterMax) {
   m_backend->Poll();
+  if (TakeHangUp()) PostClose();
   const DWORD now = GetTickCount();
 
   for (auto it = m_queue.begin(); it != m_queue.end(); ++it) {

@@ -1,22 +1,29 @@
 #include "platform/settings.h"
 
 #include <cstdlib>
-#include <system_error>
+#include <ctime>
 
-#include "platform/settings_file.h"
+#include "platform/settings_backup.h"
 #include "platform/settings_ini.h"
+#include "platform/settings_lock.h"
 
 namespace fs = std::filesystem;
 
-namespace {
+SettingsReadLimits SettingsStore::DefaultReadLimits() {
+  SettingsReadLimits limits;
+#ifdef QUINTARO_SETTINGS_SMALL_LIMITS
+  // Inputs of a few kilobytes then take the paths of a file of many megabytes.
+  limits.chunkBytes = 64;
+  limits.maxLineBytes = 256;
+  limits.maxTextBytes = 2048;
+  limits.maxFileBytes = 8192;
+#endif
+  return limits;
+}
 
-// A settings file is a few hundred bytes; anything past this is not ours.
-constexpr std::size_t kMaxFileBytes = 1 << 20;
-
-}  // namespace
-
-SettingsStore::SettingsStore(fs::path file) : m_file(std::move(file)) {
-  const SettingsFileRead read = ReadSettingsFile(*m_file, kMaxFileBytes);
+SettingsStore::SettingsStore(fs::path file, SettingsReadLimits limits) : m_file(std::move(file)), m_limits(limits) {
+  // Saves replace the file whole, so reading needs no lock.
+  const SettingsFileRead read = ReadSettingsFile(*m_file, m_limits);
   if (read.outcome == SettingsReadOutcome::Unreadable) {
     m_leaveFileAlone = true;
     Tell(Problem::Unreadable, "The settings file " + m_file->string() + " cannot be read (" + read.reason +
@@ -25,8 +32,11 @@ SettingsStore::SettingsStore(fs::path file) : m_file(std::move(file)) {
   }
   IniParseResult parsed = ParseIni(read.text);
   m_values = std::move(parsed.sections);
-  // Parts of the file we could not read must survive our next write.
-  m_backupBeforeWrite = read.truncated || parsed.hadUnreadableLines;
+  m_base = m_values;
+  if (read.PartlyRead() || parsed.hadUnreadableLines) {
+    const SettingsLock lock(*m_file);
+    KeepBadOriginal();  // when no copy can be made now, the first save tries again
+  }
 }
 
 fs::path SettingsStore::DefaultPath(const std::string& company, const std::string& app) {
@@ -71,8 +81,24 @@ bool SettingsStore::WriteProfileString(const std::string& section, const std::st
   // Storing what is there already needs no save (and keeps a file we only
   // partly understood untouched).
   if (current == value && !m_unsaved && !m_leaveFileAlone) return true;
+  if (m_groupDepth > 0) {
+    m_groupChanged = true;
+    return true;
+  }
   m_unsaved = !Save();
   return !m_unsaved;
+}
+
+bool SettingsStore::EndGroup() {
+  if (m_groupDepth > 0) --m_groupDepth;
+  if (m_groupDepth > 0 || !m_groupChanged) return !m_unsaved;
+  m_groupChanged = false;
+  m_unsaved = !Save();
+  return !m_unsaved;
+}
+
+void SettingsStore::SetSectionMerge(const std::string& section, SectionMerge merge) {
+  m_merges[section] = std::move(merge);
 }
 
 void SettingsStore::SetProblemHandler(std::function<void(const std::string&)> handler) {
@@ -91,27 +117,50 @@ void SettingsStore::Tell(Problem problem, const std::string& text) {
     m_waiting.push_back(text);
 }
 
+bool SettingsStore::KeepBadOriginal() {
+  const BadCopy copy = KeepBadCopy(*m_file, std::time(nullptr));
+  if (!copy.kept) {
+    Tell(Problem::SaveFailed, "The settings could not be saved to " + m_file->string() +
+                                  " (no copy of the partly unreadable file could be kept: " + copy.reason + ").");
+    return false;
+  }
+  Tell(Problem::PartlyUnreadable, "Part of the settings file " + m_file->string() +
+                                      " could not be read. Quintaro uses the rest and has kept the original file as " +
+                                      copy.path.string() + ".");
+  return true;
+}
+
 bool SettingsStore::Save() {
   if (!m_file) return true;
   if (m_leaveFileAlone) return false;
-  if (m_backupBeforeWrite) {
-    // Keep the file we could not fully understand beside the new one.
-    std::error_code ec;
-    fs::path backup = FollowSymlinks(*m_file);
-    backup += ".bad";
-    fs::copy_file(FollowSymlinks(*m_file), backup, fs::copy_options::overwrite_existing, ec);
-    if (ec) {
-      Tell(Problem::SaveFailed, "The settings could not be saved to " + m_file->string() + " (" + ec.message() + ").");
-      return false;
-    }
-    m_backupBeforeWrite = false;
+  // Another copy of the program may have saved since we read the file: read
+  // it again, and let no one else save until ours is in place.
+  const SettingsLock lock(*m_file);
+  const SettingsFileRead disk = ReadSettingsFile(*m_file, m_limits);
+  if (disk.outcome == SettingsReadOutcome::Unreadable) {
+    Tell(Problem::SaveFailed, "The settings could not be saved to " + m_file->string() + " (" + disk.reason + ").");
+    return false;
   }
-  const SettingsFileWrite written = WriteSettingsFile(*m_file, FormatIni(m_values));
+  // A file that went missing is written again whole, from what we hold.
+  if (disk.outcome == SettingsReadOutcome::Missing) return WriteMerged(m_base);
+  const IniParseResult parsed = ParseIni(disk.text);
+  // What we could not read is kept before the file is replaced.
+  if ((disk.PartlyRead() || parsed.hadUnreadableLines) && !KeepBadOriginal()) return false;
+  return WriteMerged(parsed.sections);
+}
+
+bool SettingsStore::WriteMerged(const IniSections& onDisk) {
+  IniSections merged = MergeSettings(m_base, m_values, onDisk, m_merges);
+  const SettingsFileWrite written = WriteSettingsFile(*m_file, FormatIni(merged));
   if (written.outcome == SettingsWriteOutcome::ReadOnly) {
     Tell(Problem::ReadOnly,
          "The settings file " + m_file->string() + " is read-only, so changes to the settings are not saved.");
   } else if (written.outcome == SettingsWriteOutcome::Failed) {
     Tell(Problem::SaveFailed, "The settings could not be saved to " + m_file->string() + " (" + written.reason + ").");
   }
-  return written.outcome == SettingsWriteOutcome::Written;
+  if (written.outcome != SettingsWriteOutcome::Written) return false;
+  // This copy now sees what the others saved too.
+  m_values = merged;
+  m_base = std::move(merged);
+  return true;
 }

@@ -9,6 +9,8 @@
 #include <cstring>
 #include <system_error>
 
+#include "platform/file_descriptor.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -16,44 +18,15 @@ namespace {
 constexpr const char* kTempInfix = ".tmp-";
 constexpr std::size_t kTempSuffixLength = 6;  // mkstemp's XXXXXX
 constexpr int kMaxLinkHops = 40;
+#ifdef QUINTARO_SETTINGS_NO_SYNC
+// The fuzz build writes thousands of files a second to a scratch directory:
+// waiting for the disk there would only slow it down.
+constexpr bool kSyncToDisk = false;
+#else
+constexpr bool kSyncToDisk = true;
+#endif
 
 std::string ErrnoText(int err) { return std::strerror(err); }
-
-// Closes a descriptor when it goes out of scope.
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : m_fd(fd) {}
-  ~FileDescriptor() {
-    if (m_fd >= 0) ::close(m_fd);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int Get() const { return m_fd; }
-  void Close() {
-    if (m_fd >= 0) ::close(m_fd);
-    m_fd = -1;
-  }
-
- private:
-  int m_fd;
-};
-
-bool ReadUpTo(int fd, std::size_t limit, std::string* text, int* err) {
-  text->resize(limit);
-  std::size_t got = 0;
-  while (got < limit) {
-    const ssize_t n = ::read(fd, text->data() + got, limit - got);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      *err = errno;
-      return false;
-    }
-    if (n == 0) break;
-    got += static_cast<std::size_t>(n);
-  }
-  text->resize(got);
-  return true;
-}
 
 bool WriteAll(int fd, std::string_view data, int* err) {
   while (!data.empty()) {
@@ -96,12 +69,13 @@ void RemoveStaleTempFiles(const fs::path& file) {
 }
 
 void SyncDirectory(const fs::path& dir) {
+  if (!kSyncToDisk) return;
   FileDescriptor fd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (fd.Get() >= 0) ::fsync(fd.Get());  // makes the rename durable; failing here loses nothing
 }
 
 bool SyncAndRename(int fd, const std::string& tempName, const fs::path& target, int* err) {
-  if (::fsync(fd) != 0 || ::rename(tempName.c_str(), target.c_str()) != 0) {
+  if ((kSyncToDisk && ::fsync(fd) != 0) || ::rename(tempName.c_str(), target.c_str()) != 0) {
     *err = errno;
     return false;
   }
@@ -131,33 +105,6 @@ fs::path FollowSymlinks(const fs::path& file) {
     at = target.is_absolute() ? target : at.parent_path() / target;
   }
   return at;
-}
-
-SettingsFileRead ReadSettingsFile(const fs::path& file, std::size_t maxBytes) {
-  SettingsFileRead result;
-  struct stat st {};
-  if (::stat(file.c_str(), &st) != 0) {
-    if (errno == ENOENT || errno == ENOTDIR) return result;  // Missing
-    return {SettingsReadOutcome::Unreadable, {}, false, ErrnoText(errno)};
-  }
-  if (!S_ISREG(st.st_mode)) return {SettingsReadOutcome::Unreadable, {}, false, "not a regular file"};
-  // Non-blocking, so that a pipe swapped in after the check cannot hold us.
-  FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-  if (fd.Get() < 0) return {SettingsReadOutcome::Unreadable, {}, false, ErrnoText(errno)};
-  if (::fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode))
-    return {SettingsReadOutcome::Unreadable, {}, false, "not a regular file"};
-  int err = 0;
-  if (!ReadUpTo(fd.Get(), maxBytes + 1, &result.text, &err))
-    return {SettingsReadOutcome::Unreadable, {}, false, ErrnoText(err)};
-  result.outcome = SettingsReadOutcome::Read;
-  result.truncated = result.text.size() > maxBytes;
-  if (result.truncated) {
-    result.text.resize(maxBytes);
-    // Drop the cut-off last line rather than read half a value.
-    const auto eol = result.text.rfind('\n');
-    result.text.resize(eol == std::string::npos ? 0 : eol + 1);
-  }
-  return result;
 }
 
 SettingsFileWrite WriteSettingsFile(const fs::path& file, std::string_view text) {

@@ -13,16 +13,28 @@ enum class SettingsReadOutcome {
   Unreadable,  // there, but not ours to read: never to be written over
 };
 
-struct SettingsFileRead {
-  SettingsReadOutcome outcome = SettingsReadOutcome::Missing;
-  std::string text;
-  bool truncated = false;  // the file was longer than the cap
-  std::string reason;      // why it could not be read
+// How much of a file the reader looks at. A settings file is a few hundred
+// bytes; these bound what a file that is not ours can cost.
+struct SettingsReadLimits {
+  std::size_t chunkBytes = 64 << 10;    // read this much at a time
+  std::size_t maxLineBytes = 64 << 10;  // a longer line is skipped, not the rest of the file
+  std::size_t maxTextBytes = 4 << 20;    // lines kept in all; later lines are skipped
+  std::size_t maxFileBytes = 256 << 20;  // nothing past this is looked at
 };
 
-// Reads at most `maxBytes` (a cut-off last line is dropped). A pipe, device
-// or directory at the path is not opened for reading, so it cannot block us.
-SettingsFileRead ReadSettingsFile(const std::filesystem::path& file, std::size_t maxBytes);
+struct SettingsFileRead {
+  SettingsReadOutcome outcome = SettingsReadOutcome::Missing;
+  std::string text;              // the lines kept, each ending in a line break
+  std::size_t skippedLines = 0;  // lines too long, or past the text limit
+  bool truncated = false;        // the file went on past maxFileBytes
+  std::string reason;            // why it could not be read
+  bool PartlyRead() const { return skippedLines > 0 || truncated; }
+};
+
+// Reads the file line by line within `limits`: an overlong line is skipped
+// and the lines after it are still read. A pipe, device or directory at the
+// path is not opened for reading, so it cannot block us.
+SettingsFileRead ReadSettingsFile(const std::filesystem::path& file, const SettingsReadLimits& limits);
 
 enum class SettingsWriteOutcome {
   Written,

@@ -12,7 +12,8 @@ ScenarioResult RunScenario(const std::string& script, const ScenarioOptions& opt
   fs::create_directories(dir);
   const fs::path file = dir / "script.qts";
   std::ofstream(file) << script;
-  std::string command = std::string(QUINTARO_HEADLESS) + " " + file.string() + " --shots " + dir.string() + " 2>&1";
+  std::string command = std::string(QUINTARO_HEADLESS) + " " + file.string() + " --shots " +
+                        (options.shotsDir.empty() ? dir : options.shotsDir).string() + " 2>&1";
   if (!options.workDir.empty()) command = "cd '" + options.workDir.string() + "' && " + command;
   ScenarioResult result;
   if (FILE* pipe = popen(command.c_str(), "r")) {

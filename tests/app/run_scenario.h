@@ -13,6 +13,7 @@ struct ScenarioResult {
 
 struct ScenarioOptions {
   std::filesystem::path workDir;  // where the driver runs (default: the test's own directory)
+  std::filesystem::path shotsDir;  // --shots (default: a scratch directory)
   // Sees the screenshots directory before it is removed.
   std::function<void(const std::filesystem::path& shots)> inspectShots;
 };

@@ -62,6 +62,27 @@ TEST(HeadlessDriver, NumbersPastTheIntRangeAndABareMinusAreMalformedLines) {
   }
 }
 
+TEST(HeadlessDriver, NumbersThatWouldOverflowAndShotsOutsideTheDirectoryAreMalformedLines) {
+  for (const char* script : {"start\nclick 2147483647 -2147483648\n", "start\nmove -30001 0\n",
+                             "epoch 9223372036854775807\nstart\n", "epoch -9223372036854775807\nstart\n",
+                             "start\nshot ../outside\n", "start\nshot /tmp/outside\n",
+                             "start\ndialog 137 shot ../outside ok\n", "start\nanswer shot sub/x ok\n"}) {
+    const ScenarioResult r = RunScenario(script);
+    EXPECT_EQ(r.exitCode, 2) << script << r.transcript;
+    EXPECT_TRUE(r.Has("line ")) << script << r.transcript;
+  }
+}
+
+TEST(HeadlessDriver, AShotThatCannotBeSavedEndsTheRunWithOne) {
+  ScratchDir scratch;
+  std::ofstream(scratch.Path() / "not-a-directory") << "a file";
+  ScenarioOptions options;
+  options.shotsDir = scratch.Path() / "not-a-directory";
+  const ScenarioResult r = RunScenario("start\nshot title\nquit\n", options);
+  EXPECT_EQ(r.exitCode, 1) << r.transcript;
+  EXPECT_TRUE(r.Has("cannot save")) << r.transcript;
+}
+
 TEST(HeadlessDriver, QuotedSettingsStayStringsAndTheListingShowsEveryValue) {
   const ScenarioResult r = RunScenario(
       "setting \"Wall Of Fame\" Darts_Name_1 \"007\"\nsetting Darts Velocity -2\nstart\nsettings\nquit\n");

@@ -37,13 +37,18 @@ void ScenarioDriver::Finish(int programCode) {
     std::error_code ec;
     std::filesystem::remove_all(m_workDir, ec);
   }
-  std::exit(m_expectFailed && programCode == 0 ? 1 : programCode);
+  End(m_expectFailed && programCode == 0 ? 1 : programCode);
+}
+
+void ScenarioDriver::End(int code) {
+  if (m_end) m_end(code);
+  std::exit(code);
 }
 
 void ScenarioDriver::Malformed(const ScriptCommand& cmd, const std::string& reason) {
   std::cerr << "line " << cmd.line << ": " << reason << "\n";
   m_out.flush();
-  std::exit(2);
+  End(2);
 }
 
 int ScenarioDriver::Run() {
@@ -88,7 +93,7 @@ void ScenarioDriver::PrepareWorkingDirectory() {
     std::cerr << "cannot copy " << m_splash.string() << " into the program's working directory: " << ec.message()
               << "\n";
     fs::remove_all(m_workDir, ec);
-    std::exit(2);
+    End(2);
   }
 }
 
@@ -126,6 +131,7 @@ void ScenarioDriver::Start() {
 
 std::optional<DWORD> ScenarioDriver::Feed(DWORD now) {
   if (!m_app) return std::nullopt;  // still starting up: the script resumes once the loop runs
+  if (m_timeLimit && now - m_startTick >= *m_timeLimit) Finish(0);
   // A scripted dialog or message box lets time pass: the rest of the script waits for it.
   if (m_inModal) return std::nullopt;
   while (m_pc < m_script.commands.size()) {

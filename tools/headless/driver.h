@@ -5,6 +5,7 @@
 #include <array>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <optional>
 #include <memory>
@@ -26,6 +27,13 @@ class ScenarioDriver : public ModalScript {
   // Runs the script; returns the exit code of the contract (0 all held, 1 an
   // expectation failed, 2 a malformed command, or the program's own code).
   int Run();
+
+  // How a run ends: by default the process exits with the code. A caller
+  // that runs many scripts in one process (the fuzzer) unwinds instead; the
+  // handler must not return.
+  void SetEndHandler(std::function<void(int code)> end) { m_end = std::move(end); }
+  // Ends the run, as the script's end does, once this much virtual time has passed.
+  void SetTimeLimit(DWORD ms) { m_timeLimit = ms; }
 
   std::optional<int> AnswerMessageBox(const std::string& caption, const std::string& text, UINT type) override;
   std::optional<int> RunMessageBox(const std::string& caption, const std::string& text, UINT type,
@@ -63,6 +71,7 @@ class ScenarioDriver : public ModalScript {
   void Print(const std::string& event);
   [[noreturn]] void Finish(int programCode);
   [[noreturn]] void Malformed(const ScriptCommand& cmd, const std::string& reason);
+  [[noreturn]] void End(int code);
 
   Script m_script;
   std::filesystem::path m_shotsDir;
@@ -71,10 +80,12 @@ class ScenarioDriver : public ModalScript {
   DWORD m_resumeAt = 0;
   bool m_waiting = false;
   bool m_sync = false;
-  bool m_expectFailed = false;
+  bool m_expectFailed = false;  // or a screenshot could not be saved: the run ends with 1
   bool m_exitPrinted = false;
-  bool m_inModal = false;
-  std::array<std::optional<std::string>, 2> m_lastStates;  // the two state dumps printed last  // a script's dialog or message box is open: the script waits
+  bool m_inModal = false;  // a script's dialog or message box is open: the script waits
+  std::array<std::optional<std::string>, 2> m_lastStates;  // the two state dumps printed last
+  std::function<void(int)> m_end;
+  std::optional<DWORD> m_timeLimit;
 
   // Configuration.
   DWORD m_startTick = 1000;

@@ -9,8 +9,31 @@
 
 namespace {
 
+// Pointer positions travel as 16-bit numbers in mouse messages, as they did
+// on the classic system; the view's offset in the window is added to them.
+constexpr int kMaxCoordinate = 30000;
+// Far beyond any date, and far enough from the end of the range that adding
+// the virtual clock's seconds cannot overflow.
+constexpr std::int64_t kMaxEpochSeconds = std::int64_t{1} << 62;
+
 bool IsInteger(const std::string& s) { return ScriptCommand::ParseInt(s).has_value(); }
 bool IsCount(const std::string& s) { return ScriptCommand::ParseInt(s).value_or(-1) >= 0; }
+bool IsCoordinate(const std::string& s) {
+  const auto v = ScriptCommand::ParseInt(s);
+  return v && *v >= -kMaxCoordinate && *v <= kMaxCoordinate;
+}
+bool IsEpoch(const std::string& s) {
+  const auto v = ScriptCommand::ParseInt64(s);
+  return v && *v >= -kMaxEpochSeconds && *v <= kMaxEpochSeconds;
+}
+
+// A screenshot's name is a file name inside the shots directory, never a path.
+std::string CheckShotName(const std::string& name) {
+  if (name.empty()) return "shot needs a name";
+  if (name.find('/') != std::string::npos || name.find('\0') != std::string::npos)
+    return "a shot's name is a file name in the shots directory, not a path";
+  return "";
+}
 
 bool IsOneOf(const std::string& s, std::initializer_list<const char*> words) {
   return std::any_of(words.begin(), words.end(), [&](const char* w) { return s == w; });
@@ -24,8 +47,8 @@ std::size_t CheckAction(const std::vector<std::string>& a, std::size_t i, bool m
     if (has(1) && IsCount(a[i + 1])) return 2;
     *reason = "wait needs a number of milliseconds";
   } else if (verb == "shot") {
-    if (has(1)) return 2;
-    *reason = "shot needs a name";
+    *reason = has(1) ? CheckShotName(a[i + 1]) : "shot needs a name";
+    if (reason->empty()) return 2;
   } else if (verb == "state") {
     return 1;
   } else if (messageBox) {
@@ -55,7 +78,8 @@ std::size_t CheckAction(const std::vector<std::string>& a, std::size_t i, bool m
 std::optional<std::string> CheckConfiguration(const ScriptCommand& c) {
   const auto& a = c.args;
   const std::string& n = c.name;
-  if (n == "epoch") return a.size() == 1 && ScriptCommand::ParseInt64(a[0]) ? "" : "expects a whole number of seconds";
+  if (n == "epoch")
+    return a.size() == 1 && IsEpoch(a[0]) ? "" : "expects a whole number of seconds, at most 2^62 either way";
   if (n == "tick") return a.size() == 1 && IsCount(a[0]) ? "" : "expects a whole number, 0 or more";
   if (n == "display") return a.size() == 1 && IsOneOf(a[0], {"4", "8", "32"}) ? "" : "display takes 4, 8 or 32";
   if (n == "nosound") return a.empty() ? "" : "takes no arguments";
@@ -92,8 +116,11 @@ std::string Check(const ScriptCommand& c) {
   if (n == "wait") return a.size() == 1 && IsCount(a[0]) ? "" : "expects a whole number, 0 or more";
   if (n == "srand" || n == "menu") return ints(1);
   if (IsOneOf(n, {"start", "state", "settings", "quit"})) return a.empty() ? "" : "takes no arguments";
-  if (n == "shot") return a.size() == 1 ? "" : "expects one argument";
-  if (IsOneOf(n, {"down", "up", "move", "click", "rdown", "rup"})) return ints(2);
+  if (n == "shot") return a.size() == 1 ? CheckShotName(a[0]) : "expects one argument";
+  if (IsOneOf(n, {"down", "up", "move", "click", "rdown", "rup"})) {
+    if (std::string reason = ints(2); !reason.empty()) return reason;
+    return IsCoordinate(a[0]) && IsCoordinate(a[1]) ? "" : "coordinates lie within -30000..30000";
+  }
   if (n == "key") {
     if (a.size() == 1) return IsInteger(a[0]) ? "" : "expects a key code";
     if (a.size() == 2 && (a[0] == "down" || a[0] == "up") && IsInteger(a[1])) return "";

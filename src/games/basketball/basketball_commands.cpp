@@ -37,6 +37,7 @@ void CBasketBall::OnGameControls(CQuintaroDoc* /*pDoc*/) {
   dlg.m_nBoardPos = stored.boardPercent;
   if (DoModal(dlg) != IDOK) return;
   const Settings chosen = ClampSettings(PosToGameTime(dlg.m_nTimePos), dlg.m_nBoardPos);
+  SettingsGroup group(store);  // one save: the controls belong together
   store.WriteProfileInt(kSection, "GameTime", chosen.gameTime);
   store.WriteProfileInt(kSection, "BackboardPercent", chosen.boardPercent);
   // A running turn keeps its clock; the board follows the new setting at once.

@@ -70,6 +70,7 @@ void CBowl::OnGameControls(CQuintaroDoc* /*pDoc*/) {
   if (DoModal(dlg) != IDOK) return;
   ApplySettings(dlg.m_nSpin, dlg.m_nPinInteraction);
   SettingsStore& store = GetHost().Settings();
+  SettingsGroup group(store);  // one save: the controls belong together
   store.WriteProfileInt("Bowling", "Spin", std::clamp(dlg.m_nSpin, 0, bowling::kSettingMax));
   store.WriteProfileInt("Bowling", "PinInteraction", m_nPinInteraction);
   ApplyPinFriction();

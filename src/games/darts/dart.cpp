@@ -42,6 +42,7 @@ ThrowSettings CDart::StoredSettings() const {
 
 void CDart::StoreSettings(const ThrowSettings& settings) {
   SettingsStore& store = GetHost().Settings();
+  SettingsGroup group(store);  // one save: the controls belong together
   store.WriteProfileInt(kSettingsSection, "Accuracy", settings.accuracy);
   store.WriteProfileInt(kSettingsSection, "Drift", settings.drift);
   store.WriteProfileInt(kSettingsSection, "Velocity", settings.velocity);

@@ -51,6 +51,7 @@ void CFootBall::OnGameControls(CQuintaroDoc* /*pDoc*/) {
 void CFootBall::KeepControls(int nVelocity, int nAccuracy, int nDrift) {
   SettingsStore& store = GetHost().Settings();
   const ThrowSettings chosen = ClampSettings({nVelocity, nAccuracy, nDrift});
+  SettingsGroup group(store);  // one save: the controls belong together
   store.WriteProfileInt(kSection, "Accuracy", chosen.accuracy);
   store.WriteProfileInt(kSection, "Drift", chosen.drift);
   store.WriteProfileInt(kSection, "Velocity", chosen.velocity);

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "platform/audio_device.h"
+#include "platform/hang_up.h"
 #include "platform/host.h"
 #include "platform/sdl/first_present_probe.h"
 #include "platform/sdl/sdl_audio.h"
@@ -67,7 +68,8 @@ class SdlBackend : public Backend {
     const bool forever = deadline == kWaitForever;
     for (;;) {
       Poll();
-      if (wakeOnInput && m_host->QueuedCount() > 0) return;
+      // A hang-up wakes the wait too: the host turns it into a close request.
+      if (wakeOnInput && (m_host->QueuedCount() > 0 || HangUpPending())) return;
       const DWORD now = Ticks();
       if (!forever && Reached(now, deadline)) return;
       // Short slices keep busy waits precise and frames on time; waiting

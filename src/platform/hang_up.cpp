@@ -1,0 +1,30 @@
+#include "platform/hang_up.h"
+
+#include <csignal>
+
+namespace {
+
+// Written by the signal handler, so it can be nothing but a flag.
+volatile std::sig_atomic_t g_hangUp = 0;
+
+extern "C" void NoteHangUp(int /*signal*/) { g_hangUp = 1; }
+
+}  // namespace
+
+void CatchHangUp() {
+  struct sigaction current {};
+  if (::sigaction(SIGHUP, nullptr, &current) != 0 || current.sa_handler == SIG_IGN) return;
+  struct sigaction action {};
+  action.sa_handler = NoteHangUp;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  ::sigaction(SIGHUP, &action, nullptr);
+}
+
+bool HangUpPending() { return g_hangUp != 0; }
+
+bool TakeHangUp() {
+  if (g_hangUp == 0) return false;
+  g_hangUp = 0;
+  return true;
+}

@@ -1,0 +1,104 @@
+// Settings files far bigger than ours, or with a line no editor meant: every
+// section that can be read is read, each bad original is kept under a name of
+// its own (only the newest few), and the user is told once where it is.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "game/wall_of_fame.h"
+#include "platform/settings.h"
+#include "platform/settings_backup.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadFile(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+void WriteFile(const fs::path& p, const std::string& text) { std::ofstream(p, std::ios::binary) << text; }
+
+const std::string kTable =
+    "[Wall Of Fame]\nBowling_Name_1=Ann\nBowling_Score_1=212\nBowling_Name_2=Bo\nBowling_Score_2=187\n";
+
+class BigSettingsFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "quintaro-big-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    dir = pattern;
+    file = dir / "Quintaro.ini";
+  }
+  void TearDown() override { fs::remove_all(dir); }
+  std::unique_ptr<SettingsStore> Open() {
+    auto store = std::make_unique<SettingsStore>(file);
+    store->SetProblemHandler([this](const std::string& text) { told.push_back(text); });
+    return store;
+  }
+  fs::path dir;
+  fs::path file;
+  std::vector<std::string> told;
+};
+
+TEST_F(BigSettingsFile, AnOverlongLineHidesNoSectionAfterItAndTheOriginalIsKeptAndTold) {
+  const std::string original = "[Settings]\nSound=0\n" + std::string(2 << 20, 'x') + "\n" + kTable;
+  WriteFile(file, original);
+  {
+    auto store = Open();
+    const FameTable table = ReadFameTable(*store, kBowlingFame);
+    EXPECT_EQ(table[0].name, "Ann");
+    EXPECT_EQ(table[1].score, 187);
+    EXPECT_EQ(store->GetProfileInt("Settings", "Sound", 1), 0);
+    ASSERT_EQ(told.size(), 1u);
+    const std::vector<fs::path> copies = BadCopiesOf(file);
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_NE(told[0].find(copies[0].string()), std::string::npos) << told[0];
+    EXPECT_EQ(ReadFile(copies[0]), original);
+    EXPECT_TRUE(store->WriteProfileInt("Settings", "Sound", 1));
+    EXPECT_EQ(told.size(), 1u);  // told once, however many saves follow
+  }
+  // The next save kept the table, and the clean file needs no copy.
+  auto again = Open();
+  EXPECT_EQ(ReadFameTable(*again, kBowlingFame)[0].score, 212);
+  EXPECT_EQ(again->GetProfileInt("Settings", "Sound", 0), 1);
+  EXPECT_TRUE(told.size() == 1u && BadCopiesOf(file).size() == 1u);
+}
+
+TEST_F(BigSettingsFile, AFileOfManyMegabytesOfGoodLinesIsReadWhole) {
+  std::string original = "[Filler]\n";
+  for (int i = 0; original.size() < (3 << 20) / 2; ++i) original += "Key" + std::to_string(i) + "=value\n";
+  WriteFile(file, original + kTable);
+  auto store = Open();
+  EXPECT_EQ(ReadFameTable(*store, kBowlingFame)[0].name, "Ann");
+  EXPECT_TRUE(told.empty());
+  EXPECT_TRUE(BadCopiesOf(file).empty());
+}
+
+TEST_F(BigSettingsFile, EachBadOriginalKeepsACopyOfItsOwnAndOnlyTheNewestFewStay) {
+  std::vector<std::string> originals;
+  for (int i = 0; i < 8; ++i) {
+    originals.push_back(kTable + "garbage number " + std::to_string(i) + "\n");
+    WriteFile(file, originals.back());
+    auto store = Open();
+    EXPECT_TRUE(store->WriteProfileInt("Settings", "Round", i));
+    // Reopening the file we wrote, unchanged, makes no new copy.
+    Open();
+  }
+  const std::vector<fs::path> copies = BadCopiesOf(file);
+  ASSERT_EQ(copies.size(), kBadCopiesKept);
+  for (std::size_t k = 0; k < copies.size(); ++k) {
+    EXPECT_EQ(ReadFile(copies[k]), originals[originals.size() - kBadCopiesKept + k]);
+    EXPECT_EQ(copies[k].filename().string().rfind("Quintaro.ini.bad-", 0), 0u);
+  }
+}
+
+}  // namespace
