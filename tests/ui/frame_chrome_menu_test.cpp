@@ -55,7 +55,7 @@ TEST_F(ChromeTest, AClickOutsideAnOpenMenuClosesItAndReachesItsTarget) {
 
 TEST_F(ChromeTest, EscapeClosesAMenuTheMouseOpenedAndTheNextClickCounts) {
   const std::vector<CRect> bar = LayoutMenuBar(MainMenu(), chrome->Layout().menuBar);
-  t.host().PostMouse(WM_LBUTTONDOWN, bar[1].CenterPoint().x, bar[1].CenterPoint().y, MK_LBUTTON);
+  t.host().PostMouse(WM_LBUTTONDOWN, bar[2].CenterPoint().x, bar[2].CenterPoint().y, MK_LBUTTON);
   t.Key(VK_ESCAPE);
   t.Click(ButtonCentre(ID_OPTIONS_SOUND));
   Pump();

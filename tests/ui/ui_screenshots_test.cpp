@@ -86,7 +86,7 @@ TEST_F(ChromeShots, RendersEveryWindow) {
   t.Then([&] { Shot("menu_options"); });
   t.Key(VK_ESCAPE);
   t.Key(VK_ESCAPE);
-  m_chrome->TrackMenu(1, true, true);
+  m_chrome->TrackMenu(2, true, true);
 
   t.Then([&] { Shot("about"); });
   t.Key(VK_ESCAPE);

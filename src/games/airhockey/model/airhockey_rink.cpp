@@ -29,11 +29,11 @@ void CheckHits(Rink& rink, const RandomSource& random, SubStepEvents& events) {
   CheckHit(rink.puck, rink.computer, random, events);
 }
 
-SubStepEvents RunSubStep(Rink& rink, const RandomSource& random) {
+SubStepEvents RunSubStep(Rink& rink, const RandomSource& random, skill::ComputerSkill level) {
   SubStepEvents events;
   CoolDown(rink.human);
   CoolDown(rink.computer);
-  MoveComputerMallet(rink.computer, rink.puck, random);
+  MoveComputerMallet(rink.computer, rink.puck, random, level);
   rink.human.HeadFor(rink.human.target);
   MoveMallet(rink.human);
   // Whole-pixel intercepts can lean a path a pixel off its line: the

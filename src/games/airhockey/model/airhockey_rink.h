@@ -29,6 +29,7 @@ UINT PickKnock(const RandomSource& random);
 void CheckHits(Rink& rink, const RandomSource& random, SubStepEvents& events);
 
 // Runs one sub-step. A goal ends it with the puck in the goal mouth.
-SubStepEvents RunSubStep(Rink& rink, const RandomSource& random);
+SubStepEvents RunSubStep(Rink& rink, const RandomSource& random,
+                         skill::ComputerSkill level = skill::ComputerSkill::Club);
 
 }  // namespace airhockey
