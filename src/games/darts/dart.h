@@ -131,6 +131,9 @@ class CDart : public CGame {
     darts::SeatStats stats;
     std::size_t tray = 0;
     CPoint handDart;
+    CPoint landing;  // the previous dart's, as the state shows it
+    darts::BoardHit lastHit;
+    BOOL onBoard = FALSE;
   };
   void RememberDart(const CPlayer& player);
   // The seat's row in the stats and the double-in flags (0 for a stray id).

@@ -21,6 +21,9 @@ void CDart::RememberDart(const CPlayer& player) {
   for (std::size_t i = 0; i < m_trayDarts.size(); ++i)
     if (m_trayDarts[i] == thrown) undo.tray = i;
   undo.handDart = m_ptHandBeforePick;
+  undo.landing = m_ptLanding;
+  undo.lastHit = m_lastHit;
+  undo.onBoard = m_bOnBoard;
   m_undo.push_back(undo);
 }
 
@@ -46,6 +49,9 @@ void CDart::OnUndo() {
   m_nDartsThrown = undo.dartsThrown;
   m_bIn[SeatIndex(&player)] = undo.isIn;
   m_stats[SeatIndex(&player)] = undo.stats;
+  m_ptLanding = undo.landing;
+  m_lastHit = undo.lastHit;
+  m_bOnBoard = undo.onBoard;
   // The stuck dart becomes a tray dart again, in its slot.
   CSprite* dart = m_trayDarts[undo.tray];
   dart->SetPosition(dart->GetX(), dart->GetY());

@@ -10,7 +10,8 @@ using skill::ComputerSkill;
 
 constexpr int kTickLimit = 400;  // far beyond any flight
 constexpr int kLeastPower = 4;
-constexpr int kAimRowStep = 8;
+constexpr int kAimRowStep = 16;   // heights tried
+constexpr int kAimColumnStep = 2; // places along the board tried
 
 int Draw(const RandomSource& random, int n) { return n > 0 && random ? random(n) : 0; }
 
@@ -22,10 +23,10 @@ struct Run {
 };
 Run BestRun(int power, int targetY, const CourtView& court, int lastX) {
   Run best, current;
-  for (int x = kBoardLeftmost; x <= lastX; ++x) {
+  for (int x = kBoardLeftmost; x <= lastX; x += kAimColumnStep) {
     if (ShotScores({power, x, targetY}, court)) {
       ++current.length;
-      if (current.length > best.length) best = {current.length, x - current.length / 2};
+      if (current.length > best.length) best = {current.length, x - kAimColumnStep * (current.length - 1) / 2};
     } else {
       current.length = 0;
     }
@@ -71,8 +72,8 @@ ComputerShot ChooseComputerShot(const RandomSource& random, int boardCelWidth, C
     case ComputerSkill::Expert: return ExpertShot(random, boardCelWidth, court);
     case ComputerSkill::Beginner: {
       // Wider of the board on either side.
-      ComputerShot shot = ChooseComputerShot(random, boardCelWidth + 40);
-      shot.targetX -= 20;
+      ComputerShot shot = ChooseComputerShot(random, boardCelWidth + 60);
+      shot.targetX -= 30;
       return shot;
     }
     case ComputerSkill::Club: break;
@@ -85,7 +86,7 @@ DWORD NextShotDelay(const RandomSource& random) { return static_cast<DWORD>(Draw
 DWORD NextShotDelay(const RandomSource& random, ComputerSkill level) {
   switch (level) {
     case ComputerSkill::Expert: return static_cast<DWORD>(Draw(random, 200) + 500);
-    case ComputerSkill::Beginner: return static_cast<DWORD>(Draw(random, 600) + 1100);
+    case ComputerSkill::Beginner: return static_cast<DWORD>(Draw(random, 800) + 1300);
     case ComputerSkill::Club: break;
   }
   return NextShotDelay(random);
