@@ -7,16 +7,30 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 # Inputs up to 64 KB: a settings file or a script is rarely bigger.
 FUZZ_MAX_LEN ?= 65536
+VERSION := $(shell sed -n 's/^project.Quintaro VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 
-.PHONY: deps configure build run test test-asan bench fuzz clean headless install package
+.PHONY: deps test-deps configure configure-tests build build-tests run test test-asan bench fuzz clean install package dist
 
+# Building and running need only the compiler, SDL2, FreeType and the font;
+# the tests add Google Test, Google Benchmark and the desktop validators.
 deps:
 	@scripts/install-deps
 
+test-deps:
+	@scripts/install-deps test
+
+# A build tree first made by `make run` leaves the tests out, until `make test` asks for them.
 configure: deps
-	@cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release $(CMAKE_ARGS)
+	@cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release \
+	  $(if $(wildcard $(BUILD)/CMakeCache.txt),,-DBUILD_TESTING=OFF) $(CMAKE_ARGS)
+
+configure-tests: test-deps
+	@cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON $(CMAKE_ARGS)
 
 build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+build-tests: configure-tests
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
@@ -27,26 +41,36 @@ PREFIX ?= /usr/local
 install: build
 	@cmake --install $(BUILD) --prefix $(PREFIX)
 
-# The Debian package: $(BUILD)/quintaro_<version>_<arch>.deb
-package: build
-	@cd $(BUILD) && cpack -G DEB
+# The Debian package, built by debian/rules; the .deb lands beside the source
+# directory, as dpkg-buildpackage puts it. scripts/build-deb-in-chroot builds
+# it in a clean Debian 12 instead and runs lintian.
+package:
+	@scripts/install-deps package
+	@dpkg-buildpackage -us -uc -b
 
-test: build
+# A source tarball of the last commit: $(BUILD)/quintaro-<version>.tar.gz.
+dist:
+	@mkdir -p $(BUILD)
+	@git archive --format=tar.gz --prefix=quintaro-$(VERSION)/ -o $(BUILD)/quintaro-$(VERSION).tar.gz HEAD
+	@echo "$(BUILD)/quintaro-$(VERSION).tar.gz"
+
+test: build-tests
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-test-asan: deps
+test-asan: test-deps
 	@cmake -S . -B $(ASAN_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DQUINTARO_SANITIZE=ON -DQUINTARO_WERROR=ON -DQUINTARO_BENCH=OFF
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 	@cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
-bench: build
+bench: build-tests
 	@for b in $(BUILD)/bench/*; do \
 	  [ -f "$$b" ] && [ -x "$$b" ] || continue; \
 	  echo "== $$(basename $$b)"; "$$b" --benchmark_min_time=0.2 || exit 1; \
 	done
 
-fuzz: deps
-	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINTARO_FUZZ=ON
+fuzz:
+	@scripts/install-deps fuzz
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINTARO_FUZZ=ON -DBUILD_TESTING=OFF
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
 	@for f in $(FUZZ_BUILD)/fuzz/fuzz_*; do \
 	  [ -f "$$f" ] && [ -x "$$f" ] || continue; name=$$(basename $$f); mkdir -p $(FUZZ_BUILD)/corpus/$$name; \

@@ -4,7 +4,9 @@ file(GLOB FONTATLAS_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/fontatla
 add_executable(quintaro-fontatlas ${FONTATLAS_SOURCES})
 target_link_libraries(quintaro-fontatlas PRIVATE Freetype::Freetype)
 
-set(QUINTARO_FONT_DIR /usr/share/fonts/truetype/liberation CACHE PATH "Liberation fonts")
+# Liberation 2 (Debian: fonts-liberation2) is under the SIL Open Font License,
+# which lets the glyphs travel inside a GPL program; Liberation 1 is not.
+set(QUINTARO_LIBERATION2_DIR /usr/share/fonts/truetype/liberation2 CACHE PATH "Liberation 2 fonts")
 # face:pixel-height pairs the program draws with (chrome, status line, score displays).
 set(QUINTARO_FONT_SIZES
   regular:11 bold:11 regular:12 bold:12 regular:13 bold:13 regular:14 bold:14
@@ -12,8 +14,8 @@ set(QUINTARO_FONT_SIZES
   bold:28 bold:32 bold:40 bold:48)
 set(FONTS_CPP ${CMAKE_BINARY_DIR}/generated/fonts_data.cpp)
 add_custom_command(OUTPUT ${FONTS_CPP}
-  COMMAND quintaro-fontatlas ${FONTS_CPP} ${QUINTARO_FONT_DIR}/LiberationSans-Regular.ttf
-          ${QUINTARO_FONT_DIR}/LiberationSans-Bold.ttf ${QUINTARO_FONT_SIZES}
+  COMMAND quintaro-fontatlas ${FONTS_CPP} ${QUINTARO_LIBERATION2_DIR}/LiberationSans-Regular.ttf
+          ${QUINTARO_LIBERATION2_DIR}/LiberationSans-Bold.ttf ${QUINTARO_FONT_SIZES}
   DEPENDS quintaro-fontatlas
   COMMENT "Rasterising font atlases")
 add_library(quintaro_fonts STATIC ${FONTS_CPP})

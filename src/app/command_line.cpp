@@ -89,4 +89,7 @@ std::string HelpText() {
          "2 for a misused command line or a display of fewer than 256 colours.\n";
 }
 
-std::string VersionText() { return std::string(kProgram) + " (" + kProgramTitle + ") " + ProgramVersion() + "\n"; }
+std::string VersionText() {
+  return std::string(kProgram) + " (" + kProgramTitle + ") " + ProgramVersion() + "\n" + ProgramCopyright() + "\n" +
+         kLicenceNotice;
+}

@@ -1,3 +1,6 @@
 #include "app/version.h"
 
-const char* ProgramVersion() { return "1.0"; }
+#include "version_config.h"
+
+const char* ProgramVersion() { return QUINTARO_VERSION; }
+const char* ProgramCopyright() { return QUINTARO_COPYRIGHT; }

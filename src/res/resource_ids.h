@@ -71,6 +71,9 @@ inline constexpr int IDC_STATIC = -1;
 inline constexpr UINT IDD_ABOUTBOX = 100;
 inline constexpr UINT IDD_PLAYERS = 137;
 
+// The about box's button that shows the licences.
+inline constexpr int IDC_LICENCES = 1020;
+
 // Controls of the players dialog.
 inline constexpr int IDC_COMPUTER1 = 1000;
 inline constexpr int IDC_ONE_PLAYER = 1001;

@@ -1,19 +1,32 @@
 #include "res/shell_dialogs.h"
 
 #include "res/resource_ids.h"
+#include "version_config.h"
 
 namespace {
 
 using K = ControlKind;
 
+// The name and version, what it is, who holds the copyright, the licence,
+// and the font whose glyphs draw every text.
 constexpr ControlDef kAboutControls[] = {
     {K::Icon, IDC_STATIC, "", 11, 17, 20, 20, 0, IDI_APPLICATION_ICON},
-    {K::Static, IDC_STATIC, "Quintaro Games Version 1.0", 40, 10, 130, 8, SS_NOPREFIX},
+    {K::Static, IDC_STATIC, "Quintaro Games Version " QUINTARO_VERSION, 40, 10, 130, 8, SS_NOPREFIX},
     {K::Static, IDC_STATIC, "Six table-top sports games", 40, 25, 130, 8, SS_NOPREFIX},
+    {K::Static, IDC_STATIC, QUINTARO_COPYRIGHT, 40, 40, 130, 8, SS_NOPREFIX},
+    {K::Static, IDC_STATIC,
+     "Quintaro Games is free software under the GNU General Public License, version 3 or later, "
+     "and comes with ABSOLUTELY NO WARRANTY.",
+     40, 56, 193, 24, SS_NOPREFIX},
+    {K::Static, IDC_STATIC,
+     "Its text is drawn with the glyphs of Liberation Sans (Copyright (c) 2012 Red Hat, Inc.), "
+     "under the SIL Open Font License 1.1.",
+     40, 84, 193, 24, SS_NOPREFIX},
     {K::DefPushButton, IDOK, "OK", 183, 7, 50, 14, WS_GROUP | WS_TABSTOP},
+    {K::PushButton, IDC_LICENCES, "&Licences...", 183, 25, 50, 14, WS_TABSTOP},
 };
 
-constexpr DialogTemplate kAboutBox{IDD_ABOUTBOX, "About Quintaro", 240, 48, kAboutControls};
+constexpr DialogTemplate kAboutBox{IDD_ABOUTBOX, "About Quintaro", 240, 114, kAboutControls};
 
 constexpr DWORD kPushRadio = BS_PUSHLIKE;
 constexpr DWORD kPushCheck = BS_PUSHLIKE | WS_TABSTOP;

@@ -1,6 +1,6 @@
 #pragma once
 // The about box (dialog 100): the application icon, the name and version,
-// and OK.
+// the copyright and licences, OK, and a button that shows the licence texts.
 #include "platform/host.h"
 #include "ui/modal_script.h"
 

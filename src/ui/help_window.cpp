@@ -1,6 +1,9 @@
 #include "ui/help_window.h"
 
 #include <algorithm>
+#include <utility>
+
+#include "ui/help_text.h"
 
 #include "ui/help_window_metrics.h"
 #include "ui/modal_loop.h"
@@ -9,7 +12,10 @@
 
 using namespace help_metrics;
 
-CHelpWindow::CHelpWindow(Host& host) : m_host(host) {}
+CHelpWindow::CHelpWindow(Host& host) : CHelpWindow(host, "Quintaro Games Help", std::string(HelpText())) {}
+
+CHelpWindow::CHelpWindow(Host& host, std::string caption, std::string text)
+    : m_host(host), m_caption(std::move(caption)), m_text(std::move(text)) {}
 
 void CHelpWindow::Create() {
   const SIZE size = FrameWindowSize(kClient);

@@ -2,8 +2,9 @@
 // The help window: the program's help text in a scrollable pane, over the
 // window in the overlay. Scrolls with the scroll bar, the mouse wheel and
 // the arrow, Page Up/Down, Home and End keys; Esc, Enter, the Close button
-// or the close box end it.
+// or the close box end it. The about box shows the licences in one too.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/host.h"
@@ -14,6 +15,8 @@ class OverlayLayer;
 class CHelpWindow {
  public:
   explicit CHelpWindow(Host& host);
+  // Another text in the same markup (help_text.h), under its own caption.
+  CHelpWindow(Host& host, std::string caption, std::string text);
 
   // Lays the window out centred over the window surface.
   void Create();
@@ -57,6 +60,8 @@ class CHelpWindow {
   void DrawCloseButton(SurfaceView window) const;
 
   Host& m_host;
+  std::string m_caption;
+  std::string m_text;
   CRect m_window;
   std::vector<Line> m_lines;
   int m_contentHeight = 0;

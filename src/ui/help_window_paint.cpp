@@ -27,7 +27,7 @@ void CHelpWindow::Render(Surface32& out) const {
   SurfaceView window = out.View();
   CRect closeBox = FrameCloseBox(m_window.Width());
   closeBox.OffsetRect(m_window.left, m_window.top);
-  DrawWindowFrame(window, "Quintaro Games Help",
+  DrawWindowFrame(window, m_caption,
                   m_captionClose && closeBox.PtInRect(m_mouse) ? CloseBoxState::Pressed : CloseBoxState::Normal);
   DrawPage(window);
   DrawScrollBar(window);

@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "platform/text.h"
-#include "ui/help_text.h"
 #include "ui/help_window.h"
 #include "ui/help_window_metrics.h"
 #include "ui/ui_colors.h"
@@ -57,7 +56,7 @@ void CHelpWindow::LayoutText() {
   const int width = PaneRect().Width() - 4 - kScrollBarWidth - 2 * kTextMargin;
   int y = kTextMargin;
   bool first = true;
-  const std::string_view text = HelpText();
+  const std::string_view text = m_text;
   std::size_t start = 0;
   while (start <= text.size()) {
     const std::size_t end = std::min(text.find('\n', start), text.size());

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/version.h"
 
 namespace {
 
@@ -26,7 +27,9 @@ TEST(CommandLine, HelpAndVersionWinOverEverythingBeforeThem) {
   EXPECT_EQ(Parse({"--zoom", "2", "--version"}).action, Action::Version);
   // The option after --help is never looked at.
   EXPECT_EQ(Parse({"--help", "--bogus"}).action, Action::Help);
-  EXPECT_NE(VersionText().find("1.0"), std::string::npos);
+  // GNU style: the version line first, then the copyright and the licence.
+  EXPECT_EQ(VersionText().substr(0, VersionText().find('\n')), std::string("quintaro (Quintaro Games) ") + ProgramVersion());
+  EXPECT_NE(VersionText().find("\nCopyright (C) 2026 Orvane\nLicense GPLv3+"), std::string::npos);
   EXPECT_NE(HelpText().find("--fullscreen"), std::string::npos);
 }
 

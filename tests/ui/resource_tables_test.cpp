@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/version.h"
 #include "games/darts/dart_dialogs.h"
 #include "platform/messages.h"
 #include "res/accel_table.h"
@@ -102,7 +103,7 @@ TEST(ResourceTables, PlayersDialogMatchesItsLayout) {
   EXPECT_TRUE(computer4.style & BS_PUSHLIKE);
   EXPECT_EQ(d.controls[14].kind, ControlKind::DefPushButton);
   EXPECT_EQ(AboutBoxTemplate().id, IDD_ABOUTBOX);
-  EXPECT_STREQ(AboutBoxTemplate().controls[1].text, "Quintaro Games Version 1.0");
+  EXPECT_EQ(AboutBoxTemplate().controls[1].text, std::string("Quintaro Games Version ") + ProgramVersion());
 }
 
 TEST(TableChecks, FindTheFaultsTheyLookFor) {

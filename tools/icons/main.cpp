@@ -1,5 +1,6 @@
 // Writes the program's desktop icons in the hicolor theme's layout:
-// OUTDIR/hicolor/<N>x<N>/apps/quintaro.png for every installed size.
+// OUTDIR/hicolor/<N>x<N>/apps/NAME.png for every installed size (NAME is the
+// application id the desktop entry and the metainfo use).
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -9,10 +10,11 @@
 #include "shell/app_icon.h"
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "usage: quintaro-icons OUTDIR\n";
+  if (argc != 3) {
+    std::cerr << "usage: quintaro-icons OUTDIR NAME\n";
     return 2;
   }
+  const std::string file = std::string(argv[2]) + ".png";
   namespace fs = std::filesystem;
   for (const int size : art::kDesktopIconSizes) {
     const std::string dim = std::to_string(size) + "x" + std::to_string(size);
@@ -20,10 +22,10 @@ int main(int argc, char** argv) {
     std::error_code ec;
     fs::create_directories(dir, ec);
     const auto png = art::EncodePngRgba(art::PaintAppIcon(size));
-    std::ofstream out(dir / "quintaro.png", std::ios::binary | std::ios::trunc);
+    std::ofstream out(dir / file, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
     if (png.empty() || !out) {
-      std::cerr << "quintaro-icons: cannot write " << (dir / "quintaro.png").string() << '\n';
+      std::cerr << "quintaro-icons: cannot write " << (dir / file).string() << '\n';
       return 1;
     }
   }
