@@ -25,6 +25,14 @@ int LastStepSpeed(const Mallet& mallet);
 // The mallet strikes the puck: a new run from the puck's position.
 void HitPuck(Puck& puck, const Mallet& mallet);
 
+// A mallet never covers the puck: one that has caught up with it (a hit that
+// left the puck slower than the mallet, a puck held at a wall, a puck that
+// ran into a mallet not yet ready to hit again) pushes it out to where the
+// two just touch. A puck pinned at a wall holds the mallet back instead.
+void KeepPuckClear(Puck& puck, Mallet& mallet, const CRect& malletArea);
+// The mallet, if it covers the puck, stops against it (within its area).
+void HoldMalletBack(const Puck& puck, Mallet& mallet, const CRect& malletArea);
+
 // The puck is at a wall and heading into it.
 bool AgainstWall(const Puck& puck);
 // Across the mouth of a goal, clear of both posts.
