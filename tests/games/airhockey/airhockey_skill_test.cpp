@@ -42,25 +42,16 @@ Mallet Flip(const Mallet& m) {
 
 // One sub-step as the game runs it, with the lower mallet a computer too.
 Goal SubStep(Rink& rink, ComputerSkill upper, ComputerSkill lower, const RandomSource& random) {
-  for (Mallet* m : {&rink.human, &rink.computer})
-    if (m->cooldown > 0) --m->cooldown;
-  MoveComputerMallet(rink.computer, rink.puck, random, upper);
-  Mallet mirrored = Flip(rink.human);
-  MoveComputerMallet(mirrored, Flip(rink.puck), random, lower);
-  rink.human = Flip(mirrored);
-  SubStepEvents events;
-  const bool lowerTouched = Touching(rink.puck, rink.human);
-  CheckHits(rink, random, events);
-  MovePuck(rink.puck);
-  CheckHits(rink, random, events);
-  if (lowerTouched || Touching(rink.puck, rink.human)) rink.human.attack = false;
-  if (!AgainstWall(rink.puck)) return Goal::None;
-  if (InGoalMouth(rink.puck)) return AtComputerEnd(rink.puck) ? Goal::ForHuman : Goal::ForComputer;
-  if (rink.puck.live) BouncePuck(rink.puck);
-  return Goal::None;
+  const MalletDriver mirroredComputer = [&](Rink& r) {
+    // As the upper mallet's, a run at the puck ends when the mallet touches it.
+    if (Touching(r.puck, r.human)) r.human.attack = false;
+    Mallet mirrored = Flip(r.human);
+    MoveComputerMallet(mirrored, Flip(r.puck), random, lower);
+    r.human = Flip(mirrored);
+  };
+  return RunSubStep(rink, random, upper, mirroredComputer).goal;
 }
 
-// A match to 7; true when the upper mallet wins it.
 // A serve as the game makes it; the lower mallet forgets its run as the upper one does.
 void Serve(Rink& rink, ServeSide side) {
   ServePuck(rink, side);

@@ -71,9 +71,9 @@ ComputerShot ChooseComputerShot(const RandomSource& random, int boardCelWidth, C
   switch (level) {
     case ComputerSkill::Expert: return ExpertShot(random, boardCelWidth, court);
     case ComputerSkill::Beginner: {
-      // Wider of the board on either side.
-      ComputerShot shot = ChooseComputerShot(random, boardCelWidth + 60);
-      shot.targetX -= 30;
+      // Quick flat throws (a short hold), anywhere across the board.
+      ComputerShot shot = ChooseComputerShot(random, boardCelWidth);
+      shot.power = Draw(random, 4);
       return shot;
     }
     case ComputerSkill::Club: break;
