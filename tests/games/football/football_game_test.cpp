@@ -179,6 +179,31 @@ TEST_F(FootballGame, TouchdownsScoreSevenAndTheGameIsWonAtTheTarget) {
   EXPECT_EQ(app.View().m_turn.m_pSelSprite, nullptr);
 }
 
+TEST_F(FootballGame, AGameCommandOverTheFinalBoardStartsTheNextGame) {
+  Start(2);
+  app.Player(1).m_nScore = 21;
+  app.Player(1).m_bComputer = TRUE;
+  CFootBall* game = app.Game();
+  // The computer's possession after the user's four misses: its touchdown wins.
+  for (int i = 0; i < 4; ++i) PassTo(kMissPoint);
+  for (int tries = 0; tries < 200 && !game->m_bGameOver; ++tries) {
+    app.Player(1).m_nScore = 21;
+    game->m_nYardsToGoal = 1;
+    game->m_nDown = 1;
+    if (app.Doc().m_nCurrentPlayer == 0) PassTo(kMissPoint);
+    else app.Pump();
+  }
+  ASSERT_TRUE(game->m_bGameOver);
+  EXPECT_EQ(app.boxes.back(), "Player2 wins");
+  EXPECT_EQ(app.App().Frame().StatusText(), "Player2 wins");
+  EXPECT_FALSE(app.View().m_turn.m_bComputerPlaying);
+  app.Doc().OnCommand(ID_OPTIONS_GAMECONTROLS);  // cancelled: the next game starts all the same
+  app.Pump();
+  ASSERT_NE(app.Game(), nullptr);
+  EXPECT_NE(app.Game(), game);
+  EXPECT_EQ(app.Player(1).m_nScore, 0);
+}
+
 TEST_F(FootballGame, ALatePassMayBeInterceptedAndLosesTheBall) {
   Start(2);
   CFootBall* game = app.Game();

@@ -38,23 +38,8 @@ CPoint AimFromRest(const Puck& puck, const Mallet& mallet) {
 
 // A moving puck coming at the mallet: its run is mirrored about the line
 // between the centres.
-// The way the puck travels: the run so far, or, when that is too short to
-// tell (just bounced, or pushed back by a mallet), its heading toward the aim.
-void Travel(const Puck& puck, double& vx, double& vy) {
-  constexpr double kShortest = 8.0;
-  vx = puck.pos.x - puck.runStart.x;
-  vy = puck.pos.y - puck.runStart.y;
-  if (Length(vx, vy) >= kShortest) return;
-  const double ax = puck.aim.x - puck.pos.x, ay = puck.aim.y - puck.pos.y;
-  const double reach = Length(ax, ay);
-  if (reach == 0.0) return;
-  vx = ax / reach * kShortest;
-  vy = ay / reach * kShortest;
-}
-
 CPoint AimFromReflection(const Puck& puck, const Mallet& mallet) {
-  double vx = 0.0, vy = 0.0;
-  Travel(puck, vx, vy);
+  const auto [vx, vy] = TravelOf(puck);
   const double gap = DistanceBetween(puck.pos, mallet.pos);
   double nx = 0.0, ny = 0.0;
   if (gap > 0.0) {
@@ -177,8 +162,7 @@ void HitPuck(Puck& puck, const Mallet& mallet) {
   if (puck.speed == 0) {
     aim = AimFromRest(puck, mallet);
   } else {
-    double vx = 0.0, vy = 0.0;
-    Travel(puck, vx, vy);
+    const auto [vx, vy] = TravelOf(puck);
     const double wx = mallet.pos.x - puck.pos.x, wy = mallet.pos.y - puck.pos.y;
     // A puck already moving away from the mallet keeps its line.
     if (vx * wx + vy * wy >= 0) aim = AimFromReflection(puck, mallet);
@@ -186,83 +170,6 @@ void HitPuck(Puck& puck, const Mallet& mallet) {
   puck.speed = speed;
   puck.live = true;
   RestartRun(puck, aim);
-}
-
-namespace {
-
-constexpr int kContact = kMalletRadius + kPuckRadius;
-
-// The whole-pixel point `reach` (plus a half, so rounding never falls short)
-// from `centre` in the direction of `toward`.
-CPoint PointOut(CPoint centre, double ux, double uy, double reach) {
-  return {static_cast<int>(std::lround(centre.x + ux * (reach + 0.5))),
-          static_cast<int>(std::lround(centre.y + uy * (reach + 0.5)))};
-}
-
-CPoint HeldIn(CPoint p, const CRect& area) {
-  return {std::clamp(p.x, static_cast<int>(area.left), static_cast<int>(area.right)),
-          std::clamp(p.y, static_cast<int>(area.top), static_cast<int>(area.bottom))};
-}
-
-bool Overlapping(CPoint puck, CPoint mallet) { return DistanceBetween(puck, mallet) < kContact; }
-
-}  // namespace
-
-namespace {
-
-const CRect kPuckArea{kWallLeft + kPuckRadius, kWallTop + kPuckRadius, kWallRight - kPuckRadius,
-                      kWallBottom - kPuckRadius};
-
-// The puck is carried ahead of the mallet to where the two just touch.
-void PushPuck(Puck& puck, const Mallet& mallet) {
-  double ux = puck.pos.x - mallet.pos.x, uy = puck.pos.y - mallet.pos.y;
-  double gap = Length(ux, uy);
-  if (gap == 0.0) {
-    // Dead centre: out the way the mallet was going.
-    ux = mallet.pos.x - mallet.prev.x;
-    uy = mallet.pos.y - mallet.prev.y;
-    gap = Length(ux, uy);
-    if (gap == 0.0) uy = gap = 1.0;
-  }
-  const CPoint pushed = HeldIn(PointOut(mallet.pos, ux / gap, uy / gap, kContact), kPuckArea);
-  if (pushed == puck.pos) return;
-  puck.pos = pushed;
-  // A run goes on toward its aim from where the puck was pushed to (where
-  // it began still tells which way it travels); a puck at rest stays at rest.
-  if (puck.live) {
-    puck.line = LineBetween(puck.pos, puck.aim);
-  } else {
-    puck.aim = puck.runStart = puck.pos;
-  }
-}
-
-}  // namespace
-
-void HoldMalletBack(const Puck& puck, Mallet& mallet, const CRect& malletArea) {
-  if (!Overlapping(puck.pos, mallet.pos)) return;
-  const double px = mallet.pos.x - puck.pos.x, py = mallet.pos.y - puck.pos.y;
-  const double back = Length(px, py);
-  mallet.pos = back == 0.0 ? mallet.prev : HeldIn(PointOut(puck.pos, px / back, py / back, kContact), malletArea);
-  mallet.HeadFor(mallet.target);
-}
-
-void KeepPuckClear(Puck& puck, Mallet& mallet, const CRect& malletArea) {
-  if (!Overlapping(puck.pos, mallet.pos)) return;
-  double vx = 0.0, vy = 0.0;
-  Travel(puck, vx, vy);
-  const bool comingAtMallet =
-      puck.live && puck.speed > 0 && vx * (mallet.pos.x - puck.pos.x) + vy * (mallet.pos.y - puck.pos.y) > 0;
-  // A puck running into the mallet keeps its run and the mallet gives way (so
-  // a puck can always get out of a corner); one the mallet has caught up with
-  // is carried ahead of it. Whichever cannot move (a wall, the centre line)
-  // leaves the moving to the other.
-  if (comingAtMallet) {
-    HoldMalletBack(puck, mallet, malletArea);
-    if (Overlapping(puck.pos, mallet.pos)) PushPuck(puck, mallet);
-  } else {
-    PushPuck(puck, mallet);
-    if (Overlapping(puck.pos, mallet.pos)) HoldMalletBack(puck, mallet, malletArea);
-  }
 }
 
 bool AgainstWall(const Puck& puck) {
