@@ -20,7 +20,7 @@ constexpr MenuItemDef kGame[] = {
     Pop("&New\tCtrl+N", kNewGame),
     Cmd("&Quit Game", ID_GAME_QUITGAME),
     Sep(),
-    Cmd("E&xit", ID_APP_EXIT),
+    Cmd("E&xit\tCtrl+Q", ID_APP_EXIT),
 };
 
 constexpr MenuItemDef kEdit[] = {
@@ -40,7 +40,7 @@ constexpr MenuItemDef kOptions[] = {
     Cmd("&Game Controls...", ID_OPTIONS_GAMECONTROLS),
     Pop("Computer S&kill", kSkill),
     Sep(),
-    Cmd("&Sound", ID_OPTIONS_SOUND),
+    Cmd("&Sound\tM", ID_OPTIONS_SOUND),
 };
 
 constexpr MenuItemDef kZoom[] = {

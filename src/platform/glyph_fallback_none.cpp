@@ -1,0 +1,4 @@
+// A build without the desktop's fonts: the built-in glyphs only.
+#include "platform/glyph_fallback.h"
+
+std::unique_ptr<GlyphFallback> MakeSystemGlyphFallback() { return nullptr; }
