@@ -5,6 +5,7 @@
 #include "app/quintaro_app.h"
 #include "app/quintaro_doc.h"
 #include "app/remembered_choices.h"
+#include "game/computer_skill_setting.h"
 #include "game/game.h"
 #include "res/resource_ids.h"
 #include "ui/cmd_ui.h"
@@ -64,6 +65,16 @@ bool CQuintaroDoc::OnCommand(UINT nId) {
     case ID_OPTIONS_SOUND:
       OnSound();
       return true;
+    case ID_OPTIONS_SKILL_BEGINNER:
+    case ID_OPTIONS_SKILL_CLUB:
+    case ID_OPTIONS_SKILL_EXPERT:
+      if (IsGameScreen(m_nGameType))
+        skill::StoreComputerSkill(m_app.GetHost().Settings(), m_nGameType,
+                                  skill::SkillFromStored(static_cast<int>(nId - ID_OPTIONS_SKILL_BEGINNER)));
+      return true;
+    case ID_EDIT_UNDO:
+      if (IsGameScreen(m_nGameType) && m_pGame && m_pGame->CanUndo()) m_pGame->OnUndo();
+      return true;
     case ID_FILE_NEW:
     case ID_FILE_OPEN:
       // Documents carry no data: opening one is the same as a new document.
@@ -98,6 +109,18 @@ bool CQuintaroDoc::OnUpdateCommand(CCmdUI& ui) {
     case ID_OPTIONS_SOUND:
       ui.Enable(TRUE);
       ui.SetCheck(m_bSound ? 1 : 0);
+      return true;
+    case ID_OPTIONS_SKILL_BEGINNER:
+    case ID_OPTIONS_SKILL_CLUB:
+    case ID_OPTIONS_SKILL_EXPERT: {
+      const bool onGame = IsGameScreen(m_nGameType);
+      const auto level = skill::LoadComputerSkill(m_app.GetHost().Settings(), m_nGameType);
+      ui.Enable(onGame);
+      ui.SetCheck(onGame && ui.m_nID - ID_OPTIONS_SKILL_BEGINNER == static_cast<UINT>(level) ? 1 : 0);
+      return true;
+    }
+    case ID_EDIT_UNDO:
+      ui.Enable(IsGameScreen(m_nGameType) && m_pGame && m_pGame->CanUndo());
       return true;
     default:
       return false;

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "game/computer_skill.h"
 #include "game/game_context.h"
 #include "game/player.h"
 #include "platform/rect.h"
@@ -51,6 +52,9 @@ class CGame {
   virtual void LoadSounds() {}
   virtual void OnKeyDown(UINT /*nChar*/, UINT /*nRepCnt*/, UINT /*nFlags*/, CQuintaroView* /*pView*/) {}
   virtual void OnKeyUp(UINT /*nChar*/, UINT /*nRepCnt*/, UINT /*nFlags*/, CQuintaroView* /*pView*/) {}
+  // Edit > Undo: whether there is something to take back, and taking it back.
+  virtual bool CanUndo() const { return false; }
+  virtual void OnUndo() {}
   // Kills the game's timers and stops its activity; must not touch sprites.
   virtual void StopGame() {}
   virtual void StartGame() {}
@@ -128,6 +132,10 @@ class CGame {
   // refused with false; otherwise the computer takes over from any drag, and
   // Escape counts only from now on.
   bool TakeComputerTurn();
+  // The level the computer seats of this game play at (Options > Computer Skill).
+  skill::ComputerSkill GetComputerSkill() const;
+  // Tells the status line that a computer seat starts, and at what level.
+  void ShowComputerSkill();
   // The cursor of a held piece: over its zone the ready or the throwing
   // cursor; elsewhere, once nothing is dragged, the arrow replaces either, as
   // the system restores a window's class cursor on every move.

@@ -3,6 +3,7 @@
 #include "app/quintaro_app.h"
 #include "app/quintaro_doc.h"
 #include "app/quintaro_view.h"
+#include "game/computer_skill_setting.h"
 #include "game/game.h"
 #include "platform/host.h"
 #include "res/resource_ids.h"
@@ -126,8 +127,15 @@ bool CGame::TakeComputerTurn() {
   if (turn.m_bDragging) GetHost().ReleaseCapture();
   turn.m_bDragging = FALSE;
   turn.BeginLoop();
+  ShowComputerSkill();
   return true;
 }
+
+skill::ComputerSkill CGame::GetComputerSkill() const {
+  return skill::LoadComputerSkill(GetHost().Settings(), m_pDoc->m_nGameType);
+}
+
+void CGame::ShowComputerSkill() { SetStatusText(0, skill::ComputerPlayingText(GetComputerSkill())); }
 
 void CGame::ShowHoldCursor(bool bOverZone, int nReadyCursor, int nThrowingCursor) {
   Host& host = GetHost();

@@ -23,11 +23,22 @@ constexpr MenuItemDef kGame[] = {
     Cmd("E&xit\tCtrl+Q", ID_APP_EXIT),
 };
 
+constexpr MenuItemDef kEdit[] = {
+    Cmd("&Undo\tCtrl+Z", ID_EDIT_UNDO),
+};
+
+constexpr MenuItemDef kSkill[] = {
+    Cmd("&Beginner", ID_OPTIONS_SKILL_BEGINNER),
+    Cmd("&Club", ID_OPTIONS_SKILL_CLUB),
+    Cmd("&Expert", ID_OPTIONS_SKILL_EXPERT),
+};
+
 constexpr MenuItemDef kOptions[] = {
     Cmd("&Number of Players...", ID_OPTIONS_NUMBEROFPLAYERS),
     Cmd("&Type of Game...", ID_OPTIONS_TYPEOFGAME),
     Sep(),
     Cmd("&Game Controls...", ID_OPTIONS_GAMECONTROLS),
+    Pop("Computer S&kill", kSkill),
     Sep(),
     Cmd("&Sound\tM", ID_OPTIONS_SOUND),
 };
@@ -54,6 +65,7 @@ constexpr MenuItemDef kHelp[] = {
 
 constexpr MenuItemDef kMainMenu[] = {
     Pop("&Game", kGame),
+    Pop("&Edit", kEdit),
     Pop("&Options", kOptions),
     Pop("&View", kView),
     Pop("&Help", kHelp),

@@ -29,6 +29,10 @@ inline constexpr UINT ID_VIEW_ZOOM_3X = 32902;
 inline constexpr UINT ID_VIEW_ZOOM_4X = 32903;
 inline constexpr UINT ID_VIEW_ZOOM_FIT = 32904;
 inline constexpr UINT ID_VIEW_FULLSCREEN = 32905;
+// Options > Computer Skill: the level of the current game's computer seats.
+inline constexpr UINT ID_OPTIONS_SKILL_BEGINNER = 32910;  // Club and Expert follow in order
+inline constexpr UINT ID_OPTIONS_SKILL_CLUB = 32911;
+inline constexpr UINT ID_OPTIONS_SKILL_EXPERT = 32912;
 
 // --- Framework commands ------------------------------------------------------
 inline constexpr UINT ID_FILE_NEW = 57600;

@@ -23,6 +23,10 @@ constexpr StringDef kStrings[] = {
     {ID_GAME_NEW_POOL, "New Game of Pool"},
     {ID_VIEW_MAINWINDOW, "View Main Window\nView Main Window"},
     {ID_GAME_QUITGAME, "Quit current game\nQuit"},
+    {ID_OPTIONS_SKILL_BEGINNER, "The computer players of this game play as beginners\nBeginner"},
+    {ID_OPTIONS_SKILL_CLUB, "The computer players of this game play as club players\nClub"},
+    {ID_OPTIONS_SKILL_EXPERT, "The computer players of this game play as experts\nExpert"},
+    {ID_EDIT_UNDO, "Take back the last dart of the turn\nUndo"},
     // The framework's commands in the menu.
     {ID_APP_EXIT, "Leave Quintaro Games\nExit"},
     {ID_VIEW_TOOLBAR, "Show or hide the toolbar\nToggle Toolbar"},

@@ -15,9 +15,10 @@ namespace {
 using namespace quintaro::test;
 
 TEST_F(ChromeTest, AltAloneFocusesTheBarAndAltLetterOpensAMenu) {
-  // Alt, release, Right, Down, Enter: the Options menu's first item.
+  // Alt, release, Right past Edit, Down, Enter: the Options menu's first item.
   t.host().PostKey(WM_KEYDOWN, VK_MENU, true);
   t.host().PostKey(WM_KEYUP, VK_MENU, true);
+  t.Key(VK_RIGHT);
   t.Key(VK_RIGHT);
   t.Key(VK_DOWN);
   t.Key(VK_RETURN);
@@ -34,7 +35,7 @@ TEST_F(ChromeTest, AltAloneFocusesTheBarAndAltLetterOpensAMenu) {
 
 TEST_F(ChromeTest, ClickOnTheMenuBarOpensItsMenu) {
   const std::vector<CRect> bar = LayoutMenuBar(MainMenu(), chrome->Layout().menuBar);
-  t.host().PostMouse(WM_LBUTTONDOWN, bar[3].CenterPoint().x, bar[3].CenterPoint().y, MK_LBUTTON);
+  t.host().PostMouse(WM_LBUTTONDOWN, bar[4].CenterPoint().x, bar[4].CenterPoint().y, MK_LBUTTON);
   t.Key(VK_UP);  // "About Quintaro..."
   t.Key(VK_RETURN);
   Pump();
@@ -55,7 +56,7 @@ TEST_F(ChromeTest, AClickOutsideAnOpenMenuClosesItAndReachesItsTarget) {
 
 TEST_F(ChromeTest, EscapeClosesAMenuTheMouseOpenedAndTheNextClickCounts) {
   const std::vector<CRect> bar = LayoutMenuBar(MainMenu(), chrome->Layout().menuBar);
-  t.host().PostMouse(WM_LBUTTONDOWN, bar[1].CenterPoint().x, bar[1].CenterPoint().y, MK_LBUTTON);
+  t.host().PostMouse(WM_LBUTTONDOWN, bar[2].CenterPoint().x, bar[2].CenterPoint().y, MK_LBUTTON);
   t.Key(VK_ESCAPE);
   t.Click(ButtonCentre(ID_OPTIONS_SOUND));
   Pump();

@@ -14,7 +14,7 @@ const CRect kBar(0, 0, kClientWidth, kMenuBarHeight);
 
 TEST(MenuLayout, BarItemsLieSideBySide) {
   const std::vector<CRect> items = LayoutMenuBar(MainMenu(), kBar);
-  ASSERT_EQ(items.size(), 4u);
+  ASSERT_EQ(items.size(), 5u);
   for (std::size_t i = 1; i < items.size(); ++i) EXPECT_EQ(items[i].left, items[i - 1].right);
   EXPECT_EQ(HitTestRects(items, items[2].CenterPoint()), 2);
   EXPECT_EQ(HitTestRects(items, CPoint(kClientWidth - 2, 5)), -1);
@@ -94,19 +94,20 @@ TEST_F(MenuTrackerTest, EscapeClosesOneLevelAtATime) {
 
 TEST_F(MenuTrackerTest, ArrowsSkipSeparatorsAndWrapBetweenMenus) {
   CMenuTracker m = Make();
-  m.Begin(1, true, true);  // Options, "Number of Players..."
+  m.Begin(2, true, true);  // Options, "Number of Players..."
   m.HandleMessage(Key(VK_DOWN));
   m.HandleMessage(Key(VK_DOWN));  // over the separator
   EXPECT_EQ(m.Selected(0), 3);    // "Game Controls..."
   m.HandleMessage(Key(VK_UP));
   m.HandleMessage(Key(VK_UP));
   m.HandleMessage(Key(VK_UP));    // wraps to the bottom
-  EXPECT_EQ(m.Selected(0), 5);    // "Sound"
-  EXPECT_EQ(m.ItemState(0, 5).m_nCheck, 1);
+  EXPECT_EQ(m.Selected(0), 6);    // "Sound"
+  EXPECT_EQ(m.ItemState(0, 6).m_nCheck, 1);
   m.HandleMessage(Key(VK_LEFT));
-  EXPECT_EQ(m.BarItem(), 0);
+  EXPECT_EQ(m.BarItem(), 1);      // Edit
   m.HandleMessage(Key(VK_LEFT));
-  EXPECT_EQ(m.BarItem(), 3);      // Help, from the left end
+  m.HandleMessage(Key(VK_LEFT));
+  EXPECT_EQ(m.BarItem(), 4);      // Help, from the left end
   EXPECT_EQ(m.OpenLevels(), 1);
 }
 
@@ -131,8 +132,8 @@ TEST_F(MenuTrackerTest, MouseSlidesBetweenMenusAndClicksAnItem) {
   CMenuTracker m = Make();
   m.Begin(0, true);
   const std::vector<CRect>& bar = m.BarItems();
-  m.HandleMessage(Mouse(WM_MOUSEMOVE, bar[2].CenterPoint()));
-  EXPECT_EQ(m.BarItem(), 2);  // the View menu opened in its place
+  m.HandleMessage(Mouse(WM_MOUSEMOVE, bar[3].CenterPoint()));
+  EXPECT_EQ(m.BarItem(), 3);  // the View menu opened in its place
   ASSERT_EQ(m.OpenLevels(), 1);
   const CPoint toolbar = m.ItemRect(0, 2).CenterPoint();
   m.HandleMessage(Mouse(WM_MOUSEMOVE, toolbar));

@@ -85,7 +85,7 @@ TEST_F(ChromeShots, RendersEveryWindow) {
 
   t.Then([&] { Shot("menu_options"); });
   t.Key(VK_ESCAPE);  // one Escape leaves a menu bar with no menu open
-  m_chrome->TrackMenu(1, true, true);
+  m_chrome->TrackMenu(2, true, true);
 
   t.Then([&] { Shot("about"); });
   t.Key('L');  // Licences...

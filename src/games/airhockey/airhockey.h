@@ -46,7 +46,7 @@ class CAirHockey : public CGame {
   // Mallets home, the puck at rest on the serving side's spot.
   void ServePuck(airhockey::ServeSide side);
   // One sub-step of play; true when it ended in a goal (play has stopped).
-  bool RunSubStep();
+  bool RunSubStep(skill::ComputerSkill level);
   // The stored "Speed" setting, held within its range.
   int ReadSpeedSetting();
   // Takes hold of the mallet and starts the timer / lets go and stops it.

@@ -10,8 +10,8 @@ RandomSource CAirHockey::RandomFromHost() {
   return [this](int n) { return Random(n, FALSE); };
 }
 
-bool CAirHockey::RunSubStep() {
-  const SubStepEvents events = airhockey::RunSubStep(m_rink, RandomFromHost());
+bool CAirHockey::RunSubStep(skill::ComputerSkill level) {
+  const SubStepEvents events = airhockey::RunSubStep(m_rink, RandomFromHost(), level);
   for (int i = 0; i < events.soundCount; ++i) PlaySound(events.sounds[static_cast<std::size_t>(i)]);
   if (events.goal == Goal::None) return false;
   ScoreGoal(events.goal);
@@ -21,8 +21,9 @@ bool CAirHockey::RunSubStep() {
 void CAirHockey::OnTimer(UINT nIDEvent, CQuintaroView* /*pView*/) {
   // A tick already on its way when play stopped moves nothing.
   if (nIDEvent != m_nTimerId || !m_bPlaying) return;
+  const skill::ComputerSkill level = GetComputerSkill();
   for (int step = 0; step < m_nSubSteps; ++step)
-    if (RunSubStep()) return;
+    if (RunSubStep(level)) return;
   AnimateShot(GetSpriteList(), m_pView);
 }
 

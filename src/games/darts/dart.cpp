@@ -24,6 +24,8 @@ CDart::CDart(const GameContext& context, int nVariant)
       m_nVariant(std::clamp(nVariant, static_cast<int>(kVariant301), static_cast<int>(kVariantCricket))),
       m_layout(LayoutScoreboard(m_nVariant)) {
   LoadSettings();
+  m_options = OptionsFor(m_nVariant, StoredOptions());
+  m_bIn.fill(!m_options.doubleIn);
   LoadSounds();
   m_pictureRandom.Seed(static_cast<std::uint32_t>(GetHost().Time()));
 }
@@ -46,6 +48,14 @@ void CDart::StoreSettings(const ThrowSettings& settings) {
   store.WriteProfileInt(kSettingsSection, "Accuracy", settings.accuracy);
   store.WriteProfileInt(kSettingsSection, "Drift", settings.drift);
   store.WriteProfileInt(kSettingsSection, "Velocity", settings.velocity);
+}
+
+CountdownOptions CDart::StoredOptions() const {
+  const SettingsStore& store = GetHost().Settings();
+  CountdownOptions options;
+  options.doubleOut = store.GetProfileInt(kSettingsSection, "DoubleOut", 0) != 0;
+  options.doubleIn = store.GetProfileInt(kSettingsSection, "DoubleIn", 0) != 0;
+  return options;
 }
 
 void CDart::LoadSettings() {
@@ -115,8 +125,14 @@ int CDart::TrayDartAt(int x, int y) const {
 std::string CDart::StateJson() const {
   std::ostringstream out;
   out << "{\"variant\":" << m_nVariant << ",\"dartsThrown\":" << m_nDartsThrown << ",\"turnTotal\":" << m_nTurnTotal
-      << ",\"lastScore\":" << m_nLastScore << ",\"landing\":[" << m_ptLanding.x << ',' << m_ptLanding.y
-      << "],\"marks\":[";
+      << ",\"lastScore\":" << m_nLastScore << ",\"doubleOut\":" << (m_options.doubleOut ? "true" : "false")
+      << ",\"doubleIn\":" << (m_options.doubleIn ? "true" : "false") << ",\"landing\":[" << m_ptLanding.x << ','
+      << m_ptLanding.y << "],\"canUndo\":" << (CanUndo() ? "true" : "false");
+  ScoreboardState extras;
+  FillScoreboardExtras(extras, Doc().m_players);
+  out << ",\"checkout\":\"" << extras.checkoutText << "\",\"averages\":[";
+  for (std::size_t p = 0; p < extras.seatStats.size(); ++p) out << (p ? ",\"" : "\"") << extras.seatStats[p] << '"';
+  out << "],\"marks\":[";
   for (int p = 0; p < kSeats; ++p) {
     out << (p ? ",[" : "[");
     for (int e = 0; e < kCricketEntries; ++e) out << (e ? ",\"" : "\"") << m_marks.Get(p, e) << '"';
@@ -134,8 +150,14 @@ void CDart::OnTypeOfGame(CQuintaroDoc* pDoc) {
     return;
   CTypeOfGameDlg dlg;
   dlg.m_nType = m_nVariant;
+  const CountdownOptions stored = StoredOptions();
+  dlg.m_bDoubleOut = stored.doubleOut ? TRUE : FALSE;
+  dlg.m_bDoubleIn = stored.doubleIn ? TRUE : FALSE;
   if (DoModal(dlg) != IDOK) return;
   if (dlg.m_nType < kVariant301 || dlg.m_nType > kVariantCricket) return;  // nothing chosen
+  SettingsStore& store = GetHost().Settings();
+  store.WriteProfileInt(kSettingsSection, "DoubleOut", dlg.m_bDoubleOut ? 1 : 0);
+  store.WriteProfileInt(kSettingsSection, "DoubleIn", dlg.m_bDoubleIn ? 1 : 0);
   pDoc->m_bGameInProgress = FALSE;
   pDoc->SetVariant(kScreenDarts, dlg.m_nType);
   // The document replaces this game: nothing of ours may run after this call.

@@ -5,6 +5,7 @@
 // for themselves.
 #include <array>
 #include <string>
+#include <vector>
 
 #include "game/game.h"
 #include "games/darts/dart_scoreboard.h"
@@ -13,6 +14,7 @@
 #include "games/darts/model/dart_geometry.h"
 #include "games/darts/model/dart_motion.h"
 #include "games/darts/model/dart_rules.h"
+#include "games/darts/model/dart_stats.h"
 #include "platform/random.h"
 #include "platform/rect.h"
 
@@ -49,6 +51,9 @@ class CDart : public CGame {
   void OnTypeOfGame(CQuintaroDoc* pDoc) override;
   void LoadSounds() override;
   std::string StateJson() const override;
+  // Takes back the last dart of the user's running turn: board, score and marks.
+  bool CanUndo() const override;
+  void OnUndo() override;
 
   // Turns a dart sprite into a dart stuck at the landing point, and sounds it.
   void PlaceDart(CSprite* pDart, int nPlayer, const CPalette* pPalette, BOOL bMapPalette);
@@ -61,6 +66,8 @@ class CDart : public CGame {
   darts::ThrowSettings StoredSettings() const;
   void StoreSettings(const darts::ThrowSettings& settings);
   void LoadSettings();
+  // Double in and double out, as stored for the darts players among us.
+  darts::CountdownOptions StoredOptions() const;
 
   // --- Throw -------------------------------------------------------------
   int m_nVariant;
@@ -87,6 +94,9 @@ class CDart : public CGame {
   int m_nDartsThrown = 0;  // 100 after a bust, so that the turn ends at once
   darts::CricketMarks m_marks;
   darts::ScoreboardLayout m_layout;
+  darts::CountdownOptions m_options;            // as they apply to this kind of game
+  std::array<bool, darts::kSeats> m_bIn{};      // counting has started (double in)
+  std::array<darts::SeatStats, darts::kSeats> m_stats{};
 
  private:
   static constexpr int kBustDarts = 100;
@@ -110,6 +120,28 @@ class CDart : public CGame {
   // The computer takes the next unused tray dart and throws it.
   ThrowResult ThrowComputerDart(CQuintaroView* pView);
   void StartStroke(int x, int y, CQuintaroView* pView);
+  // Everything a dart of the user's turn changed, as it was before it.
+  struct DartUndo {
+    int score = 0;
+    darts::CricketMarks marks;
+    int turnTotal = 0;
+    int lastScore = 0;
+    int dartsThrown = 0;
+    bool isIn = false;
+    darts::SeatStats stats;
+    std::size_t tray = 0;
+    CPoint handDart;
+    CPoint landing;  // the previous dart's, as the state shows it
+    darts::BoardHit lastHit;
+    BOOL onBoard = FALSE;
+  };
+  void RememberDart(const CPlayer& player);
+  // The seat's row in the stats and the double-in flags (0 for a stray id).
+  static std::size_t SeatIndex(const CPlayer* pPlayer);
+  // The darts players' extras on the scoreboard: averages, options, checkout.
+  void FillScoreboardExtras(darts::ScoreboardState& state, const CObArray& players) const;
+  std::vector<DartUndo> m_undo;
+  CPoint m_ptHandBeforePick{darts::kHiddenXY, darts::kHiddenXY};
   // Shields the scoreboard from painting itself again while it draws.
   bool m_bDrawingScoreboard = false;
 

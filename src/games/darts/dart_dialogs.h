@@ -11,9 +11,15 @@ const DialogTemplate& TypeOfGameTemplate();
 const DialogTemplate& GameControlsTemplate();
 std::span<const DialogTemplate* const> DartDialogTemplates();
 
+// The kind of game, and under it double out (301 and 501) and double in (301).
 class CTypeOfGameDlg : public CThreeWayChoiceDlg {
  public:
   CTypeOfGameDlg();  // m_nType: 0 "301", 1 "501", 2 "Cricket"
+  BOOL m_bDoubleOut = FALSE;
+  BOOL m_bDoubleIn = FALSE;
+
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override;
 };
 
 class CGameControlsDlg : public CThrowControlsDlg {

@@ -13,12 +13,14 @@ using namespace darts;
 CDart::ThrowResult CDart::ResolveThrow(CQuintaroView* pView, bool bByUser) {
   CQuintaroDoc& doc = Doc();
   CPlayer* player = doc.m_pCurrentPlayer;
+  if (bByUser && player) RememberDart(*player);
   ScoreShot(player);
   AnimateShot(&doc.m_sprites, pView);
   PlaceDart(pView->m_turn.m_pSelSprite, doc.m_nCurrentPlayer, pView->m_pPalette.get(), doc.m_bTrueColor ? FALSE : TRUE);
   pView->FlushDirtyRects();
   // A bust is drawn once its score is restored, never below zero.
-  const bool busted = m_nVariant != kVariantCricket && player && CountdownOutcome(player->m_nScore) == Countdown::Bust;
+  const bool busted = m_nVariant != kVariantCricket && player &&
+                      CountdownOutcome(player->m_nScore, m_lastHit, m_options) == Countdown::Bust;
   if (!busted) UpdateScoreboard(pView, &doc.m_players, FALSE, doc.m_nCurrentPlayer);
   const int winner = CheckWinner(player);
   pView->m_turn.m_pSelSprite = nullptr;
@@ -55,6 +57,7 @@ int CDart::NextPlayer(CSpriteList* pSprites, int nCurrent, CObArray* pPlayers, i
   m_nTurnTotal = 0;
   m_nDartsThrown = 0;
   m_nLastScore = 0;
+  m_undo.clear();
   int index = nCurrent + 1;
   if (index > nLastPlayer || index >= kSeats || index < 0) index = 0;
   const CPlayer* next = pPlayers ? (*pPlayers)[static_cast<std::size_t>(index)].get() : nullptr;
@@ -95,14 +98,22 @@ void CDart::UpdateScoreboard(CQuintaroView* /*pView*/, CObArray* pPlayers, BOOL 
   state.lastScore = m_nLastScore;
   state.turnTotal = m_nTurnTotal;
   state.newGame = bNewGame;
+  FillScoreboardExtras(state, *pPlayers);
   DrawScoreboard(dc, m_layout, state);
 }
 
 void CDart::ComputerAim(CPlayer* pPlayer) {
-  const int remaining = pPlayer ? pPlayer->m_nScore : 0;
-  const int seat = pPlayer ? pPlayer->m_nId : 0;
-  const Stroke stroke = darts::ComputerAim(m_nVariant, remaining, m_marks, seat, m_nVelocity,
-                                           [this](int n) { return Random(n, FALSE); });
+  AimSituation situation;
+  situation.variant = m_nVariant;
+  situation.remaining = pPlayer ? pPlayer->m_nScore : 0;
+  situation.marks = &m_marks;
+  situation.seat = pPlayer ? pPlayer->m_nId : 0;
+  situation.velocity = m_nVelocity;
+  situation.dartsLeft = kTrayDarts - m_nDartsThrown;
+  situation.options = m_options;
+  situation.isIn = m_bIn[SeatIndex(pPlayer)];
+  const Stroke stroke =
+      darts::ComputerAim(situation, GetComputerSkill(), [this](int n) { return Random(n, FALSE); });
   m_ptPress = stroke.press;
   m_ptRelease = stroke.release;
   m_dwThrowTime = stroke.durationMs;

@@ -15,6 +15,7 @@ void CDart::PickDart(int nTray, CQuintaroView* pView) {
   pView->m_turn.m_nSelX = dart->GetX();
   pView->m_turn.m_nSelY = dart->GetY();
   m_trayUsed[static_cast<std::size_t>(nTray)] = true;
+  m_ptHandBeforePick = {m_pHandDart->GetX(), m_pHandDart->GetY()};
   dart->SetPosition(kHiddenXY, kHiddenXY);
   m_pHandDart->SetPosition(kHandPosition.x, kHandPosition.y);
   pView->FlushDirtyRects();

@@ -12,7 +12,12 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
+constexpr COLORREF kChalk = RGB(200, 200, 200);
 constexpr int kFontHeight = 15;
+constexpr int kSmallFontHeight = 10;
+constexpr int kStripHeight = 10;  // the strip under a name for its average: it fits between the rows
+// The line between the players and THROW / TOTAL carries the options and the checkout.
+constexpr CRect kOptionsBox{426, 203, 588, 219};
 
 constexpr UINT kLeft = DT_LEFT | DT_VCENTER | DT_SINGLELINE;
 constexpr UINT kCentre = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
@@ -27,6 +32,23 @@ void Box(CDC& dc, const CRect& r, const std::string& text, COLORREF color, UINT 
 COLORREF RowColor(const ScoreboardState& s, int seat) {
   if (s.newGame) return kRed;
   return seat == s.current ? PlayerColor(seat) : kWhite;
+}
+
+// The small print: averages under the names, options and checkout.
+void DrawSeatStats(CDC& dc, const ScoreboardLayout& layout, const ScoreboardState& s) {
+  CFont small;
+  small.CreateFont(kSmallFontHeight, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 32, "Arial");
+  dc.SelectFont(small);
+  const char* label = s.variant == kVariantCricket ? "MPR " : "Avg ";
+  for (std::size_t i = 0; i < kSeats; ++i) {
+    const CRect& name = layout.names[i];
+    const CRect strip{name.left, name.bottom + 1, name.right, name.bottom + 1 + kStripHeight};
+    Box(dc, strip, s.seatStats[i].empty() ? std::string() : label + s.seatStats[i], kChalk, kLeft);
+  }
+  if (s.variant == kVariantCricket || s.optionsText.empty()) return;
+  std::string line = s.optionsText;
+  if (!s.checkoutText.empty()) line.append(": ").append(s.checkoutText);
+  Box(dc, kOptionsBox, line, kWhite, kCentre);
 }
 
 void DrawCountdown(CDC& dc, const ScoreboardLayout& layout, const ScoreboardState& s) {
@@ -91,6 +113,7 @@ void DrawScoreboard(CDC& dc, const ScoreboardLayout& layout, const ScoreboardSta
     DrawCricket(dc, layout, state);
   else
     DrawCountdown(dc, layout, state);
+  DrawSeatStats(dc, layout, state);
 }
 
 }  // namespace darts

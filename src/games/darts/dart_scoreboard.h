@@ -1,6 +1,9 @@
 #pragma once
 // The darts scoreboard, drawn straight onto the window into the black boxes
 // the board art leaves for it (the layout is in the model).
+#include <array>
+#include <string>
+
 #include "game/player.h"
 #include "games/darts/model/dart_rules.h"
 #include "games/darts/model/dart_scoreboard_layout.h"
@@ -21,6 +24,10 @@ struct ScoreboardState {
   int lastScore = 0;
   int turnTotal = 0;
   BOOL newGame = FALSE;  // draws every name in red, as at the start of a game
+  // Under each name: the three-dart average (301, 501) or marks per round (Cricket).
+  std::array<std::string, kSeats> seatStats;
+  std::string optionsText;   // "Double out", ... (301 and 501)
+  std::string checkoutText;  // the current player's way out, with double out
 };
 
 void DrawScoreboard(CDC& dc, const ScoreboardLayout& layout, const ScoreboardState& state);

@@ -17,15 +17,32 @@ int CDart::ScoreShot(CPlayer* pPlayer) {
   m_lastHit = ResolveHit(m_nDartDist, m_nDartAngle);
   m_bOnBoard = m_lastHit.OnBoard() ? TRUE : FALSE;
 
-  const int points = m_lastHit.points;
+  int points = m_lastHit.points;
+  SeatStats& stats = m_stats[SeatIndex(pPlayer)];
+  if (pPlayer) ++stats.darts;
   if (m_nVariant == kVariantCricket && pPlayer) {
     const CricketHit marks = CricketMarksFor(m_lastHit);
-    for (int i = 0; i < marks.count; ++i) AddMark(pPlayer->m_nId, marks.entry);
+    for (int i = 0; i < marks.count; ++i) {
+      const int before = m_marks.Count(pPlayer->m_nId, marks.entry);
+      AddMark(pPlayer->m_nId, marks.entry);
+      stats.marks += m_marks.Count(pPlayer->m_nId, marks.entry) - before;
+    }
+  } else if (pPlayer) {
+    // Before a double in, darts count for nothing.
+    bool& isIn = m_bIn[SeatIndex(pPlayer)];
+    points = CountedPoints(m_lastHit, isIn, m_options);
+    isIn = IsInAfter(m_lastHit, isIn, m_options);
+    stats.points += points;
   }
   m_nLastScore = points;
   m_nTurnTotal += points;
   if (m_nVariant != kVariantCricket && pPlayer) pPlayer->m_nScore -= points;
   return points;
+}
+
+std::size_t CDart::SeatIndex(const CPlayer* pPlayer) {
+  const int id = pPlayer ? pPlayer->m_nId : 0;
+  return static_cast<std::size_t>(id >= 0 && id < kSeats ? id : 0);
 }
 
 int CDart::CheckWinner(CPlayer* pPlayer) {
@@ -36,7 +53,7 @@ int CDart::CheckWinner(CPlayer* pPlayer) {
     MessageBox(kWonText);
     return 1;
   }
-  switch (CountdownOutcome(pPlayer->m_nScore)) {
+  switch (CountdownOutcome(pPlayer->m_nScore, m_lastHit, m_options)) {
     case Countdown::Win:
       PlaySound(kWinSound);
       MessageBox(kWonText);
@@ -45,6 +62,7 @@ int CDart::CheckWinner(CPlayer* pPlayer) {
       // Back to where the turn started, and shown so before the box opens:
       // the scoreboard never shows a score below zero.
       pPlayer->m_nScore += m_nTurnTotal;
+      m_stats[SeatIndex(pPlayer)].points -= m_nTurnTotal;  // a bust's darts count, its points do not
       m_nDartsThrown = kBustDarts;
       UpdateScoreboard(nullptr, &Doc().m_players, FALSE, Doc().m_nCurrentPlayer);
       PlaySound(kBustSound);

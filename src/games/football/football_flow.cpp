@@ -151,7 +151,8 @@ void CFootBall::ChangePossession(CQuintaroView* pView, bool bByComputer) {
 }
 
 void CFootBall::ComputerAim() {
-  const ComputerPass pass = football::ComputerAim(m_nVelocity, [this](int n) { return Random(n, FALSE); });
+  const ComputerPass pass =
+      football::ComputerAim(Settings(), GetComputerSkill(), [this](int n) { return Random(n, FALSE); });
   m_ptRelease = pass.release;
   m_bZonePlaced = FALSE;
   m_rcThrowZone = ThrowZoneAt(pass.zoneShift);

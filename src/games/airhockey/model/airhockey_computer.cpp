@@ -9,23 +9,35 @@ namespace airhockey {
 
 namespace {
 
+using skill::ComputerSkill;
+
 constexpr int R = kMalletRadius;
 
-int RandomSpeed(const RandomSource& random) { return random(2) + 1; }
+int RandomSpeed(const RandomSource& random, ComputerSkill level) {
+  switch (level) {
+    case ComputerSkill::Expert: return random(2) + 2;
+    case ComputerSkill::Beginner: return 1;
+    case ComputerSkill::Club: break;
+  }
+  return random(2) + 1;
+}
 
-bool WantsToAttack(const Mallet& mallet, const Puck& puck) {
+bool WantsToAttack(const Mallet& mallet, const Puck& puck, ComputerSkill level) {
   if (puck.speed == 0) return true;
-  const bool comingUpSlowly = puck.runStart.y > puck.pos.y || puck.speed == 1;
-  return puck.pos.y < kCentreLineY && mallet.pos.y < puck.pos.y && comingUpSlowly;
+  const bool comingUp = puck.runStart.y > puck.pos.y;
+  bool readable = comingUp || puck.speed == 1;
+  if (level == ComputerSkill::Beginner) readable = comingUp && puck.speed == 1;
+  if (level == ComputerSkill::Expert) readable = comingUp || puck.speed <= 2;
+  return puck.pos.y < kCentreLineY && mallet.pos.y < puck.pos.y && readable;
 }
 
 // Sets off after the puck; the attack is called off at once when the target
 // is out of bounds, and the mallet waits for the next sub-step either way.
-void StartAttack(Mallet& mallet, const Puck& puck, const RandomSource& random) {
+void StartAttack(Mallet& mallet, const Puck& puck, const RandomSource& random, ComputerSkill level) {
   mallet.attack = true;
   const CPoint target = AttackTarget(puck, random);
   mallet.HeadFor(target);
-  mallet.speed = RandomSpeed(random);
+  mallet.speed = RandomSpeed(random, level);
   mallet.homing = false;
   if (!IsFairTarget(target)) mallet.attack = false;
 }
@@ -37,17 +49,17 @@ bool PuckBehind(const Mallet& mallet, const Puck& puck) {
          puck.runStart.y >= puck.pos.y;
 }
 
-void Defend(Mallet& mallet, const Puck& puck, const RandomSource& random) {
+void Defend(Mallet& mallet, const Puck& puck, const RandomSource& random, ComputerSkill level) {
   if (!mallet.homing) {
     mallet.HeadFor(kComputerHome);
-    mallet.speed = RandomSpeed(random);
+    mallet.speed = RandomSpeed(random, level);
     mallet.homing = true;
   }
   if (PuckBehind(mallet, puck)) {
     mallet.attack = true;
     mallet.homing = false;
     mallet.HeadFor({random(2) == 1 ? kGoalLeft : kGoalRight, kPostY});
-    mallet.speed = RandomSpeed(random);
+    mallet.speed = RandomSpeed(random, level);
     return;
   }
   if (MoveMallet(mallet)) mallet.homing = false;
@@ -86,16 +98,16 @@ bool IsFairTarget(CPoint target) {
          target.y - R >= kWallTop && target.y + R <= kWallBottom;
 }
 
-void MoveComputerMallet(Mallet& mallet, const Puck& puck, const RandomSource& random) {
+void MoveComputerMallet(Mallet& mallet, const Puck& puck, const RandomSource& random, ComputerSkill level) {
   if (mallet.attack && puck.pos.y < mallet.pos.y) mallet.attack = false;  // the puck got past
   if (mallet.attack) {
     if (MoveMallet(mallet)) mallet.attack = false;
     return;
   }
-  if (WantsToAttack(mallet, puck))
-    StartAttack(mallet, puck, random);
+  if (WantsToAttack(mallet, puck, level))
+    StartAttack(mallet, puck, random, level);
   else
-    Defend(mallet, puck, random);
+    Defend(mallet, puck, random, level);
 }
 
 }  // namespace airhockey

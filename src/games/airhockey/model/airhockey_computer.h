@@ -4,6 +4,7 @@
 // heads home. It never aims into the user's half.
 #include <functional>
 
+#include "game/computer_skill.h"
 #include "games/airhockey/model/airhockey_bodies.h"
 
 namespace airhockey {
@@ -11,8 +12,12 @@ namespace airhockey {
 // rand() % n of the program's generator.
 using RandomSource = std::function<int(int)>;
 
-// One sub-step of the computer's mallet.
-void MoveComputerMallet(Mallet& mallet, const Puck& puck, const RandomSource& random);
+// One sub-step of the computer's mallet. The level sets how fast the mallet
+// moves and how early it reads the puck: the Expert runs at 2..3 pixels a
+// sub-step and goes for any slow puck in its half; the Beginner plods at 1
+// and only goes for a resting puck or one creeping up toward its goal.
+void MoveComputerMallet(Mallet& mallet, const Puck& puck, const RandomSource& random,
+                        skill::ComputerSkill level = skill::ComputerSkill::Club);
 
 // Where an attack on the puck aims: the puck itself when it rests (or has no
 // run left ahead of it), else a random point ahead of it on its run, kept

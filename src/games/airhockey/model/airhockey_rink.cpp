@@ -36,13 +36,18 @@ void CheckHits(Rink& rink, const RandomSource& random, SubStepEvents& events) {
   CheckHit(rink.puck, rink.computer, random, events);
 }
 
-SubStepEvents RunSubStep(Rink& rink, const RandomSource& random) {
+SubStepEvents RunSubStep(Rink& rink, const RandomSource& random, skill::ComputerSkill level,
+                         const MalletDriver& moveHuman) {
   SubStepEvents events;
   CoolDown(rink.human);
   CoolDown(rink.computer);
-  MoveComputerMallet(rink.computer, rink.puck, random);
-  rink.human.HeadFor(rink.human.target);
-  MoveMallet(rink.human);
+  MoveComputerMallet(rink.computer, rink.puck, random, level);
+  if (moveHuman) {
+    moveHuman(rink);
+  } else {
+    rink.human.HeadFor(rink.human.target);
+    MoveMallet(rink.human);
+  }
   // Whole-pixel intercepts can lean a path a pixel off its line: the
   // user's mallet is still held inside its half.
   rink.human.pos = ClampToHumanHalf(rink.human.pos).point;

@@ -2,6 +2,7 @@
 // One sub-step of play on the rink: the mallets move, hits are found before
 // and after the puck moves, then the puck bounces off a wall or goes in.
 #include <array>
+#include <functional>
 
 #include "games/airhockey/model/airhockey_bodies.h"
 #include "games/airhockey/model/airhockey_computer.h"
@@ -29,6 +30,10 @@ UINT PickKnock(const RandomSource& random);
 void CheckHits(Rink& rink, const RandomSource& random, SubStepEvents& events);
 
 // Runs one sub-step. A goal ends it with the puck in the goal mouth.
-SubStepEvents RunSubStep(Rink& rink, const RandomSource& random);
+// The user's mallet walks toward the mouse; a driver given here moves it
+// instead (the computer playing itself, in the skill measurements).
+using MalletDriver = std::function<void(Rink&)>;
+SubStepEvents RunSubStep(Rink& rink, const RandomSource& random,
+                         skill::ComputerSkill level = skill::ComputerSkill::Club, const MalletDriver& moveHuman = {});
 
 }  // namespace airhockey

@@ -151,6 +151,8 @@ inline constexpr UINT kTypeOfGameDialog = 138;
 inline constexpr int kRadio301 = 1004;
 inline constexpr int kRadio501 = 1005;
 inline constexpr int kRadioCricket = 1006;
+inline constexpr int kCheckDoubleOut = 1007;  // the darts players' options under the three kinds
+inline constexpr int kCheckDoubleIn = 1008;
 
 inline constexpr UINT kControlsDialog = 143;
 inline constexpr int kAccuracyTrack = 1013;

@@ -1,5 +1,7 @@
 #include "games/darts/model/dart_rules.h"
 
+#include "games/darts/model/dart_target.h"
+
 namespace darts {
 
 namespace {
@@ -63,6 +65,28 @@ CricketHit CricketMarksFor(const BoardHit& hit) {
 Countdown CountdownOutcome(int remaining) {
   if (remaining == 0) return Countdown::Win;
   return remaining < 0 ? Countdown::Bust : Countdown::PlayOn;
+}
+
+CountdownOptions OptionsFor(int variant, CountdownOptions chosen) {
+  if (variant == kVariantCricket) return {};
+  if (variant != kVariant301) chosen.doubleIn = false;
+  return chosen;
+}
+
+Countdown CountdownOutcome(int remaining, const BoardHit& last, const CountdownOptions& options) {
+  const Countdown plain = CountdownOutcome(remaining);
+  if (!options.doubleOut) return plain;
+  if (remaining == 1) return Countdown::Bust;
+  if (plain == Countdown::Win && !IsFinishingDouble(last)) return Countdown::Bust;
+  return plain;
+}
+
+bool IsInAfter(const BoardHit& hit, bool alreadyIn, const CountdownOptions& options) {
+  return alreadyIn || !options.doubleIn || IsFinishingDouble(hit);
+}
+
+int CountedPoints(const BoardHit& hit, bool alreadyIn, const CountdownOptions& options) {
+  return IsInAfter(hit, alreadyIn, options) ? hit.points : 0;
 }
 
 }  // namespace darts

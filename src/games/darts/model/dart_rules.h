@@ -48,4 +48,20 @@ CricketHit CricketMarksFor(const BoardHit& hit);
 enum class Countdown { PlayOn, Win, Bust };
 Countdown CountdownOutcome(int remaining);
 
+// The darts players' options of 301 and 501 (both off: any dart may start
+// and finish). Double in is offered for 301 only.
+struct CountdownOptions {
+  bool doubleOut = false;  // the finishing dart is a double or the bull; 1 left is a bust
+  bool doubleIn = false;   // the count starts with a double or the bull
+};
+// The options as they apply to a game kind (none for Cricket, no double in for 501).
+CountdownOptions OptionsFor(int variant, CountdownOptions chosen);
+// With double out, reaching 0 with anything but a double or the bull, or
+// leaving 1, busts.
+Countdown CountdownOutcome(int remaining, const BoardHit& last, const CountdownOptions& options);
+// What a dart takes off the score: nothing before a player is in with double in.
+int CountedPoints(const BoardHit& hit, bool alreadyIn, const CountdownOptions& options);
+// Whether the player is in after this dart.
+bool IsInAfter(const BoardHit& hit, bool alreadyIn, const CountdownOptions& options);
+
 }  // namespace darts
