@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tool bar strip (bitmap 128, its pictures in toolbar_glyphs.cpp), the
 // application and document icons (128, 129) and the pointing hand over the
 // title screen's games (cursor 399).

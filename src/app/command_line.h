@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's command line, GNU style: --help, --version, --fullscreen,
 // --zoom N and a document to open. Parsing is a pure function, so every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text drawn from the atlases decodes UTF-8: letters beyond ASCII get their
 // own glyphs and malformed bytes draw as '?', never garbage.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's swing: the press on the approach, the drag with its cursors,
 // Shift or Ctrl for the hook, and the release that rolls the ball.
 #include "app/quintaro_doc.h"

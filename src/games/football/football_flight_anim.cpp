@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flight of a pass: up over its apex and down onto the board, then the
 // tumble off a rim or a post, or the drop through a hole or past the board.
 // Every step is paced by the clock, not by the machine.

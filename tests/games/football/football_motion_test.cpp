@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flight of a pass: where it starts, the two halves of its arc, the
 // tumble off a rim or post and the drop through a hole.
 #include "games/football/model/football_motion.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Balls meeting balls: contact, the exchange along the line of centres,
 // momentum, and the separation that leaves no two balls overlapping.
 #include <gtest/gtest.h>

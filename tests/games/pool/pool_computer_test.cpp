@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer's choices: target, cut through the ghost ball, power from
 // the path length, and where it puts the cue ball in hand.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A computer bowler's swing: where it presses and releases on the lane and
 // how fast it throws, made up from the runtime's rand().

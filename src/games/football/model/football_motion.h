@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The flight of a pass step by step: the ball rises from its start over an
 // apex and falls to its landing point, then tumbles off a rim or a post, or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ball against ball: the contact test, the collision (back-off, exchange of
 // the normal parts of the velocities, separation) and the separation step.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The computer player's choices: where it puts the cue ball in hand, which
 // ball it shoots at, and the cut into a pocket through the ghost ball.
