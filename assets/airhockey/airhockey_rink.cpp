@@ -113,7 +113,7 @@ void PaintScoreboard(Canvas& c) {
     const char* label;
     CPoint at;
     Rgb colour;
-  } boxes[] = {{"COMPUTER", kComputerScoreAt, RampColor(Ramp::Pink, 0.85f)},
+  } boxes[] = {{kComputerSideName, kComputerScoreAt, RampColor(Ramp::Pink, 0.85f)},
                {"PLAYER", kHumanScoreAt, RampColor(Ramp::Teal, 0.9f)}};
   for (const auto& box : boxes) {
     const float x = static_cast<float>(box.at.x), y = static_cast<float>(box.at.y);

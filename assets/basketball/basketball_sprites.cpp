@@ -76,6 +76,14 @@ void MakeBackboard(Context& ctx) {
   }
 }
 
+// The front half of the ring alone, where it sits on the board's cels: it is
+// drawn again over a ball that is behind it.
+void MakeRimFront(Context& ctx) {
+  Canvas c(kBoardWidth, kBoardHeight, {}, 0.f);
+  bball::PaintRimFront(c, bball::HoopOnBoard());
+  ctx.sink.Bitmap(kRimFrontBitmap, ctx.quant.ConvertKeyed(c, kOutline, 0.5f));
+}
+
 // A ball cel: the ball at a size and spin, with speed streaks behind it when
 // it flies off the rim (`streak` -1 flying left, +1 right, 0 none).
 Canvas BallCel(int size, int phase, int streak) {
@@ -163,6 +171,7 @@ Canvas ShootCursor() {
 
 void MakeBasketballSprites(Context& ctx) {
   MakeBackboard(ctx);
+  MakeRimFront(ctx);
   MakeBalls(ctx);
   MakeDigits(ctx);
   ctx.sink.Cursor(kShootCursor, ShootCursor(), 16, 16);

@@ -78,6 +78,21 @@ void MakeTumbleCels(Context& ctx) {
   }
 }
 
+// The pass flying away up the field (22..33): the same ball at four sizes,
+// nose up the field, turning about its long axis from one cel to the next.
+void MakeAwayCels(Context& ctx) {
+  constexpr float kTilt[football::kAwaySizes] = {70.f, 62.f, 55.f, 50.f};
+  for (int size = 0; size < football::kAwaySizes; ++size)
+    for (int turn = 0; turn < 3; ++turn) {
+      const int celIndex = football::kFirstAwayCel + size * 3 + turn;
+      const auto& cel = kCels[static_cast<std::size_t>(celIndex)];
+      const float lines = size == 0 ? 1.f : 0.f;
+      const CelArt art{celIndex, 2 * cel.hot.x + 1, 2 * cel.hot.y + 1, kTilt[size], 0.6f * (turn - 1), 0.3f * lines,
+                       -lines, 0.9f};
+      MakeCel(ctx, art, art.width, art.height);
+    }
+}
+
 // The throwing zone: a chalk box on the grass with arrows pointing at the board.
 void MakeZoneMarker(Context& ctx) {
   const int w = football::kZoneWidth, h = football::kZoneHeight;
@@ -163,6 +178,7 @@ Canvas BallCursor(bool throwing) {
 void MakeFootballSprites(Context& ctx) {
   for (const CelArt& art : kFlightArt) MakeCel(ctx, art, art.width, art.height);
   MakeTumbleCels(ctx);
+  MakeAwayCels(ctx);
   MakeZoneMarker(ctx);
   for (int d = 0; d < football::kDigits; ++d) MakeDigit(ctx, d);
   ctx.sink.Cursor(football::kReadyCursor, BallCursor(false), 16, 16);

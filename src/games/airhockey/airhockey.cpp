@@ -109,18 +109,33 @@ void CAirHockey::ServePuck(ServeSide side) {
   PlaySound(kServeSound);
 }
 
+std::string CAirHockey::SideName(int nSide) const {
+  // The board names the computer's side COMPUTER, whoever sits in the seat.
+  if (nSide != 0) return kComputerSideName;
+  const CPlayer* player = Doc().m_players[0].get();
+  return player ? player->m_strName : "Player1";
+}
+
+void CAirHockey::ShowScores() {
+  CObArray& players = Doc().m_players;
+  for (std::size_t i = 0; i < 2; ++i) {
+    const CPlayer* player = players[i].get();
+    if (!player || player->m_nId < 0 || player->m_nId > 1) continue;
+    CSprite* digits = m_pScoreSprite[static_cast<std::size_t>(player->m_nId)];
+    if (digits && Doc().m_sprites.Contains(digits)) digits->SetCel(std::clamp(player->m_nScore, 0, kDigitCels - 1));
+  }
+  FlushDirty();
+}
+
 void CAirHockey::UpdateScoreboard(CQuintaroView* /*pView*/, CObArray* pPlayers, BOOL /*bNewGame*/, int /*nCurrent*/) {
   if (!pPlayers) return;
+  ShowScores();
   for (std::size_t i = 0; i < 2; ++i) {
     CPlayer* player = (*pPlayers)[i].get();
     if (!player || player->m_nId < 0 || player->m_nId > 1) continue;
-    CSprite* digits = m_pScoreSprite[static_cast<std::size_t>(player->m_nId)];
-    if (!digits || !Doc().m_sprites.Contains(digits)) continue;
-    digits->SetCel(std::clamp(player->m_nScore, 0, kDigitCels - 1));
-    FlushDirty();
     if (m_bAnnouncingWinner || CheckWinner(player) != 1) continue;
     m_bAnnouncingWinner = true;
-    MessageBox(player->m_strName + " Wins!");
+    MessageBox(SideName(player->m_nId) + " Wins!");
     m_bAnnouncingWinner = false;
     StartGame();
   }

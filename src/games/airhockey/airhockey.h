@@ -53,6 +53,10 @@ class CAirHockey : public CGame {
   void TakeMallet();
   void ReleaseMallet();
   void ScoreGoal(airhockey::Goal goal);
+  // The digits show both sides' goals.
+  void ShowScores();
+  // How the board names a side: the user's seat by name, the other COMPUTER.
+  std::string SideName(int nSide) const;
   airhockey::RandomSource RandomFromHost();
   CSprite* MakeSprite(CSpriteList* pSprites, UINT nBitmap, CPoint at, int nDepth, int nHot);
   CSprite* MakeScoreSprite(CSpriteList* pSprites, CPoint at);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Play on the timer: each tick runs the "Speed" setting's sub-steps; a goal
 // stops play, scores and serves to the side that conceded.
+#include "app/quintaro_doc.h"
 #include "games/airhockey/airhockey.h"
 #include "ui/message_box.h"
 
@@ -30,16 +31,19 @@ void CAirHockey::ScoreGoal(Goal goal) {
   StopTimer(m_nTimerId);
   PlaySound(kGoalSound);
   AnimateShot(GetSpriteList(), m_pView);  // the puck is seen in the goal mouth
-  MessageBox("Its a Goal!", "Goal", MB_OK);
-  if (!IsCurrentGame()) return;
   ReleaseMallet();
+  // The new score is up when the box tells who scored; a win is announced
+  // only after that.
+  const int scorer = goal == Goal::ForHuman ? 0 : 1;
+  CPlayer* player = Doc().m_players[static_cast<std::size_t>(scorer)].get();
+  if (player) ++player->m_nScore;
+  ShowScores();
+  MessageBox("Its a Goal!\n" + SideName(scorer) + " scores.", "Goal", MB_OK);
+  if (!IsCurrentGame()) return;
+  CQuintaroDoc& doc = Doc();
+  UpdateScoreboard(m_pView, &doc.m_players, FALSE, doc.m_nCurrentPlayer);
+  if (!IsCurrentGame()) return;
   // The side that conceded serves: the puck goes to its half.
-  if (goal == Goal::ForHuman) {
-    AddToScore(0, 1);
-    SetCurrentPlayer(1);
-  } else {
-    AddToScore(1, 1);
-    SetCurrentPlayer(0);
-  }
+  SetCurrentPlayer(scorer == 0 ? 1 : 0);
   FlushDirty();
 }

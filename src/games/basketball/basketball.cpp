@@ -60,15 +60,21 @@ CSprite* CBasketBall::MakeDigitPair(CSpriteList* pSprites, CPoint at, bool bLarg
 BOOL CBasketBall::InitGame(CSpriteList* pSprites) {
   SetStatusText(0, "Initializing....");
   if (!pSprites) return FALSE;
-  auto board = std::make_unique<CSprite>(0, 0, 200, 0, 0, kBoardCels);
+  auto board = std::make_unique<CSprite>(0, 0, kBoardSpriteDepth, 0, 0, kBoardCels);
   for (int c = 0; c < kBoardCels; ++c) board->LoadCel(kBoardBitmaps[static_cast<std::size_t>(c)], c);
   m_pBackboard = board.get();
   pSprites->Insert(std::move(board));
   m_pBackboard->SetCel(0);
   m_pBackboard->SetPosition(kBoardHome.x, kBoardHome.y);
+  // The ring's front goes with the board, over the balls behind it.
+  auto rim = std::make_unique<CSprite>(0, 0, kRimFrontSpriteDepth, 0, 0, 1);
+  rim->Load(kRimFrontBitmap);
+  m_pRimFront = rim.get();
+  pSprites->Insert(std::move(rim));
+  m_pRimFront->SetPosition(kBoardHome.x, kBoardHome.y);
 
   for (int i = 0; i < kBalls; ++i) {
-    auto ball = std::make_unique<CSprite>(0, 0, 1, kBallCels);
+    auto ball = std::make_unique<CSprite>(0, 0, kBallSpriteDepth, kBallCels);
     for (int c = 0; c < kBallCels; ++c) ball->LoadCel(kBallBitmaps[static_cast<std::size_t>(c)], c);
     ball->SetCel(0);
     // The hot spot is the ball's centre.
@@ -94,7 +100,7 @@ BOOL CBasketBall::InitGame(CSpriteList* pSprites) {
 int CBasketBall::NextPlayer(CSpriteList*, int nCurrent, CObArray*, int, BOOL, CQuintaroView*) { return nCurrent; }
 
 void CBasketBall::StopGame() {
-  if (m_nVariant != kVariantPractice) StopTimer(m_nClockTimer);
+  StopTimer(m_nClockTimer);
   StopTimer(m_nAnimTimer);
 }
 

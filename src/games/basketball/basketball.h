@@ -50,6 +50,7 @@ class CBasketBall : public CGame {
 
   std::array<CRect, basketball::kSeats> m_rcName = basketball::kNameBoxes;
   CSprite* m_pBackboard = nullptr;
+  CSprite* m_pRimFront = nullptr;  // the ring's front half, moved with the board
   BOOL m_bBoardLeft = TRUE;
   DWORD m_dwBoardTick = 0;  // the last board step; the end of the last turn
   std::array<basketball::ShotBall, basketball::kBalls> m_balls{};
@@ -81,6 +82,8 @@ class CBasketBall : public CGame {
   void ApplyBallFrame(int i, const basketball::BallFrame& frame);
   void ScoreBasket();
   void MoveBackboard();
+  // The board (and the ring's front with it) stands at `x`.
+  void PlaceBackboard(int x, int y);
   // Shows a value 0..99 on a pair of digit sprites.
   static void ShowNumber(CSprite* pTens, CSprite* pOnes, int nValue);
   void ShowPointsAndClock();

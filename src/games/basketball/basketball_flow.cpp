@@ -31,7 +31,7 @@ BOOL CBasketBall::TryStartTurn() {
 }
 
 void CBasketBall::StartTurn() {
-  if (m_nVariant != kVariantPractice) StartTimer(m_nClockTimer, kClockPeriodMs);
+  if (ClockRuns(m_nVariant, Doc().m_nLastPlayer + 1)) StartTimer(m_nClockTimer, kClockPeriodMs);
   StartTimer(m_nAnimTimer, kAnimPeriodMs);
   SetGameInProgress(TRUE);
   m_nTime = StartingTime(m_nVariant, m_nGameTime);
@@ -58,13 +58,12 @@ void CBasketBall::EndTurn() {
     ReturnToRack(ball);
     if (CSprite* sprite = m_pBallSprites[static_cast<std::size_t>(i)]) {
       sprite->SetCel(0);
+      sprite->SetDepth(kBallSpriteDepth);
       sprite->SetPosition(ball.nRestX, ball.nRestY);
     }
   }
-  if (m_pBackboard) {
-    m_pBackboard->SetCel(0);
-    m_pBackboard->SetPosition(kBoardHome.x, kBoardHome.y);
-  }
+  if (m_pBackboard) m_pBackboard->SetCel(0);
+  PlaceBackboard(kBoardHome.x, kBoardHome.y);
   if (CPlayer* player = GetCurrentPlayer()) player->m_nScore = TurnResult(m_nVariant, m_nPoints, m_nTime);
   m_dwBoardTick = host.GetTickCount();
   m_bTurnEnded = true;
@@ -116,6 +115,9 @@ int CBasketBall::CheckWinner(CPlayer* /*pPlayer*/) {
   if (winner.seat >= 0) {
     const CPlayer& p = *doc.m_players[static_cast<std::size_t>(winner.seat)];
     MessageBox(WinnerMessage(p.m_strName, winner), "", MB_OK);
+  } else if (m_nVariant == kVariantPlayTo40) {
+    // Every seat's clock ran out: the board is not wiped without a word.
+    MessageBox(kNobodyReached40, "", MB_OK);
   }
   return 0;
 }
@@ -131,7 +133,7 @@ void CBasketBall::LaunchBall(int i) {
   basketball::LaunchBall(ball, GetHost().GetTickCount());
   if (CSprite* sprite = m_pBallSprites[static_cast<std::size_t>(i)]) {
     sprite->SetPosition(static_cast<int>(ball.x), static_cast<int>(ball.y));
-    sprite->SetDepth(1);
+    sprite->SetDepth(kBallSpriteDepth);
   }
 }
 
@@ -139,6 +141,7 @@ void CBasketBall::ApplyBallFrame(int i, const BallFrame& frame) {
   CSprite* sprite = m_pBallSprites[static_cast<std::size_t>(i)];
   if (frame.sound) PlaySound(frame.sound);
   if (frame.boardCel >= 0 && m_pBackboard) m_pBackboard->SetCel(frame.boardCel);
+  if (sprite) sprite->SetDepth(frame.behindRim ? kBallBehindRimSpriteDepth : kBallSpriteDepth);
   if (sprite && frame.move) sprite->SetPosition(frame.pos.x, frame.pos.y);
   if (sprite && frame.cel >= 0) sprite->SetCel(frame.cel);
   if (frame.scored) ScoreBasket();
@@ -170,7 +173,12 @@ void CBasketBall::MoveBackboard() {
   const bool moved = StepBoard(slide, GetHost().GetTickCount());
   m_bBoardLeft = slide.left ? TRUE : FALSE;
   m_dwBoardTick = slide.tick;
-  if (moved) m_pBackboard->SetPosition(slide.x, m_pBackboard->GetY());
+  if (moved) PlaceBackboard(slide.x, m_pBackboard->GetY());
+}
+
+void CBasketBall::PlaceBackboard(int x, int y) {
+  if (m_pBackboard) m_pBackboard->SetPosition(x, y);
+  if (m_pRimFront) m_pRimFront->SetPosition(x, y);
 }
 
 void CBasketBall::OnTimer(UINT nIDEvent, CQuintaroView* pView) {

@@ -66,6 +66,7 @@ void CBasketBall::OnLButtonUp(UINT /*nFlags*/, int x, int y, CQuintaroView* pVie
     ReturnToRack(ball);
     if (CSprite* sprite = m_pBallSprites[i]) {
       sprite->SetCel(0);
+      sprite->SetDepth(kBallSpriteDepth);
       sprite->SetPosition(ball.nRestX, ball.nRestY);
     }
   }

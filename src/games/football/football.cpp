@@ -137,7 +137,7 @@ std::string CFootBall::StateJson() const {
       << ",\"toGo\":" << m_nToGo << ",\"gain\":" << m_nGain << ",\"hole\":" << m_nHole
       << ",\"intercepted\":" << flag(m_bIntercepted) << ",\"touchdown\":" << flag(m_bTouchdown) << ",\"zone\":["
       << m_rcThrowZone.left << ',' << m_rcThrowZone.top << ',' << m_rcThrowZone.right << ',' << m_rcThrowZone.bottom
-      << "],\"zonePlaced\":" << flag(m_bZonePlaced) << '}';
+      << "],\"zonePlaced\":" << flag(m_bZonePlaced) << ",\"gameOver\":" << flag(m_bGameOver) << '}';
   return out.str();
 }
 

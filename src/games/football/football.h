@@ -46,6 +46,8 @@ class CFootBall : public CGame {
   // The downs, yards to go and yards to the goal after a pass.
   void UpdateSeries();
   void LoadSettings();
+  // Stores the controls dialog's choice and plays by it from now on.
+  void KeepControls(int nVelocity, int nAccuracy, int nDrift);
 
   // --- The pass --------------------------------------------------------------
   int m_nVelocity = 1;
@@ -71,6 +73,8 @@ class CFootBall : public CGame {
   BOOL m_bIntercepted = FALSE;
   BOOL m_bTouchdown = FALSE;
   int m_nHole = football::kNoHole;
+  // Won: the final board shows until the next click or game command.
+  bool m_bGameOver = false;
 
   CSprite* m_pFlyingBall = nullptr;
   std::array<CSprite*, 3> m_rackBalls{};
@@ -96,6 +100,9 @@ class CFootBall : public CGame {
   // it won the game (the game has been restarted: touch nothing).
   bool ResolvePass(CQuintaroView* pView, bool bByUser);
   bool PossessionOver() const;
+  // The game is won: the final board stays up, waiting for the user.
+  void ShowFinalBoard(CQuintaroView* pView);
+  void HideZoneMarker();
   // Announces the end of the possession and hands the ball to the next player.
   void ChangePossession(CQuintaroView* pView, bool bByComputer);
   void ShowDigit(CSprite* pDigit, int nValue);

@@ -20,8 +20,12 @@ void CFootBall::OnTypeOfGame(CQuintaroDoc* pDoc) {
     return;
   CFootballTypeDlg dlg;
   dlg.m_nType = ClampVariant(pDoc->m_nGameVariant);
-  if (DoModal(dlg) != IDOK) return;
-  if (dlg.m_nType < kPlayTo28 || dlg.m_nType > kPlayTo54) return;  // nothing chosen
+  const bool chosen = DoModal(dlg) == IDOK && dlg.m_nType >= kPlayTo28 && dlg.m_nType <= kPlayTo54;
+  if (!chosen) {
+    // A command over the final board ends the wait: the next game starts.
+    if (m_bGameOver) RestartGame();
+    return;
+  }
   pDoc->m_bGameInProgress = FALSE;
   pDoc->SetVariant(kScreenFootball, dlg.m_nType);
   // The document replaces this game: nothing of ours may run after this call.
@@ -39,8 +43,15 @@ void CFootBall::OnGameControls(CQuintaroDoc* /*pDoc*/) {
   dlg.m_nAccuracy = stored.accuracy;
   dlg.m_nDrift = stored.drift;
   dlg.m_nVelocity = stored.velocity;
-  if (DoModal(dlg) != IDOK) return;
-  const ThrowSettings chosen = ClampSettings({dlg.m_nVelocity, dlg.m_nAccuracy, dlg.m_nDrift});
+  const bool accepted = DoModal(dlg) == IDOK;
+  if (accepted) KeepControls(dlg.m_nVelocity, dlg.m_nAccuracy, dlg.m_nDrift);
+  // A command over the final board ends the wait: the next game starts.
+  if (m_bGameOver) RestartGame();
+}
+
+void CFootBall::KeepControls(int nVelocity, int nAccuracy, int nDrift) {
+  SettingsStore& store = GetHost().Settings();
+  const ThrowSettings chosen = ClampSettings({nVelocity, nAccuracy, nDrift});
   store.WriteProfileInt(kSection, "Accuracy", chosen.accuracy);
   store.WriteProfileInt(kSection, "Drift", chosen.drift);
   store.WriteProfileInt(kSection, "Velocity", chosen.velocity);

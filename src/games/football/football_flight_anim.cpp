@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The flight of a pass: up over its apex and down onto the board, then the
-// tumble off a rim or a post, or the drop through a hole or past the board.
+// The flight of a pass: from the thrower's hand up the field onto the board,
+// then the tumble off a rim or a post, on through a hole behind the board's
+// face, or back off the face onto the grass.
 // Every step is paced by the clock, not by the machine.
 #include "app/quintaro_view.h"
 #include "games/football/football.h"
@@ -47,22 +48,21 @@ void CFootBall::BounceOff(Strike strike, CPoint from, CQuintaroView* pView) {
 
 void CFootBall::AnimateShot(CSpriteList* pSprites, CQuintaroView* pView) {
   if (!pSprites || !pView || !SceneIsOurs()) return;
-  const CPoint start = FlightStart(m_ptFlightStart, m_rcThrowZone.top);
-  ShowBallAt({start, kFirstRisingCel}, pView);
-  const int stepMs = FlightStepMs(m_dwThrowTime);
-  const CPoint apex = Apex(start, m_ptLanding, ArcHeight(m_dwThrowTime));
-  RunSteps(RisingSteps(start, apex), stepMs, pView);
-  ShowBallAt({apex, kFirstFallingCel}, pView);
-  const std::vector<Step> falling = FallingSteps(apex, m_ptLanding);
-  RunSteps(falling, stepMs, pView);
-  const CPoint end = falling.empty() ? apex : falling.back().at;
+  // From the thrower's hand up the field onto the board, smaller and smaller.
+  const CPoint hand = m_ptFlightStart;
+  RunSteps(PassSteps(hand, m_ptLanding, ArcHeight(m_dwThrowTime)), FlightStepMs(m_dwThrowTime), pView);
+  const CPoint end = m_ptLanding;
 
   const Strike strike = JudgeStrike(m_ptLanding, m_bIntercepted != FALSE);
   if (strike != Strike::HoleOrMiss) {
     BounceOff(strike, end, pView);
+  } else if (m_nHole != kNoHole) {
+    // Through the hole it goes on behind the board's face, out of sight.
+    PlaySound(m_nHole == kLargeHoleHit ? kLargeHoleSound : kSmallHoleSound);
   } else {
-    PlaySound(m_nHole == kLargeHoleHit ? kLargeHoleSound : m_nHole == kSmallHoleHit ? kSmallHoleSound : kMissSound);
-    RunSteps(DropSteps(end, m_ptLanding.y), kBounceStepMs, pView);
+    PlaySound(kMissSound);
+    const int sideways = end.x > hand.x ? 1 : end.x < hand.x ? -1 : 0;
+    RunSteps(FaceBounceSteps(end, sideways), kBounceStepMs, pView);
   }
   HideFlyingBall();
   pView->FlushDirtyRects();

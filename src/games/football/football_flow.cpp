@@ -38,14 +38,18 @@ int CFootBall::ScoreShot(CPlayer* pPlayer) {
 
 int CFootBall::CheckWinner(CPlayer* pPlayer) {
   if (!pPlayer || pPlayer->m_nScore < TargetScore(m_nGameType)) return 0;
-  SetStatusText(0, "Game Over - You Win");
+  // A computer seat's win is told by its name: the user did not win it.
+  const std::string computerWins = pPlayer->m_strName + " wins";
+  SetStatusText(0, pPlayer->m_bComputer ? computerWins : "Game Over - You Win");
   PlaySound(kWinSound);
-  MessageBox("Hurray you have won, good job");
+  MessageBox(pPlayer->m_bComputer ? computerWins : "Hurray you have won, good job");
   return 1;
 }
 
 void CFootBall::UpdateSeries() {
   Series series = CurrentSeries();
+  // A pass picked off ends the possession as it is: no down is used up.
+  if (m_bIntercepted) return;
   const int gain = m_nGain;
   if (gain == 0) SetStatusText(0, "Pass is Incomplete");
   const SeriesResult result = ApplyGain(series, gain);
@@ -79,9 +83,7 @@ bool CFootBall::ResolvePass(CQuintaroView* pView, bool bByUser) {
   ScoreShot(player);
   if (bByUser) {
     pView->m_turn.m_bDragging = FALSE;
-    m_pZoneMarker->SetPosition(kHiddenXY, kHiddenXY);
-    // The next ball picked up gets a freshly placed zone.
-    m_bZonePlaced = FALSE;
+    HideZoneMarker();
   }
   AnimateShot(&doc.m_sprites, pView);
   UpdateSeries();
@@ -92,12 +94,32 @@ bool CFootBall::ResolvePass(CQuintaroView* pView, bool bByUser) {
   const int won = CheckWinner(player);
   pView->m_turn.Deselect();
   if (won != 1) return true;
-  // The document replaces this game: nothing of ours may run after this call.
-  RestartGame();
+  ShowFinalBoard(pView);
   return false;
 }
 
+void CFootBall::ShowFinalBoard(CQuintaroView* pView) {
+  // The final board, the scores and the result stay up until the user has
+  // seen them: the next click (or a game command) starts the next game.
+  m_bGameOver = true;
+  Doc().m_bGameInProgress = FALSE;
+  pView->GetHost().ReleaseCapture();
+  pView->m_turn.m_bDragging = FALSE;
+  pView->m_turn.m_bComputerPlaying = FALSE;
+  HideZoneMarker();
+  HideFlyingBall();
+  pView->FlushDirtyRects();
+}
+
+void CFootBall::HideZoneMarker() {
+  if (m_pZoneMarker) m_pZoneMarker->SetPosition(kHiddenXY, kHiddenXY);
+  // The next ball picked up gets a freshly placed zone.
+  m_bZonePlaced = FALSE;
+}
+
 void CFootBall::ChangePossession(CQuintaroView* pView, bool bByComputer) {
+  // The computer's throwing zone goes with its possession.
+  if (bByComputer) HideZoneMarker();
   if (m_nDown > 4) {
     SetStatusText(0, "Loss of Down");
     if (Random(2, FALSE) == 0) PlaySound(kLossSound);
@@ -141,7 +163,7 @@ void CFootBall::ComputerAim() {
 }
 
 void CFootBall::PlayComputerTurn(CQuintaroView* pView) {
-  if (!pView || !SceneIsOurs()) return;
+  if (!pView || !SceneIsOurs() || m_bGameOver) return;
   // A stale turn message must not play for anybody.
   if (!TakeComputerTurn()) return;
   // What the user held before the seat became a computer goes back first.

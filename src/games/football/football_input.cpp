@@ -45,7 +45,8 @@ void CFootBall::StartDrag(int x, int y, CQuintaroView* pView) {
 }
 
 void CFootBall::OnLButtonDown(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
-  if (!pView || !SceneIsOurs() || pView->m_turn.m_bComputerPlaying) return;
+  // Over the final board the click's release starts the next game.
+  if (!pView || !SceneIsOurs() || m_bGameOver || pView->m_turn.m_bComputerPlaying) return;
   const CPoint pt{x, y};
   if (!pView->m_turn.m_pSelSprite) {
     if (m_rcRack.PtInRect(pt))
@@ -64,6 +65,11 @@ void CFootBall::OnMouseMove(UINT /*nFlags*/, int x, int y, CQuintaroView* /*pVie
 
 void CFootBall::OnLButtonUp(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
   if (!pView) return;
+  if (m_bGameOver) {
+    // The document replaces this game: nothing of ours may run after this call.
+    RestartGame();
+    return;
+  }
   Host& host = pView->GetHost();
   if (pView->m_turn.m_bDragging && !pView->m_turn.m_bComputerPlaying) {
     if (m_rcRelease.PtInRect(CPoint{x, y}) && SceneIsOurs() && !ThrowHumanPass(x, y, pView)) return;

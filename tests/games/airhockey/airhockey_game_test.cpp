@@ -96,8 +96,15 @@ TEST(AirHockeyGame, GoalsStopPlayScoreAndServeToTheSideThatConceded) {
   app.PressMallet();
   app.TheRink().computer.PlaceAt({190, 100});
   app.TheRink().puck = PuckOnRun({130, 44}, {130, kWallTop}, 2);
+  // The digits already show the goal when the box tells who scored.
+  std::vector<int> shownUnderBox;
+  app.boxDriver = [&](const std::string&, DialogController&) -> std::optional<int> {
+    for (CSprite* digits : app.Game()->m_pScoreSprite) shownUnderBox.push_back(digits->GetCelIndex());
+    return IDOK;
+  };
   ASSERT_TRUE(app.RunUntil([&] { return !app.boxes.empty(); }, 1000));
-  EXPECT_EQ(app.boxes, std::vector<std::string>{"Its a Goal!"});
+  EXPECT_EQ(app.boxes, std::vector<std::string>{"Its a Goal!\nPlayer1 scores."});
+  EXPECT_EQ(shownUnderBox, (std::vector<int>{1, 0}));
   EXPECT_EQ(app.Player(0).m_nScore, 1);
   EXPECT_EQ(app.Player(1).m_nScore, 0);
   EXPECT_EQ(app.Doc().m_nCurrentPlayer, 1);
@@ -113,6 +120,8 @@ TEST(AirHockeyGame, GoalsStopPlayScoreAndServeToTheSideThatConceded) {
   app.TheRink().human.PlaceAt({60, 300});
   app.TheRink().puck = PuckOnRun({130, 300}, {130, kWallBottom}, 3);
   ASSERT_TRUE(app.RunUntil([&] { return app.boxes.size() == 2; }, 1000));
+  EXPECT_EQ(app.boxes.back(), "Its a Goal!\nCOMPUTER scores.");
+  EXPECT_EQ(shownUnderBox, (std::vector<int>{1, 0, 1, 1}));
   EXPECT_EQ(app.Player(1).m_nScore, 1);
   EXPECT_EQ(app.Doc().m_nCurrentPlayer, 0);
   EXPECT_EQ(app.TheRink().puck.pos, CPoint(129, 286)) << "served to the user";
@@ -128,7 +137,7 @@ TEST(AirHockeyGame, SevenGoalsEndTheMatchAndANewOneFollows) {
   app.TheRink().computer.PlaceAt({190, 100});
   app.TheRink().puck = PuckOnRun({125, 44}, {125, kWallTop}, 3);
   ASSERT_TRUE(app.RunUntil([&] { return app.boxes.size() >= 2; }, 1000));
-  EXPECT_EQ(app.boxes, (std::vector<std::string>{"Its a Goal!", "Player1 Wins!"}));
+  EXPECT_EQ(app.boxes, (std::vector<std::string>{"Its a Goal!\nPlayer1 scores.", "Player1 Wins!"}));
   EXPECT_EQ(app.Player(0).m_nScore, 0);
   EXPECT_EQ(app.Player(1).m_nScore, 0);
   EXPECT_EQ(app.Game()->m_pScoreSprite[0]->GetCelIndex(), 0);

@@ -24,6 +24,7 @@ class BasketballGame : public ::testing::Test {
     b.x = static_cast<float>(app.Game()->m_pBackboard->GetX() + offset);
     b.y = static_cast<float>(kRimY - kBallRimReach) - 2.0f;
     b.dy = kFallStep;
+    b.z = kBoardDepth;
     b.nPower = 7;
   }
   bool TurnRunning() { return app.Game()->m_bTurnRunning != FALSE; }
@@ -36,7 +37,7 @@ TEST_F(BasketballGame, AClickStartsTheTurnAndAHeldBallIsShotFromTheZone) {
   ASSERT_NE(game, nullptr);
   EXPECT_EQ(app.CountEvents("status \"Click left mouse button to begin.\""), 1);
   EXPECT_FALSE(app.Doc().m_bGameInProgress);
-  EXPECT_EQ(app.Doc().m_sprites.GetCount(), 1 + 4 + 12);
+  EXPECT_EQ(app.Doc().m_sprites.GetCount(), 1 + 1 + 4 + 12);
 
   const CPoint spot = kRackSpots[1];
   app.Down(spot.x, spot.y);

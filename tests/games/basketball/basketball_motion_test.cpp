@@ -79,13 +79,14 @@ TEST(BasketballMotion, AStepWaitsForThePowerInMilliseconds) {
 TEST(BasketballMotion, TheDescentBouncesOffTheSidesWithASound) {
   ShotBall b = RackedBall(0);
   b.nState = kDescending;
-  b.x = kDescentRightWall + 1.0f;
+  b.x = kDescentRightWall - 1.0f;
   b.dx = 3.0f;
   b.z = 160.0f;
   b.dz = 2.0f;
   BallFrame f = AdvanceBall(b, 100, kBoardHome.x);
   EXPECT_EQ(f.sound, kSideSound);
   EXPECT_EQ(b.dx, -3.0f);
+  // Mirrored at the wall: two pixels past it become two pixels short of it.
   EXPECT_EQ(b.x, kDescentRightWall - 2.0f);
   f = AdvanceBall(b, 200, kBoardHome.x);
   EXPECT_EQ(f.sound, 0u);
@@ -141,7 +142,7 @@ TEST(BasketballMotion, RimWindowsFollowTheBoard) {
   }
 }
 
-TEST(BasketballMotion, ARimBounceFliesOutTowardsItsSideAndIsGoneAtDepth100) {
+TEST(BasketballMotion, ARimBounceFliesOutTowardsItsSideAndDropsFromDepth100) {
   ShotBall b = AboveRim(kBoardHome.x + 15.0f);
   b.z = 206.0f;
   AdvanceBall(b, 100, kBoardHome.x);
@@ -156,13 +157,19 @@ TEST(BasketballMotion, ARimBounceFliesOutTowardsItsSideAndIsGoneAtDepth100) {
     if (b.nState == kLeftBounce) {
       EXPECT_GE(f.cel, kLeftBounceFirstCel);
       EXPECT_LT(f.cel, kRightBounceFirstCel);
-    } else {
-      EXPECT_EQ(f.pos, kHidden);
     }
+    EXPECT_NE(f.pos, kHidden) << "no ball vanishes in mid-air";
     ++steps;
   }
-  EXPECT_EQ(b.nState, kGone);
+  // Out in front of the ring it falls to the floor, and only there is it gone.
+  EXPECT_EQ(b.nState, kFalling);
   EXPECT_NEAR(b.x, static_cast<float>(kLeftBounceTarget.x), 1.0f);
+  EXPECT_EQ(b.z, static_cast<float>(kBounceOutDepth));
+  BallFrame f;
+  while (b.nState == kFalling && steps++ < 400) f = AdvanceBall(b, now += kTick, kBoardHome.x);
+  EXPECT_EQ(b.nState, kGone);
+  EXPECT_EQ(f.pos, kHidden);
+  EXPECT_GT(b.y, kFloorY);
 }
 
 TEST(BasketballMotion, TheNetSwishesAndTheBallDropsOutUnderneath) {

@@ -4,6 +4,10 @@
 // of possession and the end of a game.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
+#include <vector>
+
 #include "football_app.h"
 #include "gfx/sprite_list.h"
 
@@ -53,6 +57,37 @@ TEST_F(FootballGame, APassThroughTheLargeHoleMakesAFirstDown) {
   EXPECT_EQ(game->m_pZoneMarker->GetX(), kHiddenXY);
   EXPECT_EQ(game->m_pFlyingBall->GetPosX(), kHiddenXY);
   EXPECT_EQ(app.Doc().m_nCurrentPlayer, 0);
+}
+
+// Where the flying ball is shown during a pass to `release`, sampled every few milliseconds.
+std::vector<CPoint> WatchFlight(FootballApp& app, CPoint release) {
+  std::vector<CPoint> seen;
+  app.Backend().SetFeeder([&](DWORD now) -> std::optional<DWORD> {
+    const CSprite* ball = app.Game() ? app.Game()->m_pFlyingBall : nullptr;
+    if (ball && ball->GetPosX() != kHiddenXY && (seen.empty() || !(seen.back() == CPoint{ball->GetPosX(), ball->GetPosY()})))
+      seen.push_back({ball->GetPosX(), ball->GetPosY()});
+    return now + 5;
+  });
+  app.PickUp();
+  app.Pass(release, 600);
+  app.Backend().SetFeeder({});
+  return seen;
+}
+
+TEST_F(FootballGame, APassFliesFromTheThrowerAndGoesThroughAHoleOrBouncesOffTheFace) {
+  Start(1);
+  const std::vector<CPoint> through = WatchFlight(app, kLargeCentre);
+  ASSERT_GT(through.size(), 10u);
+  // It leaves the hand in the throwing zone, far below the board...
+  EXPECT_GT(through.front().y, kBoardFace.bottom);
+  // ...and goes on behind the face through the hole: nothing of it below the hole after.
+  EXPECT_EQ(through.back(), kLargeCentre);
+  const std::vector<CPoint> missed = WatchFlight(app, kMissPoint);
+  ASSERT_GT(missed.size(), 10u);
+  EXPECT_GT(missed.front().y, kBoardFace.bottom);
+  // Off the face it comes back down to the grass at the board's foot.
+  EXPECT_GE(missed.back().y, kDropFloorY);
+  EXPECT_NE(std::find(missed.begin(), missed.end(), kMissPoint), missed.end());
 }
 
 TEST_F(FootballGame, AReleaseOffTheBoardThrowsNothingAndTheBallCanGoBack) {
@@ -129,12 +164,45 @@ TEST_F(FootballGame, TouchdownsScoreSevenAndTheGameIsWonAtTheTarget) {
   app.PickUp();
   app.Pass(kLargeCentre, 600);
   EXPECT_EQ(app.boxes.back(), "Hurray you have won, good job");
-  EXPECT_TRUE(Saw("status \"Game Over - You Win\""));
   EXPECT_EQ(app.CountEvents("sound 328"), 1);
+  // The final board stays up, however long the user looks at it.
+  app.Wait(30000);
+  EXPECT_EQ(app.Game(), game);
+  EXPECT_EQ(app.Player(0).m_nScore, 28);
+  EXPECT_EQ(app.App().Frame().StatusText(), "Game Over - You Win");
+  EXPECT_EQ(game->m_pYardsTens->GetCelIndex(), 0);
+  EXPECT_FALSE(app.Doc().m_bGameInProgress);
+  // No ball comes off the rack over it: the click starts the next game.
+  app.PickUp();
   ASSERT_NE(app.Game(), nullptr);
   EXPECT_NE(app.Game(), game);
   EXPECT_EQ(app.Player(0).m_nScore, 0);
-  EXPECT_FALSE(app.Doc().m_bGameInProgress);
+  EXPECT_EQ(app.View().m_turn.m_pSelSprite, nullptr);
+}
+
+TEST_F(FootballGame, AGameCommandOverTheFinalBoardStartsTheNextGame) {
+  Start(2);
+  app.Player(1).m_nScore = 21;
+  app.Player(1).m_bComputer = TRUE;
+  CFootBall* game = app.Game();
+  // The computer's possession after the user's four misses: its touchdown wins.
+  for (int i = 0; i < 4; ++i) PassTo(kMissPoint);
+  for (int tries = 0; tries < 200 && !game->m_bGameOver; ++tries) {
+    app.Player(1).m_nScore = 21;
+    game->m_nYardsToGoal = 1;
+    game->m_nDown = 1;
+    if (app.Doc().m_nCurrentPlayer == 0) PassTo(kMissPoint);
+    else app.Pump();
+  }
+  ASSERT_TRUE(game->m_bGameOver);
+  EXPECT_EQ(app.boxes.back(), "Player2 wins");
+  EXPECT_EQ(app.App().Frame().StatusText(), "Player2 wins");
+  EXPECT_FALSE(app.View().m_turn.m_bComputerPlaying);
+  app.Doc().OnCommand(ID_OPTIONS_GAMECONTROLS);  // cancelled: the next game starts all the same
+  app.Pump();
+  ASSERT_NE(app.Game(), nullptr);
+  EXPECT_NE(app.Game(), game);
+  EXPECT_EQ(app.Player(1).m_nScore, 0);
 }
 
 TEST_F(FootballGame, ALatePassMayBeInterceptedAndLosesTheBall) {
@@ -149,6 +217,12 @@ TEST_F(FootballGame, ALatePassMayBeInterceptedAndLosesTheBall) {
   ASSERT_EQ(app.Doc().m_nCurrentPlayer, 1);
   EXPECT_EQ(app.boxes.back(), "Interception");
   EXPECT_TRUE(Saw("status \"Pass is intercepted\""));
+  // The pick ends the possession as an interception: no down is spent on it.
+  auto caught = std::find(app.events.begin(), app.events.end(), "status \"Pass is intercepted\"");
+  for (auto e = caught; e != app.events.end(); ++e) {
+    EXPECT_NE(*e, "status \"Pass is Incomplete\"");
+    EXPECT_NE(*e, "status \"Loss of Down\"");
+  }
   EXPECT_GE(app.CountEvents("sound 326"), 1);
   EXPECT_GE(app.CountEvents("sound 362"), 1);  // it looks like a rim shot
   EXPECT_EQ(app.Player(0).m_nScore, 0);

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The flight of a pass: where it starts, the two halves of its arc, the
-// tumble off a rim or post and the drop through a hole.
+// The flight of a pass: from the hand onto the board, smaller with the
+// distance; the tumble off a rim or post; the bounce back off the face.
+#include "games/football/model/football_geometry.h"
 #include "games/football/model/football_motion.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace football {
@@ -12,41 +14,48 @@ namespace {
 
 double Dist(CPoint a, CPoint b) { return std::hypot(a.x - b.x, a.y - b.y); }
 
-TEST(FootballMotion, TheFlightStartsOverTheBoardFromWhereThePressWas) {
-  EXPECT_EQ(FlightStart({113, 267}, 267), CPoint(118, 55));
-  EXPECT_EQ(FlightStart({308, 290}, 267), CPoint(305, 152));
-  EXPECT_EQ(FlightStart({200, 279}, 267), CPoint(201, 106));
+TEST(FootballMotion, ThePassFliesFromTheHandOntoTheBoardGrowingSmaller) {
   EXPECT_EQ(FlightStepMs(0), 20);
   EXPECT_EQ(FlightStepMs(500), 20);
   EXPECT_EQ(FlightStepMs(501), 40);
   EXPECT_EQ(FlightStepMs(1000), 40);
   EXPECT_EQ(FlightStepMs(1001), 60);
-  EXPECT_EQ(Apex({100, 150}, {200, 90}, 40), CPoint(150, 50));
+  for (int hx = kFirstThrowZone.left; hx < kFirstThrowZone.right + kZoneShiftRange; hx += 23)
+    for (int lx = kLandMinX; lx <= kLandMaxX; lx += 41)
+      for (int ly = kLandMinY; ly <= kLandMaxY; ly += 37)
+        for (int arc : {20, 40, 60}) {
+          const CPoint hand{hx, 279}, landing{lx, ly};
+          const std::vector<Step> steps = PassSteps(hand, landing, arc);
+          ASSERT_GE(steps.size(), 12u);
+          // It leaves the hand, not the board, and ends on the landing point.
+          EXPECT_LE(Dist(steps.front().at, hand), 2.0 * arc / 3 + 15) << hx << " " << lx << "," << ly;
+          EXPECT_EQ(steps.back().at, landing);
+          EXPECT_EQ(AwaySize(steps.front().cel), 0);
+          EXPECT_EQ(AwaySize(steps.back().cel), kAwaySizes - 1);
+          // Smaller and smaller as it flies away, and up over an arc on the way.
+          int highest = 0;
+          for (std::size_t k = 1; k < steps.size(); ++k) {
+            EXPECT_GE(AwaySize(steps[k].cel), AwaySize(steps[k - 1].cel));
+            const double t = static_cast<double>(k + 1) / steps.size();
+            highest = std::max(highest, static_cast<int>(hand.y + (landing.y - hand.y) * t) - steps[k].at.y);
+          }
+          EXPECT_GE(highest, arc - 2);
+        }
 }
 
-TEST(FootballMotion, TheArcRisesToItsApexAndFallsOntoTheLandingPoint) {
-  const CPoint start{150, 120}, landing{227, 92};
-  const CPoint apex = Apex(start, landing, 40);
-  const std::vector<Step> up = RisingSteps(start, apex);
-  ASSERT_FALSE(up.empty());
-  EXPECT_EQ(up.front().at, start);
-  EXPECT_LE(Dist(up.back().at, apex), 6.0);
-  for (std::size_t k = 0; k < up.size(); ++k) {
-    EXPECT_EQ(up[k].cel, static_cast<int>(k % 3));
-    if (k) {
-      EXPECT_LE(up[k].at.y, up[k - 1].at.y);
-      EXPECT_GE(up[k].at.x, up[k - 1].at.x);
+TEST(FootballMotion, AMissBouncesBackOffTheFaceOntoTheGrass) {
+  for (int sideways : {-1, 0, 1})
+    for (const CPoint from : {CPoint{160, 200}, CPoint{250, 60}, CPoint{200, 140}}) {
+      const std::vector<Step> steps = FaceBounceSteps(from, sideways);
+      ASSERT_FALSE(steps.empty());
+      EXPECT_LE(Dist(steps.front().at, from), 3.0);
+      EXPECT_GE(steps.back().at.y, kDropFloorY);
+      EXPECT_EQ((steps.back().at.x - from.x) * sideways >= 0, true);
+      // It comes back towards the thrower: never smaller than at the board, a little bigger later.
+      for (const Step& s : steps) EXPECT_GE(AwaySize(s.cel), kAwaySizes - 2);
+      EXPECT_EQ(AwaySize(steps.back().cel), kAwaySizes - 2);
+      for (std::size_t k = 1; k < steps.size(); ++k) EXPECT_LE(steps[k].at.y - steps[k - 1].at.y, 30);
     }
-  }
-  const std::vector<Step> down = FallingSteps(apex, landing);
-  EXPECT_EQ(down.front().at, apex);
-  EXPECT_LE(Dist(down.back().at, landing), 6.0);
-  for (std::size_t k = 0; k < down.size(); ++k) EXPECT_EQ(down[k].cel, 3 + static_cast<int>(k % 3));
-  // A steeper, longer half takes more steps of the same run.
-  EXPECT_GT(RisingSteps({150, 150}, {150, 50}).size(), RisingSteps({150, 150}, {150, 130}).size());
-  // Straight up and straight down when there is no sideways run.
-  for (const Step& s : RisingSteps({150, 150}, {150, 90})) EXPECT_EQ(s.at.x, 150);
-  for (const Step& s : FallingSteps({150, 90}, {150, 150})) EXPECT_EQ(s.at.x, 150);
 }
 
 TEST(FootballMotion, BouncesLeaveInTheDrawnDirection) {
@@ -74,16 +83,6 @@ TEST(FootballMotion, BouncesLeaveInTheDrawnDirection) {
   EXPECT_EQ(longer[15].cel, 19);
   // The vertical run is mirrored: a target below sends the ball up.
   EXPECT_LT(BounceSteps(from, {200, 150}).back().at.y, from.y);
-}
-
-TEST(FootballMotion, TheBallDropsToTheFloorBelowItsLandingPoint) {
-  EXPECT_TRUE(DropSteps({200, 195}, 195).empty());
-  EXPECT_TRUE(DropSteps({200, 205}, 209).empty());
-  const std::vector<Step> drop = DropSteps({227, 91}, 92);  // 103 pixels to fall
-  ASSERT_EQ(drop.size(), 21u);
-  EXPECT_EQ(drop.front().at, CPoint(227, 96));
-  EXPECT_EQ(drop.back().at, CPoint(227, 91 + 105));
-  for (std::size_t k = 0; k < drop.size(); ++k) EXPECT_EQ(drop[k].cel, 6 + static_cast<int>(k % 4));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 
 #include "football_app.h"
 
@@ -61,11 +62,12 @@ SoakStats Soak(int variant, int games, std::int64_t epoch) {
     while (app.Game() == game) {
       std::array<int, 4> before{};
       for (int seat = 0; seat < 4; ++seat) before[static_cast<std::size_t>(seat)] = app.Player(seat).m_nScore;
+      if (game->m_bGameOver) break;
       if (app.Pump({}, 1) == 0) {
         ADD_FAILURE() << "the computers stopped playing in game " << stats.games;
         return stats;
       }
-      if (app.Game() != game) break;
+      if (app.Game() != game || game->m_bGameOver) break;
       CheckAfterPossession(app, variant, before);
       if (::testing::Test::HasFatalFailure()) return stats;
       if (++possessions > kPossessionLimit) {
@@ -73,9 +75,28 @@ SoakStats Soak(int variant, int games, std::int64_t epoch) {
         return stats;
       }
     }
-    bool won = false;
-    for (std::size_t i = boxesBefore; i < app.boxes.size(); ++i) won |= app.boxes[i] == "Hurray you have won, good job";
-    EXPECT_TRUE(won) << "game " << stats.games << " ended without a winner";
+    if (app.Game() != game) {
+      ADD_FAILURE() << "game " << stats.games << " was replaced before its result was seen";
+      return stats;
+    }
+    // Every seat is a computer: the winner is named, never congratulated as "you".
+    std::string winner;
+    for (int seat = 0; seat < 4; ++seat)
+      if (app.Player(seat).m_nScore >= TargetScore(variant)) winner = app.Player(seat).m_strName;
+    bool named = false;
+    for (std::size_t i = boxesBefore; i < app.boxes.size(); ++i) {
+      named |= !winner.empty() && app.boxes[i] == winner + " wins";
+      EXPECT_NE(app.boxes[i], "Hurray you have won, good job");
+    }
+    EXPECT_TRUE(named) << "game " << stats.games << " ended without naming its winner";
+    // The final board waits for the user; the click starts the next game.
+    EXPECT_TRUE(game->m_bGameOver);
+    app.Click(300, 100);
+    app.Pump({}, 2);
+    if (app.Game() == game) {
+      ADD_FAILURE() << "the click did not start the next game";
+      return stats;
+    }
     ++stats.games;
     stats.possessions += possessions;
     stats.longestGame = std::max(stats.longestGame, possessions);

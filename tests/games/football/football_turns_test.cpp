@@ -33,6 +33,19 @@ TEST_F(FootballGame, TheComputerWaitsForAClickThenPlaysAWholePossession) {
   EXPECT_FALSE(app.View().m_turn.m_bComputerPlaying);
 }
 
+TEST_F(FootballGame, TheComputersThrowingZoneGoesWithItsPossession) {
+  Start(2);
+  app.Player(1).m_bComputer = TRUE;
+  CFootBall* game = app.Game();
+  for (int i = 0; i < 4; ++i) PassTo(kMissPoint);
+  // The computer's possession has been played; the user's begins.
+  ASSERT_EQ(app.Doc().m_nCurrentPlayer, 0);
+  EXPECT_EQ(game->m_pZoneMarker->GetX(), kHiddenXY);
+  EXPECT_FALSE(game->m_bZonePlaced);
+  app.PickUp();
+  EXPECT_EQ(game->m_pZoneMarker->GetX(), game->m_rcThrowZone.left);
+}
+
 TEST_F(FootballGame, EscapeDuringAComputerPossessionStartsTheGameAfresh) {
   app.StartFootball(kPlayTo40, {2, {true, true}});
   CFootBall* game = app.Game();
@@ -129,7 +142,8 @@ TEST_F(FootballGame, TheStateDumpCarriesTheSeries) {
   EXPECT_EQ(json,
             "{\"variant\":1,\"yardsToGoal\":80,\"down\":2,\"toGo\":10,\"gain\":0,\"hole\":0,"
             "\"intercepted\":false,\"touchdown\":false,\"zone\":[" +
-                std::to_string(z.left) + ",267," + std::to_string(z.right) + ",291],\"zonePlaced\":false}");
+                std::to_string(z.left) + ",267," + std::to_string(z.right) + ",291],\"zonePlaced\":false,"
+                "\"gameOver\":false}");
 }
 
 }  // namespace

@@ -32,6 +32,13 @@ inline constexpr int kPuckRadius = 8;
 inline constexpr int kMalletSize = 24;
 inline constexpr int kMalletRadius = 12;
 
+// Where the mallets' centres may go (inclusive): the user's in its half, the
+// computer's anywhere on the rink.
+inline constexpr CRect kHumanMalletArea{kWallLeft + kMalletRadius, kCentreLineY + kMalletRadius,
+                                        kWallRight - kMalletRadius, kWallBottom - kMalletRadius};
+inline constexpr CRect kComputerMalletArea{kWallLeft + kMalletRadius, kWallTop + kMalletRadius,
+                                           kWallRight - kMalletRadius, kWallBottom - kMalletRadius};
+
 // Where the bodies stand at a serve.
 inline constexpr CPoint kHumanHome{129, 347};
 inline constexpr CPoint kComputerHome{129, 54};
@@ -53,6 +60,9 @@ inline constexpr int kDigitHeight = 32;
 inline constexpr int kScoreCentreX = 438;
 inline constexpr CPoint kHumanScoreAt{kScoreCentreX - kDigitWidth / 2, 177};
 inline constexpr CPoint kComputerScoreAt{kScoreCentreX - kDigitWidth / 2, 66};
+
+// The scoreboard's name for the computer's side, used when it scores or wins.
+inline constexpr const char* kComputerSideName = "COMPUTER";
 
 // A match is won at this many goals.
 inline constexpr int kWinningScore = 7;

@@ -40,8 +40,7 @@ CPoint AimFromRest(const Puck& puck, const Mallet& mallet) {
 // A moving puck coming at the mallet: its run is mirrored about the line
 // between the centres.
 CPoint AimFromReflection(const Puck& puck, const Mallet& mallet) {
-  const double vx = puck.pos.x - puck.runStart.x;
-  const double vy = puck.pos.y - puck.runStart.y;
+  const auto [vx, vy] = TravelOf(puck);
   const double gap = DistanceBetween(puck.pos, mallet.pos);
   double nx = 0.0, ny = 0.0;
   if (gap > 0.0) {
@@ -164,8 +163,8 @@ void HitPuck(Puck& puck, const Mallet& mallet) {
   if (puck.speed == 0) {
     aim = AimFromRest(puck, mallet);
   } else {
-    const long vx = puck.pos.x - puck.runStart.x, vy = puck.pos.y - puck.runStart.y;
-    const long wx = mallet.pos.x - puck.pos.x, wy = mallet.pos.y - puck.pos.y;
+    const auto [vx, vy] = TravelOf(puck);
+    const double wx = mallet.pos.x - puck.pos.x, wy = mallet.pos.y - puck.pos.y;
     // A puck already moving away from the mallet keeps its line.
     if (vx * wx + vy * wy >= 0) aim = AimFromReflection(puck, mallet);
   }

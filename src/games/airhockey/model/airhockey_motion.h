@@ -3,6 +3,8 @@
 // How the bodies move within one sub-step: serving, mallets walking their
 // paths, the puck running along its line, hits and wall bounces. Positions
 // are whole pixels; lines are set only when a run or a path starts.
+#include <utility>
+
 #include "games/airhockey/model/airhockey_bodies.h"
 
 namespace airhockey {
@@ -25,6 +27,18 @@ bool Touching(const Puck& puck, const Mallet& mallet);
 int LastStepSpeed(const Mallet& mallet);
 // The mallet strikes the puck: a new run from the puck's position.
 void HitPuck(Puck& puck, const Mallet& mallet);
+
+// The way the puck travels: the run so far, or its heading toward the aim
+// when the run is too short to tell.
+std::pair<double, double> TravelOf(const Puck& puck);
+
+// A mallet never covers the puck: one that has caught up with it (a hit that
+// left the puck slower than the mallet, a puck held at a wall, a puck that
+// ran into a mallet not yet ready to hit again) pushes it out to where the
+// two just touch. A puck pinned at a wall holds the mallet back instead.
+void KeepPuckClear(Puck& puck, Mallet& mallet, const CRect& malletArea);
+// The mallet, if it covers the puck, stops against it (within its area).
+void HoldMalletBack(const Puck& puck, Mallet& mallet, const CRect& malletArea);
 
 // The puck is at a wall and heading into it.
 bool AgainstWall(const Puck& puck);

@@ -19,6 +19,13 @@ void CheckHit(Puck& puck, Mallet& mallet, const RandomSource& random, SubStepEve
   events.Add(PickKnock(random));
 }
 
+// Neither mallet covers the puck; squeezed between the two, the mallets give way.
+void KeepPuckClearOfMallets(Rink& rink) {
+  KeepPuckClear(rink.puck, rink.human, kHumanMalletArea);
+  KeepPuckClear(rink.puck, rink.computer, kComputerMalletArea);
+  HoldMalletBack(rink.puck, rink.human, kHumanMalletArea);
+}
+
 }  // namespace
 
 UINT PickKnock(const RandomSource& random) { return random(2) == 0 ? kHitSound : kBounceSound; }
@@ -43,6 +50,7 @@ SubStepEvents RunSubStep(Rink& rink, const RandomSource& random) {
   CheckHits(rink, random, events);
   MovePuck(rink.puck);
   CheckHits(rink, random, events);
+  KeepPuckClearOfMallets(rink);
   if (!AgainstWall(rink.puck)) return events;
   if (InGoalMouth(rink.puck)) {
     events.goal = AtComputerEnd(rink.puck) ? Goal::ForHuman : Goal::ForComputer;

@@ -81,6 +81,15 @@ inline constexpr int kRimOuterLeft = 9;
 inline constexpr int kBasketLeft = 29;
 inline constexpr int kBasketRight = 44;
 inline constexpr int kRimOuterRight = 64;
+// The ring reaches out from the glass to this depth: a ball deeper than it
+// is behind the ring's front and is drawn behind it.
+inline constexpr float kRimFrontDepth = 190.0f;
+// Drawing order (smaller in front): a ball out in the air, the ring's front,
+// a ball behind the ring's front, the board.
+inline constexpr int kBallSpriteDepth = 1;
+inline constexpr int kRimFrontSpriteDepth = 120;
+inline constexpr int kBallBehindRimSpriteDepth = 160;
+inline constexpr int kBoardSpriteDepth = 200;
 // A ball that went through the net drops on from here (y), under the hoop.
 inline constexpr float kBelowNetY = 141.0f;
 // A ball that bounced off the rim flies out towards these points.
@@ -111,6 +120,9 @@ inline constexpr UINT kCourtBitmap = 131;
 inline constexpr std::array<UINT, kBoardCels> kBoardBitmaps = {253, 241, 242, 243, 244, 245, 246,
                                                                247, 248, 249, 250, 251, 252, 253};
 inline constexpr int kFirstNetCel = 7;
+// The front half of the ring alone, placed with the board, drawn over the
+// balls behind it.
+inline constexpr UINT kRimFrontBitmap = 410;
 inline constexpr int kLastNetCel = 12;
 // Ball cels 0..23: four sizes by three spin phases, then the left and the
 // right rim bounce (two sizes by three phases each).

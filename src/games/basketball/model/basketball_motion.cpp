@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "games/basketball/model/basketball_ring.h"
+
 namespace basketball {
 
 namespace {
@@ -47,66 +49,80 @@ void Rise(ShotBall& b, DWORD now, BallFrame& f) {
   ShowFlying(b, now, f);
 }
 
-void Descend(ShotBall& b, DWORD now, int boardX, BallFrame& f) {
-  // Only a ball still heading out turns back: a slow one just past a wall
-  // would otherwise shake there, knocking at every step.
-  if ((b.x > kDescentRightWall && b.dx > 0.0f) || (b.x < kDescentLeftWall && b.dx < 0.0f)) {
+// Past a side wall the ball comes back as a mirror image, so where it
+// reaches the board does not depend on the size of its steps.
+void KeepBetweenWalls(ShotBall& b, BallFrame& f) {
+  if (b.x > kDescentRightWall && b.dx > 0.0f) {
+    b.x = 2.0f * kDescentRightWall - b.x;
+    b.dx = -b.dx;
+    f.sound = kSideSound;
+  } else if (b.x < kDescentLeftWall && b.dx < 0.0f) {
+    b.x = 2.0f * kDescentLeftWall - b.x;
     b.dx = -b.dx;
     f.sound = kSideSound;
   }
-  b.x += b.dx;
-  b.y += b.dy;
-  b.z += b.dz;
-  if (b.z < kBoardDepth) {
-    ShowFlying(b, now, f);
-    return;
-  }
+}
+
+// The ball reaches the glass and drops from there.
+void ArriveAtBoard(ShotBall& b, int boardX, BallFrame& f) {
   b.nState = kFalling;
   b.dy = kFallStep;
   f.move = true;
   f.pos = At(b.x, b.y);
-  const bool overBoard = static_cast<float>(boardX) < b.x && b.x < static_cast<float>(boardX + kBoardWidth) &&
+  const bool overGlass = static_cast<float>(boardX) < b.x && b.x < static_cast<float>(boardX + kBoardWidth) &&
                          static_cast<float>(kGlassTop) < b.y && b.y < static_cast<float>(kGlassBottom);
-  if (overBoard) f.sound = kBoardSound;
-  b.dwStepTick = now;
+  if (overGlass) f.sound = kBoardSound;
 }
 
-// The ball's bottom meets the rim line: in the ring, on the ring, or past it.
-bool MeetRim(ShotBall& b, int boardX, BallFrame& f) {
-  const float x = b.x;
-  const auto edge = [boardX](int offset) { return static_cast<float>(boardX + offset); };
-  if (edge(kBasketLeft) < x && x < edge(kBasketRight)) {
-    b.nState = kNetFirst;
-    f.move = true;
-    f.pos = kHidden;
-    return true;
+void Descend(ShotBall& b, DWORD now, int boardX, BallFrame& f) {
+  // The last step stops on the glass: a quick shot's big steps must not
+  // carry it further than a slow one's.
+  StepSpan s{b.x, b.y, b.z, true};
+  const float toBoard = kBoardDepth - b.z;
+  const float part = b.dz > 0.0f && b.dz > toBoard ? toBoard / b.dz : 1.0f;
+  b.x += b.dx * part;
+  b.y += b.dy * part;
+  b.z += b.dz * part;
+  KeepBetweenWalls(b, f);
+  s.straight = f.sound != kSideSound;
+  if (MeetRingOnTheWay(b, s, boardX, f)) {
+    b.dwStepTick = now;
+    return;
   }
-  if (edge(kRimOuterLeft) < x && x < edge(kRimOuterRight)) {
-    const bool left = x < edge(kBasketLeft);
-    const CPoint target = left ? kLeftBounceTarget : kRightBounceTarget;
-    b.nState = left ? kLeftBounce : kRightBounce;
-    b.nTargetX = target.x;
-    b.nTargetY = target.y;
-    b.nTargetZ = kBounceOutDepth;
-    b.dz = -static_cast<float>(8 - b.nPower);
-    ComputeStep(b);
-    return true;
+  if (b.z < kBoardDepth) {
+    ShowFlying(b, now, f);
+    return;
   }
-  return false;
+  b.z = kBoardDepth;
+  b.dwStepTick = now;
+  ArriveAtBoard(b, boardX, f);
+}
+
+// A ball falling down the glass is the far size; one knocked out off the
+// ring falls at the size its bounce left it.
+int FallCel(const ShotBall& b) {
+  const int size = b.z >= kBoardDepth ? 3 : 2;
+  return size * kSpinPhases + b.nSpinCel - 1;
 }
 
 void Fall(ShotBall& b, DWORD now, int boardX, BallFrame& f) {
   b.y += b.dy;
   const float bottom = b.y + static_cast<float>(kBallRimReach);
   const float rim = static_cast<float>(kRimY);
-  if (bottom > rim && bottom - b.dy < rim) {
-    MeetRim(b, boardX, f);
+  // Only a ball at the glass can meet the ring; one bounced out falls in front of it.
+  const bool atGlass = b.z >= kBoardDepth;
+  if (atGlass && bottom > rim && bottom - b.dy <= rim && MeetRim(b, boardX, f)) {
+    b.dwStepTick = now;
+    if (b.nState != kNetFirst) {
+      f.move = true;
+      f.pos = At(b.x, b.y);
+    }
     return;
   }
   f.move = true;
   f.pos = At(b.x, b.y);
   Spin(b, now);
-  f.cel = b.nSpinCel + 8;
+  f.cel = FallCel(b);
   if (b.y > kFloorY) {
     b.nState = kGone;
     f.pos = kHidden;
@@ -123,6 +139,7 @@ void Net(ShotBall& b, DWORD now, int boardX, BallFrame& f) {
     b.nState = kFalling;
     b.x = static_cast<float>(boardX + kBoardWidth / 2);
     b.y = kBelowNetY;
+    b.z = kBoardDepth;
     f.move = true;
     f.pos = At(b.x, b.y);
     f.scored = true;
@@ -141,13 +158,15 @@ void Bounce(ShotBall& b, DWORD now, BallFrame& f) {
   b.dwStepTick = now;
   f.move = true;
   if (b.z <= static_cast<float>(kBounceOutDepth)) {
-    b.nState = kGone;
-    f.pos = kHidden;
-    return;
+    // Out in front of the ring the ball drops to the floor.
+    b.z = static_cast<float>(kBounceOutDepth);
+    b.nState = kFalling;
+    b.dy = kFallStep;
+    b.dx = 0.0f;
   }
   f.pos = At(b.x, b.y);
   Spin(b, now);
-  f.cel = BounceCel(b);
+  f.cel = b.nState == kFalling ? FallCel(b) : BounceCel(b);
 }
 
 }  // namespace
@@ -212,6 +231,10 @@ int BounceCel(const ShotBall& b) {
   return size * kSpinPhases + b.nSpinCel + (b.nState == kLeftBounce ? 11 : 17);
 }
 
+bool BehindRimFront(const ShotBall& b) {
+  return b.nState != kOnRack && b.nState != kGone && b.z > kRimFrontDepth;
+}
+
 BallFrame AdvanceBall(ShotBall& b, DWORD now, int boardX) {
   BallFrame f;
   const bool due = Due(now, b.dwStepTick, static_cast<DWORD>(std::max(b.nPower, 0)));
@@ -242,6 +265,7 @@ BallFrame AdvanceBall(ShotBall& b, DWORD now, int boardX) {
       if (b.nState >= kNetFirst && b.nState <= kNetLast) Net(b, now, boardX, f);
       break;
   }
+  f.behindRim = BehindRimFront(b);
   return f;
 }
 

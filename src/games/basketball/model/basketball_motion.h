@@ -64,8 +64,12 @@ struct BallFrame {
   int boardCel = -1;  // -1: unchanged
   UINT sound = 0;     // 0: none
   bool scored = false;
+  bool behindRim = false;  // drawn behind the ring's front
 };
 inline constexpr CPoint kHidden{-100, -100};
+
+// The ball is deeper than the ring's front reaches out from the glass.
+bool BehindRimFront(const ShotBall& ball);
 
 // Advances a ball by one timer tick at `now`; `boardX` is the backboard's left edge.
 BallFrame AdvanceBall(ShotBall& ball, DWORD now, int boardX);

@@ -44,6 +44,8 @@ ClockTick TickClock(int variant, int time) {
   return {elapsed, elapsed >= kMaxClock, elapsed <= kMaxClock};
 }
 
+bool ClockRuns(int variant, int seats) { return variant != kVariantPractice || seats > 1; }
+
 int StartingTime(int variant, int gameTime) { return variant == kVariantTimed ? gameTime : 0; }
 
 int TurnResult(int variant, int points, int time) { return variant == kVariantTimed ? points : time; }

@@ -46,6 +46,9 @@ struct ClockTick {
 };
 // One second of a running turn: Timed counts down to 0, the others up to 99.
 ClockTick TickClock(int variant, int time);
+// Whether a turn runs the clock: always, but in Practice only when several
+// seats share the game (each then gets 99 s, as in Play to 40).
+bool ClockRuns(int variant, int seats);
 // The clock at the start of a turn.
 int StartingTime(int variant, int gameTime);
 // A finished turn's result: points in Timed, seconds in the other variants.
@@ -63,6 +66,8 @@ struct Winner {
 // Timed: the first active seat with the highest score above 0. Play to 40:
 // the first active seat with the lowest time. Practice: nobody.
 Winner FindWinner(int variant, std::span<const Seat> seats);
+// What a Play to 40 game says when every seat ran out of time.
+inline constexpr const char* kNobodyReached40 = "Nobody reached 40";
 // "%s is the winner with a %s of %d!"
 std::string WinnerMessage(const std::string& name, const Winner& winner);
 

@@ -31,7 +31,7 @@ inline constexpr int kLandMinX = 127;
 inline constexpr int kLandMaxX = 291;
 inline constexpr int kLandMinY = 0;
 inline constexpr int kLandMaxY = 209;
-// A ball that goes through a hole or misses drops to this height.
+// A ball that bounces back off the board's face drops to this height.
 inline constexpr int kDropFloorY = 195;
 
 // --- Where the player throws from ------------------------------------------
@@ -68,23 +68,30 @@ inline constexpr int kDigits = 10;
 inline constexpr CPoint kRackBallHotSpot{25, 13};
 
 // The flying football's cels: picture and hot spot. 0..2 rising, 3..5
-// falling, 6..9 dropping, 10..21 tumbling off a rim or a post.
+// falling, 6..9 dropping, 10..21 tumbling off a rim or a post, 22..33 flying
+// away up the field.
 struct Cel {
   UINT bitmap;
   CPoint hot;
 };
-inline constexpr int kFlightCels = 22;
+// 22..33: the pass flying away up the field, four sizes (in the hand .. at
+// the board) of three turns each, each picture centred on its hot spot.
+inline constexpr int kFlightCels = 34;
 inline constexpr std::array<Cel, kFlightCels> kCels = {{
     {289, {21, 28}}, {313, {21, 28}}, {314, {21, 28}}, {315, {21, 30}}, {316, {21, 30}}, {317, {21, 30}},
     {318, {14, 16}}, {319, {15, 16}}, {320, {14, 16}}, {321, {14, 16}}, {307, {25, 13}}, {308, {24, 19}},
     {309, {13, 17}}, {310, {10, 18}}, {311, {13, 17}}, {312, {17, 13}}, {283, {25, 13}}, {284, {24, 19}},
     {285, {18, 25}}, {286, {14, 26}}, {287, {18, 24}}, {288, {24, 18}},
+    {411, {16, 16}}, {412, {16, 16}}, {413, {16, 16}}, {414, {12, 12}}, {415, {12, 12}}, {416, {12, 12}},
+    {417, {9, 9}},   {418, {9, 9}},   {419, {9, 9}},   {420, {6, 6}},   {421, {6, 6}},   {422, {6, 6}},
 }};
 inline constexpr int kFirstRisingCel = 0;
 inline constexpr int kFirstFallingCel = 3;
 inline constexpr int kFirstDropCel = 6;
 inline constexpr int kFirstTumbleCel = 10;
 inline constexpr int kFirstTumbleLoopCel = 16;
+inline constexpr int kFirstAwayCel = 22;
+inline constexpr int kAwaySizes = 4;
 
 // --- Cursors -------------------------------------------------------------------
 inline constexpr UINT kReadyCursor = 295;     // over the throwing zone with a ball in hand

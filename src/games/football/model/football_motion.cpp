@@ -7,35 +7,13 @@
 namespace football {
 
 namespace {
-constexpr double kStepRun = 5.0;   // each step moves 5 along the arc's run
-constexpr double kHalfRun = 50.0;  // a half of the arc is 50 of run long
 constexpr int kBounceReach = 50;
-
-// One half of the arc from `from`, `length` pixels long, in direction
-// (cos a, sign * |sin a|). The steeper the half, the more steps it takes.
-std::vector<Step> HalfArc(CPoint from, double length, double a, int ySign, int firstCel) {
-  const double theta = std::atan2(length, kHalfRun);
-  const double stride = kStepRun * std::sin(theta);
-  const double run = kStepRun * std::cos(theta);
-  std::vector<Step> steps;
-  double sum = 0;
-  for (int k = 0;; ++k) {
-    const int x = static_cast<int>(from.x + k * stride * std::cos(a));
-    const int y = static_cast<int>(from.y + ySign * k * std::abs(stride * std::sin(a)));
-    steps.push_back({{x, y}, firstCel + k % 3});
-    sum += run;
-    if (sum >= kHalfRun) break;
-  }
-  return steps;
-}
+constexpr double kPi = 3.14159265358979;
 
 int Signed(int magnitude, int sign) { return sign == 0 ? -magnitude : magnitude; }
-}  // namespace
 
-CPoint FlightStart(CPoint press, int zoneTop) {
-  return {static_cast<int>((press.x - 113) * 0.005128205128205128 * 187 + 118),
-          static_cast<int>((press.y - zoneTop) * 0.041666666666666664 * 102 + 55)};
-}
+int AwayCel(int size, int turn) { return kFirstAwayCel + size * 3 + turn % 3; }
+}  // namespace
 
 int FlightStepMs(DWORD throwMs) {
   if (throwMs <= 500) return 20;
@@ -43,24 +21,39 @@ int FlightStepMs(DWORD throwMs) {
   return 60;
 }
 
-CPoint Apex(CPoint start, CPoint landing, int height) {
-  return {start.x + (landing.x - start.x) / 2, std::min(start.y, landing.y) - height};
+std::vector<Step> PassSteps(CPoint hand, CPoint landing, int arcHeight) {
+  const double dx = landing.x - hand.x, dy = landing.y - hand.y;
+  // About eight pixels of the way a step, never fewer than a dozen steps.
+  const int n = std::clamp(static_cast<int>(std::sqrt(dx * dx + dy * dy) / 8.0), 12, 40);
+  std::vector<Step> steps;
+  for (int k = 1; k <= n; ++k) {
+    const double t = static_cast<double>(k) / n;
+    const double lift = arcHeight * std::sin(kPi * t);
+    const int size = std::min(kAwaySizes - 1, static_cast<int>(t * kAwaySizes));
+    steps.push_back({{static_cast<int>(std::lround(hand.x + dx * t)), static_cast<int>(std::lround(hand.y + dy * t - lift))},
+                     AwayCel(k == n ? kAwaySizes - 1 : size, k)});
+  }
+  return steps;
 }
 
-std::vector<Step> RisingSteps(CPoint start, CPoint apex) {
-  const double dx = apex.x - start.x;
-  const double dy = start.y - apex.y;
-  const double length = static_cast<int>(std::sqrt(dy * dy + dx * dx));
-  const double a = std::atan2(dy, dx);  // straight up (pi/2) for a pass with no sideways run
-  return HalfArc(start, length, a, -1, kFirstRisingCel);
+int AwaySize(int cel) {
+  if (cel < kFirstAwayCel || cel >= kFirstAwayCel + 3 * kAwaySizes) return -1;
+  return (cel - kFirstAwayCel) / 3;
 }
 
-std::vector<Step> FallingSteps(CPoint apex, CPoint landing) {
-  const double dx = landing.x - apex.x;
-  const double dy = landing.y - apex.y;
-  const double length = static_cast<int>(std::sqrt(dx * dx + dy * dy));
-  const double a = -std::atan2(dy, dx);  // straight down (-pi/2) for a pass with no sideways run
-  return HalfArc(apex, length, a, +1, kFirstFallingCel);
+std::vector<Step> FaceBounceSteps(CPoint from, int sideways) {
+  // Back off the face with a little hop, then down to the grass at its foot.
+  const double floor = std::max(kDropFloorY, static_cast<int>(from.y) + 8);
+  std::vector<Step> steps;
+  double x = from.x, y = from.y, vy = -2.5;
+  for (int k = 1; k < 60 && y < floor; ++k) {
+    x += 0.6 * std::clamp(sideways, -1, 1);
+    vy += 0.5;
+    y = std::min(floor, y + vy);
+    const int size = k < 6 ? kAwaySizes - 1 : kAwaySizes - 2;
+    steps.push_back({{static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y))}, AwayCel(size, k)});
+  }
+  return steps;
 }
 
 CPoint BounceTarget(Strike strike, CPoint from, const BounceDraws& d) {
@@ -95,8 +88,8 @@ std::vector<Step> BounceSteps(CPoint from, CPoint target) {
   const double distance = std::sqrt(dx * dx + dy * dy);
   if (distance <= 0) return steps;
   const double a = std::atan2(dy, dx);
-  constexpr int kTumbleCels = kFlightCels - kFirstTumbleCel;
-  constexpr int kLoopCels = kFlightCels - kFirstTumbleLoopCel;
+  constexpr int kTumbleCels = kFirstAwayCel - kFirstTumbleCel;
+  constexpr int kLoopCels = kFirstAwayCel - kFirstTumbleLoopCel;
   for (int k = 1;; ++k) {
     const int i = k - 1;
     const int cel = i < kTumbleCels ? kFirstTumbleCel + i : kFirstTumbleLoopCel + (i - kTumbleCels) % kLoopCels;
@@ -104,16 +97,6 @@ std::vector<Step> BounceSteps(CPoint from, CPoint target) {
                       static_cast<int>(from.y - k * kBounceStepPx * std::sin(a))},
                      cel});
     if (kBounceStepPx * k >= distance) break;
-  }
-  return steps;
-}
-
-std::vector<Step> DropSteps(CPoint from, int landingY) {
-  std::vector<Step> steps;
-  const int fall = kDropFloorY - landingY;
-  for (int k = 1; fall > 0; ++k) {
-    steps.push_back({{from.x, from.y + kBounceStepPx * k}, kFirstDropCel + (k - 1) % 4});
-    if (kBounceStepPx * k >= fall) break;
   }
   return steps;
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The flight of a pass step by step: the ball rises from its start over an
-// apex and falls to its landing point, then tumbles off a rim or a post, or
-// drops through a hole or past the board. Positions are hot-spot positions
+// The flight of a pass step by step: the ball flies from the thrower's hand
+// up the field onto the board, then tumbles off a rim or a post, goes on
+// through a hole behind the board's face, or bounces back off the face. Positions are hot-spot positions
 // of the flying football; each step names the cel it shows.
 #include <vector>
 
@@ -17,18 +17,19 @@ struct Step {
   int cel = 0;
 };
 
-// Where the flight starts for a press at `press` in a zone whose top is `zoneTop`.
-CPoint FlightStart(CPoint press, int zoneTop);
 // Milliseconds per flight step, and the arc's height in pixels: a slow pass
 // flies slower and higher.
 int FlightStepMs(DWORD throwMs);
 inline int ArcHeight(DWORD throwMs) { return FlightStepMs(throwMs); }
-CPoint Apex(CPoint start, CPoint landing, int height);
 
-// The rising half, start to apex (cels 0..2), and the falling half, apex to
-// landing point (cels 3..5). Each ends once the steps' run adds up to 50.
-std::vector<Step> RisingSteps(CPoint start, CPoint apex);
-std::vector<Step> FallingSteps(CPoint apex, CPoint landing);
+// The pass leaves the thrower's hand at `hand` and flies away up the field
+// to `landing` on the board's face: over an arc `arcHeight` high in its
+// middle, growing smaller with the distance (cels 22..33, four sizes of three
+// turns each); the last step is on the landing point, at the smallest size.
+std::vector<Step> PassSteps(CPoint hand, CPoint landing, int arcHeight);
+// The size (0 in the hand .. kAwaySizes - 1 at the board) a cel shows, or -1
+// for a cel that is not one of the flight away.
+int AwaySize(int cel);
 
 // The random numbers a bounce is drawn from, in the order they are drawn.
 struct BounceDraws {
@@ -44,8 +45,10 @@ inline constexpr int kBounceStepMs = 25;
 // The tumble from `from` towards `target`, five pixels a step (cels 10..21,
 // then 16..21 over and over); none when the two coincide.
 std::vector<Step> BounceSteps(CPoint from, CPoint target);
-// The drop from `from`, five pixels a step, until the ball has fallen as far
-// below the landing height as the floor lies (cels 6..9).
-std::vector<Step> DropSteps(CPoint from, int landingY);
+// A ball that missed the holes bounces back off the board's face and drops
+// to the grass at its foot, drifting `sideways` (-1, 0, +1) as it flew, and
+// growing a little as it comes back towards the thrower (cels of the two
+// smallest sizes).
+std::vector<Step> FaceBounceSteps(CPoint from, int sideways);
 
 }  // namespace football
