@@ -8,11 +8,12 @@ target_link_libraries(quintaro-fontatlas PRIVATE Freetype::Freetype)
 # Liberation 2 (Debian: fonts-liberation2) is under the SIL Open Font License,
 # which lets the glyphs travel inside a GPL program; Liberation 1 is not.
 set(QUINTARO_LIBERATION2_DIR /usr/share/fonts/truetype/liberation2 CACHE PATH "Liberation 2 fonts")
-# face:pixel-height pairs the program draws with (chrome, status line, score displays).
+# face:pixel-height pairs the program draws with (chrome, status line, score
+# displays); the large sizes only draw the art's titles and need Latin-1 alone.
 set(QUINTARO_FONT_SIZES
   regular:11 bold:11 regular:12 bold:12 regular:13 bold:13 regular:14 bold:14
   regular:16 bold:16 regular:18 bold:18 regular:20 bold:20 regular:24 bold:24
-  bold:28 bold:32 bold:40 bold:48)
+  bold:28:latin1 bold:32:latin1 bold:40:latin1 bold:48:latin1)
 set(FONTS_CPP ${CMAKE_BINARY_DIR}/generated/fonts_data.cpp)
 add_custom_command(OUTPUT ${FONTS_CPP}
   COMMAND quintaro-fontatlas ${FONTS_CPP} ${QUINTARO_LIBERATION2_DIR}/LiberationSans-Regular.ttf

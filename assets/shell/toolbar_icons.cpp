@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The tool bar strip (bitmap 128, its pictures in toolbar_glyphs.cpp), the
-// application and document icons (128, 129) and the pointing hand over the
+// application and document icons (128, 129), the window's icon at every
+// size (130 onwards) and the pointing hand over the
 // title screen's games (cursor 399).
 #include "context.h"
 #include "core/palette.h"
@@ -54,6 +55,10 @@ void MakeToolbarAndIcons(Context& ctx) {
   ctx.sink.Bitmap(128, ctx.quant.Convert(strip, Dither::None));
   ctx.sink.Icon(128, PaintAppIcon(32));
   ctx.sink.Icon(129, DocumentIcon());
+  // The window's icon at every size a desktop asks for (130 onwards, in the
+  // order of kDesktopIconSizes): a task switcher wants 256, a title bar 16.
+  for (std::size_t i = 0; i < kDesktopIconSizes.size(); ++i)
+    ctx.sink.Icon(static_cast<unsigned>(130 + i), PaintAppIcon(kDesktopIconSizes[i]));
   ctx.sink.Cursor(399, PointingHand(), 10, 1);
 }
 

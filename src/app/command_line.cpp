@@ -1,12 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_line.h"
 
+#include <getopt.h>
+
+#include <vector>
+
 #include "app/version.h"
 #include "platform/window_scale.h"
 
 namespace {
 
 constexpr std::string_view kProgram = "quintaro";
+constexpr int kVersionOption = 256;  // --version has no short form
+
+constexpr option kLongOptions[] = {
+    {"fullscreen", no_argument, nullptr, 'f'},
+    {"zoom", required_argument, nullptr, 'z'},
+    {"help", no_argument, nullptr, 'h'},
+    {"version", no_argument, nullptr, kVersionOption},
+    {nullptr, 0, nullptr, 0},
+};
+// The leading ':' makes a missing argument distinguishable from an unknown option.
+constexpr char kShortOptions[] = ":fz:h";
 
 // "1".."4" or "fit"; nullopt for anything else.
 std::optional<int> ParseZoom(std::string_view text) {
@@ -22,70 +37,84 @@ CommandLine Misuse(std::string error) {
   return line;
 }
 
-// The old switches for being started by another program: with one dash or a slash.
+// The old switches for being started by another program: with one dash or a
+// slash. getopt would read "-Embedding" as a row of short options.
 bool IsEmbeddingSwitch(std::string_view arg) {
   if (arg.size() < 2 || (arg[0] != '-' && arg[0] != '/') || arg[1] == '-') return false;
   const std::string_view name = arg.substr(1);
   return name == "Embedding" || name == "Automation";
 }
 
+// What getopt refused, in its own words but on our terms.
+std::string Refusal(int code, int badOption, std::string_view arg) {
+  if (!arg.starts_with("--")) {
+    const std::string name(1, static_cast<char>(badOption));
+    return code == ':' ? "option requires an argument -- '" + name + "'" : "invalid option -- '" + name + "'";
+  }
+  const std::string name(arg.substr(0, arg.find('=')));
+  if (code == ':') return "option '" + name + "' requires an argument";
+  if (badOption != 0) return "option '" + name + "' doesn't allow an argument";
+  return "unrecognized or ambiguous option '" + std::string(arg) + "'";
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(std::span<const std::string_view> args) {
   CommandLine line;
-  bool optionsEnd = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string_view arg = args[i];
-    const bool option = !optionsEnd && arg.size() > 1 && arg[0] == '-';
-    if (!option && !IsEmbeddingSwitch(arg)) {
-      if (!line.openFile.empty()) return Misuse("extra operand '" + std::string(arg) + "'");
-      line.openFile = std::string(arg);
-    } else if (IsEmbeddingSwitch(arg)) {
+  // getopt wants a writable argv with the program name first.
+  std::vector<std::string> words{std::string(kProgram)};
+  for (const std::string_view arg : args) {
+    if (IsEmbeddingSwitch(arg))
       line.showSplash = false;
-    } else if (arg == "--") {
-      optionsEnd = true;
-    } else if (arg == "--help" || arg == "-h") {
-      line.action = CommandLine::Action::Help;
-      return line;
-    } else if (arg == "--version") {
-      line.action = CommandLine::Action::Version;
-      return line;
-    } else if (arg == "--fullscreen" || arg == "-f") {
-      line.fullscreen = true;
-    } else if (arg == "--zoom" || arg == "-z" || arg.starts_with("--zoom=")) {
-      std::string_view value;
-      if (arg.starts_with("--zoom=")) {
-        value = arg.substr(7);
-      } else if (i + 1 < args.size()) {
-        value = args[++i];
-      } else {
-        return Misuse("option '" + std::string(arg) + "' requires an argument");
-      }
-      line.zoom = ParseZoom(value);
-      if (!line.zoom) return Misuse("invalid zoom '" + std::string(value) + "' (choose 1, 2, 3, 4 or fit)");
-    } else {
-      return Misuse("unrecognized option '" + std::string(arg) + "'");
+    else
+      words.emplace_back(arg);
+  }
+  std::vector<char*> argv;
+  for (std::string& word : words) argv.push_back(word.data());
+  argv.push_back(nullptr);
+  const int argc = static_cast<int>(words.size());
+
+  optind = 0;  // a fresh scan, also when parsed before
+  opterr = 0;  // the messages are ours
+  for (;;) {
+    const int code = getopt_long(argc, argv.data(), kShortOptions, kLongOptions, nullptr);
+    if (code == -1) break;
+    switch (code) {
+      case 'h': line.action = CommandLine::Action::Help; return line;
+      case kVersionOption: line.action = CommandLine::Action::Version; return line;
+      case 'f': line.fullscreen = true; break;
+      case 'z':
+        line.zoom = ParseZoom(optarg);
+        if (!line.zoom) return Misuse("invalid zoom '" + std::string(optarg) + "' (choose 1, 2, 3, 4 or fit)");
+        break;
+      default: return Misuse(Refusal(code, optopt, argv[static_cast<std::size_t>(optind - 1)]));
     }
   }
+  // The program has no documents to open: an operand is a mistake, not ignored.
+  if (optind < argc) return Misuse("extra operand '" + words[static_cast<std::size_t>(optind)] + "'");
   return line;
 }
 
 std::string UsageText() {
-  return "Usage: " + std::string(kProgram) + " [--fullscreen] [--zoom 1|2|3|4|fit] [FILE]\n" +
-         "Try '" + std::string(kProgram) + " --help' for more information.\n";
+  return "Usage: " + std::string(kProgram) + " [--fullscreen] [--zoom=1|2|3|4|fit]\n" + "Try '" +
+         std::string(kProgram) + " --help' for more information.\n";
 }
 
 std::string HelpText() {
-  return "Usage: " + std::string(kProgram) + " [OPTION]... [FILE]\n" +
+  return "Usage: " + std::string(kProgram) + " [OPTION]...\n" +
          "Six table-top sports games: Air Hockey, Basketball, Bowling, Darts,\n"
          "Football and Pool.\n\n"
-         "  -f, --fullscreen   start in full screen (F11 or Alt+Enter toggles it)\n"
-         "  -z, --zoom N       draw the window N times as large (1, 2, 3 or 4), or\n"
+         "  -f, --fullscreen   start in full screen (F11 or Alt+Enter toggles it,\n"
+         "                     Escape leaves it)\n"
+         "  -z, --zoom=N       draw the window N times as large (1, 2, 3 or 4), or\n"
          "                     'fit' for as large as the screen allows\n"
          "  -h, --help         show this help and exit\n"
          "      --version      show the version and exit\n\n"
-         "The zoom and full screen chosen in the View menu are remembered in\n"
-         "$XDG_CONFIG_HOME/Orvane/Quintaro.ini; the options above apply to one run.\n\n"
+         "Long options may be shortened while they stay unambiguous (--zoom=2,\n"
+         "--zoom 2, --zo=2, -z2 and -z 2 are the same). The program takes no file.\n\n"
+         "The window's size, whether it is maximised, the zoom and full screen are\n"
+         "remembered in $XDG_CONFIG_HOME/Orvane/Quintaro.ini; the options above\n"
+         "apply to one run.\n\n"
          "Exit status: 0 when all went well, 1 when no window could be opened,\n"
          "2 for a misused command line or a display of fewer than 256 colours.\n";
 }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The program's command line, GNU style: --help, --version, --fullscreen,
-// --zoom N and a document to open. Parsing is a pure function, so every
-// spelling is testable without a window.
+// The program's command line, GNU style (getopt_long): --help, --version,
+// --fullscreen and --zoom N, with short forms and unambiguous abbreviations.
+// Documents carry no data, so the program takes no file operand. Parsing is a
+// pure function, so every spelling is testable without a window.
 #include <optional>
 #include <span>
 #include <string>
@@ -19,7 +20,6 @@ struct CommandLine {
   bool showSplash = true;            // off when started for embedding or automation
   std::optional<bool> fullscreen;    // set by --fullscreen
   std::optional<int> zoom;           // set by --zoom: 0 is Fit, 1..4 the zoom
-  std::string openFile;              // a document named on the command line
   std::string error;                 // what was wrong, for Misuse
 };
 

@@ -7,6 +7,7 @@
 #include "app/quintaro_doc.h"
 #include "app/version.h"
 #include "app/window_mode.h"
+#include "platform/window_icon.h"
 #include "res/resource_ids.h"
 #include "ui/frame_chrome.h"
 
@@ -32,6 +33,7 @@ bool CMainFrame::Create() {
   m_hwnd = host.CreateWindow([this](const MSG& msg) { return WindowProc(msg); });
   host.SetFrameWindow(m_hwnd);
   host.GetBackend().SetTitle(kProgramTitle);
+  host.GetBackend().SetIcons(LoadIcons(host.Resources(), IDI_WINDOW_ICON_FIRST, kWindowIconCount));
   m_chrome->SetUpdateHook([this](CCmdUI& cmdUI) { OnUpdateCommand(cmdUI); });
   m_chrome->Create(m_hwnd);
   return true;

@@ -21,7 +21,6 @@ int main(int argc, char** argv) {
   }
   AppOptions options;
   options.showSplash = line.showSplash;
-  options.openFile = line.openFile;
   options.zoom = line.zoom;
   options.fullscreen = line.fullscreen;
   auto backend = MakeSdlBackend();

@@ -34,6 +34,7 @@ CQuintaroApp::CQuintaroApp(std::unique_ptr<Host> host, AppOptions options)
 }
 
 CQuintaroApp::~CQuintaroApp() {
+  if (m_frame) m_frame->WindowMode().StorePlacement();
   TellSettingsProblemsOnStderr();
   m_splash.reset();
   if (m_view) m_view->DestroyWindow();
@@ -83,7 +84,9 @@ bool CQuintaroApp::PreTranslateMessage(const MSG& msg) {
 }
 
 void CQuintaroApp::DispatchOne(const MSG& msg) {
+  ++m_nDispatchDepth;
   if (!PreTranslateMessage(msg)) m_host->DispatchMessage(msg);
+  --m_nDispatchDepth;
   if (m_splash && m_splash->Expired()) CloseSplash();
 }
 
@@ -102,6 +105,7 @@ int CQuintaroApp::Run() {
 void CQuintaroApp::Terminate(int code) {
   // The view stops the game as its window goes; the document stores the
   // sound setting as it is destroyed. Then the process ends at once.
+  if (m_frame) m_frame->WindowMode().StorePlacement();
   TellSettingsProblemsOnStderr();
   m_splash.reset();
   if (m_view) m_view->DestroyWindow();

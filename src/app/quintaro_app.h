@@ -20,7 +20,6 @@ class ModalScript;
 struct AppOptions {
   bool showSplash = true;                           // false for "Embedding"/"Automation"
   std::filesystem::path splashFile = "splash.bmp";  // looked for in the working directory
-  std::filesystem::path openFile;                   // a document named on the command line
   ModalScript* script = nullptr;                    // answers dialogs and message boxes (headless)
   std::optional<int> zoom;                          // this run's zoom, over the stored one
   std::optional<bool> fullscreen;                   // this run's full screen, over the stored one
@@ -40,6 +39,8 @@ class CQuintaroApp {
   int Run();
   // One message through the application's filters, then to its window.
   void DispatchOne(const MSG& msg);
+  // True while a game's own loop (a shot, a computer turn) takes messages.
+  bool InGameLoop() const { return m_nDispatchDepth > 1; }
   // Stores what must persist and ends the process at once with `code`.
   [[noreturn]] void Terminate(int code);
 
@@ -69,6 +70,7 @@ class CQuintaroApp {
   std::unique_ptr<CQuintaroView> m_view;
   std::unique_ptr<CSplashWnd> m_splash;
   std::vector<std::string> m_settingsProblems;  // waiting for the next idle moment
+  int m_nDispatchDepth = 0;                     // the main loop's dispatch is 1; a game loop's inside it 2
 };
 
 // The running application (there is exactly one while the program runs).

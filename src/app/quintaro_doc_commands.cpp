@@ -68,6 +68,10 @@ bool CQuintaroDoc::OnCommand(UINT nId) {
       return true;
     case ID_FILE_SAVE:
       return true;
+    case ID_APP_EXIT:
+      // Leaving the program ends a game under way: ask as Quit Game does.
+      // Unhandled here, the frame goes on to close.
+      return IsGameScreen(m_nGameType) && m_bGameInProgress && !AskQuitGame();
     default:
       return false;
   }

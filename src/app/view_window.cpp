@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The view's window: input routing to the current game, timers, the title
 // screen's regions, painting and palette messages.
-#include "app/quintaro_doc.h"
 #include "app/main_frame.h"
 #include "app/quintaro_app.h"
+#include "app/quintaro_doc.h"
 #include "app/quintaro_view.h"
 #include "app/title_prompt.h"
-#include "ui/frame_chrome.h"
-#include "res/title_regions.h"
+#include "app/window_mode.h"
 #include "game/game.h"
 #include "platform/host.h"
 #include "res/resource_ids.h"
+#include "res/title_regions.h"
+#include "ui/frame_chrome.h"
 
 void CQuintaroView::Create(CQuintaroDoc* pDoc) {
   m_pDoc = pDoc;
@@ -106,7 +107,11 @@ void CQuintaroView::OnMouseMove(UINT nFlags, int x, int y) {
 void CQuintaroView::OnKey(UINT message, UINT nChar, UINT nRepCnt, UINT nFlags) {
   CGame* game = m_pDoc->m_pGame.get();
   if (message == WM_KEYDOWN && nChar == VK_ESCAPE) {
-    m_turn.m_bEscape = TRUE;  // the running loops test it; never passed to a game
+    // A shot or a computer's turn under way is abandoned; otherwise no game
+    // wants Escape and it leaves full screen, as everywhere on the desktop.
+    const bool gameWantsIt = game && (m_pDoc->App().InGameLoop() || m_turn.m_bComputerPlaying);
+    if (gameWantsIt || !m_pDoc->App().Frame().WindowMode().LeaveFullscreen())
+      m_turn.m_bEscape = TRUE;  // the running loops test it; never passed to a game
     return;
   }
   if ((nChar != VK_SHIFT && nChar != VK_CONTROL) || !game) return;

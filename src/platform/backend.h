@@ -4,6 +4,7 @@
 // on virtual time. Everything else lives in Host, shared by both.
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "platform/display.h"
@@ -16,6 +17,19 @@ struct CursorImage;
 
 // A WaitUntil deadline that never comes: only input ends the wait.
 inline constexpr DWORD kWaitForever = 0xFFFFFFFFu;
+
+// How the player left the window: its size when it is neither maximised nor
+// full screen (0 x 0 when not known), and whether it is maximised.
+struct WindowPlacement {
+  int width = 0;
+  int height = 0;
+  bool maximized = false;
+  bool operator==(const WindowPlacement&) const = default;
+};
+
+// Whether a change of window mode sizes the window to the zoom (a zoom
+// chosen) or leaves the size and maximised state the player gave it.
+enum class WindowSizing { Keep, ToZoom };
 
 class Backend {
  public:
@@ -43,12 +57,23 @@ class Backend {
   virtual void SetMouseCapture(bool captured) = 0;
   // The audio device, or null when there is none.
   virtual AudioDevice* Audio() = 0;
-  // Window title and icon (the SDL window shows them).
+  // Window title and icon (the SDL window shows them). The icon comes at
+  // several sizes, so that no desktop has to scale one.
   virtual void SetTitle(const std::string& /*title*/) {}
+  virtual void SetIcons(std::span<const CursorImage> /*icons*/) {}
   // Full screen on the desktop's own mode (the video mode never changes), or
-  // a window `zoom` times the surface's size (0: as large as the screen
-  // allows); the backend lowers a zoom the screen cannot hold.
-  virtual void SetWindowMode(int /*zoom*/, bool /*fullscreen*/) {}
+  // a window. With ToZoom the window becomes `zoom` times the surface's size
+  // (0: as large as the screen allows; the backend lowers a zoom the screen
+  // cannot hold); with Keep, leaving full screen returns to the window as it
+  // was, maximised or of the size the player dragged it to.
+  virtual void SetWindowMode(int /*zoom*/, bool /*fullscreen*/, WindowSizing /*sizing*/) {}
+  // The window as the player left it, to remember between runs; and, before
+  // the window first shows, the one remembered (applied by the next
+  // SetWindowMode with Keep).
+  virtual WindowPlacement Placement() const { return {}; }
+  virtual void SetPlacement(const WindowPlacement& /*placement*/) {}
+  // The room a window may take on the screen, for making a remembered size safe.
+  virtual SIZE UsableScreen() const { return SIZE{1920, 1080}; }
   // True while the window fills the screen because the desktop made it so
   // (the window manager's own full-screen command), not the program.
   virtual bool FullscreenByDesktop() const { return false; }

@@ -2,7 +2,10 @@
 #pragma once
 // Glyph atlases rasterised from Liberation Sans at build time and compiled in.
 // Sizes are cell heights in pixels (ascent + descent), as a classic font
-// height of 14 means: Liberation Sans has Arial's metrics.
+// height of 14 means: Liberation Sans has Arial's metrics. The atlases hold
+// Latin, Greek and Cyrillic; other characters come from the desktop's fonts
+// at run time (platform/glyph_fallback.h) where the build has them.
+#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -24,20 +27,26 @@ struct FontAtlas {
   int cellHeight;  // ascent + descent
   int ascent;
   int descent;
-  int firstChar;   // glyphs cover firstChar .. firstChar + glyphCount - 1
+  int em64;               // the em the face was drawn at, in 1/64 pixel
+  const char32_t* codes;  // the characters held, ascending
   int glyphCount;
-  const GlyphInfo* glyphs;
+  const GlyphInfo* glyphs;       // one per code
   const std::uint8_t* coverage;  // 8-bit alpha, atlasWidth x atlasHeight
   int atlasWidth;
   int atlasHeight;
 
-  // The glyph of a code point; characters the atlas lacks (controls, letters
-  // beyond it, bytes that were not UTF-8) are drawn as '?'.
+  // The glyph of a code point, or null when the atlas lacks it.
+  const GlyphInfo* Find(char32_t c) const {
+    // Printable ASCII comes first and without gaps.
+    if (c >= 0x20 && c < 0x7F) return glyphs + (c - 0x20);
+    const char32_t* end = codes + glyphCount;
+    const char32_t* at = std::lower_bound(codes, end, c);
+    return at != end && *at == c ? glyphs + (at - codes) : nullptr;
+  }
+  // The built-in glyph only: characters the atlas lacks are drawn as '?'.
   const GlyphInfo* Glyph(char32_t c) const {
-    const long i = static_cast<long>(c) - firstChar;
-    const bool control = c >= 0x7F && c < 0xA0;
-    if (i < 0 || i >= glyphCount || control) return glyphs + ('?' - firstChar);
-    return glyphs + i;
+    const GlyphInfo* g = Find(c);
+    return g ? g : Find('?');
   }
 };
 
@@ -58,8 +67,19 @@ inline const FontAtlas& GetFont(bool bold, int cellHeight) {
   return *best;
 }
 
+// A glyph ready to draw: from the atlas, from a desktop font, or '?'.
+struct GlyphImage {
+  const std::uint8_t* coverage;  // the top-left of the glyph's coverage
+  int pitch;                     // bytes from one coverage row to the next
+  int width, height, left, top, advance;
+};
+
+GlyphImage ResolveGlyph(const FontAtlas& font, char32_t c);
+
+inline int GlyphAdvance(const FontAtlas& font, char32_t c) { return ResolveGlyph(font, c).advance; }
+
 inline int TextWidth(const FontAtlas& font, std::string_view text) {
   int w = 0;
-  ForEachCodePoint(text, [&](char32_t c) { w += font.Glyph(c)->advance; });
+  ForEachCodePoint(text, [&](char32_t c) { w += GlyphAdvance(font, c); });
   return w;
 }

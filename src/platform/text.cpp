@@ -20,13 +20,13 @@ void DrawTextAt(SurfaceView dst, const CRect& clip, const FontAtlas& font, int x
   const int baseline = y + font.ascent;
   int pen = x;
   ForEachCodePoint(text, [&](char32_t c) {
-    const GlyphInfo& g = *font.Glyph(c);
+    const GlyphImage g = ResolveGlyph(font, c);
     const int gx = pen + g.left;
     const int gy = baseline - g.top;
     for (int row = 0; row < g.height; ++row) {
       const int py = gy + row;
       if (py < bounds.top || py >= bounds.bottom) continue;
-      const std::uint8_t* src = font.coverage + (g.atlasY + row) * font.atlasWidth + g.atlasX;
+      const std::uint8_t* src = g.coverage + row * g.pitch;
       std::uint32_t* out = dst.Row(py);
       for (int col = 0; col < g.width; ++col) {
         const int px = gx + col;

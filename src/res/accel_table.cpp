@@ -24,6 +24,9 @@ constexpr AccelDef kMainAccelerators[] = {
     {FVIRTKEY, VK_F1, ID_HELP},
     {FVIRTKEY, VK_F11, ID_VIEW_FULLSCREEN},
     {FVIRTKEY | FALT, VK_RETURN, ID_VIEW_FULLSCREEN},
+    {FVIRTKEY | FCONTROL, 'Q', ID_APP_EXIT},
+    // No game takes a letter key: M is free in every game.
+    {FVIRTKEY, 'M', ID_OPTIONS_SOUND},
 };
 
 }  // namespace

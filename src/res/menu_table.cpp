@@ -21,7 +21,7 @@ constexpr MenuItemDef kGame[] = {
     Pop("&New\tCtrl+N", kNewGame),
     Cmd("&Quit Game", ID_GAME_QUITGAME),
     Sep(),
-    Cmd("E&xit", ID_APP_EXIT),
+    Cmd("E&xit\tCtrl+Q", ID_APP_EXIT),
 };
 
 constexpr MenuItemDef kOptions[] = {
@@ -30,7 +30,7 @@ constexpr MenuItemDef kOptions[] = {
     Sep(),
     Cmd("&Game Controls...", ID_OPTIONS_GAMECONTROLS),
     Sep(),
-    Cmd("&Sound", ID_OPTIONS_SOUND),
+    Cmd("&Sound\tM", ID_OPTIONS_SOUND),
 };
 
 constexpr MenuItemDef kZoom[] = {

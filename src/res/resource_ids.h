@@ -101,4 +101,7 @@ inline constexpr UINT IDB_HALLOFFAME = 396;
 // --- Icons and cursors ---------------------------------------------------------------
 inline constexpr UINT IDI_APPLICATION_ICON = IDR_MAINFRAME;
 inline constexpr UINT IDI_DOCUMENT_ICON = IDR_QUINTATYPE;
+// The window's icon, 16 to 256 pixels, one resource a size from here on.
+inline constexpr UINT IDI_WINDOW_ICON_FIRST = 130;
+inline constexpr int kWindowIconCount = 7;
 inline constexpr UINT IDC_HOTSPOT = 399;  // the title screen's hand over a game

@@ -190,7 +190,7 @@ int EditHitTest(const DialogControl& c, int x) {
   for (std::size_t i = 0; i < text.size();) {
     // The caret lands between whole characters.
     const Utf8Char ch = DecodeUtf8(text, i);
-    const int adv = font.Glyph(ch.valid ? ch.code : U'\uFFFD')->advance;
+    const int adv = GlyphAdvance(font, ch.valid ? ch.code : U'\uFFFD');
     if (x < pen + adv / 2) return static_cast<int>(i);
     pen += adv;
     i += ch.length;

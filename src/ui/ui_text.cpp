@@ -42,7 +42,7 @@ void DrawUnderlined(SurfaceView dst, const CRect& clip, const FontAtlas& font, i
   const std::string_view before(m.text.data(), static_cast<std::size_t>(m.underline));
   const int ux = x + TextWidth(font, before);
   const Utf8Char marked = DecodeUtf8(m.text, static_cast<std::size_t>(m.underline));
-  const int uw = font.Glyph(marked.valid ? marked.code : U'\uFFFD')->advance;
+  const int uw = GlyphAdvance(font, marked.valid ? marked.code : U'\uFFFD');
   CRect line(ux, y + font.ascent + 1, ux + std::max(1, uw - 1), y + font.ascent + 2);
   CRect c;
   if (c.IntersectRect(line, clip)) FillRect(dst, c, color);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/command_line.h"
@@ -19,7 +20,6 @@ TEST(CommandLine, NoArgumentsRunsWithTheStoredWindowMode) {
   EXPECT_TRUE(line.showSplash);
   EXPECT_FALSE(line.fullscreen.has_value());
   EXPECT_FALSE(line.zoom.has_value());
-  EXPECT_TRUE(line.openFile.empty());
 }
 
 TEST(CommandLine, HelpAndVersionWinOverEverythingBeforeThem) {
@@ -43,30 +43,49 @@ TEST(CommandLine, ZoomInEverySpelling) {
   EXPECT_EQ(both.fullscreen, true);
   EXPECT_EQ(both.zoom, 2);
   EXPECT_EQ(Parse({"-f"}).fullscreen, true);
+  // The spellings getopt_long gives every GNU program.
+  EXPECT_EQ(Parse({"-z2"}).zoom, 2);
+  EXPECT_EQ(Parse({"--zo=3"}).zoom, 3);
+  EXPECT_EQ(Parse({"--zoo", "fit"}).zoom, 0);
+  EXPECT_EQ(Parse({"-fz4"}).zoom, 4);
+  EXPECT_EQ(Parse({"--full"}).fullscreen, true);
+  EXPECT_EQ(Parse({"--he"}).action, Action::Help);
+  EXPECT_EQ(Parse({"--vers"}).action, Action::Version);
+  // Parsing twice starts afresh.
+  EXPECT_EQ(Parse({"-z1"}).zoom, 1);
 }
 
 TEST(CommandLine, MisuseNamesTheProblem) {
-  const CommandLine unknown = Parse({"--frobnicate"});
-  EXPECT_EQ(unknown.action, Action::Misuse);
-  EXPECT_NE(unknown.error.find("--frobnicate"), std::string::npos);
-  for (const auto& args : std::vector<std::vector<std::string_view>>{
-           {"--zoom"}, {"--zoom", "5"}, {"--zoom", "0"}, {"--zoom="}, {"--zoom", "2x"}, {"-x"},
-           {"a.qtp", "b.qtp"}, {"--fullscreen=yes"}, {"--zoo", "2"}}) {
-    EXPECT_EQ(Parse(args).action, Action::Misuse) << args[0];
+  const std::vector<std::pair<std::vector<std::string_view>, std::string_view>> cases = {
+      {{"--frobnicate"}, "unrecognized or ambiguous option '--frobnicate'"},
+      {{"--zoom"}, "option '--zoom' requires an argument"},
+      {{"-z"}, "option requires an argument -- 'z'"},
+      {{"--zoom", "5"}, "invalid zoom '5'"},
+      {{"--zoom", "0"}, "invalid zoom '0'"},
+      {{"--zoom="}, "invalid zoom ''"},
+      {{"-z2x"}, "invalid zoom '2x'"},
+      {{"-x"}, "invalid option -- 'x'"},
+      {{"--fullscreen=yes"}, "option '--fullscreen' doesn't allow an argument"},
+      // The program opens no documents: a file named is refused, not ignored.
+      {{"game.qtp"}, "extra operand 'game.qtp'"},
+      {{"--", "-odd"}, "extra operand '-odd'"},
+      {{"-"}, "extra operand '-'"},
+  };
+  for (const auto& [args, error] : cases) {
+    const CommandLine line = Parse(args);
+    EXPECT_EQ(line.action, Action::Misuse) << args[0];
+    EXPECT_NE(line.error.find(error), std::string::npos) << line.error;
   }
   EXPECT_NE(UsageText().find("--help"), std::string::npos);
   EXPECT_EQ(kExitMisuse, 2);
 }
 
-TEST(CommandLine, DocumentsAndTheSwitchesOfAnEmbeddingStart) {
-  EXPECT_EQ(Parse({"game.qtp"}).openFile, "game.qtp");
-  EXPECT_EQ(Parse({"--", "-odd name.qtp"}).openFile, "-odd name.qtp");
-  EXPECT_EQ(Parse({"-"}).openFile, "-");
+TEST(CommandLine, TheSwitchesOfAnEmbeddingStart) {
   for (std::string_view embed : {"-Embedding", "/Embedding", "-Automation", "/Automation"}) {
-    const CommandLine line = Parse({embed});
+    const CommandLine line = Parse({embed, "-z3"});
     EXPECT_EQ(line.action, Action::Run) << embed;
     EXPECT_FALSE(line.showSplash) << embed;
-    EXPECT_TRUE(line.openFile.empty()) << embed;
+    EXPECT_EQ(line.zoom, 3) << embed;
   }
   EXPECT_EQ(Parse({"--Embedding"}).action, Action::Misuse);
 }

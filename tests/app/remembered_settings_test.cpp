@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Choices that survive a restart: seats, Type Of Game, zoom and full screen.
+// Choices that survive a restart: seats, Type Of Game, zoom, full screen and
+// the window as the player left it.
 // Each "run" is a whole program over the same settings file.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -29,13 +31,21 @@ using Mode = std::pair<int, bool>;  // zoom, full screen
 
 class RecordingBackend : public HeadlessBackend {
  public:
-  void SetWindowMode(int zoom, bool fullscreen) override {
+  void SetWindowMode(int zoom, bool fullscreen, WindowSizing sizing) override {
     modes.emplace_back(zoom, fullscreen);
+    sizings.push_back(sizing);
     desktopFullscreen = false;
   }
   bool FullscreenByDesktop() const override { return desktopFullscreen; }
+  // The window as the player left it, and the one the program opened with.
+  WindowPlacement Placement() const override { return placement; }
+  void SetPlacement(const WindowPlacement& p) override { restored = p; }
+  SIZE UsableScreen() const override { return SIZE{1600, 900}; }
   std::vector<Mode> modes;
+  std::vector<WindowSizing> sizings;
   bool desktopFullscreen = false;  // as a window manager's own full screen
+  WindowPlacement placement;
+  std::optional<WindowPlacement> restored;
 };
 
 class ProgramRun : public ModalScript {
@@ -237,6 +247,57 @@ TEST_F(RememberedSettings, TheCommandLineWinsForOneRunOnly) {
   }
   ProgramRun again(Ini());
   EXPECT_EQ(again.Modes().front(), Mode(2, false));
+}
+
+TEST_F(RememberedSettings, LeavingFullScreenReturnsToTheWindowThePlayerHad) {
+  ProgramRun run(Ini());
+  EXPECT_EQ(run.Backend().sizings.front(), WindowSizing::ToZoom) << "a first run: the zoom sizes the window";
+  run.Key(VK_F11);
+  run.Key(VK_F11);
+  // Maximised or dragged, the window is left as it was; only a zoom chosen sizes it.
+  EXPECT_EQ(run.Modes().back(), Mode(0, false));
+  EXPECT_EQ(run.Backend().sizings.back(), WindowSizing::Keep);
+  run.Key(VK_F11);
+  run.Key(VK_ESCAPE);  // no game: Escape leaves full screen too
+  EXPECT_EQ(run.Modes().back(), Mode(0, false));
+  EXPECT_EQ(run.Backend().sizings.back(), WindowSizing::Keep);
+  run.Command(ID_VIEW_ZOOM_2X);
+  EXPECT_EQ(run.Backend().sizings.back(), WindowSizing::ToZoom);
+}
+
+TEST_F(RememberedSettings, TheWindowsSizeAndMaximisedStateSurviveARestart) {
+  {
+    ProgramRun run(Ini());
+    run.Backend().placement = WindowPlacement{1000, 700, true};
+  }
+  EXPECT_NE(ReadIni().find("Width=1000"), std::string::npos);
+  ProgramRun again(Ini());
+  EXPECT_EQ(again.Backend().restored, (WindowPlacement{1000, 700, true}));
+  EXPECT_EQ(again.Backend().sizings.front(), WindowSizing::Keep);
+}
+
+TEST_F(RememberedSettings, StoredWindowSizesAreMadeSafe) {
+  WriteIni("[Window]\nWidth=2147483647\nHeight=-40\nMaximized=7\n");
+  {
+    ProgramRun run(Ini());
+    ASSERT_TRUE(run.Backend().restored.has_value());
+    const WindowPlacement& p = *run.Backend().restored;
+    EXPECT_TRUE(p.maximized);
+    EXPECT_EQ(p.width, 0) << "half a size is no size: the zoom sizes the window under the maximised one";
+  }
+  WriteIni("[Window]\nWidth=99999\nHeight=3\n");
+  {
+    ProgramRun run(Ini());
+    ASSERT_TRUE(run.Backend().restored.has_value());
+    const Surface32& surface = run.GetHost().WindowSurface();
+    EXPECT_EQ(*run.Backend().restored, (WindowPlacement{1600, surface.Height(), false}));
+  }
+  WriteIni("[Window]\nWidth=800\nHeight=600\nZoom=3\n");
+  AppOptions options;
+  options.zoom = 2;  // the command line's zoom sizes the window for this run
+  ProgramRun run(Ini(), options);
+  EXPECT_FALSE(run.Backend().restored.has_value());
+  EXPECT_EQ(run.Backend().sizings.front(), WindowSizing::ToZoom);
 }
 
 TEST(StoredNames, AreWrittenAsUtf8) {

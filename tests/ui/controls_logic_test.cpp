@@ -108,26 +108,6 @@ TEST(EditField, PastedBytesThatAreNotUtf8AreDropped) {
   EXPECT_EQ(e.text, "a\xC3\xA9" "bz");
 }
 
-TEST(Fonts, CoverLatin1AndDrawEverythingElseAsAQuestionMark) {
-  for (int i = 0; i < kFontAtlasCount; ++i) {
-    const FontAtlas& font = kFontAtlases[i];
-    const GlyphInfo* unknown = font.Glyph(U'?');
-    for (char32_t c = 0xA1; c <= 0xFF; ++c) {
-      if (c == 0xAD) continue;  // the soft hyphen may draw nothing
-      EXPECT_NE(font.Glyph(c), unknown) << "atlas " << i << " U+" << std::hex << unsigned(c);
-      EXPECT_GT(font.Glyph(c)->advance, 0);
-    }
-    EXPECT_GT(font.Glyph(U'\u00EB')->height, font.Glyph(U'e')->height) << "the diaeresis is drawn";
-    EXPECT_EQ(font.Glyph(0x85), unknown);  // control codes have no glyph
-    EXPECT_EQ(font.Glyph(0x20AC), unknown);
-    EXPECT_EQ(font.Glyph(0xFFFFFFFF), unknown);
-    // Text is measured by characters: "Zoë" is three glyphs wide, not four.
-    EXPECT_EQ(TextWidth(font, "Zo\xC3\xAB"),
-              font.Glyph(U'Z')->advance + font.Glyph(U'o')->advance + font.Glyph(U'\u00EB')->advance);
-    EXPECT_EQ(TextWidth(font, "\xC3"), unknown->advance);  // a cut-off sequence is one '?'
-  }
-}
-
 TEST(EditField, DoubleClickSelectsTheWordOrTheSpaces) {
   EditState e;
   EditSetText(e, "Anna  Lee");

@@ -84,7 +84,12 @@ TEST(ResourceTables, AcceleratorsMapKeysToCommands) {
   EXPECT_EQ(find(FSHIFT, VK_INSERT), ID_EDIT_PASTE);
   EXPECT_EQ(find(0, VK_F11), ID_VIEW_FULLSCREEN);
   EXPECT_EQ(find(FALT, VK_RETURN), ID_VIEW_FULLSCREEN);
-  EXPECT_EQ(MainAccelerators().size(), 17u);
+  EXPECT_EQ(find(FCONTROL, 'Q'), ID_APP_EXIT);
+  EXPECT_EQ(find(0, 'M'), ID_OPTIONS_SOUND);
+  // The keys the games read (Shift, Ctrl, Escape) are never taken.
+  for (const AccelDef& a : MainAccelerators())
+    EXPECT_TRUE(a.key != VK_SHIFT && a.key != VK_CONTROL && a.key != VK_ESCAPE) << a.key;
+  EXPECT_EQ(MainAccelerators().size(), 19u);
 }
 
 TEST(ResourceTables, PlayersDialogMatchesItsLayout) {

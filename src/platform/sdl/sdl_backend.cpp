@@ -19,13 +19,14 @@
 #include "platform/sdl/sdl_handles.h"
 #include "platform/sdl/sdl_input.h"
 #include "platform/sdl/sdl_video.h"
+#include "platform/sdl/sdl_window_icon.h"
+#include "platform/sdl/sdl_window_placement.h"
 #include "platform/window_scale.h"
 
 namespace {
 
 constexpr char kTitle[] = "Quintaro Games";
 constexpr int kDefaultRefreshHz = 60;
-constexpr UINT kAppIconId = 128;
 constexpr int kDefaultWidth = 602;
 constexpr int kDefaultHeight = 401;
 constexpr DWORD kSettleMs = 500;  // how long the window manager may take to place a resized window
@@ -57,7 +58,6 @@ class SdlBackend : public Backend {
 
   void Attach(Host& host) override {
     Backend::Attach(host);
-    SetIcon();
     FollowLayout();
   }
 
@@ -110,13 +110,17 @@ class SdlBackend : public Backend {
     if (m_window) SDL_SetWindowTitle(m_window.get(), title.c_str());
   }
 
+  void SetIcons(std::span<const CursorImage> icons) override { SetSdlWindowIcons(m_window.get(), icons); }
+
   std::string ClipboardText() override { return SdlClipboardText(); }
   void SetClipboardText(const std::string& utf8) override { SetSdlClipboardText(utf8); }
 
-  void SetWindowMode(int zoom, bool fullscreen) override {
+  void SetWindowMode(int zoom, bool fullscreen, WindowSizing sizing) override {
     FollowLayout();
+    const bool opening = !m_modeChosen;
     m_modeChosen = true;
     m_zoom = zoom;
+    if (opening && sizing == WindowSizing::Keep) m_placement.OpenWith(m_window.get(), m_surfaceSize, zoom);
     if (!fullscreen && FullscreenByDesktop()) {
       // SDL does not know of the window manager's full screen: take it over,
       // then leave it as our own.
@@ -124,13 +128,22 @@ class SdlBackend : public Backend {
       m_fullscreen = true;
     }
     if (fullscreen != m_fullscreen) {
+      if (fullscreen && m_shown) m_placement.Note(m_window.get(), false);  // what to come back to
       m_fullscreen = fullscreen;
       // The desktop's own mode: the screen's resolution never changes.
       SDL_SetWindowFullscreen(m_window.get(), fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+      if (!fullscreen && sizing == WindowSizing::Keep) {
+        m_placement.ReturnTo(m_window.get());
+        m_keepOnScreenUntil = Ticks() + kSettleMs;
+      }
     }
-    SizeWindowToZoom(true);
+    if (sizing == WindowSizing::ToZoom) SizeWindowToZoom(true);
     Present(true);
   }
+
+  WindowPlacement Placement() const override { return m_placement.Get(); }
+  void SetPlacement(const WindowPlacement& placement) override { m_placement.Set(placement); }
+  SIZE UsableScreen() const override { return UsableArea(m_window.get(), Backend::UsableScreen()); }
 
   bool FullscreenByDesktop() const override { return m_shown && !m_fullscreen && WindowCoversItsDisplay(m_window.get()); }
 
@@ -168,14 +181,6 @@ class SdlBackend : public Backend {
     // (back from full screen it restores an older place): for a moment, each
     // move or resize is kept on the screen.
     m_keepOnScreenUntil = Ticks() + kSettleMs;
-  }
-
-  void SetIcon() {
-    if (m_host == nullptr) return;
-    CursorImage icon;
-    if (!CursorImage::Parse(m_host->Resources().Find(ResKind::Icon, kAppIconId), &icon)) return;
-    SdlSurfacePtr surface = SurfaceFromArgb(icon, 1);
-    if (surface) SDL_SetWindowIcon(m_window.get(), surface.get());
   }
 
   // The chrome may lay the window out anew: follow its size.
@@ -223,6 +228,7 @@ class SdlBackend : public Backend {
       Present(true);
     }
     if (e.type != SDL_WINDOWEVENT) return;
+    if (m_shown) m_placement.Note(m_window.get(), m_fullscreen);
     if (e.window.event == SDL_WINDOWEVENT_CLOSE) m_host->PostClose();
     if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) Draw();
     const bool placed = e.window.event == SDL_WINDOWEVENT_MOVED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED;
@@ -245,6 +251,7 @@ class SdlBackend : public Backend {
   bool m_pending = false;
 
   SdlCursors m_cursors;
+  SdlWindowPlacement m_placement;
 
   bool m_audioTried = false;
   std::unique_ptr<AudioDevice> m_audio;
