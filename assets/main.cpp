@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The art and sound generator: paints every picture and synthesises every
 // sound of the program, and writes them into the directory given on the
 // command line (bitmap/, wave/, cursor/, icon/).

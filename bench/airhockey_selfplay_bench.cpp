@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How much faster than real time air hockey plays on the headless backend:
 // a scripted user steering toward the puck against the computer, through the
 // whole program (timer ticks, sub-steps, sprites, dirty rectangles, goals),

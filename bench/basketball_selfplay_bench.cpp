@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Headless self-play of four computer shooters in Timed basketball: virtual
 // seconds of play per CPU second. Every iteration plays ten virtual seconds
 // (the animation timer at its classic 64 ticks a second, the clock, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // BlitTo over a whole 602 x 401 frame, opaque and keyed, against a plain
 // memcpy of the same bytes measured in the same run. Prints the ratios.
 #include <benchmark/benchmark.h>

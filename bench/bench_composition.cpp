@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frame composition against plain memory copies measured in the same run:
 //  1. one animation step (a 25 x 25 sprite moved 2 pixels among 20 sprites)
 //     flushed through the dirty rectangles, against recomposing and showing

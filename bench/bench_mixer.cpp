@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How much faster than real time the mixer renders eight voices at once.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bowling self-play: four computer bowlers play whole games on the headless
 // backend with virtual time. Reports virtual seconds of play per CPU second
 // (the games must run at least 200 times faster than real time).

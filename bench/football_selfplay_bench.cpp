@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How much faster than real time four computer passers play football on the
 // headless backend: virtual seconds of play per CPU second, flights, pauses
 // and frame composition included.

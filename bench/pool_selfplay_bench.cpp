@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pool self-play: two computer seats play whole games on the headless
 // backend. The ratio is virtual seconds of play per CPU second (how much
 // faster than real time the game runs with nothing to wait for), measured

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs the registered benchmarks and remembers each one's CPU time per
 // iteration (steadier than wall time on a shared machine), so a program can

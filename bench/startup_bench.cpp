@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: the time from starting the program to its first picture on
 // screen, against the same time for a bare SDL2 window of the same size,
 // both measured from the moment this tool starts the process to the moment

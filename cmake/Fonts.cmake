@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Rasterises the Liberation Sans faces at build time into glyph atlases that
 # are compiled into the program: no font loading at run time.
 file(GLOB FONTATLAS_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/fontatlas/*.cpp)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing like any desktop program: the binary, a desktop entry, hicolor
 # icons drawn at build time, AppStream metainfo, a manual page and the
 # licences, in the places GNUInstallDirs names. Debian's packaging in debian/

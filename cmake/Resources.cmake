@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The art generator paints every picture and synthesises every sound; the
 # packer gathers its files into one blob that is linked into the program.
 # Its painter, quantiser, writers and synthesiser form a library the tests use too.

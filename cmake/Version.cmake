@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Hands the project's version, its copyright line and the font licence to the
 # program: a header and a source generated into the build tree, so the version
 # set in project() is the one --version and the about box show.

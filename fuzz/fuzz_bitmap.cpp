@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to both bitmap readers: a .bmp file stream (as the
 // user's splash.bmp is read) and the resource layout of the program's pack.
 // Whatever is accepted must be a whole picture that can be drawn.

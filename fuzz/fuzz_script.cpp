@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary text to the scenario-script parser: nothing may crash, and
 // a script it accepts must run: every number it let through fits the command.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs whatever script the parser accepts through the whole program on the
 // headless backend, for a bounded stretch of virtual time: no command the
 // parser lets through may crash the driver or the program, whatever its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the settings reader: nothing may crash or read out
 // of bounds, and whatever was read must survive a write and a read back.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as the settings file on disk: reading must not crash, a
 // save must read back exactly as saved, and a file we only partly understood
 // must be kept, byte for byte, beside the new one. The fuzz build reads with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings reader's path for big files, on small inputs: the first bytes
 // choose the limits (chunk, line and file sizes of a few bytes), the rest is
 // the file. What it keeps must be exactly the lines that fit, in order, and a

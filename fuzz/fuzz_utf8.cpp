@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the UTF-8 reader and to a name field: nothing may
 // read out of bounds, the boundaries must agree both ways, stored bytes must
 // come back as well-formed UTF-8, and a field's caret stays between characters.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the wave reader, as a wave resource, and plays
 // whatever it accepts through a sound set on the headless device and the mixer.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The air hockey family: the rink (made by MakeAirHockeyPlayfield, which
 // also makes the rest), the mallet and puck, and the sounds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The air hockey table (134): a lit rink inside chrome rails with the two
 // goal slots, the markings, the cabinet around it in a dark arcade, and the
 // scoreboard with a lit box behind each side's digit. Every edge the puck

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The air hockey sounds: two knocks of puck on mallet or rail (356, 357),
 // the puck set down for a serve (358), the puck dropping into a goal with
 // the horn (359), and two waves the set carries but never plays: the blower

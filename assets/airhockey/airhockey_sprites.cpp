@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The air hockey sprites: the mallet (254) both sides push and the puck
 // (277). The score digits (255..262) are the program's large digits, which
 // the football family makes for every game that shows them.

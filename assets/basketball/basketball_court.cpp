@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The basketball gym (131): the wall behind the sliding backboard with the
 // beam it runs on, the maple court with the ball rack, and the scoreboard
 // with clock, points and the players' rows. This file also makes the whole

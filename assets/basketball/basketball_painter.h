@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared pieces of the basketball pictures: the ball at any size and spin,
 // the hoop's ring and the net, all placed from the game's geometry.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The basketball sounds: the swish of the net, the ball against the glass,
 // the ball off the padded side, and the horn at the end of a turn.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The basketball sprites: the backboard with its hoop and net (plain, swaying
 // and with a ball dropping through), the ball at four depths and in its rim
 // bounces, the large and small score digits, and the shooting cursor.

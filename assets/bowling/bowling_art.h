@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bowling family: lane, ball and pin cels, cursors and sounds.
 #include "context.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bowling alley (132): the lane with its gutters and pin deck at the
 // left, the score sheet, the approach where the swing is drawn, and the ball
 // return, all placed from the game's own geometry.

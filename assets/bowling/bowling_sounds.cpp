@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bowling sounds: the ball set down and rolling, the pins crashing, the
 // gutter, the game-over fanfare and the thud of a ball dropped short.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ball's three rolling cels, the twelve pictures of a pin (standing and
 // falling), and the two swing cursors.
 #include <cmath>

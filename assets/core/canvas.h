@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A floating-point RGBA picture the painter draws into before it is
 // quantised to the master palette. Pixel (x, y) covers [x, x+1) x [y, y+1);

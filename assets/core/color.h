@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colours as the painter works with them: floating-point RGB in 0..255 and
 // straight (not premultiplied) alpha in 0..1.

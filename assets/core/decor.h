@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pieces of scenery shared by many pictures: wood-framed panels, sunken
 // boxes, lit walls and brass plaques.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Deterministic randomness for the art: a small seeded generator and
 // lattice value noise. The same seed always makes the same bytes.

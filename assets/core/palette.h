@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The master palette every picture carries: the 20 static colours at 0-9 and
 // 246-255 and 236 art colours at 10-245, laid out as ramps from dark to light.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns painted canvases into 8-bit pictures in the master palette.
 #include <cstdint>

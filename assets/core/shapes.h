@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shapes as signed distance functions (negative inside, in pixels) with their
 // bounding boxes; Canvas::Paint anti-aliases their edges.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small synthesiser for 22050 Hz mono effects: oscillators, filtered noise
 // and envelopes on float buffers, finished into 16-bit samples.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text in the embedded Liberation Sans atlases, painted onto a canvas.
 #include <string_view>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Material shaders: each returns the colour of the material at a point.
 #include <cstdint>

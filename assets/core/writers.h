@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // File formats the generator writes: 8-bit BMP with the full master palette,
 // 16-bit mono PCM WAVE at 22050 Hz, and QCUR cursors and icons (ARGB).

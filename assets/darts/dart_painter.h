@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Painting a single dart and the dartboard, shared by the boards, sprites,
 // cursors and the title screen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The darts playfields: 130 (301 and 501) and 306 (Cricket). The board, the
 // tray, the throw zone and the flight panel sit where the game expects them;
 // the score boxes are left plain black for the game to draw into.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The darts sounds: a miss, a dart into the board, a bust, a win and the
 // click of a dart taken from the tray.
 #include "context.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The darts sprites (tray darts and the darts stuck in the board) and the
 // two throwing cursors.
 #include <cmath>

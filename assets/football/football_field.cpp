@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The football field (179) under an evening sky: the stands, the target
 // board with its two holes and their padded rims between two posts, the rack
 // of footballs, the turf where the throwing zone appears, and the stadium

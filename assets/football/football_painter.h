@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The football as the generator paints it: a pointed leather ball with white
 // stripes near its ends and white laces, lit from the upper left.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The football sounds: the referee's whistle at the start, the swish of a
 // pass through a hole, rims and posts struck, a miss into the turf, the crowd
 // at a first down and a touchdown, and the fanfare of the win. The win, rim

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The football sprites: the flying ball in all its cels (rising, falling,
 // dropping, tumbling), which also give the rack its footballs, the throwing
 // zone's marker, the scoreboard digits and the two throwing cursors. Sizes

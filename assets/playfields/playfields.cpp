@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playfields of the other games: basketball (131), bowling (132) and pool
 // (133), each drawn from its game's geometry; air hockey (134) and football
 // (179) with all their sprites, cursors and sounds, from assets/airhockey/

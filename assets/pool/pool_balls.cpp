@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sixteen pool balls, 15 x 15 with the centre on the hot spot: solids,
 // stripes with their white caps, the black 8 and the cue ball, each lit from
 // the lamp over the table with its number on a white spot. The second cel

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pool sounds: the cue tip on the ball at three strengths, balls
 // clacking hard and soft, cushion thumps, a ball dropping into a pocket and
 // the rack being filled.

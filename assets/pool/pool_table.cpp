@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pool table (133), seen from above under a hanging lamp: the felt bed
 // inside the cushion lines, green rubber cushions cut back at the pocket
 // mouths, six pockets over their capture areas, wooden rails with diamonds,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's icon, a dartboard with a dart in it: the 32 x 32 window icon
 // and the desktop's icons from 16 to 256 pixels, each drawn at its own size

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The head: skull and jaw, ear, nose, eye and mouth, with hair or a helmet.
 #include "shell/figure_parts.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arms, hands, legs and shoes: tapering limbs with real thickness.
 #include "shell/figure_parts.h"
 

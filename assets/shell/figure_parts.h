@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The parts a person is painted from, back to front (shared by figures.cpp).
 #include "shell/figures.h"

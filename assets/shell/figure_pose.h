@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A person's pose as joint angles, and the skeleton it gives: the joints on
 // screen, with limb lengths in proportion to the head so every figure is an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the people on the title screen are lit: every body part and garment is
 // a signed-distance shape painted as a rounded solid, lit from the upper left

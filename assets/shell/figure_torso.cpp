@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The torso with its jersey or shirt, the number on it, and the top of the shorts or trousers.
 #include <array>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The people on the title screen: a posed skeleton dressed in an outfit and
 // painted as lit, rounded solids in the style of the props around them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Hall of Fame screen (396): two score tables, Basketball and Bowling.
 // The program writes names and scores in red on black into the rows, so the
 // rows are kept plain black.

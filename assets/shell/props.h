@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Game props for the shell's pictures: balls, pins and trophies, lit from the upper left.
 #include "core/canvas.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shell's pictures: title screen, splash, hall of fame, tool bar, icons
 // and the pointing-hand cursor.
 #include "context.h"

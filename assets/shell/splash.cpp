@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash picture (102): the program's name over a still life of the six games.
 #include <cmath>
 

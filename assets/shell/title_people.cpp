@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three people of the title screen, each caught in the middle of their game.
 #include "shell/title_people.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The people of the title screen, each inside the region that starts their game.
 #include "core/canvas.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The title screen (178): a games hall in which each of the ten clickable
 // regions holds a picture of its game, drawn from the regions' own outlines.
 #include <array>

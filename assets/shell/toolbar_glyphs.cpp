@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tool bar's pictures as hand-placed pixels in the classic sixteen
 // colours (and two browns), one character a pixel: hard edges that stay
 // clean when doubled, and black outlines that read at 1x.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tool bar strip's 16 x 15 pictures: the eight buttons' in tool bar
 // order, then the muted speaker the Sound button shows while sound is off.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tool bar strip (bitmap 128, its pictures in toolbar_glyphs.cpp), the
 // application and document icons (128, 129), the window's icon at every
 // size (130 onwards) and the pointing hand over the

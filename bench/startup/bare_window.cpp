@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The baseline for the start-up ratio: a bare SDL2 window of the size given
 // on its command line (the size the program's own window had) that clears
 // and presents once, then prints the moment of that first present exactly as

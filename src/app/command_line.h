@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's command line, GNU style (getopt_long): --help, --version,
 // --fullscreen and --zoom N, with short forms and unambiguous abbreviations.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main frame: the fixed-size window around the view, with the menu bar,
 // the tool bar and the status line. It carries out the frame's own commands

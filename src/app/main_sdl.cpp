@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's entry point in a real window.
 #include <iostream>
 #include <string_view>

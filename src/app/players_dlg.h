@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Number of Players dialog: how many seats play, their names, and which
 // seats the computer plays. It edits its own copies only.

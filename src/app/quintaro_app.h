@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application: owns the host, the document, the frame with its chrome,
 // the view and the splash window, runs start-up and the main message loop.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The document: the state of the table. It knows which screen is shown, owns
 // the current game, the four seats, the sprites and the playfield picture,

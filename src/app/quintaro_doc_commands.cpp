@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document's menu and tool-bar commands: choosing a screen or a game,
 // quitting one, the players dialog, the sound switch, and their enabling.
 #include "app/main_frame.h"

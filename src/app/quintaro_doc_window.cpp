@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document's answer to the window going away: a real-time game stands
 // still while the player cannot see it or has turned to another window;
 // turn-based games simply wait for the player.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The view: the playfield window. It owns the off-screen frame buffer every
 // screen is composed in, the identity palette built from the playfield and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the user chose last time, kept in the settings store between runs:
 // the seats (names, how many play, which ones the computer plays) and each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The splash window: a picture shown over the main frame at start-up, gone
 // after three seconds or at the first key or mouse press, which it consumes.

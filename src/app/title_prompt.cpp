@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/title_prompt.h"
 
 #include "game/game_screens.h"

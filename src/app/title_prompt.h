@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the status line says while the pointer is over a scene of the title
 // screen, so the screen explains itself ("Play Darts").

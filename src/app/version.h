@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's name and version, shown in the title bar and the about box.
 inline constexpr const char* kProgramTitle = "Quintaro Games";

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view's frame composition: the playfield is copied into the off-screen
 // frame buffer, the sprites are drawn over it back to front, and composed
 // rectangles are converted to the window surface's 32-bit pixels.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view's window: input routing to the current game, timers, the title
 // screen's regions, painting and palette messages.
 #include "app/main_frame.h"

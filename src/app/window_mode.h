@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's zoom and full-screen state: chosen from the View menu (or F11,
 // Alt+Enter and Escape), remembered in the settings store between runs with

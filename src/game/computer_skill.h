@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How well a computer seat plays. The level changes only the computer's aim,
 // power and timing, never the rules or the physics; Club is the computer the

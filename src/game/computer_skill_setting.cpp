@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/computer_skill_setting.h"
 
 #include "game/game_screens.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The computer's level of each game, kept in the game's own settings section
 // as "ComputerSkill" (0 Beginner, 1 Club, 2 Expert).

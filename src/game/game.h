@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The abstract game every game derives from: the operations the document and
 // the view drive it through, and the small toolkit every game shares.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Each game's factory, defined in its own folder under src/games/. A game
 // that is not built yet returns null; the document then shows its playfield

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit of the games' own loops: what they take from the queue, how
 // they end, and how they hand over to the computer or start afresh.
 #include "app/quintaro_app.h"

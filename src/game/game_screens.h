@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The screens the document can show: the title, the six games and the Hall
 // of Fame. Saved scripts and the title-screen regions use these numbers.

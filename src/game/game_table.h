@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One row per game: everything the document, the view and the factory need
 // to know about a game without knowing the game itself. Adding a game means

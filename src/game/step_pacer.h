@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Paces a physics loop by the clock: a fixed number of milliseconds per step,
 // however fast the machine, with the picture shown at the display's rate.

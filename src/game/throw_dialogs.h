@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two dialogs the throwing games share: a choice of three kinds of game,
 // and the throw's velocity, accuracy and drift on three track bars. Each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The state of a turn that a game shares with the view: a drag under way,
 // the sprite the player holds and where it stood, a computer playing, and an

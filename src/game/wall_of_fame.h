@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Wall Of Fame: the five best results of Basketball and of Bowling, with
 // the names of the players who made them, kept in the settings store.

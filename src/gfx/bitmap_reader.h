@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Decoding the two bitmap layouts the program reads: the resource format of
 // its own pack and .bmp files from outside. Both check every size and offset

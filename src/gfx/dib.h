@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // CDIB: an 8-bit picture with a 256-entry colour table. Rows are stored
 // bottom-up and padded to 4 bytes; every coordinate handed to it is top-down,

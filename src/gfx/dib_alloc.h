@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Allocation of image blocks that reports failure as null instead of throwing,
 // so that a picture too big for memory fails its load and nothing else.

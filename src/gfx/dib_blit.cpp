@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The inner loop of every frame: copying a rectangle between 8-bit images.
 #include <cstring>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing a picture straight onto the window surface through a CDC (the
 // splash screen). Each colour of the picture shows as the display shows it:
 // the nearest system-palette colour on a palette display.

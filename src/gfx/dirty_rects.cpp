@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gfx/dirty_rects.h"
 
 void CDirtyRectList::Add(const CRect& rect) {

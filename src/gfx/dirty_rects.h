@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pending dirty rectangles of the view, newest first. A new rectangle is
 // merged into the newest one when the two overlap; older ones are never

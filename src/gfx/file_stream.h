@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small read-only byte stream for loading pictures: over a file on disk
 // (CFile) or over bytes already in memory (CMemFile). A read past the end

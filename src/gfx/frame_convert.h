@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turning composed 8-bit pixels into the 32-bit pixels of the window surface.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Logical palettes. CPalette is a list of up to 256 colours with the classic
 // palette operations; CDIBPal builds one from a picture's colour table and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // CSprite: a movable picture over the playfield with one or more cels, a hot
 // spot, a depth (smaller is nearer the front) and a transparent colour index

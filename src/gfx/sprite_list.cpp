@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gfx/sprite_list.h"
 
 void CSpriteListObserver::OnSpriteChanged(CSprite* pSprite, UINT nChange, const CRect* pOld,

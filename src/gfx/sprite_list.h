@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The scene's sprites in depth order: from head to tail ascending depth, the
 // most recently inserted first among equal depths. The head is the frontmost

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's one sound output device, shared by every game's sound set.
 // A voice holds one recording (16-bit mono PCM at its own sample rate) with

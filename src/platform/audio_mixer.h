@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The platform-independent half of the audio devices: a fixed bank of voices
 // and the arithmetic that mixes them into 16-bit stereo. The SDL device runs

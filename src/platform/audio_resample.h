@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The mixer's inner loop: one voice, resampled with linear interpolation,
 // added into a stereo float accumulator.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What differs between running in a real window (SDL) and running headless
 // on virtual time. Everything else lives in Host, shared by both.

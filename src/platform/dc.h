@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A drawing context over the window, in the classic style the score displays
 // use: pen, brush, text colour, background colour and mode, a font, and

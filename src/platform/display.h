@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The emulated display: its capabilities and the 256-entry system palette
 // whose entries 0-9 and 246-255 hold the 20 static colours.

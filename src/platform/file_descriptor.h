@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A POSIX file descriptor that is closed when it goes out of scope.
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Glyph atlases rasterised from Liberation Sans at build time and compiled in.
 // Sizes are cell heights in pixels (ascent + descent), as a classic font

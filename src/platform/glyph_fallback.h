@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Characters beyond the built-in atlases (Chinese, Japanese, Korean, Arabic,
 // ...) drawn from the fonts the desktop has. The program works without it:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Characters beyond the built-in atlases from the desktop's fonts: fontconfig
 // picks a sans-serif face that has the character, FreeType draws it at the
 // em and weight of the text around it. Faces and glyphs are kept once made.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A hang-up (the terminal or the session the program was started from went
 // away) closes the program as a close request does, so the settings are

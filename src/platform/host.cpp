@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows, the message queue and window timers.
 #include "platform/host.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The host: the operating-system services the program needs, shared by both
 // backends. It owns the message queue, the window timers, the emulated display

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Putting the window together for the screen: the surface with the overlay
 // of menus, dialogs and tool tips on top.
 #include "platform/host.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mouse and keyboard input: where each event goes, as a real window system
 // would route it, plus capture, cursors, layout and modal layers.
 #include "platform/host.h"

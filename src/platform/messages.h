@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Window messages with their classic numbers, so that the games' modal loops
 // can filter them by the classic rules.

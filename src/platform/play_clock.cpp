@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/play_clock.h"
 
 void PlayClock::Hold(PlayHold reason, bool on, DWORD real) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The games' clock: real milliseconds less every moment play stood still.
 // Play stands still while any hold is on (a menu, dialog, message box or the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The classic C runtime generator: rand() in 0..32767 from a linear
 // congruential step. The games' formulas depend on that range.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Points and rectangles. Rectangles are left/top inclusive, right/bottom exclusive.
 #include <algorithm>

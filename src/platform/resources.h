@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's resources, generated at build time and linked in as one pack:
 // bitmaps (40-byte info header, 1024-byte colour table, pixels), RIFF waves,

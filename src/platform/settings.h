@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The per-user settings store: integers and strings by section and key.
 // The file form is an INI file, read tolerantly and written atomically; a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A settings file we could only partly read is kept, byte for byte, beside
 // the new one before anything replaces it: <file>.bad-YYYYMMDD-HHMMSS (local

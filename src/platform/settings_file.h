@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings file on disk: read only when it is a regular file we may read,
 // written so that a crash or a full disk never leaves a half-written file and

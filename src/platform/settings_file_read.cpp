@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the settings file: line by line, in chunks, so that one overlong
 // line (or a file that is not ours at all) costs a bounded amount of memory
 // and never hides the sections after it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The INI text form of the settings store, independent of files: a tolerant
 // reader and a writer whose output the reader gives back unchanged.

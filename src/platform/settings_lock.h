@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Copies of the program running at the same time take turns with the
 // settings file: whoever holds this lock reads, merges and replaces the file

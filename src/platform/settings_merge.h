@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a save writes when the file changed under us (another copy of the
 // program saved, or someone edited it): the file as it is now, with only the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 32-bit window surface: pixels are 0x00RRGGBB, rows top-down.
 #include <cstdint>

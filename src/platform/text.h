@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drawing text from the glyph atlases onto 32-bit surfaces.
 #include <string_view>

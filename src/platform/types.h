@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Basic value types the game code uses everywhere, with their classic meanings.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's text is UTF-8 throughout: names typed by players, the
 // clipboard and the settings file. Decoding never reads past the text, and a

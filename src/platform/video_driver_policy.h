@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which of SDL's video drivers the program may run on. With no display, SDL
 // falls back to drivers that show nothing (offscreen, dummy); a window no one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/window_icon.h"
 
 std::vector<unsigned long> NetWmIconData(std::span<const CursorImage> images) {

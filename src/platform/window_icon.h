@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's icon at several sizes, in the form X11 desktops read it
 // (_NET_WM_ICON): for each image its width, its height, then its pixels as

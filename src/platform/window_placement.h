@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A window placement read back from the settings file is outside data: made
 // safe for the screen before the window takes it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The arithmetic of showing the window surface scaled on a real screen:
 // choosing the integer zoom, placing the picture in the drawable, and mapping

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Accelerators 128: key combinations that post a command to the frame.
 #include <span>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dialog templates as data: the controls of a dialog with their positions in
 // dialog units. The dialog engine (ui/dialog.h) lays them out in pixels and

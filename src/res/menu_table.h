@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main menu as data: the menu bar draws it, the tracker walks it, a test
 // checks its structure. Texts carry '&' before the mnemonic letter and '\t'

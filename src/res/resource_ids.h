@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Resource and command identifiers of the shell: commands of the menu, the
 // tool bar and the accelerators, the framework's own commands and strings,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The shell's dialog templates: the about box (100) and the players dialog (137).
 #include <span>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The string table: the document template, the application title, the idle
 // status text and the command prompts. A prompt's text before "\n" is shown

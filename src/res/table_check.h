@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Structure checks of the resource tables. Each returns the problems found,
 // one sentence each; an empty list means the table is well formed. Tests run

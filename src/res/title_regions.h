@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The title screen's clickable regions: polygons over the picture, each
 // naming the screen a click there opens.

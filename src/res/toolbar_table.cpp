@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "res/toolbar_table.h"
 
 #include "res/resource_ids.h"

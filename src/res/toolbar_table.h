@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tool bar 128: buttons and separators in order. Button n (counting buttons
 // only) shows image n of bitmap 128; the pictures after the buttons' own are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Result codes of the sound calls, with their classic values.
 #include <cstdint>

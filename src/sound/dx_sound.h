@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A game's sound set: one buffer per wave id of the game's table, played by
 // id. Different ids sound at once; one id never sounds twice at once. An

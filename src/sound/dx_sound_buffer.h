@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One recording of a sound set with the audio-device voice that plays it.
 #include "platform/audio_device.h"

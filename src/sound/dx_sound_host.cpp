@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sound sets made from the program's own resources and device.
 #include "platform/host.h"
 #include "platform/resources.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sound/pcm_decode.h"
 
 #include "platform/audio_device.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns a wave's format record and data into the 16-bit mono samples the
 // audio device plays.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A reader for RIFF files held in memory: chunks are an id, a little-endian
 // 32-bit size and that many bytes, padded to an even length. Every size is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One wave resource: a RIFF file of form "WAVE" held in memory, read chunk by
 // chunk. The bytes belong to the resource table (or to whoever handed them

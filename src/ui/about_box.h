@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The about box (dialog 100): the application icon, the name and version,
 // the copyright and licences, OK, and a button that shows the licence texts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Accelerator keys: a key message that matches the table becomes a
 // WM_COMMAND posted to the frame, before the message is dispatched.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's client area, top to bottom: menu bar, tool bar (when shown),
 // the 602 x 401 view inside a two-pixel sunken edge, and the status line.

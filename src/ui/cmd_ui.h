@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Command enabling and check marks. Before a menu opens, and for the tool
 // bar's buttons when the program is idle, each command is offered to an

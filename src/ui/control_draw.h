@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drawing the controls of a dialog into its client area.
 #include "platform/resources.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dialog data exchange: DoDataExchange lists which member goes with which
 // control; the same list loads the controls (bSaveAndValidate FALSE) and

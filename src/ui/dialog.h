@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The dialog engine. A CDialog is made from a template (controls in dialog
 // units), runs modally over the window in the overlay and returns the id of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A control of a running dialog: its kind, place (pixels, dialog client
 // coordinates) and live state.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a modern desktop expects of a name field beyond the classic keys:
 // select all, the clipboard, and a double-click that selects a word.
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialog's controls as its code sees them: finding them by id and
 // reading or setting their text, checks, enabling and track-bar values.
 #include "ui/dialog.h"

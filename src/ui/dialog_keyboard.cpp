@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard in a dialog: Tab and the arrows move the focus, Enter and
 // Escape close it, Space presses buttons, and the focused edit field or
 // track bar takes the rest.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mouse in a dialog: pressing and releasing buttons, the close box,
 // placing the caret in an edit field and dragging a track bar's thumb.
 #include "ui/control_draw.h"

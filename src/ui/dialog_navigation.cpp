@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the keyboard focus goes: tab stops, radio groups, mnemonics, and
 // what clicking a control does to it and its group.
 #include <algorithm>

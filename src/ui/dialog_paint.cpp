@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a dialog stands on the window surface, and drawing it: the frame
 // with its caption and close box, then every control in its current look.
 #include "ui/control_draw.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a script does to an open dialog: the same clicks, keys and drags a
 // user would make, plus letting time pass with the dialog on screen.
 #include <algorithm>

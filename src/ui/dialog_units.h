@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dialog units to pixels. Dialog templates are laid out in units of a
 // quarter of the dialog font's average character width and an eighth of its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Editing a single-line field: typing within the length limit, caret moves,
 // deleting, and a selection that typing replaces.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's chrome: menu bar, tool bar with tool tips, status line
 // and the sunken edge around the view. The application creates its frame

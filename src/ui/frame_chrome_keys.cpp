@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keys the chrome takes before the program sees them: Alt, F10 and
 // Alt+letter run the menu, Alt+F4 closes the window, and the accelerators.
 #include "res/accel_table.h"

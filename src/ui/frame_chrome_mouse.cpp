@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mouse on the chrome: a press on the menu bar runs the menu, the tool
 // bar's buttons press and release, and the frame's other messages that
 // concern the chrome are taken here.

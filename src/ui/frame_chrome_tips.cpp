@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tool tips and the button prompts: the pointer resting on a tool-bar button
 // shows its tip after a delay and its prompt in the status line at once.
 #include "res/string_table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small pictures of the chrome, drawn from pixel maps or shapes: check
 // marks, radio buttons, check boxes, arrows, the caption's close cross and

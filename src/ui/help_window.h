@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help window: the program's help text in a scrollable pane, over the
 // window in the overlay. Scrolls with the scroll bar, the mouse wheel and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard and mouse in the help window: scrolling by keys, the wheel,
 // the scroll bar's arrows, trough and thumb, and closing it.
 #include <cstdint>

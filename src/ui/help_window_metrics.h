@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help window's measurements, shared by its own files; not for callers.
 #include <cstdint>

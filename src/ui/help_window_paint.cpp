@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing the help window: the frame, the page of text in its sunken pane,
 // the scroll bar and the Close button.
 #include "platform/text.h"

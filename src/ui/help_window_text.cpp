@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Setting the help text: headings, subheadings, bullets and body text,
 // wrapped to the pane's width, each row placed below the last.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The licences the program is released under and carries: the GNU General
 // Public License for the program itself, and the SIL Open Font License for

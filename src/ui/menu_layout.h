@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the menu bar's items and a popup's items lie: pure functions of the
 // menu table and the font, so hit testing can be tested without a window.

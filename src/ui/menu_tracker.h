@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Running the menu: from a click on the bar or from the keyboard (Alt,
 // Alt+letter, F10) until a command is chosen or the menu is dismissed. The

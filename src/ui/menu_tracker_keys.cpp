@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard in the menu: arrows move along the bar and through the
 // popups, Enter chooses, Escape backs out a level, and letters pick items.
 #include "ui/menu_tracker.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening and closing the menu's popups, moving the highlight in them and
 // choosing a command, with the status-line prompt kept in step.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mouse in the menu: pressing on the bar opens a popup, moving the
 // pointer follows it along the bar and through the popups, releasing on an
 // item chooses it, and a press outside dismisses the menu.

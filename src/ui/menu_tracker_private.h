@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A helper the menu tracker's own files share; not for callers.
 #include "res/menu_table.h"

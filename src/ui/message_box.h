@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Message boxes: a caption, a wrapped text, an icon and a row of buttons.
 // They are modal dialogs of the engine; a script answers them in tests.

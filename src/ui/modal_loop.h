@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The message loop of a modal layer (menu, dialog, message box, help). While
 // it runs, the host sends all input to `layer` and holds play, so nothing

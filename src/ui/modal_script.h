@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Answering dialogs and message boxes without a user: when a script is
 // installed, message boxes ask it for their answer and dialogs let it drive

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One layer of pictures in the host's overlay surface (a menu, a dialog, a
 // tool tip). It remembers the overlay as it found it and puts it back when

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drawing primitives of the chrome: pure functions of a surface, a rectangle
 // and a state. Everything is clipped to the surface.

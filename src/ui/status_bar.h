@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one-pane status line: a sunken pane with bold 14-pixel text. It holds
 // the program's text and, for a while, a prompt shown in its place (the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tool bar: raised 23 x 22 buttons with 16 x 15 pictures, separators
 // between groups, pressed, checked and disabled looks. It reports which

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tool bar's button pictures: a strip of 16 x 15 images in one bitmap
 // resource (info header, colour table, pixels), read with every size checked.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A tool tip: a pale yellow box with a one-line text, shown in the overlay
 // near the pointer and taken away without a trace.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A horizontal track bar: its range and position rules, the keys that move
 // it, and its geometry (channel, thumb, ticks) inside the control rectangle.

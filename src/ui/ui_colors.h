@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The chrome's colours: the classic grey 3-D scheme (0x00RRGGBB pixels).
 #include <cstdint>

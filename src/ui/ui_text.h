@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text of the chrome: the fonts it uses, mnemonics ('&' before the letter
 // that is underlined; "&&" is a literal '&'), embossed grey text for disabled

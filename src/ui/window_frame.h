@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frame of a pop-up window (dialogs, message boxes, the help window):
 // raised border, navy caption with bold white title, and a close box.

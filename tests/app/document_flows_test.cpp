@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole-program flows of the document's commands, run through the headless driver.
 #include <gtest/gtest.h>
 

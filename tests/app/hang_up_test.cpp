@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A hang-up (the terminal the program was started from closed) ends the
 // program as a close request does: the settings are saved, exit code 0.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choices that survive a restart: seats, Type Of Game, zoom, full screen and
 // the window as the player left it.
 // Each "run" is a whole program over the same settings file.

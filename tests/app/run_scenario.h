@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs a scenario script through the headless driver program and returns its
 // transcript and exit code, for tests of whole-program flows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program with a settings file it cannot use: it runs on defaults, tells
 // the user once in a message box, and never writes over what is there.
 #include <gtest/gtest.h>

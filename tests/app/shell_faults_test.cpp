@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a user can do to the window around a game: repaint the Hall of Fame,
 // leave a game with its cursor shown or the button held, use the tool bar
 // while the computer plays.

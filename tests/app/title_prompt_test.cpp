@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The title screen names the scene under the pointer on the status line.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Type Of Game opens on the variant being played: OK without touching a
 // choice keeps that variant, for each game that offers the command.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keys a desktop game answers to: Ctrl+Q quits (asking first when a game
 // is under way), M switches the sound, and Escape leaves full screen unless a
 // game's shot or computer turn takes it.

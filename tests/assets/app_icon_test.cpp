@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop icons: drawn at each size, and written as RGBA PNG files.
 #include <gtest/gtest.h>
 

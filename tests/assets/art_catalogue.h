@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every generated picture, cursor and sound the program loads, with the size
 // its code expects, and a reader for the resource-format pictures.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The painter's shapes and text, the synthesiser, and the dartboard's
 // segment layout against the game's scoring rule.
 #include <gtest/gtest.h>

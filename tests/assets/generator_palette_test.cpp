@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The master palette and the quantiser of the art generator.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generator's file writers, read back by the program's own readers.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The playfields agree with the games: the dartboard's colours follow the
 // scoring rings and segments, the boxes the program writes into are plain
 // black, and every title-screen region holds a picture.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generated resources in the linked pack: every picture, cursor, icon and
 // sound the program loads is there in the form its code expects.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sprite cels: the key colour in the top-left pixel marks the transparent
 // pixels and nothing else, and each dart's point is where the game expects it.
 #include <gtest/gtest.h>

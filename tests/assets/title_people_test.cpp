@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The people on the title screen stand inside the regions that start their
 // games, come out of the palette shaded rather than flat, and take the light
 // from the upper left as the props do.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generated sounds: 22050 Hz mono 16-bit PCM that starts and ends in
 // silence, so that no effect clicks when it starts or stops.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every row of the game table, through the whole program: its Game > New
 // command reaches its screen, its playfield loads for every variant, and the
 // Options commands it offers are the ones enabled.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The physics pacer: steps follow the clock, not the machine, and the picture
 // is shown at the display's rate, never per step.
 #include "game/step_pacer.h"

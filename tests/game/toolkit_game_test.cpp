@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game that exists only here, registered with the document through a
 // one-row table, calls every tool the base class gives a game: scores and
 // seats, drawing and timers, the loop helpers, restarting and message boxes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Wall Of Fame in the settings file, as users run the program: killed in
 // the middle of entering a result, or running twice at once. A table on disk
 // is always a whole table, and no copy's result is ever lost.

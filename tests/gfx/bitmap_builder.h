@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Bitmaps built in memory for the graphics tests: the resource layout of the
 // program's pack, .bmp files (well formed or broken on purpose), packs, and

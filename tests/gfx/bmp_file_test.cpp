@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading .bmp files from outside: every malformed file is refused without
 // reading past its end, and the picture loaded before stays as it was.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing a picture straight onto the window (the splash screen).
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view's colours: a palette display shows the playfield's own colours,
 // a true-colour one shows them without remapping, and a foreign palette is
 // replaced before the next blit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the view-composition tests share: random playfields, cels and
 // places, a slow reference composition, and a view on a headless host.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view's composition: frames composed from the playfield and the sprites,
 // shown on the window surface through dirty rectangles, checked against a
 // slow reference composition.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The driver program end to end: malformed numbers, typed settings, the
 // splash, dialogs that let time pass, and how a transcript ends.
 #include <gtest/gtest.h>

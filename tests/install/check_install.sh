@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary DESTDIR and checks the tree a desktop
 # expects: the program, its desktop entry, icons at every hicolor size, the
 # AppStream metainfo, the manual page and the licences; and that every place

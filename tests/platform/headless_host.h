@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A host on the headless backend, with a log of every message its windows got.
 #include <memory>

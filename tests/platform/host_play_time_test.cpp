@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Play time: while a modal layer is up or the window is away from a
 // real-time game, the games' clock and the view's timers stand still, and
 // they resume on the same beat; the chrome's own timers keep real time.

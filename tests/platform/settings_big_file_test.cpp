@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Settings files far bigger than ours, or with a line no editor meant: every
 // section that can be read is read, each bad original is kept under a name of
 // its own (only the newest few), and the user is told once where it is.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file on disk as users leave it: unreadable, write-protected,
 // a link, a pipe, a private mode, debris from a crash; what is kept and what
 // the user is told.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text drawn from the atlases decodes UTF-8: names in Latin, Greek and
 // Cyrillic scripts get their own glyphs; other scripts come from the
 // desktop's fonts when it has them; malformed bytes draw as '?', never garbage.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decoding UTF-8 safely: every byte is accounted for, nothing is read past
 // the text, and malformed sequences never swallow the bytes after them.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sound sets as the games use them: one voice per id, no restart of a
 // playing id, controls kept per id, the on/off switch, and silence without a
 // device.

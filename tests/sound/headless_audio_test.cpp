@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The headless device keeps time on the host's clock and reports each sound
 // that starts, for the driver's transcript.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mixer against a plain one-frame-at-a-time rendering of the same voices:
 // the output must agree to the bit, whatever shortcuts the mixer takes.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mixer's arithmetic on rendered sample blocks, and the voice bank that
 // feeds it.
 #include <gtest/gtest.h>

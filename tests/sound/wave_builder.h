@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Little RIFF/WAVE files built in memory, well formed or broken on purpose.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading wave resources: the RIFF chunk walk, the format record, the data
 // chunk, and every way a file can be broken.
 #include <gtest/gtest.h>

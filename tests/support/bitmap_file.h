@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small 8-bit uncompressed .bmp file for tests that need a picture on disk.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole program on the headless backend with a game on the table:
 // seats set up directly, input posted as a user would give it, message boxes

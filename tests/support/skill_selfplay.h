@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Self-play between the computer's levels: how many games each pair plays
 // (QUINTARO_SKILL_GAMES, 200 for the full measurement; fewer in CI) and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the chrome tests share: a frame and a view window on the headless
 // backend with the chrome created over them, and the application's loop.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dialog units, edit fields and track bars: the rules the controls follow.
 #include <gtest/gtest.h>
 

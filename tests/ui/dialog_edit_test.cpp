@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The players dialog's name fields: typing up to the limit, the clipboard,
 // select all, and placing the caret or selecting a word with the mouse.
 #include <gtest/gtest.h>

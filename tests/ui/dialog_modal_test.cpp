@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a dialog runs and closes: validation that keeps it open, a script
 // that answers it without a loop, and the modal loop over a live window.
 #include <gtest/gtest.h>

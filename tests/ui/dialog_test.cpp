@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialog engine driven as a user would, with clicks and keys on the
 // window surface, on the players dialog's template.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the dialog tests share: the players dialog's behaviour on its
 // template, a script that answers from a list, and a fixture that drives

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every track bar that asks for tick marks shows them, in every game's
 // controls dialog, whether or not it has the focus.
 #include <gtest/gtest.h>

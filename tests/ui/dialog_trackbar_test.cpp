@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Track bars in a dialog, driven by keys, the mouse and a script, on a
 // settings dialog with a labelled track bar, a second one and a check box.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu from the chrome: the Alt key, Alt+letter, a click on the bar,
 // and Escape or a click outside an open menu.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's chrome on the headless backend: layout, commands,
 // accelerators, the tool bar's buttons and the status line.
 #include <gtest/gtest.h>

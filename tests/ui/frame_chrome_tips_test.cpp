@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tool tips and button prompts: the prompt shows at once, the tip after a
 // pause, and a click or a new screen sends the tip away.
 #include <gtest/gtest.h>

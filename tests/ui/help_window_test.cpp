@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window: scrolling by keys, the wheel and the scroll bar, closing,
 // and running modally or only being reported under a script.
 #include <gtest/gtest.h>

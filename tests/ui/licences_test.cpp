@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The licences the about box shows: the program's GPL notice and the font's
 // whole licence, reflowed for the help window, and the button that opens them.
 #include <gtest/gtest.h>

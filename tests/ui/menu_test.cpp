@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu: layout and hit testing, keyboard and mouse tracking, enabling
 // and check marks through the update hook.
 #include <gtest/gtest.h>

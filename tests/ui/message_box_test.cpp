@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message boxes answered by keyboard, by mouse and by script.
 #include <gtest/gtest.h>
 

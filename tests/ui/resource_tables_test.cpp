@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The resource tables: every table is well formed, and the shell's menu,
 // accelerators, tool bar, prompts and dialogs are the ones the program needs.
 #include <gtest/gtest.h>

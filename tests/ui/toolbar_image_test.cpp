@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tool-bar images as the buttons draw them, enabled and greyed.
 #include <gtest/gtest.h>
 

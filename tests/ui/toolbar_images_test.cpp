@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tool bar's pictures: the embossed grey look of a disabled button, the
 // muted speaker on the Sound button while sound is off, and the real strip.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the chrome for a person to look at. Runs only when
 // QUINTARO_UI_SHOTS names a directory; the pictures land there.
 #include <gtest/gtest.h>

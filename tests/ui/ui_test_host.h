@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A host on the headless backend for chrome tests, with a queue of steps
 // that run whenever the program waits for input: each step may post input,

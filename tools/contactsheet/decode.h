@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Decoding the resource pack's pictures, cursors and waves for display.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders every resource of the linked pack onto PNG contact sheets for
 // review: pictures at 2x with id and size, sprite cels over a checkerboard,
 // cursors and icons with their hot spots, and waves as waveforms with their

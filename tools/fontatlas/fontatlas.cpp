@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rasterises Liberation Sans at the sizes the program uses into glyph
 // atlases, written as a C++ source file that is compiled into the program.
 // Usage: quintaro-fontatlas OUT.cpp REGULAR.ttf BOLD.ttf face:height[:latin1]...

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs the whole program on the headless backend and follows a scenario
 // script: input at virtual times, scripted dialog and message-box answers,

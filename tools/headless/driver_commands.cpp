@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The script's commands once the program runs: input, expectations, state
 // dumps, the settings listing and screenshots.
 #include <iostream>

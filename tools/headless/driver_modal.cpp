@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scripted dialogs and message boxes: the queued actions run while the
 // dialog is open; time may pass and screenshots may be taken meanwhile.
 #include "driver.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quintaro-headless: runs the whole program on virtual time from a script.
 #include <fstream>
 #include <iostream>

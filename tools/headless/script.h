@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Scenario scripts of the headless driver: one command a line, `#` comments,
 // words separated by spaces, double quotes around words with spaces.

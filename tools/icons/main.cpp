@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the program's desktop icons in the hicolor theme's layout:
 // OUTDIR/hicolor/<N>x<N>/apps/NAME.png for every installed size (NAME is the
 // application id the desktop entry and the metainfo use).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gathers the generated resource files into one pack that is linked into the
 // program. Layout of the input directory: bitmap/<id>.bmp, wave/<id>.wav,
 // cursor/<id>.cur, icon/<id>.ico. Bitmaps lose their 14-byte file header, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // CAirHockey: the user's mallet against the computer's on a rink, in real
 // time from a timer. A click on the mallet takes hold of it and starts play,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The speed dialog, its template and the Game Controls command.
 #include "games/airhockey/airhockey_dialogs.h"
 

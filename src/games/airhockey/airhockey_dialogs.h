@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The air hockey controls dialog: one track bar for the game speed.
 #include "res/dialog_template.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Play on the timer: each tick runs the "Speed" setting's sub-steps; a goal
 // stops play, scores and serves to the side that conceded.
 #include "app/quintaro_doc.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's side: a press on the mallet takes hold of it and starts play,
 // a press anywhere pauses, and the mallet follows the mouse inside its half.
 #include "app/quintaro_view.h"

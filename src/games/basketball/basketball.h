@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // CBasketBall: the basketball shooting game (Timed, Practice, Play to 40).
 // In a turn the player picks balls off the rack and shoots them at a hoop on

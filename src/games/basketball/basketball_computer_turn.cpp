@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer shooter's turn, run from the animation timer: it starts its
 // own turn after the pause and shoots whenever a ball is back on the rack.
 #include "app/quintaro_doc.h"

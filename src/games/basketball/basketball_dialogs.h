@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The basketball dialogs: the templates for the dialog engine (type of game
 // 139, game controls 353) and the classes that carry their data.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns: starting and ending them, the clock, the animation tick that moves
 // the board and the balls, baskets, the winner and the Wall Of Fame.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shooter's hand: starting a turn with a click, picking a ball up (off
 // the rack or out of the air), the shooting cursor and the release.
 #include "app/quintaro_doc.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The score display: the points, clock and result digits (sprites) and the
 // players' names, drawn straight onto the window.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // CBowl: ten-pin bowling for one to four players, any of them computer
 // bowlers. The player swings the ball with a drag on the approach at the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the bodies of the lane drive: their sprites and the game's sounds.
 #include "game/game.h"

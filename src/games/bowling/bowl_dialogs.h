@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Bowling Controls dialog: Spin and Pin Interaction on track bars.
 #include "res/dialog_template.h"

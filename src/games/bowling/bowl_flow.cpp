@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frames and turns: what follows a ball, the change of bowler, the computer
 // bowlers' frames, and the end of the game with the Wall Of Fame.
 #include <vector>

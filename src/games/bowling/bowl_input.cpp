@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's swing: the press on the approach, the drag with the ball at the
 // foul line and the guide up the lane, Shift or Ctrl for the hook, and the
 // release that rolls the ball.

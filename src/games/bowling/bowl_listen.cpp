@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window that listens while a ball rolls: paints, the menu bar and the
 // tool bar are served at once; the close box and Quit Game ask their
 // question at once; every other command, and the user's next press once the

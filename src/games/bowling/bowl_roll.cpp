@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One ball: the roll down the lane paced by the clock, the pin action, the
 // count, the sweep of fallen pins and the ball coming back on the return.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The score sheet drawn on the window: names, ball boxes, frame totals.
 #include <string>
 

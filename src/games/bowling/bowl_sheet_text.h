@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the score sheet's characters go: each ball mark, frame total and
 // name is placed by the ink of its glyphs, so that it sits inside its box at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the user sees of a swing and of a ball's result: the ball waiting at
 // the foul line under the pointer, a faint dotted guide up the line it will
 // take (bent once a hook key is held with Spin set), the speed gauge beside

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // CDart: the darts game (301, 501 and Cricket). A player picks a dart from
 // the tray, strokes it from the throw zone up over the board, watches it fly

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The darts game's two dialogs: the type of game (138) and the three throw
 // settings on track bars (143).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What darts players expect beyond the classic game: taking back the last
 // dart of a turn, and the averages, options and checkout on the scoreboard.
 #include "app/quintaro_doc.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flight in the side panel and the dart that sticks in the board.
 #include "games/darts/dart.h"
 #include "gfx/sprite_list.h"

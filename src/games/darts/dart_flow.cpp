@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The turn flow: a thrown dart resolved (flight, stuck dart, score display,
 // winner), the change of player after three darts or a bust, the score
 // display with its prompt, and the computer player's turn.

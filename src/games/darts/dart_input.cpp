@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's side of a throw: picking a dart from the tray, putting it back,
 // the stroke from the throw zone to the board, and the cursors.
 #include "app/quintaro_doc.h"

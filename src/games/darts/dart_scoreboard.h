@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The darts scoreboard, drawn straight onto the window into the black boxes
 // the board art leaves for it (the layout is in the model).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a dart scores, and bust and win.
 #include "app/quintaro_doc.h"
 #include "games/darts/dart.h"

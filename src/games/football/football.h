@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // CFootBall: the passing game. A player picks a football from the rack,
 // presses in the throwing zone, drags up and releases over the target board;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Options menu commands of the football game: its controls and the kind of game.
 #include "app/quintaro_doc.h"
 #include "games/football/football.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The football game's two dialogs: the kind of game (play to 28, 40 or 54)
 // and the pass controls on three track bars.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flight of a pass: from the thrower's hand up the field onto the board,
 // then the tumble off a rim or a post, on through a hole behind the board's
 // face, or back off the face onto the grass.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a pass scores, the series of downs, the change of possession, the
 // winner, and the computer's possessions.
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's side of a pass: taking a football from the rack, putting it
 // back, the drag from the throwing zone to the board, and the cursors.
 #include "app/quintaro_doc.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scoreboard: down, yards to go and yards to the goal as digit sprites,
 // and the players' names and scores drawn straight onto the window.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // CPool: the 8-ball game for two seats. A human aims by dragging away from
 // the cue ball and shoots on release; the shot runs as a modal loop until

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer's shot: the cue ball placed when in hand, the shot its
 // look-ahead likes best (the pocket called aloud for the 8-ball), and the
 // shot itself.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The human's turn: calling a pocket for the 8-ball, aiming by dragging away
 // from the cue ball with the cue line and the power gauge drawn on the
 // window, placing the cue ball in hand, and the shot on release. After a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shot loop: every ball steps at its own pace until all have stopped,
 // contacts are resolved as they happen, and the picture is brought up to
 // date after every step. Between due steps the loop sleeps. Also the check

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // After a shot: scratches and re-spots, the 8-ball judgement, whether the
 // seat changes, and the record of which balls were down before the next shot.
 #include "app/quintaro_doc.h"

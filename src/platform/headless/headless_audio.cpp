@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/headless/headless_audio.h"
 
 HeadlessAudioDevice::HeadlessAudioDevice(std::function<DWORD()> clock) : m_clock(std::move(clock)) {

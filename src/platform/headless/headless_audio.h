@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The audio device of the headless backend: keeps time for every voice on the
 // host's virtual clock and reports each sound that starts, but outputs nothing.

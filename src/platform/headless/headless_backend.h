@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A backend on virtual time: the clock moves only when the program waits, so
 // a scripted run is the same on every machine and takes no real time.

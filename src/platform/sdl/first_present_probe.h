@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Start-up measurement. When the environment has QUINTARO_FIRST_PRESENT set,
 // the first picture that reaches the shown window prints its moment (the

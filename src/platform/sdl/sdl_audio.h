@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real audio device over SDL2 (only this directory sees SDL).
 #include <memory>

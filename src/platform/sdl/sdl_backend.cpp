@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real window: SDL2 video, input and timing behind the Backend interface.
 #include "platform/sdl/sdl_backend.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The backend for a real window, over SDL2. Only the program's entry point
 // includes this header.

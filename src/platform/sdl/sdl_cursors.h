@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's cursors as SDL colour cursors, grown with the picture's zoom
 // so they keep their size against the art. Built once per cursor and zoom.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Showing the window's picture: the renderer (the GPU's where there is one,
 // software otherwise) scales a streaming texture of the surface into the

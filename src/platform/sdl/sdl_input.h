@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // SDL's mouse, key and text events as the program's input messages.
 #include <SDL.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // SDL key codes to the classic virtual-key codes the program understands.
 #include <SDL.h>

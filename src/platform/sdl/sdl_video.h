@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Starting SDL's video on a real display, and the room a window may take.
 #include <SDL.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/sdl/sdl_window_icon.h"
 
 #include <SDL_syswm.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window as the player left it: its size when neither maximised nor full
 // screen, and whether it is maximised. Noted as the window changes, so that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole program on the headless backend with an air hockey match on the
 // table: the user in seat 0, the computer in seat 1.

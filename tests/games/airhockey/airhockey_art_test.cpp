@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The air hockey pictures agree with the rink the game plays on: the goal
 // mouths open exactly where goals count, the ice reaches the walls, the
 // centre line is on the centre, the digit boxes sit under the score sprites,

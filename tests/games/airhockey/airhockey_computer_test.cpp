@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer's mallet: it attacks a resting puck at once, picks points
 // ahead of a slow puck in its half, never aims into the user's half, gives
 // up when the puck gets past it and runs for a goal post.

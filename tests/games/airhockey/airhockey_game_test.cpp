@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game through the real document and view: it starts at once, a press
 // on the mallet starts and another pauses play, the mallet follows the mouse
 // inside its half, goals stop play and serve to the side that conceded,

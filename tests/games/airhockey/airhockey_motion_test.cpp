@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rink's motion: lines held on the border, serves, mallet steps, hits
 // that take their speed from the mallet's last step, reflections and wall
 // bounces, goals, and the limits of the user's mallet.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer's three levels play each other on the air hockey model: the
 // upper mallet as in the game, the lower one driven by the same computer
 // seen in a mirror. Each level wins more than two matches to 7 of three

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A scripted user (the mallet steered toward the puck with a little noise)
 // plays whole matches against the computer on virtual time: every match
 // ends with a winner, the puck never leaves the rink, neither mallet

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole program on the headless backend with a basketball game on the table.
 #include "games/basketball/basketball.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The basketball pictures agree with the game: the hoop sits on the rim
 // line with its ends in the rim windows, the balls shrink with depth, the
 // name boxes are plain black, and every cel, digit, cursor and sound exists.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board between turns and games: the clock before the first turn, and
 // which seat is marked once a game is over.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The basketball dialogs on their own and through the Options menu.
 #include "games/basketball/basketball_dialogs.h"
 

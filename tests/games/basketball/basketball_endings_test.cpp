@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How turns and games end where the clock decides: Practice with several
 // seats hands the turn on after 99 s, a Play to 40 game nobody finished says
 // so; and a ball behind the ring's front is drawn behind it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A basketball game played through the whole program on virtual time: the
 // hand, real shots, baskets worth 2 or 3, turns, the pause, the winner and
 // the Wall Of Fame.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One ball's flight step by step, and the sliding backboard.
 #include "games/basketball/model/basketball_motion.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scoring, clock, settings and winner rules of basketball.
 #include "games/basketball/model/basketball_rules.h"
 

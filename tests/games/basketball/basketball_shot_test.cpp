@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole shots flown frame by frame over sweeps of aims, holds and board
 // places: the outcome follows the aim smoothly (the holds that score form
 // one run, the baskets one connected region), and the ring and the board are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer's three levels shoot turns on the basketball model (the
 // flights, the sliding board, the clock and the scoring the game uses): each
 // level outscores the one below in more than two Timed games of three, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Four computer shooters play whole Timed and Play to 40 games on virtual
 // time: every game ends, turns keep their points, clock, board and balls in
 // range, and the Wall Of Fame keeps five entries in order. QUINTARO_SOAK_GAMES

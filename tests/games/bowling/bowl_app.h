@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole program on the headless backend with a bowling game on the table,
 // and the swings a user makes on the approach.

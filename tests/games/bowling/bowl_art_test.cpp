@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bowling pictures agree with the game: the sheet boxes the program
 // writes into are black, the lane and its gutters are where the bodies run,
 // the cels have the sizes and hot spots the sprites use, and every cursor

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bodies on the lane: collisions, friction, gutters, the deck and the
 // pictures a pin shows as it falls.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A computer bowler at the default settings, measured on the pure model over
 // 200 whole games: it bowls like a good league bowler, averaging 120..200,
 // with strikes, spares and open frames, and plays its own hook when Spin

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Bowling Controls dialog: a well-formed template whose two track bars
 // run 0..3 and open on the stored positions.
 #include <gtest/gtest.h>

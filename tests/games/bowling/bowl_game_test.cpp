@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A bowling game played through the whole program on virtual time: the
 // swing, the roll and its pace, balls thrown short, clicks during a roll,
 // the hook keys, computer bowlers, settings, the end of a game.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window that listens while a ball rolls: the close box and Quit Game ask
 // at once, other commands are carried out once the ball is back, a press
 // during the ball return starts the next swing, and the words over the lane.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The click prompt of a computer bowler and whose ball it is: the title's
 // click that opens the game, seats changing hands before the first click, a
 // fresh game after the last frame.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ten-pin scoring on the sheet: balls counted from the pins down on a rack,
 // frames and their bonus balls, the tenth frame, pending totals and winners.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bowling scenarios of tests/scenarios read back through their
 // transcripts: the close box and Main Window during a roll, and a foul.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The score sheet's characters sit inside their boxes: every ball mark and
 // frame total, and names up to the players dialog's limit.
 #include <gtest/gtest.h>

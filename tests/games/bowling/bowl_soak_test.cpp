@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Four computer bowlers play whole games on virtual time. After every turn
 // the sheet holds only valid codes; at every game's end each final score is
 // 0..300 and equals what an independent ten-pin scorer makes of the balls

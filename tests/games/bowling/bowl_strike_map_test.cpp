@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pin action a bowler recognises, measured on the pure model at the
 // default settings (Pin Interaction Normal, no spin): a seeded sweep of
 // swings over start x, slant and speed prints the strike map; pocket hits at

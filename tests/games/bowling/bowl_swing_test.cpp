@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The swing: approach to lane, hold time to speed, key time to hook, the
 // drag line to the ball's start, and the computer bowler's made-up swings.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/darts/model/dart_computer.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The checkout hint against a table of every score's shortest finish, worked
 // out here independently by trying every dart a board offers.
 #include "games/darts/model/dart_checkout.h"

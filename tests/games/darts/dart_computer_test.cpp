@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Computer players through the whole program: the first turn waits for a
 // click, later turns follow at once, Escape restarts, stale turn messages are
 // ignored.

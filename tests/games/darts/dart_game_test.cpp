@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A darts game played through the whole program on virtual time: the user's
 // strokes, scoring, bust and win, Cricket marks, turns and the state dump.
 #include <gtest/gtest.h>

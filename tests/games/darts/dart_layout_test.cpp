@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Everything the darts screen writes or holds fits where it goes: the
 // Cricket labels and marks in their cells, the dart in hand inside the
 // flight panel's frame.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Options menu of a darts game: the throw settings (taking effect at
 // once, stored, read back clamped) and the type of game (kept per game).
 #include <gtest/gtest.h>

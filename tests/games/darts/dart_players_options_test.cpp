@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The darts players' options through the whole program: double out and its
 // busts, double in, the checkout hint, the averages, Undo of the last dart,
 // and the computer's level from Options > Computer Skill.

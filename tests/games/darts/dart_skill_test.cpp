@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer's three levels play each other on the darts model (the same
 // aim, landing and rules the game uses): Expert beats Club and Club beats
 // Beginner in more than two games of three, Expert averages 60 a turn in 501

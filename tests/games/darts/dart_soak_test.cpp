@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Four computer players play whole games of every kind on virtual time: every
 // game ends with a winner, no score is ever left below zero after a turn and
 // no entry ever holds more than three marks. QUINTARO_SOAK_GAMES sets the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tray: taking a dart, putting it back, and what a dart stuck in the
 // board may hide; and whose click it is after the seats change.
 #include <gtest/gtest.h>

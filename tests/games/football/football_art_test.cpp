@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The football pictures agree with the game: the holes are open where the
 // rules count a pass through, the rims and posts stand where the rules
 // bounce the ball, the program's boxes are plain black, and every cel has

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer passer's choices: which hole, where in it, where in the new
 // throwing zone it presses and how close to the nominal time it releases.
 #include "games/football/model/football_computer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A football game played through the whole program on virtual time: the
 // user's passes, the series of downs, touchdowns, interceptions, the change
 // of possession and the end of a game.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flight of a pass: from the hand onto the board, smaller with the
 // distance; the tumble off a rim or post; the bounce back off the face.
 #include "games/football/model/football_geometry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of a pass: drift, timing, the holes and their rims, the bonus,
 // interceptions, and the series of downs.
 #include "games/football/model/football_rules.h"

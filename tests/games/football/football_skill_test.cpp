@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer's three levels play each other on the football model (the
 // aim, the pass and the series of downs the game uses): each level beats the
 // one below in more than two games of three, and the expert wins a game to

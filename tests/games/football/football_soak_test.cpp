@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Four computer passers play whole games of every target on virtual time:
 // every game ends with a winner, and after every possession the yards, downs
 // and yards to go are in range and scores only ever rise by touchdowns.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Around the user's passes: the computer's possessions, Escape, the Options
 // commands and the state dump.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A table for balls without the program: a clock the test moves, the sounds
 // the balls ask for, and where their pictures were last shown.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole program on the headless backend with a pool table, and ways to
 // lay out a position without playing up to it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pool table's picture agrees with the geometry the balls roll on: the
 // pockets are dark holes over their capture areas, the bed is green felt
 // inside the cushion lines, the head string is drawn at the kitchen's edge,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rolling, friction, cushions and pockets of a single ball.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The break, measured with the game's own balls and contacts: a full-power
 // break along the rack's line scatters the rack, drops a ball now and then,
 // and every ball comes to rest well within the time limit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Balls meeting balls: contact, the back-up to the moment of contact, the
 // exchange along the line of centres (momentum kept, energy never made), the
 // separation that leaves no two balls inside each other, and a rack's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer's choices: how far a ball rolls, the pots a table offers
 // (clear paths, cut, pocket), the targets of a group, the shot it picks
 // after playing the best ones out, and where it puts the cue ball in hand.

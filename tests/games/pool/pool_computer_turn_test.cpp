@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer at the table: it waits for a click when it opens, places the
 // cue ball in hand, calls the pocket it aims at for the 8, and hands over.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game on the table: the break, the rules after a shot, ball in hand,
 // the legal-shot check, aiming power, calling the pocket, and Escape.
 #include <gtest/gtest.h>

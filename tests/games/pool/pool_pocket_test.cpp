@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pockets take what a player would call a good shot: a ball rolling along
 // any rail into a pocket at its end (or past a middle pocket) drops, with
 // its centre on the rail or a few pixels off it; a ball that meets the jaw

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 8-ball rules as plain functions: judgement, turns and groups, aiming
 // power and pocket calls.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two computer seats play whole games on virtual time: every game reaches a
 // result, and after every shot each ball is either on the table or lying in
 // its place in the tray. QUINTARO_SOAK_GAMES sets the number of games (a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The puck and the two mallets as plain values: where they are, where they
 // are going and on which line.

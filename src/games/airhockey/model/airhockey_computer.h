@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The computer's mallet: it attacks a resting puck or one coming up slowly
 // in its half, runs to a goal post when the puck gets past it, and otherwise

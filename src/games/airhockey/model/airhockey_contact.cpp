@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the puck and a mallet meet outside a hit: the way the puck travels,
 // and keeping the puck from under a mallet.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The air hockey rink and everything on it: walls, goals, halves, the bodies'
 // sizes, where they stand at a serve, the scoreboard, and the resource ids.

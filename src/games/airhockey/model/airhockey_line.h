@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Straight runs on the rink. A line keeps a float slope and a whole-pixel
 // intercept; a shallow line (|slope| <= 1) is walked along x, a steep one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the bodies move within one sub-step: serving, mallets walking their
 // paths, the puck running along its line, hits and wall bounces. Positions

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One sub-step of play on the rink: the mallets move, hits are found before
 // and after the puck moves, then the puck bounces off a wall or goes in.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The computer shooter: which ball it takes, how long it "holds" it, where
 // it aims and how long it waits before the next shot. The Club shooter lobs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every place, size, rectangle and resource id of the basketball game. The
 // game, its generated art and its tests all draw from this one header, so

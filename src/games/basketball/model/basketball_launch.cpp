@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A ball on the rack and in the hand: its rack spot, the launch that the
 // hold time lofts, the steps toward its target, the pictures its depth
 // shows; and the sliding backboard.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The flight of one ball, step by step: launch, rise to the top of the arc,
 // descent towards the backboard between the side walls, the fall past the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ring: it sticks out from the glass at the rim line, as deep as its
 // front reaches. A ball that meets it drops in or is knocked back out, at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Scoring, clock and turn rules of basketball as functions of plain values:
 // the stored settings, when the backboard moves, what a basket is worth,

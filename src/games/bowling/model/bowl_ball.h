@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // CBowlBall: one round body on the lane, the ball or a pin. It moves one step
 // per call, bounces off another body, drops into a gutter when it leaves the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two bodies meeting: an elastic exchange along the line of centres, the
 // sideways motion kept, and the struck body pushed clear.
 #include <algorithm>

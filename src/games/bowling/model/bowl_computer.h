@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A computer bowler's swing: it picks its own line (the pocket on a full
 // rack, the middle of what stands for a spare), its own speed and, when Spin

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the bowling game, its art and its tests must agree on: the lane,
 // the gutters, the pin deck and spots, the approach where the swing is drawn,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The roll of one ball: the ball and the ten pins stepped together, the hook
 // that bends the ball's line, the rattle of struck pins, the line the ball

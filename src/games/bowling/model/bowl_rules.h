@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ten-pin scoring: what a ball counts, what comes after it, the score sheet's
 // cells, the running frame totals and the words for the winners.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The score sheet's layout, the tenth frame's score and what the boxes and
 // the game-end message say.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The swing: how a drag on the approach becomes a ball on the lane (start
 // point, heading, speed, hook).

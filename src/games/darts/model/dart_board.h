@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a landing point on the dartboard turns into a ring, a number and points.
 #include "games/darts/model/dart_geometry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The checkout chart of double-out darts: how to finish a score with the
 // darts left in the turn, the last dart on a double or the bull.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The computer player's choices: the stroke (press, release, duration) it
 // makes up for a throw, the way a steady but imperfect hand would throw it.

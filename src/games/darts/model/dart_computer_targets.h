@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the computer aims: the double it needs to start or to finish, and
 // the expert's choice of target for every score.

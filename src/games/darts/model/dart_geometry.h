@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where everything of the darts game is, and the ids of its pictures, cursors,
 // sounds and dialogs. The game, the art generator and the tests all read them

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a dart moves. A mouse stroke becomes a landing point: the stroke's lean
 // moves the dart sideways (drift), its speed against the ideal time moves it

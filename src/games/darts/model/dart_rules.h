@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of the three game kinds: counting down in 301 and 501, and the
 // marks of Cricket.

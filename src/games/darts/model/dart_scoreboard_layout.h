@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the score display puts each item: names and remaining totals with the
 // THROW and TOTAL boxes in 301 and 501, names and the marks grid in Cricket.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a darts player's throwing is worth so far in a game: the three-dart
 // average of 301 and 501 (a bust's darts count, its points do not) and the

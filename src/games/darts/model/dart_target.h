@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A place a player aims a dart at: a ring of a number, or a bull. Darts
 // players name them "T20", "D16", "S5", "25" and "Bull".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The computer passer: it picks one of the two holes, aims somewhere inside
 // it, takes up a spot in a freshly placed throwing zone and releases within

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the football game, its art and its tests agree on: where the
 // board, its holes and posts, the rack, the throwing zone and the scoreboard

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The flight of a pass step by step: the ball flies from the thrower's hand
 // up the field onto the board, then tumbles off a rim or a post, goes on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of a pass: how the drag and its timing become a landing point on
 // the board, what a landing point gains, when a pass is intercepted, and how

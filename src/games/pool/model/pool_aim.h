@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The geometry of a pot: the ghost ball, the cut, whether a path is clear of
 // the other balls, how far a ball rolls from a speed and how hard to strike

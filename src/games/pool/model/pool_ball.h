@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // CPoolBall: one ball on the pool table, the cue ball (0) or an object ball
 // (1..15). It rolls in integer steps from the origin of its current run,

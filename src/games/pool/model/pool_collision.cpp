@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ball against ball: the contact test, the back-up to the moment of contact,
 // the exchange along the line of centres, and the separation that leaves no
 // two balls inside each other.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The computer player's choices. It lists the pots its group offers (clear
 // paths, a cut it can make, a pocket that takes the line), plays the best

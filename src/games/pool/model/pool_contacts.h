@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The balls of one table moving together: one pass of the shot loop steps
 // every ball that is due and settles the contacts each step makes, so that

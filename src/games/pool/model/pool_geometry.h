@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the pool game, its art and its tests share: the table's
 // cushion lines, pocket capture areas and call points, the kitchen, the

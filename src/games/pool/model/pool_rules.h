@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of 8-ball as functions of plain values: groups, who is on the
 // 8-ball, the judgement of a shot that sank the 8 or scratched, whether the

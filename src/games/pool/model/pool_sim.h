@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A shot played out on a copy of the table, away from the screen and the
 // clock: the same balls, steps and contacts as the game's shot loop, on a
