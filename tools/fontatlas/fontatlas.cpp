@@ -160,10 +160,10 @@ int main(int argc, char** argv) {
   if (FT_Init_FreeType(&lib) != 0) return 1;
   std::vector<Atlas> atlases;
   for (int i = 4; i < argc; ++i) {
-    std::istringstream spec(argv[i]);
+    std::istringstream request(argv[i]);
     std::string face, height, set;
-    if (!std::getline(spec, face, ':') || !std::getline(spec, height, ':')) return 2;
-    std::getline(spec, set, ':');
+    if (!std::getline(request, face, ':') || !std::getline(request, height, ':')) return 2;
+    std::getline(request, set, ':');
     Atlas a;
     a.bold = face == "bold";
     const std::string path = a.bold ? argv[3] : argv[2];
