@@ -129,6 +129,7 @@ void CQuintaroDoc::EndTurnState() {
 }
 
 BOOL CQuintaroDoc::OnNewDocument() {
+  m_bGameEnded = false;
   DeleteContents();
   Host& host = m_app.GetHost();
 

@@ -74,6 +74,9 @@ class CQuintaroDoc {
 
   std::unique_ptr<CDIB> m_pBackground;
   BOOL m_bGameInProgress = FALSE;
+  // A game on this screen has ended and nobody has started the next one yet:
+  // going home then has nothing to ask about.
+  bool m_bGameEnded = false;
   int m_nGameType = kScreenTitle;
   CObArray m_players;
   CSpriteList m_sprites;

@@ -43,7 +43,9 @@ bool CQuintaroDoc::OnCommand(UINT nId) {
       OnNewDocument();
       return true;
     case ID_VIEW_MAINWINDOW:
-      if (IsGameScreen(m_nGameType) && !AskQuitGame()) return true;
+      // On a game screen the question comes even before the first move,
+      // but not after a finished game whose successor nobody has started.
+      if (IsGameScreen(m_nGameType) && (m_bGameInProgress || !m_bGameEnded) && !AskQuitGame()) return true;
       m_nGameType = kScreenTitle;
       m_bGameInProgress = FALSE;
       OnNewDocument();

@@ -126,6 +126,8 @@ class CGame {
   // Starts the same game afresh through the document. This game is destroyed
   // once control is back in the main loop: touch nothing of it afterwards.
   void RestartGame();
+  // The game on screen has ended; until the next one starts, going home asks nothing.
+  void MarkGameEnded();
   // A message box over the window; an empty caption shows the program's title.
   int MessageBox(const std::string& text, const std::string& caption = "", UINT nType = 0);
   // A computer-turn message is for a computer seat whose turn has begun. A

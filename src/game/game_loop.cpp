@@ -111,8 +111,12 @@ void CGame::RestartGame() {
   GetHost().ReleaseCapture();
   Turn().Reset();
   // The document replaces this game; it is destroyed once control is back in the message loop.
-  m_pDoc->OnNewDocument();
+  CQuintaroDoc* doc = m_pDoc;
+  doc->OnNewDocument();
+  doc->m_bGameEnded = true;
 }
+
+void CGame::MarkGameEnded() { m_pDoc->m_bGameEnded = true; }
 
 int CGame::MessageBox(const std::string& text, const std::string& caption, UINT nType) {
   const int answer = AfxMessageBox(text, caption, nType);

@@ -20,6 +20,23 @@ TEST(DocumentFlows, MainWindowAsksEvenWithNoGameInProgress) {
   EXPECT_TRUE(r.Has(R"(msgbox "Quit Game?" "Do you wish to quit the current game?" -> yes)")) << r.transcript;
 }
 
+// After a finished game the next one waits for a first move: going home has
+// no game to ask about. Once the next game is under way the question is back.
+TEST(DocumentFlows, MainWindowAfterAFinishedGameDoesNotAsk) {
+  const std::string bowlOneComputerGame = std::string(kStart) +
+                                          "dialog 137 click 1001 check 1000 1 ok\nmenu 32779\nmenu 32785\n"
+                                          "click 400 300\nwait 1000\nanswer ok\nwait 150000\n";
+  auto home = RunScenario(bowlOneComputerGame + "state\nmenu 32789\nwait 10\nexpect screen 0\nquit\n");
+  EXPECT_EQ(home.exitCode, 0) << home.transcript;
+  EXPECT_TRUE(home.Has("you have won!")) << home.transcript;
+  EXPECT_FALSE(home.Has("Quit Game?")) << home.transcript;
+
+  auto again = RunScenario(bowlOneComputerGame + "click 400 300\nwait 500\nanswer no\nmenu 32789\nwait 10\n"
+                                                 "expect screen 3\nquit\n");
+  EXPECT_EQ(again.exitCode, 0) << again.transcript;
+  EXPECT_TRUE(again.Has(R"(msgbox "Quit Game?" "Do you wish to quit the current game?" -> no)")) << again.transcript;
+}
+
 TEST(DocumentFlows, QuitGameWithNoGameInProgressDoesNotAsk) {
   auto r = RunScenario(std::string(kStart) + "menu 32786\nwait 10\nmenu 32790\nwait 10\nexpect screen 0\n"
                                              "expect status \"For Help, press F1\"\nquit\n");

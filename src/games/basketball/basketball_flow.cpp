@@ -77,6 +77,7 @@ void CBasketBall::EndTurn() {
     // Nothing of ours is touched if the program left this game behind the message.
     if (!SceneIsOurs()) return;
     ResetForNewGame();
+    MarkGameEnded();
     // The board waits for the next game: the first seat is the one to start it.
     DrawNames(&doc.m_players, TRUE, 0);
   }

@@ -103,6 +103,7 @@ void CFootBall::ShowFinalBoard(CQuintaroView* pView) {
   // seen them: the next click (or a game command) starts the next game.
   m_bGameOver = true;
   Doc().m_bGameInProgress = FALSE;
+  MarkGameEnded();
   pView->GetHost().ReleaseCapture();
   pView->m_turn.m_bDragging = FALSE;
   pView->m_turn.m_bComputerPlaying = FALSE;

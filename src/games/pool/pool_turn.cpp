@@ -14,6 +14,7 @@ constexpr DWORD kResultPauseMs = 1000;
 
 int CPool::Announce(const std::string& text, UINT nSound, BOOL bTurnOver, int nResult) {
   m_bGameOver = TRUE;
+  MarkGameEnded();
   m_bTurnOver = bTurnOver;
   m_bResultShown = true;
   SetStatusText(0, text);
