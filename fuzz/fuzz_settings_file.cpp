@@ -66,11 +66,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The input's first line is also stored as a value, so odd bytes get written too.
   std::string value = text.substr(0, text.find('\n'));
   if (store.Raw("Fuzz", "Value") == value) value += '!';  // a change, so the file is saved
-  if (!store.WriteProfileString("Fuzz", "Value", value)) std::abort();
-  // A file we only partly read is kept whole, once, beside the new one.
+  // A value too long for a line a read takes is refused, and nothing is saved.
+  const bool fits = FormattedLineLength("Value", value) + 1 <= SettingsStore::DefaultReadLimits().maxLineBytes;  // "[Fuzz]" always fits
+  if (store.WriteProfileString("Fuzz", "Value", value) != fits) std::abort();
+  if (!fits) return 0;
+  // A file we only partly read is kept whole, once, beside the new one; so
+  // is one the save had to shorten to stay within what a read keeps.
   const std::vector<fs::path> copies = BadCopiesOf(file);
-  if (copies.size() != (partly ? 1u : 0u)) std::abort();
-  if (partly && ReadAll(copies[0]) != text) std::abort();
+  if (copies.size() > 1 || (partly && copies.empty())) std::abort();
+  if (!copies.empty() && ReadAll(copies[0]) != text) std::abort();
 
   const SettingsStore again(file);
   for (const auto& [section, keys] : parsed.sections) {

@@ -23,6 +23,8 @@ void CQuintaroView::Create(CQuintaroDoc* pDoc) {
 
 void CQuintaroView::DestroyWindow() {
   if (m_pDoc) m_pDoc->StopCurrentGame();
+  // The document may go before the view does: a window once gone forgets it.
+  m_pDoc = nullptr;
   if (m_hwnd != HWND_NONE) m_host.DestroyWindow(m_hwnd);
   m_hwnd = HWND_NONE;
   DiscardDirtyRects();

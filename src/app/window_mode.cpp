@@ -58,6 +58,7 @@ void CWindowMode::StorePlacement() {
   const WindowPlacement placement = m_host.GetBackend().Placement();
   if (placement.width <= 0 || placement.height <= 0) return;  // never shown: nothing learnt
   SettingsStore& settings = m_host.Settings();
+  SettingsGroup group(settings);  // one save: a size never pairs with another run's maximised state
   settings.WriteProfileInt(kWindowSection, kWidthKey, placement.width);
   settings.WriteProfileInt(kWindowSection, kHeightKey, placement.height);
   settings.WriteProfileInt(kWindowSection, kMaximizedKey, placement.maximized ? 1 : 0);

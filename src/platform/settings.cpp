@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/settings.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
+#include <utility>
+#include <vector>
 
 #include "platform/settings_backup.h"
 #include "platform/settings_ini.h"
@@ -77,6 +80,10 @@ bool SettingsStore::WriteProfileInt(const std::string& section, const std::strin
 
 bool SettingsStore::WriteProfileString(const std::string& section, const std::string& key, const std::string& value) {
   if (section.empty() || key.empty()) return false;
+  // A line longer than a read takes would be lost on the next start: refused.
+  if (FormattedLineLength(key, value) + 1 > m_limits.maxLineBytes ||
+      FormattedHeaderLength(section) + 1 > m_limits.maxLineBytes)
+    return false;
   const auto current = Raw(section, key);
   m_values[section][key] = value;
   // Storing what is there already needs no save (and keeps a file we only
@@ -143,15 +150,62 @@ bool SettingsStore::Save() {
     return false;
   }
   // A file that went missing is written again whole, from what we hold.
-  if (disk.outcome == SettingsReadOutcome::Missing) return WriteMerged(m_base);
+  if (disk.outcome == SettingsReadOutcome::Missing) return WriteMerged(m_base, false);
   const IniParseResult parsed = ParseIni(disk.text);
   // What we could not read is kept before the file is replaced.
-  if ((disk.PartlyRead() || parsed.hadUnreadableLines) && !KeepBadOriginal()) return false;
-  return WriteMerged(parsed.sections);
+  const bool partly = disk.PartlyRead() || parsed.hadUnreadableLines;
+  if (partly && !KeepBadOriginal()) return false;
+  return WriteMerged(parsed.sections, partly);
 }
 
-bool SettingsStore::WriteMerged(const IniSections& onDisk) {
+bool SettingsStore::FitWithinReadLimit(IniSections& merged, bool originalKept) {
+  const auto changedHere = [this](const std::string& section) {
+    const auto mine = m_values.find(section);
+    const auto base = m_base.find(section);
+    return mine != m_values.end() && (base == m_base.end() || base->second != mine->second);
+  };
+  const auto keepCopy = [&] { return originalKept || !fs::exists(*m_file) || (originalKept = KeepBadOriginal()); };
+  // A line that grew past what a read takes (escaping lengthens it) is left
+  // out; a section whose own name did is left out whole.
+  for (auto section = merged.begin(); section != merged.end();) {
+    if (changedHere(section->first) || FormattedHeaderLength(section->first) + 1 <= m_limits.maxLineBytes) {
+      ++section;
+      continue;
+    }
+    if (!keepCopy()) return false;
+    section = merged.erase(section);
+  }
+  for (auto& [section, keys] : merged) {
+    if (changedHere(section)) continue;
+    for (auto key = keys.begin(); key != keys.end();) {
+      if (FormattedLineLength(key->first, key->second) + 1 <= m_limits.maxLineBytes) {
+        ++key;
+        continue;
+      }
+      if (!keepCopy()) return false;
+      key = keys.erase(key);
+    }
+  }
+  std::size_t size = FormatIni(merged).size();
+  if (size <= m_limits.maxTextBytes) return true;
+  if (!keepCopy()) return false;
+  std::vector<std::pair<std::size_t, std::string>> untouched;
+  for (const auto& [section, keys] : merged) {
+    if (changedHere(section)) continue;
+    untouched.emplace_back(FormatIni(IniSections{{section, keys}}).size(), section);
+  }
+  std::sort(untouched.rbegin(), untouched.rend());
+  for (const auto& [bytes, section] : untouched) {
+    if (size <= m_limits.maxTextBytes) break;
+    merged.erase(section);
+    size = FormatIni(merged).size();
+  }
+  return true;
+}
+
+bool SettingsStore::WriteMerged(const IniSections& onDisk, bool originalKept) {
   IniSections merged = MergeSettings(m_base, m_values, onDisk, m_merges);
+  if (!FitWithinReadLimit(merged, originalKept)) return false;
   const SettingsFileWrite written = WriteSettingsFile(*m_file, FormatIni(merged));
   if (written.outcome == SettingsWriteOutcome::ReadOnly) {
     Tell(Problem::ReadOnly,

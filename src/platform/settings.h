@@ -58,7 +58,11 @@ class SettingsStore {
   void BeginGroup() { ++m_groupDepth; }
   bool EndGroup();
   bool Save();
-  bool WriteMerged(const IniSections& onDisk);
+  bool WriteMerged(const IniSections& onDisk, bool originalKept);
+  // Leaves out whole sections this copy did not change, the largest first,
+  // until the file fits what a read keeps: a value saved is a value read back.
+  // False when a copy of the file was needed first and could not be made.
+  bool FitWithinReadLimit(IniSections& merged, bool originalKept);
   // Keeps a copy of the file as it is now; false (and told) when none could be made.
   bool KeepBadOriginal();
   void Tell(Problem problem, const std::string& text);

@@ -129,6 +129,12 @@ IniParseResult ParseIni(std::string_view text) {
   return result;
 }
 
+std::size_t FormattedLineLength(const std::string& key, const std::string& value) {
+  return Escape(key, "=").size() + 1 + Escape(value, "").size();
+}
+
+std::size_t FormattedHeaderLength(const std::string& section) { return Escape(section, "]").size() + 2; }
+
 std::string FormatIni(const IniSections& sections) {
   std::string out;
   for (const auto& [name, keys] : sections) {

@@ -2,6 +2,7 @@
 #pragma once
 // The INI text form of the settings store, independent of files: a tolerant
 // reader and a writer whose output the reader gives back unchanged.
+#include <cstddef>
 #include <map>
 #include <string>
 #include <string_view>
@@ -18,6 +19,10 @@ struct IniParseResult {
 // occurrence of a key wins.
 IniParseResult ParseIni(std::string_view text);
 std::string FormatIni(const IniSections& sections);
+// The length of the line FormatIni writes for one key, without its line break.
+std::size_t FormattedLineLength(const std::string& key, const std::string& value);
+// The same for a section's "[Name]" line.
+std::size_t FormattedHeaderLength(const std::string& section);
 
 // Leading optional sign and decimal digits, as the classic profile reader
 // takes them ("12abc" is 12); anything else gives `defaultValue`. Saturates.

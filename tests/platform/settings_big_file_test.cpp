@@ -103,3 +103,38 @@ TEST_F(BigSettingsFile, EachBadOriginalKeepsACopyOfItsOwnAndOnlyTheNewestFewStay
 }
 
 }  // namespace
+
+TEST_F(BigSettingsFile, AValueSavedIntoAFileAtTheSizeLimitIsReadBackAndNothingElseIsLost) {
+  SettingsReadLimits small;
+  small.maxTextBytes = 4096;
+  // Another program's section fills the file almost to what a read keeps;
+  // ours sorts after it, so a file that grew past the limit would lose it.
+  std::string filler = "[Another]\n";
+  for (int i = 0; filler.size() < 4000; ++i) filler += "Key" + std::to_string(i) + "=value\n";
+  WriteFile(file, filler + "\n");
+  {
+    SettingsStore store(file, small);
+    store.SetProblemHandler([this](const std::string& text) { told.push_back(text); });
+    ASSERT_TRUE(store.WriteProfileString("Zed", "Name", std::string(200, 'z')));
+  }
+  const SettingsStore again(file, small);
+  EXPECT_EQ(again.GetProfileString("Zed", "Name"), std::string(200, 'z'));
+  const std::vector<fs::path> copies = BadCopiesOf(file);
+  ASSERT_EQ(copies.size(), 1u) << "the section left out is kept in a copy";
+  EXPECT_EQ(ReadFile(copies[0]), filler + "\n");
+  EXPECT_EQ(told.size(), 1u);
+}
+
+TEST_F(BigSettingsFile, AValueTooLongForALineIsRefusedRatherThanLostOnTheNextStart) {
+  SettingsReadLimits small;
+  small.maxLineBytes = 64;
+  {
+    SettingsStore store(file, small);
+    EXPECT_TRUE(store.WriteProfileString("Settings", "Name", "Ann"));
+    // Escaping makes each control byte four: short in memory, too long on disk.
+    EXPECT_FALSE(store.WriteProfileString("Settings", "Note", std::string(20, '\x01')));
+  }
+  const SettingsStore again(file, small);
+  EXPECT_EQ(again.GetProfileString("Settings", "Name"), "Ann");
+  EXPECT_FALSE(again.Raw("Settings", "Note").has_value());
+}
