@@ -104,7 +104,8 @@ void CBowl::BowlComputerBall() {
     if (!m_pins[i]->m_bHit) standing |= 1u << i;
   // The computer's line, speed and hook are its own; the user's last hook
   // stays the user's.
-  const ComputerSwing swing = MakeComputerSwing([&host] { return host.Random().Next(); }, standing, m_nSpinDegrees);
+  const ComputerSwing swing = MakeComputerSwing([&host] { return host.Random().Next(); }, standing, m_nSpinDegrees,
+                                                    GetComputerSkill());
   m_ptPress = swing.press;
   m_ptRelease = swing.release;
   m_nSpeedIndex = swing.speedIndex;

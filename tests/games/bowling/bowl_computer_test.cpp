@@ -6,21 +6,24 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <vector>
 
 #include "games/bowling/model/bowl_computer.h"
 #include "games/bowling/model/bowl_rules.h"
 #include "games/bowling/model/bowl_swing.h"
+#include "support/skill_selfplay.h"
 
 namespace bowling {
 namespace {
 
 struct Averages {
+  std::vector<int> scores;
   double mean = 0.0;
   int best = 0, worst = 300;
   double strikeShare = 0.0, spareShare = 0.0;
 };
 
-Averages Play(int games, int nSpin, unsigned seed) {
+Averages Play(int games, int nSpin, unsigned seed, skill::ComputerSkill level = skill::kDefaultSkill) {
   const RandSource rand = [seed]() mutable {
     seed = seed * 1103515245u + 12345u;
     return static_cast<int>((seed >> 16) & 0x7FFF);
@@ -39,7 +42,7 @@ Averages Play(int games, int nSpin, unsigned seed) {
       FrameState state;
       unsigned standing = kFullRack;
       for (int ball = 1; ball <= 3; ++ball) {
-        const ComputerSwing swing = MakeComputerSwing(rand, standing, nSpin);
+        const ComputerSwing swing = MakeComputerSwing(rand, standing, nSpin, level);
         const Throw t = ThrowFromSwing(swing.press, swing.release, swing.holdMs, nSpin, swing.spinFactor, swing.hookRight);
         const bool fullRack = standing == kFullRack;
         standing &= ~SimulateThrow(t, friction, kPinScatter, rand, standing);
@@ -62,6 +65,7 @@ Averages Play(int games, int nSpin, unsigned seed) {
     EXPECT_TRUE(score.has_value());
     const int s = score.value_or(0);
     total += s;
+    out.scores.push_back(s);
     out.best = std::max(out.best, s);
     out.worst = std::min(out.worst, s);
   }
@@ -83,6 +87,31 @@ TEST(BowlComputer, AveragesLikeALeagueBowlerOverTwoHundredGames) {
     EXPECT_LT(a.strikeShare, 0.5);
     EXPECT_GT(a.spareShare, 0.3);
   }
+}
+
+// The levels bowl against each other, game for game (each its own rolls): the
+// higher score wins a game, a tie wins it for neither.
+TEST(BowlComputer, EachLevelBeatsTheOneBelowAndExpertAndBeginnerAverageApart) {
+  using skill::ComputerSkill;
+  const int games = skilltest::GamesPerPair();
+  const Averages beginner = Play(games, kDefaultSpin, 7001u, ComputerSkill::Beginner);
+  const Averages club = Play(games, kDefaultSpin, 7002u, ComputerSkill::Club);
+  const Averages expert = Play(games, kDefaultSpin, 7003u, ComputerSkill::Expert);
+  const auto pair = [games](const Averages& strong, const Averages& weak) {
+    skilltest::PairResult r;
+    r.games = games;
+    for (int g = 0; g < games; ++g) r.firstWins += strong.scores[static_cast<std::size_t>(g)] > weak.scores[static_cast<std::size_t>(g)];
+    return r;
+  };
+  const skilltest::PairResult expertClub = pair(expert, club), clubBeginner = pair(club, beginner);
+  skilltest::Print("bowling", ComputerSkill::Expert, ComputerSkill::Club, expertClub);
+  skilltest::Print("bowling", ComputerSkill::Club, ComputerSkill::Beginner, clubBeginner);
+  std::printf("[skill] bowling averages over %d games: Beginner %.1f, Club %.1f, Expert %.1f\n", games, beginner.mean,
+              club.mean, expert.mean);
+  EXPECT_GT(expertClub.Rate(), 0.65);
+  EXPECT_GT(clubBeginner.Rate(), 0.65);
+  EXPECT_GT(expert.mean, 180.0);
+  EXPECT_LT(beginner.mean, 110.0);
 }
 
 }  // namespace

@@ -17,6 +17,20 @@ constexpr double kAimErrorPx = 10.0;     // the bowler's spread at the foul line
 constexpr int kPressY = 385;             // where the computer's swing starts and ends
 constexpr int kReleaseY = 230;
 constexpr DWORD kHoldMin = 220, kHoldSpread = 320;  // a good speed, never the same twice
+
+struct Hand {
+  double aimError;  // times kAimErrorPx
+  DWORD holdMin, holdSpread;
+};
+
+Hand HandOf(skill::ComputerSkill level) {
+  switch (level) {
+    case skill::ComputerSkill::Beginner: return {3.0, 350, 800};
+    case skill::ComputerSkill::Expert: return {0.35, 250, 250};
+    case skill::ComputerSkill::Club: break;
+  }
+  return {1.0, kHoldMin, kHoldSpread};
+}
 constexpr double kLaneMinX = kLaneLeft + 4, kLaneMaxX = kLaneRight - 4;
 
 // -1..1 with a standard deviation of 1/3: the mean of three even draws, so
@@ -49,9 +63,10 @@ double ComputerTarget(unsigned standing) {
   return 0.5 * (first + last);
 }
 
-ComputerSwing MakeComputerSwing(const RandSource& rand, unsigned standing, int nSpin) {
+ComputerSwing MakeComputerSwing(const RandSource& rand, unsigned standing, int nSpin, skill::ComputerSkill level) {
+  const Hand hand = HandOf(level);
   ComputerSwing swing;
-  swing.holdMs = kHoldMin + static_cast<DWORD>(rand() % static_cast<int>(kHoldSpread));
+  swing.holdMs = hand.holdMin + static_cast<DWORD>(rand() % static_cast<int>(hand.holdSpread));
   swing.speedIndex = SpeedIndexForSwing(swing.holdMs);
   const double target = ComputerTarget(standing);
   // A hook of its own choosing, when the lane allows one: from the outside
@@ -73,7 +88,7 @@ ComputerSwing MakeComputerSwing(const RandSource& rand, unsigned standing, int n
     swing.spinFactor = 0.0;
     start = target;
   }
-  start = std::clamp(start + kAimErrorPx * 3.0 * Spread(rand), kLaneMinX, kLaneMaxX);
+  start = std::clamp(start + hand.aimError * kAimErrorPx * 3.0 * Spread(rand), kLaneMinX, kLaneMaxX);
   const int x = static_cast<int>(std::lround(start));
   swing.release = {x, kReleaseY};
   swing.press = {x, kPressY};

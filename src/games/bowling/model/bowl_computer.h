@@ -4,6 +4,7 @@
 // rack, the middle of what stands for a spare), its own speed and, when Spin
 // allows, its own hook, then swings with a bowler's small errors. It makes
 // up everything from the runtime's rand() and never reuses a user's hook.
+#include "game/computer_skill.h"
 #include "games/bowling/model/bowl_ball.h"
 #include "games/bowling/model/bowl_lane.h"
 #include "platform/rect.h"
@@ -25,7 +26,9 @@ struct ComputerSwing {
 double ComputerTarget(unsigned standing);
 
 // A computer bowler's swing at the pins in `standing`, with Spin at position
-// `nSpin` (0 none .. 3 maximum).
-ComputerSwing MakeComputerSwing(const RandSource& rand, unsigned standing, int nSpin);
+// `nSpin` (0 none .. 3 maximum). A Beginner stands less exactly and swings
+// slower more often; an Expert stands closer to the line and keeps a good speed.
+ComputerSwing MakeComputerSwing(const RandSource& rand, unsigned standing, int nSpin,
+                                skill::ComputerSkill level = skill::kDefaultSkill);
 
 }  // namespace bowling
