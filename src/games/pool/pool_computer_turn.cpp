@@ -44,7 +44,8 @@ BOOL CPool::ChooseComputerShot() {
   if (inHand) PlaceCueBallForComputer();
   const CPlayer* player = Doc().m_pCurrentPlayer;
   const ComputerShot shot =
-      PlanShot(Table(), GroupOf(player), inHand, Impatience(), [this](int n) { return n > 0 ? Random(n, FALSE) : 0; });
+      PlanShot(Table(), GroupOf(player), inHand, Impatience(), [this](int n) { return n > 0 ? Random(n, FALSE) : 0; },
+               GetComputerSkill());
   if (!shot.any) return FALSE;
   m_dAngle = shot.angle;
   m_dPower = shot.power;

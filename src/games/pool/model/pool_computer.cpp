@@ -134,29 +134,58 @@ double JudgeOutcome(const TableState& before, const ShotOutcome& o, int nGroup, 
   return 200.0 * (1.0 - BestChance(o.after, OtherGroup(nGroup))) - 30.0 * theirs;
 }
 
+namespace {
+
+struct Eye {
+  int potsTried;
+  std::vector<double> extraPower;
+  std::vector<double> angleOffsets;  // degrees either side of the pot line, to play for position
+  double missDegrees;  // how far off the chosen line the cue may go, either way
+};
+
+Eye EyeOf(skill::ComputerSkill level) {
+  switch (level) {
+    case skill::ComputerSkill::Beginner: return {3, {0.0, 1.0}, {0.0}, 2.0};
+    case skill::ComputerSkill::Expert: return {12, {0.0, 0.5, 1.0, 2.0, 3.0}, {0.0, -0.3, 0.3}, 0.0};
+    case skill::ComputerSkill::Club: break;
+  }
+  return {kPotsTried, {0.0, 1.0, 2.0}, {0.0}, 0.0};
+}
+
+// The stroke as the hand delivers it: a Beginner's cue wanders off the line.
+ComputerShot Cue(ComputerShot shot, const Eye& eye, const std::function<int(int)>& random) {
+  if (shot.any && eye.missDegrees > 0 && random) shot.angle += eye.missDegrees * (random(2001) - 1000) / 1000.0;
+  return shot;
+}
+
+}  // namespace
+
 ComputerShot PlanShot(const TableState& table, int nGroup, bool bInHand, int nImpatience,
-                      const std::function<int(int)>& random) {
+                      const std::function<int(int)>& random, skill::ComputerSkill level) {
+  const Eye eye = EyeOf(level);
   const std::vector<int> targets = Targets(table, nGroup, bInHand);
   Choice choice;
   choice.impatience = nImpatience;
   choice.random = &random;
   const std::vector<PotLine> pots = FindPots(table, targets);
-  const int tried = std::min<int>(static_cast<int>(pots.size()), kPotsTried + 2 * nImpatience);
+  const int tried = std::min<int>(static_cast<int>(pots.size()), eye.potsTried + 2 * nImpatience);
   for (int i = 0; i < tried; ++i) {
     const PotLine& pot = pots[static_cast<std::size_t>(i)];
     const double power = PowerFor(pot, kPotMargin);
-    for (double extra : {0.0, 1.0, 2.0}) {
-      if (power + extra > kMaxPower + 0.5) break;
-      choice.Consider(Play(table, nGroup, pot.angle, std::min(power + extra, kMaxPower), pot.target, pot.pocket));
-    }
+    for (double offset : eye.angleOffsets)
+      for (double extra : eye.extraPower) {
+        if (power + extra > kMaxPower + 0.5) break;
+        choice.Consider(
+            Play(table, nGroup, pot.angle + offset, std::min(power + extra, kMaxPower), pot.target, pot.pocket));
+      }
   }
-  if (choice.best.any && choice.best.score >= kPotted) return choice.best;
+  if (choice.best.any && choice.best.score >= kPotted) return Cue(choice.best, eye, random);
   TrySafeties(choice, table, nGroup, targets);
-  if (choice.best.any && choice.best.score > -kWrongFirst && nImpatience < 2) return choice.best;
+  if (choice.best.any && choice.best.score > -kWrongFirst && nImpatience < 2) return Cue(choice.best, eye, random);
   // Nothing of its own in reach, or too long without a pot: off the cushions from every side.
   for (int a = 0; a < 360; a += 10)
     for (double power : {3.0, 5.0}) choice.Consider(Play(table, nGroup, a + 0.5 * nImpatience, power, -1, -1));
-  return choice.best;
+  return Cue(choice.best, eye, random);
 }
 
 }  // namespace pool

@@ -10,6 +10,7 @@
 #include <functional>
 #include <vector>
 
+#include "game/computer_skill.h"
 #include "games/pool/model/pool_aim.h"
 
 namespace pool {
@@ -37,9 +38,10 @@ CPoint PlaceInHand(const TableState& table, int nGroup);
 // `nImpatience` grows with the seat's own shots in a row that sank nothing:
 // the computer then takes pots it would otherwise think too risky, and
 // `random` (0..n-1) varies its choice so two computers never repeat a
-// position for ever.
+// position for ever. A Beginner looks at fewer pots and cues a little off
+// the line it chose; an Expert weighs more pots and more strengths.
 ComputerShot PlanShot(const TableState& table, int nGroup, bool bInHand, int nImpatience,
-                      const std::function<int(int)>& random);
+                      const std::function<int(int)>& random, skill::ComputerSkill level = skill::kDefaultSkill);
 
 // How a played-out shot looks to the shooter of group `nGroup` who aimed
 // `target` at `pocket`: a win or loss on the 8 dominates, then a foul, then
