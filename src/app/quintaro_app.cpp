@@ -10,6 +10,7 @@
 #include "app/splash_wnd.h"
 #include "app/version.h"
 #include "app/window_mode.h"
+#include "game/player_stats.h"
 #include "game/wall_of_fame.h"
 #include "platform/hang_up.h"
 #include "ui/frame_chrome.h"
@@ -34,6 +35,7 @@ CQuintaroApp::CQuintaroApp(std::unique_ptr<Host> host, AppOptions options)
     : m_host(std::move(host)), m_options(std::move(options)) {
   g_app = this;
   MergeWallOfFameEntryByEntry(m_host->Settings());
+  MergeStatsRecordByRecord(m_host->Settings());
 }
 
 CQuintaroApp::~CQuintaroApp() {

@@ -4,6 +4,7 @@
 // the view drive it through, and the small toolkit every game shares.
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "game/computer_skill.h"
 #include "game/game_context.h"
@@ -137,6 +138,12 @@ class CGame {
   bool TakeComputerTurn();
   // The level the computer seats of this game play at (Options > Computer Skill).
   skill::ComputerSkill GetComputerSkill() const;
+  // Adds a finished game to each active seat's statistics: its result is the
+  // seat's score (or `results[seat]` when given), and `winnerSeat` (-1 for
+  // nobody) won.
+  void RecordStatistics(int winnerSeat, const std::vector<int>* results = nullptr);
+  // The player's seat in the document, or -1.
+  int SeatIndexOf(const CPlayer* pPlayer) const;
   // Tells the status line that a computer seat starts, and at what level.
   void ShowComputerSkill();
   // The cursor of a held piece: over its zone the ready or the throwing

@@ -6,6 +6,7 @@
 #include "app/quintaro_view.h"
 #include "game/computer_skill_setting.h"
 #include "game/game.h"
+#include "game/player_stats.h"
 #include "platform/host.h"
 #include "res/resource_ids.h"
 #include "sound/dx_sound.h"
@@ -138,6 +139,27 @@ bool CGame::TakeComputerTurn() {
 
 skill::ComputerSkill CGame::GetComputerSkill() const {
   return skill::LoadComputerSkill(GetHost().Settings(), m_pDoc->m_nGameType);
+}
+
+void CGame::RecordStatistics(int winnerSeat, const std::vector<int>* results) {
+  const char* game = skill::SkillSection(m_pDoc->m_nGameType);
+  if (!game) return;
+  const std::string computer = skill::ComputerSeatName(GetComputerSkill());
+  std::vector<SeatResult> seats;
+  for (std::size_t i = 0; i < m_pDoc->m_players.size(); ++i) {
+    const CPlayer* p = m_pDoc->m_players[i].get();
+    if (!p || !p->m_bActive) continue;
+    // Computer seats are kept apart from the people, under their level.
+    const int result = results && i < results->size() ? (*results)[i] : p->m_nScore;
+    seats.push_back({p->m_bComputer ? computer : p->m_strName, result, static_cast<int>(i) == winnerSeat});
+  }
+  RecordGame(GetHost().Settings(), game, seats);
+}
+
+int CGame::SeatIndexOf(const CPlayer* pPlayer) const {
+  for (std::size_t i = 0; i < m_pDoc->m_players.size(); ++i)
+    if (pPlayer && m_pDoc->m_players[i].get() == pPlayer) return static_cast<int>(i);
+  return -1;
 }
 
 void CGame::ShowComputerSkill() { SetStatusText(0, skill::ComputerPlayingText(GetComputerSkill())); }

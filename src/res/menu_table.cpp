@@ -2,6 +2,7 @@
 #include "res/menu_table.h"
 
 #include "res/resource_ids.h"
+#include "res/statistics_ids.h"
 
 namespace {
 
@@ -20,6 +21,8 @@ constexpr MenuItemDef kNewGame[] = {
 constexpr MenuItemDef kGame[] = {
     Pop("&New\tCtrl+N", kNewGame),
     Cmd("&Quit Game", ID_GAME_QUITGAME),
+    Sep(),
+    Cmd("&Statistics...", ID_GAME_STATISTICS),
     Sep(),
     Cmd("E&xit\tCtrl+Q", ID_APP_EXIT),
 };

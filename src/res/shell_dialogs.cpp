@@ -2,6 +2,7 @@
 #include "res/shell_dialogs.h"
 
 #include "res/resource_ids.h"
+#include "res/statistics_dialog.h"
 #include "version_config.h"
 
 namespace {
@@ -54,7 +55,7 @@ constexpr ControlDef kPlayersControls[] = {
 
 constexpr DialogTemplate kPlayers{IDD_PLAYERS, "Select Number of Players", 355, 138, kPlayersControls};
 
-constexpr const DialogTemplate* kShellDialogs[] = {&kAboutBox, &kPlayers};
+const DialogTemplate* const kShellDialogs[] = {&kAboutBox, &kPlayers, &StatisticsDialogTemplate()};
 
 }  // namespace
 

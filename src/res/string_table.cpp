@@ -2,6 +2,7 @@
 #include "res/string_table.h"
 
 #include "res/resource_ids.h"
+#include "res/statistics_ids.h"
 
 namespace {
 
@@ -11,6 +12,7 @@ constexpr StringDef kStrings[] = {
     {AFX_IDS_APP_TITLE, "Quintaro"},
     {AFX_IDS_IDLEMESSAGE, "For Help, press F1"},
     {AFX_IDP_PARSE_STRING_SIZE, "Please enter no more than %1 characters."},
+    {ID_GAME_STATISTICS, "Show each player's games played and won, best and average\nStatistics"},
     {ID_VIEW_HALLOFFAME, "View Hall of Fame Top Scores\nView Hall of Fame"},
     {ID_OPTIONS_GAMECONTROLS, "Game control modifications\nGame Controls"},
     {ID_OPTIONS_TYPEOFGAME, "Type of game.... such as Darts 301\nType of Game"},

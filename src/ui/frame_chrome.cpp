@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/frame_chrome.h"
 
+#include "res/statistics_ids.h"
+#include "ui/statistics_box.h"
+
 #include "res/menu_table.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
@@ -117,6 +120,10 @@ bool CFrameChrome::OnCommand(UINT id) {
       return true;
     case ID_APP_ABOUT:
       ShowAbout();
+      return true;
+    case ID_GAME_STATISTICS:
+      HideTip();
+      RunStatisticsBox(m_host, m_script);
       return true;
     case ID_APP_EXIT:
       m_host.PostMessage(m_frame, WM_CLOSE);

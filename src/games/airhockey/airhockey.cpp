@@ -135,6 +135,7 @@ void CAirHockey::UpdateScoreboard(CQuintaroView* /*pView*/, CObArray* pPlayers, 
     if (!player || player->m_nId < 0 || player->m_nId > 1) continue;
     if (m_bAnnouncingWinner || CheckWinner(player) != 1) continue;
     m_bAnnouncingWinner = true;
+    RecordStatistics(SeatIndexOf(player));
     MessageBox(SideName(player->m_nId) + " Wins!");
     m_bAnnouncingWinner = false;
     StartGame();

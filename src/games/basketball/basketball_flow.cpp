@@ -113,6 +113,7 @@ int CBasketBall::CheckWinner(CPlayer* /*pPlayer*/) {
   for (const auto& p : doc.m_players) seats.push_back({p && p->m_bActive, p ? p->m_nScore : 0});
   const Winner winner = FindWinner(m_nVariant, seats);
   if (m_nVariant == kVariantTimed) UpdateWallOfFame(&doc.m_players);
+  if (m_nVariant != kVariantPractice) RecordStatistics(winner.seat);
   if (winner.seat >= 0) {
     const CPlayer& p = *doc.m_players[static_cast<std::size_t>(winner.seat)];
     MessageBox(WinnerMessage(p.m_strName, winner), "", MB_OK);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Frames and turns: what follows a ball, the change of bowler, the computer
 // bowlers' frames, and the end of the game with the Wall Of Fame.
+#include <algorithm>
 #include <vector>
 
 #include "app/quintaro_doc.h"
@@ -90,6 +91,9 @@ void CBowl::GameEnd(CObArray* pPlayers, int nLastPlayer) {
     scores.push_back(p->m_nScore);
   }
   UpdateWallOfFame(pPlayers);
+  // The highest score wins the game; the first seat of equal scores.
+  const auto best = std::max_element(scores.begin(), scores.end());
+  RecordStatistics(best == scores.end() ? -1 : static_cast<int>(best - scores.begin()));
   MessageBox(WinnerText(names, scores), "", MB_OK);
 }
 

@@ -39,6 +39,8 @@ class CDart : public CGame {
 
   int ScoreShot(CPlayer* pPlayer) override;
   int CheckWinner(CPlayer* pPlayer) override;
+  // Adds the finished game to each seat's statistics; `pPlayer` won it.
+  void RecordDartsStatistics(const CPlayer* pPlayer);
   BOOL InitGame(CSpriteList* pSprites) override;
   int NextPlayer(CSpriteList* pSprites, int nCurrent, CObArray* pPlayers, int nLastPlayer, BOOL bMapPalette,
                  CQuintaroView* pView) override;

@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a dart scores, and bust and win.
+#include <cmath>
+#include <vector>
+
 #include "app/quintaro_doc.h"
 #include "games/darts/dart.h"
 #include "gfx/sprite_list.h"
@@ -46,16 +49,30 @@ std::size_t CDart::SeatIndex(const CPlayer* pPlayer) {
   return static_cast<std::size_t>(id >= 0 && id < kSeats ? id : 0);
 }
 
+void CDart::RecordDartsStatistics(const CPlayer* pPlayer) {
+  // Cricket keeps its points; 301 and 501 keep the three-dart average.
+  std::vector<int> results;
+  for (std::size_t i = 0; i < Doc().m_players.size(); ++i) {
+    const CPlayer* p = Doc().m_players[i].get();
+    const darts::SeatStats& s = m_stats[SeatIndex(p)];
+    results.push_back(m_nVariant == kVariantCricket ? (p ? p->m_nScore : 0)
+                                                    : static_cast<int>(std::lround(s.ThreeDartAverage())));
+  }
+  RecordStatistics(static_cast<int>(SeatIndex(pPlayer)), &results);
+}
+
 int CDart::CheckWinner(CPlayer* pPlayer) {
   if (!pPlayer) return 0;
   if (m_nVariant == kVariantCricket) {
     if (!m_marks.AllClosed(pPlayer->m_nId)) return 0;
+    RecordDartsStatistics(pPlayer);
     PlaySound(kWinSound);
     MessageBox(kWonText);
     return 1;
   }
   switch (CountdownOutcome(pPlayer->m_nScore, m_lastHit, m_options)) {
     case Countdown::Win:
+      RecordDartsStatistics(pPlayer);
       PlaySound(kWinSound);
       MessageBox(kWonText);
       return 1;

@@ -41,6 +41,7 @@ int CFootBall::CheckWinner(CPlayer* pPlayer) {
   // A computer seat's win is told by its name: the user did not win it.
   const std::string computerWins = pPlayer->m_strName + " wins";
   SetStatusText(0, pPlayer->m_bComputer ? computerWins : "Game Over - You Win");
+  RecordStatistics(SeatIndexOf(pPlayer));
   PlaySound(kWinSound);
   MessageBox(pPlayer->m_bComputer ? computerWins : "Hurray you have won, good job");
   return 1;

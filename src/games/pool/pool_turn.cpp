@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // After a shot: scratches and re-spots, the 8-ball judgement, whether the
 // seat changes, and the record of which balls were down before the next shot.
+#include <vector>
+
 #include "app/quintaro_doc.h"
 #include "app/quintaro_view.h"
 #include "games/pool/pool.h"
@@ -31,7 +33,22 @@ int CPool::CheckWinner(CPlayer* pPlayer) {
   if (pPlayer->m_nId != 0 && pPlayer->m_nId != 1) return 0;
   const std::string& name = pPlayer->m_strName;
   const BallFlags onTable = OnTable();
-  switch (JudgeShot(onTable, GroupOf(pPlayer), Ball(kEightBall).m_nPocket, m_nCalledPocket)) {
+  const Verdict verdict = JudgeShot(onTable, GroupOf(pPlayer), Ball(kEightBall).m_nPocket, m_nCalledPocket);
+  if (verdict != Verdict::PlayOn) {
+    // Each seat's result is how many balls of its group it cleared.
+    std::vector<int> cleared;
+    for (const auto& seat : Doc().m_players) {
+      const int group = seat ? GroupOf(seat.get()) : -1;
+      int n = 0;
+      for (int ball = 1; ball < kBallCount; ++ball)
+        if (ball != kEightBall && (group == kSolids || group == kStripes) && GroupOfBall(ball) == group &&
+            !onTable[static_cast<std::size_t>(ball)])
+          ++n;
+      cleared.push_back(n);
+    }
+    RecordStatistics(verdict == Verdict::Win ? pPlayer->m_nId : 1 - pPlayer->m_nId, &cleared);
+  }
+  switch (verdict) {
     case Verdict::PlayOn: return 0;
     case Verdict::ScratchOnEight:
       return Announce(name + " scratches on 8-ball shot, you lose!", kLossSound, TRUE, -1);

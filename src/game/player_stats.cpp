@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "game/player_stats.h"
+
+#include <algorithm>
+#include <charconv>
+#include <optional>
+
+#include "platform/settings.h"
+
+namespace {
+
+constexpr const char* kSection = "Statistics";
+
+// Key: the game, then the player's name in hex, so that any name is a safe key.
+std::string KeyFor(const StatsKey& k) {
+  std::string key = k.first + "_";
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  for (const unsigned char c : k.second) {
+    key += kHex[c >> 4];
+    key += kHex[c & 15];
+  }
+  return key;
+}
+
+std::optional<StatsKey> KeyFrom(const std::string& key) {
+  const std::size_t cut = key.find('_');
+  if (cut == std::string::npos || cut == 0) return std::nullopt;
+  const std::string hex = key.substr(cut + 1);
+  if (hex.empty() || hex.size() % 2 != 0) return std::nullopt;
+  std::string name;
+  for (std::size_t i = 0; i < hex.size(); i += 2) {
+    unsigned value = 0;
+    const auto [end, ec] = std::from_chars(hex.data() + i, hex.data() + i + 2, value, 16);
+    if (ec != std::errc() || end != hex.data() + i + 2) return std::nullopt;
+    name += static_cast<char>(value);
+  }
+  return StatsKey{key.substr(0, cut), name};
+}
+
+// "played won best total"; anything unreadable or out of range is made safe.
+PlayerRecord RecordFrom(const std::string& text) {
+  long long v[4] = {0, 0, 0, 0};
+  const char* p = text.data();
+  const char* end = text.data() + text.size();
+  for (long long& n : v) {
+    while (p < end && *p == ' ') ++p;
+    const auto [next, ec] = std::from_chars(p, end, n);
+    if (ec != std::errc()) n = 0;
+    p = next;
+  }
+  PlayerRecord r;
+  r.played = static_cast<int>(std::clamp<long long>(v[0], 0, kMaxStatGames));
+  r.won = static_cast<int>(std::clamp<long long>(v[1], 0, r.played));
+  r.best = r.played > 0 ? static_cast<int>(std::clamp<long long>(v[2], 0, kMaxStatResult)) : 0;
+  r.total = std::clamp<long long>(v[3], 0, static_cast<long long>(r.played) * kMaxStatResult);
+  return r;
+}
+
+std::string TextOf(const PlayerRecord& r) {
+  return std::to_string(r.played) + " " + std::to_string(r.won) + " " + std::to_string(r.best) + " " +
+         std::to_string(r.total);
+}
+
+StatsTable TableIn(const IniKeys& keys) {
+  StatsTable table;
+  for (const auto& [key, value] : keys)
+    if (const auto k = KeyFrom(key)) table[*k] = RecordFrom(value);
+  return table;
+}
+
+// The records that hold at least one game: what the player is shown.
+StatsTable Played(StatsTable table) {
+  std::erase_if(table, [](const auto& entry) { return entry.second.played == 0; });
+  return table;
+}
+
+void MergeStatsSection(const IniKeys& base, const IniKeys& ours, const IniKeys& onDisk, IniKeys& merged) {
+  const StatsTable before = TableIn(base), now = TableIn(ours);
+  StatsTable result = TableIn(onDisk);
+  for (const auto& [k, r] : now) {
+    const auto was = before.find(k);
+    const PlayerRecord old = was != before.end() ? was->second : PlayerRecord{};
+    if (r.played < old.played) {
+      result[k] = r;  // this copy reset the records: the reset wins
+      continue;
+    }
+    if (r.played == old.played) continue;
+    PlayerRecord& target = result[k];
+    target.played = std::min(kMaxStatGames, target.played + r.played - old.played);
+    target.won = std::min(target.played, target.won + std::max(0, r.won - old.won));
+    target.best = std::max(target.best, r.best);
+    target.total += std::max(0LL, r.total - old.total);
+  }
+  for (const auto& [k, r] : result) merged[KeyFor(k)] = TextOf(r);
+}
+
+}  // namespace
+
+StatsTable ReadStats(const SettingsStore& store) {
+  const auto& all = store.AllValues();
+  const auto it = all.find(kSection);
+  return it == all.end() ? StatsTable{} : Played(TableIn(it->second));
+}
+
+void RecordGame(SettingsStore& store, const std::string& game, const std::vector<SeatResult>& seats) {
+  StatsTable table = ReadStats(store);
+  // The whole game's seats go to the file in one save.
+  SettingsGroup group(store);
+  for (const SeatResult& s : seats) {
+    const StatsKey k{game, s.name};
+    PlayerRecord& r = table[k];
+    const int result = std::clamp(s.result, 0, kMaxStatResult);
+    if (r.played >= kMaxStatGames) continue;
+    r.best = r.played == 0 ? result : std::max(r.best, result);
+    ++r.played;
+    r.won += s.won ? 1 : 0;
+    r.total += result;
+    store.WriteProfileString(kSection, KeyFor(k), TextOf(r));
+  }
+  group.Commit();
+}
+
+void ResetStats(SettingsStore& store) {
+  // A record of no games is no record: every key is emptied in one save.
+  const StatsTable table = ReadStats(store);
+  SettingsGroup group(store);
+  for (const auto& [k, r] : table) store.WriteProfileString(kSection, KeyFor(k), TextOf(PlayerRecord{}));
+  group.Commit();
+}
+
+void MergeStatsRecordByRecord(SettingsStore& store) { store.SetSectionMerge(kSection, MergeStatsSection); }

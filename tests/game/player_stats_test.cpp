@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Each player's statistics in the settings file: games add up per game and
+// name, a hand-edited or damaged value reads back as something safe, two
+// copies of the program running at once both keep their games, and a reset
+// empties every record.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "game/player_stats.h"
+#include "platform/settings.h"
+#include "ui/statistics_box.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class StatsFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_dir = fs::temp_directory_path() / ("quintaro_stats_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(m_dir);
+    fs::create_directories(m_dir);
+    m_file = m_dir / "q.ini";
+  }
+  void TearDown() override { fs::remove_all(m_dir); }
+  SettingsStore Open() {
+    SettingsStore store(m_file);
+    MergeStatsRecordByRecord(store);
+    return store;
+  }
+  fs::path m_dir, m_file;
+};
+
+TEST(PlayerStats, GamesAddUpPerGameAndNameAndComputersStayApart) {
+  SettingsStore store;
+  RecordGame(store, "Bowling", {{"Ann", 150, true}, {"Computer (Expert)", 120, false}});
+  RecordGame(store, "Bowling", {{"Ann", 90, false}, {"Computer (Expert)", 200, true}});
+  RecordGame(store, "Darts", {{"Ann", 501, true}});
+  // A name with '=', brackets and non-ASCII letters is still its own key.
+  RecordGame(store, "Bowling", {{"Jo=[x] Ünal", 300, true}});
+  const StatsTable t = ReadStats(store);
+  ASSERT_EQ(t.size(), 4u);
+  const PlayerRecord& ann = t.at({"Bowling", "Ann"});
+  EXPECT_EQ(ann.played, 2);
+  EXPECT_EQ(ann.won, 1);
+  EXPECT_EQ(ann.best, 150);
+  EXPECT_DOUBLE_EQ(ann.Average(), 120.0);
+  const PlayerRecord& cpu = t.at({"Bowling", "Computer (Expert)"});
+  EXPECT_EQ(cpu.won, 1);
+  EXPECT_EQ(cpu.best, 200);
+  EXPECT_EQ(t.at({"Darts", "Ann"}).played, 1);
+  EXPECT_EQ(t.at({"Bowling", "Jo=[x] Ünal"}).best, 300);
+
+  ResetStats(store);
+  EXPECT_TRUE(ReadStats(store).empty());
+  RecordGame(store, "Bowling", {{"Ann", 10, false}});
+  EXPECT_EQ(ReadStats(store).at({"Bowling", "Ann"}).played, 1);
+}
+
+TEST_F(StatsFile, DamagedAndOutOfRangeValuesReadAsSafeRecords) {
+  {
+    std::ofstream out(m_file);
+    out << "[Statistics]\n"
+        << "Bowling_416E6E=5 9 99999 -40\n"         // won above played, best and total out of range
+        << "Bowling_426F62=-3 1 10 10\n"             // negative games: no record
+        << "Bowling_43=banana\n"                     // unreadable: no record
+        << "Bowling_4=1 1 1 1\n"                     // half a hex digit: ignored
+        << "Darts_ZZ=1 1 1 1\n"                      // not hex: ignored
+        << "_416E6E=1 1 1 1\n"                       // no game: ignored
+        << "Pool_446F=99999999999999999999 2 3 4\n"  // too big to read
+        << "Football_4576=3 2 7 9999999999999\n";
+  }
+  SettingsStore store = Open();
+  const StatsTable t = ReadStats(store);
+  ASSERT_EQ(t.size(), 2u);
+  const PlayerRecord& ann = t.at({"Bowling", "Ann"});
+  EXPECT_EQ(ann.played, 5);
+  EXPECT_EQ(ann.won, 5);
+  EXPECT_EQ(ann.best, kMaxStatResult);
+  EXPECT_EQ(ann.total, 0);
+  const PlayerRecord& ev = t.at({"Football", "Ev"});
+  EXPECT_EQ(ev.total, 3LL * kMaxStatResult);
+  EXPECT_LE(ev.Average(), kMaxStatResult);
+  // A game recorded over a damaged record starts from the safe one.
+  RecordGame(store, "Bowling", {{"Ann", 100, false}});
+  const PlayerRecord again = ReadStats(Open()).at({"Bowling", "Ann"});
+  EXPECT_EQ(again.played, 6);
+  EXPECT_EQ(again.won, 5);
+  EXPECT_EQ(again.total, 100);
+}
+
+TEST_F(StatsFile, TwoCopiesRunningAtOnceBothKeepTheirGames) {
+  SettingsStore first = Open();
+  SettingsStore second = Open();
+  for (int g = 0; g < 3; ++g) {
+    RecordGame(first, "Bowling", {{"Ann", 100 + g, true}, {"Computer (Club)", 90, false}});
+    RecordGame(second, "Bowling", {{"Ann", 200, false}});
+    RecordGame(second, "Darts", {{"Bob", 60, true}});
+  }
+  const StatsTable t = ReadStats(Open());
+  const PlayerRecord& ann = t.at({"Bowling", "Ann"});
+  EXPECT_EQ(ann.played, 6);
+  EXPECT_EQ(ann.won, 3);
+  EXPECT_EQ(ann.best, 200);
+  EXPECT_EQ(ann.total, 100 + 101 + 102 + 600);
+  EXPECT_EQ(t.at({"Bowling", "Computer (Club)"}).played, 3);
+  EXPECT_EQ(t.at({"Darts", "Bob"}).played, 3);
+  // A reset in one copy empties the records the other still holds in memory.
+  ResetStats(first);
+  RecordGame(second, "Darts", {{"Bob", 10, false}});
+  const StatsTable after = ReadStats(Open());
+  EXPECT_EQ(after.count({"Bowling", "Ann"}), 0u);
+}
+
+TEST(PlayerStats, TheWindowListsPeopleBeforeComputersPerGame) {
+  SettingsStore store;
+  RecordGame(store, "AirHockey", {{"Computer (Expert)", 7, true}, {"Zed", 3, false}});
+  RecordGame(store, "AirHockey", {{"Computer (Beginner)", 2, false}, {"Amy", 7, true}});
+  RecordGame(store, "Bowling", {{"Amy", 101, true}});
+  const auto rows = StatisticsRows(ReadStats(store));
+  ASSERT_EQ(rows.size(), 5u);
+  const std::vector<std::string> names = {rows[0][1], rows[1][1], rows[2][1], rows[3][1], rows[4][1]};
+  EXPECT_EQ(names, (std::vector<std::string>{"Amy", "Zed", "Computer (Beginner)", "Computer (Expert)", "Amy"}));
+  EXPECT_EQ(rows[0], (std::vector<std::string>{"Air Hockey", "Amy", "1", "1", "7", "7.0"}));
+  EXPECT_EQ(rows[4][0], "Bowling");
+}
+
+}  // namespace
