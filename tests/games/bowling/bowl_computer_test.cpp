@@ -11,6 +11,7 @@
 #include "games/bowling/model/bowl_computer.h"
 #include "games/bowling/model/bowl_rules.h"
 #include "games/bowling/model/bowl_swing.h"
+#include "games/bowling/bowl_selfplay.h"
 #include "support/skill_selfplay.h"
 
 namespace bowling {
@@ -24,46 +25,21 @@ struct Averages {
 };
 
 Averages Play(int games, int nSpin, unsigned seed, skill::ComputerSkill level = skill::kDefaultSkill) {
-  const RandSource rand = [seed]() mutable {
-    seed = seed * 1103515245u + 12345u;
-    return static_cast<int>((seed >> 16) & 0x7FFF);
-  };
-  const double friction = kPinFriction[kDefaultPinInteraction];
+  const RandSource rand = selfplay::SeededRand(seed);
   Averages out;
   long total = 0;
   int racks = 0, strikes = 0, leaves = 0, spares = 0;
-  for (int g = 0; g < games; ++g) {
-    ScoreSheet sheet;
-    std::array<CRect, kPlayers> names;
-    LayoutSheet(sheet, names);
-    SheetRow& row = sheet[0];
-    std::optional<int> score;
-    for (int f = 0; f < kFrames; ++f) {
-      FrameState state;
-      unsigned standing = kFullRack;
-      for (int ball = 1; ball <= 3; ++ball) {
-        const ComputerSwing swing = MakeComputerSwing(rand, standing, nSpin, level);
-        const Throw t = ThrowFromSwing(swing.press, swing.release, swing.holdMs, nSpin, swing.spinFactor, swing.hookRight);
-        const bool fullRack = standing == kFullRack;
-        standing &= ~SimulateThrow(t, friction, kPinScatter, rand, standing);
-        const BallCount count = CountBall(state, ball, f, PinCount(kFullRack & ~standing));
-        if (fullRack) {
-          ++racks;
-          strikes += count.code == kStrike;
-          leaves += count.code != kStrike;
-        } else {
-          spares += count.code == kSpare;
-        }
-        StoreBall(row, f, ball, count.code);
-        UpdateTotals(row, f);
-        if (f == kTenthFrame) score = TenthFrameScore(row);
-        const AfterBall next = WhatFollows(f, ball, count.code, state.bTenthStrike1);
-        if (next == AfterBall::FrameOver) break;
-        if (next == AfterBall::Rerack || count.allDown) standing = kFullRack;
-      }
+  const selfplay::BallSeen seen = [&](bool fullRack, int code) {
+    if (fullRack) {
+      ++racks;
+      strikes += code == kStrike;
+      leaves += code != kStrike;
+    } else {
+      spares += code == kSpare;
     }
-    EXPECT_TRUE(score.has_value());
-    const int s = score.value_or(0);
+  };
+  for (int g = 0; g < games; ++g) {
+    const int s = selfplay::PlayGame(rand, level, nSpin, seen);
     total += s;
     out.scores.push_back(s);
     out.best = std::max(out.best, s);

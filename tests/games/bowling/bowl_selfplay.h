@@ -4,6 +4,7 @@
 // scoring the game uses), for measuring the computer's levels.
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <optional>
 
 #include "game/computer_skill.h"
@@ -21,8 +22,11 @@ inline RandSource SeededRand(unsigned seed) {
   };
 }
 
+// Told of each ball: whether it met a full rack, and its code on the sheet.
+using BallSeen = std::function<void(bool fullRack, int code)>;
+
 // One game of ten frames at Spin `nSpin` on the default pins; its final score.
-inline int PlayGame(const RandSource& rand, skill::ComputerSkill level, int nSpin) {
+inline int PlayGame(const RandSource& rand, skill::ComputerSkill level, int nSpin, const BallSeen& seen = {}) {
   const double friction = kPinFriction[kDefaultPinInteraction];
   ScoreSheet sheet;
   std::array<CRect, kPlayers> names;
@@ -35,8 +39,10 @@ inline int PlayGame(const RandSource& rand, skill::ComputerSkill level, int nSpi
     for (int ball = 1; ball <= 3; ++ball) {
       const ComputerSwing swing = MakeComputerSwing(rand, standing, nSpin, level);
       const Throw t = ThrowFromSwing(swing.press, swing.release, swing.holdMs, nSpin, swing.spinFactor, swing.hookRight);
+      const bool fullRack = standing == kFullRack;
       standing &= ~SimulateThrow(t, friction, kPinScatter, rand, standing);
       const BallCount count = CountBall(state, ball, f, PinCount(kFullRack & ~standing));
+      if (seen) seen(fullRack, count.code);
       StoreBall(row, f, ball, count.code);
       UpdateTotals(row, f);
       if (f == kTenthFrame) score = TenthFrameScore(row).value_or(0);
