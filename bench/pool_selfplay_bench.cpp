@@ -2,9 +2,12 @@
 // Pool self-play: two computer seats play whole games on the headless
 // backend. The ratio is virtual seconds of play per CPU second (how much
 // faster than real time the game runs with nothing to wait for), measured
-// over the same five games in every iteration.
+// over the same five games in every iteration. Then the computer's levels
+// play each other on the table model (QUINTARO_SKILL_GAMES games per pair,
+// 200 by default), each level breaking in turn.
 #include <benchmark/benchmark.h>
 
+#include "../tests/games/pool/pool_selfplay.h"
 #include "ratio_reporter.h"
 
 #include <cstdio>
@@ -75,5 +78,12 @@ int main(int argc, char** argv) {
   if (cpuSeconds > 0)
     std::printf("pool self-play: %.0f virtual seconds per CPU second (%d games, %.0f virtual s)\n",
                 g_virtualSeconds / cpuSeconds, kGames, g_virtualSeconds);
+  using skill::ComputerSkill;
+  const int games = skilltest::GamesPerPair(200);
+  const auto expertClub = pool::selfplay::Match(ComputerSkill::Expert, ComputerSkill::Club, games, 31u);
+  const auto clubBeginner = pool::selfplay::Match(ComputerSkill::Club, ComputerSkill::Beginner, games, 37u);
+  skilltest::Print("Pool", ComputerSkill::Expert, ComputerSkill::Club, expertClub);
+  skilltest::Print("Pool", ComputerSkill::Club, ComputerSkill::Beginner, clubBeginner);
+  std::printf("[skill] Pool targets: each level beats the one below in more than 65%% of games\n");
   return 0;
 }

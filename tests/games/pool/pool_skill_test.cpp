@@ -6,105 +6,17 @@
 // measurement).
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <random>
-
-#include "games/pool/model/pool_computer.h"
-#include "games/pool/model/pool_rules.h"
-#include "games/pool/model/pool_sim.h"
-#include "support/skill_selfplay.h"
+#include "pool_selfplay.h"
 
 namespace pool {
 namespace {
 
 using skill::ComputerSkill;
 
-constexpr int kShotLimit = 300;
-constexpr int kPatientShots = 4;
-
-// A ball pocketed on a scratch goes back to the first free spot of the rack.
-void Respot(TableState& t, int n) {
-  for (int spot = 1; spot < kBallCount; ++spot) {
-    const CPoint at = kRack[static_cast<std::size_t>(spot)].spot;
-    bool taken = false;
-    for (int m = 0; m < kBallCount && !taken; ++m) {
-      const std::size_t u = static_cast<std::size_t>(m);
-      const double dx = t.pos[u].x - at.x, dy = t.pos[u].y - at.y;
-      taken = m != n && t.onTable[u] && dx * dx + dy * dy < kBallDiameter * kBallDiameter;
-    }
-    if (taken) continue;
-    t.pos[static_cast<std::size_t>(n)] = at;
-    t.onTable[static_cast<std::size_t>(n)] = true;
-    return;
-  }
-}
-
-// One game between `levels` with seat `breaker` breaking; the winning seat, or -1 at the shot limit.
-int PlayGame(const std::array<ComputerSkill, 2>& levels, int breaker, std::mt19937& rng) {
-  const std::function<int(int)> random = [&rng](int n) { return n > 0 ? static_cast<int>(rng() % static_cast<unsigned>(n)) : 0; };
-  TableState t = RackedTable();
-  t.pos[kCueBall] = {kHeadStringX, 160 + static_cast<int>(rng() % 65)};
-  Groups groups;
-  std::array<int, 2> dry{};
-  int seat = breaker;
-  bool inHand = false;
-  for (int shot = 0; shot < kShotLimit; ++shot) {
-    const int group = groups.seat[static_cast<std::size_t>(seat)];
-    if (inHand) {
-      t.onTable[kCueBall] = false;
-      const CPoint spot = PlaceInHand(t, group);
-      t.pos[kCueBall] = spot;
-      t.onTable[kCueBall] = true;
-    }
-    const int impatience = std::max(0, dry[static_cast<std::size_t>(seat)] - kPatientShots + 1);
-    const ComputerShot plan = PlanShot(t, group, inHand, impatience, random, levels[static_cast<std::size_t>(seat)]);
-    inHand = false;
-    if (!plan.any) {
-      seat = 1 - seat;
-      continue;
-    }
-    const int called = plan.target == kEightBall && IsOnEightBall(t.onTable, group) ? plan.pocket : -1;
-    BallFlags before{};
-    for (int n = 0; n < kBallCount; ++n) before[static_cast<std::size_t>(n)] = !t.onTable[static_cast<std::size_t>(n)];
-    const ShotOutcome out = SimulateShot(t, plan.power, plan.angle);
-    t = out.after;
-    const bool scratch = !t.onTable[kCueBall];
-    switch (JudgeShot(t.onTable, group, out.pocket[kEightBall], called)) {
-      case Verdict::PlayOn: break;
-      case Verdict::Win: return seat;
-      default: return 1 - seat;
-    }
-    bool sank = false;
-    for (int n = 1; n < kBallCount; ++n) sank = sank || (before[static_cast<std::size_t>(n)] != !t.onTable[static_cast<std::size_t>(n)]);
-    dry[static_cast<std::size_t>(seat)] = sank ? 0 : dry[static_cast<std::size_t>(seat)] + 1;
-    if (scratch) {
-      for (int n = 1; n < kBallCount; ++n)
-        if (!t.onTable[static_cast<std::size_t>(n)] && !before[static_cast<std::size_t>(n)]) Respot(t, n);
-      inHand = true;
-      seat = 1 - seat;
-    } else if (TurnPasses(groups, seat, false, out.firstHit, t.onTable, before)) {
-      seat = 1 - seat;
-    }
-  }
-  return -1;
-}
-
-skilltest::PairResult Match(ComputerSkill strong, ComputerSkill weak, int games, unsigned seed) {
-  std::mt19937 rng(seed);
-  skilltest::PairResult r;
-  for (int g = 0; g < games; ++g) {
-    // Seat 0 is the stronger level; the break alternates.
-    const int winner = PlayGame({strong, weak}, g % 2, rng);
-    ++r.games;
-    r.firstWins += winner == 0;
-  }
-  return r;
-}
-
 TEST(PoolSkill, EachLevelBeatsTheOneBelow) {
   const int games = skilltest::GamesPerPair(40);
-  const skilltest::PairResult expertClub = Match(ComputerSkill::Expert, ComputerSkill::Club, games, 31u);
-  const skilltest::PairResult clubBeginner = Match(ComputerSkill::Club, ComputerSkill::Beginner, games, 37u);
+  const skilltest::PairResult expertClub = selfplay::Match(ComputerSkill::Expert, ComputerSkill::Club, games, 31u);
+  const skilltest::PairResult clubBeginner = selfplay::Match(ComputerSkill::Club, ComputerSkill::Beginner, games, 37u);
   skilltest::Print("pool", ComputerSkill::Expert, ComputerSkill::Club, expertClub);
   skilltest::Print("pool", ComputerSkill::Club, ComputerSkill::Beginner, clubBeginner);
   EXPECT_GT(expertClub.Rate(), 0.65);
