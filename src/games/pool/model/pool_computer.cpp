@@ -15,6 +15,9 @@ constexpr int kPotsTried = 10;
 constexpr double kPotMargin = 40.0;   // pixels of roll beyond the pocket
 constexpr double kSafeRoll = 50.0;    // a safety rolls this far past the ball it strikes
 constexpr int kInHandStep = 14;
+constexpr std::size_t kRepliesRead = 4;  // the other seat's pots an Expert plays out after a safety
+constexpr double kLeftAPot = 300;
+constexpr std::size_t kPositionsRead = 8;  // an Expert's best pots it plays one shot further
 
 bool Own(int n, int nGroup) {
   if (n == kEightBall || n < 1) return false;
@@ -28,15 +31,60 @@ double BestChance(const TableState& table, int nGroup) {
   return pots.empty() ? 0.0 : pots.front().chance;
 }
 
+struct Eye {
+  int potsTried;
+  std::vector<double> extraPower;
+  std::vector<double> angleOffsets;  // degrees either side of the pot line, to play for position
+  double missDegrees;                // how far off the chosen line the cue may go, either way
+  std::vector<double> safetyLines;   // a safety's lines, in half-widths of the ball either side of full
+  std::vector<double> safetyExtra;   // a safety's strengths beyond the least that reaches
+  // Plays its best pots one shot further, and each safety's reply by the
+  // other seat, and takes what leaves itself a pot and the other seat none.
+  bool looksAhead;
+};
+
+Eye EyeOf(skill::ComputerSkill level) {
+  const Eye club{.potsTried = kPotsTried,
+                 .extraPower = {0.0, 1.0, 2.0},
+                 .angleOffsets = {0.0},
+                 .missDegrees = 0.0,
+                 .safetyLines = {0.0, 1.0, -1.0},
+                 .safetyExtra = {0.0, 1.0},
+                 .looksAhead = false};
+  switch (level) {
+    case skill::ComputerSkill::Beginner: {
+      Eye beginner = club;
+      beginner.potsTried = 3;
+      beginner.extraPower = {0.0, 1.0};
+      beginner.missDegrees = 2.0;
+      return beginner;
+    }
+    case skill::ComputerSkill::Expert: {
+      Eye expert = club;
+      expert.potsTried = 30;
+      expert.extraPower = {0.0, 0.5, 1.0, 1.5, 2.0, 3.0, 4.0};
+      expert.angleOffsets = {0.0, -0.5, 0.5, -1.0, 1.0};
+      expert.safetyLines = {0.0, 1.0, -1.0, 0.5, -0.5};
+      expert.safetyExtra = {0.0, 0.5, 1.0, 2.0};
+      expert.looksAhead = true;
+      return expert;
+    }
+    case skill::ComputerSkill::Club: break;
+  }
+  return club;
+}
+
 int OtherGroup(int nGroup) { return nGroup == kOpenTable ? kOpenTable : 1 - nGroup; }
 
 // The shots tried, and a little randomness once the seat grows impatient.
 struct Choice {
   ComputerShot best;
+  std::vector<ComputerShot> pots;  // the shots that pot, kept for a second look
   int impatience = 0;
   const std::function<int(int)>* random = nullptr;
   void Consider(ComputerShot shot) {
     if (impatience > 0 && random && *random) shot.score += (*random)(60 * impatience);
+    if (shot.score >= kPotted && shot.score < kWin) pots.push_back(shot);
     if (!best.any || shot.score > best.score) best = shot;
   }
 };
@@ -53,8 +101,46 @@ ComputerShot Play(const TableState& table, int nGroup, double angle, double powe
   return shot;
 }
 
+// Whether the seat of `nGroup` has a pot from `table` that drops when
+// played out (its best few, at the strengths the computer would try).
+bool HasSurePot(const TableState& table, int nGroup) {
+  const std::vector<PotLine> pots = FindPots(table, Targets(table, nGroup, false));
+  for (std::size_t i = 0; i < pots.size() && i < kRepliesRead; ++i) {
+    const double power = PowerFor(pots[i], kPotMargin);
+    for (double extra : {0.0, 1.0}) {
+      const double p = std::clamp(power + extra, 0.5, kMaxPower);
+      const ShotOutcome o = SimulateShot(table, p, pots[i].angle);
+      if (JudgeOutcome(table, o, nGroup, pots[i].target, pots[i].pocket) >= kPotted) return true;
+    }
+  }
+  return false;
+}
+
+// The group the seat of `nGroup` holds after a shot that potted: an open
+// table goes to the group of the last ball down in number order.
+int GroupAfter(const ShotOutcome& o, int nGroup) {
+  if (nGroup != kOpenTable) return nGroup;
+  int lastDown = -1;
+  for (int n = 1; n < kBallCount; ++n)
+    if (o.pocket[static_cast<std::size_t>(n)] >= 0) lastDown = n;
+  return lastDown > 0 ? GroupOfBall(lastDown) : kOpenTable;
+}
+
+// The best pots looked at once more: one that leaves another pot that drops
+// is worth more than one that leaves only a chance.
+void PlayForPosition(Choice& choice, const TableState& table, int nGroup) {
+  std::sort(choice.pots.begin(), choice.pots.end(),
+            [](const ComputerShot& a, const ComputerShot& b) { return a.score > b.score; });
+  if (choice.pots.size() > kPositionsRead) choice.pots.resize(kPositionsRead);
+  for (ComputerShot shot : choice.pots) {
+    const ShotOutcome o = SimulateShot(table, shot.power, shot.angle);
+    if (HasSurePot(o.after, GroupAfter(o, nGroup))) shot.score += kLeftAPot;
+    if (shot.score > choice.best.score) choice.best = shot;
+  }
+}
+
 // Soft shots straight at each reachable ball of the group, full and to either side.
-void TrySafeties(Choice& choice, const TableState& table, int nGroup, const std::vector<int>& targets) {
+void TrySafeties(Choice& choice, const TableState& table, int nGroup, const std::vector<int>& targets, const Eye& eye) {
   const CPoint c = table.pos[kCueBall];
   for (int t : targets) {
     const CPoint b = table.pos[static_cast<std::size_t>(t)];
@@ -65,8 +151,16 @@ void TrySafeties(Choice& choice, const TableState& table, int nGroup, const std:
     const double half = std::asin(std::min(1.0, kBallRadius / d)) * kRadToDeg;
     double power = 1.0;
     while (power < kMaxPower && RollDistance(power) < d + kSafeRoll) power += 0.5;
-    for (double offset : {0.0, half, -half})
-      for (double extra : {0.0, 1.0}) choice.Consider(Play(table, nGroup, centre + offset, power + extra, t, -1));
+    for (double line : eye.safetyLines)
+      for (double extra : eye.safetyExtra) {
+        ComputerShot shot = Play(table, nGroup, centre + line * half, power + extra, t, -1);
+        // A safety that leaves the other seat a pot that drops is no safety.
+        if (eye.looksAhead && shot.score > -kWrongFirst && shot.score < kPotted) {
+          const ShotOutcome o = SimulateShot(table, shot.power, shot.angle);
+          if (o.after.onTable[kCueBall] && HasSurePot(o.after, OtherGroup(nGroup))) shot.score -= kLeftAPot;
+        }
+        choice.Consider(shot);
+      }
   }
 }
 }  // namespace
@@ -136,22 +230,6 @@ double JudgeOutcome(const TableState& before, const ShotOutcome& o, int nGroup, 
 
 namespace {
 
-struct Eye {
-  int potsTried;
-  std::vector<double> extraPower;
-  std::vector<double> angleOffsets;  // degrees either side of the pot line, to play for position
-  double missDegrees;  // how far off the chosen line the cue may go, either way
-};
-
-Eye EyeOf(skill::ComputerSkill level) {
-  switch (level) {
-    case skill::ComputerSkill::Beginner: return {3, {0.0, 1.0}, {0.0}, 2.0};
-    case skill::ComputerSkill::Expert: return {12, {0.0, 0.5, 1.0, 2.0, 3.0}, {0.0, -0.3, 0.3}, 0.0};
-    case skill::ComputerSkill::Club: break;
-  }
-  return {kPotsTried, {0.0, 1.0, 2.0}, {0.0}, 0.0};
-}
-
 // The stroke as the hand delivers it: a Beginner's cue wanders off the line.
 ComputerShot Cue(ComputerShot shot, const Eye& eye, const std::function<int(int)>& random) {
   if (shot.any && eye.missDegrees > 0 && random) shot.angle += eye.missDegrees * (random(2001) - 1000) / 1000.0;
@@ -179,8 +257,9 @@ ComputerShot PlanShot(const TableState& table, int nGroup, bool bInHand, int nIm
             Play(table, nGroup, pot.angle + offset, std::min(power + extra, kMaxPower), pot.target, pot.pocket));
       }
   }
+  if (eye.looksAhead) PlayForPosition(choice, table, nGroup);
   if (choice.best.any && choice.best.score >= kPotted) return Cue(choice.best, eye, random);
-  TrySafeties(choice, table, nGroup, targets);
+  TrySafeties(choice, table, nGroup, targets, eye);
   if (choice.best.any && choice.best.score > -kWrongFirst && nImpatience < 2) return Cue(choice.best, eye, random);
   // Nothing of its own in reach, or too long without a pot: off the cushions from every side.
   for (int a = 0; a < 360; a += 10)

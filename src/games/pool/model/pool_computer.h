@@ -39,7 +39,8 @@ CPoint PlaceInHand(const TableState& table, int nGroup);
 // the computer then takes pots it would otherwise think too risky, and
 // `random` (0..n-1) varies its choice so two computers never repeat a
 // position for ever. A Beginner looks at fewer pots and cues a little off
-// the line it chose; an Expert weighs more pots and more strengths.
+// the line it chose; an Expert weighs up to thirty pots, more strengths,
+// and lines up to a degree either side of each for position.
 ComputerShot PlanShot(const TableState& table, int nGroup, bool bInHand, int nImpatience,
                       const std::function<int(int)>& random, skill::ComputerSkill level = skill::kDefaultSkill);
 
