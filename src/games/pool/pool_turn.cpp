@@ -89,19 +89,22 @@ void CPool::SwitchSeat(CQuintaroDoc* pDoc) {
 }
 
 void CPool::RespotBall(CPoolBall& ball) {
-  const CPoint tray{ball.GetPosX(), ball.GetPosY()};
   for (int spot = 1; spot < kBallCount; ++spot) {
     const CPoint at = kRack[static_cast<std::size_t>(spot)].spot;
-    ball.MoveTo(at.x, at.y);
+    // A spot is free when no ball stands on it; its rack neighbours may touch it.
     bool taken = false;
-    for (int n = 0; n < kBallCount && !taken; ++n)
-      taken = n != ball.m_nNumber && Ball(n).m_bOnTable && ball.Touches(Ball(n));
+    for (int n = 0; n < kBallCount && !taken; ++n) {
+      const CPoolBall& other = Ball(n);
+      const double dx = other.GetPosX() - at.x, dy = other.GetPosY() - at.y;
+      taken = n != ball.m_nNumber && other.m_bOnTable && dx * dx + dy * dy < kNearestAtRest * kNearestAtRest;
+    }
     if (taken) continue;
+    ball.MoveTo(at.x, at.y);
     ball.m_bOnTable = TRUE;
     ball.SetVelocity(0, 0);
     return;
   }
-  ball.MoveTo(tray.x, tray.y);  // every spot is taken: it stays in the tray
+  // Every spot is taken: the ball stays in the tray.
 }
 
 void CPool::SnapshotPocketed() {

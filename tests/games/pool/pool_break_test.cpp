@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The break, measured with the game's own balls and contacts: a full-power
-// break along the rack's line scatters the rack, drops a ball now and then,
-// and every ball comes to rest well within the time limit.
+// break along the rack's line scatters the rack (on average ten balls or
+// more end over 20 px from their spots), drops a ball about every third
+// break, and every ball comes to rest well within the time limit.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -63,10 +64,8 @@ TEST(PoolBreak, AFullPowerBreakScattersTheRackAndDropsABallNowAndThen) {
               dropped, s.cueDown, s.longestMs / 1000.0);
   RecordProperty("ballsMoved", std::to_string(moved));
   RecordProperty("ballsDropped", std::to_string(dropped));
-  // Energy is never made in a contact, and a ball below speed 1 does not
-  // roll: about half the rack is all the stroke can move more than 20 px.
-  EXPECT_GE(moved, 7.5);
-  EXPECT_GE(dropped, 0.2);
+  EXPECT_GE(moved, 10.0);
+  EXPECT_GE(dropped, 0.3);
   EXPECT_LE(s.longestMs, 20000u);
   EXPECT_EQ(s.closePairs, 0);
 }

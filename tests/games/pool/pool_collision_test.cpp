@@ -153,6 +153,7 @@ TEST(PoolCollision, ABallStrikingTwoAtOnceMovesBoth) {
     table.now += 1;
   }
   EXPECT_EQ(hits, 2);
+  EXPECT_EQ(table.Count(kClickHardSound), 2);  // one click for each ball struck
   EXPECT_GT(up.m_dSpeed, 2.0);
   EXPECT_GT(down.m_dSpeed, 2.0);
   EXPECT_GE(Distance(cue, up), 14.0);

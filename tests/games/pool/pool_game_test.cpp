@@ -67,8 +67,8 @@ TEST_F(PoolGame, ARespotTakesTheNextFreeSpotOrLeavesTheBallInTheTray) {
   app.Pocket(0, 2);
   app.EndShot(5);
   // Ball 1 still sits on its spot; ball 2's spot is taken too, and so on: 5's own spot is free.
-  EXPECT_EQ(G().Ball(5).GetPosX(), 131);
-  EXPECT_EQ(G().Ball(5).GetPosY(), 162);
+  EXPECT_EQ(G().Ball(5).GetPosX(), kRack[5].spot.x);
+  EXPECT_EQ(G().Ball(5).GetPosY(), kRack[5].spot.y);
 }
 
 TEST_F(PoolGame, BallInHandIsPlacedOnlyInsideTheKitchen) {

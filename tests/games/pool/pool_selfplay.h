@@ -28,7 +28,7 @@ inline void Respot(TableState& t, int n) {
     for (int m = 0; m < kBallCount && !taken; ++m) {
       const std::size_t u = static_cast<std::size_t>(m);
       const double dx = t.pos[u].x - at.x, dy = t.pos[u].y - at.y;
-      taken = m != n && t.onTable[u] && dx * dx + dy * dy < kBallDiameter * kBallDiameter;
+      taken = m != n && t.onTable[u] && dx * dx + dy * dy < kNearestAtRest * kNearestAtRest;
     }
     if (taken) continue;
     t.pos[static_cast<std::size_t>(n)] = at;

@@ -43,6 +43,8 @@ class CPoolBall {
   BOOL Touches(const CPoolBall& other);
   // The same test, silent.
   bool Overlaps(const CPoolBall& other) const;
+  // The click of a contact this ball struck at `dSpeed`: hard from 4.0 up.
+  void PlayClick(double dSpeed);
   // The two balls are closing on each other along their line of centres.
   bool Approaches(const CPoolBall& other) const;
   // Resolves a contact of this (moving) ball with `other`: this ball backs

@@ -34,8 +34,12 @@ void pool::ClampToBed(double& x, double& y) {
 
 BOOL CPoolBall::Touches(const CPoolBall& other) {
   if (!Overlaps(other)) return FALSE;
-  m_pEnv->PlaySound(m_dSpeed >= 4.0 ? kClickHardSound : kClickSoftSound);
+  PlayClick(m_dSpeed);
   return TRUE;
+}
+
+void CPoolBall::PlayClick(double dSpeed) {
+  if (m_pEnv) m_pEnv->PlaySound(dSpeed >= 4.0 ? kClickHardSound : kClickSoftSound);
 }
 
 bool CPoolBall::Overlaps(const CPoolBall& other) const {
@@ -82,7 +86,7 @@ BOOL CPoolBall::Bounce(CPoolBall& other, double ax, double ay) {
   }
   const double uA = m_dVelX * nx + m_dVelY * ny, uB = other.m_dVelX * nx + other.m_dVelY * ny;
   if (uA - uB <= 0.0) return FALSE;  // already parting
-  m_pEnv->PlaySound(m_dSpeed >= 4.0 ? kClickHardSound : kClickSoftSound);
+  PlayClick(m_dSpeed);
   // An elastic exchange along the line of centres; the parts across it stay.
   const double mA = m_nMass, mB = other.m_nMass;
   const double uA2 = ((mA - mB) * uA + 2.0 * mB * uB) / (mA + mB);

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "games/pool/model/pool_stroke.h"
+
 namespace pool {
 
 namespace {
@@ -13,25 +15,19 @@ namespace {
 // in a corner, which the next step sets free.
 constexpr int kMostPasses = 12;
 // Balls this close count as touching while a stroke runs through a group:
-// the rack's balls lie 14 to 15.7 px apart along its rows and diagonals, and
-// a rack is struck as one body of touching balls.
-constexpr double kTouchGap = 2.0;
+// the rack's balls lie 13.9 to 14 px apart, and a ball struck from its rest
+// against another is within a pixel of it.
+constexpr double kTouchGap = 1.0;
 constexpr double kTouchDistance = kBallDiameter + kTouchGap;
-// The stroke's springs: stiff enough that a ball presses into another by a
-// fraction of a pixel at full speed, with time steps small against a contact.
-constexpr double kStiffness = 400.0;
-constexpr double kStrikeDt = 0.004;
-constexpr int kStrikeTicks = 20000;
 
 bool InPlay(const CPoolBall* b) { return b && b->m_bOnTable && b->HasPicture(); }
 
 // The balls joined to `seed` through balls closer than kTouchDistance.
 std::vector<int> Group(const TableBalls& balls, int seed, const std::array<double, kBallCount>& px,
-                       const std::array<double, kBallCount>& py, int leaveOut) {
+                       const std::array<double, kBallCount>& py) {
   std::vector<int> group{seed};
   std::array<bool, kBallCount> in{};
   in[static_cast<std::size_t>(seed)] = true;
-  if (leaveOut >= 0) in[static_cast<std::size_t>(leaveOut)] = true;
   for (std::size_t q = 0; q < group.size(); ++q) {
     const std::size_t i = static_cast<std::size_t>(group[q]);
     for (int j = 0; j < kBallCount; ++j) {
@@ -46,71 +42,31 @@ std::vector<int> Group(const TableBalls& balls, int seed, const std::array<doubl
   return group;
 }
 
-// The stroke through a group of touching balls, played out in small steps
-// of time with each contact a stiff spring that pushes only while pressed
-// (from where the balls lay when the stroke began): the push runs through a
-// rack and spreads as it goes, the far balls fly and the near ones scatter.
-// Forces come in equal and opposite pairs, so momentum is kept; a spring
-// gives back what it took, and rounding is never let add energy.
+// The stroke through the group of touching balls around `seed`, from where
+// the balls lie in (px, py); rounding is never let add energy.
 bool Strike(const TableBalls& balls, int seed, const std::array<double, kBallCount>& px,
-            const std::array<double, kBallCount>& py, const ContactEvents& events, int leaveOut = -1) {
-  const std::vector<int> group = Group(balls, seed, px, py, leaveOut);
+            const std::array<double, kBallCount>& py, const ContactEvents& events) {
+  const std::vector<int> group = Group(balls, seed, px, py);
   const std::size_t n = group.size();
   if (n < 2) return false;
-  struct Body {
-    double x, y, vx, vy;
-  };
-  std::vector<Body> body(n);
+  std::vector<StrokeBody> body(n);
   for (std::size_t k = 0; k < n; ++k) {
     const std::size_t i = static_cast<std::size_t>(group[k]);
     body[k] = {px[i], py[i], balls[i]->m_dVelX, balls[i]->m_dVelY};
   }
-  struct Spring {
-    std::size_t a, b;
-    double rest;
-    bool pressed = false;
-  };
-  std::vector<Spring> springs;
+  std::vector<StrokeContact> contacts;
   for (std::size_t a = 0; a < n; ++a)
     for (std::size_t b = a + 1; b < n; ++b) {
-      const double dx = body[b].x - body[a].x, dy = body[b].y - body[a].y, d = std::sqrt(dx * dx + dy * dy);
-      if (d < kTouchDistance) springs.push_back({a, b, std::max(d, 1e-6)});
+      const double dx = body[b].x - body[a].x, dy = body[b].y - body[a].y;
+      if (dx * dx + dy * dy < kTouchDistance * kTouchDistance) contacts.push_back({a, b});
     }
-  std::vector<double> fx(n), fy(n);
-  for (int tick = 0; tick < kStrikeTicks; ++tick) {
-    std::fill(fx.begin(), fx.end(), 0.0);
-    std::fill(fy.begin(), fy.end(), 0.0);
-    bool active = false;
-    for (Spring& sp : springs) {
-      const Body &a = body[sp.a], &b = body[sp.b];
-      const double dx = b.x - a.x, dy = b.y - a.y, d = std::sqrt(dx * dx + dy * dy);
-      const double closing = ((a.vx - b.vx) * dx + (a.vy - b.vy) * dy) / d;
-      const double press = sp.rest - d;
-      if (press <= 0 && closing <= 0) continue;
-      active = true;
-      if (press <= 0) continue;
-      sp.pressed = true;
-      const double f = kStiffness * press / d;
-      fx[sp.a] -= f * dx;
-      fy[sp.a] -= f * dy;
-      fx[sp.b] += f * dx;
-      fy[sp.b] += f * dy;
-    }
-    if (!active) break;
-    for (std::size_t k = 0; k < n; ++k) {
-      body[k].vx += fx[k] * kStrikeDt;
-      body[k].vy += fy[k] * kStrikeDt;
-      body[k].x += body[k].vx * kStrikeDt;
-      body[k].y += body[k].vy * kStrikeDt;
-    }
-  }
-  // Rounding must never leave the balls with more energy than they had.
-  double before = 0, after = 0;
-  for (std::size_t k = 0; k < n; ++k) {
-    const CPoolBall* b = balls[static_cast<std::size_t>(group[k])];
+  if (!ResolveStroke(body, contacts)) return false;
+  double before = 0;
+  for (int i : group) {
+    const CPoolBall* b = balls[static_cast<std::size_t>(i)];
     before += b->m_dSpeed * b->m_dSpeed;
-    after += body[k].vx * body[k].vx + body[k].vy * body[k].vy;
   }
+  const double after = StrokeEnergy(body);
   double scale = after > before && after > 0 ? std::sqrt(before / after) : 1.0;
   std::vector<double> speed(n);
   for (int tries = 0; tries < 200; ++tries) {
@@ -122,13 +78,8 @@ bool Strike(const TableBalls& balls, int seed, const std::array<double, kBallCou
     if (total <= before) break;
     scale *= 1.0 - 1e-12;
   }
-  bool any = false;
-  for (const Spring& sp : springs) {
-    if (!sp.pressed) continue;
-    any = true;
-    if (events.onHit) events.onHit(group[sp.a], group[sp.b]);
-  }
-  if (!any) return false;
+  for (const StrokeContact& c : contacts)
+    if (c.pressed && events.onHit) events.onHit(group[c.a], group[c.b]);
   for (std::size_t k = 0; k < n; ++k) {
     CPoolBall* b = balls[static_cast<std::size_t>(group[k])];
     const double dvx = body[k].vx - b->m_dVelX, dvy = body[k].vy - b->m_dVelY;
@@ -192,31 +143,22 @@ void ResolveContacts(const TableBalls& balls, int mover, const ContactEvents& ev
   double mx = 0, my = 0;
   if (!BackUp(balls, mover, mx, my)) return;
   if (InPlay(balls[static_cast<std::size_t>(mover)])) {
+    // The mover strikes the balls it ran into, and the stroke runs on
+    // through every ball touching them, from the line of centres at the
+    // moment of contact rather than the rounded place.
     std::array<double, kBallCount> px{}, py{};
     Centres(balls, px, py);
-    // The line of centres at the moment of contact, not the rounded place.
     px[static_cast<std::size_t>(mover)] = mx;
     py[static_cast<std::size_t>(mover)] = my;
-    // The mover strikes the balls it ran into, one by one in the order it met them ...
+    // Each ball the mover strikes clicks, hard or soft by the mover's speed.
     CPoolBall& m = *balls[static_cast<std::size_t>(mover)];
-    std::vector<int> struck;
-    for (int j = 0; j < kBallCount; ++j) {
-      CPoolBall* o = balls[static_cast<std::size_t>(j)];
-      if (j == mover || !InPlay(o)) continue;
-      const double dx = o->GetPosX() - mx, dy = o->GetPosY() - my;
-      if (dx * dx + dy * dy >= (kBallDiameter + 0.5) * (kBallDiameter + 0.5)) continue;
-      if (m.Bounce(*o, mx, my)) {
-        if (events.onHit) events.onHit(mover, j);
-        struck.push_back(j);
-      }
-    }
-    // ... and each passes the stroke on through the balls it touches.
-    for (int j : struck) {
-      Centres(balls, px, py);
-      px[static_cast<std::size_t>(mover)] = mx;
-      py[static_cast<std::size_t>(mover)] = my;
-      Strike(balls, j, px, py, events, mover);
-    }
+    const double speed = m.m_dSpeed;
+    ContactEvents clicking = events;
+    clicking.onHit = [&](int a, int b) {
+      if (a == mover || b == mover) m.PlayClick(speed);
+      if (events.onHit) events.onHit(a, b);
+    };
+    Strike(balls, mover, px, py, clicking);
   }
   Settle(balls, events);
 }

@@ -15,6 +15,9 @@ inline constexpr int kCueBall = 0;
 inline constexpr int kEightBall = 8;
 inline constexpr int kBallRadius = 7;
 inline constexpr int kBallDiameter = 14;  // two balls touch when their centres are closer
+// Balls at rest may lie this close (a tight rack's diagonal neighbours are
+// 13.9 px apart); any nearer and one stands inside the other.
+inline constexpr double kNearestAtRest = 13.5;
 inline constexpr int kBallSize = 15;      // sprite cels are 15 x 15, hot spot at the centre
 inline constexpr int kBallHot = 7;
 
@@ -70,7 +73,10 @@ inline constexpr int kBedRight = kCushion.right - kBallRadius, kBedBottom = kCus
 inline constexpr CRect kKitchen{411, 90, 509, 295};
 inline constexpr int kHeadStringX = 411;
 
-// The rack, by ball number (0 is the cue ball): spot and the two cels.
+// The rack, by ball number (0 is the cue ball): spot and the two cels. The
+// balls are racked tight: each touches its neighbours (columns 12 px apart,
+// balls 14 px apart down a column, 13.9 px along the diagonals), so that a
+// break strikes the rack as one body.
 struct RackSpot {
   CPoint spot;
   UINT cel0;
@@ -78,10 +84,10 @@ struct RackSpot {
 };
 inline constexpr std::array<RackSpot, kBallCount> kRack = {{
     {{411, 192}, 278, 278},  // cue ball
-    {{187, 192}, 214, 215}, {{131, 192}, 216, 217}, {{145, 214}, 218, 219}, {{131, 222}, 220, 221},
-    {{131, 162}, 222, 223}, {{145, 170}, 224, 225}, {{173, 199}, 226, 227}, {{159, 192}, 228, 229},
-    {{173, 185}, 230, 231}, {{159, 177}, 202, 203}, {{159, 207}, 204, 205}, {{131, 177}, 206, 207},
-    {{131, 207}, 208, 209}, {{145, 199}, 210, 211}, {{145, 185}, 212, 213},
+    {{187, 192}, 214, 215}, {{139, 192}, 216, 217}, {{151, 213}, 218, 219}, {{139, 220}, 220, 221},
+    {{139, 164}, 222, 223}, {{151, 171}, 224, 225}, {{175, 199}, 226, 227}, {{163, 192}, 228, 229},
+    {{175, 185}, 230, 231}, {{163, 178}, 202, 203}, {{163, 206}, 204, 205}, {{139, 178}, 206, 207},
+    {{139, 206}, 208, 209}, {{151, 199}, 210, 211}, {{151, 185}, 212, 213},
 }};
 
 // The tray below the table: where a pocketed ball rests.
