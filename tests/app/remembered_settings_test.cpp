@@ -3,6 +3,8 @@
 // the window as the player left it.
 // Each "run" is a whole program over the same settings file.
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -274,6 +276,40 @@ TEST_F(RememberedSettings, TheWindowsSizeAndMaximisedStateSurviveARestart) {
   ProgramRun again(Ini());
   EXPECT_EQ(again.Backend().restored, (WindowPlacement{1000, 700, true}));
   EXPECT_EQ(again.Backend().sizings.front(), WindowSizing::Keep);
+}
+
+// A new window size is written in one save: no reader of the file, nor a
+// second copy merging it, sees this run's width with an older height.
+TEST_F(RememberedSettings, TheWindowsSizeIsOneSave) {
+  {
+    ProgramRun run(Ini());
+    run.Backend().placement = WindowPlacement{1000, 700, true};
+  }
+  const int watch = ::inotify_init1(IN_NONBLOCK);
+  ASSERT_GE(watch, 0);
+  ASSERT_GE(::inotify_add_watch(watch, Ini().parent_path().c_str(), IN_MOVED_FROM | IN_MOVED_TO), 0);
+  {
+    ProgramRun run(Ini());
+    run.Backend().placement = WindowPlacement{1200, 800, false};
+  }
+  int replaced = 0;
+  alignas(inotify_event) char buffer[8192];
+  for (ssize_t got; (got = ::read(watch, buffer, sizeof buffer)) > 0;) {
+    for (char* at = buffer; at < buffer + got;) {
+      const auto* event = reinterpret_cast<const inotify_event*>(at);
+      const bool named = event->len > 0 && Ini().filename() == event->name;
+      // Every save puts a whole new file in place with a rename (watching where
+      // it comes from too keeps the queue from folding repeats into one).
+      if (named && (event->mask & IN_MOVED_TO) != 0) ++replaced;
+      at += sizeof(inotify_event) + event->len;
+    }
+  }
+  ::close(watch);
+  EXPECT_EQ(replaced, 1);
+  const SettingsStore back(Ini());
+  EXPECT_EQ(back.GetProfileInt("Window", "Width", 0), 1200);
+  EXPECT_EQ(back.GetProfileInt("Window", "Height", 0), 800);
+  EXPECT_EQ(back.GetProfileInt("Window", "Maximized", 1), 0);
 }
 
 TEST_F(RememberedSettings, StoredWindowSizesAreMadeSafe) {

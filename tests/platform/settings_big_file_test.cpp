@@ -14,40 +14,24 @@
 #include "game/wall_of_fame.h"
 #include "platform/settings.h"
 #include "platform/settings_backup.h"
+#include "support/settings_on_disk.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadFile(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void WriteFile(const fs::path& p, const std::string& text) { std::ofstream(p, std::ios::binary) << text; }
+using quintaro::test::ReadFile;
+using quintaro::test::WriteFile;
 
 const std::string kTable =
     "[Wall Of Fame]\nBowling_Name_1=Ann\nBowling_Score_1=212\nBowling_Name_2=Bo\nBowling_Score_2=187\n";
 
-class BigSettingsFile : public ::testing::Test {
+class BigSettingsFile : public quintaro::test::SettingsOnDiskTest {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "quintaro-big-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    dir = pattern;
-    file = dir / "Quintaro.ini";
+    SettingsOnDiskTest::SetUp();
+    MakeFolder();
   }
-  void TearDown() override { fs::remove_all(dir); }
-  std::unique_ptr<SettingsStore> Open() {
-    auto store = std::make_unique<SettingsStore>(file);
-    store->SetProblemHandler([this](const std::string& text) { told.push_back(text); });
-    return store;
-  }
-  fs::path dir;
-  fs::path file;
-  std::vector<std::string> told;
 };
 
 TEST_F(BigSettingsFile, AnOverlongLineHidesNoSectionAfterItAndTheOriginalIsKeptAndTold) {

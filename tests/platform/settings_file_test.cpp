@@ -21,6 +21,7 @@
 #include "platform/settings.h"
 #include "platform/settings_backup.h"
 #include "platform/settings_lock.h"
+#include "support/settings_on_disk.h"
 
 namespace fs = std::filesystem;
 
@@ -28,17 +29,8 @@ namespace {
 
 constexpr const char* kOriginal = "[Wall Of Fame]\nBowling_Name_1=Ann\nBowling_Score_1=212\n[Settings]\nSound=1\n";
 
-std::string ReadFile(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void WriteFile(const fs::path& p, const std::string& text) {
-  std::ofstream out(p, std::ios::binary | std::ios::trunc);
-  out << text;
-}
+using quintaro::test::ReadFile;
+using quintaro::test::WriteFile;
 
 mode_t ModeOf(const fs::path& p) {
   struct stat st {};
@@ -51,30 +43,14 @@ void BecomeUnprivileged() {
   if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) std::_Exit(3);
 }
 
-class SettingsOnDisk : public ::testing::Test {
+class SettingsOnDisk : public quintaro::test::SettingsOnDiskTest {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "quintaro-disk-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    dir = pattern;
-    fs::create_directories(dir / "Orvane");
+    SettingsOnDiskTest::SetUp();
     // Open to everybody, so an unprivileged child can reach the file.
     ::chmod(dir.c_str(), 0777);
-    ::chmod((dir / "Orvane").c_str(), 0777);
-    file = dir / "Orvane" / "Quintaro.ini";
+    MakeFolder(0777);
   }
-  void TearDown() override { fs::remove_all(dir); }
-
-  // A store on `file` whose problems are collected in `told`.
-  std::unique_ptr<SettingsStore> Open() {
-    auto store = std::make_unique<SettingsStore>(file);
-    store->SetProblemHandler([this](const std::string& text) { told.push_back(text); });
-    return store;
-  }
-
-  fs::path dir;
-  fs::path file;
-  std::vector<std::string> told;
 };
 
 TEST_F(SettingsOnDisk, AFileWeCannotReadIsNeverWrittenOverAndTheUserIsToldOnce) {

@@ -12,38 +12,16 @@
 #include "platform/settings.h"
 #include "platform/settings_backup.h"
 #include "platform/settings_ini.h"
+#include "support/settings_on_disk.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadFile(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using quintaro::test::ReadFile;
+using quintaro::test::WriteFile;
 
-void WriteFile(const fs::path& p, const std::string& text) {
-  std::ofstream out(p, std::ios::binary | std::ios::trunc);
-  out << text;
-}
-
-class SettingsFile : public ::testing::Test {
- protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "quintaro-settings-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    dir = pattern;
-    file = dir / "Orvane" / "Quintaro.ini";
-  }
-  void TearDown() override {
-    ::chmod((dir / "Orvane").c_str(), 0755);
-    fs::remove_all(dir);
-  }
-  fs::path dir;
-  fs::path file;
-};
+using SettingsFile = quintaro::test::SettingsOnDiskTest;
 
 TEST(IniText, ParsesSectionsAndKeysWithSpacesAndValuesWithEquals) {
   const auto r = ParseIni(
