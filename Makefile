@@ -10,7 +10,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_MAX_LEN ?= 65536
 VERSION := $(shell sed -n 's/^project.Quintaro VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 
-.PHONY: deps test-deps configure configure-tests build build-tests run test test-asan bench fuzz clean install package dist
+.PHONY: web web-serve test-web deps test-deps configure configure-tests build build-tests run test test-asan bench fuzz clean install package dist
 
 # Building and running need only the compiler, SDL2, FreeType and the font;
 # the tests add Google Test, Google Benchmark and the desktop validators.
@@ -82,5 +82,31 @@ fuzz:
 	  tail -n 3 $(FUZZ_BUILD)/$$name.log; \
 	done
 
+# The program as a web page in $(WEB_BUILD)/ (quintaro.html, .js, .wasm):
+# the fonts and the art come from the native tree, the program is compiled
+# with Debian's emscripten (which finds its node modules in NODE_PATH).
+WEB_BUILD ?= build-web
+WEB_OBJ_BUILD ?= build-web-obj
+WEB_PORT ?= 8151
+export NODE_PATH ?= /usr/share/nodejs
+
+web: configure
+	@scripts/install-deps web
+	@cmake --build $(BUILD) -j $(JOBS) --target quintaro_web_inputs
+	@emcmake cmake -S . -B $(WEB_OBJ_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release \
+	  -DQUINTARO_HOST_GENERATED=$(abspath $(BUILD))/generated -DQUINTARO_WEB_OUTPUT=$(abspath $(WEB_BUILD)) $(WEB_CMAKE_ARGS) >/dev/null
+	@cmake --build $(WEB_OBJ_BUILD) -j $(JOBS)
+	@ls -l $(WEB_BUILD)
+
+web-serve: web
+	@echo "Open http://127.0.0.1:$(WEB_PORT)/quintaro.html (Ctrl+C stops serving)"
+	@python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory $(WEB_BUILD)
+
+# The page in Debian's headless Chromium, driven by puppeteer-core.
+test-web: web
+	@scripts/install-deps web-test
+	@cd tests/web && npm ci --no-audit --no-fund --silent
+	@node tests/web/run.mjs $(abspath $(WEB_BUILD)) $(abspath $(BUILD))
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WEB_BUILD) $(WEB_OBJ_BUILD)

@@ -1,6 +1,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Rasterises the Liberation Sans faces at build time into glyph atlases that
 # are compiled into the program: no font loading at run time.
+if(QUINTARO_WEB)
+  # The atlases a native build rasterised (FreeType does not run here).
+  add_library(quintaro_fonts STATIC ${QUINTARO_HOST_GENERATED}/fonts_web.cpp)
+  target_include_directories(quintaro_fonts PUBLIC ${CMAKE_SOURCE_DIR}/src)
+  # Each atlas is one long literal, which clang would warn of.
+  target_compile_options(quintaro_fonts PRIVATE -Wno-overlength-strings)
+  return()
+endif()
 file(GLOB FONTATLAS_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/fontatlas/*.cpp)
 add_executable(quintaro-fontatlas ${FONTATLAS_SOURCES})
 target_link_libraries(quintaro-fontatlas PRIVATE Freetype::Freetype)
@@ -21,4 +29,19 @@ add_custom_command(OUTPUT ${FONTS_CPP}
   DEPENDS quintaro-fontatlas
   COMMENT "Rasterising font atlases")
 add_library(quintaro_fonts STATIC ${FONTS_CPP})
+
+# The web page's atlases: the sizes the program draws with at run time, in
+# western Latin only; the browser draws other scripts (a smaller download).
+set(QUINTARO_WEB_FONT_SIZES)
+foreach(size IN LISTS QUINTARO_FONT_SIZES)
+  if(NOT size MATCHES ":latin1$")
+    list(APPEND QUINTARO_WEB_FONT_SIZES ${size}:western)
+  endif()
+endforeach()
+set(FONTS_WEB_CPP ${CMAKE_BINARY_DIR}/generated/fonts_web.cpp)
+add_custom_command(OUTPUT ${FONTS_WEB_CPP}
+  COMMAND quintaro-fontatlas ${FONTS_WEB_CPP} ${QUINTARO_LIBERATION2_DIR}/LiberationSans-Regular.ttf
+          ${QUINTARO_LIBERATION2_DIR}/LiberationSans-Bold.ttf ${QUINTARO_WEB_FONT_SIZES}
+  DEPENDS quintaro-fontatlas
+  COMMENT "Rasterising the web page's font atlases")
 target_include_directories(quintaro_fonts PUBLIC ${CMAKE_SOURCE_DIR}/src)

@@ -2,6 +2,12 @@
 # The art generator paints every picture and synthesises every sound; the
 # packer gathers its files into one blob that is linked into the program.
 # Its painter, quantiser, writers and synthesiser form a library the tests use too.
+if(QUINTARO_WEB)
+  # The pack a native build generated: the painter runs on the build machine.
+  set(RES_PACK ${QUINTARO_HOST_GENERATED}/resources.pak)
+  # Its size goes into the embedding: a new pack configures anew.
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${RES_PACK})
+else()
 file(GLOB_RECURSE ASSETGEN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/assets/*.cpp)
 list(FILTER ASSETGEN_SOURCES EXCLUDE REGEX "/assets/main\\.cpp$")
 add_library(quintaro_art STATIC ${ASSETGEN_SOURCES})
@@ -22,11 +28,21 @@ add_custom_command(OUTPUT ${RES_PACK}
   COMMAND quintaro-respack ${RES_DIR} ${RES_PACK}
   DEPENDS quintaro-assetgen quintaro-respack
   COMMENT "Generating art and sound")
+endif()
 
 set(RES_EMBED ${CMAKE_BINARY_DIR}/generated/resources_embed.cpp)
+# WebAssembly names its data sections and sizes its symbols.
+if(QUINTARO_WEB)
+  file(SIZE ${RES_PACK} RES_PACK_SIZE)
+  set(RES_SECTION ".section .rodata.quintaro_pack,\\\"\\\",@")
+  set(RES_END ".size quintaro_resource_pack, ${RES_PACK_SIZE}\\n.size quintaro_resource_pack_end, 1\\n")
+else()
+  set(RES_SECTION ".section .rodata")
+  set(RES_END ".previous\\n")
+endif()
 file(WRITE ${RES_EMBED}.in "// Generated: links the resource pack into the program.\n\
-__asm__(\".section .rodata\\n.balign 16\\n.global quintaro_resource_pack\\nquintaro_resource_pack:\\n\
-.incbin \\\"${RES_PACK}\\\"\\n.global quintaro_resource_pack_end\\nquintaro_resource_pack_end:\\n.byte 0\\n.previous\\n\");\n")
+__asm__(\"${RES_SECTION}\\n.balign 16\\n.global quintaro_resource_pack\\nquintaro_resource_pack:\\n\
+.incbin \\\"${RES_PACK}\\\"\\n.global quintaro_resource_pack_end\\nquintaro_resource_pack_end:\\n.byte 0\\n${RES_END}\");\n")
 configure_file(${RES_EMBED}.in ${RES_EMBED} COPYONLY)
 set_source_files_properties(${RES_EMBED} PROPERTIES OBJECT_DEPENDS ${RES_PACK})
 add_library(quintaro_resources STATIC ${RES_EMBED} ${RES_PACK})

@@ -96,3 +96,15 @@ constexpr LPARAM MAKELPARAM(int lo, int hi) {
 }
 constexpr int GET_X_LPARAM(LPARAM lp) { return static_cast<std::int16_t>(lp & 0xFFFF); }
 constexpr int GET_Y_LPARAM(LPARAM lp) { return static_cast<std::int16_t>((lp >> 16) & 0xFFFF); }
+
+// The character an edit field receives for a key that types no text
+// (Backspace, Tab, Enter, Escape), or 0.
+constexpr char ControlCharFromVirtualKey(UINT vk) {
+  switch (vk) {
+    case VK_BACK: return '\b';
+    case VK_TAB: return '\t';
+    case VK_RETURN: return '\r';
+    case VK_ESCAPE: return '\x1b';
+    default: return 0;
+  }
+}

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Rasterises Liberation Sans at the sizes the program uses into glyph
 // atlases, written as a C++ source file that is compiled into the program.
-// Usage: quintaro-fontatlas OUT.cpp REGULAR.ttf BOLD.ttf face:height[:latin1]...
+// Usage: quintaro-fontatlas OUT.cpp REGULAR.ttf BOLD.ttf face:height[:latin1|:western]...
 // A size marked latin1 holds Latin-1 only: the large sizes draw the art's
-// titles and digits, never a player's name.
+// titles and digits, never a player's name. A size marked western holds the
+// Latin of western and central Europe with its punctuation: the web page
+// keeps its download small and draws other scripts with the browser's fonts.
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
@@ -28,6 +30,11 @@ constexpr CodeRange kWide[] = {
     {0x20, 0x7E},     {0xA0, 0x24F},     // Latin-1, Latin Extended-A and -B
     {0x370, 0x3FF},   {0x400, 0x4FF},    // Greek, Cyrillic
     {0x1E00, 0x1EFF},                    // Latin Extended Additional (Vietnamese, Welsh)
+    {0x2010, 0x2027}, {0x2030, 0x203A},  // dashes, quotes, ellipsis, guillemets
+    {0x20AC, 0x20AC}, {0x2122, 0x2122},  // euro, trade mark
+};
+constexpr CodeRange kWestern[] = {
+    {0x20, 0x7E},     {0xA0, 0x17F},     // Latin-1, Latin Extended-A
     {0x2010, 0x2027}, {0x2030, 0x203A},  // dashes, quotes, ellipsis, guillemets
     {0x20AC, 0x20AC}, {0x2122, 0x2122},  // euro, trade mark
 };
@@ -167,8 +174,10 @@ int main(int argc, char** argv) {
     Atlas a;
     a.bold = face == "bold";
     const std::string path = a.bold ? argv[3] : argv[2];
-    const bool ok = set == "latin1" ? Rasterise(lib, path, std::stoi(height), kLatin1, a)
-                                    : Rasterise(lib, path, std::stoi(height), kWide, a);
+    const int cell = std::stoi(height);
+    const bool ok = set == "latin1"    ? Rasterise(lib, path, cell, kLatin1, a)
+                    : set == "western" ? Rasterise(lib, path, cell, kWestern, a)
+                                       : Rasterise(lib, path, cell, kWide, a);
     if (!ok) return 1;
     atlases.push_back(std::move(a));
   }

@@ -35,13 +35,3 @@ UINT VirtualKeyFromSdl(SDL_Keycode key) {
     default: return 0;
   }
 }
-
-char ControlCharFromVirtualKey(UINT vk) {
-  switch (vk) {
-    case VK_BACK: return '\b';
-    case VK_TAB: return '\t';
-    case VK_RETURN: return '\r';
-    case VK_ESCAPE: return '\x1b';
-    default: return 0;
-  }
-}

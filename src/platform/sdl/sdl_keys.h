@@ -7,6 +7,3 @@
 
 // 0 for keys the program has no use for.
 UINT VirtualKeyFromSdl(SDL_Keycode key);
-// The character an edit field receives for a key that types no text
-// (Backspace, Tab, Enter, Escape), or 0.
-char ControlCharFromVirtualKey(UINT vk);

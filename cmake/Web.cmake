@@ -1,0 +1,46 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The program as a web page: quintaro.html, quintaro.js and quintaro.wasm,
+# copied into QUINTARO_WEB_OUTPUT and nothing else beside them.
+set(QUINTARO_WEB_OUTPUT ${CMAKE_SOURCE_DIR}/build-web CACHE PATH "Where the page, its script and its module go")
+set(WEB_DIR ${CMAKE_SOURCE_DIR}/src/platform/web)
+
+file(GLOB WEB_SOURCES CONFIGURE_DEPENDS ${WEB_DIR}/*.cpp)
+add_library(quintaro_web STATIC ${WEB_SOURCES})
+target_link_libraries(quintaro_web PUBLIC quintaro_platform)
+
+set(QUINTARO_VERSION ${PROJECT_VERSION})
+configure_file(${WEB_DIR}/quintaro_shell.html.in ${CMAKE_BINARY_DIR}/web/quintaro_shell.html @ONLY)
+
+add_executable(quintaro src/app/main_web.cpp)
+set_target_properties(quintaro PROPERTIES SUFFIX .html)
+target_link_libraries(quintaro PRIVATE quintaro_core quintaro_web)
+
+# The host's wait is the one place the program hands the browser its turn;
+# every function that can be on the stack below it is instrumented, and the
+# inner loops that never wait are left as they are (measured: see the README).
+set(WEB_ASYNCIFY_IMPORTS "['quintaro_page_wait']")
+set(WEB_ASYNCIFY_REMOVE "['MixVoices*','*BlitTo*','*RenderRect*','*ComposeForDisplay*','*CopyChanges*','*ToRgba*','*ConvertToSurface*','*Blit8To32*','*Quantize*','*DrawText*','*DrawGlyph*']")
+target_link_options(quintaro PRIVATE
+  -sASYNCIFY=1
+  "-sASYNCIFY_IMPORTS=${WEB_ASYNCIFY_IMPORTS}"
+  "-sASYNCIFY_REMOVE=${WEB_ASYNCIFY_REMOVE}"
+  -sASYNCIFY_STACK_SIZE=262144
+  -sALLOW_MEMORY_GROWTH=1
+  -sINITIAL_MEMORY=67108864
+  -sTOTAL_STACK=5242880
+  -sENVIRONMENT=web
+  -sEXIT_RUNTIME=0
+  -sMINIFY_HTML=0
+  "-sEXPORTED_FUNCTIONS=['_main','_quintaro_web_event','_quintaro_web_audio_render','_quintaro_web_state']"
+  "-sEXPORTED_RUNTIME_METHODS=['UTF8ToString']"
+  --js-library=${WEB_DIR}/quintaro_page.js
+  --pre-js=${WEB_DIR}/quintaro_pre.js
+  --shell-file=${CMAKE_BINARY_DIR}/web/quintaro_shell.html)
+set_property(TARGET quintaro APPEND PROPERTY LINK_DEPENDS
+  ${WEB_DIR}/quintaro_page.js ${WEB_DIR}/quintaro_pre.js ${CMAKE_BINARY_DIR}/web/quintaro_shell.html)
+
+add_custom_command(TARGET quintaro POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${QUINTARO_WEB_OUTPUT}
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE_DIR:quintaro>/quintaro.html $<TARGET_FILE_DIR:quintaro>/quintaro.js
+          $<TARGET_FILE_DIR:quintaro>/quintaro.wasm ${QUINTARO_WEB_OUTPUT}
+  COMMENT "Placing the page in ${QUINTARO_WEB_OUTPUT}")

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program's entry point in a web page. The page keeps the settings file
+// in the browser's storage and puts it in place before the program starts.
+#include <emscripten.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "app/quintaro_app.h"
+#include "app/quintaro_doc.h"
+#include "app/version.h"
+#include "platform/host.h"
+#include "platform/web/web_backend.h"
+
+namespace {
+
+// Where the page's storage is mirrored (quintaro_pre.js uses the same folder).
+constexpr char kWebConfigHome[] = "/settings";
+
+// The running program, for the page's state read-out.
+CQuintaroApp* g_app = nullptr;
+
+}  // namespace
+
+// The document's state as JSON (the headless driver's state dump), for
+// tests in a browser and for anyone reporting a bug from the page.
+extern "C" EMSCRIPTEN_KEEPALIVE const char* quintaro_web_state() {
+  static std::string json;
+  json = g_app != nullptr ? g_app->Doc().StateJson() : std::string("{}");
+  return json.c_str();
+}
+
+int main() {
+  ::setenv("XDG_CONFIG_HOME", kWebConfigHome, 1);
+  AppOptions options;
+  options.showSplash = false;  // the page shows itself while loading
+  auto settings = std::make_unique<SettingsStore>(SettingsStore::DefaultPath(kCompanyKey, kApplicationTitle));
+  CQuintaroApp app(std::make_unique<Host>(MakeWebBackend(), std::move(settings)), options);
+  g_app = &app;
+  const int code = app.InitInstance() ? app.Run() : 1;
+  g_app = nullptr;
+  return code;
+}

@@ -1,0 +1,350 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page side of the web backend: the canvas, the pointer and the
+// keyboard, the clock, sound through Web Audio, and the wait that hands
+// the browser its turn. The program calls these as C functions.
+var QuintaroPageLibrary = {
+  $QP: {
+    canvas: null,
+    ctx: null,
+    image: null,
+    imageBuffer: null,
+    imagePtr: 0,
+    zoom: 0,
+    fullscreen: false,
+    buttons: 0,
+    cursors: {},
+    cursor: null,
+    audio: null,
+    wake: null,
+    lastX: -1,
+    lastY: -1,
+
+    // Event kinds, in the order of WebEvent::Kind.
+    PointerMove: 0, PointerDown: 1, PointerUp: 2, Wheel: 3, KeyDown: 4, KeyUp: 5, Char: 6, Focus: 7, Hidden: 8,
+
+    post: function(kind, x, y, button, buttons, code, e) {
+      var mods = 0;
+      if (e) {
+        if (e.shiftKey) mods |= 1;
+        if (e.ctrlKey) mods |= 2;
+        // Right Alt is AltGr on many layouts: it types, it opens no menus.
+        var altGr = e.getModifierState && e.getModifierState('AltGraph');
+        if ((e.altKey && !altGr && e.code !== 'AltRight') || e.code === 'AltLeft') mods |= 4;
+      }
+      Module['_quintaro_web_event'](kind, x, y, button, buttons, code, mods);
+      QP.wakeUp();
+    },
+
+    // Ends the program's wait at once, so input is handled without delay.
+    wakeUp: function() {
+      var wake = QP.wake;
+      if (wake) { QP.wake = null; wake(); }
+    },
+
+    toSurface: function(e) {
+      var r = QP.canvas.getBoundingClientRect();
+      var x = Math.floor((e.clientX - r.left) * QP.canvas.width / Math.max(1, r.width));
+      var y = Math.floor((e.clientY - r.top) * QP.canvas.height / Math.max(1, r.height));
+      return [x, y];
+    },
+
+    // Buttons: 1 left, 2 right, 4 middle, as the browser counts them;
+    // reported as 0 left, 1 middle, 2 right.
+    buttonOf: { 1: 0, 2: 2, 4: 1 },
+
+    pointer: function(e) {
+      var p = QP.toSurface(e);
+      if (p[0] !== QP.lastX || p[1] !== QP.lastY || e.type === 'pointermove') {
+        QP.lastX = p[0]; QP.lastY = p[1];
+        QP.post(QP.PointerMove, p[0], p[1], 0, QP.buttons, 0, e);
+      }
+      // A second button pressed during a drag comes as a move: compare the sets.
+      var now = e.buttons;
+      [1, 2, 4].forEach(function(bit) {
+        if ((now & bit) === (QP.buttons & bit)) return;
+        QP.buttons = (QP.buttons & ~bit) | (now & bit);
+        QP.post((now & bit) ? QP.PointerDown : QP.PointerUp, p[0], p[1], QP.buttonOf[bit], QP.buttons, 0, e);
+      });
+    },
+
+    startAudio: function() {
+      if (QP.audio && QP.audio.state !== 'running') QP.audio.resume();
+    },
+
+    listen: function() {
+      var c = QP.canvas;
+      c.addEventListener('pointerdown', function(e) {
+        QP.startAudio();
+        c.focus();
+        // Like a desktop: a drag keeps the pointer until the last button is up.
+        try { c.setPointerCapture(e.pointerId); } catch (err) {}
+        QP.pointer(e);
+        e.preventDefault();
+      });
+      c.addEventListener('pointermove', function(e) { QP.pointer(e); });
+      c.addEventListener('pointerup', function(e) { QP.pointer(e); e.preventDefault(); });
+      c.addEventListener('pointercancel', function(e) { QP.pointer(e); });
+      c.addEventListener('pointerleave', function(e) {
+        if (QP.buttons === 0) { QP.lastX = QP.lastY = -1; QP.post(QP.PointerMove, -1, -1, 0, 0, 0, e); }
+      });
+      c.addEventListener('contextmenu', function(e) { e.preventDefault(); });
+      c.addEventListener('wheel', function(e) {
+        var notches = e.deltaY < 0 ? 1 : e.deltaY > 0 ? -1 : 0;
+        if (notches) QP.post(QP.Wheel, QP.lastX, QP.lastY, notches, QP.buttons, 0, e);
+        e.preventDefault();
+      }, { passive: false });
+
+      var key = function(e, down) {
+        if (e.target && e.target !== c && e.target !== document.body && e.target !== document.documentElement) return;
+        // Reload and the developer tools stay the browser's.
+        if (e.key === 'F5' || e.key === 'F12' || e.metaKey) return;
+        if (e.ctrlKey && !e.altKey && (e.key === 'r' || e.key === 'R' || e.key === 'w' || e.key === 'W' || e.key === 't' || e.key === 'T')) return;
+        if (down) QP.startAudio();
+        QP.post(down ? QP.KeyDown : QP.KeyUp, 0, 0, 0, QP.buttons, e.keyCode || 0, e);
+        var ch = down ? Array.from(e.key || '') : [];
+        if (ch.length === 1 && !e.ctrlKey) QP.post(QP.Char, 0, 0, 0, QP.buttons, ch[0].codePointAt(0), e);
+        e.preventDefault();
+      };
+      window.addEventListener('keydown', function(e) { key(e, true); });
+      window.addEventListener('keyup', function(e) { key(e, false); });
+      window.addEventListener('blur', function() { QP.post(QP.Focus, 0, 0, 0, 0, 0, null); });
+      window.addEventListener('focus', function() { QP.post(QP.Focus, 0, 0, 0, 0, 1, null); });
+      document.addEventListener('visibilitychange', function() {
+        QP.post(QP.Hidden, 0, 0, 0, 0, document.hidden ? 1 : 0, null);
+      });
+      window.addEventListener('resize', QP.layout);
+      document.addEventListener('fullscreenchange', function() {
+        QP.fullscreen = !!document.fullscreenElement;
+        QP.layout();
+      });
+    },
+
+    // The largest whole number of screen pixels per picture pixel that fits
+    // (or the chosen zoom, when it fits), so pixels stay square and sharp.
+    layout: function() {
+      var c = QP.canvas;
+      if (!c.width || !c.height) return;
+      var dpr = window.devicePixelRatio || 1;
+      var room = QP.room();
+      var fit = Math.max(1, Math.floor(Math.min(room[0] * dpr / c.width, room[1] * dpr / c.height)));
+      var zoom = QP.zoom > 0 ? Math.min(QP.zoom, fit) : fit;
+      c.style.width = (c.width * zoom / dpr) + 'px';
+      c.style.height = (c.height * zoom / dpr) + 'px';
+      QP.scale = zoom;
+      QP.applyCursor();
+    },
+
+    room: function() {
+      if (document.fullscreenElement) return [screen.width, screen.height];
+      var used = 0;
+      ['quintaro-header', 'quintaro-footer'].forEach(function(id) {
+        var el = document.getElementById(id);
+        if (el) used += el.getBoundingClientRect().height;
+      });
+      return [Math.max(1, window.innerWidth - 16), Math.max(1, window.innerHeight - used - 24)];
+    },
+
+    applyCursor: function() {
+      var cur = QP.cursor;
+      if (!cur) { QP.canvas.style.cursor = 'default'; return; }
+      var scale = Math.max(1, Math.min(QP.scale || 1, Math.floor(128 / Math.max(cur.width, cur.height))));
+      var key = cur.id + '@' + scale;
+      if (!QP.cursors[key]) {
+        var src = document.createElement('canvas');
+        src.width = cur.width; src.height = cur.height;
+        src.getContext('2d').putImageData(cur.image, 0, 0);
+        var out = document.createElement('canvas');
+        out.width = cur.width * scale; out.height = cur.height * scale;
+        var g = out.getContext('2d');
+        g.imageSmoothingEnabled = false;
+        g.drawImage(src, 0, 0, out.width, out.height);
+        QP.cursors[key] = 'url(' + out.toDataURL() + ') ' + (cur.hotX * scale) + ' ' + (cur.hotY * scale) + ', auto';
+      }
+      QP.canvas.style.cursor = QP.cursors[key];
+    },
+
+    toImageData: function(argbPtr, w, h) {
+      var img = new ImageData(w, h);
+      var d = img.data;
+      for (var i = 0; i < w * h; ++i) {
+        var p = HEAPU32[(argbPtr >> 2) + i];
+        d[i * 4] = (p >>> 16) & 255;
+        d[i * 4 + 1] = (p >>> 8) & 255;
+        d[i * 4 + 2] = p & 255;
+        d[i * 4 + 3] = (p >>> 24) & 255;
+      }
+      return img;
+    },
+  },
+
+  quintaro_page_open__deps: ['$QP'],
+  quintaro_page_open: function(w, h) {
+    QP.canvas = Module['canvas'] || document.getElementById('canvas');
+    QP.canvas.width = w;
+    QP.canvas.height = h;
+    QP.canvas.tabIndex = 0;
+    QP.ctx = QP.canvas.getContext('2d', { alpha: false });
+    QP.listen();
+    QP.layout();
+    if (Module['onFirstOpen']) Module['onFirstOpen']();
+  },
+
+  quintaro_page_set_surface_size__deps: ['$QP'],
+  quintaro_page_set_surface_size: function(w, h) {
+    if (QP.canvas.width === w && QP.canvas.height === h) return;
+    QP.canvas.width = w;
+    QP.canvas.height = h;
+    QP.image = null;
+    QP.layout();
+  },
+
+  quintaro_page_put__deps: ['$QP'],
+  quintaro_page_put: function(rgba, sw, sh, x, y, w, h) {
+    // One view of the program's RGBA frame, made again only when memory grew.
+    if (!QP.image || QP.imageBuffer !== HEAPU8.buffer || QP.imagePtr !== rgba ||
+        QP.image.width !== sw || QP.image.height !== sh) {
+      QP.image = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, rgba, sw * sh * 4), sw, sh);
+      QP.imageBuffer = HEAPU8.buffer;
+      QP.imagePtr = rgba;
+    }
+    QP.ctx.putImageData(QP.image, 0, 0, x, y, w, h);
+    if (!QP.shown) {
+      QP.shown = true;
+      if (Module['onFirstPicture']) Module['onFirstPicture']();
+    }
+  },
+
+  quintaro_page_set_zoom__deps: ['$QP'],
+  quintaro_page_set_zoom: function(zoom, fullscreen) {
+    QP.zoom = zoom;
+    var stage = document.getElementById('quintaro-stage') || QP.canvas;
+    if (fullscreen && !document.fullscreenElement && stage.requestFullscreen) {
+      stage.requestFullscreen().catch(function() {});
+    } else if (!fullscreen && document.fullscreenElement && document.exitFullscreen) {
+      document.exitFullscreen().catch(function() {});
+    }
+    QP.layout();
+  },
+
+  quintaro_page_now_ms: function() { return performance.now(); },
+  quintaro_page_wall_seconds: function() { return Date.now() / 1000; },
+
+  quintaro_page_wait__deps: ['$QP'],
+  quintaro_page_wait: function(ms) {
+    return Asyncify.handleSleep(function(wakeUp) {
+      var timer = 0;
+      var done = false;
+      QP.wake = function() {
+        if (done) return;
+        done = true;
+        clearTimeout(timer);
+        wakeUp();
+      };
+      if (ms >= 0) timer = setTimeout(QP.wakeUp, ms);
+    });
+  },
+
+  quintaro_page_set_cursor__deps: ['$QP'],
+  quintaro_page_set_cursor: function(argb, w, h, hotX, hotY, id) {
+    if (!argb || w <= 0 || h <= 0) { QP.cursor = null; QP.applyCursor(); return; }
+    if (!QP.cursor || QP.cursor.id !== id) {
+      QP.cursor = { id: id, width: w, height: h, hotX: hotX, hotY: hotY, image: QP.toImageData(argb, w, h) };
+    }
+    QP.applyCursor();
+  },
+
+  quintaro_page_set_title: function(text) { document.title = UTF8ToString(text); },
+
+  quintaro_page_set_icon__deps: ['$QP'],
+  quintaro_page_set_icon: function(argb, w, h) {
+    var c = document.createElement('canvas');
+    c.width = w; c.height = h;
+    c.getContext('2d').putImageData(QP.toImageData(argb, w, h), 0, 0);
+    var link = document.querySelector('link[rel="icon"]') || document.createElement('link');
+    link.rel = 'icon';
+    link.href = c.toDataURL();
+    document.head.appendChild(link);
+  },
+
+  quintaro_page_usable_width__deps: ['$QP'],
+  quintaro_page_usable_width: function() { return Math.floor(QP.room()[0]); },
+  quintaro_page_usable_height__deps: ['$QP'],
+  quintaro_page_usable_height: function() { return Math.floor(QP.room()[1]); },
+
+  quintaro_page_show_ended: function(code) {
+    if (Module['onEnded']) Module['onEnded'](code);
+  },
+
+  // One character in the browser's sans-serif at `em64` / 64 pixels: its
+  // coverage (width x height bytes) into `out`, and width, height, left,
+  // top (rows above the baseline) and advance into `info`. 0 when the
+  // browser has no glyph for it (nothing is drawn).
+  quintaro_page_raster_glyph__deps: ['$QP'],
+  quintaro_page_raster_glyph: function(code, bold, em64, out, capacity, info) {
+    var text = String.fromCodePoint(code);
+    if (!QP.glyphCanvas) {
+      QP.glyphCanvas = document.createElement('canvas');
+      QP.glyphCanvas.width = QP.glyphCanvas.height = 160;
+    }
+    var g = QP.glyphCanvas.getContext('2d', { willReadFrequently: true });
+    g.font = (bold ? 'bold ' : '') + (em64 / 64) + 'px sans-serif';
+    var m = g.measureText(text);
+    var left = Math.floor(-m.actualBoundingBoxLeft);
+    var right = Math.ceil(m.actualBoundingBoxRight);
+    var top = Math.ceil(m.actualBoundingBoxAscent);
+    var bottom = Math.ceil(m.actualBoundingBoxDescent);
+    var w = Math.max(0, right - left), h = Math.max(0, top + bottom);
+    if (w * h > capacity || w > 150 || h > 150) return 0;
+    if (w > 0 && h > 0) {
+      g.clearRect(0, 0, 160, 160);
+      g.fillStyle = '#fff';
+      g.textBaseline = 'alphabetic';
+      g.fillText(text, 4 - left, 4 + top);
+      var px = g.getImageData(4, 4, w, h).data;
+      var any = false;
+      for (var i = 0; i < w * h; ++i) {
+        HEAPU8[out + i] = px[i * 4 + 3];
+        if (px[i * 4 + 3]) any = true;
+      }
+      if (!any) return 0;
+    } else if (m.width <= 0) {
+      return 0;
+    }
+    var at = info >> 2;
+    HEAP32[at] = w; HEAP32[at + 1] = h; HEAP32[at + 2] = left; HEAP32[at + 3] = top;
+    HEAP32[at + 4] = Math.round(m.width);
+    return 1;
+  },
+
+  // Web Audio pulls blocks of stereo samples from the program's mixer. The
+  // context starts suspended until the first click or key, as browsers ask.
+  quintaro_page_audio_open__deps: ['$QP'],
+  quintaro_page_audio_open: function() {
+    try {
+      var Context = window.AudioContext || window.webkitAudioContext;
+      if (!Context) return 0;
+      var ctx = new Context();
+      var node = ctx.createScriptProcessor(2048, 0, 2);
+      node.onaudioprocess = function(e) {
+        var out = e.outputBuffer;
+        var n = out.length;
+        var ptr = Module['_quintaro_web_audio_render'](n);
+        var left = out.getChannelData(0), right = out.getChannelData(1);
+        var base = ptr >> 1;
+        for (var i = 0; i < n; ++i) {
+          left[i] = HEAP16[base + 2 * i] / 32768;
+          right[i] = HEAP16[base + 2 * i + 1] / 32768;
+        }
+      };
+      node.connect(ctx.destination);
+      QP.audio = ctx;
+      QP.audioNode = node;
+      return ctx.sampleRate;
+    } catch (err) {
+      return 0;
+    }
+  },
+};
+
+autoAddDeps(QuintaroPageLibrary, '$QP');
+mergeInto(LibraryManager.library, QuintaroPageLibrary);
