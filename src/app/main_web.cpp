@@ -2,6 +2,7 @@
 // The program's entry point in a web page. The page keeps the settings file
 // in the browser's storage and puts it in place before the program starts.
 #include <emscripten.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <memory>
@@ -32,6 +33,9 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* quintaro_web_state() {
 }
 
 int main() {
+  // The runtime starts with a umask that lets nobody read a new file: the
+  // settings file would be saved unreadable. A desktop's usual mask instead.
+  ::umask(022);
   ::setenv("XDG_CONFIG_HOME", kWebConfigHome, 1);
   AppOptions options;
   options.showSplash = false;  // the page shows itself while loading

@@ -50,6 +50,10 @@ CQuintaroDoc::~CQuintaroDoc() {
   m_retiredGames.clear();
   m_sprites.DeleteAll();
   DeletePlayers();
+  StoreSound();
+}
+
+void CQuintaroDoc::StoreSound() {
   m_app.GetHost().Settings().WriteProfileInt(kSettingsSection, kSoundKey, m_bSound ? 1 : 0);
 }
 

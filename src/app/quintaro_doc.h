@@ -96,6 +96,7 @@ class CQuintaroDoc {
   bool AskQuitGame();
   void OnNumberOfPlayers();
   void OnSound();
+  void StoreSound();
   void StartScreen(int nGameType);
   UINT BackgroundFor(int nGameType) const;
   void RetireGame();

@@ -132,6 +132,9 @@ bool CQuintaroDoc::OnUpdateCommand(CCmdUI& ui) {
 
 void CQuintaroDoc::OnSound() {
   m_bSound = !m_bSound;
+  // Kept at once: a program that is killed, or a web page that is closed,
+  // never reaches the save at the end.
+  StoreSound();
   if (IsGameScreen(m_nGameType) && m_pGame) m_pGame->EnableSound(m_bSound);
 }
 

@@ -50,7 +50,8 @@
     var store = storage();
     if (!store) return;
     var names;
-    try { names = FS.readdir(dir).filter(function(n) { return n !== '.' && n !== '..'; }); } catch (e) { return; }
+    // The lock file only matters while a save runs.
+    try { names = FS.readdir(dir).filter(function(n) { return n !== '.' && n !== '..' && !/\.lock$/.test(n); }); } catch (e) { return; }
     var keep = {};
     names.forEach(function(name) {
       var bytes;

@@ -1,0 +1,158 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The web page in Debian's headless Chromium: what a player sees and does
+// there matches the desktop program, as the headless driver shows it.
+//   node tests/web/run.mjs WEB_DIR NATIVE_BUILD_DIR
+// WEB_DIR holds quintaro.html/.js/.wasm; NATIVE_BUILD_DIR holds quintaro-headless.
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, readdirSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import puppeteer from 'puppeteer-core';
+import { serve } from './serve.mjs';
+import { playfieldToPage, canvasPixels, pngPixels, comparePixels, state, waitForFirstPicture, settle } from './page.mjs';
+
+const [webDir, nativeDir] = process.argv.slice(2);
+if (!webDir || !nativeDir) {
+  console.error('usage: node tests/web/run.mjs WEB_DIR NATIVE_BUILD_DIR');
+  process.exit(2);
+}
+const chromium = process.env.CHROMIUM || '/usr/bin/chromium';
+
+// The headless driver's run of a script: its transcript, and its shots by name.
+function headless(script) {
+  const dir = mkdtempSync(join(tmpdir(), 'quintaro-web-'));
+  const transcript = execFileSync(join(nativeDir, 'quintaro-headless'), ['-', '--shots', dir], { input: script }).toString();
+  const shots = {};
+  for (const f of readdirSync(dir)) if (f.endsWith('.png')) shots[f.replace(/\.png$/, '')] = readFileSync(join(dir, f));
+  return { transcript, shots };
+}
+
+// The darts player on the title screen; a dart from the tray; the throw zone.
+const kDartsPlayer = [505, 250];
+const kTrayDart = [249, 320];
+const kThrowFrom = [266, 365];
+const kSingleTwenty = [266, 110];
+
+const tests = [];
+const test = (name, fn) => tests.push({ name, fn });
+
+test('the title screen is drawn exactly as the headless driver draws it', async (page) => {
+  await waitForFirstPicture(page);
+  await settle(page);
+  const web = await canvasPixels(page);
+  const { shots } = headless('start\nwait 5000\nshot title\n');
+  const desktop = await pngPixels(page, shots.title);
+  const diff = comparePixels(web, desktop);
+  if (diff) throw new Error(diff);
+});
+
+test('a click on the darts player opens Darts', async (page) => {
+  await waitForFirstPicture(page);
+  await settle(page);
+  if ((await state(page)).screen !== 0) throw new Error('not on the title screen');
+  await page.mouse.click(...(await playfieldToPage(page, ...kDartsPlayer)));
+  await page.waitForFunction(
+    () => JSON.parse(Module.UTF8ToString(Module._quintaro_web_state())).screen === 4, { timeout: 10000 });
+});
+
+test('a thrown dart scores what the same throw scores on the desktop', async (page) => {
+  await waitForFirstPicture(page);
+  await settle(page);
+  await page.mouse.click(...(await playfieldToPage(page, ...kDartsPlayer)));
+  await page.waitForFunction(() => JSON.parse(Module.UTF8ToString(Module._quintaro_web_state())).screen === 4);
+  await settle(page, 1500);
+  await page.mouse.click(...(await playfieldToPage(page, ...kTrayDart)));
+  await page.mouse.move(...(await playfieldToPage(page, ...kThrowFrom)));
+  await page.mouse.down();
+  await settle(page, 300);
+  await page.mouse.move(...(await playfieldToPage(page, ...kSingleTwenty)), { steps: 5 });
+  await page.mouse.up();
+  await settle(page, 1500);
+  const web = (await state(page)).game;
+  const at = (p) => p.join(' ');
+  const { transcript } = headless(`start\nwait 5000\nclick ${at(kDartsPlayer)}\nwait 1500\nclick ${at(kTrayDart)}\n` +
+    `move ${at(kThrowFrom)}\ndown ${at(kThrowFrom)}\nwait 300\nup ${at(kSingleTwenty)}\nwait 1500\nstate\n`);
+  const desktop = JSON.parse(transcript.split('\n').find((l) => l.includes(' state ')).replace(/^\[\d+\] state /, '')).game;
+  if (web.dartsThrown !== 1 || web.lastScore !== desktop.lastScore)
+    throw new Error(`page: ${web.dartsThrown} dart, ${web.lastScore} at ${web.landing}; desktop: ${desktop.lastScore} at ${desktop.landing}`);
+  console.log(`    both scored ${web.lastScore} (page landed at ${web.landing}, desktop at ${desktop.landing})`);
+});
+
+test('a setting survives a reload of the page', async (page) => {
+  await waitForFirstPicture(page);
+  await settle(page);
+  if ((await state(page)).sound !== true) throw new Error('sound is not on at first');
+  // Options > Sound, from the keyboard as a player would.
+  await page.keyboard.press('m');
+  await settle(page);
+  if ((await state(page)).sound !== false) throw new Error('M did not turn the sound off');
+  const stored = await page.evaluate(() => localStorage.getItem('quintaro:Quintaro.ini') || '');
+  if (!/Sound=0/.test(stored)) throw new Error(`the browser does not hold the setting: ${JSON.stringify(stored)}`);
+  await page.reload();
+  await waitForFirstPicture(page);
+  await settle(page);
+  if ((await state(page)).sound !== false) throw new Error('after the reload the sound is on again');
+});
+
+test('a corrupt stored settings text is kept, told and the rest used', async (page, url) => {
+  const corrupt = '[Players\u0000\u00ff\nbroken line without a key\n[Settings]\nSound=0\n\u00fe\u0001binary';
+  await page.evaluate((text) => {
+    localStorage.clear();
+    localStorage.setItem('quintaro:Quintaro.ini', text);
+  }, corrupt);
+  await page.goto(url);
+  await waitForFirstPicture(page);
+  await settle(page, 1000);
+  const kept = await page.evaluate(() => {
+    const out = {};
+    for (let i = 0; i < localStorage.length; ++i) {
+      const k = localStorage.key(i);
+      if (k.includes('.bad-')) out[k] = localStorage.getItem(k);
+    }
+    return out;
+  });
+  const copies = Object.values(kept);
+  if (copies.length !== 1) throw new Error(`expected one kept copy, found ${Object.keys(kept)}`);
+  const copyBytes = Buffer.from(copies[0], Object.keys(kept)[0].includes('raw:') ? 'latin1' : 'utf8');
+  if (!copyBytes.equals(Buffer.from(corrupt, 'utf8'))) throw new Error('the kept copy differs from the stored text');
+  // Told: a message box covers the middle of the window until it is answered.
+  const told = await canvasPixels(page);
+  await page.keyboard.press('Enter');
+  await settle(page);
+  const answered = await canvasPixels(page);
+  if (!comparePixels(told, answered)) throw new Error('no message told of the broken settings');
+  // The readable rest is used: sound is off, as the file said.
+  if ((await state(page)).sound !== false) throw new Error('the readable [Settings] were not used');
+});
+
+const { server, url } = await serve(webDir);
+const browser = await puppeteer.launch({
+  executablePath: chromium,
+  headless: true,
+  args: ['--no-sandbox', '--disable-gpu', '--autoplay-policy=no-user-gesture-required'],
+});
+let failed = 0;
+try {
+  for (const { name, fn } of tests) {
+    const context = await browser.createBrowserContext();
+    const page = await context.newPage();
+    const errors = [];
+    page.on('pageerror', (e) => errors.push(e.message));
+    await page.setViewport({ width: 1280, height: 900 });
+    try {
+      await page.goto(url);
+      await fn(page, url);
+      if (errors.length) throw new Error(`page errors: ${errors.join('; ')}`);
+      console.log(`ok   ${name}`);
+    } catch (e) {
+      failed++;
+      console.log(`FAIL ${name}\n     ${e.message}`);
+    }
+    await context.close();
+  }
+} finally {
+  await browser.close();
+  server.close();
+}
+console.log(failed ? `${failed} of ${tests.length} web tests failed` : `all ${tests.length} web tests passed`);
+process.exit(failed ? 1 : 0);
