@@ -20,11 +20,12 @@ target_link_libraries(quintaro PRIVATE quintaro_core quintaro_web)
 # inner loops that never wait are left as they are (measured: see the README).
 set(WEB_ASYNCIFY_IMPORTS "['quintaro_page_wait']")
 set(WEB_ASYNCIFY_REMOVE "['MixVoices*','*BlitTo*','*RenderRect*','*ComposeForDisplay*','*CopyChanges*','*ToRgba*','*ConvertToSurface*','*Blit8To32*','*Quantize*','*DrawText*','*DrawGlyph*']")
-target_link_options(quintaro PRIVATE
+set(WEB_ASYNCIFY_OPTIONS
   -sASYNCIFY=1
   "-sASYNCIFY_IMPORTS=${WEB_ASYNCIFY_IMPORTS}"
   "-sASYNCIFY_REMOVE=${WEB_ASYNCIFY_REMOVE}"
-  -sASYNCIFY_STACK_SIZE=262144
+  -sASYNCIFY_STACK_SIZE=262144)
+target_link_options(quintaro PRIVATE ${WEB_ASYNCIFY_OPTIONS}
   -sALLOW_MEMORY_GROWTH=1
   -sINITIAL_MEMORY=67108864
   -sTOTAL_STACK=5242880
@@ -44,3 +45,11 @@ add_custom_command(TARGET quintaro POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE_DIR:quintaro>/quintaro.html $<TARGET_FILE_DIR:quintaro>/quintaro.js
           $<TARGET_FILE_DIR:quintaro>/quintaro.wasm ${QUINTARO_WEB_OUTPUT}
   COMMENT "Placing the page in ${QUINTARO_WEB_OUTPUT}")
+
+# The frame path in WebAssembly, compiled and instrumented as the page's
+# program is, run under node beside its native build (make web-bench).
+add_executable(frame_path_wasm ${CMAKE_SOURCE_DIR}/bench/web/frame_path.cpp)
+target_link_libraries(frame_path_wasm PRIVATE quintaro_core quintaro_web)
+target_link_options(frame_path_wasm PRIVATE ${WEB_ASYNCIFY_OPTIONS} -sENVIRONMENT=node -sALLOW_MEMORY_GROWTH=1
+  -sEXIT_RUNTIME=1 --js-library=${WEB_DIR}/quintaro_page.js)
+set_target_properties(frame_path_wasm PROPERTIES SUFFIX .js EXCLUDE_FROM_ALL ON)

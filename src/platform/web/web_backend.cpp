@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "platform/frame_rgba.h"
 #include "platform/host.h"
 #include "platform/resources.h"
 #include "platform/web/web_audio.h"
@@ -22,20 +23,6 @@ constexpr int kDefaultHeight = 401;
 constexpr DWORD kFrameMs = 16;  // the browser shows at most one picture per refresh anyway
 
 bool Reached(DWORD now, DWORD due) { return static_cast<std::int32_t>(now - due) >= 0; }
-
-// 0x00RRGGBB to the bytes R, G, B, 255 a canvas takes.
-void ToRgba(const Surface32& frame, const CRect& area, std::vector<std::uint8_t>& rgba) {
-  const int w = frame.Width();
-  rgba.resize(static_cast<std::size_t>(w) * frame.Height() * 4);
-  for (int y = area.top; y < area.bottom; ++y) {
-    const std::uint32_t* src = frame.Data() + static_cast<std::size_t>(y) * w;
-    std::uint32_t* dst = reinterpret_cast<std::uint32_t*>(rgba.data()) + static_cast<std::size_t>(y) * w;
-    for (int x = area.left; x < area.right; ++x) {
-      const std::uint32_t p = src[x];
-      dst[x] = 0xFF000000u | ((p & 0xFFu) << 16) | (p & 0xFF00u) | ((p >> 16) & 0xFFu);
-    }
-  }
-}
 
 class WebBackend : public Backend {
  public:
@@ -142,7 +129,7 @@ class WebBackend : public Backend {
       m_wholeFrame = false;
     }
     if (!changed.IsRectEmpty()) {
-      ToRgba(m_frame, changed, m_rgba);
+      ConvertToRgba(m_frame, changed, m_rgba);
       web_page::Put(m_rgba.data(), m_frame.Width(), m_frame.Height(), changed.left, changed.top, changed.Width(),
                     changed.Height());
     }
