@@ -123,10 +123,9 @@ const ColorLut& CQuintaroView::DisplayLut() {
 void CQuintaroView::BlitRect(const CRect* pRect) {
   if (!m_pOffscreen || !m_pFrameInfo) return;
   const CRect& view = m_host.ViewRect();
-  Surface32& surface = m_host.WindowSurface();
   // The clip box: the part of the view that lies on the window surface, in view coordinates.
   CRect clip;
-  if (!clip.IntersectRect(view, surface.View().Bounds())) return;
+  if (!clip.IntersectRect(view, m_host.WindowSurface().Bounds())) return;
   clip.OffsetRect(-view.left, -view.top);
 
   const CRect client(0, 0, view.Width(), view.Height());
@@ -135,7 +134,10 @@ void CQuintaroView::BlitRect(const CRect* pRect) {
   // The last column and row of the frame never reach the window.
   if (!r.IntersectRect(r, CRect(0, 0, m_pOffscreen->GetWidth() - 1, m_pOffscreen->GetHeight() - 1))) return;
 
-  ConvertIndexedRect(*m_pOffscreen, r, DisplayLut(), surface.View(), view.left + r.left, view.top + r.top);
+  const ColorLut& lut = DisplayLut();
+  CRect onSurface(r);
+  onSurface.OffsetRect(view.left, view.top);
+  ConvertIndexedRect(*m_pOffscreen, r, lut, m_host.DrawOnSurface(onSurface), onSurface.left, onSurface.top);
   m_host.Present();
 }
 
@@ -156,11 +158,12 @@ void CQuintaroView::DiscardDirtyRects() { m_dirtyRects.RemoveAll(); }
 
 void CQuintaroView::OutlineOnWindow(const CRect& rect) {
   const CRect& view = m_host.ViewRect();
-  SurfaceView surface = m_host.WindowSurface().View();
   CRect onSurface(rect);
   onSurface.OffsetRect(view.left, view.top);
   CRect visible;
-  if (!visible.IntersectRect(onSurface, view) || !visible.IntersectRect(visible, surface.Bounds())) return;
+  if (!visible.IntersectRect(onSurface, view) || !visible.IntersectRect(visible, m_host.WindowSurface().Bounds()))
+    return;
+  const SurfaceView surface = m_host.DrawOnSurface(visible);
   for (int x = visible.left; x < visible.right; ++x) {
     if (onSurface.top == visible.top) surface.Row(visible.top)[x] = kOutlinePixel;
     if (onSurface.bottom == visible.bottom) surface.Row(visible.bottom - 1)[x] = kOutlinePixel;

@@ -32,6 +32,14 @@ void CDIB::BlitTo(CDIB* pDest, int xd, int yd, int w, int h, int xs, int ys, COL
   const auto rowBytes = static_cast<std::size_t>(w);
 
   if (clrKey == kNoKey) {
+    if (w == GetWidth() && w == pDest->GetWidth()) {
+      // Whole rows of two images of one width: the rows, with the padding
+      // between them, are one run of memory in both, so a single copy does.
+      const std::size_t run = static_cast<std::size_t>(h - 1) * static_cast<std::size_t>(srcStride) + rowBytes;
+      if (pDest == this) std::memmove(d, s, run);
+      else std::memcpy(d, s, run);
+      return;
+    }
     if (pDest == this) {
       // Overlapping copies within one image: move row by row in a safe order.
       if (d > s) {

@@ -20,7 +20,7 @@ int CDIB::Draw(CDC* pDC, int x, int y, DWORD dwRop) const {
   const CRect picture(origin.x + x, origin.y + y, origin.x + x + GetWidth(), origin.y + y + GetHeight());
   CRect visible;
   if (!visible.IntersectRect(picture, pDC->Area())) return 0;
-  const SurfaceView target = pDC->Target();
+  const SurfaceView target = pDC->Target(visible);
   for (int sy = visible.top; sy < visible.bottom; ++sy) {
     const BYTE* src = PixelPtr(visible.left - picture.left, sy - picture.top);
     std::uint32_t* dst = target.Row(sy) + visible.left;

@@ -14,7 +14,7 @@ CDC::CDC(Host& host) : CDC(host, host.ViewRect()) {}
 
 CDC::CDC(Host& host, const CRect& areaOnSurface) : m_host(host) {
   // Never draw outside the surface, whatever the caller asked for.
-  if (!m_area.IntersectRect(areaOnSurface, host.WindowSurface().View().Bounds())) {
+  if (!m_area.IntersectRect(areaOnSurface, host.WindowSurface().Bounds())) {
     m_area = CRect(areaOnSurface.left, areaOnSurface.top, areaOnSurface.left, areaOnSurface.top);
   }
   m_origin = areaOnSurface.TopLeft();
@@ -22,7 +22,7 @@ CDC::CDC(Host& host, const CRect& areaOnSurface) : m_host(host) {
 
 CDC::~CDC() { m_host.Present(); }
 
-SurfaceView CDC::Target() const { return m_host.WindowSurface().View(); }
+SurfaceView CDC::Target(const CRect& drawnOnSurface) const { return m_host.DrawOnSurface(drawnOnSurface); }
 
 COLORREF CDC::SetTextColor(COLORREF color) { return std::exchange(m_text, color); }
 COLORREF CDC::SetBkColor(COLORREF color) { return std::exchange(m_bk, color); }
@@ -53,7 +53,7 @@ void CDC::Fill(const CRect& r, std::uint32_t pixel) {
   onSurface.OffsetRect(m_origin.x, m_origin.y);
   CRect clipped;
   if (!clipped.IntersectRect(onSurface, m_area)) return;
-  const SurfaceView view = Target();
+  const SurfaceView view = Target(clipped);
   for (int y = clipped.top; y < clipped.bottom; ++y) {
     std::fill(view.Row(y) + clipped.left, view.Row(y) + clipped.right, pixel);
   }
@@ -128,7 +128,10 @@ void CDC::DrawLine(int x, int y, std::string_view text, const FontAtlas& font, c
       Fill(clipped, Resolve(m_bk));
     }
   }
-  DrawTextAt(Target(), clipOnSurface, font, m_origin.x + x, m_origin.y + y, text, Resolve(m_text));
+  const int left = m_origin.x + x, top = m_origin.y + y;
+  CRect ink;
+  if (!ink.IntersectRect(TextInkBounds(font, left, top, text), clipOnSurface)) return;
+  DrawTextAt(Target(ink), clipOnSurface, font, left, top, text, Resolve(m_text));
 }
 
 int CDC::DrawText(std::string_view text, const RECT& rect, UINT format) {

@@ -81,9 +81,10 @@ class CDC {
   // The 0x00RRGGBB pixel a colour reference shows as on this display.
   std::uint32_t Resolve(COLORREF color) const;
 
-  // Where this context draws: the window surface and its area on it (the
-  // context's origin is the area's top-left). For blits of whole images.
-  SurfaceView Target() const;
+  // The window surface, to draw within `drawnOnSurface` (surface pixels,
+  // inside Area()): that part is shown at the next frame. The context's
+  // origin is the area's top-left. For blits of whole images.
+  SurfaceView Target(const CRect& drawnOnSurface) const;
   const CRect& Area() const { return m_area; }
   CPoint Origin() const { return m_origin; }
   Host& GetHost() const { return m_host; }

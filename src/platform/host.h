@@ -21,6 +21,7 @@
 #include "platform/resources.h"
 #include "platform/settings.h"
 #include "platform/surface.h"
+#include "platform/surface_damage.h"
 
 // The system timer resolution: no timer ticks faster than this (64 Hz).
 inline constexpr double kTimerResolutionMs = 15.625;
@@ -143,7 +144,13 @@ class Host {
   DisplayCaps Caps() const { return m_backend->Caps(); }
   SystemPalette& Palette() { return m_palette; }
   // What the program drew: chrome and view.
-  Surface32& WindowSurface() { return m_surface; }
+  const Surface32& WindowSurface() const { return m_surface; }
+  // The window surface to draw on within `area` (surface pixels, clipped to
+  // the surface): the area is noted as changed, so the next frame shown
+  // copies it. Every drawing on the window goes through here; drawing
+  // outside the area named would stay off the screen.
+  SurfaceView DrawOnSurface(const CRect& area);
+  SurfaceView DrawOnWholeSurface() { return DrawOnSurface(m_surface.Bounds()); }
   // Drawn over the window surface when presented (menus, dialogs, tool tips);
   // pixels with alpha 0 are transparent. Cleared when the layer closes, so the
   // window beneath is seen again exactly as it was.
@@ -153,9 +160,10 @@ class Host {
   // Marks the window changed; the backend shows it at its next refresh.
   void Present(bool force = false) { m_backend->Present(force); }
   // The window as the user sees it: surface with the overlay composited.
-  // `out` holds the last frame put together; only what differs is written,
-  // and the returned rectangle bounds it (empty when nothing changed), so
-  // the backend uploads no more than that.
+  // When `out` holds the last frame this host put together, only what was
+  // drawn on since is copied; any other image is filled whole. The returned
+  // rectangle bounds what was written (empty when nothing was), so the
+  // backend uploads no more than that.
   CRect ComposeForDisplay(Surface32& out) const;
 
   // --- Other services ------------------------------------------------------
@@ -181,7 +189,7 @@ class Host {
   DWORD TimerNow(const Timer& t) const;
   bool TimerStands(const Timer& t) const { return t.play && m_play.Held(); }
   bool TakeTimerTick(MSG* msg, bool remove);
-  CRect CopyChanges(SurfaceView dst) const;
+  CRect CopyDamage(Surface32& out) const;
   bool InFilter(UINT message, UINT filterMin, UINT filterMax) const;
   void NoteKeyState(const MSG& msg);
   LPARAM KeyMessageParam(UINT message, UINT vk, bool altDown);
@@ -195,6 +203,10 @@ class Host {
   Surface32 m_surface;
   Surface32 m_overlay;
   bool m_overlayVisible = false;
+  // What was drawn since the last frame shown, and which frame that was.
+  // Showing only reads the window; these are the display's bookkeeping.
+  mutable SurfaceDamage m_damage;
+  mutable std::uint64_t m_shownFrame = 0;
 
   std::map<HWND, WndProc> m_windows;
   HWND m_nextHwnd = 1;

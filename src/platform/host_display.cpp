@@ -4,6 +4,7 @@
 #include "platform/host.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 
 namespace {
@@ -32,40 +33,52 @@ void Host::SetOverlayVisible(bool visible) {
   Present();
 }
 
+SurfaceView Host::DrawOnSurface(const CRect& area) {
+  m_damage.Add(area, m_surface.Bounds());
+  return m_surface.View();
+}
+
 CRect Host::ComposeForDisplay(Surface32& out) const {
   const int w = m_surface.Width();
   const int h = m_surface.Height();
   if (w <= 0 || h <= 0) return {};
   const CRect whole(0, 0, w, h);
   if (out.Width() != w || out.Height() != h) out.Resize(w, h);
-  SurfaceView dst = out.View();
-  if (!m_overlayVisible || m_overlay.Width() != w || m_overlay.Height() != h) return CopyChanges(dst);
-  // Menus and dialogs are up: the whole picture, blended, is cheap enough then.
-  std::memcpy(dst.pixels, m_surface.Data(), static_cast<std::size_t>(w) * h * sizeof(std::uint32_t));
-  const std::uint32_t* over = m_overlay.Data();
-  const std::size_t count = static_cast<std::size_t>(w) * static_cast<std::size_t>(h);
-  for (std::size_t i = 0; i < count; ++i) {
-    if ((over[i] >> 24) != 0) dst.pixels[i] = Blend(dst.pixels[i], over[i]);
+  // An image that is not the frame shown last (a new one, one drawn on, one
+  // another host or an older frame filled) is filled whole.
+  if (out.ComposedFrame() == 0 || out.ComposedFrame() != m_shownFrame) m_damage.AddAll(whole);
+  CRect written;
+  if (!m_overlayVisible || m_overlay.Width() != w || m_overlay.Height() != h) {
+    written = CopyDamage(out);
+  } else {
+    // Menus and dialogs are up: the whole picture, blended, is cheap enough
+    // then. The frame after it replaces every blended pixel.
+    SurfaceView dst = out.View();
+    std::memcpy(dst.pixels, m_surface.Data(), static_cast<std::size_t>(w) * h * sizeof(std::uint32_t));
+    const std::uint32_t* over = m_overlay.Data();
+    const std::size_t count = static_cast<std::size_t>(w) * static_cast<std::size_t>(h);
+    for (std::size_t i = 0; i < count; ++i) {
+      if ((over[i] >> 24) != 0) dst.pixels[i] = Blend(dst.pixels[i], over[i]);
+    }
+    m_damage.AddAll(whole);
+    written = whole;
   }
-  return whole;
+  // Frame numbers are unique across hosts, so an image one host filled is
+  // never taken for another's last frame.
+  static std::atomic<std::uint64_t> lastFrame{0};
+  m_shownFrame = ++lastFrame;
+  out.SetComposedFrame(m_shownFrame);
+  return written;
 }
 
-// Copies the surface's rows that differ from the last frame and bounds the
-// pixels that changed. Comparing costs less than uploading what did not
-// change, and no drawing code has to report where it drew.
-CRect Host::CopyChanges(SurfaceView dst) const {
-  CRect changed;
-  const int w = dst.width;
-  const std::size_t rowBytes = static_cast<std::size_t>(w) * sizeof(std::uint32_t);
-  for (int y = 0; y < dst.height; ++y) {
-    const std::uint32_t* src = m_surface.Data() + static_cast<std::size_t>(y) * w;
-    std::uint32_t* row = dst.Row(y);
-    if (std::memcmp(src, row, rowBytes) == 0) continue;
-    int left = 0, right = w;
-    while (src[left] == row[left]) ++left;
-    while (src[right - 1] == row[right - 1]) --right;
-    std::memcpy(row + left, src + left, static_cast<std::size_t>(right - left) * sizeof(std::uint32_t));
-    changed.UnionRect(changed, CRect(left, y, right, y + 1));
+// Copies what was drawn on since the last frame shown, and forgets it.
+CRect Host::CopyDamage(Surface32& out) const {
+  SurfaceView dst = out.View();
+  for (const CRect& r : m_damage.Rects()) {
+    const std::size_t rowBytes = static_cast<std::size_t>(r.Width()) * sizeof(std::uint32_t);
+    for (int y = r.top; y < r.bottom; ++y) std::memcpy(dst.Row(y) + r.left, m_surface.Row(y) + r.left, rowBytes);
   }
-  return changed;
+  const CRect written = m_damage.Bounds();
+  m_damage.Clear();
+  return written;
 }

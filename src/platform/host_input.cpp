@@ -130,6 +130,8 @@ void Host::SetLayout(int width, int height, const CRect& viewRect, const CRect& 
     m_surface.Resize(width, height, 0);
     m_overlay.Resize(width, height, 0);
   }
+  // Chrome and view move: everything is drawn and shown anew.
+  m_damage.AddAll(m_surface.Bounds());
   m_viewRect = viewRect;
   m_menuBarRect = menuBarRect;
 }

@@ -37,3 +37,17 @@ void DrawTextAt(SurfaceView dst, const CRect& clip, const FontAtlas& font, int x
     pen += g.advance;
   });
 }
+
+CRect TextInkBounds(const FontAtlas& font, int x, int y, std::string_view text) {
+  CRect ink;
+  const int baseline = y + font.ascent;
+  int pen = x;
+  ForEachCodePoint(text, [&](char32_t c) {
+    const GlyphImage g = ResolveGlyph(font, c);
+    const int gx = pen + g.left;
+    const int gy = baseline - g.top;
+    ink.UnionRect(ink, CRect(gx, gy, gx + g.width, gy + g.height));
+    pen += g.advance;
+  });
+  return ink;
+}

@@ -51,7 +51,7 @@ void CFrameChrome::ShowToolBar(bool show) {
 
 void CFrameChrome::Redraw() {
   if (m_layout.size.cx == 0) return;
-  SurfaceView surface = m_host.WindowSurface().View();
+  const SurfaceView surface = m_host.DrawOnWholeSurface();
   DrawMenuBar(surface, m_layout.menuBar, MainMenu(), LayoutMenuBar(MainMenu(), m_layout.menuBar), -1);
   if (m_toolBarVisible) m_toolBar.Draw(surface);
   DrawSunkenEdge(surface, m_layout.viewFrame);
@@ -61,20 +61,20 @@ void CFrameChrome::Redraw() {
 
 void CFrameChrome::DrawMenuBarNow(int highlighted) {
   if (m_layout.size.cx == 0) return;
-  DrawMenuBar(m_host.WindowSurface().View(), m_layout.menuBar, MainMenu(), LayoutMenuBar(MainMenu(), m_layout.menuBar),
-              highlighted);
+  DrawMenuBar(m_host.DrawOnSurface(m_layout.menuBar), m_layout.menuBar, MainMenu(),
+              LayoutMenuBar(MainMenu(), m_layout.menuBar), highlighted);
   m_host.Present();
 }
 
 void CFrameChrome::DrawToolBarNow() {
   if (m_layout.size.cx == 0 || !m_toolBarVisible) return;
-  m_toolBar.Draw(m_host.WindowSurface().View());
+  m_toolBar.Draw(m_host.DrawOnSurface(m_layout.toolBar));
   m_host.Present();
 }
 
 void CFrameChrome::DrawStatusNow() {
   if (m_layout.size.cx == 0) return;
-  m_status.Draw(m_host.WindowSurface().View());
+  m_status.Draw(m_host.DrawOnSurface(m_layout.statusBar));
   m_host.Present();
 }
 

@@ -18,7 +18,7 @@ constexpr CPoint kThrowZone{200, 365};
 // Pixels of the Wall Of Fame's red text inside a playfield rectangle.
 int RedTextPixels(GameApp& app, const CRect& rect) {
   const CRect& view = app.GetHost().ViewRect();
-  Surface32& surface = app.GetHost().WindowSurface();
+  const Surface32& surface = app.GetHost().WindowSurface();
   int count = 0;
   for (int y = rect.top; y < rect.bottom; ++y) {
     for (int x = rect.left; x < rect.right; ++x) {

@@ -13,7 +13,7 @@ constexpr std::uint32_t kSentinel = 0x00123456;
 
 void DrawSample(Host& host) {
   host.SetLayout(100, 80, CRect(0, 0, 100, 80), CRect());
-  SurfaceView v = host.WindowSurface().View();
+  SurfaceView v = host.DrawOnWholeSurface();
   for (int y = 0; y < v.height; ++y)
     for (int x = 0; x < v.width; ++x) v.Row(y)[x] = kSentinel;
   CDIB dib;

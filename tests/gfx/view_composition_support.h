@@ -99,7 +99,7 @@ struct Fixture {
   }
   std::uint32_t Window(int x, int y) { return host.WindowSurface().At(kViewOnSurface.left + x, kViewOnSurface.top + y); }
   void FillWindow(std::uint32_t pixel) {
-    SurfaceView v = host.WindowSurface().View();
+    SurfaceView v = host.DrawOnWholeSurface();
     for (int y = 0; y < v.height; ++y)
       for (int x = 0; x < v.width; ++x) v.Row(y)[x] = pixel;
   }

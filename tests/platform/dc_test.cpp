@@ -1,8 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "gfx/dib.h"
 #include "headless_host.h"
 #include "platform/dc.h"
+#include "support/frame_reference.h"
+
+using quintaro::test::FramesEqual;
 
 namespace {
 
@@ -13,8 +19,9 @@ class DrawingContext : public ::testing::Test {
   explicit DrawingContext(int bits = 32) : h(HeadlessOptions{1000, 0, DisplayCaps::FromBits(bits), true}) {
     // A 40 x 30 view at (10, 5) in a 60 x 40 window.
     host.SetLayout(60, 40, CRect(10, 5, 50, 35), CRect());
-    Surface32& s = host.WindowSurface();
-    s.Resize(60, 40, kPaper);
+    const SurfaceView s = host.DrawOnWholeSurface();
+    for (int y = 0; y < s.height; ++y)
+      for (int x = 0; x < s.width; ++x) s.Row(y)[x] = kPaper;
   }
   std::uint32_t At(int viewX, int viewY) const { return host.WindowSurface().At(viewX + 10, viewY + 5); }
 
@@ -127,6 +134,41 @@ TEST_F(DrawingContext, FinishingAContextPresentsTheWindow) {
   const auto before = h.clock->PresentCount();
   { CDC dc(host); }
   EXPECT_EQ(h.clock->PresentCount(), before + 1);
+}
+
+TEST_F(DrawingContext, EverythingDrawnReachesTheFrameShown) {
+  // Only what a context says it drew is copied into the frame shown: after
+  // each of many seeded drawings, the frame must still be the window.
+  Surface32 shown;
+  host.ComposeForDisplay(shown);
+  std::mt19937 rng(99);
+  const char* const texts[] = {"Hi", "gjpqy", "WMW|", "\xC3\x85ngstr\xC3\xB6m", "(_)"};
+  CDIB picture;
+  ASSERT_TRUE(picture.Create(9, 7));
+  for (int y = 0; y < 7; ++y)
+    for (int x = 0; x < 9; ++x) *picture.PixelPtr(x, y) = static_cast<BYTE>(x * 30 + y);
+  auto coord = [&](int span) { return static_cast<int>(rng() % static_cast<unsigned>(span + 20)) - 10; };
+  for (int step = 0; step < 400; ++step) {
+    {
+      CDC dc(host, rng() % 2 ? CRect(10, 5, 50, 35) : CRect(0, 0, 60, 40));
+      dc.SetTextColor(RGB(rng() % 256, rng() % 256, rng() % 256));
+      dc.SelectPen(RGB(rng() % 256, 0, 0), 1 + static_cast<int>(rng() % 3));
+      dc.SelectBrush(RGB(0, rng() % 256, 0));
+      dc.SetBkMode(rng() % 2 ? OPAQUE : TRANSPARENT);
+      dc.SelectFont(rng() % 2 == 0, 10 + static_cast<int>(rng() % 14));
+      const int x = coord(60), y = coord(40);
+      switch (rng() % 6) {
+        case 0: dc.Rectangle(x, y, coord(60), coord(40)); break;
+        case 1: dc.FillSolidRect(CRect(x, y, coord(60), coord(40)), RGB(9, 9, 9)); break;
+        case 2: dc.MoveTo(x, y); dc.LineTo(coord(60), coord(40)); break;
+        case 3: dc.SetPixel(x, y, RGB(1, 2, 3)); break;
+        case 4: dc.TextOut(x, y, texts[rng() % 5]); break;
+        default: picture.Draw(&dc, x, y); break;
+      }
+    }
+    host.ComposeForDisplay(shown);
+    ASSERT_TRUE(FramesEqual(shown, host.WindowSurface())) << "step " << step;
+  }
 }
 
 }  // namespace

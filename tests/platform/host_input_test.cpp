@@ -135,48 +135,6 @@ TEST_F(HostInput, CursorChangesReachTheBackendOnce) {
   EXPECT_EQ(events, (std::vector<std::string>{"cursor 149", "cursor 0"}));
 }
 
-TEST_F(HostInput, OverlayCoversTheSurfaceWhereItIsOpaqueOnly) {
-  host.WindowSurface().View().Row(1)[1] = 0x112233;
-  host.WindowSurface().View().Row(1)[2] = 0x112233;
-  host.Overlay().View().Row(1)[1] = 0xFFABCDEF;
-  host.SetOverlayVisible(true);
-  Surface32 shown;
-  host.ComposeForDisplay(shown);
-  EXPECT_EQ(shown.At(1, 1), 0xABCDEFu);
-  EXPECT_EQ(shown.At(2, 1), 0x112233u);
-
-  host.SetOverlayVisible(false);
-  host.ComposeForDisplay(shown);
-  EXPECT_EQ(shown.At(1, 1), 0x112233u);
-  EXPECT_EQ(host.Overlay().At(1, 1), 0u);  // cleared with the layer
-}
-
-TEST_F(HostInput, OnlyWhatChangedSinceTheLastFrameIsComposedAndReported) {
-  Surface32 shown;
-  const CRect whole = host.WindowSurface().View().Bounds();
-  host.WindowSurface().View().Row(0)[0] = 0x010203;
-  EXPECT_EQ(host.ComposeForDisplay(shown), CRect(0, 0, 1, 1)) << "a new frame holds what differs from black";
-  EXPECT_TRUE(host.ComposeForDisplay(shown).IsRectEmpty()) << "nothing changed";
-
-  SurfaceView surface = host.WindowSurface().View();
-  surface.Row(5)[7] = 0x445566;
-  surface.Row(9)[3] = 0x778899;
-  EXPECT_EQ(host.ComposeForDisplay(shown), CRect(3, 5, 8, 10));
-  EXPECT_EQ(shown.At(7, 5), 0x445566u);
-  EXPECT_EQ(shown.At(3, 9), 0x778899u);
-  surface.Row(whole.bottom - 1)[whole.right - 1] = 0xABCDEF;
-  EXPECT_EQ(host.ComposeForDisplay(shown), CRect(whole.right - 1, whole.bottom - 1, whole.right, whole.bottom));
-
-  // With the overlay up the whole picture is blended; once it goes, the
-  // pixels it covered come back and are reported.
-  host.Overlay().View().Row(2)[2] = 0xFF00FF00;
-  host.SetOverlayVisible(true);
-  EXPECT_EQ(host.ComposeForDisplay(shown), whole);
-  host.SetOverlayVisible(false);
-  EXPECT_EQ(host.ComposeForDisplay(shown), CRect(2, 2, 3, 3));
-  EXPECT_EQ(shown.At(2, 2), 0u);
-}
-
 }  // namespace
 
 TEST_F(HostInput, KeyMessagesCarryARepeatCountAndThePreviousKeyState) {

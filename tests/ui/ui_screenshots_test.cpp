@@ -40,12 +40,13 @@ class ChromeShots : public ::testing::Test {
   void FillView(bool picture) {
     Surface32 title;
     const CRect view = t.host().ViewRect();
+    const SurfaceView window = t.host().DrawOnSurface(view);
     if (picture && DecodeBitmapResource(t.host().Resources().Find(ResKind::Bitmap, IDB_TITLE), &title)) {
       for (int y = 0; y < view.Height() && y < title.Height(); ++y)
         for (int x = 0; x < view.Width() && x < title.Width(); ++x)
-          t.host().WindowSurface().View().Row(view.top + y)[view.left + x] = title.At(x, y);
+          window.Row(view.top + y)[view.left + x] = title.At(x, y);
     } else {
-      FillRect(t.host().WindowSurface().View(), view, ToPixel(128, 128, 128));
+      FillRect(window, view, ToPixel(128, 128, 128));
     }
   }
 

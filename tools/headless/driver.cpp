@@ -116,6 +116,7 @@ void ScenarioDriver::Start() {
     else settings->WriteProfileInt(s.section, s.key, ScriptCommand::ParseInt(s.value).value_or(0));
   }
   auto host = std::make_unique<Host>(std::move(backend), std::move(settings));
+  if (m_watchPresents) m_backend->onPresent = [this, shown = host.get()] { m_watchPresents(*shown); };
   host->onEvent = [this](const std::string& event) { Print(event); };
   if (AudioDevice* audio = host->Audio())
     audio->SetPlayObserver([this](const PlayRecord& record) { Print(DescribePlay(record)); });

@@ -35,6 +35,9 @@ class ScenarioDriver : public ModalScript {
   void SetEndHandler(std::function<void(int code)> end) { m_end = std::move(end); }
   // Ends the run, as the script's end does, once this much virtual time has passed.
   void SetTimeLimit(DWORD ms) { m_timeLimit = ms; }
+  // Called with the program's host at every present, where a screen would
+  // show the window.
+  void WatchPresents(std::function<void(const Host&)> watch) { m_watchPresents = std::move(watch); }
 
   std::optional<int> AnswerMessageBox(const std::string& caption, const std::string& text, UINT type) override;
   std::optional<int> RunMessageBox(const std::string& caption, const std::string& text, UINT type,
@@ -87,6 +90,7 @@ class ScenarioDriver : public ModalScript {
   std::array<std::optional<std::string>, 2> m_lastStates;  // the two state dumps printed last
   std::function<void(int)> m_end;
   std::optional<DWORD> m_timeLimit;
+  std::function<void(const Host&)> m_watchPresents;
 
   // Configuration.
   DWORD m_startTick = 1000;

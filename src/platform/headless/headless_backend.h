@@ -33,6 +33,8 @@ class HeadlessBackend : public Backend {
   std::function<void()> onStarved;
   // Called with the exit code just before ExitProcess ends the process.
   std::function<void(int code)> onExit;
+  // Called at every present, where a screen would show the window.
+  std::function<void()> onPresent;
 
   void SetCaps(const DisplayCaps& caps) { m_options.caps = caps; }
   void SetAudioEnabled(bool enabled) { m_options.audio = enabled; }
@@ -55,7 +57,10 @@ class HeadlessBackend : public Backend {
   std::int64_t WallSeconds() override { return m_options.epochSeconds + m_now / 1000; }
   void WaitUntil(DWORD deadline, bool wakeOnInput) override;
   void Poll() override;
-  void Present(bool /*force*/) override { ++m_presents; }
+  void Present(bool /*force*/) override {
+    ++m_presents;
+    if (onPresent) onPresent();
+  }
   DisplayCaps Caps() const override { return m_options.caps; }
   void SetCursor(int resourceId, const CursorImage* image) override;
   void SetMouseCapture(bool captured) override { m_captured = captured; }

@@ -37,7 +37,7 @@ CRect SdlFramePresenter::Show(const Host& host, SIZE surfaceSize) {
   }
   if (!changed.IsRectEmpty()) {
     const SDL_Rect area{changed.left, changed.top, changed.Width(), changed.Height()};
-    SDL_UpdateTexture(m_texture.get(), &area, m_frame.View().Row(changed.top) + changed.left, m_frame.Width() * 4);
+    SDL_UpdateTexture(m_texture.get(), &area, m_frame.Row(changed.top) + changed.left, m_frame.Width() * 4);
   }
   const CRect place = PlaceSurface(surfaceSize, OutputSize());
   const SDL_Rect dst{place.left, place.top, place.Width(), place.Height()};

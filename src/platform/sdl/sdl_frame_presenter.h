@@ -2,7 +2,7 @@
 #pragma once
 // Showing the window's picture: the renderer (the GPU's where there is one,
 // software otherwise) scales a streaming texture of the surface into the
-// window, nearest-neighbour and letterboxed in black. Only what changed
+// window, nearest-neighbour and letterboxed in black. Only what was drawn
 // since the last frame is uploaded.
 #include <SDL.h>
 
@@ -18,7 +18,7 @@ class SdlFramePresenter {
   bool Create(SDL_Window* window);
   void Destroy();
 
-  // Puts the host's window together, uploads what changed and presents it.
+  // Puts the host's window together, uploads what was drawn and presents it.
   // Returns where the picture lies in output pixels.
   CRect Show(const Host& host, SIZE surfaceSize);
   // The next frame uploads the whole picture (a new size, lost textures).
