@@ -10,7 +10,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_MAX_LEN ?= 65536
 VERSION := $(shell sed -n 's/^project.Quintaro VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 
-.PHONY: web web-serve test-web deps test-deps configure configure-tests build build-tests run test test-asan bench fuzz clean install package dist
+.PHONY: web web-serve test-web web-bench deps test-deps configure configure-tests build build-tests run test test-asan bench fuzz clean install package dist
 
 # Building and running need only the compiler, SDL2, FreeType and the font;
 # the tests add Google Test, Google Benchmark and the desktop validators.
@@ -105,8 +105,15 @@ web-serve: web
 # The page in Debian's headless Chromium, driven by puppeteer-core.
 test-web: web
 	@scripts/install-deps web-test
+	@cmake --build $(BUILD) -j $(JOBS) --target quintaro-headless
 	@cd tests/web && npm ci --no-audit --no-fund --silent
 	@node tests/web/run.mjs $(abspath $(WEB_BUILD)) $(abspath $(BUILD))
+
+# The frame path in WebAssembly against native, in one run.
+web-bench: web
+	@cmake --build $(BUILD) -j $(JOBS) --target frame_path_native
+	@cmake --build $(WEB_OBJ_BUILD) -j $(JOBS) --target frame_path_wasm frame_path_wasm_plain
+	@bench/web/frame_path_ratio.sh $(BUILD) $(WEB_OBJ_BUILD)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WEB_BUILD) $(WEB_OBJ_BUILD)

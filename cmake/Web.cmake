@@ -53,3 +53,10 @@ target_link_libraries(frame_path_wasm PRIVATE quintaro_core quintaro_web)
 target_link_options(frame_path_wasm PRIVATE ${WEB_ASYNCIFY_OPTIONS} -sENVIRONMENT=node -sALLOW_MEMORY_GROWTH=1
   -sEXIT_RUNTIME=1 --js-library=${WEB_DIR}/quintaro_page.js)
 set_target_properties(frame_path_wasm PROPERTIES SUFFIX .js EXCLUDE_FROM_ALL ON)
+
+# The same without the instrumentation for waiting: what that costs.
+add_executable(frame_path_wasm_plain ${CMAKE_SOURCE_DIR}/bench/web/frame_path.cpp)
+target_link_libraries(frame_path_wasm_plain PRIVATE quintaro_core quintaro_web)
+target_link_options(frame_path_wasm_plain PRIVATE -sENVIRONMENT=node -sALLOW_MEMORY_GROWTH=1
+  -sEXIT_RUNTIME=1 --js-library=${WEB_DIR}/quintaro_page.js)
+set_target_properties(frame_path_wasm_plain PROPERTIES SUFFIX .js EXCLUDE_FROM_ALL ON)

@@ -73,8 +73,13 @@ void ConvertIndexedRect(const CDIB& src, const CRect& rect, const ColorLut& lut,
   // surface cannot change it, and keeps the loop tight.
   std::uint32_t table[256];
   std::memcpy(table, lut.data(), sizeof table);
-  // One per thread: conversions on different threads never share it.
+  // One per thread: conversions on different threads never share it (a web
+  // page has one thread, and its linker has no storage per thread).
+#if defined(__EMSCRIPTEN__) && !defined(__EMSCRIPTEN_PTHREADS__)
+  static PairTable pairTable;
+#else
   thread_local PairTable pairTable;
+#endif
   const std::uint64_t* pairs = w * rect.Height() >= kPairTableMinPixels ? pairTable.For(lut) : nullptr;
   for (int y = rect.top; y < rect.bottom; ++y) {
     const BYTE* s = src.PixelPtr(rect.left, y);
