@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's 0x00RRGGBB pixels as the R, G, B, A bytes a web canvas takes.
 #include <cstdint>

@@ -55,13 +55,16 @@ test('a click on the darts player opens Darts', async (page) => {
     () => JSON.parse(Module.UTF8ToString(Module._quintaro_web_state())).screen === 4, { timeout: 10000 });
 });
 
-test('a thrown dart scores what the same throw scores on the desktop', async (page) => {
+test('a dart picked up is heard, and thrown scores what the same throw scores on the desktop', async (page) => {
   await waitForFirstPicture(page);
   await settle(page);
   await page.mouse.click(...(await playfieldToPage(page, ...kDartsPlayer)));
   await page.waitForFunction(() => JSON.parse(Module.UTF8ToString(Module._quintaro_web_state())).screen === 4);
   await settle(page, 1500);
   await page.mouse.click(...(await playfieldToPage(page, ...kTrayDart)));
+  // Picking the dart up is heard: the program's mixer reaches the page's audio.
+  await page.waitForFunction(() => Module.quintaroAudioPeak > 0, { timeout: 5000 })
+    .catch(() => { throw new Error('no sound reached the page when the dart was picked up'); });
   await page.mouse.move(...(await playfieldToPage(page, ...kThrowFrom)));
   await page.mouse.down();
   await settle(page, 300);

@@ -331,10 +331,15 @@ var QuintaroPageLibrary = {
         var ptr = Module['_quintaro_web_audio_render'](n);
         var left = out.getChannelData(0), right = out.getChannelData(1);
         var base = ptr >> 1;
+        var peak = 0;
         for (var i = 0; i < n; ++i) {
-          left[i] = HEAP16[base + 2 * i] / 32768;
-          right[i] = HEAP16[base + 2 * i + 1] / 32768;
+          var l = HEAP16[base + 2 * i], r = HEAP16[base + 2 * i + 1];
+          left[i] = l / 32768;
+          right[i] = r / 32768;
+          peak = Math.max(peak, l < 0 ? -l : l, r < 0 ? -r : r);
         }
+        // The loudest sample so far, for anyone checking that sound is heard.
+        Module['quintaroAudioPeak'] = Math.max(Module['quintaroAudioPeak'] || 0, peak);
       };
       node.connect(ctx.destination);
       QP.audio = ctx;
