@@ -114,6 +114,9 @@ web-bench: web
 	@cmake --build $(BUILD) -j $(JOBS) --target frame_path_native
 	@cmake --build $(WEB_OBJ_BUILD) -j $(JOBS) --target frame_path_wasm frame_path_wasm_plain
 	@bench/web/frame_path_ratio.sh $(BUILD) $(WEB_OBJ_BUILD)
+	@scripts/install-deps web-test
+	@cd tests/web && npm ci --no-audit --no-fund --silent
+	@node bench/web/page_measure.mjs $(abspath $(WEB_BUILD))
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WEB_BUILD) $(WEB_OBJ_BUILD)

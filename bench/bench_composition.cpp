@@ -21,53 +21,14 @@
 #include <string>
 #include <vector>
 
-#include "app/quintaro_view.h"
-#include "gfx/sprite_list.h"
-#include "platform/headless/headless_backend.h"
+#include "composition_scene.h"
 #include "platform/host.h"
 
 namespace {
 
-constexpr int kW = 602;
-constexpr int kH = 401;
-constexpr int kSprites = 20;
-constexpr int kSide = 25;
-
-struct Scene {
-  Host host{MakeHeadlessBackend(), nullptr};
-  CQuintaroView view{host};
-  CSpriteList sprites;
-  CDIB background;
-  BOOL trueColor = FALSE;
-  CSprite* mover = nullptr;     // top left
-  CSprite* farMover = nullptr;  // bottom right
-  int step = 0;
-
-  Scene() {
-    background.Create(kW, kH);
-    for (int y = 0; y < kH; ++y)
-      for (int x = 0; x < kW; ++x) *background.PixelPtr(x, y) = static_cast<BYTE>(10 + (x / 8 + y / 8) % 200);
-    view.AttachScene(&sprites, &trueColor);
-    sprites.SetView(&view);
-    view.SetBackground(&background);
-    for (int i = 0; i < kSprites; ++i) {
-      auto cel = std::make_unique<CDIB>();
-      cel->Create(kSide, kSide);
-      // A round piece: the corners are the key (the top-left pixel).
-      for (int y = 0; y < kSide; ++y)
-        for (int x = 0; x < kSide; ++x) {
-          const int dx = x - kSide / 2, dy = y - kSide / 2;
-          *cel->PixelPtr(x, y) = dx * dx + dy * dy <= (kSide / 2) * (kSide / 2) ? static_cast<BYTE>(40 + i) : 1;
-        }
-      auto s = std::make_unique<CSprite>((i % 5) * 110 + 20, (i / 5) * 90 + 20, i % 4, 1);
-      s->SetCelImage(0, std::move(cel));
-      if (i == 0) mover = s.get();
-      if (i == kSprites - 1) farMover = s.get();
-      sprites.Insert(std::move(s));
-    }
-    view.RemapAllSprites();
-  }
-};
+using bench::Scene;
+using bench::kW;
+using bench::kH;
 
 Scene& Shared() {
   static Scene scene;

@@ -45,5 +45,10 @@ __asm__(\"${RES_SECTION}\\n.balign 16\\n.global quintaro_resource_pack\\nquintar
 .incbin \\\"${RES_PACK}\\\"\\n.global quintaro_resource_pack_end\\nquintaro_resource_pack_end:\\n.byte 0\\n${RES_END}\");\n")
 configure_file(${RES_EMBED}.in ${RES_EMBED} COPYONLY)
 set_source_files_properties(${RES_EMBED} PROPERTIES OBJECT_DEPENDS ${RES_PACK})
+if(QUINTARO_WEB)
+  # The pack is data placed by the assembler: a real object even when the
+  # rest is compiled for link-time optimisation.
+  set_source_files_properties(${RES_EMBED} PROPERTIES COMPILE_OPTIONS -fno-lto)
+endif()
 add_library(quintaro_resources STATIC ${RES_EMBED} ${RES_PACK})
 set_target_properties(quintaro_resources PROPERTIES LINKER_LANGUAGE CXX)

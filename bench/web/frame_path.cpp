@@ -13,51 +13,13 @@
 #include <memory>
 #include <vector>
 
-#include "app/quintaro_view.h"
-#include "gfx/sprite_list.h"
+#include "../composition_scene.h"
 #include "platform/frame_rgba.h"
-#include "platform/headless/headless_backend.h"
-#include "platform/host.h"
 
 namespace {
 
-constexpr int kW = 602;
-constexpr int kH = 401;
-constexpr int kSprites = 20;
-constexpr int kSide = 25;
-
-struct Scene {
-  Host host{MakeHeadlessBackend(), nullptr};
-  CQuintaroView view{host};
-  CSpriteList sprites;
-  CDIB background;
-  BOOL trueColor = FALSE;
-  CSprite* mover = nullptr;
-  int step = 0;
-
-  Scene() {
-    background.Create(kW, kH);
-    for (int y = 0; y < kH; ++y)
-      for (int x = 0; x < kW; ++x) *background.PixelPtr(x, y) = static_cast<BYTE>(10 + (x / 8 + y / 8) % 200);
-    view.AttachScene(&sprites, &trueColor);
-    sprites.SetView(&view);
-    view.SetBackground(&background);
-    for (int i = 0; i < kSprites; ++i) {
-      auto cel = std::make_unique<CDIB>();
-      cel->Create(kSide, kSide);
-      for (int y = 0; y < kSide; ++y)
-        for (int x = 0; x < kSide; ++x) {
-          const int dx = x - kSide / 2, dy = y - kSide / 2;
-          *cel->PixelPtr(x, y) = dx * dx + dy * dy <= (kSide / 2) * (kSide / 2) ? static_cast<BYTE>(40 + i) : 1;
-        }
-      auto s = std::make_unique<CSprite>((i % 5) * 110 + 20, (i / 5) * 90 + 20, i % 4, 1);
-      s->SetCelImage(0, std::move(cel));
-      if (i == 0) mover = s.get();
-      sprites.Insert(std::move(s));
-    }
-    view.RemapAllSprites();
-  }
-
+// The benchmarks' scene, with one frame as a page shows it.
+struct Scene : bench::Scene {
   // One frame; returns the pixels uploaded, so the work cannot be dropped.
   long Frame(Surface32& shown, std::vector<std::uint8_t>& rgba, std::vector<std::uint8_t>& upload) {
     mover->SetPosition(mover->GetPosX() + ((step++ & 1) ? -2 : 2), mover->GetPosY());

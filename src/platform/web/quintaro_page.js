@@ -130,6 +130,12 @@ var QuintaroPageLibrary = {
       var zoom = QP.zoom > 0 ? Math.min(QP.zoom, fit) : fit;
       c.style.width = (c.width * zoom / dpr) + 'px';
       c.style.height = (c.height * zoom / dpr) + 'px';
+      // Centred on whole screen pixels: a picture half a pixel off would be
+      // smeared over two.
+      c.style.transform = '';
+      var r = c.getBoundingClientRect();
+      var dx = (Math.round(r.left * dpr) - r.left * dpr) / dpr, dy = (Math.round(r.top * dpr) - r.top * dpr) / dpr;
+      if (dx || dy) c.style.transform = 'translate(' + dx + 'px, ' + dy + 'px)';
       QP.scale = zoom;
       QP.applyCursor();
     },
