@@ -97,6 +97,20 @@ test('a setting survives a reload of the page', async (page) => {
   if ((await state(page)).sound !== false) throw new Error('after the reload the sound is on again');
 });
 
+test('full screen is the page\'s, and leaving it the browser\'s way leaves the program\'s', async (page) => {
+  await waitForFirstPicture(page);
+  await settle(page);
+  const stored = () => page.evaluate(() => (localStorage.getItem('quintaro:Quintaro.ini') || '').match(/FullScreen=(\d)/)?.[1]);
+  await page.keyboard.press('F11');
+  await settle(page, 800);
+  if (!(await page.evaluate(() => !!document.fullscreenElement)) || (await stored()) !== '1')
+    throw new Error('F11 did not take the page to full screen');
+  // As the browser's own Escape does: the page leaves full screen by itself.
+  await page.evaluate(() => document.exitFullscreen());
+  await settle(page, 800);
+  if ((await stored()) !== '0') throw new Error('the program still thinks it fills the screen');
+});
+
 test('a corrupt stored settings text is kept, told and the rest used', async (page, url) => {
   const corrupt = '[Players\u0000\u00ff\nbroken line without a key\n[Settings]\nSound=0\n\u00fe\u0001binary';
   await page.evaluate((text) => {

@@ -67,6 +67,13 @@ var QuintaroPageLibrary = {
       });
     },
 
+    leftFullscreen: function() {
+      if (!QP.wantFullscreen) return;
+      QP.wantFullscreen = false;
+      QP.post(QP.KeyDown, 0, 0, 0, QP.buttons, 122, null);  // F11
+      QP.post(QP.KeyUp, 0, 0, 0, QP.buttons, 122, null);
+    },
+
     startAudio: function() {
       if (QP.audio && QP.audio.state !== 'running') QP.audio.resume();
     },
@@ -115,6 +122,9 @@ var QuintaroPageLibrary = {
       window.addEventListener('resize', QP.layout);
       document.addEventListener('fullscreenchange', function() {
         QP.fullscreen = !!document.fullscreenElement;
+        // The browser's own Escape left full screen: the program hears it as
+        // the player's F11, so its View menu says what the page shows.
+        if (!QP.fullscreen) QP.leftFullscreen();
         QP.layout();
       });
     },
@@ -223,9 +233,12 @@ var QuintaroPageLibrary = {
   quintaro_page_set_zoom__deps: ['$QP'],
   quintaro_page_set_zoom: function(zoom, fullscreen) {
     QP.zoom = zoom;
+    QP.wantFullscreen = !!fullscreen;
     var stage = document.getElementById('quintaro-stage') || QP.canvas;
     if (fullscreen && !document.fullscreenElement && stage.requestFullscreen) {
-      stage.requestFullscreen().catch(function() {});
+      // Refused (no click or key just before): the program goes back to the
+      // window it is shown in, as when the player leaves full screen.
+      stage.requestFullscreen().catch(function() { QP.leftFullscreen(); });
     } else if (!fullscreen && document.fullscreenElement && document.exitFullscreen) {
       document.exitFullscreen().catch(function() {});
     }
