@@ -103,6 +103,8 @@ var QuintaroPageLibrary = {
 
       var key = function(e, down) {
         if (e.target && e.target !== c && e.target !== document.body && e.target !== document.documentElement) return;
+        // The page's help is open: its keys scroll it.
+        if (location.hash === '#help') return;
         // Reload and the developer tools stay the browser's.
         if (e.key === 'F5' || e.key === 'F12' || e.metaKey) return;
         if (e.ctrlKey && !e.altKey && (e.key === 'r' || e.key === 'R' || e.key === 'w' || e.key === 'W' || e.key === 't' || e.key === 'T')) return;
