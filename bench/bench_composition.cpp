@@ -93,6 +93,16 @@ void BM_MemcpyFrame32(benchmark::State& state) {
 // animation step: only the changed area is copied and uploaded. A memcpy
 // into a buffer of the texture's size stands in for the upload, the least
 // any renderer does with the bytes it is given.
+// The window put together for the screen, and its changed rows copied into
+// the texture; returns what changed.
+CRect UploadChanges(const Host& host, Surface32& shown, Surface32& texture) {
+  const CRect changed = host.ComposeForDisplay(shown);
+  for (int y = changed.top; y < changed.bottom; ++y)
+    std::memcpy(texture.View().Row(y) + changed.left, shown.Row(y) + changed.left,
+                static_cast<std::size_t>(changed.Width()) * 4);
+  return changed;
+}
+
 void BM_ShowFrameAfterStep(benchmark::State& state) {
   Scene& s = Shared();
   Surface32 shown, texture(s.host.WindowSurface().Width(), s.host.WindowSurface().Height());
@@ -103,10 +113,7 @@ void BM_ShowFrameAfterStep(benchmark::State& state) {
     s.mover->SetPosition(s.mover->GetPosX() + ((s.step++ & 1) ? -2 : 2), s.mover->GetPosY());
     s.view.FlushDirtyRects();
     state.ResumeTiming();
-    const CRect changed = s.host.ComposeForDisplay(shown);
-    for (int y = changed.top; y < changed.bottom; ++y)
-      std::memcpy(texture.View().Row(y) + changed.left, shown.Row(y) + changed.left,
-                  static_cast<std::size_t>(changed.Width()) * 4);
+    const CRect changed = UploadChanges(s.host, shown, texture);
     uploaded += static_cast<std::int64_t>(changed.Width()) * changed.Height();
     benchmark::ClobberMemory();
   }
@@ -127,10 +134,7 @@ void BM_ShowFrameAfterTwoSteps(benchmark::State& state) {
     s.farMover->SetPosition(s.farMover->GetPosX() - dx, s.farMover->GetPosY());
     s.view.FlushDirtyRects();
     state.ResumeTiming();
-    const CRect changed = s.host.ComposeForDisplay(shown);
-    for (int y = changed.top; y < changed.bottom; ++y)
-      std::memcpy(texture.View().Row(y) + changed.left, shown.Row(y) + changed.left,
-                  static_cast<std::size_t>(changed.Width()) * 4);
+    UploadChanges(s.host, shown, texture);
     benchmark::ClobberMemory();
   }
 }

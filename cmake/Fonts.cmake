@@ -22,12 +22,17 @@ set(QUINTARO_FONT_SIZES
   regular:11 bold:11 regular:12 bold:12 regular:13 bold:13 regular:14 bold:14
   regular:16 bold:16 regular:18 bold:18 regular:20 bold:20 regular:24 bold:24
   bold:28:latin1 bold:32:latin1 bold:40:latin1 bold:48:latin1)
+# Rasterises the faces at `sizes` into the C++ source `out`.
+function(quintaro_font_atlases out comment)
+  add_custom_command(OUTPUT ${out}
+    COMMAND quintaro-fontatlas ${out} ${QUINTARO_LIBERATION2_DIR}/LiberationSans-Regular.ttf
+            ${QUINTARO_LIBERATION2_DIR}/LiberationSans-Bold.ttf ${ARGN}
+    DEPENDS quintaro-fontatlas
+    COMMENT "${comment}")
+endfunction()
+
 set(FONTS_CPP ${CMAKE_BINARY_DIR}/generated/fonts_data.cpp)
-add_custom_command(OUTPUT ${FONTS_CPP}
-  COMMAND quintaro-fontatlas ${FONTS_CPP} ${QUINTARO_LIBERATION2_DIR}/LiberationSans-Regular.ttf
-          ${QUINTARO_LIBERATION2_DIR}/LiberationSans-Bold.ttf ${QUINTARO_FONT_SIZES}
-  DEPENDS quintaro-fontatlas
-  COMMENT "Rasterising font atlases")
+quintaro_font_atlases(${FONTS_CPP} "Rasterising font atlases" ${QUINTARO_FONT_SIZES})
 add_library(quintaro_fonts STATIC ${FONTS_CPP})
 
 # The web page's atlases: the sizes the program draws with at run time, in
@@ -39,9 +44,5 @@ foreach(size IN LISTS QUINTARO_FONT_SIZES)
   endif()
 endforeach()
 set(FONTS_WEB_CPP ${CMAKE_BINARY_DIR}/generated/fonts_web.cpp)
-add_custom_command(OUTPUT ${FONTS_WEB_CPP}
-  COMMAND quintaro-fontatlas ${FONTS_WEB_CPP} ${QUINTARO_LIBERATION2_DIR}/LiberationSans-Regular.ttf
-          ${QUINTARO_LIBERATION2_DIR}/LiberationSans-Bold.ttf ${QUINTARO_WEB_FONT_SIZES}
-  DEPENDS quintaro-fontatlas
-  COMMENT "Rasterising the web page's font atlases")
+quintaro_font_atlases(${FONTS_WEB_CPP} "Rasterising the web page's font atlases" ${QUINTARO_WEB_FONT_SIZES})
 target_include_directories(quintaro_fonts PUBLIC ${CMAKE_SOURCE_DIR}/src)

@@ -11,18 +11,26 @@ std::uint32_t Blend(std::uint32_t under, std::uint32_t over, unsigned alpha) {
   return (r << 16) | (g << 8) | b;
 }
 
+// Calls place(glyph, left, top) for each character of `text` with its
+// top-left where DrawTextAt puts it, the pen starting at (x, y).
+template <class Place>
+void PlaceGlyphs(const FontAtlas& font, int x, int y, std::string_view text, Place place) {
+  const int baseline = y + font.ascent;
+  int pen = x;
+  ForEachCodePoint(text, [&](char32_t c) {
+    const GlyphImage g = ResolveGlyph(font, c);
+    place(g, pen + g.left, baseline - g.top);
+    pen += g.advance;
+  });
+}
+
 }  // namespace
 
 void DrawTextAt(SurfaceView dst, const CRect& clip, const FontAtlas& font, int x, int y, std::string_view text,
                 std::uint32_t color) {
   CRect bounds;
   if (!bounds.IntersectRect(clip, dst.Bounds())) return;
-  const int baseline = y + font.ascent;
-  int pen = x;
-  ForEachCodePoint(text, [&](char32_t c) {
-    const GlyphImage g = ResolveGlyph(font, c);
-    const int gx = pen + g.left;
-    const int gy = baseline - g.top;
+  PlaceGlyphs(font, x, y, text, [&](const GlyphImage& g, int gx, int gy) {
     for (int row = 0; row < g.height; ++row) {
       const int py = gy + row;
       if (py < bounds.top || py >= bounds.bottom) continue;
@@ -34,20 +42,13 @@ void DrawTextAt(SurfaceView dst, const CRect& clip, const FontAtlas& font, int x
         out[px] = src[col] == 255 ? color : Blend(out[px], color, src[col]);
       }
     }
-    pen += g.advance;
   });
 }
 
 CRect TextInkBounds(const FontAtlas& font, int x, int y, std::string_view text) {
   CRect ink;
-  const int baseline = y + font.ascent;
-  int pen = x;
-  ForEachCodePoint(text, [&](char32_t c) {
-    const GlyphImage g = ResolveGlyph(font, c);
-    const int gx = pen + g.left;
-    const int gy = baseline - g.top;
+  PlaceGlyphs(font, x, y, text, [&](const GlyphImage& g, int gx, int gy) {
     ink.UnionRect(ink, CRect(gx, gy, gx + g.width, gy + g.height));
-    pen += g.advance;
   });
   return ink;
 }
