@@ -15,6 +15,9 @@ namespace {
 
 class WebAudioDevice;
 
+// The most the page asks for at once (it asks for 2048).
+constexpr int kMaxFrames = 16384;
+
 // The page pulls samples through a C function, so it has to find the one
 // device; the device clears this when it goes.
 WebAudioDevice* g_device = nullptr;
@@ -23,7 +26,7 @@ WebAudioDevice* g_device = nullptr;
 // thread), so the voices need no lock.
 class WebAudioDevice final : public AudioDevice {
  public:
-  explicit WebAudioDevice(int rate) : m_rate(rate) { g_device = this; }
+  explicit WebAudioDevice(int rate) : m_rate(rate), m_block(2 * static_cast<std::size_t>(kMaxFrames)) { g_device = this; }
   ~WebAudioDevice() override { g_device = nullptr; }
   WebAudioDevice(const WebAudioDevice&) = delete;
   WebAudioDevice& operator=(const WebAudioDevice&) = delete;
@@ -51,13 +54,11 @@ class WebAudioDevice final : public AudioDevice {
   // Interleaved stereo, `frames` long; stays valid until the next call.
   const std::int16_t* Render(int frames) {
     const std::size_t n = static_cast<std::size_t>(std::clamp(frames, 0, kMaxFrames));
-    m_block.resize(2 * static_cast<std::size_t>(kMaxFrames));
     MixVoices(m_bank.Voices(), std::span(m_block.data(), 2 * n), m_rate);
     return m_block.data();
   }
 
  private:
-  static constexpr int kMaxFrames = 16384;
   int m_rate;
   VoiceBank m_bank;
   std::vector<std::int16_t> m_block;
@@ -66,7 +67,7 @@ class WebAudioDevice final : public AudioDevice {
 }  // namespace
 
 extern "C" EMSCRIPTEN_KEEPALIVE const std::int16_t* quintaro_web_audio_render(int frames) {
-  static std::array<std::int16_t, 2 * 16384> silence{};
+  static std::array<std::int16_t, 2 * kMaxFrames> silence{};
   if (g_device == nullptr) return silence.data();
   return g_device->Render(frames);
 }
