@@ -46,6 +46,21 @@ test('the title screen is drawn exactly as the headless driver draws it', async 
   if (diff) throw new Error(diff);
 });
 
+test('a window of a new size is drawn whole, as the headless driver draws it', async (page) => {
+  await waitForFirstPicture(page);
+  await settle(page);
+  // View > Toolbar, from the keyboard: the window loses the tool bar's height.
+  await page.keyboard.down('Alt');
+  await page.keyboard.press('v');
+  await page.keyboard.up('Alt');
+  await page.keyboard.press('t');
+  await settle(page, 800);
+  const web = await canvasPixels(page);
+  const { shots } = headless('start\nwait 5000\nmenu 59392\nwait 800\nshot untooled\n');
+  const diff = comparePixels(web, await pngPixels(page, shots.untooled));
+  if (diff) throw new Error(diff);
+});
+
 test('a click on the darts player opens Darts', async (page) => {
   await waitForFirstPicture(page);
   await settle(page);

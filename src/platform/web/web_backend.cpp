@@ -116,18 +116,15 @@ class WebBackend : public Backend {
     if (s.Width() <= 0 || s.Height() <= 0) return;
     if (s.Width() == m_surfaceSize.cx && s.Height() == m_surfaceSize.cy) return;
     m_surfaceSize = SIZE{s.Width(), s.Height()};
+    // The canvas starts blank at its new size; so does the frame composed
+    // for it, and composing a new frame hands back all of it.
     web_page::SetSurfaceSize(s.Width(), s.Height());
-    m_wholeFrame = true;
   }
 
   void Draw() {
     if (!m_modeChosen) return;
     FollowLayout();
-    CRect changed = m_host->ComposeForDisplay(m_frame);
-    if (m_wholeFrame) {
-      changed = CRect(0, 0, m_frame.Width(), m_frame.Height());
-      m_wholeFrame = false;
-    }
+    const CRect changed = m_host->ComposeForDisplay(m_frame);
     if (!changed.IsRectEmpty()) {
       ConvertToRgba(m_frame, changed, m_rgba);
       web_page::Put(m_rgba.data(), m_frame.Width(), m_frame.Height(), changed.left, changed.top, changed.Width(),
@@ -142,7 +139,6 @@ class WebBackend : public Backend {
   std::vector<std::uint8_t> m_rgba;
   SIZE m_surfaceSize{};
   bool m_modeChosen = false;
-  bool m_wholeFrame = true;
   bool m_pending = false;
   DWORD m_lastPresent = 0;
   bool m_audioTried = false;
