@@ -111,4 +111,9 @@ void CMainFrame::OnSave() {
   SetStatusText(file ? std::string("Saved ") + name : std::string("Could not save ") + name);
 }
 
-void CMainFrame::OnClose() { m_app.Terminate(0); }
+void CMainFrame::OnClose() {
+  // The close box, Alt+F4 and Exit (Ctrl+Q) all come here: a game under way
+  // is not left without asking.
+  if (!m_app.Doc().MayLeaveGame()) return;
+  m_app.Terminate(0);
+}

@@ -60,6 +60,9 @@ class CQuintaroDoc {
   // Remembers the variant a game's Type Of Game chose; it is used from its next start.
   void SetVariant(int nScreen, int nVariant);
 
+  // True when the game on screen may end: no game is under way, or the
+  // player said Yes to quitting it.
+  bool MayLeaveGame();
   // Menu and tool-bar commands; false when the command is not the document's.
   bool OnCommand(UINT nId);
   // Enabling and check marks of the document's commands; false when not ours.
@@ -73,9 +76,10 @@ class CQuintaroDoc {
   std::string StateJson() const;
 
   std::unique_ptr<CDIB> m_pBackground;
+  // A game is under way: leaving it asks first. Cleared when a game ends.
   BOOL m_bGameInProgress = FALSE;
-  // A game on this screen has ended and nobody has started the next one yet:
-  // going home then has nothing to ask about.
+  // A game on this screen has ended and its final board is still up: nobody
+  // has started the next one yet.
   bool m_bGameEnded = false;
   int m_nGameType = kScreenTitle;
   CObArray m_players;

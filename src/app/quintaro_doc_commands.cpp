@@ -27,6 +27,12 @@ bool CQuintaroDoc::AskQuitGame() {
   return yes && m_pGame.get() == asked && m_nGameType == screen;
 }
 
+bool CQuintaroDoc::MayLeaveGame() {
+  // Every way out of a game (Quit Game, Main Window, closing the program)
+  // asks the same question, and only while a game is under way.
+  return !IsGameScreen(m_nGameType) || !m_bGameInProgress || AskQuitGame();
+}
+
 bool CQuintaroDoc::OnCommand(UINT nId) {
   if (const GameInfo* game = FindGameByCommand(m_games, nId)) {
     m_nGameType = game->nScreen;
@@ -36,16 +42,13 @@ bool CQuintaroDoc::OnCommand(UINT nId) {
   const GameInfo* current = CurrentGameInfo();
   switch (nId) {
     case ID_GAME_QUITGAME:
-      if (!IsGameScreen(m_nGameType)) return true;
-      if (m_bGameInProgress && !AskQuitGame()) return true;
+      if (!IsGameScreen(m_nGameType) || !MayLeaveGame()) return true;
       m_nGameType = kScreenTitle;
       m_bGameInProgress = FALSE;
       OnNewDocument();
       return true;
     case ID_VIEW_MAINWINDOW:
-      // On a game screen the question comes even before the first move,
-      // but not after a finished game whose successor nobody has started.
-      if (IsGameScreen(m_nGameType) && (m_bGameInProgress || !m_bGameEnded) && !AskQuitGame()) return true;
+      if (!MayLeaveGame()) return true;
       m_nGameType = kScreenTitle;
       m_bGameInProgress = FALSE;
       OnNewDocument();
@@ -85,10 +88,6 @@ bool CQuintaroDoc::OnCommand(UINT nId) {
       return true;
     case ID_FILE_SAVE:
       return true;
-    case ID_APP_EXIT:
-      // Leaving the program ends a game under way: ask as Quit Game does.
-      // Unhandled here, the frame goes on to close.
-      return IsGameScreen(m_nGameType) && m_bGameInProgress && !AskQuitGame();
     default:
       return false;
   }
@@ -143,6 +142,8 @@ void CQuintaroDoc::OnNumberOfPlayers() {
     if (!AskQuitGame()) return;
     m_bGameInProgress = FALSE;
     OnNewDocument();
+  } else if (m_bGameEnded) {
+    OnNewDocument();  // the final board goes: the seats chosen now play the next game
   }
   CPlayersDlg dlg;
   for (int i = 0; i < kSeatCount; ++i) {

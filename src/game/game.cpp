@@ -60,6 +60,12 @@ void CGame::SetGameInProgress(BOOL b) { m_pDoc->m_bGameInProgress = b; }
 
 BOOL CGame::IsGameInProgress() { return m_pDoc->m_bGameInProgress; }
 
+std::string CGame::WinText(const CPlayer& winner, const std::string& humanText) {
+  return winner.m_bComputer ? winner.m_strName + " wins" : humanText;
+}
+
+void CGame::ShowResultLine(const std::string& result) { SetStatusText(0, result + ". Click to play again."); }
+
 void CGame::SetStatusText(int /*nPane*/, const std::string& text) { m_pDoc->App().SetStatusText(text); }
 
 bool CGame::ClickPromptShowing() const { return m_pDoc->App().Frame().StatusText() == kComputerClickPrompt; }

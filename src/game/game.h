@@ -127,7 +127,13 @@ class CGame {
   // Starts the same game afresh through the document. This game is destroyed
   // once control is back in the main loop: touch nothing of it afterwards.
   void RestartGame();
-  // The game on screen has ended; until the next one starts, going home asks nothing.
+  // A seat's win in words: the game's own words for a person, "Name wins"
+  // for a computer seat (the user did not win it).
+  static std::string WinText(const CPlayer& winner, const std::string& humanText);
+  // The line under a final board: the result, and how the next game starts.
+  void ShowResultLine(const std::string& result);
+  // The game on screen has ended, whoever ended it: no game is under way, so
+  // leaving asks nothing until the next one starts. Every game's end calls it.
   void MarkGameEnded();
   // A message box over the window; an empty caption shows the program's title.
   int MessageBox(const std::string& text, const std::string& caption = "", UINT nType = 0);
@@ -139,9 +145,9 @@ class CGame {
   // The level the computer seats of this game play at (Options > Computer Skill).
   skill::ComputerSkill GetComputerSkill() const;
   // Adds a finished game to each active seat's statistics: its result is the
-  // seat's score (or `results[seat]` when given), and `winnerSeat` (-1 for
-  // nobody) won.
-  void RecordStatistics(int winnerSeat, const std::vector<int>* results = nullptr);
+  // seat's score (or `results[seat]` when given, in tenths when
+  // `resultsInTenths`), and `winnerSeat` (-1 for nobody) won.
+  void RecordStatistics(int winnerSeat, const std::vector<int>* results = nullptr, bool resultsInTenths = false);
   // The player's seat in the document, or -1.
   int SeatIndexOf(const CPlayer* pPlayer) const;
   // Tells the status line that a computer seat starts, and at what level.

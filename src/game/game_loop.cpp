@@ -114,10 +114,12 @@ void CGame::RestartGame() {
   // The document replaces this game; it is destroyed once control is back in the message loop.
   CQuintaroDoc* doc = m_pDoc;
   doc->OnNewDocument();
-  doc->m_bGameEnded = true;
 }
 
-void CGame::MarkGameEnded() { m_pDoc->m_bGameEnded = true; }
+void CGame::MarkGameEnded() {
+  m_pDoc->m_bGameInProgress = FALSE;
+  m_pDoc->m_bGameEnded = true;
+}
 
 int CGame::MessageBox(const std::string& text, const std::string& caption, UINT nType) {
   const int answer = AfxMessageBox(text, caption, nType);
@@ -141,7 +143,7 @@ skill::ComputerSkill CGame::GetComputerSkill() const {
   return skill::LoadComputerSkill(GetHost().Settings(), m_pDoc->m_nGameType);
 }
 
-void CGame::RecordStatistics(int winnerSeat, const std::vector<int>* results) {
+void CGame::RecordStatistics(int winnerSeat, const std::vector<int>* results, bool resultsInTenths) {
   const char* game = skill::SkillSection(m_pDoc->m_nGameType);
   if (!game) return;
   const std::string computer = skill::ComputerSeatName(GetComputerSkill());
@@ -151,7 +153,8 @@ void CGame::RecordStatistics(int winnerSeat, const std::vector<int>* results) {
     if (!p || !p->m_bActive) continue;
     // Computer seats are kept apart from the people, under their level.
     const int result = results && i < results->size() ? (*results)[i] : p->m_nScore;
-    seats.push_back({p->m_bComputer ? computer : p->m_strName, result, static_cast<int>(i) == winnerSeat});
+    const bool tenths = resultsInTenths && results && i < results->size();
+    seats.push_back({p->m_bComputer ? computer : p->m_strName, result, static_cast<int>(i) == winnerSeat, tenths});
   }
   RecordGame(GetHost().Settings(), game, seats);
 }

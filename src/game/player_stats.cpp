@@ -37,15 +37,34 @@ std::optional<StatsKey> KeyFrom(const std::string& key) {
   return StatsKey{key.substr(0, cut), name};
 }
 
-// "played won best total"; anything unreadable or out of range is made safe.
+long long RoundTenths(long long tenths) { return (tenths + 5) / 10; }
+
+// Keeps best and total in tenths, with the whole numbers older copies read.
+void SetTenths(PlayerRecord& r, long long bestTenths, long long totalTenths) {
+  r.tenths = true;
+  r.bestTenths = static_cast<int>(std::clamp<long long>(bestTenths, 0, kMaxStatResult * 10LL));
+  r.totalTenths = std::clamp<long long>(totalTenths, 0, static_cast<long long>(r.played) * kMaxStatResult * 10);
+  r.best = static_cast<int>(RoundTenths(r.bestTenths));
+  r.total = RoundTenths(r.totalTenths);
+}
+
+long long BestInTenths(const PlayerRecord& r) { return r.tenths ? r.bestTenths : r.best * 10LL; }
+long long TotalInTenths(const PlayerRecord& r) { return r.tenths ? r.totalTenths : r.total * 10; }
+
+// "played won best total [bestTenths totalTenths]"; anything unreadable or
+// out of range is made safe.
 PlayerRecord RecordFrom(const std::string& text) {
-  long long v[4] = {0, 0, 0, 0};
+  long long v[6] = {0, 0, 0, 0, 0, 0};
+  int read = 0;
   const char* p = text.data();
   const char* end = text.data() + text.size();
+  bool readAll = true;  // every field so far was a number
   for (long long& n : v) {
     while (p < end && *p == ' ') ++p;
     const auto [next, ec] = std::from_chars(p, end, n);
     if (ec != std::errc()) n = 0;
+    readAll = readAll && ec == std::errc();
+    read += readAll ? 1 : 0;
     p = next;
   }
   PlayerRecord r;
@@ -53,12 +72,29 @@ PlayerRecord RecordFrom(const std::string& text) {
   r.won = static_cast<int>(std::clamp<long long>(v[1], 0, r.played));
   r.best = r.played > 0 ? static_cast<int>(std::clamp<long long>(v[2], 0, kMaxStatResult)) : 0;
   r.total = std::clamp<long long>(v[3], 0, static_cast<long long>(r.played) * kMaxStatResult);
+  // The tenths count only when they agree with the whole numbers: an older
+  // copy or a hand edit that changed those has the last word.
+  if (read == 6 && r.played > 0 && RoundTenths(v[4]) == r.best && RoundTenths(v[5]) == r.total) {
+    SetTenths(r, v[4], v[5]);
+  }
   return r;
 }
 
 std::string TextOf(const PlayerRecord& r) {
-  return std::to_string(r.played) + " " + std::to_string(r.won) + " " + std::to_string(r.best) + " " +
-         std::to_string(r.total);
+  std::string text;
+  const auto field = [&text](long long n) {
+    if (!text.empty()) text += ' ';
+    text += std::to_string(n);
+  };
+  field(r.played);
+  field(r.won);
+  field(r.best);
+  field(r.total);
+  if (r.tenths) {
+    field(r.bestTenths);
+    field(r.totalTenths);
+  }
+  return text;
 }
 
 StatsTable TableIn(const IniKeys& keys) {
@@ -86,10 +122,14 @@ void MergeStatsSection(const IniKeys& base, const IniKeys& ours, const IniKeys& 
     }
     if (r.played == old.played) continue;
     PlayerRecord& target = result[k];
+    const bool tenths = target.tenths || r.tenths;
+    const long long bestTenths = std::max(BestInTenths(target), BestInTenths(r));
+    const long long totalTenths = TotalInTenths(target) + std::max(0LL, TotalInTenths(r) - TotalInTenths(old));
     target.played = std::min(kMaxStatGames, target.played + r.played - old.played);
     target.won = std::min(target.played, target.won + std::max(0, r.won - old.won));
     target.best = std::max(target.best, r.best);
     target.total += std::max(0LL, r.total - old.total);
+    if (tenths) SetTenths(target, bestTenths, totalTenths);
   }
   for (const auto& [k, r] : result) merged[KeyFor(k)] = TextOf(r);
 }
@@ -109,12 +149,21 @@ void RecordGame(SettingsStore& store, const std::string& game, const std::vector
   for (const SeatResult& s : seats) {
     const StatsKey k{game, s.name};
     PlayerRecord& r = table[k];
-    const int result = std::clamp(s.result, 0, kMaxStatResult);
     if (r.played >= kMaxStatGames) continue;
-    r.best = r.played == 0 ? result : std::max(r.best, result);
-    ++r.played;
+    if (s.inTenths || r.tenths) {
+      // Once a record holds tenths, whole results are kept in tenths too.
+      const long long tenths = std::clamp<long long>(s.inTenths ? s.result : s.result * 10LL, 0, kMaxStatResult * 10LL);
+      const long long best = r.played == 0 ? tenths : std::max(BestInTenths(r), tenths);
+      const long long total = TotalInTenths(r) + tenths;
+      ++r.played;
+      SetTenths(r, best, total);
+    } else {
+      const int result = std::clamp(s.result, 0, kMaxStatResult);
+      r.best = r.played == 0 ? result : std::max(r.best, result);
+      ++r.played;
+      r.total += result;
+    }
     r.won += s.won ? 1 : 0;
-    r.total += result;
     store.WriteProfileString(kSection, KeyFor(k), TextOf(r));
   }
   group.Commit();

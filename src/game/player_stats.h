@@ -11,12 +11,24 @@
 
 class SettingsStore;
 
+// A result kept to a tenth (the darts three-dart average) is stored as the
+// whole numbers older copies read, "played won best total", followed by the
+// best and the total in tenths: "3 1 82 240 821 2403". Older copies read the
+// first four and ignore the rest; a record without the tenths, or whose
+// tenths do not round to its whole numbers, is read in whole numbers.
 struct PlayerRecord {
   int played = 0;
   int won = 0;
   int best = 0;
   long long total = 0;  // the sum of every game's result
-  double Average() const { return played > 0 ? static_cast<double>(total) / played : 0.0; }
+  bool tenths = false;  // the two below are kept
+  int bestTenths = 0;
+  long long totalTenths = 0;
+  double Best() const { return tenths ? bestTenths / 10.0 : best; }
+  double Average() const {
+    if (played <= 0) return 0.0;
+    return (tenths ? static_cast<double>(totalTenths) / 10.0 : static_cast<double>(total)) / played;
+  }
 };
 
 // (game, player) -> record; the game is its settings section name ("Bowling").
@@ -28,6 +40,7 @@ struct SeatResult {
   std::string name;
   int result = 0;
   bool won = false;
+  bool inTenths = false;  // `result` counts tenths (82.1 is 821)
 };
 
 // The widest numbers kept: a hand-edited bigger or negative value is clamped on reading.

@@ -75,8 +75,11 @@ std::vector<std::vector<std::string>> StatisticsRows(const StatsTable& table) {
   for (const auto& [key, r] : entries) {
     char average[32];
     std::snprintf(average, sizeof average, "%.1f", r.Average());
-    rows.push_back({GameTitle(key.first), key.second, std::to_string(r.played), std::to_string(r.won),
-                    std::to_string(r.best), average});
+    // A result kept to a tenth shows its tenth: 82.1 stays 82.1.
+    char best[32];
+    std::snprintf(best, sizeof best, r.tenths ? "%.1f" : "%.0f", r.Best());
+    rows.push_back({GameTitle(key.first), key.second, std::to_string(r.played), std::to_string(r.won), best,
+                    average});
   }
   return rows;
 }

@@ -11,13 +11,30 @@ constexpr const char* kStart = "start\nclick 5 5\nwait 10\n";
 
 }  // namespace
 
-TEST(DocumentFlows, MainWindowAsksEvenWithNoGameInProgress) {
-  auto r = RunScenario(std::string(kStart) +
-                       "menu 32786\nwait 10\nexpect screen 4\nanswer no\nmenu 32789\nwait 10\nexpect screen 4\n"
-                       "answer yes\nmenu 32789\nwait 10\nexpect screen 0\nquit\n");
-  EXPECT_EQ(r.exitCode, 0) << r.transcript;
-  EXPECT_TRUE(r.Has(R"(msgbox "Quit Game?" "Do you wish to quit the current game?" -> no)")) << r.transcript;
-  EXPECT_TRUE(r.Has(R"(msgbox "Quit Game?" "Do you wish to quit the current game?" -> yes)")) << r.transcript;
+// Every way out of a game asks the same question, and only while a game is
+// under way: Quit Game, Main Window, the close box and Ctrl+Q.
+TEST(DocumentFlows, EveryWayOutAsksOnlyWhileAGameIsUnderWay) {
+  auto fresh = RunScenario(std::string(kStart) + "menu 32786\nwait 10\nmenu 32789\nwait 10\nexpect screen 0\n"
+                                                 "menu 32786\nwait 10\nmenu 32790\nwait 10\nexpect screen 0\n"
+                                                 "menu 32786\nwait 10\nkey down 17\nkey 81\nkey up 17\nwait 10\n");
+  EXPECT_EQ(fresh.exitCode, 0) << fresh.transcript;
+  EXPECT_FALSE(fresh.Has("msgbox")) << fresh.transcript;
+  EXPECT_TRUE(fresh.Has("exit 0")) << fresh.transcript;
+
+  // A dart picked up: the game is under way. No keeps it, whichever way was taken.
+  const std::string no = "answer no\n";
+  auto underWay = RunScenario(std::string(kStart) + "menu 32786\nwait 10\nclick 249 320\nwait 10\n" + no +
+                              "menu 32789\nwait 10\n" + no + "menu 32790\nwait 10\n" + no + "quit\nwait 10\n" + no +
+                              "key down 17\nkey 81\nkey up 17\nwait 10\nexpect screen 4\nstate\n"
+                              "answer yes\nkey down 17\nkey 81\nkey up 17\nwait 10\n");
+  EXPECT_EQ(underWay.exitCode, 0) << underWay.transcript;
+  const std::string asked = R"(msgbox "Quit Game?" "Do you wish to quit the current game?" -> )";
+  std::size_t noes = 0;
+  for (std::size_t at = underWay.transcript.find(asked + "no"); at != std::string::npos;
+       at = underWay.transcript.find(asked + "no", at + 1))
+    ++noes;
+  EXPECT_EQ(noes, 4u) << underWay.transcript;
+  EXPECT_TRUE(underWay.Has(asked + "yes")) << underWay.transcript;
 }
 
 // After a finished game the next one waits for a first move: going home has
@@ -28,11 +45,12 @@ TEST(DocumentFlows, MainWindowAfterAFinishedGameDoesNotAsk) {
                                           "click 400 300\nwait 1000\nanswer ok\nwait 150000\n";
   auto home = RunScenario(bowlOneComputerGame + "state\nmenu 32789\nwait 10\nexpect screen 0\nquit\n");
   EXPECT_EQ(home.exitCode, 0) << home.transcript;
-  EXPECT_TRUE(home.Has("you have won!")) << home.transcript;
+  EXPECT_TRUE(home.Has("Player1 wins")) << home.transcript;
   EXPECT_FALSE(home.Has("Quit Game?")) << home.transcript;
 
-  auto again = RunScenario(bowlOneComputerGame + "click 400 300\nwait 500\nanswer no\nmenu 32789\nwait 10\n"
-                                                 "expect screen 3\nquit\n");
+  // The first click takes the final sheet away; the second starts the computer.
+  auto again = RunScenario(bowlOneComputerGame + "click 400 300\nwait 10\nclick 400 300\nwait 500\nanswer no\n"
+                                                 "menu 32789\nwait 10\nexpect screen 3\nquit\n");
   EXPECT_EQ(again.exitCode, 0) << again.transcript;
   EXPECT_TRUE(again.Has(R"(msgbox "Quit Game?" "Do you wish to quit the current game?" -> no)")) << again.transcript;
 }

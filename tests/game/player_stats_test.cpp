@@ -116,6 +116,42 @@ TEST_F(StatsFile, TwoCopiesRunningAtOnceBothKeepTheirGames) {
   EXPECT_EQ(after.count({"Bowling", "Ann"}), 0u);
 }
 
+// The darts average is kept to a tenth beside the whole numbers older copies
+// read; a record an older copy wrote (or rewrote) reads in whole numbers.
+TEST_F(StatsFile, ATenthIsKeptWhereOlderCopiesStillReadWholeNumbers) {
+  {
+    std::ofstream out(m_file);
+    out << "[Statistics]\n"
+        << "Darts_416E6E=2 1 60 110\n"            // Ann: two games an older copy kept
+        << "Darts_426F62=1 1 45 45 612 612\n";    // Bob: tenths that disagree with the whole numbers
+  }
+  SettingsStore store = Open();
+  RecordGame(store, "Darts", {{"Ann", 821, true, true}, {"Bob", 303, false, true}});
+  const StatsTable t = ReadStats(Open());
+  const PlayerRecord& ann = t.at({"Darts", "Ann"});
+  EXPECT_EQ(ann.played, 3);
+  EXPECT_DOUBLE_EQ(ann.Best(), 82.1);
+  EXPECT_NEAR(ann.Average(), (1100 + 821) / 30.0, 1e-9);
+  EXPECT_EQ(store.GetProfileString("Statistics", "Darts_416E6E", ""), "3 2 82 192 821 1921");
+  const PlayerRecord& bob = t.at({"Darts", "Bob"});
+  EXPECT_DOUBLE_EQ(bob.Best(), 45.0);  // the whole numbers had the last word
+  EXPECT_NEAR(bob.Average(), (450 + 303) / 20.0, 1e-9);
+  const auto rows = StatisticsRows(t);
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0][4], "82.1");
+  EXPECT_EQ(rows[0][5], "64.0");
+
+  // Two copies at once: each one's tenths are added to what the file holds.
+  SettingsStore first = Open();
+  SettingsStore second = Open();
+  RecordGame(first, "Darts", {{"Ann", 905, true, true}});
+  RecordGame(second, "Darts", {{"Ann", 1, false, true}});
+  const PlayerRecord both = ReadStats(Open()).at({"Darts", "Ann"});
+  EXPECT_EQ(both.played, 5);
+  EXPECT_EQ(both.totalTenths, 1921 + 905 + 1);
+  EXPECT_EQ(both.bestTenths, 905);
+}
+
 TEST(PlayerStats, TheWindowListsPeopleBeforeComputersPerGame) {
   SettingsStore store;
   RecordGame(store, "AirHockey", {{"Computer (Expert)", 7, true}, {"Zed", 3, false}});

@@ -151,8 +151,9 @@ TEST(HeadlessDriver, ADialogWaitsShowsItselfAndReportsItsControls) {
 }
 
 TEST(HeadlessDriver, AMessageBoxCanWaitBeforeItsAnswer) {
-  // Main Window asks whether to leave the game; the answer comes 400 ms later.
-  const ScenarioResult r = RunScenario("start\nwait 5000\nmenu 32786\nwait 10\nanswer wait 400 shot box no\n"
+  // Main Window asks whether to leave the game under way (a dart is picked
+  // up); the answer comes 400 ms later.
+  const ScenarioResult r = RunScenario("start\nwait 5000\nmenu 32786\nwait 10\nclick 249 320\nanswer wait 400 shot box no\n"
                                        "menu 32789\nwait 10\nexpect screen 4\nquit\n");
   EXPECT_EQ(r.exitCode, 0) << r.transcript;
   EXPECT_TRUE(r.Has("[6410] msgbox")) << r.transcript;

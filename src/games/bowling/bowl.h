@@ -125,9 +125,11 @@ class CBowl : public CGame {
   // Release step 3: speed and hook from the swing; false when no ball is thrown.
   bool TakeRelease(int x, int y, DWORD now);
   // After a ball: a fresh rack, another ball, or the next player. False when
-  // the game has ended and been restarted: touch nothing afterwards.
+  // the game has ended (or gone): the turn stops there.
   bool AfterHumanBall(CQuintaroView* pView);
   bool EndFrame(CQuintaroView* pView);
+  // The sheet and the result stay up until the next click starts the next game.
+  void ShowFinalSheet(CQuintaroView* pView);
   void HandOver(CQuintaroView* pView, int nNext);
   void BowlComputerBall();
   void GameEnd(CObArray* pPlayers, int nLastPlayer);
@@ -171,6 +173,7 @@ class CBowl : public CGame {
   bool m_bDrawingSheet = false;    // shields the sheet from a repaint while it draws
   bool m_bInComputerTurn = false;  // a computer turn never starts inside another
   bool m_bPressSeen = false;       // a press reached this game (not the title's that chose it)
+  std::string m_strResult;         // who won, for the line under the final sheet
   std::array<CSprite*, bowling::kGuideDots> m_guideDots{};
   CSprite* m_pSpeedMarker = nullptr;
   CSprite* m_pBanner = nullptr;

@@ -34,12 +34,21 @@ bool CBowl::EndFrame(CQuintaroView* pView) {
   doc.m_nCurrentPlayer = index;
   doc.m_pCurrentPlayer = doc.m_players[static_cast<std::size_t>(index)].get();
   if (m_bGameOver) {
-    // The document starts a fresh game; nothing of ours may run after this.
-    RestartGame();
+    ShowFinalSheet(pView);
     return false;
   }
   HandOver(pView, index);
   return true;
+}
+
+void CBowl::ShowFinalSheet(CQuintaroView* pView) {
+  MarkGameEnded();
+  m_bInComputerTurn = false;
+  pView->GetHost().ReleaseCapture();
+  pView->m_turn.m_bDragging = FALSE;
+  UpdateScoreboard(pView, &Doc().m_players, FALSE, Doc().m_nCurrentPlayer);
+  pView->m_turn.m_bComputerPlaying = FALSE;
+  ShowResultLine(m_strResult);
 }
 
 void CBowl::HandOver(CQuintaroView* pView, int nNext) {
@@ -84,17 +93,24 @@ void CBowl::GameEnd(CObArray* pPlayers, int nLastPlayer) {
   if (!pPlayers) return;
   std::vector<std::string> names;
   std::vector<int> scores;
+  std::vector<bool> computers;
   for (int i = 0; i <= nLastPlayer && i < kPlayers; ++i) {
     const CPlayer* p = (*pPlayers)[static_cast<std::size_t>(i)].get();
     if (!p) continue;
     names.push_back(p->m_strName);
     scores.push_back(p->m_nScore);
+    computers.push_back(p->m_bComputer != FALSE);
   }
   UpdateWallOfFame(pPlayers);
   // The highest score wins the game; the first seat of equal scores.
   const auto best = std::max_element(scores.begin(), scores.end());
   RecordStatistics(best == scores.end() ? -1 : static_cast<int>(best - scores.begin()));
-  MessageBox(WinnerText(names, scores), "", MB_OK);
+  // A computer among the winners is named: "Good job ..., you have won!" is for people.
+  bool computerWon = false;
+  for (std::size_t i = 0; best != scores.end() && i < scores.size(); ++i)
+    computerWon = computerWon || (scores[i] == *best && computers[i]);
+  m_strResult = WinnersNamed(names, scores);
+  MessageBox(computerWon ? m_strResult : WinnerText(names, scores), "", MB_OK);
 }
 
 void CBowl::UpdateWallOfFame(CObArray* pPlayers) {
@@ -120,7 +136,7 @@ void CBowl::BowlComputerBall() {
 }
 
 void CBowl::PlayComputerTurn(CQuintaroView* pView) {
-  if (!pView || m_bInComputerTurn || m_bRolling || !SceneIsOurs()) return;
+  if (!pView || m_bGameOver || m_bInComputerTurn || m_bRolling || !SceneIsOurs()) return;
   CQuintaroDoc& doc = Doc();
   // A stale turn message (the seat is no longer a computer, or the first turn
   // still waits for its click) bowls nobody's ball.

@@ -18,7 +18,7 @@ constexpr UINT kSwingTimerMs = 40;
 }  // namespace
 
 void CBowl::OnLButtonDown(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
-  if (!pView) return;
+  if (!pView || m_bGameOver) return;  // the final sheet waits for the release
   Doc().m_bGameInProgress = TRUE;
   m_bPressSeen = true;
   if (pView->m_turn.m_bComputerPlaying || m_bRolling || !m_rcPressZone.PtInRect(CPoint{x, y}) || !SceneIsOurs())
@@ -130,6 +130,10 @@ bool CBowl::TakeRelease(int x, int y, DWORD now) {
 
 void CBowl::OnLButtonUp(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
   if (!pView) return;
+  if (m_bGameOver && !m_bRolling) {
+    RestartGame();  // the final sheet stayed up until this click; the click starts the next game
+    return;
+  }
   Host& host = pView->GetHost();
   CQuintaroDoc& doc = Doc();
   if (pView->m_turn.m_bDragging && !pView->m_turn.m_bComputerPlaying && !m_bRolling && SceneIsOurs()) {

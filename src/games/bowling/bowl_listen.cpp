@@ -9,15 +9,12 @@
 #include "games/bowling/bowl.h"
 #include "platform/host.h"
 #include "res/resource_ids.h"
-#include "ui/message_box.h"
 
 using namespace bowling;
 
 namespace {
 
 constexpr DWORD kListenSliceMs = 5;
-constexpr const char* kQuitQuestion = "Do you wish to quit the current game?";
-constexpr const char* kQuitCaption = "Quit Game?";
 
 bool IsMouseMessage(UINT m) { return m >= WM_MOUSEFIRST && m <= WM_MOUSELAST; }
 
@@ -48,9 +45,7 @@ bool CBowl::TakeRollMessages(RollPhase phase) {
         now = true;  // the window's own business: the menu opens over the standing roll
         break;
       case WM_CLOSE:
-        // Closing the window ends the game: ask first, as quitting it would.
-        keep = false;
-        now = MessageBox(kQuitQuestion, kQuitCaption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+        now = true;  // closing the window asks first, as quitting the game does
         break;
       case WM_COMMAND: {
         const UINT id = LOWORD(static_cast<DWORD>(msg.wParam));

@@ -128,7 +128,8 @@ std::string CDart::StateJson() const {
   out << "{\"variant\":" << m_nVariant << ",\"dartsThrown\":" << m_nDartsThrown << ",\"turnTotal\":" << m_nTurnTotal
       << ",\"lastScore\":" << m_nLastScore << ",\"doubleOut\":" << (m_options.doubleOut ? "true" : "false")
       << ",\"doubleIn\":" << (m_options.doubleIn ? "true" : "false") << ",\"landing\":[" << m_ptLanding.x << ','
-      << m_ptLanding.y << "],\"canUndo\":" << (CanUndo() ? "true" : "false");
+      << m_ptLanding.y << "],\"canUndo\":" << (CanUndo() ? "true" : "false")
+      << ",\"gameOver\":" << (m_bGameOver ? "true" : "false");
   ScoreboardState extras;
   FillScoreboardExtras(extras, Doc().m_players);
   out << ",\"checkout\":\"" << extras.checkoutText << "\",\"averages\":[";

@@ -24,6 +24,8 @@ namespace darts {
 inline constexpr const char* kPickPrompt = "Pick a dart please.";
 inline constexpr const char* kWonText = "Hurray you have won, good job";
 inline constexpr const char* kBustText = "You have busted";
+// A computer seat's bust, with its name.
+inline constexpr const char* kComputerBustText = " has busted";
 }  // namespace darts
 
 class CPalette;
@@ -100,6 +102,7 @@ class CDart : public CGame {
   darts::CountdownOptions m_options;            // as they apply to this kind of game
   std::array<bool, darts::kSeats> m_bIn{};      // counting has started (double in)
   std::array<darts::SeatStats, darts::kSeats> m_stats{};
+  bool m_bGameOver = false;  // the final board is up, waiting for a click
 
  private:
   static constexpr int kBustDarts = 100;
@@ -118,6 +121,9 @@ class CDart : public CGame {
   // Landing point, flight, stuck dart, scoreboard and winner check of the
   // dart in hand. GameOver means the game has been restarted: touch nothing.
   ThrowResult ResolveThrow(CQuintaroView* pView, bool bByUser);
+  // The game is won: the board, the darts and the scores stay up with the
+  // result until the next click starts the next game.
+  void ShowFinalBoard(CQuintaroView* pView, const CPlayer& winner);
   // After the third dart or a bust: the next player's tray after a pause.
   void ChangeTurn(CQuintaroView* pView, bool bByUser);
   // The computer takes the next unused tray dart and throws it.

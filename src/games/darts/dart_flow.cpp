@@ -26,7 +26,7 @@ CDart::ThrowResult CDart::ResolveThrow(CQuintaroView* pView, bool bByUser) {
   const int winner = CheckWinner(player);
   pView->m_turn.m_pSelSprite = nullptr;
   if (winner == 1) {
-    RestartGame();
+    if (player) ShowFinalBoard(pView, *player);
     return ThrowResult::GameOver;
   }
   ++m_nDartsThrown;
@@ -34,6 +34,17 @@ CDart::ThrowResult CDart::ResolveThrow(CQuintaroView* pView, bool bByUser) {
   const bool bust = winner == -1;
   ChangeTurn(pView, bByUser);
   return bust ? ThrowResult::Bust : ThrowResult::TurnOver;
+}
+
+void CDart::ShowFinalBoard(CQuintaroView* pView, const CPlayer& winner) {
+  m_bGameOver = true;
+  MarkGameEnded();
+  m_undo.clear();
+  pView->GetHost().ReleaseCapture();
+  pView->m_turn.m_bDragging = FALSE;
+  pView->m_turn.m_bComputerPlaying = FALSE;
+  UpdateScoreboard(pView, &Doc().m_players, FALSE, Doc().m_nCurrentPlayer);
+  ShowResultLine(winner.m_strName + " wins");
 }
 
 void CDart::ChangeTurn(CQuintaroView* pView, bool bByUser) {
@@ -121,7 +132,7 @@ void CDart::ComputerAim(CPlayer* pPlayer) {
 }
 
 void CDart::PlayComputerTurn(CQuintaroView* pView) {
-  if (!pView || !SceneIsOurs()) return;
+  if (!pView || !SceneIsOurs() || m_bGameOver) return;
   // A stale turn message must not play for anybody.
   if (!TakeComputerTurn()) return;
   CQuintaroDoc& doc = Doc();

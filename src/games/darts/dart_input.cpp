@@ -46,7 +46,7 @@ void CDart::StartStroke(int x, int y, CQuintaroView* pView) {
 void CDart::OnLButtonDown(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
   // Whose seat it is now decides, not what the seat was when the game began:
   // the players dialog may have handed a computer's seat to the user.
-  if (!pView || IsComputerTurn() || !SceneIsOurs()) return;
+  if (!pView || m_bGameOver || IsComputerTurn() || !SceneIsOurs()) return;
   pView->m_turn.m_bComputerPlaying = FALSE;
   const CPoint pt{x, y};
   if (!pView->m_turn.m_pSelSprite) {
@@ -68,6 +68,10 @@ void CDart::OnMouseMove(UINT /*nFlags*/, int x, int y, CQuintaroView* /*pView*/)
 
 void CDart::OnLButtonUp(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
   if (!pView) return;
+  if (m_bGameOver) {
+    RestartGame();  // the final board stayed up until this click; the click starts the next game
+    return;
+  }
   Host& host = pView->GetHost();
   if (pView->m_turn.m_bDragging && !pView->m_turn.m_bComputerPlaying) {
     if (m_rcBoard.PtInRect(CPoint{x, y}) && pView->m_turn.m_pSelSprite && SceneIsOurs()) {

@@ -50,15 +50,16 @@ std::size_t CDart::SeatIndex(const CPlayer* pPlayer) {
 }
 
 void CDart::RecordDartsStatistics(const CPlayer* pPlayer) {
-  // Cricket keeps its points; 301 and 501 keep the three-dart average.
+  // Cricket keeps its points; 301 and 501 keep the three-dart average to a
+  // tenth, as the scoreboard shows it.
+  const bool cricket = m_nVariant == kVariantCricket;
   std::vector<int> results;
   for (std::size_t i = 0; i < Doc().m_players.size(); ++i) {
     const CPlayer* p = Doc().m_players[i].get();
     const darts::SeatStats& s = m_stats[SeatIndex(p)];
-    results.push_back(m_nVariant == kVariantCricket ? (p ? p->m_nScore : 0)
-                                                    : static_cast<int>(std::lround(s.ThreeDartAverage())));
+    results.push_back(cricket ? (p ? p->m_nScore : 0) : static_cast<int>(std::lround(s.ThreeDartAverage() * 10.0)));
   }
-  RecordStatistics(static_cast<int>(SeatIndex(pPlayer)), &results);
+  RecordStatistics(static_cast<int>(SeatIndex(pPlayer)), &results, !cricket);
 }
 
 int CDart::CheckWinner(CPlayer* pPlayer) {
@@ -67,14 +68,14 @@ int CDart::CheckWinner(CPlayer* pPlayer) {
     if (!m_marks.AllClosed(pPlayer->m_nId)) return 0;
     RecordDartsStatistics(pPlayer);
     PlaySound(kWinSound);
-    MessageBox(kWonText);
+    MessageBox(WinText(*pPlayer, kWonText));
     return 1;
   }
   switch (CountdownOutcome(pPlayer->m_nScore, m_lastHit, m_options)) {
     case Countdown::Win:
       RecordDartsStatistics(pPlayer);
       PlaySound(kWinSound);
-      MessageBox(kWonText);
+      MessageBox(WinText(*pPlayer, kWonText));
       return 1;
     case Countdown::Bust:
       // Back to where the turn started, and shown so before the box opens:
@@ -84,7 +85,7 @@ int CDart::CheckWinner(CPlayer* pPlayer) {
       m_nDartsThrown = kBustDarts;
       UpdateScoreboard(nullptr, &Doc().m_players, FALSE, Doc().m_nCurrentPlayer);
       PlaySound(kBustSound);
-      MessageBox(kBustText);
+      MessageBox(pPlayer->m_bComputer ? pPlayer->m_strName + kComputerBustText : kBustText);
       return -1;
     case Countdown::PlayOn: break;
   }

@@ -51,7 +51,10 @@ int CPool::CheckWinner(CPlayer* pPlayer) {
   switch (verdict) {
     case Verdict::PlayOn: return 0;
     case Verdict::ScratchOnEight:
-      return Announce(name + " scratches on 8-ball shot, you lose!", kLossSound, TRUE, -1);
+      // "you lose" is said to a person; a computer seat's loss is told by its name.
+      return Announce(name + (pPlayer->m_bComputer ? " scratches on 8-ball shot and loses!"
+                                                   : " scratches on 8-ball shot, you lose!"),
+                      kLossSound, TRUE, -1);
     case Verdict::EightOutOfTurn: return Announce(name + " Loses! 8-Ball hit in out of turn.", kLossSound, TRUE, -1);
     case Verdict::Win: return Announce(name + " Wins!", kWinSound, FALSE, 1);
     case Verdict::EightWrongPocket:

@@ -224,10 +224,21 @@ TEST_F(BowlGame, StoredSettingsAreClampedAndTheDialogStoresNewOnes) {
 TEST_F(BowlGame, AWholeGameEndsWithTheWinnerAndTheWallOfFame) {
   app.StartBowling({1, {}});
   CBowl* game = app.Game();
-  for (int ball = 0; ball < 21 && app.Game() == game; ++ball) app.Swing(kPressMiddle, kReleaseMiddle);
-  ASSERT_NE(app.Game(), game);  // a fresh game
+  for (int ball = 0; ball < 21 && !game->m_bGameOver; ++ball) app.Swing(kPressMiddle, kReleaseMiddle);
+  ASSERT_TRUE(game->m_bGameOver);
   ASSERT_FALSE(app.boxes.empty());
   EXPECT_EQ(app.boxes.back(), "Good job Player1, you have won!");
+  // The final sheet and the result stay up until the next click.
+  const int final = app.Player(0).m_nScore;
+  EXPECT_GT(final, 0);
+  EXPECT_NE(game->m_frames[0][9].nBall1, kNotBowled);
+  EXPECT_EQ(app.App().Frame().StatusText(), "Player1 wins. Click to play again.");
+  EXPECT_FALSE(app.Doc().m_bGameInProgress);
+  app.Wait(5000);
+  ASSERT_EQ(app.Game(), game);
+  app.Click(kPressMiddle.x, kPressMiddle.y);
+  ASSERT_NE(app.Game(), game);  // a fresh game
+  EXPECT_EQ(app.Game()->m_frames[0][0].nBall1, kNotBowled);
   EXPECT_EQ(app.CountEvents("sound 328"), 1);
   const int best = app.GetHost().Settings().GetProfileInt("Wall Of Fame", "Bowling_Score_1", 0);
   EXPECT_GT(best, 0);

@@ -67,13 +67,17 @@ TEST_F(BowlPrompt, ASeatHandedToTheUserBeforeTheClickBowlsAtOnceWithoutThePrompt
   EXPECT_FALSE(app.View().m_turn.m_bDragging);
 }
 
-TEST_F(BowlPrompt, AGameTheComputerFinishesLeavesAFreshGameNotInProgress) {
+TEST_F(BowlPrompt, AGameTheComputerFinishesIsNotInProgressAndTheClickStartsAFreshOne) {
   app.StartBowling({1, {true}});
   CBowl* game = app.Game();
   app.Click(300, 300);
-  for (int i = 0; i < 40 && app.Game() == game; ++i) app.Wait(3000);
-  ASSERT_NE(app.Game(), game);
+  for (int i = 0; i < 40 && !game->m_bGameOver; ++i) app.Wait(3000);
+  ASSERT_TRUE(game->m_bGameOver);
   ASSERT_FALSE(app.boxes.empty());
+  EXPECT_EQ(app.boxes.back(), "Player1 wins");
+  EXPECT_FALSE(app.Doc().m_bGameInProgress);
+  app.Click(300, 300);  // the final sheet goes
+  ASSERT_NE(app.Game(), game);
   EXPECT_FALSE(app.Doc().m_bGameInProgress);
   EXPECT_TRUE(app.Doc().m_bFirstComputerTurn);
 }

@@ -166,6 +166,9 @@ TEST(BowlScoring, CountingTheSecondBallTakesOnlyItsOwnPins) {
 TEST(BowlScoring, EveryTiedWinnerIsNamedInSeatOrder) {
   EXPECT_EQ(WinnerText({"Ann", "Bob", "Cy"}, {120, 187, 187}), "Good job Bob, Cy, you have won!");
   EXPECT_EQ(WinnerText({"Ann"}, {0}), "Good job Ann, you have won!");
+  // A computer among the winners is named, not congratulated as "you".
+  EXPECT_EQ(WinnersNamed({"Ann", "Computer"}, {120, 187}), "Computer wins");
+  EXPECT_EQ(WinnersNamed({"Ann", "Bob", "Cy"}, {187, 187, 187}), "Ann, Bob and Cy win");
 }
 
 TEST(BowlScoring, TheSheetIsLaidOutByRowAndFrame) {

@@ -127,7 +127,7 @@ TEST_F(DartGame, TheBustBoxOpensOnTheRestoredScoreNeverBelowZero) {
   EXPECT_TRUE(boardAlreadyCurrent);
 }
 
-TEST_F(DartGame, ExactlyZeroWinsAndTheGameStartsAgain) {
+TEST_F(DartGame, ExactlyZeroWinsAndTheNextClickStartsTheGameAgain) {
   app.StartDarts(kVariant501, {2, {}});
   CDart* first = app.Game();
   app.Player(0).m_nScore = 2;
@@ -140,6 +140,15 @@ TEST_F(DartGame, ExactlyZeroWinsAndTheGameStartsAgain) {
   Throw(app, 0, OnNumber(2, 40));
   EXPECT_EQ(app.boxes.back(), "Hurray you have won, good job");
   EXPECT_EQ(app.CountEvents("sound 327"), 1);
+  // The final board stays with its scores until the next click; the game is over.
+  ASSERT_EQ(app.Game(), first);
+  EXPECT_TRUE(first->m_bGameOver);
+  EXPECT_EQ(app.Player(0).m_nScore, 0);
+  EXPECT_EQ(app.Player(1).m_nScore, 501);
+  EXPECT_FALSE(app.Doc().m_bGameInProgress);
+  app.Wait(5000);
+  EXPECT_EQ(app.Game(), first);
+  app.Click(300, 200);
   ASSERT_NE(app.Game(), nullptr);
   EXPECT_NE(app.Game(), first);
   EXPECT_EQ(app.Game()->m_nVariant, kVariant501);
@@ -179,6 +188,8 @@ TEST_F(DartGame, ClosingTheSeventhCricketEntryWins) {
   game->AddMark(0, kBullsEntry);
   Throw(app, 0, {266, 141});
   EXPECT_EQ(app.boxes.back(), "Hurray you have won, good job");
+  EXPECT_EQ(game->m_marks.Get(0, kBullsEntry), "|||");  // the marks stay up
+  app.Click(300, 200);
   EXPECT_NE(app.Game(), game);
   EXPECT_EQ(app.Game()->m_marks.Get(0, 5), "0");
 }

@@ -53,7 +53,7 @@ SoakStats Soak(int variant, int games, std::int64_t epoch) {
     const std::size_t boxesBefore = app.boxes.size();
     int turns = 0;
     app.Click(300, 200);  // the first computer turn of a game waits for a click
-    while (app.Game() == game) {
+    while (app.Game() == game && !game->m_bGameOver) {
       if (app.Pump({}, 1) == 0) {
         ADD_FAILURE() << "the computers stopped playing in game " << stats.games;
         return stats;
@@ -66,9 +66,18 @@ SoakStats Soak(int variant, int games, std::int64_t epoch) {
         return stats;
       }
     }
+    // A computer's win names it; no computer is told it busted, or that "you" won.
     bool won = false;
-    for (std::size_t i = boxesBefore; i < app.boxes.size(); ++i) won |= app.boxes[i] == "Hurray you have won, good job";
+    for (std::size_t i = boxesBefore; i < app.boxes.size(); ++i) {
+      const std::string& box = app.boxes[i];
+      won |= box.size() > 5 && box.ends_with(" wins");
+      EXPECT_NE(box, "Hurray you have won, good job");
+      EXPECT_NE(box, "You have busted");
+    }
     EXPECT_TRUE(won) << "game " << stats.games << " ended without a winner";
+    EXPECT_FALSE(app.Doc().m_bGameInProgress);
+    app.Click(300, 200);  // the final board goes; the next game waits for its click
+    app.Pump();
     ++stats.games;
     stats.turns += turns;
     stats.longestGame = std::max(stats.longestGame, turns);

@@ -164,6 +164,22 @@ TEST_F(PoolGame, TheShotGoesWhereTheLinePointedWhenTheButtonCameUp) {
   EXPECT_NEAR(G().m_dAngle, 90.0, 1e-6);
 }
 
+// However the game ends, and whoever ends it, it is no longer under way; a
+// computer seat that loses is told of in the third person.
+TEST_F(PoolGame, AComputersEndIsTheEndOfTheGameAndIsToldByName) {
+  app.Player(0).m_bComputer = TRUE;
+  app.SetGroups(kSolids, kStripes);
+  app.KeepOnly({8, 9});
+  app.Doc().m_bGameInProgress = TRUE;  // the computer's shot is under way
+  G().m_nCalledPocket = 1;
+  app.Pocket(8, 1);
+  app.Pocket(0, 2);  // the cue ball follows the 8
+  app.EndShot(8);
+  EXPECT_EQ(app.Status(), "Player1 scratches on 8-ball shot and loses!");
+  EXPECT_TRUE(G().m_bGameOver);
+  EXPECT_FALSE(app.Doc().m_bGameInProgress);
+}
+
 TEST_F(PoolGame, TheResultStaysUntilAClickWhichRacksTheNextGame) {
   app.SetGroups(kSolids, kStripes);
   app.KeepOnly({8, 9});

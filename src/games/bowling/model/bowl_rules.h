@@ -76,5 +76,7 @@ std::string BallText(int code);
 
 // "Good job A, B, you have won!" naming every player with the best score.
 std::string WinnerText(const std::vector<std::string>& names, const std::vector<int>& scores);
+// The seats with the best score, named: "Ann wins", "Ann and Bob win", "Ann, Bob and Cy win".
+std::string WinnersNamed(const std::vector<std::string>& names, const std::vector<int>& scores);
 
 }  // namespace bowling

@@ -99,4 +99,16 @@ std::string WinnerText(const std::vector<std::string>& names, const std::vector<
   return text + " you have won!";
 }
 
+std::string WinnersNamed(const std::vector<std::string>& names, const std::vector<int>& scores) {
+  int best = -1;
+  for (int s : scores) best = std::max(best, s);
+  std::vector<std::string> winners;
+  for (std::size_t i = 0; i < names.size() && i < scores.size(); ++i)
+    if (scores[i] == best) winners.push_back(names[i]);
+  std::string text;
+  for (std::size_t i = 0; i < winners.size(); ++i)
+    text += (i == 0 ? "" : i + 1 == winners.size() ? " and " : ", ") + winners[i];
+  return text + (winners.size() > 1 ? " win" : " wins");
+}
+
 }  // namespace bowling
