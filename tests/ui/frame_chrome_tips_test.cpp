@@ -3,6 +3,7 @@
 // pause, and a click or a new screen sends the tip away.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,47 @@ TEST_F(ChromeTest, AClickOrANewScreenSendsTheTipAwayUntilThePointerMovesOn) {
   t.Wait(900);
   RunSteps(t, frame);
   EXPECT_FALSE(chrome->ToolTip().Visible());
+}
+
+// A click on a button under its tip that changes the screen: what is shown
+// afterwards is the new screen everywhere, under the tip's old place too,
+// with the frame put together as the screen backend does it (one image
+// kept from frame to frame, only the changed area copied).
+TEST_F(ChromeTest, TheAreaUnderATipShowsTheNewScreenAfterAClickChangesIt) {
+  const auto paint = [this](std::uint32_t colour) {
+    const CRect whole = t.host().WindowSurface().Bounds();
+    const SurfaceView v = t.host().DrawOnSurface(whole);
+    for (int y = whole.top; y < whole.bottom; ++y) std::fill(v.Row(y), v.Row(y) + whole.Width(), colour);
+  };
+  constexpr std::uint32_t kOldScreen = 0x00203040u, kNewScreen = 0x00605040u;
+  Surface32 shown;
+  paint(kOldScreen);
+  t.host().ComposeForDisplay(shown);
+  const CPoint fame = ButtonCentre(ID_VIEW_HALLOFFAME);
+  t.Move(fame);
+  t.Wait(600);
+  RunSteps(t, frame);
+  ASSERT_TRUE(chrome->ToolTip().Visible());
+  const CRect tip = chrome->ToolTip().Rect();
+  t.host().ComposeForDisplay(shown);
+  t.host().PostMouse(WM_LBUTTONDOWN, fame.x, fame.y, MK_LBUTTON);
+  t.host().PostMouse(WM_LBUTTONUP, fame.x, fame.y, 0);
+  Pump();
+  t.host().ComposeForDisplay(shown);  // a frame between the click and the new screen
+  ASSERT_EQ(commands, std::vector<UINT>{ID_VIEW_HALLOFFAME});
+  paint(kNewScreen);
+  chrome->DismissToolTip();
+  t.Wait(300);
+  RunSteps(t, frame);
+  t.host().ComposeForDisplay(shown);
+  EXPECT_FALSE(chrome->ToolTip().Visible());
+  const Surface32& surface = t.host().WindowSurface();
+  int stale = 0;
+  for (int y = 0; y < surface.Height(); ++y)
+    for (int x = 0; x < surface.Width(); ++x) stale += shown.Row(y)[x] != surface.Row(y)[x];
+  EXPECT_EQ(stale, 0);
+  for (int y = tip.top; y < tip.bottom; ++y)
+    for (int x = tip.left; x < tip.right; ++x) ASSERT_EQ(shown.Row(y)[x] & 0xFFFFFFu, kNewScreen) << x << "," << y;
 }
 
 }  // namespace
