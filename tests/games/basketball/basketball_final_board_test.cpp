@@ -70,21 +70,13 @@ TEST_F(BasketballFinalBoard, TheFinalScoresPointsAndClockStayUntilTheNextClick) 
   EXPECT_TRUE(TurnRunning());
 }
 
-TEST_F(BasketballFinalBoard, ATimedGameNobodyScoredInEndsWithAWord) {
-  app.GetHost().Settings().WriteProfileInt("Basketball", "GameTime", 30);
-  app.StartBasketball(kVariantTimed, {1, {}});
-  PlayTurn(0, 30);
-  EXPECT_EQ(app.boxes, std::vector<std::string>{kNobodyScored});
-  EXPECT_TRUE(app.App().Frame().StatusText().starts_with(kNobodyScored));
-}
-
 TEST_F(BasketballFinalBoard, RacesShowThePointsAsPointsAndTheTimeBesideTheName) {
   for (const int variant : {kVariantPlayTo40, kVariantPractice}) {
     BasketballApp a;
     a.StartBasketball(variant, {2, {}});
     EXPECT_EQ(InkRightOfName(a, 0), 0) << "no time before the seat has played";
-    PlayTurn(a, 24, 96);
-    PlayTurn(a, 0, 96);
+    basketball::test::PlayTurn(a, 24, 96);
+    basketball::test::PlayTurn(a, 0, 96);
     // Both clocks ran out at 99 s: the rows show what was scored, and the time apart.
     EXPECT_EQ(a.Player(0).m_nScore, 99);
     EXPECT_EQ(basketball::test::Shown(a, 0), 24) << variant;

@@ -6,6 +6,7 @@
 
 #include "basketball_app.h"
 #include "game/wall_of_fame.h"
+#include "games/basketball/model/basketball_rules.h"
 #include "gfx/sprite.h"
 
 namespace basketball::test {
@@ -174,6 +175,7 @@ TEST_F(BasketballGame, NobodyScoringSaysSoAndLeavesTheWallOfFame) {
   app.Click(400, 300);
   ASSERT_TRUE(app.RunUntil([&] { return !TurnRunning(); }, 31500));
   EXPECT_EQ(app.boxes, std::vector<std::string>{kNobodyScored});
+  EXPECT_TRUE(app.App().Frame().StatusText().starts_with(kNobodyScored));
   EXPECT_EQ(ReadFameTable(app.GetHost().Settings(), kBasketballFame)[0].name, "Player 1");
   EXPECT_EQ(ReadFameTable(app.GetHost().Settings(), kBasketballFame)[0].score, 0);
 }
