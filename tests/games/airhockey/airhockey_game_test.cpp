@@ -206,7 +206,7 @@ TEST(AirHockeyGame, StateDumpCarriesThePuckTheMalletsAndPlay) {
   EXPECT_EQ(app.Game()->StateJson(),
             "{\"puck\":{\"x\":129,\"y\":286,\"aimX\":129,\"aimY\":286,\"speed\":0,\"live\":false},"
             "\"mallets\":[{\"x\":129,\"y\":347,\"targetX\":129,\"targetY\":347},"
-            "{\"x\":129,\"y\":54,\"targetX\":129,\"targetY\":54}],\"playing\":false}");
+            "{\"x\":129,\"y\":54,\"targetX\":129,\"targetY\":54}],\"playing\":false,\"matchOver\":false}");
   app.PressMallet();
   EXPECT_NE(app.Game()->StateJson().find("\"playing\":true"), std::string::npos);
 }
