@@ -109,11 +109,9 @@ void CAirHockey::ServePuck(ServeSide side) {
   PlaySound(kServeSound);
 }
 
-std::string CAirHockey::SideName(int nSide) const {
-  // The board names the computer's side COMPUTER, whoever sits in the seat.
-  if (nSide != 0) return kComputerSideName;
-  const CPlayer* player = Doc().m_players[0].get();
-  return player ? player->m_strName : "Player1";
+std::string CAirHockey::SideName(int nSide) {
+  // The boxes name the sides as the board does, whoever sits in the seats.
+  return nSide != 0 ? kComputerSideName : kHumanSideName;
 }
 
 void CAirHockey::ShowScores() {
@@ -133,13 +131,28 @@ void CAirHockey::UpdateScoreboard(CQuintaroView* /*pView*/, CObArray* pPlayers, 
   for (std::size_t i = 0; i < 2; ++i) {
     CPlayer* player = (*pPlayers)[i].get();
     if (!player || player->m_nId < 0 || player->m_nId > 1) continue;
-    if (m_bAnnouncingWinner || CheckWinner(player) != 1) continue;
+    if (m_bAnnouncingWinner || m_bMatchOver || CheckWinner(player) != 1) continue;
     m_bAnnouncingWinner = true;
-    RecordStatistics(SeatIndexOf(player));
-    MessageBox(SideName(player->m_nId) + " Wins!");
+    EndMatch(*player);
     m_bAnnouncingWinner = false;
-    StartGame();
+    return;
   }
+}
+
+void CAirHockey::EndMatch(const CPlayer& winner) {
+  m_bMatchOver = true;
+  SetGameInProgress(FALSE);
+  MarkGameEnded();
+  RecordStatistics(SeatIndexOf(&winner));
+  const std::string result = SideName(winner.m_nId) + " Wins!";
+  MessageBox(result);
+  if (IsCurrentGame()) SetStatusText(0, result);
+}
+
+void CAirHockey::StartNextMatch() {
+  m_bMatchOver = false;
+  SetStatusText(0, std::string(LoadStringRes(AFX_IDS_IDLEMESSAGE)));
+  StartGame();
 }
 
 void CAirHockey::PlaceBodies() {
@@ -166,7 +179,8 @@ std::string CAirHockey::StateJson() const {
         << ",\"targetX\":" << mallet->target.x << ",\"targetY\":" << mallet->target.y << '}';
     first = false;
   }
-  out << "],\"playing\":" << (m_bPlaying ? "true" : "false") << '}';
+  out << "],\"playing\":" << (m_bPlaying ? "true" : "false") << ",\"matchOver\":" << (m_bMatchOver ? "true" : "false")
+      << '}';
   return out.str();
 }
 

@@ -14,6 +14,11 @@
 
 class CSprite;
 
+namespace airhockey {
+// The scoreboard's name for the user's side, used when it scores or wins.
+inline constexpr const char* kHumanSideName = "PLAYER";
+}  // namespace airhockey
+
 class CAirHockey : public CGame {
  public:
   explicit CAirHockey(const GameContext& context);
@@ -56,8 +61,13 @@ class CAirHockey : public CGame {
   void ScoreGoal(airhockey::Goal goal);
   // The digits show both sides' goals.
   void ShowScores();
-  // How the board names a side: the user's seat by name, the other COMPUTER.
-  std::string SideName(int nSide) const;
+  // How the board names a side: PLAYER and COMPUTER.
+  static std::string SideName(int nSide);
+  // A side has won: the final score stays up until the user clicks or
+  // chooses a command, and no game is under way meanwhile.
+  void EndMatch(const CPlayer& winner);
+  // The click or command after a finished match starts the next one at 0 : 0.
+  void StartNextMatch();
   airhockey::RandomSource RandomFromHost();
   CSprite* MakeSprite(CSpriteList* pSprites, UINT nBitmap, CPoint at, int nDepth, int nHot);
   CSprite* MakeScoreSprite(CSpriteList* pSprites, CPoint at);
@@ -68,4 +78,5 @@ class CAirHockey : public CGame {
   CSprite* m_pComputerSprite = nullptr;
   CSprite* m_pPuckSprite = nullptr;
   bool m_bAnnouncingWinner = false;  // a repaint under the winner's box must not announce again
+  bool m_bMatchOver = false;         // the final score is up, waiting for the user
 };

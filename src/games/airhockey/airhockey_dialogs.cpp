@@ -52,7 +52,10 @@ void CAirHockey::OnGameControls(CQuintaroDoc* /*pDoc*/) {
   airhockey::CGameControlsDlg dlg;
   dlg.m_nSpeed = std::clamp(store.GetProfileInt("AirHockey", "Speed", airhockey::kDefaultSubSteps),
                             airhockey::kMinSubSteps, airhockey::kMaxSubSteps);
-  if (DoModal(dlg) != IDOK) return;
+  const bool accepted = DoModal(dlg) == IDOK;
+  // A command over a finished match's score ends the wait: the next match starts.
+  if (m_bMatchOver && IsCurrentGame()) StartNextMatch();
+  if (!accepted) return;
   const int speed = std::clamp(dlg.m_nSpeed, airhockey::kMinSubSteps, airhockey::kMaxSubSteps);
   store.WriteProfileInt("AirHockey", "Speed", speed);
   m_nSubSteps = speed;

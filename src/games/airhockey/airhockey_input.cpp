@@ -25,6 +25,8 @@ void CAirHockey::ReleaseMallet() {
 }
 
 void CAirHockey::OnLButtonDown(UINT /*nFlags*/, int x, int y, CQuintaroView* /*pView*/) {
+  // The click after a finished match clears its score; on the mallet it plays at once.
+  if (m_bMatchOver) StartNextMatch();
   if (!IsGameInProgress()) return;
   if (m_bPlaying)
     ReleaseMallet();  // a click anywhere pauses

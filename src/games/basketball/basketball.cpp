@@ -115,7 +115,10 @@ std::string CBasketBall::StateJson() const {
   out << "{\"variant\":" << m_nVariant << ",\"time\":" << m_nTime << ",\"points\":" << m_nPoints
       << ",\"turnRunning\":" << (m_bTurnRunning ? "true" : "false")
       << ",\"holding\":" << (m_bHolding ? "true" : "false")
-      << ",\"boardX\":" << (m_pBackboard ? m_pBackboard->GetX() : kBoardHome.x) << ",\"balls\":[";
+      << ",\"boardX\":" << (m_pBackboard ? m_pBackboard->GetX() : kBoardHome.x)
+      << ",\"gameOver\":" << (m_bGameOver ? "true" : "false") << ",\"seatPoints\":[";
+  for (int i = 0; i < kSeats; ++i) out << (i ? "," : "") << m_seatPoints[static_cast<std::size_t>(i)];
+  out << "],\"balls\":[";
   for (int i = 0; i < kBalls; ++i) {
     const ShotBall& b = m_balls[static_cast<std::size_t>(i)];
     out << (i ? "," : "") << "{\"state\":" << b.nState << ",\"x\":" << b.x << ",\"y\":" << b.y << ",\"depth\":" << b.z

@@ -75,6 +75,15 @@ class CBasketBall : public CGame {
   int m_nBoardPercent = basketball::kDefaultBoardPercent;
   // A turn has ended in this game, so the next waits out the pause.
   bool m_bTurnEnded = false;
+  // A click came during the pause: the turn starts as soon as it is over.
+  bool m_bStartPending = false;
+  // The last turn is over: the final board stays up until a click or a command.
+  bool m_bGameOver = false;
+  int m_nWinnerSeat = -1;
+  std::string m_strResult;  // what the end of the game said, or empty
+  // Each seat's points in its turn of this game (-1 before it has played):
+  // where the result is a time, the points are still shown as points.
+  std::array<int, basketball::kSeats> m_seatPoints{-1, -1, -1, -1};
 
  private:
   // Our sprites are still the document's (nothing replaced the scene).
@@ -87,7 +96,12 @@ class CBasketBall : public CGame {
   // Shows a value 0..99 on a pair of digit sprites.
   static void ShowNumber(CSprite* pTens, CSprite* pOnes, int nValue);
   void ShowPointsAndClock();
-  void DrawNames(CObArray* pPlayers, BOOL bNewGame, int nCurrent);
+  // The seats' names, `nMarkedRow` in its colour (-1: none), and their results.
+  void DrawNames(CObArray* pPlayers, int nMarkedRow);
+  // The final board: scores, points and clock as the game left them.
+  void ShowFinalBoard();
+  // The wait over the final board ends: the board is set for a new game.
+  void ClearFinalBoard();
   void PickUp(int x, int y, CQuintaroView* pView);
   // A computer seat's turn starts itself after the pause.
   void WaitForComputerTurn();

@@ -21,8 +21,11 @@ void CBasketBall::OnTypeOfGame(CQuintaroDoc* pDoc) {
     return;
   CBasketTypeDlg dlg;
   dlg.m_nType = m_nVariant;
-  if (DoModal(dlg) != IDOK) return;
-  if (dlg.m_nType < kVariantTimed || dlg.m_nType > kVariantPlayTo40) return;  // nothing chosen
+  if (DoModal(dlg) != IDOK || dlg.m_nType < kVariantTimed || dlg.m_nType > kVariantPlayTo40) {
+    // A command over the final board ends the wait: the board is set for the next game.
+    if (SceneIsOurs()) ClearFinalBoard();
+    return;
+  }
   pDoc->m_bGameInProgress = FALSE;
   pDoc->SetVariant(kScreenBasketball, dlg.m_nType);
   // The document replaces this game: nothing of ours may run after this call.
@@ -36,13 +39,16 @@ void CBasketBall::OnGameControls(CQuintaroDoc* /*pDoc*/) {
   CBasketControlsDlg dlg;
   dlg.m_nTimePos = GameTimeToPos(stored.gameTime);
   dlg.m_nBoardPos = stored.boardPercent;
-  if (DoModal(dlg) != IDOK) return;
-  const Settings chosen = ClampSettings(PosToGameTime(dlg.m_nTimePos), dlg.m_nBoardPos);
-  SettingsGroup group(store);  // one save: the controls belong together
-  store.WriteProfileInt(kSection, "GameTime", chosen.gameTime);
-  store.WriteProfileInt(kSection, "BackboardPercent", chosen.boardPercent);
-  // A running turn keeps its clock; the board follows the new setting at once.
-  m_nGameTime = chosen.gameTime;
-  m_nBoardPercent = chosen.boardPercent;
-  m_nBoardThreshold = BoardThreshold(m_nVariant, m_nGameTime, m_nBoardPercent);
+  if (DoModal(dlg) == IDOK) {
+    const Settings chosen = ClampSettings(PosToGameTime(dlg.m_nTimePos), dlg.m_nBoardPos);
+    SettingsGroup group(store);  // one save: the controls belong together
+    store.WriteProfileInt(kSection, "GameTime", chosen.gameTime);
+    store.WriteProfileInt(kSection, "BackboardPercent", chosen.boardPercent);
+    // A running turn keeps its clock; the board follows the new setting at once.
+    m_nGameTime = chosen.gameTime;
+    m_nBoardPercent = chosen.boardPercent;
+    m_nBoardThreshold = BoardThreshold(m_nVariant, m_nGameTime, m_nBoardPercent);
+  }
+  // A command over the final board ends the wait: the board is set for the next game.
+  if (SceneIsOurs()) ClearFinalBoard();
 }

@@ -37,6 +37,7 @@ void CBasketBall::StartTurn() {
   m_nTime = StartingTime(m_nVariant, m_nGameTime);
   m_nPoints = 0;
   m_bTurnRunning = TRUE;
+  m_bStartPending = false;
   m_dwNextComputerShot = GetHost().GetTickCount();
   // The click prompt is answered: it must not stay up while the turn runs.
   SetStatusText(0, "");
@@ -65,32 +66,50 @@ void CBasketBall::EndTurn() {
   if (m_pBackboard) m_pBackboard->SetCel(0);
   PlaceBackboard(kBoardHome.x, kBoardHome.y);
   if (CPlayer* player = GetCurrentPlayer()) player->m_nScore = TurnResult(m_nVariant, m_nPoints, m_nTime);
+  CQuintaroDoc& doc = Doc();
+  if (doc.m_nCurrentPlayer >= 0 && doc.m_nCurrentPlayer < kSeats)
+    m_seatPoints[static_cast<std::size_t>(doc.m_nCurrentPlayer)] = m_nPoints;
   m_dwBoardTick = host.GetTickCount();
   m_bTurnEnded = true;
-  CQuintaroDoc& doc = Doc();
   const BOOL bMore = AdvancePlayer();
-  if (!bMore) {
-    // The last result and the cleared court are on screen before the winner is announced.
-    UpdateScoreboard(m_pView, &doc.m_players, FALSE, doc.m_nCurrentPlayer);
-    m_pView->FlushDirtyRects();
-    CheckWinner(nullptr);
-    // Nothing of ours is touched if the program left this game behind the message.
-    if (!SceneIsOurs()) return;
-    ResetForNewGame();
-    MarkGameEnded();
-    // The board waits for the next game: the first seat is the one to start it.
-    DrawNames(&doc.m_players, TRUE, 0);
-  }
   UpdateScoreboard(m_pView, &doc.m_players, FALSE, doc.m_nCurrentPlayer);
   m_pView->FlushDirtyRects();
+  if (!bMore) {
+    // The last result and the cleared court are on screen before the winner is announced.
+    CheckWinner(nullptr);
+    // Nothing of ours is touched if the program left this game behind the message.
+    if (SceneIsOurs()) ShowFinalBoard();
+    return;
+  }
   // A computer seat next in the same game starts by itself; anyone else needs the click.
-  ShowTurnPrompt(bMore && IsComputerTurn());
-  if (bMore) WaitForComputerTurn();
+  ShowTurnPrompt(IsComputerTurn() != FALSE);
+  WaitForComputerTurn();
 }
 
-void CBasketBall::ShowTurnPrompt(bool bStartsByItself) {
-  SetStatusText(0, bStartsByItself ? "" : "Click left mouse button to begin.");
+void CBasketBall::ShowFinalBoard() {
+  m_bGameOver = true;
+  SetGameInProgress(FALSE);
+  MarkGameEnded();
+  CQuintaroDoc& doc = Doc();
+  UpdateScoreboard(m_pView, &doc.m_players, FALSE, doc.m_nCurrentPlayer);
+  m_pView->FlushDirtyRects();
+  SetStatusText(0, m_strResult.empty() ? kClickToBegin : m_strResult + "  " + kClickToBegin);
 }
+
+void CBasketBall::ClearFinalBoard() {
+  if (!m_bGameOver) return;
+  m_bGameOver = false;
+  m_nWinnerSeat = -1;
+  m_strResult.clear();
+  ResetForNewGame();
+  CQuintaroDoc& doc = Doc();
+  // The board waits for the next game: the first seat is the one to start it.
+  DrawNames(&doc.m_players, 0);
+  m_pView->FlushDirtyRects();
+  ShowTurnPrompt(false);
+}
+
+void CBasketBall::ShowTurnPrompt(bool bStartsByItself) { SetStatusText(0, bStartsByItself ? "" : kClickToBegin); }
 
 void CBasketBall::WaitForComputerTurn() {
   // The animation timer keeps ticking through the pause, so that a computer
@@ -104,6 +123,7 @@ void CBasketBall::ResetForNewGame() {
   SetGameInProgress(FALSE);
   m_nPoints = 0;
   m_nTime = StartingTime(m_nVariant, m_nGameTime);
+  m_seatPoints.fill(-1);
   ShowPointsAndClock();
 }
 
@@ -114,13 +134,14 @@ int CBasketBall::CheckWinner(CPlayer* /*pPlayer*/) {
   const Winner winner = FindWinner(m_nVariant, seats);
   if (m_nVariant == kVariantTimed) UpdateWallOfFame(&doc.m_players);
   if (m_nVariant != kVariantPractice) RecordStatistics(winner.seat);
+  m_nWinnerSeat = winner.seat;
   if (winner.seat >= 0) {
-    const CPlayer& p = *doc.m_players[static_cast<std::size_t>(winner.seat)];
-    MessageBox(WinnerMessage(p.m_strName, winner), "", MB_OK);
-  } else if (m_nVariant == kVariantPlayTo40) {
-    // Every seat's clock ran out: the board is not wiped without a word.
-    MessageBox(kNobodyReached40, "", MB_OK);
+    m_strResult = WinnerMessage(doc.m_players[static_cast<std::size_t>(winner.seat)]->m_strName, winner);
+  } else if (m_nVariant != kVariantPractice) {
+    // Nobody scored, or every seat's clock ran out: the game does not end without a word.
+    m_strResult = m_nVariant == kVariantTimed ? kNobodyScored : kNobodyReached40;
   }
+  if (!m_strResult.empty()) MessageBox(m_strResult, "", MB_OK);
   return 0;
 }
 
@@ -191,6 +212,8 @@ void CBasketBall::OnTimer(UINT nIDEvent, CQuintaroView* pView) {
     if (tick.show) ShowNumber(m_pTimeTens, m_pTimeOnes, m_nTime);
     if (tick.turnOver) EndTurn();
   } else if (nIDEvent == m_nAnimTimer) {
+    // A click during the pause starts the turn once the pause is over.
+    if (m_bStartPending && !m_bTurnRunning) TryStartTurn();
     // Between turns the board rests at home.
     if (m_bTurnRunning) MoveBackboard();
     PlayComputerTurn(pView);

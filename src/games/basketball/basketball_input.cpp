@@ -34,7 +34,14 @@ void CBasketBall::PickUp(int x, int y, CQuintaroView* pView) {
 
 void CBasketBall::OnLButtonDown(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
   if (!pView || !SceneIsOurs()) return;
-  if (!m_bTurnRunning && !TryStartTurn()) return;
+  // The click after the final board clears it for the next game, and starts that game.
+  ClearFinalBoard();
+  if (!m_bTurnRunning && !TryStartTurn()) {
+    // Clicked during the pause after a turn: the turn starts once the pause is over.
+    m_bStartPending = true;
+    StartTimer(m_nAnimTimer, kAnimPeriodMs);
+    return;
+  }
   if (IsComputerTurn() || m_bHolding) return;
   PickUp(x, y, pView);
 }

@@ -2,10 +2,12 @@
 // The score display: the points, clock and result digits (sprites) and the
 // players' names, drawn straight onto the window.
 #include <algorithm>
+#include <string>
 
 #include "app/quintaro_doc.h"
 #include "app/quintaro_view.h"
 #include "games/basketball/basketball.h"
+#include "games/basketball/model/basketball_rules.h"
 #include "gfx/sprite.h"
 #include "platform/dc.h"
 
@@ -39,7 +41,7 @@ void CBasketBall::ShowPointsAndClock() {
   ShowNumber(m_pTimeTens, m_pTimeOnes, m_nTime);
 }
 
-void CBasketBall::DrawNames(CObArray* pPlayers, BOOL bNewGame, int nCurrent) {
+void CBasketBall::DrawNames(CObArray* pPlayers, int nMarkedRow) {
   CDC dc(GetHost());
   dc.SetBkColor(kBlack);
   dc.SetBkMode(OPAQUE);
@@ -51,13 +53,15 @@ void CBasketBall::DrawNames(CObArray* pPlayers, BOOL bNewGame, int nCurrent) {
     if (!p || !p->m_bActive) continue;
     const CRect& box = m_rcName[static_cast<std::size_t>(row)];
     dc.Rectangle(box);
-    const bool highlighted = bNewGame ? row == 0 : row == nCurrent;
-    dc.SetTextColor(highlighted ? RowColor(row) : kWhite);
+    dc.SetTextColor(row == nMarkedRow ? RowColor(row) : kWhite);
     dc.DrawText(p->m_strName, box, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
-    if (!bNewGame) {
-      const auto& digits = m_pPlayerDigits[static_cast<std::size_t>(row)];
-      ShowNumber(digits[0], digits[1], p->m_nScore);
-    }
+    // The digits show points; where the result is a time, the seat's time
+    // stands beside its name, in seconds.
+    const int points = m_seatPoints[static_cast<std::size_t>(row)];
+    const bool timed = m_nVariant == kVariantTimed;
+    if (!timed && points >= 0) dc.DrawText(std::to_string(p->m_nScore) + "s", box, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+    const auto& digits = m_pPlayerDigits[static_cast<std::size_t>(row)];
+    ShowNumber(digits[0], digits[1], timed ? p->m_nScore : std::max(points, 0));
   }
 }
 
@@ -68,8 +72,9 @@ void CBasketBall::UpdateScoreboard(CQuintaroView* pView, CObArray* pPlayers, BOO
   if (bNewGame)
     for (auto& p : *pPlayers)
       if (p) p->m_nScore = 0;
-  if (!IsGameInProgress() || !SceneIsOurs()) return;
-  DrawNames(pPlayers, bNewGame, nCurrent);
+  // The seats show from the start, and the final board stays after the end.
+  if (!SceneIsOurs()) return;
+  DrawNames(pPlayers, m_bGameOver ? m_nWinnerSeat : bNewGame ? 0 : nCurrent);
   ShowPointsAndClock();
   if (pView) pView->FlushDirtyRects();
 }

@@ -91,7 +91,8 @@ BOOL CFootBall::InitGame(CSpriteList* pSprites) {
   // A computer in the first seat waits for a click; that click must not take a ball from the rack.
   const CPlayer* first = Doc().m_players[0].get();
   Turn().m_bComputerPlaying = first && first->m_bComputer ? TRUE : FALSE;
-  SetStatusText(0, "For Help, press F1");
+  // The user is told how to pass; a computer first waits for its click.
+  if (first && !first->m_bComputer) ShowWhoseTurn();
   return TRUE;
 }
 

@@ -14,6 +14,14 @@
 #include "games/football/model/football_rules.h"
 #include "platform/rect.h"
 
+namespace football {
+// What the status line tells the seat whose possession it is, after its name.
+inline constexpr const char* kBeginPassSuffix = ", begin pass: take a football, then drag from the box up to the board";
+inline constexpr const char* kComputerPassesSuffix = " (computer) to pass";
+// After a computer seat's name on the scoreboard.
+inline constexpr const char* kComputerSeatMark = " (C)";
+}  // namespace football
+
 class CQuintaroDoc;
 class CSprite;
 class CSpriteList;
@@ -102,6 +110,8 @@ class CFootBall : public CGame {
   bool PossessionOver() const;
   // The game is won: the final board stays up, waiting for the user.
   void ShowFinalBoard(CQuintaroView* pView);
+  // The status line names the seat to pass and, for the user, how to.
+  void ShowWhoseTurn();
   void HideZoneMarker();
   // Announces the end of the possession and hands the ball to the next player.
   void ChangePossession(CQuintaroView* pView, bool bByComputer);

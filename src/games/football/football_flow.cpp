@@ -23,6 +23,13 @@ std::string WithYards(const char* format, int yards) {
 }
 }  // namespace
 
+void CFootBall::ShowWhoseTurn() {
+  const CPlayer* player = Doc().m_pCurrentPlayer;
+  if (!player) return;
+  SetStatusText(0, player->m_bComputer ? player->m_strName + kComputerPassesSuffix
+                                       : player->m_strName + kBeginPassSuffix);
+}
+
 int CFootBall::ScoreShot(CPlayer* pPlayer) {
   const Pass pass =
       ScorePass(m_ptPress, m_ptRelease, m_dwThrowTime, Settings(), [this](int n) { return Random(n, FALSE); });
@@ -148,9 +155,11 @@ void CFootBall::ChangePossession(CQuintaroView* pView, bool bByComputer) {
   UpdateScoreboard(pView, &doc.m_players, FALSE, next);
   if (computerNext) {
     PostComputerTurn();
-  } else if (bByComputer) {
-    pView->m_turn.m_bComputerPlaying = FALSE;
+    return;
   }
+  if (bByComputer) pView->m_turn.m_bComputerPlaying = FALSE;
+  // The result of the possession has had its pause: the next user is told to pass.
+  ShowWhoseTurn();
 }
 
 void CFootBall::ComputerAim() {
@@ -171,6 +180,7 @@ void CFootBall::PlayComputerTurn(CQuintaroView* pView) {
   if (!TakeComputerTurn()) return;
   // What the user held before the seat became a computer goes back first.
   if (pView->m_turn.m_pSelSprite) PutBallBack(pView);
+  ShowWhoseTurn();
 
   do {
     // Whatever was dispatched may have replaced the game (a menu command) or ended the program.

@@ -96,9 +96,6 @@ bool CFootBall::ThrowHumanPass(int x, int y, CQuintaroView* pView) {
   m_dwThrowTime = host.GetTickCount() - m_dwThrowTime;
   m_ptRelease = {x, y};
   if (!ResolvePass(pView, true)) return false;
-  if (PossessionOver()) {
-    ChangePossession(pView, false);
-    SetStatusText(0, "Begin Pass");
-  }
+  if (PossessionOver()) ChangePossession(pView, false);
   return true;
 }

@@ -17,10 +17,11 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr int kFontHeight = 15;
 
-// The colour of a slot's name and score while it is that player's possession.
+// The colour of a slot's name and score while it is that player's possession;
+// every one reads on the black boxes.
 COLORREF SlotColor(int slot) {
   switch (slot) {
-    case 0: return RGB(0, 0, 255);
+    case 0: return RGB(80, 170, 255);
     case 1: return RGB(255, 0, 0);
     case 2: return RGB(255, 255, 0);
     case 3: return RGB(0, 255, 0);
@@ -58,13 +59,15 @@ void CFootBall::UpdateScoreboard(CQuintaroView* /*pView*/, CObArray* pPlayers, B
   dc.SelectPen(kBlack, 1);
   for (int i = 0; i < kSlots; ++i) {
     const CPlayer* p = (*pPlayers)[static_cast<std::size_t>(i)].get();
-    if (!p) continue;
+    // Only the seats in play are listed.
+    if (!p || !p->m_bActive) continue;
     dc.SetTextColor(i == nCurrent ? SlotColor(i) : kWhite);
     const CRect name = NameBox(i);
     const CRect score = ScoreBox(i);
     dc.Rectangle(name);
     dc.Rectangle(score);
-    dc.DrawText(p->m_strName, name, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    dc.DrawText(p->m_bComputer ? p->m_strName + kComputerSeatMark : p->m_strName, name,
+                DT_LEFT | DT_VCENTER | DT_SINGLELINE);
     dc.DrawText(std::to_string(p->m_nScore), score, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   }
   // Showing the status line may repaint the window, and a repaint draws the

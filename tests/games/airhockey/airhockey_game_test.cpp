@@ -103,7 +103,7 @@ TEST(AirHockeyGame, GoalsStopPlayScoreAndServeToTheSideThatConceded) {
     return IDOK;
   };
   ASSERT_TRUE(app.RunUntil([&] { return !app.boxes.empty(); }, 1000));
-  EXPECT_EQ(app.boxes, std::vector<std::string>{"Its a Goal!\nPlayer1 scores."});
+  EXPECT_EQ(app.boxes, std::vector<std::string>{"Its a Goal!\nPLAYER scores."});
   EXPECT_EQ(shownUnderBox, (std::vector<int>{1, 0}));
   EXPECT_EQ(app.Player(0).m_nScore, 1);
   EXPECT_EQ(app.Player(1).m_nScore, 0);
@@ -128,7 +128,7 @@ TEST(AirHockeyGame, GoalsStopPlayScoreAndServeToTheSideThatConceded) {
   EXPECT_EQ(app.Game()->m_pScoreSprite[1]->GetCelIndex(), 1);
 }
 
-TEST(AirHockeyGame, SevenGoalsEndTheMatchAndANewOneFollows) {
+TEST(AirHockeyGame, SevenGoalsEndTheMatchWhoseScoreStaysUntilTheUserClicks) {
   AirHockeyApp app;
   app.StartAirHockey();
   app.Player(0).m_nScore = 6;
@@ -137,17 +137,28 @@ TEST(AirHockeyGame, SevenGoalsEndTheMatchAndANewOneFollows) {
   app.TheRink().computer.PlaceAt({190, 100});
   app.TheRink().puck = PuckOnRun({125, 44}, {125, kWallTop}, 3);
   ASSERT_TRUE(app.RunUntil([&] { return app.boxes.size() >= 2; }, 1000));
-  EXPECT_EQ(app.boxes, (std::vector<std::string>{"Its a Goal!\nPlayer1 scores.", "Player1 Wins!"}));
-  EXPECT_EQ(app.Player(0).m_nScore, 0);
-  EXPECT_EQ(app.Player(1).m_nScore, 0);
-  EXPECT_EQ(app.Game()->m_pScoreSprite[0]->GetCelIndex(), 0);
-  EXPECT_EQ(app.Game()->m_pScoreSprite[1]->GetCelIndex(), 0);
-  EXPECT_TRUE(app.Doc().m_bGameInProgress);
+  // The boxes name the sides as the board does.
+  EXPECT_EQ(app.boxes, (std::vector<std::string>{"Its a Goal!\nPLAYER scores.", "PLAYER Wins!"}));
+  // The final score stays, and the match is over: nothing is under way.
+  app.RunFor(2000);
+  EXPECT_EQ(app.Player(0).m_nScore, 7);
+  EXPECT_EQ(app.Player(1).m_nScore, 5);
+  EXPECT_EQ(app.Game()->m_pScoreSprite[0]->GetCelIndex(), 7);
+  EXPECT_EQ(app.Game()->m_pScoreSprite[1]->GetCelIndex(), 5);
+  EXPECT_FALSE(app.Doc().m_bGameInProgress);
+  EXPECT_EQ(app.App().Frame().StatusText(), "PLAYER Wins!");
   EXPECT_EQ(app.TheRink().puck.pos, CPoint(129, 112)) << "the serve follows at once";
   // A repaint does not announce the winner again.
   app.GetHost().PostMessage(app.GetHost().ViewWindow(), WM_PAINT);
   app.Pump();
   EXPECT_EQ(app.boxes.size(), 2u);
+  // The next click starts a new match at 0 : 0.
+  app.Click(20, 20);
+  EXPECT_EQ(app.Player(0).m_nScore, 0);
+  EXPECT_EQ(app.Player(1).m_nScore, 0);
+  EXPECT_EQ(app.Game()->m_pScoreSprite[0]->GetCelIndex(), 0);
+  EXPECT_TRUE(app.Doc().m_bGameInProgress);
+  EXPECT_FALSE(app.Game()->m_bPlaying);
 }
 
 TEST(AirHockeyGame, SpeedSettingIsHeldInRange) {
@@ -195,7 +206,7 @@ TEST(AirHockeyGame, StateDumpCarriesThePuckTheMalletsAndPlay) {
   EXPECT_EQ(app.Game()->StateJson(),
             "{\"puck\":{\"x\":129,\"y\":286,\"aimX\":129,\"aimY\":286,\"speed\":0,\"live\":false},"
             "\"mallets\":[{\"x\":129,\"y\":347,\"targetX\":129,\"targetY\":347},"
-            "{\"x\":129,\"y\":54,\"targetX\":129,\"targetY\":54}],\"playing\":false}");
+            "{\"x\":129,\"y\":54,\"targetX\":129,\"targetY\":54}],\"playing\":false,\"matchOver\":false}");
   app.PressMallet();
   EXPECT_NE(app.Game()->StateJson().find("\"playing\":true"), std::string::npos);
 }

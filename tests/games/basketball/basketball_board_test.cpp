@@ -25,6 +25,17 @@ TEST_F(BasketballBoard, BeforeTheFirstTurnTheClockShowsNothingYet) {
 }
 
 
+TEST_F(BasketballBoard, TheSeatsShowBeforeTheFirstClick) {
+  app.StartBasketball(kVariantTimed, {2, {}});
+  CBasketBall* game = app.Game();
+  EXPECT_GT(app.CountColour(game->m_rcName[0], 0x0000FF), 0) << "the first seat, marked";
+  EXPECT_GT(app.CountColour(game->m_rcName[1], 0xFFFFFF), 0) << "the second seat";
+  // A repaint draws them again.
+  app.GetHost().PostMessage(app.GetHost().ViewWindow(), WM_PAINT);
+  app.Pump();
+  EXPECT_GT(app.CountColour(game->m_rcName[1], 0xFFFFFF), 0);
+}
+
 TEST_F(BasketballBoard, AfterTheLastTurnTheBoardMarksTheFirstSeatForTheNextGame) {
   SetGameTime(30);
   app.StartBasketball(kVariantTimed, {2, {}});
@@ -35,8 +46,12 @@ TEST_F(BasketballBoard, AfterTheLastTurnTheBoardMarksTheFirstSeatForTheNextGame)
     ASSERT_TRUE(TurnRunning());
     ASSERT_TRUE(app.RunUntil([&] { return !TurnRunning(); }, 31500));
   }
-  ASSERT_EQ(app.Doc().m_nCurrentPlayer, 0);
+  // Nobody scored: the final board marks nobody, until the next click.
   EXPECT_EQ(app.CountColour(game->m_rcName[1], 0xFF0000), 0);  // the last shooter is no longer marked
+  EXPECT_EQ(app.CountColour(game->m_rcName[0], 0x0000FF), 0);
+  app.Wait(4100);
+  app.Click(400, 300);
+  ASSERT_EQ(app.Doc().m_nCurrentPlayer, 0);
   EXPECT_GT(app.CountColour(game->m_rcName[0], 0x0000FF), 0);
 }
 

@@ -6,6 +6,7 @@
 
 #include "basketball_app.h"
 #include "game/wall_of_fame.h"
+#include "games/basketball/model/basketball_rules.h"
 #include "gfx/sprite.h"
 
 namespace basketball::test {
@@ -157,18 +158,24 @@ TEST_F(BasketballGame, TheWinnerIsAnnouncedAndEntersTheWallOfFameTiesToTheLowerS
   EXPECT_EQ(fame[1].name, "Player2");
   EXPECT_EQ(fame[1].score, 12);
   EXPECT_EQ(fame[2].score, 0);
-  // A fresh game: player 1 again, nothing in progress.
-  EXPECT_EQ(app.Doc().m_nCurrentPlayer, 0);
+  // The final board stays, nothing in progress, until the next click starts
+  // a fresh game with player 1.
   EXPECT_FALSE(app.Doc().m_bGameInProgress);
+  EXPECT_EQ(app.Player(0).m_nScore, 12);
+  app.Wait(4100);
+  app.Click(400, 300);
+  EXPECT_EQ(app.Doc().m_nCurrentPlayer, 0);
   EXPECT_EQ(app.Player(0).m_nScore, 0);
+  EXPECT_TRUE(TurnRunning());
 }
 
-TEST_F(BasketballGame, NobodyScoringAnnouncesNothingAndLeavesTheWallOfFame) {
+TEST_F(BasketballGame, NobodyScoringSaysSoAndLeavesTheWallOfFame) {
   SetGameTime(30);
   app.StartBasketball(kVariantTimed, {1, {}});
   app.Click(400, 300);
   ASSERT_TRUE(app.RunUntil([&] { return !TurnRunning(); }, 31500));
-  EXPECT_TRUE(app.boxes.empty());
+  EXPECT_EQ(app.boxes, std::vector<std::string>{kNobodyScored});
+  EXPECT_TRUE(app.App().Frame().StatusText().starts_with(kNobodyScored));
   EXPECT_EQ(ReadFameTable(app.GetHost().Settings(), kBasketballFame)[0].name, "Player 1");
   EXPECT_EQ(ReadFameTable(app.GetHost().Settings(), kBasketballFame)[0].score, 0);
 }
@@ -188,7 +195,7 @@ TEST_F(BasketballGame, PlayTo40EndsAtTheFirstBasketAbove40OrAt99Seconds) {
   app.Click(400, 300);
   game->m_nTime = 97;
   ASSERT_TRUE(app.RunUntil([&] { return !TurnRunning(); }, 2500));
-  EXPECT_EQ(app.Player(1).m_nScore, 0);  // reset for the next game
+  EXPECT_EQ(app.Player(1).m_nScore, 99);  // the final board keeps the clock that ran out
   ASSERT_EQ(app.boxes.size(), 1u);
   EXPECT_EQ(app.boxes[0], "Player1 is the winner with a time of " + std::to_string(first) + "!");
   // Play to 40 never enters the Wall Of Fame.
@@ -249,8 +256,9 @@ TEST_F(BasketballGame, AComputerShootsByItselfAndTheNextComputerStartsAfterThePa
   app.Click(spot.x, spot.y);
   EXPECT_FALSE(game->m_bHolding);
   ASSERT_TRUE(app.RunUntil([&] { return !TurnRunning(); }, 31500));
-  EXPECT_EQ(app.Doc().m_nCurrentPlayer, 0);  // the game is over and reset
-  EXPECT_EQ(status(), "Click left mouse button to begin.");
+  // The game is over: its result stays on the status line with the prompt for the next.
+  EXPECT_TRUE(status().ends_with("Click left mouse button to begin.")) << status();
+  EXPECT_GT(status().size(), std::string("Click left mouse button to begin.").size());
 }
 
 }  // namespace

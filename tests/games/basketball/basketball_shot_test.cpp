@@ -6,7 +6,9 @@
 // a bounce ends in a fall to the floor, no ball vanishes in mid-air).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <queue>
@@ -100,8 +102,19 @@ TEST(BasketballShots, TheOutcomeFollowsReleasePointAndHoldSmoothly) {
 
 bool InRingSpan(float x, int boardX) { return boardX + kRimOuterLeft < x && x < boardX + kRimOuterRight; }
 
+// How far a ball drawn at `at` with cel `cel`, behind the ring's front, overlaps
+// either end of the ring as the court draws it (a dot where its halves meet).
+double RingEndOverlap(CPoint at, int cel, int boardX) {
+  const double ringMiddle = (kBasketLeft + kBasketRight) * 0.5, ringHalf = (kRimOuterRight - kRimOuterLeft) * 0.5 - 8.5;
+  const double ballRadius = kBallDiameters[static_cast<std::size_t>(std::clamp(cel / kSpinPhases, 0, 3))] * 0.5;
+  double worst = 0;
+  for (const double end : {ringMiddle - ringHalf, ringMiddle + ringHalf})
+    worst = std::max(worst, ballRadius + 1.6 - std::hypot(at.x - (boardX + end), at.y - kRimY));
+  return worst;
+}
+
 TEST(BasketballShots, TheRingAndTheBoardAreSolidForEveryPath) {
-  int shots = 0, bounces = 0, swishes = 0;
+  int shots = 0, bounces = 0, swishes = 0, throughAnEnd = 0;
   for (int boardX : {kBoardLeftmost, kBoardHome.x, kBoardRightmost})
     for (int ball = 0; ball < kBalls; ++ball)
       for (int x = kShootZone.left; x < kShootZone.right; x += 3)
@@ -109,6 +122,8 @@ TEST(BasketballShots, TheRingAndTheBoardAreSolidForEveryPath) {
           for (DWORD hold : {0u, 250u, 450u, 800u}) {
             bool bounced = false, fellAfterBounce = false;
             float lastY = 0;
+            int cel = 0;
+            double endOverlap = 0;
             const bool scored = Fly(ball, {x, y}, hold, boardX, [&](const ShotBall& a, const ShotBall& b, const BallFrame& f) {
               const float rim = static_cast<float>(kRimY), reach = static_cast<float>(kBallRimReach);
               // A ball at the glass never falls past the rim line inside the ring's span.
@@ -116,6 +131,9 @@ TEST(BasketballShots, TheRingAndTheBoardAreSolidForEveryPath) {
                 ASSERT_FALSE(a.y + reach <= rim && b.y + reach > rim) << "through the ring at " << b.x << "," << b.y;
               }
               bounced |= b.nState == kLeftBounce || b.nState == kRightBounce;
+              if (f.cel >= 0) cel = f.cel;
+              if (f.behindRim && f.move && f.pos != kHidden && cel < kLeftBounceFirstCel)
+                endOverlap = std::max(endOverlap, RingEndOverlap(f.pos, cel, boardX));
               fellAfterBounce |= bounced && b.nState == kFalling;
               if (f.move && f.pos == kHidden) {
                 // Hidden only in the net or at the floor.
@@ -128,11 +146,16 @@ TEST(BasketballShots, TheRingAndTheBoardAreSolidForEveryPath) {
             if (bounced) {
               EXPECT_TRUE(fellAfterBounce) << "a bounce that did not end in a fall";
             }
+            // The ring's ends are solid: a ball that never met the ring never
+            // crossed one of them (a whole pixel over it).
+            if (!bounced && !scored && endOverlap >= 1.0 && throughAnEnd++ < 3)
+              ADD_FAILURE() << "through a ring end by " << endOverlap << " px: board " << boardX << ", ball " << ball
+                            << " released at " << x << "," << y << " held " << hold << " ms";
             ++shots;
             bounces += bounced ? 1 : 0;
             swishes += scored ? 1 : 0;
           }
-  std::printf("%d shots: %d baskets, %d rim bounces\n", shots, swishes, bounces);
+  std::printf("%d shots: %d baskets, %d rim bounces, %d through a ring end\n", shots, swishes, bounces, throughAnEnd);
   EXPECT_GT(bounces, shots / 100);
   EXPECT_GT(swishes, shots / 100);
 }

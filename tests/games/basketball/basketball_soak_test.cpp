@@ -64,6 +64,7 @@ SoakStats Soak(int variant, int games, std::int64_t epoch) {
       ADD_FAILURE() << "game " << stats.games << " did not start";
       return stats;
     }
+    EXPECT_EQ(app.Doc().m_nCurrentPlayer, 0) << "every game starts with the first seat";
     bool running = true;
     const bool ended = app.RunUntil(
         [&] {
@@ -82,7 +83,7 @@ SoakStats Soak(int variant, int games, std::int64_t epoch) {
       ADD_FAILURE() << "game " << stats.games << " did not end";
       return stats;
     }
-    EXPECT_EQ(app.Doc().m_nCurrentPlayer, 0);
+    EXPECT_TRUE(game->m_bGameOver) << "the final board waits for the next click";
     CheckWallOfFame(app);
     ++stats.games;
   }

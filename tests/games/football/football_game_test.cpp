@@ -139,7 +139,8 @@ TEST_F(FootballGame, FourIncompletePassesLoseTheDownsWithoutEverShowingFive) {
   EXPECT_EQ(game->m_nDown, 1);
   EXPECT_EQ(game->m_pDownDigit->GetCelIndex(), 1);
   EXPECT_EQ(app.Player(0).m_nScore, 0);
-  EXPECT_TRUE(Saw("status \"Begin Pass\""));
+  // The next user is told to pass, by name.
+  EXPECT_EQ(app.App().Frame().StatusText(), std::string("Player2") + kBeginPassSuffix);
 }
 
 TEST_F(FootballGame, TouchdownsScoreSevenAndTheGameIsWonAtTheTarget) {

@@ -81,7 +81,7 @@ void Descend(ShotBall& b, DWORD now, int boardX, BallFrame& f) {
   b.z += b.dz * part;
   KeepBetweenWalls(b, f);
   s.straight = f.sound != kSideSound;
-  if (MeetRingOnTheWay(b, s, boardX, f)) {
+  if (MeetRingOnTheWay(b, s, boardX, f) || RunIntoRingEnd(b, boardX, f)) {
     b.dwStepTick = now;
     return;
   }

@@ -85,4 +85,15 @@ bool MeetRingOnTheWay(ShotBall& b, const StepSpan& s, int boardX, BallFrame& f) 
   return true;
 }
 
+bool RunIntoRingEnd(ShotBall& b, int boardX, BallFrame& f) {
+  const float rim = static_cast<float>(kRimY);
+  const float reach = static_cast<float>(kBallRimReach);
+  const bool level = b.y - reach < rim && rim < b.y + reach;
+  if (b.z <= kRimFrontDepth || !level || !InRimSpan(b.x, boardX)) return false;
+  BounceOut(b, b.x < static_cast<float>(boardX) + (kBasketLeft + kBasketRight) * 0.5f);
+  f.move = true;
+  f.pos = At(b.x, b.y);
+  return true;
+}
+
 }  // namespace basketball

@@ -23,5 +23,8 @@ struct StepSpan {
 // The ball's path over the step meets the ring: it has dropped in or
 // bounced off at the meeting point. False (and the ball unchanged) otherwise.
 bool MeetRingOnTheWay(ShotBall& ball, const StepSpan& step, int boardX, BallFrame& frame);
+// A ball that passed the rim line beside the ring and runs on sideways into
+// its span, still level with it, strikes the ring's end and bounces off.
+bool RunIntoRingEnd(ShotBall& ball, int boardX, BallFrame& frame);
 
 }  // namespace basketball

@@ -66,8 +66,12 @@ struct Winner {
 // Timed: the first active seat with the highest score above 0. Play to 40:
 // the first active seat with the lowest time. Practice: nobody.
 Winner FindWinner(int variant, std::span<const Seat> seats);
-// What a Play to 40 game says when every seat ran out of time.
+// What a Play to 40 game says when every seat ran out of time, and a Timed
+// game when nobody scored.
 inline constexpr const char* kNobodyReached40 = "Nobody reached 40";
+inline constexpr const char* kNobodyScored = "Nobody scored";
+// The status line's prompt when a click starts the next turn.
+inline constexpr const char* kClickToBegin = "Click left mouse button to begin.";
 // "%s is the winner with a %s of %d!"
 std::string WinnerMessage(const std::string& name, const Winner& winner);
 

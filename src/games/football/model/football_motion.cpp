@@ -88,14 +88,11 @@ std::vector<Step> BounceSteps(CPoint from, CPoint target) {
   const double distance = std::sqrt(dx * dx + dy * dy);
   if (distance <= 0) return steps;
   const double a = std::atan2(dy, dx);
-  constexpr int kTumbleCels = kFirstAwayCel - kFirstTumbleCel;
-  constexpr int kLoopCels = kFirstAwayCel - kFirstTumbleLoopCel;
   for (int k = 1;; ++k) {
-    const int i = k - 1;
-    const int cel = i < kTumbleCels ? kFirstTumbleCel + i : kFirstTumbleLoopCel + (i - kTumbleCels) % kLoopCels;
+    // Out at the board the ball tumbles at the size the flight left it.
     steps.push_back({{static_cast<int>(from.x + k * kBounceStepPx * std::cos(a)),
                       static_cast<int>(from.y - k * kBounceStepPx * std::sin(a))},
-                     cel});
+                     AwayCel(kAwaySizes - 1, k)});
     if (kBounceStepPx * k >= distance) break;
   }
   return steps;

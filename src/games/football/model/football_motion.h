@@ -42,8 +42,8 @@ CPoint BounceTarget(Strike strike, CPoint from, const BounceDraws& draws);
 
 inline constexpr int kBounceStepPx = 5;
 inline constexpr int kBounceStepMs = 25;
-// The tumble from `from` towards `target`, five pixels a step (cels 10..21,
-// then 16..21 over and over); none when the two coincide.
+// The tumble from `from` towards `target`, five pixels a step, turning over
+// at the size the ball has at the board; none when the two coincide.
 std::vector<Step> BounceSteps(CPoint from, CPoint target);
 // A ball that missed the holes bounces back off the board's face and drops
 // to the grass at its foot, drifting `sideways` (-1, 0, +1) as it flew, and
