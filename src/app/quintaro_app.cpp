@@ -154,9 +154,10 @@ void CQuintaroApp::TellSettingsProblemsBeforeClosing() {
   // the message is shown while the window is still there. Should the program
   // end before it is answered, the note tells it at the next start.
   const auto& file = m_host->Settings().File();
-  if (file) LeaveSettingsNotice(*file, m_settingsProblems);
+  const std::vector<std::string> problems = m_settingsProblems;  // a second close may clear the list meanwhile
+  if (file) LeaveSettingsNotice(*file, problems);
   CloseSplash();
-  for (const std::string& text : m_settingsProblems) m_frame->MessageBox(text, kApplicationTitle, MB_OK | MB_ICONEXCLAMATION);
+  for (const std::string& text : problems) m_frame->MessageBox(text, kApplicationTitle, MB_OK | MB_ICONEXCLAMATION);
   if (file) TakeSettingsNotice(*file);
 }
 
