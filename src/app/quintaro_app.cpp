@@ -13,6 +13,7 @@
 #include "game/player_stats.h"
 #include "game/wall_of_fame.h"
 #include "platform/hang_up.h"
+#include "platform/settings_notice.h"
 #include "ui/frame_chrome.h"
 #include "ui/message_box.h"
 
@@ -39,7 +40,9 @@ CQuintaroApp::CQuintaroApp(std::unique_ptr<Host> host, AppOptions options)
 }
 
 CQuintaroApp::~CQuintaroApp() {
-  if (m_frame) m_frame->WindowMode().StorePlacement();
+  // The main loop ended without a close (the headless driver ran out of
+  // script): there is no one to answer a message.
+  if (m_frame && !m_closing) m_frame->WindowMode().StorePlacement();
   TellSettingsProblemsOnStderr();
   m_splash.reset();
   if (m_view) m_view->DestroyWindow();
@@ -53,6 +56,10 @@ bool CQuintaroApp::InitInstance() {
   // The document first (seats and the sound setting), then the frame with its
   // chrome and the splash, then the view, then the first screen.
   m_host->Settings().SetProblemHandler([this](const std::string& text) { m_settingsProblems.push_back(text); });
+  // What the last run could not tell before it ended is told now.
+  if (const auto& file = m_host->Settings().File())
+    for (const std::string& text : TakeSettingsNotice(*file))
+      m_settingsProblems.push_back("When Quintaro last closed: " + text);
   CatchHangUp();
   m_doc = std::make_unique<CQuintaroDoc>(*this);
   m_frame = std::make_unique<CMainFrame>(*this);
@@ -111,8 +118,7 @@ int CQuintaroApp::Run() {
 void CQuintaroApp::Terminate(int code) {
   // The view stops the game as its window goes; the document stores the
   // sound setting as it is destroyed. Then the process ends at once.
-  if (m_frame) m_frame->WindowMode().StorePlacement();
-  TellSettingsProblemsOnStderr();
+  SaveBeforeClosing();
   m_splash.reset();
   if (m_view) m_view->DestroyWindow();
   m_doc.reset();
@@ -126,6 +132,33 @@ void CQuintaroApp::OnIdle() {
   std::vector<std::string> problems;
   problems.swap(m_settingsProblems);
   for (const std::string& text : problems) m_frame->MessageBox(text, kApplicationTitle, MB_OK | MB_ICONEXCLAMATION);
+}
+
+void CQuintaroApp::SaveBeforeClosing() {
+  if (m_closing) {
+    // Closed again while the first close waits for its message: end now,
+    // and the note left for the next start tells it.
+    TellSettingsProblemsOnStderr();
+    return;
+  }
+  m_closing = true;
+  if (m_frame) m_frame->WindowMode().StorePlacement();
+  if (m_doc) m_doc->StoreSound();
+  TellSettingsProblemsBeforeClosing();
+  TellSettingsProblemsOnStderr();
+}
+
+void CQuintaroApp::TellSettingsProblemsBeforeClosing() {
+  if (m_settingsProblems.empty() || !m_frame) return;
+  // A player who started the game from the desktop sees no standard error:
+  // the message is shown while the window is still there. Should the program
+  // end before it is answered, the note tells it at the next start.
+  const auto& file = m_host->Settings().File();
+  const std::vector<std::string> problems = m_settingsProblems;  // a second close may clear the list meanwhile
+  if (file) LeaveSettingsNotice(*file, problems);
+  CloseSplash();
+  for (const std::string& text : problems) m_frame->MessageBox(text, kApplicationTitle, MB_OK | MB_ICONEXCLAMATION);
+  if (file) TakeSettingsNotice(*file);
 }
 
 void CQuintaroApp::TellSettingsProblemsOnStderr() {

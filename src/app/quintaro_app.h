@@ -59,6 +59,10 @@ class CQuintaroApp {
 
  private:
   bool PreTranslateMessage(const MSG& msg);
+  // The program is closing: what must persist is saved, and problems with
+  // the settings file are shown while the window is still there.
+  void SaveBeforeClosing();
+  void TellSettingsProblemsBeforeClosing();
   // From here on, problems with the settings file go to standard error: the
   // window is closing.
   void TellSettingsProblemsOnStderr();
@@ -70,6 +74,7 @@ class CQuintaroApp {
   std::unique_ptr<CQuintaroView> m_view;
   std::unique_ptr<CSplashWnd> m_splash;
   std::vector<std::string> m_settingsProblems;  // waiting for the next idle moment
+  bool m_closing = false;                       // the settings were saved for the close
   int m_nDispatchDepth = 0;                     // the main loop's dispatch is 1; a game loop's inside it 2
 };
 

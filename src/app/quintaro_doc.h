@@ -96,11 +96,13 @@ class CQuintaroDoc {
   std::unique_ptr<CGame> m_pGame;
   std::array<FameEntry, 2 * kFameEntries> m_hallOfFame;
 
+  // Saves the sound switch (at once when it changes, and again as the program ends).
+  void StoreSound();
+
  private:
   bool AskQuitGame();
   void OnNumberOfPlayers();
   void OnSound();
-  void StoreSound();
   void StartScreen(int nGameType);
   UINT BackgroundFor(int nGameType) const;
   void RetireGame();

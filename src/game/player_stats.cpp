@@ -6,10 +6,12 @@
 #include <optional>
 
 #include "platform/settings.h"
+#include "platform/settings_ini.h"
 
 namespace {
 
 constexpr const char* kSection = "Statistics";
+constexpr const char* kResetsKey = "Resets";
 
 // Key: the game, then the player's name in hex, so that any name is a safe key.
 std::string KeyFor(const StatsKey& k) {
@@ -110,24 +112,63 @@ StatsTable Played(StatsTable table) {
   return table;
 }
 
+// How many times the records were reset: a reset is an event in the file's
+// history, so a copy that saves later knows whether it missed one. Older
+// versions of the program read past this key.
+int ResetsIn(const IniKeys& keys) {
+  const auto it = keys.find(kResetsKey);
+  return it == keys.end() ? 0 : std::max(0, ParseProfileInt(it->second, 0));
+}
+
+// The best of the games played between `old` and `now`: exact when they hold
+// the new best or a single game, else the least it can be (their average).
+int BestOfNewGames(const PlayerRecord& old, const PlayerRecord& now) {
+  const int games = now.played - old.played;
+  const long long total = std::max(0LL, now.total - old.total);
+  if (old.played == 0 || now.best > old.best) return now.best;
+  if (games == 1) return static_cast<int>(std::min<long long>(total, kMaxStatResult));
+  return static_cast<int>(std::min<long long>((total + games - 1) / games, kMaxStatResult));
+}
+
+// The same in tenths, for results kept to a tenth.
+long long BestOfNewGamesInTenths(const PlayerRecord& old, const PlayerRecord& now) {
+  const int games = now.played - old.played;
+  const long long total = std::max(0LL, TotalInTenths(now) - TotalInTenths(old));
+  if (old.played == 0 || BestInTenths(now) > BestInTenths(old)) return BestInTenths(now);
+  if (games == 1) return std::min<long long>(total, kMaxStatResult * 10LL);
+  return std::min<long long>((total + games - 1) / games, kMaxStatResult * 10LL);
+}
+
 void MergeStatsSection(const IniKeys& base, const IniKeys& ours, const IniKeys& onDisk, IniKeys& merged) {
+  if (ResetsIn(ours) != ResetsIn(base)) {
+    // This copy reset the records: whatever the file holds from before now is forgotten.
+    merged = ours;
+    merged[kResetsKey] = std::to_string(std::max(ResetsIn(onDisk), ResetsIn(base)) + 1);
+    return;
+  }
+  const bool resetElsewhere = ResetsIn(onDisk) != ResetsIn(base);
   const StatsTable before = TableIn(base), now = TableIn(ours);
   StatsTable result = TableIn(onDisk);
   for (const auto& [k, r] : now) {
     const auto was = before.find(k);
     const PlayerRecord old = was != before.end() ? was->second : PlayerRecord{};
     if (r.played < old.played) {
-      result[k] = r;  // this copy reset the records: the reset wins
+      result[k] = r;  // this copy reset the records (an older version marks no reset): the reset wins
       continue;
     }
     if (r.played == old.played) continue;
     PlayerRecord& target = result[k];
+    // After a reset this copy has not seen, only its new games count: its
+    // best and total from before the reset are not brought back.
+    const bool reset = resetElsewhere || target.played < old.played;
     const bool tenths = target.tenths || r.tenths;
-    const long long bestTenths = std::max(BestInTenths(target), BestInTenths(r));
+    const long long newBestTenths = reset ? BestOfNewGamesInTenths(old, r) : BestInTenths(r);
+    const long long bestTenths = target.played == 0 ? newBestTenths : std::max(BestInTenths(target), newBestTenths);
     const long long totalTenths = TotalInTenths(target) + std::max(0LL, TotalInTenths(r) - TotalInTenths(old));
+    const int best = reset ? BestOfNewGames(old, r) : r.best;
+    target.best = target.played == 0 ? best : std::max(target.best, best);
     target.played = std::min(kMaxStatGames, target.played + r.played - old.played);
     target.won = std::min(target.played, target.won + std::max(0, r.won - old.won));
-    target.best = std::max(target.best, r.best);
     target.total += std::max(0LL, r.total - old.total);
     if (tenths) SetTenths(target, bestTenths, totalTenths);
   }
@@ -174,6 +215,7 @@ void ResetStats(SettingsStore& store) {
   const StatsTable table = ReadStats(store);
   SettingsGroup group(store);
   for (const auto& [k, r] : table) store.WriteProfileString(kSection, KeyFor(k), TextOf(PlayerRecord{}));
+  store.WriteProfileInt(kSection, kResetsKey, store.GetProfileInt(kSection, kResetsKey, 0) + 1);
   group.Commit();
 }
 

@@ -19,6 +19,12 @@ class FileDescriptor {
     return *this;
   }
   int Get() const { return m_fd; }
+  // Gives the descriptor up without closing it.
+  int Release() {
+    const int fd = m_fd;
+    m_fd = -1;
+    return fd;
+  }
   void Close() {
     if (m_fd >= 0) ::close(m_fd);
     m_fd = -1;

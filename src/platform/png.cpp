@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/png.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <zlib.h>
 
 #include <array>
+#include <cerrno>
 #include <cstdint>
-#include <fstream>
+#include <cstdlib>
 #include <string>
 #include <vector>
+
+#include "platform/file_descriptor.h"
 
 namespace {
 
@@ -23,6 +28,30 @@ void PutChunk(std::vector<unsigned char>& out, const char type[4], const std::ve
   uLong crc = crc32(0L, Z_NULL, 0);
   crc = crc32(crc, out.data() + typeAt, static_cast<uInt>(4 + data.size()));
   Put32(out, static_cast<std::uint32_t>(crc));
+}
+
+// The picture goes to a new file that takes the name only when complete: a
+// symbolic link planted at the name is replaced, never followed, and no one
+// sees half a picture.
+bool WriteNewFile(const std::filesystem::path& file, const std::vector<unsigned char>& bytes) {
+  std::string temp = file.string() + ".tmp-XXXXXX";
+  FileDescriptor fd(::mkstemp(temp.data()));
+  if (fd.Get() < 0) return false;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  ::fchmod(fd.Get(), 0666 & ~mask);  // as any new file of the user's
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd.Get(), bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  if (done != bytes.size() || ::close(fd.Release()) != 0 || ::rename(temp.c_str(), file.c_str()) != 0) {
+    ::unlink(temp.c_str());
+    return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -60,9 +89,5 @@ bool SavePng(const std::filesystem::path& file, const Surface32& image) {
   PutChunk(out, "IDAT", packed);
   PutChunk(out, "IEND", {});
 
-  std::ofstream f(file, std::ios::binary | std::ios::trunc);
-  if (!f) return false;
-  f.write(reinterpret_cast<const char*>(out.data()), static_cast<std::streamsize>(out.size()));
-  f.close();
-  return static_cast<bool>(f);
+  return WriteNewFile(file, out);
 }

@@ -5,5 +5,6 @@
 
 #include "platform/surface.h"
 
-// Writes an 8-bit RGB PNG; false when the file cannot be written.
+// Writes an 8-bit RGB PNG as a new file under that name (whatever was there,
+// a symbolic link too, is replaced); false when it cannot be written.
 bool SavePng(const std::filesystem::path& file, const Surface32& image);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <ctime>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -15,6 +16,8 @@ namespace fs = std::filesystem;
 
 SettingsReadLimits SettingsStore::DefaultReadLimits() {
   SettingsReadLimits limits;
+  limits.ownSections = {"Settings",   "Window",     "Players",    "Wall Of Fame", "Statistics", "Air Hockey",
+                        "AirHockey",  "Basketball", "Bowling",    "Darts",        "Football",   "Pool"};
 #ifdef QUINTARO_SETTINGS_SMALL_LIMITS
   // Inputs of a few kilobytes then take the paths of a file of many megabytes.
   limits.chunkBytes = 64;
@@ -189,13 +192,16 @@ bool SettingsStore::FitWithinReadLimit(IniSections& merged, bool originalKept) {
   std::size_t size = FormatIni(merged).size();
   if (size <= m_limits.maxTextBytes) return true;
   if (!keepCopy()) return false;
-  std::vector<std::pair<std::size_t, std::string>> untouched;
+  // Other programs' sections go first, the largest first; ours only when
+  // theirs are not enough.
+  std::vector<std::tuple<bool, std::size_t, std::string>> untouched;
   for (const auto& [section, keys] : merged) {
     if (changedHere(section)) continue;
-    untouched.emplace_back(FormatIni(IniSections{{section, keys}}).size(), section);
+    untouched.emplace_back(!m_limits.ownSections.contains(section), FormatIni(IniSections{{section, keys}}).size(),
+                           section);
   }
   std::sort(untouched.rbegin(), untouched.rend());
-  for (const auto& [bytes, section] : untouched) {
+  for (const auto& [others, bytes, section] : untouched) {
     if (size <= m_limits.maxTextBytes) break;
     merged.erase(section);
     size = FormatIni(merged).size();

@@ -26,6 +26,8 @@ class SettingsStore {
   explicit SettingsStore(std::filesystem::path file, SettingsReadLimits limits = DefaultReadLimits());
   // $XDG_CONFIG_HOME/<company>/<app>.ini, falling back to ~/.config.
   static std::filesystem::path DefaultPath(const std::string& company, const std::string& app);
+  // The file behind the store (none when it is kept in memory only).
+  const std::optional<std::filesystem::path>& File() const { return m_file; }
   // The limits a file is read with (smaller in the fuzz build, so that small
   // inputs reach the paths a big file takes).
   static SettingsReadLimits DefaultReadLimits();

@@ -51,11 +51,22 @@ std::pair<std::string, int> AgeOrder(const fs::path& copy, const std::string& pr
   return {stamp, number};
 }
 
+// An empty copy is what a failed copy of an earlier version left: a file we
+// could not read is never empty, so such a copy holds nothing of the user's.
+bool IsEmptyLeftover(const fs::directory_entry& entry) {
+  std::error_code ec;
+  return entry.is_regular_file(ec) && entry.file_size(ec) == 0 && !ec;
+}
+
 void RemoveAllButNewest(const fs::path& target, std::size_t keep) {
   const std::vector<fs::path> copies = BadCopiesOf(target);
-  for (std::size_t i = 0; i + keep < copies.size(); ++i) {
-    std::error_code ec;
-    fs::remove(copies[i], ec);
+  std::error_code ec;
+  for (std::size_t i = 0; i + keep < copies.size(); ++i) fs::remove(copies[i], ec);
+  const std::string prefix = CopyPrefix(target);
+  const fs::path dir = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code removeError;
+    if (it->path().filename().string().starts_with(prefix) && IsEmptyLeftover(*it)) fs::remove(it->path(), removeError);
   }
 }
 
@@ -70,7 +81,8 @@ std::vector<fs::path> BadCopiesOf(const fs::path& file) {
   for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
     const std::string name = it->path().filename().string();
     std::error_code entryError;
-    if (name.starts_with(prefix) && it->is_regular_file(entryError)) copies.push_back(it->path());
+    if (name.starts_with(prefix) && it->is_regular_file(entryError) && !IsEmptyLeftover(*it))
+      copies.push_back(it->path());
   }
   std::sort(copies.begin(), copies.end(), [&prefix](const fs::path& a, const fs::path& b) {
     return AgeOrder(a, prefix) < AgeOrder(b, prefix);
@@ -97,8 +109,7 @@ BadCopy KeepBadCopy(const fs::path& file, std::time_t now, std::size_t keep) {
     if (n > 1) numbered.append(1, '-').append(std::to_string(n));
     const fs::path name = numbered;
     if (fs::exists(fs::symlink_status(name, ec))) continue;
-    fs::copy_file(target, name, fs::copy_options::none, ec);
-    if (ec) return {false, {}, ec.message()};
+    if (std::string failed = CopyFileWhole(target, name); !failed.empty()) return {false, {}, std::move(failed)};
     RemoveAllButNewest(target, std::max<std::size_t>(keep, 1));
     return {true, name, {}};
   }

@@ -2,8 +2,10 @@
 #pragma once
 // A settings file we could only partly read is kept, byte for byte, beside
 // the new one before anything replaces it: <file>.bad-YYYYMMDD-HHMMSS (local
-// time). Each bad original gets a name of its own; only the newest few are
-// kept, and a file identical to the newest copy is not copied again.
+// time, "-2", "-3", ... after a second copy within one second). Each bad
+// original gets a name of its own; only the newest few are kept, and a file
+// identical to the newest copy is not copied again. A copy takes its name
+// only once it is complete, so a copy that failed never counts among them.
 #include <ctime>
 #include <filesystem>
 #include <string>

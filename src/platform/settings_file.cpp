@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <system_error>
+#include <vector>
 
 #include "platform/file_descriptor.h"
 
@@ -133,6 +134,35 @@ SettingsFileWrite WriteSettingsFile(const fs::path& file, std::string_view text)
     return Failure(err);
   }
   fd.Close();  // the data is on disk already (fsync)
+  SyncDirectory(dir);
+  return {};
+}
+
+std::string CopyFileWhole(const fs::path& from, const fs::path& to) {
+  FileDescriptor in(::open(from.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  struct stat st {};
+  if (in.Get() < 0) return ErrnoText(errno);
+  if (::fstat(in.Get(), &st) != 0 || !S_ISREG(st.st_mode)) return "not a regular file";
+  const fs::path dir = to.parent_path().empty() ? fs::path(".") : to.parent_path();
+  std::string tempName = (dir / SettingsTempPattern(from)).string();
+  FileDescriptor out(::mkstemp(tempName.data()));
+  if (out.Get() < 0) return ErrnoText(errno);
+  ::flock(out.Get(), LOCK_EX);  // not stale while we write it
+  ::fchmod(out.Get(), st.st_mode & 07777);
+  std::vector<char> buffer(1 << 16);
+  int err = 0;
+  for (;;) {
+    const ssize_t n = ::read(in.Get(), buffer.data(), buffer.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) err = errno;
+    if (n <= 0) break;
+    if (!WriteAll(out.Get(), std::string_view(buffer.data(), static_cast<std::size_t>(n)), &err)) break;
+  }
+  if (err != 0 || !SyncAndRename(out.Get(), tempName, to, &err)) {
+    ::unlink(tempName.c_str());
+    return ErrnoText(err);
+  }
+  out.Close();
   SyncDirectory(dir);
   return {};
 }

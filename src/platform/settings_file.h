@@ -5,6 +5,8 @@
 // what the user set up (mode, owner, a symbolic link) is kept.
 #include <cstddef>
 #include <filesystem>
+#include <functional>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -19,22 +21,30 @@ enum class SettingsReadOutcome {
 struct SettingsReadLimits {
   std::size_t chunkBytes = 64 << 10;    // read this much at a time
   std::size_t maxLineBytes = 64 << 10;  // a longer line is skipped, not the rest of the file
-  std::size_t maxTextBytes = 4 << 20;    // lines kept in all; later lines are skipped
+  std::size_t maxTextBytes = 4 << 20;    // text kept in all
   std::size_t maxFileBytes = 256 << 20;  // nothing past this is looked at
+  // The program's own sections: kept before any other section wherever they
+  // stand in the file.
+  std::set<std::string, std::less<>> ownSections;
 };
 
 struct SettingsFileRead {
   SettingsReadOutcome outcome = SettingsReadOutcome::Missing;
-  std::string text;              // the lines kept, each ending in a line break
-  std::size_t skippedLines = 0;  // lines too long, or past the text limit
+  std::string text;              // the sections kept, each line ending in a line break
+  std::size_t skippedLines = 0;  // lines left out: too long, or in a section left out
   bool truncated = false;        // the file went on past maxFileBytes
   std::string reason;            // why it could not be read
   bool PartlyRead() const { return skippedLines > 0 || truncated; }
 };
 
-// Reads the file line by line within `limits`: an overlong line is skipped
-// and the lines after it are still read. A pipe, device or directory at the
-// path is not opened for reading, so it cannot block us.
+// Reads the file line by line within `limits`, and keeps whole sections only:
+// a section is never kept in part, so it is never saved back in part. When
+// the text outgrows maxTextBytes, other programs' sections make room for the
+// program's own (the largest goes first), and a section of another program
+// that does not fit is left out. An overlong line is skipped in one of the
+// program's own sections (no value of ours is that long) and leaves out any
+// other section whole; the lines after it are still read. A pipe, device or
+// directory at the path is not opened for reading, so it cannot block us.
 SettingsFileRead ReadSettingsFile(const std::filesystem::path& file, const SettingsReadLimits& limits);
 
 enum class SettingsWriteOutcome {
@@ -53,6 +63,12 @@ struct SettingsFileWrite {
 // target, keeps the file's mode and owner, and first removes temporary files
 // that an interrupted earlier save left behind.
 SettingsFileWrite WriteSettingsFile(const std::filesystem::path& file, std::string_view text);
+
+// Copies `from` to `to`, a new name in the same folder, through a temporary
+// file: `to` appears only complete, with `from`'s mode, and a copy that fails
+// (a full disk, the program killed part way) leaves nothing under that name.
+// Returns why it failed, or nothing.
+std::string CopyFileWhole(const std::filesystem::path& from, const std::filesystem::path& to);
 
 // Follows a chain of symbolic links to the path it ends at (which may not
 // exist yet). A loop or an over-long chain gives the last path reached.

@@ -14,6 +14,7 @@
 
 #include "platform/file_descriptor.h"
 #include "platform/settings_file.h"
+#include "platform/settings_sections_kept.h"
 
 namespace fs = std::filesystem;
 
@@ -29,7 +30,7 @@ SettingsFileRead Unreadable(std::string reason) {
 // Collects whole lines from the pieces the file is read in.
 class LineCollector {
  public:
-  LineCollector(const SettingsReadLimits& limits, SettingsFileRead& result) : m_limits(limits), m_result(result) {}
+  explicit LineCollector(const SettingsReadLimits& limits) : m_limits(limits), m_sections(limits) {}
 
   void Take(std::string_view piece) {
     while (!piece.empty()) {
@@ -42,17 +43,24 @@ class LineCollector {
   }
 
   // The file ended: a last line without a line break still counts; a line
-  // cut off by the size limit does not.
-  void Finish(bool cutOff) {
-    if (cutOff) {
-      if (m_overlong || !m_line.empty()) ++m_result.skippedLines;
-      return;
+  // cut off by the size limit does not, nor does the section it is in.
+  void Finish(bool cutOff, SettingsFileRead& result) {
+    if (cutOff && (m_overlong || !m_line.empty())) {
+      m_sections.AddOverlongLine(m_first);  // counted as skipped, its section left out
+    } else if (m_overlong || !m_line.empty()) {
+      EndLine();
     }
-    if (m_overlong || !m_line.empty()) EndLine();
+    m_sections.End(cutOff);
+    result.text = m_sections.Text();
+    result.skippedLines = m_sections.SkippedLines();
   }
 
  private:
   void Extend(std::string_view part) {
+    if (m_first == ' ') {
+      const auto at = part.find_first_not_of(" \t");
+      if (at != std::string_view::npos) m_first = part[at];
+    }
     if (m_overlong) return;
     if (m_line.size() + part.size() > m_limits.maxLineBytes) {
       m_overlong = true;
@@ -63,20 +71,20 @@ class LineCollector {
   }
 
   void EndLine() {
-    if (m_overlong || m_result.text.size() + m_line.size() + 1 > m_limits.maxTextBytes) {
-      ++m_result.skippedLines;
-    } else {
-      m_result.text += m_line;
-      m_result.text += '\n';
-    }
+    if (m_overlong)
+      m_sections.AddOverlongLine(m_first);
+    else
+      m_sections.AddLine(m_line);
     m_line.clear();
     m_overlong = false;
+    m_first = ' ';
   }
 
   const SettingsReadLimits& m_limits;
-  SettingsFileRead& m_result;
+  SectionsKept m_sections;
   std::string m_line;
   bool m_overlong = false;
+  char m_first = ' ';  // the line's first byte that is not a blank (' ' while none)
 };
 
 }  // namespace
@@ -95,7 +103,7 @@ SettingsFileRead ReadSettingsFile(const fs::path& file, const SettingsReadLimits
 
   SettingsFileRead result;
   result.outcome = SettingsReadOutcome::Read;
-  LineCollector lines(limits, result);
+  LineCollector lines(limits);
   std::vector<char> chunk(std::max<std::size_t>(1, limits.chunkBytes));
   std::size_t total = 0;
   for (;;) {
@@ -113,6 +121,6 @@ SettingsFileRead ReadSettingsFile(const fs::path& file, const SettingsReadLimits
       break;
     }
   }
-  lines.Finish(result.truncated);
+  lines.Finish(result.truncated, result);
   return result;
 }

@@ -103,18 +103,13 @@ IniParseResult ParseIni(std::string_view text) {
     if (line.empty() || line.front() == ';' || line.front() == '#') continue;
 
     if (line.front() == '[') {
-      if (line.back() != ']' || line.size() < 2) {
+      std::optional<std::string> name = SectionHeaderName(line);
+      if (!name) {
         result.hadUnreadableLines = true;
         section = nullptr;  // keys below a broken header belong nowhere
         continue;
       }
-      std::string name = Unescape(TrimRight(TrimLeft(line.substr(1, line.size() - 2))));
-      if (name.empty()) {
-        result.hadUnreadableLines = true;
-        section = nullptr;
-        continue;
-      }
-      section = &result.sections[std::move(name)];
+      section = &result.sections[std::move(*name)];
       continue;
     }
     const auto eq = line.find('=');
@@ -127,6 +122,15 @@ IniParseResult ParseIni(std::string_view text) {
     section->emplace(std::move(key), std::move(value));
   }
   return result;
+}
+
+std::optional<std::string> SectionHeaderName(std::string_view line) {
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  line = TrimRight(TrimLeft(line));
+  if (line.size() < 2 || line.front() != '[' || line.back() != ']') return std::nullopt;
+  std::string name = Unescape(TrimRight(TrimLeft(line.substr(1, line.size() - 2))));
+  if (name.empty()) return std::nullopt;
+  return name;
 }
 
 std::size_t FormattedLineLength(const std::string& key, const std::string& value) {

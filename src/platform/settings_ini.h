@@ -4,6 +4,7 @@
 // reader and a writer whose output the reader gives back unchanged.
 #include <cstddef>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,9 @@ struct IniParseResult {
 // Reads "[Section]" and "Key=Value" lines; anything else is skipped. The first
 // occurrence of a key wins.
 IniParseResult ParseIni(std::string_view text);
+// The section a "[Name]" line opens (spaces around it and a final '\r' are
+// allowed), or nothing when the line is no readable section header.
+std::optional<std::string> SectionHeaderName(std::string_view line);
 std::string FormatIni(const IniSections& sections);
 // The length of the line FormatIni writes for one key, without its line break.
 std::size_t FormattedLineLength(const std::string& key, const std::string& value);

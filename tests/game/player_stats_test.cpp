@@ -152,6 +152,43 @@ TEST_F(StatsFile, ATenthIsKeptWhereOlderCopiesStillReadWholeNumbers) {
   EXPECT_EQ(both.bestTenths, 905);
 }
 
+TEST_F(StatsFile, AResetInOneCopyIsNotUndoneByTheOtherCopysNextGame) {
+  SettingsStore first = Open();
+  RecordGame(first, "Bowling", {{"Ann", 250, true}});
+  SettingsStore second = Open();
+  ResetStats(second);
+  // The first copy still holds Ann's 250 in memory: only its new game counts.
+  RecordGame(first, "Bowling", {{"Ann", 120, false}});
+  PlayerRecord ann = ReadStats(Open()).at({"Bowling", "Ann"});
+  EXPECT_EQ(ann.played, 1);
+  EXPECT_EQ(ann.won, 0);
+  EXPECT_EQ(ann.best, 120);
+  EXPECT_EQ(ann.total, 120);
+  // Two games saved together after a reset (the save of the first had
+  // failed): their best, as far as the records can tell it, never the old one.
+  RecordGame(first, "Bowling", {{"Ann", 200, true}});
+  SettingsStore third = Open();
+  ResetStats(third);
+  {
+    SettingsGroup together(first);
+    RecordGame(first, "Bowling", {{"Ann", 100, false}});
+    RecordGame(first, "Bowling", {{"Ann", 60, false}});
+  }
+  ann = ReadStats(Open()).at({"Bowling", "Ann"});
+  EXPECT_EQ(ann.played, 2);
+  EXPECT_EQ(ann.total, 160);
+  EXPECT_LE(ann.best, 100);
+  EXPECT_GE(ann.best, 80);
+  // A reset written by an older version marks no reset: the record going
+  // down tells it all the same.
+  SettingsStore older = Open();
+  older.WriteProfileString("Statistics", "Bowling_416E6E", "0 0 0 0");
+  RecordGame(first, "Bowling", {{"Ann", 90, true}});
+  ann = ReadStats(Open()).at({"Bowling", "Ann"});
+  EXPECT_EQ(ann.played, 1);
+  EXPECT_EQ(ann.best, 90);
+}
+
 TEST(PlayerStats, TheWindowListsPeopleBeforeComputersPerGame) {
   SettingsStore store;
   RecordGame(store, "AirHockey", {{"Computer (Expert)", 7, true}, {"Zed", 3, false}});

@@ -7,8 +7,13 @@
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <sstream>
+
+#include <unistd.h>
 
 #include "app/run_scenario.h"
+#include "driver.h"
+#include "script.h"
 #include "support/bitmap_file.h"
 
 namespace {
@@ -158,4 +163,51 @@ TEST(HeadlessDriver, AMessageBoxCanWaitBeforeItsAnswer) {
   EXPECT_EQ(r.exitCode, 0) << r.transcript;
   EXPECT_TRUE(r.Has("[6410] msgbox")) << r.transcript;
   EXPECT_TRUE(r.Has("-> no\n")) << r.transcript;
+}
+
+TEST(HeadlessDriver, AShotReplacesALinkPlantedInTheShotsFolderAndDotNamesAreMalformed) {
+  const ScratchDir shots, elsewhere;
+  const fs::path outside = elsewhere.Path() / "precious.txt";
+  std::ofstream(outside) << "precious";
+  fs::create_symlink(outside, shots.Path() / "title.png");
+  ScenarioOptions options;
+  options.shotsDir = shots.Path();
+  const ScenarioResult r = RunScenario("start\nshot title\nquit\n", options);
+  EXPECT_EQ(r.exitCode, 0) << r.transcript;
+  EXPECT_EQ(ReadFile(outside), "precious") << "nothing is written outside the shots folder";
+  EXPECT_FALSE(fs::is_symlink(shots.Path() / "title.png"));
+  EXPECT_EQ(ReadFile(shots.Path() / "title.png").substr(1, 3), "PNG");
+  for (const char* script : {"start\nshot .\n", "start\nshot ..\n", "start\nanswer shot .. ok\n"}) {
+    const ScenarioResult dot = RunScenario(script, options);
+    EXPECT_EQ(dot.exitCode, 2) << script << dot.transcript;
+  }
+  EXPECT_FALSE(fs::exists(shots.Path() / ".png"));
+}
+
+TEST(HeadlessDriver, TheSplashRunsInAFreshFolderAndLeavesAnyoneElsesAlone) {
+  const ScratchDir temp, pictures;
+  WriteFile(pictures.Path() / "picture.bmp", quintaro::test::BitmapFile(60, 40, 9));
+  EXPECT_EXIT(
+      {
+        // A folder planted where the driver's working folder used to be made.
+        const fs::path planted = temp.Path() / ("quintaro-headless-" + std::to_string(::getpid()));
+        fs::create_directories(planted);
+        std::ofstream(planted / "keep") << "someone else's";
+        ::setenv("TMPDIR", temp.Path().c_str(), 1);
+        Script script;
+        ScriptError error;
+        if (!ParseScript("splash " + (pictures.Path() / "picture.bmp").string() + "\nstart\nquit\n", &script, &error))
+          std::_Exit(3);
+        std::ostringstream transcript;
+        ScenarioDriver driver(std::move(script), pictures.Path(), transcript);
+        driver.SetEndHandler([&](int code) {
+          std::size_t entries = 0;
+          for ([[maybe_unused]] const auto& entry : fs::directory_iterator(temp.Path())) ++entries;
+          const bool left = ReadFile(planted / "keep") == "someone else's" && entries == 1;
+          std::_Exit(code == 0 && left ? 0 : 1);
+        });
+        driver.Run();
+        std::_Exit(4);
+      },
+      ::testing::ExitedWithCode(0), "");
 }

@@ -122,3 +122,85 @@ TEST_F(BigSettingsFile, AValueTooLongForALineIsRefusedRatherThanLostOnTheNextSta
   EXPECT_EQ(again.GetProfileString("Settings", "Name"), "Ann");
   EXPECT_FALSE(again.Raw("Settings", "Note").has_value());
 }
+
+namespace {
+
+// The Wall Of Fame of five and a record, as the program writes them.
+std::string FiveEntriesAndARecord() {
+  std::string text = "[Wall Of Fame]\n";
+  const char* names[] = {"Ann", "Bob", "Cy", "Di", "Ed"};
+  for (int k = 1; k <= 5; ++k) {
+    text += "Bowling_Name_" + std::to_string(k) + "=" + names[k - 1] + "\n";
+    text += "Bowling_Score_" + std::to_string(k) + "=" + std::to_string(300 - 10 * k) + "\n";
+  }
+  return text + "\n[Statistics]\nBowling_416E6E=4 3 290 1000\n";
+}
+
+void ExpectFiveEntriesAndTheRecord(const SettingsStore& store) {
+  const FameTable table = ReadFameTable(store, kBowlingFame);
+  const char* names[] = {"Ann", "Bob", "Cy", "Di", "Ed"};
+  for (int k = 0; k < 5; ++k) {
+    EXPECT_EQ(table[static_cast<std::size_t>(k)].name, names[k]);
+    EXPECT_EQ(table[static_cast<std::size_t>(k)].score, 290 - 10 * k);
+  }
+  EXPECT_EQ(store.GetProfileString("Statistics", "Bowling_416E6E"), "4 3 290 1000");
+}
+
+}  // namespace
+
+TEST_F(BigSettingsFile, JunkBeyondWhatAReadKeepsCostsNoneOfTheProgramsOwnSections) {
+  // Megabytes of another program's lines, then the program's own table and
+  // records: all of ours is read, junk is what is left out.
+  std::string original = "[Settings]\nSound=0\n[Another]\nKept=1\n[Junk]\n";
+  const std::string junk(90, 'j');
+  for (int i = 0; original.size() < (5 << 20); ++i) original += "Line" + std::to_string(i) + "=" + junk + "\n";
+  original += FiveEntriesAndARecord();
+  WriteFile(file, original);
+  {
+    auto store = Open();
+    ExpectFiveEntriesAndTheRecord(*store);
+    EXPECT_EQ(store->GetProfileInt("Settings", "Sound", 1), 0);
+    EXPECT_EQ(store->GetProfileInt("Another", "Kept", 0), 1) << "other sections are kept while there is room";
+    EXPECT_FALSE(store->Raw("Junk", "Line0").has_value()) << "a section is never read in part";
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_TRUE(store->WriteProfileInt("Settings", "Sound", 1));
+  }
+  const std::vector<fs::path> copies = BadCopiesOf(file);
+  ASSERT_EQ(copies.size(), 1u);
+  EXPECT_EQ(ReadFile(copies[0]), original) << "what was left out is in the copy";
+  const std::string saved = ReadFile(file);
+  EXPECT_EQ(saved.find("[Junk]"), std::string::npos);
+  auto again = Open();
+  ExpectFiveEntriesAndTheRecord(*again);
+  EXPECT_EQ(again->GetProfileInt("Settings", "Sound", 0), 1);
+  EXPECT_EQ(told.size(), 1u) << "the saved file reads clean";
+}
+
+TEST(SettingsSections, TheProgramsOwnSectionsMakeRoomAndNoSectionIsKeptInPart) {
+  const fs::path file = fs::temp_directory_path() / ("quintaro-sections-" + std::to_string(::getpid()));
+  SettingsReadLimits limits = SettingsStore::DefaultReadLimits();
+  limits.maxTextBytes = 1024;
+  limits.maxLineBytes = 128;
+  auto section = [](const std::string& name, int lines) {
+    std::string text = "[" + name + "]\n";
+    for (int i = 0; i < lines; ++i) text += "Key" + std::to_string(i) + "=" + std::string(20, 'v') + "\n";
+    return text;
+  };
+  // Two of another program's sections fill the text; ours comes after them
+  // and pushes the larger out. A section of theirs that no longer fits, and
+  // one with a line too long to read, are left out whole.
+  const std::string text = section("Small", 2) + section("Large", 30) + section("Wall Of Fame", 10) +
+                           section("Late", 30) + "[Odd]\nKey=" + std::string(200, 'x') + "\nShort=1\n" +
+                           "[Settings]\nSound=0\n" + std::string(200, 'y') + "\nZoom=2\n";
+  WriteFile(file, text);
+  const SettingsFileRead read = ReadSettingsFile(file, limits);
+  fs::remove(file);
+  EXPECT_EQ(read.text, section("Small", 2) + section("Wall Of Fame", 10) + "[Settings]\nSound=0\nZoom=2\n");
+  EXPECT_EQ(read.skippedLines, 31u + 31u + 3u + 1u);
+  limits.maxFileBytes = text.find("Sound=0") + 3;  // the file ends inside our section: it is left out too
+  WriteFile(file, text);
+  const SettingsFileRead cut = ReadSettingsFile(file, limits);
+  fs::remove(file);
+  EXPECT_EQ(cut.text, section("Small", 2) + section("Wall Of Fame", 10));
+  EXPECT_TRUE(cut.PartlyRead());
+}

@@ -3,7 +3,10 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <iostream>
 
 #include "app/quintaro_app.h"
@@ -86,9 +89,16 @@ void ScenarioDriver::PrepareWorkingDirectory() {
   if (m_splash.empty()) return;
   namespace fs = std::filesystem;
   std::error_code ec;
-  m_workDir = fs::temp_directory_path() / ("quintaro-headless-" + std::to_string(::getpid()));
-  fs::create_directories(m_workDir, ec);
-  if (!ec) fs::copy_file(m_splash, m_workDir / "splash.bmp", fs::copy_options::overwrite_existing, ec);
+  // A folder no one else can have made or chosen: only it is removed at the end.
+  fs::path temp = fs::temp_directory_path(ec);
+  if (ec) temp = "/tmp";
+  std::string pattern = (temp / "quintaro-headless-XXXXXX").string();
+  if (::mkdtemp(pattern.data()) == nullptr) {
+    std::cerr << "cannot make a working directory for the program: " << std::strerror(errno) << "\n";
+    End(2);
+  }
+  m_workDir = pattern;
+  fs::copy_file(m_splash, m_workDir / "splash.bmp", fs::copy_options::overwrite_existing, ec);
   if (!ec) fs::current_path(m_workDir, ec);
   if (ec) {
     std::cerr << "cannot copy " << m_splash.string() << " into the program's working directory: " << ec.message()

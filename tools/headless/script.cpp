@@ -31,7 +31,7 @@ bool IsEpoch(const std::string& s) {
 // A screenshot's name is a file name inside the shots directory, never a path.
 std::string CheckShotName(const std::string& name) {
   if (name.empty()) return "shot needs a name";
-  if (name.find('/') != std::string::npos || name.find('\0') != std::string::npos)
+  if (name.find('/') != std::string::npos || name.find('\0') != std::string::npos || name == "." || name == "..")
     return "a shot's name is a file name in the shots directory, not a path";
   return "";
 }
