@@ -122,6 +122,8 @@ class CBowl : public CGame {
   // A ball let go above the release zone: it counts 0 and comes back.
   void BallDroppedShort(CQuintaroView* pView);
   void CountPins();
+  // How many pins the ball has knocked so far this ball.
+  int PinsHit() const;
   // Release step 3: speed and hook from the swing; false when no ball is thrown.
   bool TakeRelease(int x, int y, DWORD now);
   // After a ball: a fresh rack, another ball, or the next player. False when

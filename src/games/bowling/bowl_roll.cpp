@@ -12,6 +12,12 @@
 
 using namespace bowling;
 
+int CBowl::PinsHit() const {
+  int hit = 0;
+  for (const auto& pin : m_pins) hit += pin->m_bHit ? 1 : 0;
+  return hit;
+}
+
 void CBowl::CountPins() {
   int hit = 0;
   unsigned standing = 0;
@@ -88,7 +94,12 @@ bool CBowl::Roll(CQuintaroView* pView) {
   const DWORD start = host.GetTickCount();
   PlaceBall(*m_pBall, m_throw);
   pView->FlushDirtyRects();
+  // The ball is set down, and rolls with a rumble of its speed until it
+  // meets the pins or drops into the pit.
   PlaySound(kReleaseSound);
+  const UINT rollSound = RollSoundFor(m_nSpeedIndex);
+  PlaySound(rollSound);
+  int pinsDown = 0;
   std::array<CBowlBall*, kPins> pins{};
   for (std::size_t i = 0; i < m_pins.size(); ++i) pins[i] = m_pins[i].get();
   CLaneRoll roll(*m_pBall, pins, m_throw.hook, kPinScatter, [&host] { return host.Random().Next(); });
@@ -100,7 +111,16 @@ bool CBowl::Roll(CQuintaroView* pView) {
   const auto step = [&] {
     if (host.GetTickCount() - start - held > kRollLimitMs) return false;
     const bool moved = roll.Step();
-    if (roll.FirstContactNow()) PlaySound(kPinHitSound);
+    if (roll.FirstContactNow()) {
+      StopSound(rollSound);
+      PlaySound(kPinHitSound);
+    }
+    // The crash grows with the pins that go down.
+    const int down = PinsHit();
+    if (pinsDown < kPinsForCrash && down >= kPinsForCrash) PlaySound(kPinCrashSound);
+    if (pinsDown < kPinsForScatter && down >= kPinsForScatter) PlaySound(kPinScatterSound);
+    pinsDown = down;
+    if (!moved || !m_pBall->m_bMoving) StopSound(rollSound);
     return moved;
   };
   for (;;) {
