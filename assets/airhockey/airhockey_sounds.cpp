@@ -21,16 +21,16 @@ Signal Knock(Rng& rng, float pitch, float brightness) {
   HighPass(crack, 1500.f);
   Decay(crack, 0.0001f, 0.0008f);
   Signal s;
-  MixInto(s, crack, 0.f, 1.f);
+  MixInto(s, crack, 0.f, 1.4f);
   for (float ratio : {1.f, 1.47f, 2.09f, 2.56f}) {
     Signal mode = Tone(0.04f, brightness * ratio, brightness * ratio * 0.99f);
     Decay(mode, 0.0001f, 0.0025f / ratio);
     MixInto(s, mode, 0.f, 0.35f / ratio);
   }
-  Signal hollow = WhiteNoise(0.05f, rng);
+  Signal hollow = WhiteNoise(0.1f, rng);
   BandPass(hollow, pitch * 2.f, 6.f);
   Decay(hollow, 0.0002f, 0.006f);
-  MixInto(s, hollow, 0.f, 0.8f);
+  MixInto(s, hollow, 0.f, 0.2f);
   return s;
 }
 
@@ -39,7 +39,7 @@ Signal Serve(Rng& rng) {
   Signal tap = Knock(rng, 420.f, 2200.f);
   Signal hiss = WhiteNoise(0.35f, rng);
   HighPass(hiss, 3000.f);
-  Adsr(hiss, 0.03f, 0.05f, 0.5f, 0.2f);
+  Decay(hiss, 0.03f, 0.05f);
   Signal s;
   MixInto(s, tap, 0.f, 0.8f);
   MixInto(s, hiss, 0.01f, 0.18f);

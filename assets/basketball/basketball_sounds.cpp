@@ -64,10 +64,10 @@ Signal Side(Rng& rng) {
 Signal PickUp(Rng& rng) {
   Signal s;
   for (float at : {0.f, 0.11f}) {
-    Signal pat = WhiteNoise(0.07f, rng);
+    Signal pat = WhiteNoise(0.14f, rng);
     BandPass(pat, 900.f, 1.3f);
     Decay(pat, 0.0002f, 0.008f);
-    Signal body = Tone(0.1f, 160.f, 120.f);
+    Signal body = Tone(0.2f, 160.f, 120.f);
     Decay(body, 0.0005f, 0.015f);
     MixInto(pat, body, 0.f, 0.6f);
     MixInto(s, pat, at, at == 0.f ? 1.f : 0.5f);

@@ -23,7 +23,7 @@ Signal Release(Rng& rng) {
   Signal s;
   MixInto(s, thud, 0.f, 1.2f);
   MixInto(s, body, 0.f, 0.9f);
-  MixInto(s, KnockLayer(rng, 700.f, 0.01f), 0.f, 0.6f);
+  MixInto(s, KnockLayer(rng, 700.f, 0.01f), 0.f, 2.6f);
   return s;
 }
 
@@ -109,13 +109,13 @@ Signal DroppedBall(Rng& rng) {
   Signal s;
   const float hits[][2] = {{0.f, 1.f}, {0.18f, 0.45f}, {0.28f, 0.2f}};
   for (const auto& h : hits) {
-    Signal thud = WhiteNoise(0.1f, rng);
+    Signal thud = WhiteNoise(0.25f, rng);
     LowPass(thud, 300.f);
     Decay(thud, 0.0002f, 0.025f);
-    Signal body = Tone(0.12f, 80.f, 55.f);
+    Signal body = Tone(0.25f, 80.f, 55.f);
     Decay(body, 0.0002f, 0.03f);
     MixInto(thud, body, 0.f, 1.f);
-    MixInto(thud, KnockLayer(rng, 600.f, 0.008f), 0.f, 0.6f);
+    MixInto(thud, KnockLayer(rng, 600.f, 0.01f), 0.f, 3.5f);
     MixInto(s, thud, h[0], h[1]);
   }
   return s;
@@ -147,7 +147,7 @@ void MakeBowlingSounds(Context& ctx) {
   const Finishing call{.role = Role::Call, .fadeInMs = 10.f};
   EmitWave(sink, kBowling, kReleaseSound, Release(rng));
   // Rolls by speed, fastest first.
-  const float rollSeconds[] = {2.5f, 3.f, 3.5f, 4.5f}, turns[] = {9.f, 7.5f, 6.f, 5.f};
+  const float rollSeconds[] = {2.2f, 2.8f, 3.3f, 3.9f}, turns[] = {9.f, 7.5f, 6.f, 5.f};
   for (std::size_t i = 0; i < kRollSounds.size(); ++i)
     EmitWave(sink, kBowling, kRollSounds[i], Roll(rng, rollSeconds[i], turns[i]), {.fadeInMs = 10.f});
   EmitWave(sink, kBowling, kPinHitSound, PinCrash(rng, 3), {.trimDb = -2.f});

@@ -18,7 +18,8 @@ Signal Glottal(float seconds, float f0, float f1, float vibratoHz) {
   double phase = 0;
   for (std::size_t i = 0; i < s.size(); ++i) {
     const float t = static_cast<float>(i) / static_cast<float>(s.size());
-    const float f = (f0 + (f1 - f0) * t) * (1.f + 0.02f * std::sin(6.2832f * vibratoHz * static_cast<float>(i) / 22050.f));
+    const float f =
+        (f0 + (f1 - f0) * t) * (1.f + 0.02f * std::sin(6.2832f * vibratoHz * static_cast<float>(i) / 22050.f));
     phase += f / 22050.f;
     phase -= std::floor(phase);
     s[i] = static_cast<float>(2.0 * phase - 1.0);
@@ -77,7 +78,7 @@ Signal CrowdCheer(float seconds, Rng& rng, float fervour) {
   Signal s = Murmur(seconds, rng);
   for (float& v : s) v *= 0.25f;
   AddShouts(s, rng, seconds, 8 + static_cast<int>(16.f * fervour), 1.05f, 1.4f);
-  MixInto(s, Applause(seconds, rng, 4 + static_cast<int>(10.f * fervour)), 0.05f, 0.5f);
+  MixInto(s, Applause(seconds, rng, 6 + static_cast<int>(14.f * fervour)), 0.05f, 1.f);
   Adsr(s, 0.12f, 0.2f, 0.85f, seconds * 0.35f);
   return s;
 }

@@ -11,7 +11,9 @@ namespace art {
 namespace {
 
 void Fade(Signal& s, float inMs, float outMs) {
-  const auto len = [&](float ms) { return std::min(s.size() / 2, static_cast<std::size_t>(ms * kSampleRate / 1000.f)); };
+  const auto len = [&](float ms) {
+    return std::min(s.size() / 2, static_cast<std::size_t>(ms * kSampleRate / 1000.f));
+  };
   const std::size_t in = len(inMs), out = len(outMs);
   for (std::size_t i = 0; i < in; ++i) s[i] *= static_cast<float>(i) / static_cast<float>(in);
   for (std::size_t i = 0; i < out; ++i) s[s.size() - 1 - i] *= static_cast<float>(i) / static_cast<float>(out);
@@ -45,7 +47,8 @@ std::vector<std::int16_t> FinishAt(Signal s, const Finishing& how) {
     if (wanted <= gain * 1.001f) break;
   }
   std::vector<std::int16_t> out(s.size());
-  for (std::size_t i = 0; i < s.size(); ++i) out[i] = static_cast<std::int16_t>(std::lround(shaped[i] * gain * 32767.f));
+  for (std::size_t i = 0; i < s.size(); ++i)
+    out[i] = static_cast<std::int16_t>(std::lround(shaped[i] * gain * 32767.f));
   return out;
 }
 

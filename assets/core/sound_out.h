@@ -19,8 +19,8 @@ inline constexpr float kPeakCeiling = 0.70f;
 
 struct Finishing {
   Role role = Role::Play;
-  float trimDb = 0.f;       // a deliberate step from the role's level (soft and hard strikes)
-  float fadeInMs = 0.1f;    // hits crack at once; beds and tones fade in longer
+  float trimDb = 0.f;     // a deliberate step from the role's level (soft and hard strikes)
+  float fadeInMs = 0.1f;  // hits crack at once; beds and tones fade in longer
   float fadeOutMs = 4.f;
 };
 

@@ -94,11 +94,11 @@ Signal PickUp(Rng& rng) {
   Signal clack = WhiteNoise(0.05f, rng);
   BandPass(clack, 1900.f, 6.f);
   Decay(clack, 0.0004f, 0.006f);
-  Signal knock = Tone(0.06f, 820.f, 700.f);
+  Signal knock = Tone(0.12f, 820.f, 700.f);
   Decay(knock, 0.0005f, 0.01f);
-  Signal swish = WhiteNoise(0.12f, rng);
+  Signal swish = WhiteNoise(0.25f, rng);
   SweptBandPass(swish, 1500.f, 4000.f, 2.f);
-  Adsr(swish, 0.05f, 0.02f, 0.8f, 0.06f);
+  Decay(swish, 0.04f, 0.015f);
   Signal s;
   MixInto(s, clack, 0.f, 1.f);
   MixInto(s, knock, 0.f, 0.6f);

@@ -70,8 +70,8 @@ Signal ThroughHole(Rng& rng, bool small) {
 
 // A ball striking the padded rim: a dull rubbery bong.
 Signal Rim(Rng& rng) {
-  Signal body = Tone(0.3f, 240.f, 200.f);
-  MixInto(body, Tone(0.3f, 370.f, 330.f, Wave::Sine, 0.5f), 0.f);
+  Signal body = Tone(0.45f, 240.f, 200.f);
+  MixInto(body, Tone(0.45f, 370.f, 330.f, Wave::Sine, 0.5f), 0.f);
   Decay(body, 0.0002f, 0.05f);
   Signal slap = WhiteNoise(0.05f, rng);
   LowPass(slap, 1500.f);
@@ -86,7 +86,7 @@ Signal Rim(Rng& rng) {
 Signal Post(Rng& rng) {
   Signal knock = WhiteNoise(0.08f, rng);
   BandPass(knock, 700.f, 2.f);
-  Decay(knock, 0.0005f, 0.012f);
+  Decay(knock, 0.0002f, 0.012f);
   Signal ring = Tone(0.9f, 523.f);
   MixInto(ring, Tone(0.9f, 1390.f, -1.f, Wave::Sine, 0.4f), 0.f);
   Decay(ring, 0.0002f, 0.08f);
@@ -101,13 +101,13 @@ Signal Miss(Rng& rng) {
   Signal s;
   float gain = 1.f;
   for (float at : {0.f, 0.24f, 0.40f, 0.50f}) {
-    Signal thud = WhiteNoise(0.07f, rng);
+    Signal thud = WhiteNoise(0.2f, rng);
     LowPass(thud, 500.f);
     Decay(thud, 0.0002f, 0.015f);
-    Signal body = Tone(0.09f, 95.f, 70.f);
+    Signal body = Tone(0.2f, 95.f, 70.f);
     Decay(body, 0.0002f, 0.02f);
     MixInto(thud, body, 0.f, 0.8f);
-    MixInto(thud, KnockLayer(rng, 550.f, 0.006f), 0.f, 0.6f);
+    MixInto(thud, KnockLayer(rng, 550.f, 0.008f), 0.f, 2.f);
     MixInto(s, thud, at, gain);
     gain *= 0.55f;
   }

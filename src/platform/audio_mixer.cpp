@@ -107,8 +107,10 @@ void MixVoice(MixerVoice& v, float* acc, std::size_t frames, int outputRate) {
 float SoftLimit(float sample) {
   const float size = std::abs(sample);
   if (size <= kLimiterKnee) return sample;
+  // u / (1 + u) leaves the knee at unit slope and only nears full scale.
   constexpr float kRoom = 32767.0f - kLimiterKnee;
-  const float bent = kLimiterKnee + kRoom * std::tanh((size - kLimiterKnee) / kRoom);
+  const float over = (size - kLimiterKnee) / kRoom;
+  const float bent = kLimiterKnee + kRoom * over / (1.0f + over);
   return sample < 0 ? -bent : bent;
 }
 

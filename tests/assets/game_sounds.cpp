@@ -20,7 +20,9 @@ bool In(const GameWave& w, F family, std::initializer_list<UINT> ids) {
   return w.family == family && std::find(ids.begin(), ids.end(), w.id) != ids.end();
 }
 
-std::uint32_t U32(const BYTE* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24); }
+std::uint32_t U32(const BYTE* p) {
+  return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+}
 
 }  // namespace
 
