@@ -120,7 +120,8 @@ bool CBowl::Roll(CQuintaroView* pView) {
     if (pinsDown < kPinsForCrash && down >= kPinsForCrash) PlaySound(kPinCrashSound);
     if (pinsDown < kPinsForScatter && down >= kPinsForScatter) PlaySound(kPinScatterSound);
     pinsDown = down;
-    if (!moved || !m_pBall->m_bMoving) StopSound(rollSound);
+    // In the gutter the channel's own roll takes over.
+    if (!moved || !m_pBall->m_bMoving || m_pBall->m_bInGutter) StopSound(rollSound);
     return moved;
   };
   for (;;) {
