@@ -89,6 +89,19 @@ void CBowl::BallDroppedShort(CQuintaroView* pView) {
   ReleaseDeferred();
 }
 
+void CBowl::SoundRollStep(bool bFirstContact, bool bMoved, UINT nRollSound, int nDown, int& nDownBefore) {
+  if (bFirstContact) {
+    StopSound(nRollSound);
+    PlaySound(kPinHitSound);
+  }
+  // The crash grows with the pins that go down.
+  if (nDownBefore < kPinsForCrash && nDown >= kPinsForCrash) PlaySound(kPinCrashSound);
+  if (nDownBefore < kPinsForScatter && nDown >= kPinsForScatter) PlaySound(kPinScatterSound);
+  nDownBefore = nDown;
+  // In the gutter the channel's own roll takes over.
+  if (!bMoved || !m_pBall->m_bMoving || m_pBall->m_bInGutter) StopSound(nRollSound);
+}
+
 bool CBowl::Roll(CQuintaroView* pView) {
   Host& host = pView->GetHost();
   const DWORD start = host.GetTickCount();
@@ -99,6 +112,8 @@ bool CBowl::Roll(CQuintaroView* pView) {
   PlaySound(kReleaseSound);
   const UINT rollSound = RollSoundFor(m_nSpeedIndex);
   PlaySound(rollSound);
+  // Pins an earlier ball of the frame knocked down do not crash again.
+  const int downBefore = PinsHit();
   int pinsDown = 0;
   std::array<CBowlBall*, kPins> pins{};
   for (std::size_t i = 0; i < m_pins.size(); ++i) pins[i] = m_pins[i].get();
@@ -111,17 +126,7 @@ bool CBowl::Roll(CQuintaroView* pView) {
   const auto step = [&] {
     if (host.GetTickCount() - start - held > kRollLimitMs) return false;
     const bool moved = roll.Step();
-    if (roll.FirstContactNow()) {
-      StopSound(rollSound);
-      PlaySound(kPinHitSound);
-    }
-    // The crash grows with the pins that go down.
-    const int down = PinsHit();
-    if (pinsDown < kPinsForCrash && down >= kPinsForCrash) PlaySound(kPinCrashSound);
-    if (pinsDown < kPinsForScatter && down >= kPinsForScatter) PlaySound(kPinScatterSound);
-    pinsDown = down;
-    // In the gutter the channel's own roll takes over.
-    if (!moved || !m_pBall->m_bMoving || m_pBall->m_bInGutter) StopSound(rollSound);
+    SoundRollStep(roll.FirstContactNow(), moved, rollSound, PinsHit() - downBefore, pinsDown);
     return moved;
   };
   for (;;) {
