@@ -19,6 +19,9 @@ add_executable(quintaro-assetgen ${CMAKE_SOURCE_DIR}/assets/main.cpp)
 target_link_libraries(quintaro-assetgen PRIVATE quintaro_art)
 
 add_executable(quintaro-respack ${CMAKE_SOURCE_DIR}/tools/respack/respack.cpp)
+# Loudness and attack of every generated sound, for judging a change by numbers.
+add_executable(quintaro-soundstats EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/tools/soundstats/soundstats.cpp)
+target_link_libraries(quintaro-soundstats PRIVATE quintaro_art)
 
 set(RES_DIR ${CMAKE_BINARY_DIR}/res)
 set(RES_PACK ${CMAKE_BINARY_DIR}/generated/resources.pak)

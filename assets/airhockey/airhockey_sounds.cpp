@@ -2,8 +2,10 @@
 // The air hockey sounds: two knocks of puck on mallet or rail (356, 357),
 // the puck set down for a serve (358), the puck dropping into a goal with
 // the horn (359), and two waves the set carries but never plays: the blower
-// starting up (361) and a short cheer (355).
+// starting up (361) and a short cheer of the crowd (355).
 #include "airhockey/airhockey_art.h"
+#include "core/crowd.h"
+#include "core/sound_out.h"
 #include "core/synth.h"
 #include "games/airhockey/model/airhockey_geometry.h"
 
@@ -11,16 +13,24 @@ namespace art {
 
 namespace {
 
-// A hard plastic clack: a bright click over a short hollow body.
+// A hard plastic clack: a broadband crack, then a few inharmonic modes of
+// the thin puck and mallet shells that die within milliseconds, and the
+// hollow of the mallet's cup under them.
 Signal Knock(Rng& rng, float pitch, float brightness) {
-  Signal click = WhiteNoise(0.03f, rng);
-  BandPass(click, brightness, 2.5f);
-  Decay(click, 0.0002f, 0.0025f);
-  Signal body = Tone(0.07f, pitch, pitch * 0.92f, Wave::Triangle);
-  Decay(body, 0.0005f, 0.008f);
+  Signal crack = WhiteNoise(0.02f, rng);
+  HighPass(crack, 1500.f);
+  Decay(crack, 0.0001f, 0.0008f);
   Signal s;
-  MixInto(s, click, 0.f, 1.f);
-  MixInto(s, body, 0.f, 0.7f);
+  MixInto(s, crack, 0.f, 1.4f);
+  for (float ratio : {1.f, 1.47f, 2.09f, 2.56f}) {
+    Signal mode = Tone(0.04f, brightness * ratio, brightness * ratio * 0.99f);
+    Decay(mode, 0.0001f, 0.0025f / ratio);
+    MixInto(s, mode, 0.f, 0.35f / ratio);
+  }
+  Signal hollow = WhiteNoise(0.1f, rng);
+  BandPass(hollow, pitch * 2.f, 6.f);
+  Decay(hollow, 0.0002f, 0.006f);
+  MixInto(s, hollow, 0.f, 0.2f);
   return s;
 }
 
@@ -29,7 +39,7 @@ Signal Serve(Rng& rng) {
   Signal tap = Knock(rng, 420.f, 2200.f);
   Signal hiss = WhiteNoise(0.35f, rng);
   HighPass(hiss, 3000.f);
-  Adsr(hiss, 0.03f, 0.05f, 0.5f, 0.2f);
+  Decay(hiss, 0.03f, 0.05f);
   Signal s;
   MixInto(s, tap, 0.f, 0.8f);
   MixInto(s, hiss, 0.01f, 0.18f);
@@ -61,32 +71,19 @@ Signal Blower(Rng& rng) {
   return s;
 }
 
-// A short arcade cheer: a rising arpeggio.
-Signal Cheer(Rng&) {
-  Signal s;
-  const float notes[] = {523.25f, 659.25f, 783.99f, 1046.5f};
-  float at = 0.f;
-  for (float f : notes) {
-    Signal v = Tone(0.16f, f, f, Wave::Square, 0.3f);
-    LowPass(v, 3000.f);
-    Adsr(v, 0.005f, 0.04f, 0.6f, 0.05f);
-    MixInto(s, v, at);
-    at += 0.09f;
-  }
-  return s;
-}
-
 }  // namespace
 
 void MakeAirHockeySounds(Context& ctx) {
   using namespace airhockey;
   Rng rng(356);
-  ctx.sink.Wave(kHitSound, Finish(Knock(rng, 520.f, 3200.f), 0.85f, 2.f));
-  ctx.sink.Wave(kBounceSound, Finish(Knock(rng, 380.f, 2400.f), 0.8f, 2.f));
-  ctx.sink.Wave(kServeSound, Finish(Serve(rng), 0.6f));
-  ctx.sink.Wave(kGoalSound, Finish(GoalHorn(rng), 0.8f));
-  ctx.sink.Wave(kSpareSound1, Finish(Blower(rng), 0.5f));
-  ctx.sink.Wave(kSpareSound2, Finish(Cheer(rng), 0.6f));
+  ResourceSink& sink = ctx.sink;
+  constexpr SoundFamily kAirHockey = SoundFamily::AirHockey;
+  EmitWave(sink, kAirHockey, kHitSound, Knock(rng, 520.f, 3600.f));
+  EmitWave(sink, kAirHockey, kBounceSound, Knock(rng, 380.f, 2700.f));
+  EmitWave(sink, kAirHockey, kServeSound, Serve(rng));
+  EmitWave(sink, kAirHockey, kGoalSound, GoalHorn(rng), {.role = Role::Call});
+  EmitWave(sink, kAirHockey, kSpareSound1, Blower(rng), {.fadeInMs = 10.f});
+  EmitWave(sink, kAirHockey, kSpareSound2, CrowdCheer(1.2f, rng, 0.4f), {.role = Role::Call, .fadeInMs = 10.f});
 }
 
 }  // namespace art

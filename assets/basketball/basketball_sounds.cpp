@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The basketball sounds: the swish of the net, the ball against the glass,
-// the ball off the padded side, and the horn at the end of a turn.
+// the ball off the padded side, the ball picked up, the crowd, and the horn
+// at the end of a turn.
 #include <algorithm>
 #include <string>
 
 #include "context.h"
+#include "core/crowd.h"
+#include "core/sound_out.h"
 #include "core/synth.h"
 #include "games/basketball/model/basketball_geometry.h"
 
@@ -30,9 +33,9 @@ Signal Swish(Rng& rng) {
 Signal Glass(Rng& rng) {
   Signal thump = WhiteNoise(0.12f, rng);
   LowPass(thump, 700.f);
-  Decay(thump, 0.001f, 0.02f);
+  Decay(thump, 0.0002f, 0.02f);
   Signal body = Tone(0.2f, 140.f, 95.f);
-  Decay(body, 0.001f, 0.035f);
+  Decay(body, 0.0002f, 0.035f);
   Signal ring = Tone(0.25f, 1180.f, 1160.f, Wave::Sine, 0.5f);
   MixInto(ring, Tone(0.25f, 1710.f, -1.f, Wave::Sine, 0.3f), 0.f);
   Decay(ring, 0.001f, 0.05f);
@@ -45,14 +48,30 @@ Signal Glass(Rng& rng) {
 
 // The ball off the padded side: a soft, rubbery bounce.
 Signal Side(Rng& rng) {
-  Signal pop = Tone(0.14f, 210.f, 120.f, Wave::Sine);
-  Decay(pop, 0.002f, 0.03f);
+  Signal pop = Tone(0.3f, 210.f, 120.f, Wave::Sine);
+  Decay(pop, 0.0005f, 0.03f);
   Signal slap = WhiteNoise(0.05f, rng);
   BandPass(slap, 1400.f, 1.2f);
   Decay(slap, 0.0005f, 0.008f);
   Signal s;
   MixInto(s, pop, 0.f, 1.f);
   MixInto(s, slap, 0.f, 0.6f);
+  MixInto(s, KnockLayer(rng, 600.f, 0.006f), 0.f, 0.4f);
+  return s;
+}
+
+// The ball taken from the rack: a pebbled leather pat and a short bounce.
+Signal PickUp(Rng& rng) {
+  Signal s;
+  for (float at : {0.f, 0.11f}) {
+    Signal pat = WhiteNoise(0.14f, rng);
+    BandPass(pat, 900.f, 1.3f);
+    Decay(pat, 0.0002f, 0.008f);
+    Signal body = Tone(0.2f, 160.f, 120.f);
+    Decay(body, 0.0005f, 0.015f);
+    MixInto(pat, body, 0.f, 0.6f);
+    MixInto(s, pat, at, at == 0.f ? 1.f : 0.5f);
+  }
   return s;
 }
 
@@ -67,27 +86,26 @@ Signal Horn(Rng&) {
   return s;
 }
 
-// Other games share some of these ids; the first family to make one keeps it.
-bool Made(const ResourceSink& sink, const std::string& name) {
+}  // namespace
+
+bool MadeBitmap(const ResourceSink& sink, unsigned id) {
+  const std::string name = "bitmap/" + std::to_string(id) + ".bmp";
   const auto& written = sink.Written();
   return std::find(written.begin(), written.end(), name) != written.end();
 }
 
-void WaveOnce(Context& ctx, unsigned id, const Signal& s, float peak, float fadeMs = 4.f) {
-  if (!Made(ctx.sink, "wave/" + std::to_string(id) + ".wav")) ctx.sink.Wave(id, Finish(s, peak, fadeMs));
-}
-
-}  // namespace
-
-bool MadeBitmap(const ResourceSink& sink, unsigned id) { return Made(sink, "bitmap/" + std::to_string(id) + ".bmp"); }
-
 void MakeBasketballSounds(Context& ctx) {
   using namespace basketball;
   Rng rng(363);
-  ctx.sink.Wave(kBasketSound, Finish(Swish(rng), 0.8f));
-  WaveOnce(ctx, kBoardSound, Glass(rng), 0.85f);
-  WaveOnce(ctx, kSideSound, Side(rng), 0.75f);
-  WaveOnce(ctx, kTurnOverSound, Horn(rng), 0.7f, 10.f);
+  ResourceSink& sink = ctx.sink;
+  constexpr SoundFamily kBasketball = SoundFamily::Basketball;
+  EmitWave(sink, kBasketball, kBasketSound, Swish(rng), {.fadeInMs = 4.f});
+  EmitWave(sink, kBasketball, kBoardSound, Glass(rng));
+  EmitWave(sink, kBasketball, kSideSound, Side(rng));
+  EmitWave(sink, kBasketball, kPickUpSound, PickUp(rng));
+  EmitWave(sink, kBasketball, kTurnOverSound, Horn(rng), {.role = Role::Call, .fadeInMs = 10.f});
+  // In the set but never played: the crowd at a basket.
+  EmitWave(sink, kBasketball, kUnusedSound, CrowdCheer(1.5f, rng, 0.6f), {.role = Role::Call, .fadeInMs = 10.f});
 }
 
 }  // namespace art

@@ -38,19 +38,36 @@ struct Biquad {
 
 int Samples(float seconds) { return std::max(1, static_cast<int>(seconds * kRate)); }
 
+namespace {
+
+// Square and saw waves are summed from their harmonics below the top of the
+// band, so no harmonic folds back under the tone as an alias.
+float BandLimited(Wave wave, double phase, float freq) {
+  constexpr float kTop = 10000.f;
+  const int harmonics = std::max(1, static_cast<int>(kTop / std::max(freq, 1.f)));
+  const bool oddOnly = wave == Wave::Square;
+  double sum = 0;
+  for (int k = 1; k <= harmonics; k += oddOnly ? 2 : 1) sum += std::sin(2.0 * kPi * k * phase) / k;
+  return static_cast<float>(oddOnly ? sum * 4.0 / kPi : -sum * 2.0 / kPi);
+}
+
+}  // namespace
+
 Signal Tone(float seconds, float freq, float freqEnd, Wave wave, float amp) {
   if (freqEnd < 0) freqEnd = freq;
   Signal s(static_cast<std::size_t>(Samples(seconds)));
   double phase = 0;
   for (std::size_t i = 0; i < s.size(); ++i) {
     const float t = static_cast<float>(i) / static_cast<float>(s.size());
-    phase += (freq + (freqEnd - freq) * t) / kRate;
-    const float p = static_cast<float>(phase - std::floor(phase));
+    const float f = freq + (freqEnd - freq) * t;
+    phase += f / kRate;
+    phase -= std::floor(phase);
+    const float p = static_cast<float>(phase);
     float v = 0;
     switch (wave) {
       case Wave::Sine: v = std::sin(2.f * kPi * p); break;
-      case Wave::Square: v = p < 0.5f ? 1.f : -1.f; break;
-      case Wave::Saw: v = 2.f * p - 1.f; break;
+      case Wave::Square:
+      case Wave::Saw: v = BandLimited(wave, phase, f); break;
       case Wave::Triangle: v = 1.f - 4.f * std::abs(p - 0.5f); break;
     }
     s[i] = v * amp;
@@ -118,6 +135,15 @@ void Adsr(Signal& s, float attack, float decay, float sustain, float release) {
 void Tremolo(Signal& s, float rateHz, float depth) {
   for (std::size_t i = 0; i < s.size(); ++i)
     s[i] *= 1.f - depth * 0.5f * (1.f + std::sin(2.f * kPi * rateHz * static_cast<float>(i) / kRate));
+}
+
+Signal KnockLayer(Rng& rng, float centreHz, float halfLifeSec) {
+  Signal s = WhiteNoise(0.02f + 8.f * halfLifeSec, rng);
+  BandPass(s, centreHz, 2.2f);
+  Signal body = Tone(static_cast<float>(s.size()) / kRate, centreHz * 0.8f, centreHz * 0.74f);
+  MixInto(s, body, 0.f, 0.25f);
+  Decay(s, 0.0002f, halfLifeSec);
+  return s;
 }
 
 void MixInto(Signal& dst, const Signal& src, float atSec, float gain) {

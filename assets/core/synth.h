@@ -31,6 +31,10 @@ void Decay(Signal& s, float attackSec, float halfLifeSec);
 void Adsr(Signal& s, float attack, float decay, float sustain, float release);
 void Tremolo(Signal& s, float rateHz, float depth);
 
+// A short knock in the 400 Hz-2 kHz band, laid over a thud so that it is
+// heard on small speakers that give nothing below 300 Hz.
+Signal KnockLayer(Rng& rng, float centreHz, float halfLifeSec = 0.006f);
+
 // Adds `src` x gain into `dst` starting at `atSec`, growing dst as needed;
 // the last 3 ms of `src` fade out so that a part never ends in a click.
 void MixInto(Signal& dst, const Signal& src, float atSec, float gain = 1.f);

@@ -2,6 +2,8 @@
 // The darts sounds: a miss, a dart into the board, a bust, a win and the
 // click of a dart taken from the tray.
 #include "context.h"
+#include "core/crowd.h"
+#include "core/sound_out.h"
 #include "core/synth.h"
 #include "games/darts/model/dart_geometry.h"
 
@@ -12,10 +14,11 @@ namespace {
 Signal Miss(Rng& rng) {
   Signal s = WhiteNoise(0.09f, rng);
   LowPass(s, 900.f);
-  Decay(s, 0.002f, 0.018f);
+  Decay(s, 0.0002f, 0.018f);
   Signal body = Tone(0.12f, 170.f, 120.f);
-  Decay(body, 0.002f, 0.025f);
+  Decay(body, 0.0002f, 0.025f);
   MixInto(s, body, 0.f, 0.8f);
+  MixInto(s, KnockLayer(rng, 750.f, 0.006f), 0.f, 0.7f);
   // The clatter: a few small taps, each quieter than the last.
   const float taps[] = {0.22f, 0.31f, 0.37f, 0.41f};
   float gain = 0.8f;
@@ -35,18 +38,20 @@ Signal Hit(Rng& rng) {
   Signal click = WhiteNoise(0.02f, rng);
   BandPass(click, 3200.f, 1.5f);
   Decay(click, 0.0003f, 0.003f);
-  Signal thud = WhiteNoise(0.16f, rng);
+  Signal thud = WhiteNoise(0.3f, rng);
   LowPass(thud, 600.f);
-  Decay(thud, 0.001f, 0.022f);
-  Signal body = Tone(0.18f, 230.f, 150.f);
-  Decay(body, 0.001f, 0.03f);
+  Decay(thud, 0.0005f, 0.022f);
+  Signal body = Tone(0.35f, 230.f, 150.f);
+  Decay(body, 0.0005f, 0.03f);
   Signal s;
   MixInto(s, click, 0.f, 0.9f);
-  MixInto(s, thud, 0.002f, 1.2f);
-  MixInto(s, body, 0.002f, 0.7f);
+  MixInto(s, thud, 0.f, 1.2f);
+  MixInto(s, body, 0.f, 0.7f);
+  // Sisal is firm: the board knocks in the middle of the band.
+  MixInto(s, KnockLayer(rng, 1000.f, 0.006f), 0.f, 0.6f);
   // The flight quivering for a moment.
-  Signal quiver = Tone(0.16f, 38.f);
-  Signal buzz = WhiteNoise(0.16f, rng);
+  Signal quiver = Tone(0.3f, 38.f);
+  Signal buzz = WhiteNoise(0.3f, rng);
   BandPass(buzz, 1200.f, 4.f);
   for (std::size_t i = 0; i < buzz.size(); ++i) buzz[i] *= 0.5f + 0.5f * quiver[i];
   Decay(buzz, 0.005f, 0.03f);
@@ -79,21 +84,8 @@ Signal Win(Rng& rng) {
     Adsr(v, 0.015f, 0.06f, 0.7f, 0.06f);
     MixInto(s, v, n.at);
   }
-  // The crowd: band-limited noise, swelling and breathing, with whoops.
-  Signal crowd = WhiteNoise(1.9f, rng);
-  BandPass(crowd, 900.f, 0.8f);
-  Signal swell = Tone(1.9f, 2.3f);
-  for (std::size_t i = 0; i < crowd.size(); ++i) crowd[i] *= 0.75f + 0.25f * swell[i];
-  Adsr(crowd, 0.35f, 0.4f, 0.8f, 0.7f);
-  MixInto(s, crowd, 0.35f, 0.55f);
-  for (int i = 0; i < 6; ++i) {
-    const float start = 0.5f + 0.18f * static_cast<float>(i) + rng.Range(0.f, 0.08f);
-    const float f0 = rng.Range(500.f, 900.f);
-    Signal whoop = WhiteNoise(0.3f, rng);
-    SweptBandPass(whoop, f0, f0 * 1.7f, 9.f);
-    Adsr(whoop, 0.04f, 0.1f, 0.6f, 0.12f);
-    MixInto(s, whoop, start, 0.9f);
-  }
+  // The pub cheering.
+  MixInto(s, CrowdCheer(1.9f, rng, 0.5f), 0.35f, 0.7f);
   return s;
 }
 
@@ -102,11 +94,11 @@ Signal PickUp(Rng& rng) {
   Signal clack = WhiteNoise(0.05f, rng);
   BandPass(clack, 1900.f, 6.f);
   Decay(clack, 0.0004f, 0.006f);
-  Signal knock = Tone(0.06f, 820.f, 700.f);
+  Signal knock = Tone(0.12f, 820.f, 700.f);
   Decay(knock, 0.0005f, 0.01f);
-  Signal swish = WhiteNoise(0.12f, rng);
+  Signal swish = WhiteNoise(0.25f, rng);
   SweptBandPass(swish, 1500.f, 4000.f, 2.f);
-  Adsr(swish, 0.05f, 0.02f, 0.8f, 0.06f);
+  Decay(swish, 0.04f, 0.015f);
   Signal s;
   MixInto(s, clack, 0.f, 1.f);
   MixInto(s, knock, 0.f, 0.6f);
@@ -117,12 +109,15 @@ Signal PickUp(Rng& rng) {
 }  // namespace
 
 void MakeDartsSounds(Context& ctx) {
-  Rng rng(darts::kMissSound);
-  ctx.sink.Wave(darts::kMissSound, Finish(Miss(rng), 0.8f));
-  ctx.sink.Wave(darts::kHitSound, Finish(Hit(rng), 0.9f));
-  ctx.sink.Wave(darts::kBustSound, Finish(Bust(rng), 0.7f));
-  ctx.sink.Wave(darts::kWinSound, Finish(Win(rng), 0.8f, 8.f));
-  ctx.sink.Wave(darts::kPickSound, Finish(PickUp(rng), 0.7f));
+  using namespace darts;
+  Rng rng(kMissSound);
+  ResourceSink& sink = ctx.sink;
+  constexpr SoundFamily kDarts = SoundFamily::Darts;
+  EmitWave(sink, kDarts, kMissSound, Miss(rng));
+  EmitWave(sink, kDarts, kHitSound, Hit(rng));
+  EmitWave(sink, kDarts, kBustSound, Bust(rng), {.role = Role::Call, .fadeInMs = 4.f});
+  EmitWave(sink, kDarts, kWinSound, Win(rng), {.role = Role::Call, .fadeInMs = 8.f});
+  EmitWave(sink, kDarts, kPickSound, PickUp(rng));
 }
 
 }  // namespace art

@@ -160,6 +160,8 @@ class CGame {
   int DoModal(CDialog& dialog);
   // Plays a wave of the game's sound set, if it has one.
   void PlaySound(UINT nWaveId);
+  // Silences every play of one sound (a roll that has reached the pins).
+  void StopSound(UINT nWaveId);
 
   CQuintaroView* m_pView;  // never null
   CQuintaroDoc* m_pDoc;    // never null

@@ -186,3 +186,7 @@ int CGame::DoModal(CDialog& dialog) {
 void CGame::PlaySound(UINT nWaveId) {
   if (m_pSound) m_pSound->Play(nWaveId);
 }
+
+void CGame::StopSound(UINT nWaveId) {
+  if (m_pSound) m_pSound->Stop(nWaveId);
+}

@@ -104,6 +104,16 @@ void MixVoice(MixerVoice& v, float* acc, std::size_t frames, int outputRate) {
 
 }  // namespace
 
+float SoftLimit(float sample) {
+  const float size = std::abs(sample);
+  if (size <= kLimiterKnee) return sample;
+  // u / (1 + u) leaves the knee at unit slope and only nears full scale.
+  constexpr float kRoom = 32767.0f - kLimiterKnee;
+  const float over = (size - kLimiterKnee) / kRoom;
+  const float bent = kLimiterKnee + kRoom * over / (1.0f + over);
+  return sample < 0 ? -bent : bent;
+}
+
 float AttenuationGain(LONG hundredthsDb) {
   if (hundredthsDb >= 0) return 1.0f;
   if (hundredthsDb <= kVolumeSilent) return 0.0f;
@@ -133,7 +143,7 @@ void MixVoices(std::span<MixerVoice> voices, std::span<std::int16_t> out, int ou
       if (Mixable(v)) MixVoice(v, acc, n, outputRate);
     }
     std::int16_t* dst = out.data() + 2 * done;
-    for (std::size_t i = 0; i < 2 * n; ++i) dst[i] = Saturate(acc[i]);
+    for (std::size_t i = 0; i < 2 * n; ++i) dst[i] = Saturate(SoftLimit(acc[i]));
     done += n;
   }
 }

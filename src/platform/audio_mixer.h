@@ -42,9 +42,15 @@ struct StereoGain {
 // Volume applied to both channels, pan attenuating the far channel by |pan|.
 StereoGain VoiceGain(LONG volume, LONG pan);
 
+// The output stage: a sum up to the knee passes unchanged; louder sums (many
+// sounds at once) bend smoothly towards full scale instead of being cut off,
+// so coinciding hits never clip. The generated sounds peak below the knee.
+inline constexpr float kLimiterKnee = 24576.0f;  // -2.5 dB of full scale
+float SoftLimit(float sample);
+
 // Mixes every playing voice into `out` (interleaved left/right, overwritten),
 // resampling each by frequency / outputRate with linear interpolation and
-// saturating the sum. Advances the voices; a voice that does not loop stops
+// passing the sum through SoftLimit. Advances the voices; a voice that does not loop stops
 // and rewinds at its end, a looping one wraps. Allocates nothing.
 void MixVoices(std::span<MixerVoice> voices, std::span<std::int16_t> out, int outputRate);
 

@@ -40,6 +40,10 @@ void CDXSound::Play(UINT nWaveId, DWORD dwFlags) {
   if (CDXSoundBuffer* buffer = GetBuffer(nWaveId)) buffer->Play(dwFlags);
 }
 
+void CDXSound::Stop(UINT nWaveId) {
+  if (CDXSoundBuffer* buffer = GetBuffer(nWaveId)) buffer->Stop();
+}
+
 void CDXSound::PlayAdjusted(UINT nWaveId, int nControl, long lValue, DWORD dwFlags) {
   if (!m_bAvailable || !m_bEnabled) return;
   HRESULT hr = DSERR_INVALIDPARAM;

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A game's sound set: one buffer per wave id of the game's table, played by
-// id. Different ids sound at once; one id never sounds twice at once. An
+// id. Different ids sound at once, and so do a few plays of one id (each
+// collision of a break is heard); past that the oldest play gives way. An
 // on/off switch silences everything. Without an audio device the set is
 // unavailable and every call quietly does nothing.
 #include <memory>
@@ -11,6 +12,7 @@
 #include "sound/dx_sound_buffer.h"
 #include "sound/ds_result.h"
 #include "sound/wave.h"
+#include "sound/wave_family.h"
 
 class Host;
 class ResourceTable;
@@ -22,10 +24,11 @@ inline constexpr int kSoundControlPan = 2;
 
 class CDXSound {
  public:
-  // The way games make their set: the program's audio device and its wave
-  // resources. The table is copied.
-  CDXSound(const UINT* pWaveIds, int nWaves, Host& host);
-  CDXSound(const UINT* pWaveIds, int nWaves, AudioDevice* pDevice, const ResourceTable& resources);
+  // The way games make their set: the program's audio device and the game's
+  // own wave resources. The table is copied.
+  CDXSound(const UINT* pWaveIds, int nWaves, Host& host, SoundFamily family = SoundFamily::Plain);
+  CDXSound(const UINT* pWaveIds, int nWaves, AudioDevice* pDevice, const ResourceTable& resources,
+           SoundFamily family = SoundFamily::Plain);
   // Waves from anywhere (tests). A null device makes the set unavailable.
   CDXSound(const UINT* pWaveIds, int nWaves, AudioDevice* pDevice, WaveLookup lookup);
   ~CDXSound();
@@ -37,6 +40,8 @@ class CDXSound {
   // Sets one control (kSoundControlFrequency, ...Volume, ...Pan) of the sound
   // and, when that succeeded, plays it. The control keeps its new value.
   void PlayAdjusted(UINT nWaveId, int nControl, long lValue, DWORD dwFlags = 0);
+  // Stops every play of the sound; on or off alike.
+  void Stop(UINT nWaveId);
   // These work whether sound is on or off; the value is kept for later plays.
   HRESULT SetFrequency(UINT nWaveId, DWORD dwHz);
   HRESULT SetVolume(UINT nWaveId, long lVolume);

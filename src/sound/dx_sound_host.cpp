@@ -6,14 +6,15 @@
 
 namespace {
 
-WaveLookup WavesOf(const ResourceTable& resources) {
-  return [&resources](UINT id) { return resources.Find(ResKind::Wave, id); };
+WaveLookup WavesOf(const ResourceTable& resources, SoundFamily family) {
+  return [&resources, family](UINT id) { return resources.Find(ResKind::Wave, FamilyWaveResource(family, id)); };
 }
 
 }  // namespace
 
-CDXSound::CDXSound(const UINT* pWaveIds, int nWaves, Host& host)
-    : CDXSound(pWaveIds, nWaves, host.Audio(), host.Resources()) {}
+CDXSound::CDXSound(const UINT* pWaveIds, int nWaves, Host& host, SoundFamily family)
+    : CDXSound(pWaveIds, nWaves, host.Audio(), host.Resources(), family) {}
 
-CDXSound::CDXSound(const UINT* pWaveIds, int nWaves, AudioDevice* pDevice, const ResourceTable& resources)
-    : CDXSound(pWaveIds, nWaves, pDevice, WavesOf(resources)) {}
+CDXSound::CDXSound(const UINT* pWaveIds, int nWaves, AudioDevice* pDevice, const ResourceTable& resources,
+                   SoundFamily family)
+    : CDXSound(pWaveIds, nWaves, pDevice, WavesOf(resources, family)) {}

@@ -63,7 +63,7 @@ TEST(Painter, TextIsMeasuredAndAlignedByTheAtlasAdvances) {
 }
 
 TEST(Synth, EffectsAreNormalisedAndFadeInAndOut) {
-  Signal s = Tone(0.2f, 440.f, -1.f, Wave::Square);
+  Signal s(static_cast<std::size_t>(Samples(0.2f)), 0.8f);
   const auto out = Finish(s, 0.5f, 4.f);
   ASSERT_EQ(out.size(), static_cast<std::size_t>(Samples(0.2f)));
   EXPECT_EQ(out.front(), 0);

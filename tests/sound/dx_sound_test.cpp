@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Sound sets as the games use them: one voice per id, no restart of a
-// playing id, controls kept per id, the on/off switch, and silence without a
+// Sound sets as the games use them: a few overlapping plays per id, the
+// oldest giving way, controls kept per id, the on/off switch, and silence without a
 // device.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 #include "platform/host.h"
@@ -60,20 +61,35 @@ TEST_F(DXSoundTest, EveryIdOfTheTableGetsAVoice) {
   }
 }
 
-TEST_F(DXSoundTest, SameIdTwiceIsOneSoundTwoIdsOverlap) {
-  sound.Play(325);
-  now += 100;
-  sound.Play(325);
+TEST_F(DXSoundTest, SameIdAgainOverlapsUpToAFewPlaysAndTheOldestGivesWay) {
+  // Every collision of a break is heard: each play of 325 starts its own instance.
+  for (std::size_t i = 0; i < CDXSoundBuffer::kInstances; ++i) {
+    sound.Play(325);
+    now += 100;
+  }
   sound.Play(326);
-  EXPECT_EQ(plays, (std::vector<std::string>{"sound 325", "sound 326"}));
-  EXPECT_TRUE(Playing(325));
-  EXPECT_TRUE(Playing(326));
-  // The first 325 was not restarted: it ends one second after its start.
-  now += 900;
-  EXPECT_FALSE(Playing(325));
-  EXPECT_TRUE(Playing(326));
+  EXPECT_EQ(std::count(plays.begin(), plays.end(), "sound 325"), static_cast<long>(CDXSoundBuffer::kInstances));
+  EXPECT_EQ(plays.back(), "sound 326");
+  // One more play than there are instances: the oldest (started at 1000)
+  // gives way and starts again, so a 325 still sounds a second from now.
   sound.Play(325);
-  EXPECT_EQ(plays.size(), 3u);
+  EXPECT_EQ(plays.back(), "sound 325");
+  now = 1000 + 100 * CDXSoundBuffer::kInstances + 950;
+  EXPECT_TRUE(Playing(325));
+  now += 100;
+  EXPECT_FALSE(Playing(325));
+}
+
+TEST_F(DXSoundTest, ALoopAskedForAgainKeepsGoingAndStopSilencesEveryPlay) {
+  sound.Play(324, DSBPLAY_LOOPING);
+  sound.Play(324, DSBPLAY_LOOPING);
+  EXPECT_EQ(plays, (std::vector<std::string>{"sound 324"}));
+  sound.Play(325);
+  sound.Play(325);
+  sound.Stop(325);
+  sound.Stop(324);
+  EXPECT_FALSE(Playing(325));
+  EXPECT_FALSE(Playing(324));
 }
 
 TEST_F(DXSoundTest, WithSoundOffPlaysDoNothingButControlsStillApply) {

@@ -30,7 +30,9 @@ float Interpolated(const ReferenceVoice& v) {
   return a + (b - a) * fraction;
 }
 
+// The output stage: the limiter, then rounding to 16 bits.
 std::int16_t Clamp(float x) {
+  x = SoftLimit(x);
   if (x >= 32767.0f) return 32767;
   if (x <= -32768.0f) return -32768;
   return static_cast<std::int16_t>(std::lrintf(x));

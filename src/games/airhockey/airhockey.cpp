@@ -41,7 +41,8 @@ int CAirHockey::ReadSpeedSetting() {
 
 void CAirHockey::LoadSounds() {
   m_pSound.reset();
-  m_pSound = std::make_unique<CDXSound>(kSoundTable.data(), static_cast<int>(kSoundTable.size()), GetHost());
+  m_pSound = std::make_unique<CDXSound>(kSoundTable.data(), static_cast<int>(kSoundTable.size()), GetHost(),
+                                        SoundFamily::AirHockey);
   m_pSound->EnableSound(m_bSound);
 }
 

@@ -36,7 +36,8 @@ void CBasketBall::LoadSettings() {
 
 void CBasketBall::LoadSounds() {
   m_pSound.reset();
-  m_pSound = std::make_unique<CDXSound>(kSoundTable.data(), static_cast<int>(kSoundTable.size()), GetHost());
+  m_pSound = std::make_unique<CDXSound>(kSoundTable.data(), static_cast<int>(kSoundTable.size()), GetHost(),
+                                        SoundFamily::Basketball);
   m_pSound->EnableSound(m_bSound);
 }
 

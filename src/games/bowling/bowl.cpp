@@ -53,7 +53,8 @@ void CBowl::ApplySettings(int nSpin, int nPinInteraction) {
 
 void CBowl::LoadSounds() {
   m_pSound.reset();
-  m_pSound = std::make_unique<CDXSound>(kSoundTable.data(), static_cast<int>(kSoundTable.size()), GetHost());
+  m_pSound = std::make_unique<CDXSound>(kSoundTable.data(), static_cast<int>(kSoundTable.size()), GetHost(),
+                                        SoundFamily::Bowling);
   m_pSound->EnableSound(m_bSound);
 }
 

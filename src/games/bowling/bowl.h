@@ -122,6 +122,11 @@ class CBowl : public CGame {
   // A ball let go above the release zone: it counts 0 and comes back.
   void BallDroppedShort(CQuintaroView* pView);
   void CountPins();
+  // How many pins are down in this frame so far.
+  int PinsHit() const;
+  // The roll's sounds after one step: the rumble stopped at the pins, the
+  // gutter or the pit, crashes as the count of pins down this ball grows.
+  void SoundRollStep(bool bFirstContact, bool bMoved, UINT nRollSound, int nDown, int& nDownBefore);
   // Release step 3: speed and hook from the swing; false when no ball is thrown.
   bool TakeRelease(int x, int y, DWORD now);
   // After a ball: a fresh rack, another ball, or the next player. False when

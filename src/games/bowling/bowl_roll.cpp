@@ -12,6 +12,12 @@
 
 using namespace bowling;
 
+int CBowl::PinsHit() const {
+  int hit = 0;
+  for (const auto& pin : m_pins) hit += pin->m_bHit ? 1 : 0;
+  return hit;
+}
+
 void CBowl::CountPins() {
   int hit = 0;
   unsigned standing = 0;
@@ -83,12 +89,32 @@ void CBowl::BallDroppedShort(CQuintaroView* pView) {
   ReleaseDeferred();
 }
 
+void CBowl::SoundRollStep(bool bFirstContact, bool bMoved, UINT nRollSound, int nDown, int& nDownBefore) {
+  if (bFirstContact) {
+    StopSound(nRollSound);
+    PlaySound(kPinHitSound);
+  }
+  // The crash grows with the pins that go down.
+  if (nDownBefore < kPinsForCrash && nDown >= kPinsForCrash) PlaySound(kPinCrashSound);
+  if (nDownBefore < kPinsForScatter && nDown >= kPinsForScatter) PlaySound(kPinScatterSound);
+  nDownBefore = nDown;
+  // In the gutter the channel's own roll takes over.
+  if (!bMoved || !m_pBall->m_bMoving || m_pBall->m_bInGutter) StopSound(nRollSound);
+}
+
 bool CBowl::Roll(CQuintaroView* pView) {
   Host& host = pView->GetHost();
   const DWORD start = host.GetTickCount();
   PlaceBall(*m_pBall, m_throw);
   pView->FlushDirtyRects();
+  // The ball is set down, and rolls with a rumble of its speed until it
+  // meets the pins or drops into the pit.
   PlaySound(kReleaseSound);
+  const UINT rollSound = RollSoundFor(m_nSpeedIndex);
+  PlaySound(rollSound);
+  // Pins an earlier ball of the frame knocked down do not crash again.
+  const int downBefore = PinsHit();
+  int pinsDown = 0;
   std::array<CBowlBall*, kPins> pins{};
   for (std::size_t i = 0; i < m_pins.size(); ++i) pins[i] = m_pins[i].get();
   CLaneRoll roll(*m_pBall, pins, m_throw.hook, kPinScatter, [&host] { return host.Random().Next(); });
@@ -100,7 +126,7 @@ bool CBowl::Roll(CQuintaroView* pView) {
   const auto step = [&] {
     if (host.GetTickCount() - start - held > kRollLimitMs) return false;
     const bool moved = roll.Step();
-    if (roll.FirstContactNow()) PlaySound(kPinHitSound);
+    SoundRollStep(roll.FirstContactNow(), moved, rollSound, PinsHit() - downBefore, pinsDown);
     return moved;
   };
   for (;;) {

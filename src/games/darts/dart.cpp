@@ -68,7 +68,8 @@ void CDart::LoadSettings() {
 
 void CDart::LoadSounds() {
   m_pSound.reset();
-  m_pSound = std::make_unique<CDXSound>(kSoundTable.data(), static_cast<int>(kSoundTable.size()), GetHost());
+  m_pSound = std::make_unique<CDXSound>(kSoundTable.data(), static_cast<int>(kSoundTable.size()), GetHost(),
+                                        SoundFamily::Darts);
   m_pSound->EnableSound(m_bSound);
 }
 

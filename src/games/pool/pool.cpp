@@ -18,7 +18,8 @@ CPool::~CPool() = default;
 
 void CPool::LoadSounds() {
   m_pSound.reset();
-  m_pSound = std::make_unique<CDXSound>(kSoundTable.data(), static_cast<int>(kSoundTable.size()), GetHost());
+  m_pSound = std::make_unique<CDXSound>(kSoundTable.data(), static_cast<int>(kSoundTable.size()), GetHost(),
+                                        SoundFamily::Pool);
   m_pSound->EnableSound(m_bSound);
 }
 

@@ -16,7 +16,8 @@ using namespace pool;
 namespace {
 constexpr double kMediumShot = 3.0;
 constexpr double kHardShot = 5.0;
-constexpr long kMediumShotVolume = -1000;
+// The three strikes are made at their own levels: the medium one plays as it is.
+constexpr long kMediumShotVolume = 0;
 }  // namespace
 
 void CPool::PlayShotSound() {

@@ -10,6 +10,7 @@
 
 #include "assets/art_catalogue.h"
 #include "games/airhockey/model/airhockey_geometry.h"
+#include "sound/wave_family.h"
 
 using namespace art_test;
 
@@ -85,7 +86,8 @@ TEST(AirHockeyArt, ScoreDigitsAreEightDifferentCelsOfOneSize) {
 
 TEST(AirHockeyArt, EverySoundOfTheSetIsThere) {
   const ResourceTable table;
-  for (const UINT id : kSoundTable) EXPECT_GT(table.Find(ResKind::Wave, id).size(), 44u) << id;
+  for (const UINT id : kSoundTable)
+    EXPECT_GT(table.Find(ResKind::Wave, FamilyWaveResource(SoundFamily::AirHockey, id)).size(), 44u) << id;
 }
 
 }  // namespace

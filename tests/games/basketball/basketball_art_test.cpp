@@ -8,6 +8,7 @@
 
 #include "assets/art_catalogue.h"
 #include "games/basketball/model/basketball_geometry.h"
+#include "sound/wave_family.h"
 
 using namespace art_test;
 
@@ -115,7 +116,8 @@ TEST(BasketballArt, DigitsCursorAndSoundsExist) {
   ASSERT_TRUE(CursorImage::Parse(table.Find(ResKind::Cursor, kShootCursor), &cursor));
   EXPECT_EQ(cursor.hotX, 16);
   EXPECT_EQ(cursor.hotY, 16);
-  for (UINT id : kSoundTable) EXPECT_FALSE(table.Find(ResKind::Wave, id).empty()) << id;
+  for (UINT id : kSoundTable)
+    EXPECT_FALSE(table.Find(ResKind::Wave, FamilyWaveResource(SoundFamily::Basketball, id)).empty()) << id;
 }
 
 TEST(BasketballArt, TheCourtLeavesTheNameBoxesBlackAndTheRackUnderTheBalls) {

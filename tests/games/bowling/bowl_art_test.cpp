@@ -8,6 +8,7 @@
 #include "assets/art_catalogue.h"
 #include "games/bowling/model/bowl_geometry.h"
 #include "games/bowling/model/bowl_rules.h"
+#include "sound/wave_family.h"
 
 using namespace art_test;
 
@@ -87,7 +88,8 @@ TEST(BowlArt, CelsHaveTheSizesAndHotSpotsOfTheSprites) {
 TEST(BowlArt, CursorsAndSoundsAreThere) {
   const ResourceTable table;
   for (UINT id : {kDragCursor, kReleaseCursor}) EXPECT_FALSE(table.Find(ResKind::Cursor, id).empty()) << id;
-  for (UINT id : kSoundTable) EXPECT_FALSE(table.Find(ResKind::Wave, id).empty()) << id;
+  for (UINT id : kSoundTable)
+    EXPECT_FALSE(table.Find(ResKind::Wave, FamilyWaveResource(SoundFamily::Bowling, id)).empty()) << id;
 }
 
 }  // namespace

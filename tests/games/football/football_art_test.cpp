@@ -9,6 +9,7 @@
 
 #include "assets/art_catalogue.h"
 #include "games/football/model/football_geometry.h"
+#include "sound/wave_family.h"
 
 using namespace art_test;
 
@@ -127,7 +128,8 @@ TEST(FootballArt, DigitsMarkerCursorsAndSoundsAreThere) {
   EXPECT_EQ(marker->At(8, 6), marker->At(0, 0));  // the grass shows through the box
   EXPECT_NE(marker->At(3, 1), marker->At(0, 0));  // its chalk edge
   for (UINT id : {kReadyCursor, kThrowingCursor}) EXPECT_FALSE(table.Find(ResKind::Cursor, id).empty()) << id;
-  for (UINT id : kSoundTable) EXPECT_GT(table.Find(ResKind::Wave, id).size(), 1000u) << id;
+  for (UINT id : kSoundTable)
+    EXPECT_GT(table.Find(ResKind::Wave, FamilyWaveResource(SoundFamily::Football, id)).size(), 1000u) << id;
 }
 
 }  // namespace

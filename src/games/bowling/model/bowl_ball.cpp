@@ -125,7 +125,9 @@ void CBowlBall::SnapIntoGutter(int& ix) {
   m_dHeading = kHalfPi;
   m_dCos = 0.0;
   m_dSin = 1.0;
-  if (m_pSound) m_pSound->Play(kGutterSound);
+  // The ball is snapped back every step it runs in the gutter; it drops in once.
+  const bool dropsIn = !(IsBall() && m_bInGutter);
+  if (m_pSound && dropsIn) m_pSound->Play(kGutterSound);
   if (IsBall()) m_bInGutter = TRUE;
   if (IsPin()) {
     m_bMoving = FALSE;

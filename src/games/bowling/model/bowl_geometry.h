@@ -185,8 +185,20 @@ inline constexpr UINT kAllDownSound = 327;
 inline constexpr UINT kGameOverSound = 328;
 inline constexpr UINT kNoRollSound = 397;
 inline constexpr UINT kStartComputerSound = 402;
-// The sound set in its loading order (368, 364, 365 and 366 are never played).
-inline constexpr std::array<UINT, 11> kSoundTable = {370, 369, 367, 368, 364, 365, 366, 327, 328, 397, 402};
+// Pins crash in three sizes: the ball meeting the first pins, a handful down,
+// nearly the whole rack going.
+inline constexpr UINT kPinCrashSound = 403;
+inline constexpr UINT kPinScatterSound = 404;
+inline constexpr int kPinsForCrash = 4;
+inline constexpr int kPinsForScatter = 8;
+// The ball rolling, by speed, fastest first; it sounds with the release.
+inline constexpr std::array<UINT, 4> kRollSounds = {364, 365, 366, 368};
+// The roll for a swing's speed index (1 the fastest .. 4 the slowest).
+constexpr UINT RollSoundFor(int nSpeedIndex) {
+  return kRollSounds[static_cast<std::size_t>(nSpeedIndex < 1 ? 0 : nSpeedIndex > 4 ? 3 : nSpeedIndex - 1)];
+}
+// The sound set in its loading order.
+inline constexpr std::array<UINT, 13> kSoundTable = {370, 369, 367, 368, 364, 365, 366, 327, 328, 397, 402, 403, 404};
 
 inline constexpr UINT kControlsDialog = 334;
 inline constexpr int kSpinTrack = 1025;
