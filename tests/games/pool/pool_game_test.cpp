@@ -31,10 +31,17 @@ TEST_F(PoolGame, TheBreakRunsAlongTheRacksLineIntoTheApexBall) {
 TEST_F(PoolGame, TheEightDownOnTheBreakLoses) {
   app.Pocket(8, 2);
   app.EndShot(1);
-  EXPECT_TRUE(app.Said("Player1 Loses! 8-Ball hit in out of turn."));
+  EXPECT_TRUE(app.Said("Player1 potted the 8 before the groups were decided and loses."));
   EXPECT_TRUE(G().m_bGameOver);
   EXPECT_EQ(app.Doc().m_nCurrentPlayer, 1);
   EXPECT_GT(app.CountEvents("sound 326"), 0);
+}
+
+TEST_F(PoolGame, TheEightBeforeTheGroupIsClearedNamesTheGroup) {
+  app.SetGroups(kStripes, kSolids);
+  app.Pocket(8, 2);
+  app.EndShot(9);
+  EXPECT_TRUE(app.Said("Player1 potted the 8 before clearing the stripes and loses."));
 }
 
 TEST_F(PoolGame, ThreeAndTwelveOnAnOpenTableGiveTheShooterStripesAndAnotherShot) {
