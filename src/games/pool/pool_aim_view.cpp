@@ -22,7 +22,8 @@ constexpr int kAimLineMargin = 10;
 constexpr int kFullPowerReach = static_cast<int>(kMaxPower / kPowerPerPixel);
 constexpr double kStickLength = 150.0;
 constexpr double kStickTipGap = 3.0;         // between the ball and the tip at no power
-constexpr double kStickPullPerPixel = 0.3;  // the tip draws back this much per pixel of drag
+constexpr double kStickPullPerPixel = 0.15;  // the tip draws back this much per pixel of drag
+constexpr CRect kPlayfield{2, 2, 600, 399};
 constexpr double kTipLength = 5.0;
 constexpr double kObjectLineLength = 30.0;
 constexpr COLORREF kGuideColour = RGB(255, 255, 255);
@@ -67,7 +68,10 @@ void CPool::DrawStick(CDC& dc, Vec back, double reach) {
   const CPoint cue = CuePoint();
   const double tip = kBallRadius + kStickTipGap + reach * kStickPullPerPixel;
   auto at = [&](double d) { return Round({cue.x + back.x * d, cue.y + back.y * d}); };
-  Line(dc, m_rcAimDrawn, at(tip + kTipLength), at(tip + kStickLength), kStickWood, 3);
+  // The butt stays on the playfield: past its edge nothing would erase it.
+  double length = kStickLength;
+  while (length > kTipLength && !kPlayfield.PtInRect(at(tip + length))) length -= 1.0;
+  if (length > kTipLength) Line(dc, m_rcAimDrawn, at(tip + kTipLength), at(tip + length), kStickWood, 3);
   Line(dc, m_rcAimDrawn, at(tip), at(tip + kTipLength), kStickTip, 3);
 }
 

@@ -3,7 +3,9 @@
 // the legal-shot check, aiming power, calling the pocket, and Escape.
 #include <gtest/gtest.h>
 
+#include "games/pool/pool_dialogs.h"
 #include "pool_app.h"
+#include "res/table_check.h"
 
 namespace pool::test {
 namespace {
@@ -287,6 +289,27 @@ TEST_F(PoolGame, TheStateDumpCarriesEveryBallGroupAndCall) {
     EXPECT_NE(json.find(key), std::string::npos) << key;
   app.Pocket(12, 4);
   EXPECT_NE(G().StateJson().find("{\"x\":405,\"y\":340,\"onTable\":false,\"pocket\":4}"), std::string::npos);
+}
+
+// The CUE picture picks the tip: low in it is draw, the dot shows it, and
+// after the shot the tip is back in the centre. The guide can be turned off.
+TEST_F(PoolGame, TheCuePicturePicksTheTipForOneShot) {
+  app.Click(kCueTray.x, kCueTray.y + kTipDotReach);
+  EXPECT_DOUBLE_EQ(G().m_tip.y, -1.0);
+  EXPECT_DOUBLE_EQ(G().m_tip.x, 0.0);
+  EXPECT_FALSE(app.Doc().m_bGameInProgress);  // picking the tip is no shot
+  app.Down(451, 192);
+  app.Up(451, 192);
+  EXPECT_EQ(G().m_tip.x, 0.0);
+  EXPECT_EQ(G().m_tip.y, 0.0);
+}
+
+TEST(PoolControls, TheStoredSettingHidesTheGuideAndTheDialogIsWellFormed) {
+  EXPECT_TRUE(CheckDialogTemplate(GameControlsTemplate()).empty());
+  PoolApp app;
+  app.GetHost().Settings().WriteProfileInt(kSettingsSection, kAimGuideKey, 0);
+  app.StartPool();
+  EXPECT_FALSE(app.Game()->m_bShowGuide);
 }
 
 }  // namespace
