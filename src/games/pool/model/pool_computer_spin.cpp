@@ -7,7 +7,9 @@
 namespace pool {
 
 namespace {
-// Centre first: another tip must do strictly better to be taken.
+// Centre first: another tip is taken only when it leaves clearly the better
+// table (the look-ahead's judgement of the next shot is rough).
+constexpr double kClearlyBetter = 100.0;
 constexpr std::array<double, 3> kClubTips = {0.0, -1.0, 1.0};
 constexpr std::array<double, 5> kExpertTips = {0.0, -1.0, 1.0, -0.5, 0.5};
 }  // namespace
@@ -24,7 +26,7 @@ Tip ChooseTip(const TableState& table, int nGroup, const ComputerShot& shot, ski
     const Tip tip{0.0, y};
     const ShotOutcome o = SimulateShot(table, shot.power, shot.angle, kLongestShotMs, tip);
     const double score = JudgeOutcome(table, o, nGroup, shot.target, shot.pocket);
-    if (!any || score > bestScore) {
+    if (!any || score > bestScore + kClearlyBetter) {
       best = tip;
       bestScore = score;
       any = true;
