@@ -71,9 +71,19 @@ Canvas PaintBall(int n, bool turned) {
   return c;
 }
 
+// The dot on the CUE picture where the tip will strike: red, ringed in white.
+Canvas PaintTipDot() {
+  Canvas c(pool::kTipDotSize, pool::kTipDotSize, {}, 0.f);
+  const float m = pool::kTipDotSize * 0.5f;
+  c.Paint(Circle{m, m, m}, Rgb{250, 250, 250});
+  c.Paint(Circle{m, m, m - 1.f}, Rgb{220, 30, 30});
+  return c;
+}
+
 }  // namespace
 
 void MakePoolBalls(Context& ctx) {
+  ctx.sink.Bitmap(pool::kTipDotCel, ctx.quant.ConvertKeyed(PaintTipDot(), kMatte, 0.45f));
   for (int n = 0; n < pool::kBallCount; ++n) {
     const pool::RackSpot& rack = pool::kRack[static_cast<std::size_t>(n)];
     ctx.sink.Bitmap(rack.cel0, ctx.quant.ConvertKeyed(PaintBall(n, false), kMatte, 0.45f));

@@ -32,11 +32,14 @@ Options > Game Controls sets Velocity (how quick the ideal stroke is), Accuracy 
 
 Eight-ball for two players. The first ball pocketed decides who plays solids and who plays stripes; clear your group, then sink the 8-ball.
 
-- Press the mouse button anywhere on the table and drag away from the cue ball, as if drawing back the cue. The line shows the shot; the further you drag, the harder it is hit (full power at about 140 pixels).
+- Press the mouse button anywhere on the table and drag away from the cue ball, as if drawing back the cue. The cue stick draws back as you drag: the further, the harder the shot (full power at about 140 pixels). In front of the ball the guide runs to the first ball or cushion it meets, with a ghost ball where the cue ball will strike and a short line for the way the struck ball goes.
 - Let go to shoot. The cue ball runs from the mouse towards and past the cue ball.
+- Spin: click the CUE picture below the table where the cue should strike the ball. Below the centre draws the cue ball back after a full hit, above it follows on, to a side it bends the way off a cushion and throws the struck ball a little; the centre stops it dead. The red dot shows your choice; it goes back to the centre after each shot.
 - After a scratch you have the ball in hand: click inside the kitchen at the right end of the table to place the cue ball.
 - Before shooting at the 8-ball, click the pocket you are calling.
 - Sinking the 8-ball before your group is cleared, or scratching the cue ball when you are on the 8-ball, loses the game.
+
+Options > Game Controls hides the cue stick and the guide, for a plain line toward the pointer.
 
 # Air Hockey
 
@@ -57,8 +60,8 @@ Ten frames of ten-pin bowling for one to four players, scored the usual way with
 - For a hook, hold Shift (the ball bends left) or Ctrl (it bends right) while you drag. The ball skids first, then curves more and more towards the pins; the longer the key is held (up to 3/4 of a second), the stronger the bend. The guide turns orange and shows the curve.
 - The pocket is just right of the head pin (or just left of it): a ball that arrives there at a good speed often strikes. Straight on the head pin tends to leave splits, a thin hit leaves corner pins.
 
-Options > Game Controls:
-- Spin: how much the hook keys bend the ball. None (the default) gives no hook at all; Gentle, Strong and Maximum bend a fast ball about 10, 20 and 30 pixels by the pins, a slow one more.
+Options > Game Controls (the hook keys do nothing until Spin is set here; the status line says so when they are pressed):
+- Spin: how much the hook keys bend the ball (the dialog draws each setting's curve). None (the default) gives no hook at all; Gentle, Strong and Maximum bend a fast ball about 10, 20 and 30 pixels by the pins, a slow one more.
 - Pin Interaction: how far struck pins fly and how many others they take down. Light: pins drop near where they stand, strikes are rare. Normal (the default): a good pocket hit strikes about half the time. Lively and Wild: pins fly further, strikes come easier.
 
 The best games enter the Hall of Fame.

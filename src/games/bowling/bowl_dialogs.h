@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The Bowling Controls dialog: Spin and Pin Interaction on track bars.
+// The Bowling Controls dialog: Spin and Pin Interaction on track bars, and
+// under Spin a drawn lane for each position with the hook it gives.
 #include "res/dialog_template.h"
 #include "ui/dialog.h"
 
@@ -17,6 +18,8 @@ class CBowlControlsDlg : public CDialog {
  protected:
   BOOL OnInitDialog() override;
   void DoDataExchange(CDataExchange* pDX) override;
+  // A small lane under each Spin position with the line a held key gives.
+  void OnDrawClient(SurfaceView client) const override;
 };
 
 }  // namespace bowling

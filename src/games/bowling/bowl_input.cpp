@@ -15,6 +15,7 @@ using namespace bowling;
 namespace {
 constexpr UINT kSwingTimer = 31;   // keeps the speed gauge moving while the pointer rests
 constexpr UINT kSwingTimerMs = 40;
+constexpr const char* kSpinOffHint = "Spin is off: set it in Options > Game Controls to hook with Shift or Ctrl.";
 }  // namespace
 
 void CBowl::OnLButtonDown(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
@@ -66,10 +67,15 @@ void CBowl::OnTimer(UINT nIDEvent, CQuintaroView* pView) {
 void CBowl::StopGame() { StopTimer(kSwingTimer); }
 
 void CBowl::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/, CQuintaroView* pView) {
-  if (!pView || !pView->m_turn.m_bDragging || m_bRolling) return;
   const bool shift = nChar == VK_SHIFT;
   const bool ctrl = nChar == VK_CONTROL;
-  if (!shift && !ctrl) return;
+  if (!pView || m_bRolling || (!shift && !ctrl)) return;
+  // With Spin off the keys would do nothing: say how to make them hook.
+  if (m_nSpinDegrees == 0) {
+    if (SceneIsOurs() && !Turn().m_bComputerPlaying) SetStatusText(0, kSpinOffHint);
+    return;
+  }
+  if (!pView->m_turn.m_bDragging) return;
   // The repeat of the key being timed is ignored; the other key starts the timing afresh.
   if ((shift && m_bShiftKey) || (ctrl && m_bCtrlKey)) return;
   m_bKeyDown = TRUE;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/pool/pool.h"
 
+#include <algorithm>
+#include <cmath>
 #include <sstream>
 
 #include "app/quintaro_doc.h"
@@ -12,7 +14,10 @@
 
 using namespace pool;
 
-CPool::CPool(const GameContext& context) : CGame(context) { LoadSounds(); }
+CPool::CPool(const GameContext& context) : CGame(context) {
+  LoadSounds();
+  ReadControls();
+}
 
 CPool::~CPool() = default;
 
@@ -39,6 +44,13 @@ BOOL CPool::InitGame(CSpriteList* pSprites) {
     Ball(n).SetVelocity(0, 0);
   }
   m_pCueBall = m_balls[kCueBall].get();
+  // In front of a pocketed cue ball lying in the cup.
+  auto dot = std::make_unique<CSprite>(0, 0, -1, kTipDotSize / 2, kTipDotSize / 2, 1);
+  dot->LoadCel(kTipDotCel, 0);
+  dot->SetCel(0);
+  m_pTipDot = dot.get();
+  if (pSprites) pSprites->Insert(std::move(dot));
+  CentreTip();
   Turn().m_bDragging = FALSE;
   Turn().Deselect();
   return TRUE;
@@ -110,6 +122,26 @@ void CPool::ClosingPrompt() {
     SetStatusText(0, ShootsAt(player));
 }
 
+bool CPool::PickTip(int x, int y) {
+  const double dx = x - kCueTray.x, dy = y - kCueTray.y;
+  if (dx * dx + dy * dy > kTipPickRadius * kTipPickRadius) return false;
+  // Up the picture is above the ball's centre: follow.
+  SetTip({dx / kTipDotReach, -dy / kTipDotReach});
+  return true;
+}
+
+void CPool::SetTip(Tip tip) {
+  // The tip stays on the ball: within the furthest offset.
+  tip.x = std::clamp(tip.x, -1.0, 1.0);
+  tip.y = std::clamp(tip.y, -1.0, 1.0);
+  const double r = std::hypot(tip.x, tip.y);
+  if (r > 1.0) tip = {tip.x / r, tip.y / r};
+  m_tip = tip;
+  if (m_pTipDot)
+    m_pTipDot->SetPosition(kCueTray.x + static_cast<int>(std::lround(tip.x * kTipDotReach)),
+                           kCueTray.y - static_cast<int>(std::lround(tip.y * kTipDotReach)));
+}
+
 std::string CPool::StateJson() const {
   std::ostringstream out;
   out << "{\"balls\":[";
@@ -124,7 +156,8 @@ std::string CPool::StateJson() const {
   out << "],\"group\":[" << m_nGroup[0] << ',' << m_nGroup[1] << "],\"groupsSet\":" << flag(m_bGroupsSet)
       << ",\"calledPocket\":" << m_nCalledPocket << ",\"pocketCalled\":" << flag(m_bPocketCalled)
       << ",\"gameOver\":" << flag(m_bGameOver) << ",\"moving\":" << flag(m_bMoving) << ",\"power\":" << m_dPower
-      << ",\"angle\":" << m_dAngle << '}';
+      << ",\"angle\":" << m_dAngle << ",\"tip\":[" << m_tip.x << ',' << m_tip.y << "],\"guide\":" << flag(m_bShowGuide)
+      << '}';
   return out.str();
 }
 

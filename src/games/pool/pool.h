@@ -16,6 +16,7 @@
 #include "games/pool/model/pool_rules.h"
 #include "platform/rect.h"
 
+class CDC;
 class CSprite;
 class CSpriteList;
 
@@ -36,8 +37,19 @@ class CPool : public CGame, private pool::BallEnv {
   void OnRButtonDown(UINT, int, int, CQuintaroView*) override {}
   void OnRButtonUp(UINT, int, int, CQuintaroView*) override {}
   void PlayComputerTurn(CQuintaroView* pView) override;
+  // The aim guide on or off, kept in the Pool settings.
+  void OnGameControls(CQuintaroDoc* pDoc) override;
   void LoadSounds() override;
   std::string StateJson() const override;
+
+  // A click on the CUE picture: the tip's point of contact for the next shot.
+  bool PickTip(int x, int y);
+  // The tip (kept on the ball) and the dot that shows it.
+  void SetTip(pool::Tip tip);
+  void CentreTip() { SetTip({}); }
+
+  // The stored controls (the aim guide shows unless turned off).
+  void ReadControls();
 
   // --- Rules and turn flow --------------------------------------------------
   BOOL IsOnEightBall(const CPlayer* pPlayer) const;
@@ -87,6 +99,8 @@ class CPool : public CGame, private pool::BallEnv {
   BOOL m_bPocketCalled = FALSE;
   CPoint m_ptAim;
   int m_nCutOffShots = 0;  // shots stopped by the time limit instead of coming to rest
+  BOOL m_bShowGuide = TRUE;  // the aim guide and cue stick (Game Controls)
+  pool::Tip m_tip;            // where the next stroke strikes the cue ball
 
  private:
   // pool::BallEnv: the clock, the sound set and the ball pictures.
@@ -107,6 +121,10 @@ class CPool : public CGame, private pool::BallEnv {
   // The cue line from the cue ball toward the mouse, as long as the power
   // it gives, and the power gauge beside the table.
   void DrawAim(CPoint mouse);
+  // The cue stick along `back` (a unit vector from the ball toward the pointer), drawn back by the power.
+  void DrawStick(CDC& dc, pool::Vec back, double reach);
+  // The path to the first ball or cushion, the ghost ball and the struck ball's way.
+  void DrawGuide(CDC& dc);
   void EraseAim(CQuintaroView* pView);
   // The shooter's follow-up: a human shot to its end, then the next turn.
   void ShootFromRelease(CQuintaroView* pView);
@@ -117,6 +135,7 @@ class CPool : public CGame, private pool::BallEnv {
   void HandOverToComputer();
 
   std::array<CSprite*, pool::kBallCount> m_sprites{};
+  CSprite* m_pTipDot = nullptr;
   std::array<int, 2> m_nDryShots{};  // each seat's own shots in a row that sank no object ball
   CRect m_rcAimDrawn;                // where the cue line was drawn, to be erased
   bool m_bResultShown = false;  // a result was announced by the last shot

@@ -6,6 +6,7 @@
 
 #include "app/quintaro_doc.h"
 #include "app/quintaro_view.h"
+#include "games/pool/model/pool_computer_spin.h"
 #include "games/pool/pool.h"
 #include "platform/host.h"
 
@@ -49,6 +50,7 @@ BOOL CPool::ChooseComputerShot() {
   if (!shot.any) return FALSE;
   m_dAngle = shot.angle;
   m_dPower = shot.power;
+  SetTip(ChooseTip(Table(), GroupOf(player), shot, GetComputerSkill()));
   // On the 8-ball the computer calls the pocket it aims at.
   if (shot.target == kEightBall && shot.pocket >= 0 && IsOnEightBall(player)) {
     m_nCalledPocket = shot.pocket;

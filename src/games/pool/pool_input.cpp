@@ -14,57 +14,19 @@
 
 using namespace pool;
 
-namespace {
-constexpr int kAimLineMargin = 10;
-constexpr int kFullPowerReach = static_cast<int>(kMaxPower / kPowerPerPixel);
-
-// The gauge fills from green through yellow to red as the power grows.
-COLORREF GaugeColour(double fraction) {
-  const int red = static_cast<int>(std::min(1.0, 2.0 * fraction) * 230);
-  const int green = static_cast<int>(std::min(1.0, 2.0 * (1.0 - fraction)) * 200);
-  return RGB(red, green, 24);
-}
-}  // namespace
-
 void CPool::AimPower(CPoint cue, CPoint mouse) {
   m_dPower = pool::AimPower(cue, mouse);
   m_dAngle = pool::AimAngle(cue, mouse);
-}
-
-void CPool::DrawAim(CPoint mouse) {
-  // Straight onto the window: neither the line nor the fill is part of the composed frame.
-  CDC dc(GetHost());
-  const CPoint cue = CuePoint();
-  const double dx = mouse.x - cue.x, dy = mouse.y - cue.y, d = std::sqrt(dx * dx + dy * dy);
-  // The line reaches as far as the power does: past full power it grows no longer.
-  const double reach = m_dPower > 0 ? std::min(d, double{kFullPowerReach}) : 0.0;
-  const CPoint end{cue.x + static_cast<int>(std::lround(d > 0 ? dx * reach / d : 0)),
-                   cue.y + static_cast<int>(std::lround(d > 0 ? dy * reach / d : 0))};
-  if (reach > 0) {
-    dc.SelectPen(RGB(255, 255, 255));
-    dc.MoveTo(cue.x, cue.y);
-    dc.LineTo(end.x, end.y);
-  }
-  m_rcAimDrawn = CRect(cue.x, cue.y, end.x, end.y);
-  m_rcAimDrawn.NormalizeRect();
-  m_rcAimDrawn.InflateRect(kAimLineMargin, kAimLineMargin);
-  const CRect& g = kPowerGauge;
-  const int height = static_cast<int>(std::lround((g.Height() - 2) * m_dPower / kMaxPower));
-  if (height > 0) dc.FillSolidRect(CRect(g.left + 1, g.bottom - 1 - height, g.right - 1, g.bottom - 1), GaugeColour(m_dPower / kMaxPower));
-}
-
-void CPool::EraseAim(CQuintaroView* pView) {
-  CRect gauge = kPowerGauge;
-  if (!m_rcAimDrawn.IsRectEmpty()) pView->AddDirtyRect(&m_rcAimDrawn);
-  pView->AddDirtyRect(&gauge);
-  pView->FlushDirtyRects();
-  m_rcAimDrawn.SetRectEmpty();
 }
 
 void CPool::OnLButtonDown(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
   // After a result the click racks a new game, on its release.
   if (!pView || !SceneIsOurs() || m_bMoving || m_bGameOver) return;
   const CPlayer* player = Doc().m_pCurrentPlayer;
+  if ((!player || !player->m_bComputer) && PickTip(x, y)) {
+    pView->FlushDirtyRects();
+    return;
+  }
   // On the 8-ball a pocket must be called before aiming.
   if (IsOnEightBall(player) && !m_bPocketCalled) return;
   if (!m_pCueBall->m_bOnTable) {

@@ -61,7 +61,8 @@ void CPool::AnimateShot(CSpriteList* /*pSprites*/, CQuintaroView* pView) {
   if (!pView || !SceneIsOurs()) return;
   m_bMoving = TRUE;
   m_pFirstHit = nullptr;
-  m_pCueBall->SetVelocity(m_dPower, m_dAngle);
+  m_pCueBall->Strike(m_dPower, m_dAngle, m_tip.x, m_tip.y);
+  CentreTip();  // each stroke starts from the centre again
   PlayShotSound();
   Turn().BeginLoop();
   const DWORD started = GetHost().GetTickCount();
@@ -98,7 +99,7 @@ BOOL CPool::CheckLegalShot() {
   if (m_pSound) m_pSound->EnableSound(FALSE);
   SetStatusText(0, "Checking for legal shot....");
   const CPoint placed = CuePoint();
-  m_pCueBall->SetVelocity(m_dPower, m_dAngle);
+  m_pCueBall->Strike(m_dPower, m_dAngle, m_tip.x, m_tip.y);
   BOOL legal = FALSE;
   while (m_pCueBall->Step()) {
     if (!InKitchen(*m_pCueBall)) {

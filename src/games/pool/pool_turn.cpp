@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // After a shot: scratches and re-spots, the 8-ball judgement, whether the
 // seat changes, and the record of which balls were down before the next shot.
+#include <string>
 #include <vector>
 
 #include "app/quintaro_doc.h"
@@ -12,6 +13,13 @@ using namespace pool;
 
 namespace {
 constexpr DWORD kResultPauseMs = 1000;
+
+// What the shooter did wrong when the 8 went down too soon.
+std::string EightTooSoon(const std::string& name, int nGroup) {
+  if (nGroup == kSolids || nGroup == kStripes)
+    return name + " potted the 8 before clearing the " + (nGroup == kSolids ? "solids" : "stripes") + " and loses.";
+  return name + " potted the 8 before the groups were decided and loses.";
+}
 }  // namespace
 
 int CPool::Announce(const std::string& text, UINT nSound, BOOL bTurnOver, int nResult) {
@@ -55,7 +63,7 @@ int CPool::CheckWinner(CPlayer* pPlayer) {
       return Announce(name + (pPlayer->m_bComputer ? " scratches on 8-ball shot and loses!"
                                                    : " scratches on 8-ball shot, you lose!"),
                       kLossSound, TRUE, -1);
-    case Verdict::EightOutOfTurn: return Announce(name + " Loses! 8-Ball hit in out of turn.", kLossSound, TRUE, -1);
+    case Verdict::EightOutOfTurn: return Announce(EightTooSoon(name, GroupOf(pPlayer)), kLossSound, TRUE, -1);
     case Verdict::Win: return Announce(name + " Wins!", kWinSound, FALSE, 1);
     case Verdict::EightWrongPocket:
       // The 8 in a pocket that was not called loses, whichever seat shot it.

@@ -5,6 +5,7 @@
 
 #include "games/bowling/bowl_dialogs.h"
 #include "games/bowling/model/bowl_geometry.h"
+#include "games/bowling/model/bowl_hook_curve.h"
 #include "platform/headless/headless_backend.h"
 #include "res/table_check.h"
 
@@ -26,6 +27,22 @@ TEST(BowlDialog, TrackBarsRunOverTheFourPositionsAndOpenOnTheStoredOnes) {
   }
   EXPECT_EQ(dlg.GetTrackPos(kSpinTrack), 2);
   EXPECT_EQ(dlg.GetTrackPos(kPinInteractionTrack), 3);
+}
+
+// The dialog's curves: Spin off runs straight, each position bends further
+// left, and even the strongest stays on the lane to the head pin.
+TEST(BowlDialog, EachSpinPositionsCurveBendsFurtherAndStaysOnTheLane) {
+  double last = -1.0;
+  for (int spin = 0; spin <= kSettingMax; ++spin) {
+    const std::vector<LanePoint> line = HookCurve(spin);
+    ASSERT_GT(line.size(), 2u);
+    EXPECT_LE(line.back().y, kPinSpots.back().y);
+    const double bend = -line.back().x;
+    if (spin == 0) EXPECT_NEAR(bend, 0.0, 1e-6);
+    else EXPECT_GT(bend, last + 3.0) << spin;
+    EXPECT_LT(bend, (kLaneRight - kLaneLeft) * 0.7) << spin;
+    last = bend;
+  }
 }
 
 }  // namespace

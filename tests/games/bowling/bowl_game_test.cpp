@@ -151,6 +151,18 @@ TEST_F(BowlGame, ShiftOrCtrlHeldDuringTheSwingSetsTheHook) {
   EXPECT_EQ(game->m_dHookStep, 0.0);
 }
 
+TEST_F(BowlGame, WithSpinOffAHookKeySaysWhereToTurnItOnAndBendsNothing) {
+  app.StartBowling({1, {}});
+  app.Down(kPressMiddle.x, kPressMiddle.y);
+  app.GetHost().PostKey(WM_KEYDOWN, VK_SHIFT);
+  app.Pump();
+  const std::string status = app.Doc().App().Frame().StatusText();
+  EXPECT_NE(status.find("Options > Game Controls"), std::string::npos) << status;
+  app.Wait(400);
+  app.Up(kReleaseMiddle.x, kReleaseMiddle.y);
+  EXPECT_EQ(app.Game()->m_throw.hook.dTurn, 0.0);
+}
+
 TEST_F(BowlGame, TheFirstComputerBowlerWaitsForAClickThenBowlsItsFrame) {
   app.StartBowling({2, {true, false}});
   CBowl* game = app.Game();

@@ -3,7 +3,9 @@
 // the legal-shot check, aiming power, calling the pocket, and Escape.
 #include <gtest/gtest.h>
 
+#include "games/pool/pool_dialogs.h"
 #include "pool_app.h"
+#include "res/table_check.h"
 
 namespace pool::test {
 namespace {
@@ -31,10 +33,17 @@ TEST_F(PoolGame, TheBreakRunsAlongTheRacksLineIntoTheApexBall) {
 TEST_F(PoolGame, TheEightDownOnTheBreakLoses) {
   app.Pocket(8, 2);
   app.EndShot(1);
-  EXPECT_TRUE(app.Said("Player1 Loses! 8-Ball hit in out of turn."));
+  EXPECT_TRUE(app.Said("Player1 potted the 8 before the groups were decided and loses."));
   EXPECT_TRUE(G().m_bGameOver);
   EXPECT_EQ(app.Doc().m_nCurrentPlayer, 1);
   EXPECT_GT(app.CountEvents("sound 326"), 0);
+}
+
+TEST_F(PoolGame, TheEightBeforeTheGroupIsClearedNamesTheGroup) {
+  app.SetGroups(kStripes, kSolids);
+  app.Pocket(8, 2);
+  app.EndShot(9);
+  EXPECT_TRUE(app.Said("Player1 potted the 8 before clearing the stripes and loses."));
 }
 
 TEST_F(PoolGame, ThreeAndTwelveOnAnOpenTableGiveTheShooterStripesAndAnotherShot) {
@@ -296,6 +305,27 @@ TEST_F(PoolGame, TheStateDumpCarriesEveryBallGroupAndCall) {
     EXPECT_NE(json.find(key), std::string::npos) << key;
   app.Pocket(12, 4);
   EXPECT_NE(G().StateJson().find("{\"x\":405,\"y\":340,\"onTable\":false,\"pocket\":4}"), std::string::npos);
+}
+
+// The CUE picture picks the tip: low in it is draw, the dot shows it, and
+// after the shot the tip is back in the centre. The guide can be turned off.
+TEST_F(PoolGame, TheCuePicturePicksTheTipForOneShot) {
+  app.Click(kCueTray.x, kCueTray.y + kTipDotReach);
+  EXPECT_DOUBLE_EQ(G().m_tip.y, -1.0);
+  EXPECT_DOUBLE_EQ(G().m_tip.x, 0.0);
+  EXPECT_FALSE(app.Doc().m_bGameInProgress);  // picking the tip is no shot
+  app.Down(451, 192);
+  app.Up(451, 192);
+  EXPECT_EQ(G().m_tip.x, 0.0);
+  EXPECT_EQ(G().m_tip.y, 0.0);
+}
+
+TEST(PoolControls, TheStoredSettingHidesTheGuideAndTheDialogIsWellFormed) {
+  EXPECT_TRUE(CheckDialogTemplate(GameControlsTemplate()).empty());
+  PoolApp app;
+  app.GetHost().Settings().WriteProfileInt(kSettingsSection, kAimGuideKey, 0);
+  app.StartPool();
+  EXPECT_FALSE(app.Game()->m_bShowGuide);
 }
 
 }  // namespace

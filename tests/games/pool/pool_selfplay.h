@@ -9,6 +9,7 @@
 
 #include "game/computer_skill.h"
 #include "games/pool/model/pool_computer.h"
+#include "games/pool/model/pool_computer_spin.h"
 #include "games/pool/model/pool_rules.h"
 #include "games/pool/model/pool_sim.h"
 #include "../../support/skill_selfplay.h"
@@ -64,7 +65,9 @@ inline int PlayGame(const std::array<ComputerSkill, 2>& levels, int breaker, std
     const int called = plan.target == kEightBall && IsOnEightBall(t.onTable, group) ? plan.pocket : -1;
     BallFlags before{};
     for (int n = 0; n < kBallCount; ++n) before[static_cast<std::size_t>(n)] = !t.onTable[static_cast<std::size_t>(n)];
-    const ShotOutcome out = SimulateShot(t, plan.power, plan.angle);
+    // The tip as the game's computer picks it (spin for position at Club and Expert).
+    const Tip tip = ChooseTip(t, group, plan, levels[static_cast<std::size_t>(seat)]);
+    const ShotOutcome out = SimulateShot(t, plan.power, plan.angle, kLongestShotMs, tip);
     t = out.after;
     const bool scratch = !t.onTable[kCueBall];
     switch (JudgeShot(t.onTable, group, out.pocket[kEightBall], called)) {

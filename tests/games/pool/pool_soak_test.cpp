@@ -99,7 +99,7 @@ SoakStats Soak(int games, std::int64_t epoch) {
     for (std::size_t i = eventsBefore; i < app.events.size(); ++i) {
       const std::string& e = app.events[i];
       stats.wins += e.find(" Wins!") != std::string::npos;
-      stats.eightLost += e.find(" Loses! 8-Ball") != std::string::npos;
+      stats.eightLost += e.find(" Loses! 8-Ball") != std::string::npos || e.find(" potted the 8 before") != std::string::npos;
       stats.scratches += e.find(" scratches on 8-ball") != std::string::npos;
     }
     EXPECT_FALSE(game->m_bMoving);
@@ -148,6 +148,7 @@ TEST(PoolSoak, TheComputerBeatsASeatThatClicksAtRandom) {
     for (std::size_t i = eventsBefore; i < app.events.size(); ++i) {
       const std::string& e = app.events[i];
       beaten += e.find("Player2 Wins!") != std::string::npos || e.find("Player1 Loses!") != std::string::npos ||
+                e.find("Player1 potted the 8 before") != std::string::npos ||
                 e.find("Player1 scratches") != std::string::npos;
     }
   }

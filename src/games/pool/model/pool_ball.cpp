@@ -25,7 +25,9 @@ CPoolBall::CPoolBall(BallEnv* pEnv, CPoint pos, double dSpeed, double dAngle, co
       m_nGroup(nNumber <= kEightBall ? 0 : 1),
       m_pEnv(pEnv),
       m_nX(pos.x),
-      m_nY(pos.y) {
+      m_nY(pos.y),
+      m_dOriginX(pos.x),
+      m_dOriginY(pos.y) {
   m_dVelX = m_dSpeed * std::cos(m_dHeading);
   m_dVelY = -(m_dSpeed * std::sin(m_dHeading));
 }
@@ -50,6 +52,8 @@ void CPoolBall::Reorigin(int x, int y) {
   m_nSteps = 0;
   m_nOriginX = x;
   m_nOriginY = y;
+  m_dOriginX = x;
+  m_dOriginY = y;
 }
 
 void CPoolBall::SetVelocity(double dSpeed, double dAngle) {
@@ -59,6 +63,8 @@ void CPoolBall::SetVelocity(double dSpeed, double dAngle) {
   m_nFrictionSteps = 0;
   m_dwLastTick = 0;
   Reorigin(m_nX, m_nY);
+  m_dSpinX = m_dSpinY = m_dSide = 0;
+  m_bSpinning = m_bRolling = false;
 }
 
 void CPoolBall::MoveTo(int x, int y) {
@@ -69,18 +75,20 @@ void CPoolBall::MoveTo(int x, int y) {
 }
 
 BOOL CPoolBall::Step() {
-  if (!m_pEnv || m_dSpeed == 0.0) return FALSE;
+  if (!m_pEnv || !IsMoving()) return FALSE;
   const DWORD now = m_pEnv->Ticks();
   if (m_dwLastTick == 0) m_dwLastTick = now;
   if (now - m_dwLastTick < kStepDelayMs[static_cast<std::size_t>(SpeedLevel())]) return TRUE;
   m_dwLastTick = 0;
+  if (m_bSpinning) Slide();
   ++m_nSteps;
-  const int x = static_cast<int>(m_nSteps * m_dVelX + m_nOriginX);
-  const int y = static_cast<int>(m_nSteps * m_dVelY + m_nOriginY);
+  const int x = static_cast<int>(m_nSteps * m_dVelX + m_dOriginX);
+  const int y = static_cast<int>(m_nSteps * m_dVelY + m_dOriginY);
   return Advance(x, y);
 }
 
 void CPoolBall::Rebound(bool bHorizontal, int x, int y) {
+  const double inVx = m_dVelX, inVy = m_dVelY;
   double vx = m_dVelX, vy = m_dVelY;
   if (bHorizontal)
     vx = -vx;
@@ -91,6 +99,9 @@ void CPoolBall::Rebound(bool bHorizontal, int x, int y) {
   m_dHeading = std::atan2(-vy, vx);
   ApplyHeading();
   Reorigin(x, y);
+  // The cushion turns the ball's path but not its roll: it slides off it.
+  m_bRolling = false;
+  if (m_dSide != 0.0) EnglishOffCushion(bHorizontal, inVx, inVy);
 }
 
 int CPoolBall::PocketAt(int x, int y) const {
@@ -159,6 +170,8 @@ BOOL CPoolBall::Advance(int x, int y) {
   }
   if (cushion) m_pEnv->PlaySound(m_dSpeed >= 4.0 ? kCushionHardSound : kCushionSoftSound);
   MoveTo(x, y);
+  // While a spinning ball slides, sliding friction alone slows it.
+  if (m_bSpinning && !m_bRolling) return TRUE;
   ++m_nFrictionSteps;
   if (m_nFrictionSteps > kFrictionSteps[static_cast<std::size_t>(SpeedLevel())]) {
     m_nFrictionSteps = 0;
@@ -166,6 +179,12 @@ BOOL CPoolBall::Advance(int x, int y) {
     if (m_dSpeed < kRestBelow) m_dSpeed = 0;
     ApplyHeading();
     Reorigin(x, y);
+    if (m_bRolling) {
+      // Rolling resistance slows the spin with the ball.
+      m_dSpinX = m_dVelX;
+      m_dSpinY = m_dVelY;
+      if (m_dSpeed == 0.0) m_bSpinning = false;
+    }
   }
   return TRUE;
 }

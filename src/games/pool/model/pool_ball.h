@@ -31,8 +31,15 @@ class CPoolBall {
   // (degrees, counter-clockwise, y up).
   CPoolBall(pool::BallEnv* pEnv, CPoint pos, double dSpeed, double dAngle, const CRect& rcCushion, int nNumber);
 
-  // New speed and direction; starts a new run from where the ball stands.
+  // New speed and direction, no spin; starts a new run from where the ball stands.
   void SetVelocity(double dSpeed, double dAngle);
+  // The cue's stroke: speed and direction as SetVelocity, with the tip
+  // `tipX` right and `tipY` above the centre (each -1..1 of the furthest a
+  // tip may go, half the radius). Below centre draws, above follows; a side
+  // gives english. The centre gives no spin: the ball plays as before.
+  void Strike(double dSpeed, double dAngle, double tipX, double tipY);
+  // Moving, or still sliding on its spin from a stop (a drawn cue ball after a full hit).
+  bool IsMoving() const;
   // Puts the ball (and its picture) at (x, y); the motion is left as it is.
   void MoveTo(int x, int y);
   // At most one step. TRUE while the ball moves (or waits for its step
@@ -97,8 +104,24 @@ class CPoolBall {
   int m_nNumber = 0;
   int m_nGroup = 0;  // 0 for 0..8, 1 for 9..15
   int m_nPocket = pool::kNoPocket;
+  // Spin, in pixels per step of surface speed. (m_dSpinX, m_dSpinY): the
+  // roll about a level axis, equal to the velocity when the ball rolls
+  // without slipping; m_dSide: english about the upright axis, positive
+  // for a tip right of centre. A ball with no spin (m_bSpinning false)
+  // rolls as the table always had it; only a cue ball struck off centre has spin.
+  double m_dSpinX = 0, m_dSpinY = 0;
+  double m_dSide = 0;
+  bool m_bSpinning = false;
+  bool m_bRolling = false;  // the slip is gone: the spin follows the velocity
 
  private:
+  // One step of sliding friction on a spinning ball: cloth friction works
+  // against the slip (velocity less spin) until the ball rolls.
+  void Slide();
+  // English at a cushion: the way out turns toward the side of the tip, at the cushion's speed.
+  void EnglishOffCushion(bool bHorizontal, double inVx, double inVy);
+  // Keeps the exact place as the origin of a new run (the sliding ball changes speed every step).
+  void ReoriginExact();
   // Cushions, pockets, the bounce sound, the move and the friction count for
   // a new position. FALSE when the ball dropped into a pocket.
   BOOL Advance(int x, int y);
@@ -120,6 +143,8 @@ class CPoolBall {
   int m_nX = 0;
   int m_nY = 0;
   int m_nMoves = 0;
+  double m_dOriginX = 0;  // the run's origin, exact (m_nOriginX rounded for a ball without spin)
+  double m_dOriginY = 0;
 };
 
 namespace pool {

@@ -69,6 +69,7 @@ void CPoolBall::SetMotion(double vx, double vy, double dSpeed) {
   m_dSpeed = dSpeed;
   if (dSpeed > 0.0) m_dHeading = std::atan2(-vy, vx);
   ApplyHeading();
+  m_bRolling = false;  // a struck ball's spin is as it was: it slides
   m_nFrictionSteps = 0;
   m_dwLastTick = 0;
   Reorigin(m_nX, m_nY);

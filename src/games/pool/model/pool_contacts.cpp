@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "games/pool/model/pool_spin.h"
 #include "games/pool/model/pool_stroke.h"
 
 namespace pool {
@@ -153,12 +154,17 @@ void ResolveContacts(const TableBalls& balls, int mover, const ContactEvents& ev
     // Each ball the mover strikes clicks, hard or soft by the mover's speed.
     CPoolBall& m = *balls[static_cast<std::size_t>(mover)];
     const double speed = m.m_dSpeed;
+    std::vector<int> struck;
     ContactEvents clicking = events;
     clicking.onHit = [&](int a, int b) {
-      if (a == mover || b == mover) m.PlayClick(speed);
+      if (a == mover || b == mover) {
+        m.PlayClick(speed);
+        struck.push_back(a == mover ? b : a);
+      }
       if (events.onHit) events.onHit(a, b);
     };
     Strike(balls, mover, px, py, clicking);
+    for (int j : struck) ThrowStruckBall(m, *balls[static_cast<std::size_t>(j)], mx, my);
   }
   Settle(balls, events);
 }
@@ -185,7 +191,7 @@ bool NextDue(const TableBalls& balls, DWORD now, DWORD& due) {
   bool any = false;
   due = now;
   for (const CPoolBall* ball : balls) {
-    if (!InPlay(ball) || ball->m_dSpeed == 0.0) continue;
+    if (!InPlay(ball) || !ball->IsMoving()) continue;
     const DWORD next = ball->NextStepDue(now);
     if (!any || static_cast<std::int32_t>(next - due) < 0) due = next;
     any = true;

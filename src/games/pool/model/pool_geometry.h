@@ -110,6 +110,14 @@ inline constexpr double kMaxPower = 7.0;
 inline constexpr double kPowerPerPixel = 0.05;
 inline constexpr double kLeastPower = 0.5;
 
+// The CUE picture (the cup where a pocketed cue ball rests) is also where
+// the player picks the point the tip strikes: a click within its radius,
+// the dot showing the choice up to kTipDotReach from the middle.
+inline constexpr int kTipPickRadius = 12;
+inline constexpr int kTipDotReach = 8;
+inline constexpr UINT kTipDotCel = 460;
+inline constexpr int kTipDotSize = 5;
+
 // The power gauge beside the table (right and bottom exclusive): a sunken
 // well in the art, filled from the bottom while the player drags.
 inline constexpr CRect kPowerGauge{556, 100, 570, 286};

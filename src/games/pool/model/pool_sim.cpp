@@ -29,7 +29,7 @@ TableState RackedTable() {
   return t;
 }
 
-ShotOutcome SimulateShot(const TableState& table, double power, double angle, DWORD limitMs) {
+ShotOutcome SimulateShot(const TableState& table, double power, double angle, DWORD limitMs, Tip tip) {
   QuietTable env;
   std::array<std::unique_ptr<CPoolBall>, kBallCount> owned;
   TableBalls balls{};
@@ -45,7 +45,7 @@ ShotOutcome SimulateShot(const TableState& table, double power, double angle, DW
     ++out.collisions;
     if (out.firstHit < 0 && (a == kCueBall || b == kCueBall)) out.firstHit = a == kCueBall ? b : a;
   };
-  balls[kCueBall]->SetVelocity(power, angle);
+  balls[kCueBall]->Strike(power, angle, tip.x, tip.y);
   const DWORD start = env.now;
   BallPoints last = table.pos;
   auto track = [&] {

@@ -35,8 +35,15 @@ struct ShotOutcome {
 // power rolls for about 8 s). A shot that gets here is stopped where it is.
 inline constexpr DWORD kLongestShotMs = 60000;
 
-// Plays the cue ball off at `power` and `angle` (degrees) from `table`.
-ShotOutcome SimulateShot(const TableState& table, double power, double angle, DWORD limitMs = kLongestShotMs);
+// Where the cue's tip meets the cue ball, each -1..1 of the furthest it may
+// go from centre: x to the right, y above (follow) or below (draw).
+struct Tip {
+  double x = 0, y = 0;
+};
+
+// Plays the cue ball off at `power` and `angle` (degrees) from `table`, struck at `tip`.
+ShotOutcome SimulateShot(const TableState& table, double power, double angle, DWORD limitMs = kLongestShotMs,
+                         Tip tip = {});
 
 // The table as racked.
 TableState RackedTable();

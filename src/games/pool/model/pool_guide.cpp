@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "games/pool/model/pool_guide.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <memory>
+
+#include "games/pool/model/pool_ball.h"
+
+namespace pool {
+
+namespace {
+// The trace's own clock; no sound, no pictures.
+class TraceTable : public BallEnv {
+ public:
+  DWORD now = 1;
+  DWORD Ticks() override { return now; }
+  void PlaySound(UINT) override {}
+  void ShowBall(int, int, int) override {}
+};
+
+// Where the ray from `from` along `dir` leaves the bed (the cushion lines for a ball's centre).
+Vec OnCushionLine(Vec from, Vec dir) {
+  double t = 1e9;
+  if (dir.x < 0) t = std::min(t, (kBedLeft - from.x) / dir.x);
+  if (dir.x > 0) t = std::min(t, (kBedRight - from.x) / dir.x);
+  if (dir.y < 0) t = std::min(t, (kBedTop - from.y) / dir.y);
+  if (dir.y > 0) t = std::min(t, (kBedBottom - from.y) / dir.y);
+  t = std::max(t, 0.0);
+  return {from.x + t * dir.x, from.y + t * dir.y};
+}
+
+// The ball the cue ball has run into, if any, and where it first touched it:
+// the same back-up the shot loop makes before the stroke.
+bool FirstContact(const CPoolBall& cue, const std::array<std::unique_ptr<CPoolBall>, kBallCount>& balls,
+                  AimGuide& guide) {
+  double furthest = -1;
+  for (int n = 1; n < kBallCount; ++n) {
+    const CPoolBall& other = *balls[static_cast<std::size_t>(n)];
+    if (!other.m_bOnTable || !cue.Overlaps(other) || !cue.Approaches(other)) continue;
+    const double s = cue.ContactBackOff(other);
+    if (s > furthest) {
+      furthest = s;
+      guide.ball = n;
+    }
+  }
+  if (guide.ball < 0) return false;
+  double x = cue.GetPosX() - furthest * std::cos(cue.m_dHeading);
+  double y = cue.GetPosY() + furthest * std::sin(cue.m_dHeading);
+  ClampToBed(x, y);
+  guide.end = {x, y};
+  guide.kind = GuideEnd::Ball;
+  const CPoolBall& met = *balls[static_cast<std::size_t>(guide.ball)];
+  const double dx = met.GetPosX() - x, dy = met.GetPosY() - y, d = std::sqrt(dx * dx + dy * dy);
+  guide.objectDir = d > 1e-9 ? Vec{dx / d, dy / d} : Vec{std::cos(cue.m_dHeading), -std::sin(cue.m_dHeading)};
+  return true;
+}
+}  // namespace
+
+AimGuide TraceAim(const TableState& table, double power, double angle, Tip tip) {
+  AimGuide guide;
+  const CPoint start = table.pos[kCueBall];
+  guide.from = {static_cast<double>(start.x), static_cast<double>(start.y)};
+  guide.end = guide.from;
+  if (power <= 0.0) return guide;
+  TraceTable env;
+  std::array<std::unique_ptr<CPoolBall>, kBallCount> balls;
+  for (int n = 0; n < kBallCount; ++n) {
+    const std::size_t i = static_cast<std::size_t>(n);
+    balls[i] = std::make_unique<CPoolBall>(&env, table.pos[i], 0.0, 0.0, kCushion, n);
+    balls[i]->m_bOnTable = table.onTable[i] ? TRUE : FALSE;
+  }
+  CPoolBall& cue = *balls[kCueBall];
+  cue.Strike(power, angle, tip.x, tip.y);
+  const double heading = cue.m_dHeading;
+  const Vec dir{std::cos(heading), -std::sin(heading)};
+  for (;;) {
+    const CPoint before{cue.GetPosX(), cue.GetPosY()};
+    const int moves = cue.Moves();
+    if (!cue.Step()) {
+      guide.kind = cue.m_bOnTable ? GuideEnd::Stops : GuideEnd::Pocket;
+      guide.end = {static_cast<double>(before.x), static_cast<double>(before.y)};
+      return guide;
+    }
+    if (std::fabs(std::remainder(cue.m_dHeading - heading, 2.0 * 3.14159265358979)) > 1e-6) {
+      guide.kind = GuideEnd::Cushion;
+      guide.end = OnCushionLine(guide.from, dir);
+      return guide;
+    }
+    if (cue.Moves() != moves && FirstContact(cue, balls, guide)) return guide;
+    env.now = cue.NextStepDue(env.now);
+  }
+}
+
+}  // namespace pool
