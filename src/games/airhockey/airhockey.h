@@ -41,6 +41,7 @@ class CAirHockey : public CGame {
   UINT m_nTimerId = airhockey::kTimerId;
   int m_nSubSteps = airhockey::kDefaultSubSteps;
   BOOL m_bPlaying = FALSE;  // the timer runs and the user holds the mallet
+  DWORD m_dwLastTick = 0;
   std::array<CSprite*, 2> m_pScoreSprite{};  // by player id: the user, the computer
 
  private:

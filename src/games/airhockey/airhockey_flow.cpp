@@ -3,6 +3,8 @@
 // stops play, scores and serves to the side that conceded.
 #include "app/quintaro_doc.h"
 #include "games/airhockey/airhockey.h"
+#include "platform/frame_stats.h"
+#include "platform/host.h"
 #include "ui/message_box.h"
 
 using namespace airhockey;
@@ -22,6 +24,9 @@ bool CAirHockey::RunSubStep(skill::ComputerSkill level) {
 void CAirHockey::OnTimer(UINT nIDEvent, CQuintaroView* /*pView*/) {
   // A tick already on its way when play stopped moves nothing.
   if (nIDEvent != m_nTimerId || !m_bPlaying) return;
+  const DWORD now = GetHost().GetTickCount();
+  ProgramFrameStats().NoteGameTime(kTimerResolutionMs, static_cast<double>(now - m_dwLastTick));
+  m_dwLastTick = now;
   const skill::ComputerSkill level = GetComputerSkill();
   for (int step = 0; step < m_nSubSteps; ++step)
     if (RunSubStep(level)) return;

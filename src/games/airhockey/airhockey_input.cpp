@@ -14,6 +14,7 @@ void CAirHockey::TakeMallet() {
   GetHost().SetCapture(GetHost().ViewWindow());
   m_bPlaying = TRUE;
   StartTimer(m_nTimerId, kTimerPeriodMs);
+  m_dwLastTick = GetHost().GetTickCount();
   ShowComputerSkill();  // the computer's mallet plays from now on
 }
 

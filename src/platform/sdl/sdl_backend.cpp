@@ -11,10 +11,12 @@
 #include <utility>
 
 #include "platform/audio_device.h"
+#include "platform/frame_stats.h"
 #include "platform/hang_up.h"
 #include "platform/host.h"
 #include "platform/sdl/first_present_probe.h"
 #include "platform/sdl/sdl_audio.h"
+#include "platform/sdl/sdl_clock.h"
 #include "platform/sdl/sdl_cursors.h"
 #include "platform/sdl/sdl_frame_presenter.h"
 #include "platform/sdl/sdl_handles.h"
@@ -50,6 +52,7 @@ class SdlBackend : public Backend {
   }
 
   ~SdlBackend() override {
+    ReportFrames();
     m_cursors.Clear();
     m_presenter.Destroy();
     m_window.reset();
@@ -150,6 +153,7 @@ class SdlBackend : public Backend {
   bool FullscreenByDesktop() const override { return m_shown && !m_fullscreen && WindowCoversItsDisplay(m_window.get()); }
 
   [[noreturn]] void ExitProcess(int code) override {
+    ReportFrames();
     std::fflush(stdout);
     m_audio.reset();
     SDL_Quit();
@@ -207,7 +211,9 @@ class SdlBackend : public Backend {
       SDL_ShowWindow(m_window.get());
       m_shown = true;
     }
+    const std::int64_t startUs = SdlNowUs();
     const CRect place = m_presenter.Show(*m_host, m_surfaceSize);
+    if (m_reportFrames) ProgramFrameStats().NotePresent(startUs, SdlNowUs());
     m_cursors.SetScale(place.Width() / std::max<int>(1, m_surfaceSize.cx));
     const SIZE out = m_presenter.OutputSize();
     NoteFirstPresent(out.cx, out.cy);
@@ -221,7 +227,15 @@ class SdlBackend : public Backend {
     return WindowToSurface(POINT{x, y}, SIZE{winW, winH}, m_presenter.OutputSize(), m_surfaceSize);
   }
 
+  // QUINTARO_FRAME_STATS=1: the frame report, once, as the program ends.
+  void ReportFrames() {
+    if (!m_reportFrames) return;
+    m_reportFrames = false;
+    std::fprintf(stderr, "%s\n", ProgramFrameStats().Report().c_str());
+  }
+
   void Translate(const SDL_Event& e) {
+    if (m_reportFrames && IsPlayerInput(e)) ProgramFrameStats().NoteInput(SdlNowUs());
     if (PostSdlInput(*m_host, e, [this](int x, int y) { return ToSurface(x, y); })) return;
     if (e.type == SDL_QUIT) m_host->PostClose();
     // The renderer lost its textures: the next frame uploads the whole picture.
@@ -252,6 +266,7 @@ class SdlBackend : public Backend {
   DWORD m_frameMs = 16;
   DWORD m_lastPresent = 0;
   bool m_pending = false;
+  bool m_reportFrames = FrameStats::Wanted();
 
   SdlCursors m_cursors;
   SdlWindowPlacement m_placement;
