@@ -11,6 +11,8 @@ constexpr double kTiny = 1e-9;
 constexpr double kCushionLoss = 0.5;
 constexpr double kFrictionLoss = 1.0;
 constexpr double kRestBelow = 0.5;
+// A ball more than this far behind its pace stops catching up.
+constexpr DWORD kMaxStepLagMs = 250;
 
 double Clean(double v) { return std::fabs(v) < kTiny ? 0.0 : v; }
 }  // namespace
@@ -72,8 +74,13 @@ BOOL CPoolBall::Step() {
   if (!m_pEnv || m_dSpeed == 0.0) return FALSE;
   const DWORD now = m_pEnv->Ticks();
   if (m_dwLastTick == 0) m_dwLastTick = now;
-  if (now - m_dwLastTick < kStepDelayMs[static_cast<std::size_t>(SpeedLevel())]) return TRUE;
-  m_dwLastTick = 0;
+  const DWORD delay = kStepDelayMs[static_cast<std::size_t>(SpeedLevel())];
+  if (now - m_dwLastTick < delay) return TRUE;
+  // The next step is timed from when this one fell due, not from when a
+  // late frame let it run, so the ball keeps its pace; a ball far behind (a
+  // stalled clock) starts its timing afresh.
+  const DWORD due = m_dwLastTick + delay;
+  m_dwLastTick = now - due < kMaxStepLagMs ? due : 0;
   ++m_nSteps;
   const int x = static_cast<int>(m_nSteps * m_dVelX + m_nOriginX);
   const int y = static_cast<int>(m_nSteps * m_dVelY + m_nOriginY);
