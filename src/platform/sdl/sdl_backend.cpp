@@ -11,14 +11,12 @@
 #include <utility>
 
 #include "platform/audio_device.h"
-#include "platform/frame_pacer.h"
-#include "platform/frame_stats.h"
 #include "platform/hang_up.h"
 #include "platform/host.h"
 #include "platform/sdl/first_present_probe.h"
 #include "platform/sdl/sdl_audio.h"
-#include "platform/sdl/sdl_clock.h"
 #include "platform/sdl/sdl_cursors.h"
+#include "platform/sdl/sdl_frame_timing.h"
 #include "platform/sdl/sdl_presenter.h"
 #include "platform/sdl/sdl_handles.h"
 #include "platform/sdl/sdl_input.h"
@@ -47,12 +45,12 @@ class SdlBackend : public Backend {
     if (!StartSdlVideo(kTitle)) return false;
     SDL_DisplayMode mode;
     const int hz = SDL_GetCurrentDisplayMode(0, &mode) == 0 ? mode.refresh_rate : 0;
-    m_pacer = FramePacer(FramePacer::PeriodForRate(hz));
+    m_frames.SetRefreshRate(hz);
     return CreateWindowFor(kDefaultWidth, kDefaultHeight);
   }
 
   ~SdlBackend() override {
-    ReportFrames();
+    m_frames.PrintReport();
     m_cursors.Clear();
     m_presenter.reset();
     m_window.reset();
@@ -78,8 +76,7 @@ class SdlBackend : public Backend {
       if (!forever && Reached(now, deadline)) return;
       // Input ends the sleep at once; a frame waiting to be shown ends it
       // when the frame falls due.
-      int slice = forever ? kIdleSliceMs : static_cast<int>(deadline - now);
-      if (m_pending) slice = std::min(slice, MsUntilFrame());
+      const int slice = m_frames.SleepMs(forever ? kIdleSliceMs : static_cast<int>(deadline - now));
       SDL_WaitEventTimeout(nullptr, std::max(slice, 1));
     }
   }
@@ -87,12 +84,12 @@ class SdlBackend : public Backend {
   void Poll() override {
     SDL_Event e;
     while (SDL_PollEvent(&e)) Translate(e);
-    if (m_pending && m_pacer.Due(SdlNowUs())) Draw();
+    if (m_frames.FrameWaitingAndDue()) Draw();
   }
 
   void Present(bool force) override {
-    m_pending = true;
-    if (force || m_pacer.Due(SdlNowUs())) Draw();
+    m_frames.MarkChanged();
+    if (force || m_frames.Due()) Draw();
   }
 
   DisplayCaps Caps() const override { return DisplayCaps::Palette8(); }
@@ -153,7 +150,7 @@ class SdlBackend : public Backend {
   bool FullscreenByDesktop() const override { return m_shown && !m_fullscreen && WindowCoversItsDisplay(m_window.get()); }
 
   [[noreturn]] void ExitProcess(int code) override {
-    ReportFrames();
+    m_frames.PrintReport();
     std::fflush(stdout);
     m_audio.reset();
     SDL_Quit();
@@ -171,7 +168,7 @@ class SdlBackend : public Backend {
     }
     m_presenter = MakeSdlPresenter(m_window.get());
     if (!m_presenter) return false;
-    if (m_reportFrames) std::fprintf(stderr, "frame-present: %s\n", m_presenter->Describe().c_str());
+    if (m_frames.Reporting()) std::fprintf(stderr, "frame-present: %s\n", m_presenter->Describe().c_str());
     m_surfaceSize = SIZE{width, height};
     return true;
   }
@@ -213,20 +210,11 @@ class SdlBackend : public Backend {
       SDL_ShowWindow(m_window.get());
       m_shown = true;
     }
-    const std::int64_t startUs = SdlNowUs();
-    m_pacer.Started(startUs);
-    const CRect place = m_presenter->Show(*m_host, m_surfaceSize);
-    if (m_reportFrames) ProgramFrameStats().NotePresent(startUs, SdlNowUs());
+    CRect place;
+    m_frames.ShowFrame([&] { place = m_presenter->Show(*m_host, m_surfaceSize); });
     m_cursors.SetScale(place.Width() / std::max<int>(1, m_surfaceSize.cx));
     const SIZE out = m_presenter->OutputSize();
     NoteFirstPresent(out.cx, out.cy);
-    m_pending = false;
-  }
-
-  // Whole milliseconds until the next frame may be shown, rounded up.
-  int MsUntilFrame() const {
-    constexpr std::int64_t kUsPerMs = 1000;
-    return static_cast<int>((m_pacer.WaitUs(SdlNowUs()) + kUsPerMs - 1) / kUsPerMs);
   }
 
   POINT ToSurface(int x, int y) const {
@@ -235,15 +223,8 @@ class SdlBackend : public Backend {
     return WindowToSurface(POINT{x, y}, SIZE{winW, winH}, m_presenter->OutputSize(), m_surfaceSize);
   }
 
-  // QUINTARO_FRAME_STATS=1: the frame report, once, as the program ends.
-  void ReportFrames() {
-    if (!m_reportFrames) return;
-    m_reportFrames = false;
-    std::fprintf(stderr, "%s\n", ProgramFrameStats().Report().c_str());
-  }
-
   void Translate(const SDL_Event& e) {
-    if (m_reportFrames && IsPlayerInput(e)) ProgramFrameStats().NoteInput(SdlNowUs());
+    m_frames.NoteEvent(e);
     if (PostSdlInput(*m_host, e, [this](int x, int y) { return ToSurface(x, y); })) return;
     if (e.type == SDL_QUIT) m_host->PostClose();
     // The renderer lost its textures: the next frame uploads the whole picture.
@@ -274,9 +255,7 @@ class SdlBackend : public Backend {
   bool m_shown = false;
   bool m_modeChosen = false;
   DWORD m_keepOnScreenUntil = 0;
-  FramePacer m_pacer{FramePacer::PeriodForRate(0)};
-  bool m_pending = false;
-  bool m_reportFrames = FrameStats::Wanted();
+  SdlFrameTiming m_frames;
 
   SdlCursors m_cursors;
   SdlWindowPlacement m_placement;

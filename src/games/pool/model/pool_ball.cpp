@@ -60,6 +60,7 @@ void CPoolBall::SetVelocity(double dSpeed, double dAngle) {
   ApplyHeading();
   m_nFrictionSteps = 0;
   m_dwLastTick = 0;
+  m_dwPaceTick = 0;
   Reorigin(m_nX, m_nY);
 }
 
@@ -73,14 +74,14 @@ void CPoolBall::MoveTo(int x, int y) {
 BOOL CPoolBall::Step() {
   if (!m_pEnv || m_dSpeed == 0.0) return FALSE;
   const DWORD now = m_pEnv->Ticks();
-  if (m_dwLastTick == 0) m_dwLastTick = now;
+  // The wait for the next step counts from when the last one fell due, not
+  // from when a late frame let it run, so the ball keeps its pace; a ball far
+  // behind (a stalled clock) starts its timing afresh.
+  if (m_dwLastTick == 0) m_dwLastTick = m_dwPaceTick != 0 && now - m_dwPaceTick < kMaxStepLagMs ? m_dwPaceTick : now;
   const DWORD delay = kStepDelayMs[static_cast<std::size_t>(SpeedLevel())];
   if (now - m_dwLastTick < delay) return TRUE;
-  // The next step is timed from when this one fell due, not from when a
-  // late frame let it run, so the ball keeps its pace; a ball far behind (a
-  // stalled clock) starts its timing afresh.
-  const DWORD due = m_dwLastTick + delay;
-  m_dwLastTick = now - due < kMaxStepLagMs ? due : 0;
+  m_dwPaceTick = m_dwLastTick + delay;
+  m_dwLastTick = 0;
   ++m_nSteps;
   const int x = static_cast<int>(m_nSteps * m_dVelX + m_nOriginX);
   const int y = static_cast<int>(m_nSteps * m_dVelY + m_nOriginY);

@@ -71,6 +71,7 @@ void CPoolBall::SetMotion(double vx, double vy, double dSpeed) {
   ApplyHeading();
   m_nFrictionSteps = 0;
   m_dwLastTick = 0;
+  m_dwPaceTick = 0;
   Reorigin(m_nX, m_nY);
 }
 
