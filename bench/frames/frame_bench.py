@@ -88,21 +88,50 @@ def drive(env, origin, kind, seconds):
     subprocess.run(["xdotool", *args], env=env, check=True)
 
 
+def window_origin(env):
+    """Where the program's window lies on the screen. The window may be made
+    anew while the renderer starts, so a window that went is looked for again."""
+    for _ in range(20):
+        found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "Quintaro Games"],
+                               env=env, capture_output=True, text=True).stdout.split()
+        geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", found[0]] if found else ["false"],
+                                  env=env, capture_output=True, text=True)
+        if geometry.returncode == 0:
+            pos = dict(line.split("=") for line in geometry.stdout.split())
+            return int(pos["X"]), int(pos["Y"])
+        time.sleep(0.5)
+    sys.exit("the program's window did not appear")
+
+
+def view_sample(env, origin):
+    """A patch of the playfield's pixels, to tell the title screen from a game."""
+    x, y = screen(130, 150, origin)
+    return subprocess.run(["import", "-window", "root", "-crop", f"16x16+{x}+{y}", "-depth", "8", "rgb:-"],
+                          env=env, capture_output=True).stdout
+
+
+def start_game(env, origin, start):
+    """A click on the title screen's table starts the game; a busy machine
+    may lose the first, so the click is made until the picture changes. The
+    pointer comes into the window before it presses."""
+    title = view_sample(env, origin)
+    for _ in range(5):
+        xdotool(env, "mousemove", *screen(*start, origin), "sleep", "0.5", *PRESS, "mouseup", 1)
+        time.sleep(2.0)
+        if view_sample(env, origin) != title:
+            return
+    sys.exit("the title screen did not start the game")
+
+
 def run_case(binary, env, start, kind, seconds):
     with tempfile.TemporaryDirectory() as home:
         run_env = dict(env, XDG_CONFIG_HOME=home, QUINTARO_FRAME_STATS="1")
         proc = subprocess.Popen([os.path.abspath(binary), f"--zoom={ZOOM}"], cwd=home, env=run_env,
                                 stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
         try:
-            window = xdotool(env, "search", "--sync", "--onlyvisible", "--name", "Quintaro Games").split()[0]
             time.sleep(3.0)  # a busy machine may take a while to start taking input
-            geometry = xdotool(env, "getwindowgeometry", "--shell", window)
-            pos = dict(line.split("=") for line in geometry.split())
-            origin = (int(pos["X"]), int(pos["Y"]))
-            # The title screen starts the game. The pointer comes into the
-            # window before it presses: a press that brings it in is lost.
-            xdotool(env, "mousemove", *screen(*start, origin), "sleep", "0.5", *PRESS, "mouseup", 1)
-            time.sleep(2.0)
+            origin = window_origin(env)
+            start_game(env, origin, start)
             cpu0, wall0 = cpu_seconds(proc.pid), time.monotonic()
             drive(env, origin, kind, seconds)
             cpu = (cpu_seconds(proc.pid) - cpu0) / (time.monotonic() - wall0)
