@@ -146,12 +146,19 @@ def run_case(binary, env, start, kind, seconds):
     return fields
 
 
+def display_answers(display):
+    return subprocess.run(["xdotool", "getdisplaygeometry"], env=dict(os.environ, DISPLAY=display),
+                          capture_output=True).returncode == 0
+
+
 def start_xvfb(display):
+    # The benchmark moves the pointer: it must never play on someone else's display.
+    if display_answers(display):
+        sys.exit(f"{display} is in use; choose a free display with --display")
     xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1920x1080x24", "-nolisten", "tcp"],
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     for _ in range(50):
-        if subprocess.run(["xdotool", "getdisplaygeometry"], env=dict(os.environ, DISPLAY=display),
-                          capture_output=True).returncode == 0:
+        if xvfb.poll() is None and display_answers(display):
             return xvfb
         time.sleep(0.1)
     xvfb.kill()
