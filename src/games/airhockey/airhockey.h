@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 
+#include "game/fixed_step_clock.h"
 #include "game/game.h"
 #include "games/airhockey/model/airhockey_geometry.h"
 #include "games/airhockey/model/airhockey_motion.h"
@@ -46,6 +47,8 @@ class CAirHockey : public CGame {
   UINT m_nTimerId = airhockey::kTimerId;
   int m_nSubSteps = airhockey::kDefaultSubSteps;
   BOOL m_bPlaying = FALSE;  // the timer runs and the user holds the mallet
+  // Counts the sub-steps play time has brought due since the mallet was taken.
+  FixedStepClock m_steps{1, 1, 1};
   std::array<CSprite*, 2> m_pScoreSprite{};  // by player id: the user, the computer
 
  private:
@@ -53,6 +56,9 @@ class CAirHockey : public CGame {
   void ServePuck(airhockey::ServeSide side);
   // One sub-step of play; true when it ended in a goal (play has stopped).
   bool RunSubStep(skill::ComputerSkill level);
+  // Runs the sub-steps due by now (whole timer ticks of them with
+  // `wholeTicks`) and shows where everything is; false when a goal stopped play.
+  bool CatchUp(bool wholeTicks);
   // The stored "Speed" setting, held within its range.
   int ReadSpeedSetting();
   // Takes hold of the mallet and starts the timer / lets go and stops it.

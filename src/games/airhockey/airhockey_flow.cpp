@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Play on the timer: each tick runs the "Speed" setting's sub-steps; a goal
-// stops play, scores and serves to the side that conceded.
+// Play by the clock: each timer tick of play time stands for the "Speed"
+// setting's sub-steps, and however late a tick or a frame comes, every
+// sub-step due by then is run, so the game keeps real time. A goal stops
+// play, scores and serves to the side that conceded.
 #include "app/quintaro_doc.h"
 #include "games/airhockey/airhockey.h"
+#include "platform/frame_stats.h"
+#include "platform/host.h"
 #include "ui/message_box.h"
 
 using namespace airhockey;
@@ -22,10 +26,20 @@ bool CAirHockey::RunSubStep(skill::ComputerSkill level) {
 void CAirHockey::OnTimer(UINT nIDEvent, CQuintaroView* /*pView*/) {
   // A tick already on its way when play stopped moves nothing.
   if (nIDEvent != m_nTimerId || !m_bPlaying) return;
+  CatchUp(true);
+}
+
+bool CAirHockey::CatchUp(bool wholeTicks) {
+  const std::uint32_t grain = wholeTicks ? static_cast<std::uint32_t>(m_nSubSteps) : 1;
+  const std::uint32_t due = m_steps.Take(GetHost().GetTickCount(), grain);
+  const FixedStepClock::Spent spent = m_steps.TakeSpent();
+  ProgramFrameStats().NoteGameTime(spent.gameMs, spent.realMs);
+  if (due == 0) return true;
   const skill::ComputerSkill level = GetComputerSkill();
-  for (int step = 0; step < m_nSubSteps; ++step)
-    if (RunSubStep(level)) return;
+  for (std::uint32_t step = 0; step < due; ++step)
+    if (RunSubStep(level)) return false;
   AnimateShot(GetSpriteList(), m_pView);
+  return true;
 }
 
 void CAirHockey::ScoreGoal(Goal goal) {

@@ -14,6 +14,13 @@ void CAirHockey::TakeMallet() {
   GetHost().SetCapture(GetHost().ViewWindow());
   m_bPlaying = TRUE;
   StartTimer(m_nTimerId, kTimerPeriodMs);
+  // A tick of play time (the timer's 15.625 ms) holds the "Speed" setting's
+  // sub-steps; at most a quarter of a second is caught up at once.
+  const auto subSteps = static_cast<std::uint32_t>(m_nSubSteps);
+  constexpr auto kTickEighths = static_cast<std::uint32_t>(kTimerResolutionMs * 8);
+  constexpr std::uint32_t kCatchUpTicks = 16;
+  m_steps = FixedStepClock(kTickEighths, 8 * subSteps, kCatchUpTicks * subSteps);
+  m_steps.Start(GetHost().GetTickCount());
   ShowComputerSkill();  // the computer's mallet plays from now on
 }
 
@@ -45,4 +52,6 @@ void CAirHockey::OnMouseMove(UINT /*nFlags*/, int x, int y, CQuintaroView* /*pVi
   Mallet& mallet = m_rink.human;
   if (!aim.clamped) mallet.speed = HumanMalletSpeed(mallet.target, aim.point);
   mallet.target = aim.point;
+  // The mallet heads for the pointer in the frame that read it, not a tick later.
+  CatchUp(false);
 }

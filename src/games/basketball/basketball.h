@@ -8,6 +8,7 @@
 #include <array>
 #include <string>
 
+#include "game/fixed_step_clock.h"
 #include "game/game.h"
 #include "games/basketball/model/basketball_geometry.h"
 #include "games/basketball/model/basketball_motion.h"
@@ -63,6 +64,10 @@ class CBasketBall : public CGame {
   UINT m_nClockTimer = basketball::kClockTimer;
   UINT m_nAnimTimer = basketball::kAnimTimer;
   int m_nTime = 0;
+  // The game clock's seconds, counted by play time: a late tick still
+  // counts every second that passed.
+  static constexpr std::uint32_t kMaxClockCatchUp = 3;
+  FixedStepClock m_clockSeconds{basketball::kClockPeriodMs, 1, kMaxClockCatchUp};
   int m_nPoints = 0;
   BOOL m_bHolding = FALSE;
   BOOL m_bTurnRunning = FALSE;

@@ -32,6 +32,7 @@ BOOL CBasketBall::TryStartTurn() {
 
 void CBasketBall::StartTurn() {
   if (ClockRuns(m_nVariant, Doc().m_nLastPlayer + 1)) StartTimer(m_nClockTimer, kClockPeriodMs);
+  m_clockSeconds.Start(GetHost().GetTickCount());
   StartTimer(m_nAnimTimer, kAnimPeriodMs);
   SetGameInProgress(TRUE);
   m_nTime = StartingTime(m_nVariant, m_nGameTime);
@@ -207,10 +208,13 @@ void CBasketBall::PlaceBackboard(int x, int y) {
 void CBasketBall::OnTimer(UINT nIDEvent, CQuintaroView* pView) {
   if (!SceneIsOurs()) return;
   if (nIDEvent == m_nClockTimer && m_bTurnRunning) {
-    const ClockTick tick = TickClock(m_nVariant, m_nTime);
-    m_nTime = tick.time;
-    if (tick.show) ShowNumber(m_pTimeTens, m_pTimeOnes, m_nTime);
-    if (tick.turnOver) EndTurn();
+    const std::uint32_t seconds = m_clockSeconds.Take(GetHost().GetTickCount());
+    for (std::uint32_t i = 0; i < seconds && m_bTurnRunning; ++i) {
+      const ClockTick tick = TickClock(m_nVariant, m_nTime);
+      m_nTime = tick.time;
+      if (tick.show) ShowNumber(m_pTimeTens, m_pTimeOnes, m_nTime);
+      if (tick.turnOver) EndTurn();
+    }
   } else if (nIDEvent == m_nAnimTimer) {
     // A click during the pause starts the turn once the pause is over.
     if (m_bStartPending && !m_bTurnRunning) TryStartTurn();

@@ -3,6 +3,8 @@
 // then the tumble off a rim or a post, on through a hole behind the board's
 // face, or back off the face onto the grass.
 // Every step is paced by the clock, not by the machine.
+#include <algorithm>
+
 #include "app/quintaro_view.h"
 #include "games/football/football.h"
 #include "gfx/sprite_list.h"
@@ -27,11 +29,17 @@ void CFootBall::ShowBallAt(const Step& step, CQuintaroView* pView) {
 
 void CFootBall::RunSteps(const std::vector<Step>& steps, int nStepMs, CQuintaroView* pView) {
   Host& host = pView->GetHost();
-  for (const Step& step : steps) {
-    const DWORD began = host.GetTickCount();
-    ShowBallAt(step, pView);
+  const DWORD began = host.GetTickCount();
+  const auto stepMs = static_cast<DWORD>(std::max(nStepMs, 0));
+  // Step i is shown at `began + i * stepMs`: a wait that ends late (a slow
+  // frame) skips the steps already past, so the flight keeps its time. The
+  // last step is always shown.
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    ShowBallAt(steps[i], pView);
     // The host waits and keeps presenting; nothing is dispatched meanwhile.
-    host.WaitUntil(began + static_cast<DWORD>(nStepMs));
+    host.WaitUntil(began + static_cast<DWORD>(i + 1) * stepMs);
+    const DWORD late = host.GetTickCount() - began;
+    while (i + 2 < steps.size() && stepMs > 0 && late >= static_cast<DWORD>(i + 2) * stepMs) ++i;
   }
 }
 

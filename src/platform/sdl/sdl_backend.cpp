@@ -16,7 +16,8 @@
 #include "platform/sdl/first_present_probe.h"
 #include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/sdl_cursors.h"
-#include "platform/sdl/sdl_frame_presenter.h"
+#include "platform/sdl/sdl_frame_timing.h"
+#include "platform/sdl/sdl_presenter.h"
 #include "platform/sdl/sdl_handles.h"
 #include "platform/sdl/sdl_input.h"
 #include "platform/sdl/sdl_video.h"
@@ -27,10 +28,10 @@
 namespace {
 
 constexpr char kTitle[] = "Quintaro Games";
-constexpr int kDefaultRefreshHz = 60;
 constexpr int kDefaultWidth = 602;
 constexpr int kDefaultHeight = 401;
 constexpr DWORD kSettleMs = 500;  // how long the window manager may take to place a resized window
+constexpr int kIdleSliceMs = 16;   // waiting for input alone still looks for a hang-up this often
 
 bool Reached(DWORD now, DWORD due) { return static_cast<std::int32_t>(now - due) >= 0; }
 
@@ -43,15 +44,15 @@ class SdlBackend : public Backend {
   bool Open() {
     if (!StartSdlVideo(kTitle)) return false;
     SDL_DisplayMode mode;
-    const int hz = SDL_GetCurrentDisplayMode(0, &mode) == 0 && mode.refresh_rate > 0 ? mode.refresh_rate
-                                                                                    : kDefaultRefreshHz;
-    m_frameMs = std::max<DWORD>(1, static_cast<DWORD>(1000 / hz));
+    const int hz = SDL_GetCurrentDisplayMode(0, &mode) == 0 ? mode.refresh_rate : 0;
+    m_frames.SetRefreshRate(hz);
     return CreateWindowFor(kDefaultWidth, kDefaultHeight);
   }
 
   ~SdlBackend() override {
+    m_frames.PrintReport();
     m_cursors.Clear();
-    m_presenter.Destroy();
+    m_presenter.reset();
     m_window.reset();
     m_audio.reset();
     SDL_Quit();
@@ -73,10 +74,9 @@ class SdlBackend : public Backend {
       if (wakeOnInput && (m_host->QueuedCount() > 0 || HangUpPending())) return;
       const DWORD now = Ticks();
       if (!forever && Reached(now, deadline)) return;
-      // Short slices keep busy waits precise and frames on time; waiting
-      // for input alone may sleep until the next frame is due.
-      int slice = forever ? static_cast<int>(m_frameMs) : 1;
-      if (!forever) slice = std::min<int>(slice, static_cast<int>(deadline - now));
+      // Input ends the sleep at once; a frame waiting to be shown ends it
+      // when the frame falls due.
+      const int slice = m_frames.SleepMs(forever ? kIdleSliceMs : static_cast<int>(deadline - now));
       SDL_WaitEventTimeout(nullptr, std::max(slice, 1));
     }
   }
@@ -84,12 +84,12 @@ class SdlBackend : public Backend {
   void Poll() override {
     SDL_Event e;
     while (SDL_PollEvent(&e)) Translate(e);
-    if (m_pending && Reached(Ticks(), m_lastPresent + m_frameMs)) Draw();
+    if (m_frames.FrameWaitingAndDue()) Draw();
   }
 
   void Present(bool force) override {
-    m_pending = true;
-    if (force || Reached(Ticks(), m_lastPresent + m_frameMs)) Draw();
+    m_frames.MarkChanged();
+    if (force || m_frames.Due()) Draw();
   }
 
   DisplayCaps Caps() const override { return DisplayCaps::Palette8(); }
@@ -150,6 +150,7 @@ class SdlBackend : public Backend {
   bool FullscreenByDesktop() const override { return m_shown && !m_fullscreen && WindowCoversItsDisplay(m_window.get()); }
 
   [[noreturn]] void ExitProcess(int code) override {
+    m_frames.PrintReport();
     std::fflush(stdout);
     m_audio.reset();
     SDL_Quit();
@@ -165,7 +166,9 @@ class SdlBackend : public Backend {
       std::fprintf(stderr, "quintaro: cannot open a window: %s\n", SDL_GetError());
       return false;
     }
-    if (!m_presenter.Create(m_window.get())) return false;
+    m_presenter = MakeSdlPresenter(m_window.get());
+    if (!m_presenter) return false;
+    if (m_frames.Reporting()) std::fprintf(stderr, "frame-present: %s\n", m_presenter->Describe().c_str());
     m_surfaceSize = SIZE{width, height};
     return true;
   }
@@ -195,7 +198,7 @@ class SdlBackend : public Backend {
     SDL_SetWindowMinimumSize(m_window.get(), s.Width(), s.Height());
     // Before the zoom is chosen the size would only be set twice.
     if (m_modeChosen) SizeWindowToZoom(false);
-    m_presenter.ForgetTexture();
+    m_presenter->Forget();
   }
 
   void Draw() {
@@ -207,33 +210,36 @@ class SdlBackend : public Backend {
       SDL_ShowWindow(m_window.get());
       m_shown = true;
     }
-    const CRect place = m_presenter.Show(*m_host, m_surfaceSize);
+    CRect place;
+    m_frames.ShowFrame([&] { place = m_presenter->Show(*m_host, m_surfaceSize); });
     m_cursors.SetScale(place.Width() / std::max<int>(1, m_surfaceSize.cx));
-    const SIZE out = m_presenter.OutputSize();
+    const SIZE out = m_presenter->OutputSize();
     NoteFirstPresent(out.cx, out.cy);
-    m_lastPresent = Ticks();
-    m_pending = false;
   }
 
   POINT ToSurface(int x, int y) const {
     int winW = 0, winH = 0;
     SDL_GetWindowSize(m_window.get(), &winW, &winH);
-    return WindowToSurface(POINT{x, y}, SIZE{winW, winH}, m_presenter.OutputSize(), m_surfaceSize);
+    return WindowToSurface(POINT{x, y}, SIZE{winW, winH}, m_presenter->OutputSize(), m_surfaceSize);
   }
 
   void Translate(const SDL_Event& e) {
+    m_frames.NoteEvent(e);
     if (PostSdlInput(*m_host, e, [this](int x, int y) { return ToSurface(x, y); })) return;
     if (e.type == SDL_QUIT) m_host->PostClose();
     // The renderer lost its textures: the next frame uploads the whole picture.
     if (e.type == SDL_RENDER_TARGETS_RESET || e.type == SDL_RENDER_DEVICE_RESET) {
-      m_presenter.ForgetTexture();
+      m_presenter->Forget();
       Present(true);
     }
     if (e.type != SDL_WINDOWEVENT) return;
     if (m_shown) m_placement.Note(m_window.get(), m_fullscreen);
     if (e.window.event == SDL_WINDOWEVENT_CLOSE) m_host->PostClose();
     PostSdlWindowState(*m_host, e.window.event);
-    if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) Draw();
+    if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+      m_presenter->Forget();  // what the desktop showed over the window is gone only when all is drawn again
+      Draw();
+    }
     const bool placed = e.window.event == SDL_WINDOWEVENT_MOVED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED;
     if (placed && !m_fullscreen && !Reached(Ticks(), m_keepOnScreenUntil)) KeepWindowOnScreen(m_window.get());
     // The pointer left the window: a tool tip must not stay behind.
@@ -242,16 +248,14 @@ class SdlBackend : public Backend {
   }
 
   SdlWindowPtr m_window;
-  SdlFramePresenter m_presenter;
+  std::unique_ptr<SdlPresenter> m_presenter;
   SIZE m_surfaceSize{};
   int m_zoom = 0;          // the chosen zoom; 0 is as large as the screen allows
   bool m_fullscreen = false;
   bool m_shown = false;
   bool m_modeChosen = false;
   DWORD m_keepOnScreenUntil = 0;
-  DWORD m_frameMs = 16;
-  DWORD m_lastPresent = 0;
-  bool m_pending = false;
+  SdlFrameTiming m_frames;
 
   SdlCursors m_cursors;
   SdlWindowPlacement m_placement;

@@ -7,7 +7,7 @@
 #include "platform/window_scale.h"
 
 bool SdlFramePresenter::Create(SDL_Window* window) {
-  m_renderer.reset(SDL_CreateRenderer(window, -1, 0));
+  m_renderer.reset(SDL_CreateRenderer(window, -1, SDL_RENDERER_PRESENTVSYNC));
   if (!m_renderer) m_renderer.reset(SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE));
   if (!m_renderer) {
     std::fprintf(stderr, "quintaro: cannot draw into the window: %s\n", SDL_GetError());
@@ -16,9 +16,36 @@ bool SdlFramePresenter::Create(SDL_Window* window) {
   return true;
 }
 
-void SdlFramePresenter::Destroy() {
-  m_texture.reset();
-  m_renderer.reset();
+std::string SdlFramePresenter::RendererName() const {
+  SDL_RendererInfo info{};
+  if (SDL_GetRendererInfo(m_renderer.get(), &info) != 0 || info.name == nullptr) return "unknown";
+  return info.name;
+}
+
+// The GL renderer's own name, read from the context the renderer made current.
+std::string SdlFramePresenter::GlRendererName() const {
+  if (RendererName().rfind("opengl", 0) != 0) return {};
+  using GetString = const unsigned char* (*)(unsigned);
+  constexpr unsigned kGlRenderer = 0x1F01;
+  const auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+  const unsigned char* name = getString ? getString(kGlRenderer) : nullptr;
+  return name ? reinterpret_cast<const char*>(name) : "";
+}
+
+bool SdlFramePresenter::RasterisesInSoftware() const {
+  if (RendererName() == "software") return true;
+  const std::string gl = GlRendererName();
+  for (const char* rasteriser : {"llvmpipe", "softpipe", "swrast", "Software Rasterizer"})
+    if (gl.find(rasteriser) != std::string::npos) return true;
+  return false;
+}
+
+std::string SdlFramePresenter::Describe() const {
+  SDL_RendererInfo info{};
+  const bool vsync = SDL_GetRendererInfo(m_renderer.get(), &info) == 0 && (info.flags & SDL_RENDERER_PRESENTVSYNC);
+  const std::string gl = GlRendererName();
+  return "streaming texture, renderer " + RendererName() + (gl.empty() ? "" : " (" + gl + ")") +
+         (vsync ? ", paced by the display's refresh" : ", paced by the clock");
 }
 
 SIZE SdlFramePresenter::OutputSize() const {

@@ -78,8 +78,9 @@ SoakStats Soak(int matches, std::int64_t epoch) {
   while (stats.matches < matches) {
     if (!app.Game()->m_bPlaying) app.PressMallet();
     const CPoint puck = app.TheRink().puck.pos;
-    app.Move(puck.x + jitter(noise), puck.y + jitter(noise));
+    // Play catches up as the move is read, so a goal may come with the move.
     const std::size_t boxes = app.boxes.size();
+    app.Move(puck.x + jitter(noise), puck.y + jitter(noise));
     app.Wait(kTickMs);
     CheckInvariants(app);
     ++stats.frames;

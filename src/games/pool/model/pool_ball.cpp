@@ -11,6 +11,8 @@ constexpr double kTiny = 1e-9;
 constexpr double kCushionLoss = 0.5;
 constexpr double kFrictionLoss = 1.0;
 constexpr double kRestBelow = 0.5;
+// A ball more than this far behind its pace stops catching up.
+constexpr DWORD kMaxStepLagMs = 250;
 
 double Clean(double v) { return std::fabs(v) < kTiny ? 0.0 : v; }
 }  // namespace
@@ -62,6 +64,7 @@ void CPoolBall::SetVelocity(double dSpeed, double dAngle) {
   ApplyHeading();
   m_nFrictionSteps = 0;
   m_dwLastTick = 0;
+  m_dwPaceTick = 0;
   Reorigin(m_nX, m_nY);
   m_dSpinX = m_dSpinY = m_dSide = 0;
   m_bSpinning = m_bRolling = false;
@@ -77,8 +80,13 @@ void CPoolBall::MoveTo(int x, int y) {
 BOOL CPoolBall::Step() {
   if (!m_pEnv || !IsMoving()) return FALSE;
   const DWORD now = m_pEnv->Ticks();
-  if (m_dwLastTick == 0) m_dwLastTick = now;
-  if (now - m_dwLastTick < kStepDelayMs[static_cast<std::size_t>(SpeedLevel())]) return TRUE;
+  // The wait for the next step counts from when the last one fell due, not
+  // from when a late frame let it run, so the ball keeps its pace; a ball far
+  // behind (a stalled clock) starts its timing afresh.
+  if (m_dwLastTick == 0) m_dwLastTick = m_dwPaceTick != 0 && now - m_dwPaceTick < kMaxStepLagMs ? m_dwPaceTick : now;
+  const DWORD delay = kStepDelayMs[static_cast<std::size_t>(SpeedLevel())];
+  if (now - m_dwLastTick < delay) return TRUE;
+  m_dwPaceTick = m_dwLastTick + delay;
   m_dwLastTick = 0;
   if (m_bSpinning) Slide();
   ++m_nSteps;

@@ -101,6 +101,7 @@ class CPoolBall {
   int m_nFrictionSteps = 0;
   int m_nSteps = 0;
   DWORD m_dwLastTick = 0;
+  DWORD m_dwPaceTick = 0;  // when the last step fell due; 0 after a new motion
   int m_nNumber = 0;
   int m_nGroup = 0;  // 0 for 0..8, 1 for 9..15
   int m_nPocket = pool::kNoPocket;

@@ -72,6 +72,7 @@ void CPoolBall::SetMotion(double vx, double vy, double dSpeed) {
   m_bRolling = false;  // a struck ball's spin is as it was: it slides
   m_nFrictionSteps = 0;
   m_dwLastTick = 0;
+  m_dwPaceTick = 0;
   Reorigin(m_nX, m_nY);
 }
 
