@@ -40,7 +40,7 @@ constexpr ControlDef kPlayersControls[] = {
     {K::RadioButton, IDC_TWO_PLAYERS, "Two Player Game", 40, 40, 85, 16, kPushRadio},
     {K::RadioButton, IDC_THREE_PLAYERS, "Three Player Game", 40, 62, 85, 16, kPushRadio},
     {K::RadioButton, IDC_FOUR_PLAYERS, "Four Player Game", 40, 82, 85, 16, kPushRadio},
-    {K::GroupBox, IDC_STATIC, "Player Names/Computer Player Selection", 143, 7, 205, 102, WS_GROUP},
+    {K::GroupBox, IDC_STATIC, "Player Names/Computer Player Selection", 143, 7, 262, 102, WS_GROUP},
     {K::Edit, IDC_NAME1, "", 163, 19, 85, 16, kEdit},
     {K::Edit, IDC_NAME2, "", 163, 40, 85, 16, kEdit},
     {K::Edit, IDC_NAME3, "", 163, 61, 85, 16, kEdit},
@@ -49,11 +49,15 @@ constexpr ControlDef kPlayersControls[] = {
     {K::CheckBox, IDC_COMPUTER2, "Computer Player 2", 257, 40, 85, 16, kPushCheck},
     {K::CheckBox, IDC_COMPUTER3, "Computer Player 3", 257, 61, 85, 16, kPushCheck},
     {K::CheckBox, IDC_COMPUTER4, "Computer Player 4", 257, 82, 85, 16, kPushCheck},
-    {K::DefPushButton, IDOK, "OK", 119, 117, 50, 14, WS_GROUP | WS_TABSTOP},
-    {K::PushButton, IDCANCEL, "Cancel", 185, 117, 50, 14, WS_TABSTOP},
+    {K::PushButton, IDC_LEVEL1, "Game Level", 347, 19, 52, 16, WS_TABSTOP},
+    {K::PushButton, IDC_LEVEL2, "Game Level", 347, 40, 52, 16, WS_TABSTOP},
+    {K::PushButton, IDC_LEVEL3, "Game Level", 347, 61, 52, 16, WS_TABSTOP},
+    {K::PushButton, IDC_LEVEL4, "Game Level", 347, 82, 52, 16, WS_TABSTOP},
+    {K::DefPushButton, IDOK, "OK", 148, 117, 50, 14, WS_GROUP | WS_TABSTOP},
+    {K::PushButton, IDCANCEL, "Cancel", 214, 117, 50, 14, WS_TABSTOP},
 };
 
-constexpr DialogTemplate kPlayers{IDD_PLAYERS, "Select Number of Players", 355, 138, kPlayersControls};
+constexpr DialogTemplate kPlayers{IDD_PLAYERS, "Select Number of Players", 412, 138, kPlayersControls};
 
 const DialogTemplate* const kShellDialogs[] = {&kAboutBox, &kPlayers, &StatisticsDialogTemplate()};
 

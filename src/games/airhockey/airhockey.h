@@ -59,6 +59,8 @@ class CAirHockey : public CGame {
   // How the board names a side: the user's seat by name, the other COMPUTER.
   std::string SideName(int nSide) const;
   airhockey::RandomSource RandomFromHost();
+  // The computer's mallet is always the second seat's: its level, whoever serves.
+  skill::ComputerSkill ComputerSideSkill() const;
   CSprite* MakeSprite(CSpriteList* pSprites, UINT nBitmap, CPoint at, int nDepth, int nHot);
   CSprite* MakeScoreSprite(CSpriteList* pSprites, CPoint at);
   // The sprites show the bodies where the model has them.

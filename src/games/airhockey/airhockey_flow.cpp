@@ -11,6 +11,8 @@ RandomSource CAirHockey::RandomFromHost() {
   return [this](int n) { return Random(n, FALSE); };
 }
 
+skill::ComputerSkill CAirHockey::ComputerSideSkill() const { return SeatSkill(Doc().m_players[1].get()); }
+
 bool CAirHockey::RunSubStep(skill::ComputerSkill level) {
   const SubStepEvents events = airhockey::RunSubStep(m_rink, RandomFromHost(), level);
   for (int i = 0; i < events.soundCount; ++i) PlaySound(events.sounds[static_cast<std::size_t>(i)]);
@@ -22,7 +24,7 @@ bool CAirHockey::RunSubStep(skill::ComputerSkill level) {
 void CAirHockey::OnTimer(UINT nIDEvent, CQuintaroView* /*pView*/) {
   // A tick already on its way when play stopped moves nothing.
   if (nIDEvent != m_nTimerId || !m_bPlaying) return;
-  const skill::ComputerSkill level = GetComputerSkill();
+  const skill::ComputerSkill level = ComputerSideSkill();
   for (int step = 0; step < m_nSubSteps; ++step)
     if (RunSubStep(level)) return;
   AnimateShot(GetSpriteList(), m_pView);

@@ -14,7 +14,7 @@ void CAirHockey::TakeMallet() {
   GetHost().SetCapture(GetHost().ViewWindow());
   m_bPlaying = TRUE;
   StartTimer(m_nTimerId, kTimerPeriodMs);
-  ShowComputerSkill();  // the computer's mallet plays from now on
+  ShowComputerSkill(ComputerSideSkill());  // the computer's mallet plays from now on
 }
 
 void CAirHockey::ReleaseMallet() {

@@ -42,7 +42,7 @@ CPoint PlaceInHand(const TableState& table, int nGroup);
 // the line it chose; an Expert weighs up to thirty pots, more strengths,
 // and lines up to a degree either side of each for position.
 ComputerShot PlanShot(const TableState& table, int nGroup, bool bInHand, int nImpatience,
-                      const std::function<int(int)>& random, skill::ComputerSkill level = skill::kDefaultSkill);
+                      const std::function<int(int)>& random, skill::ComputerSkill level = skill::ComputerSkill::Club);
 
 // How a played-out shot looks to the shooter of group `nGroup` who aimed
 // `target` at `pocket`: a win or loss on the 8 dominates, then a foul, then
