@@ -35,10 +35,12 @@ the computer's misses and, for Basketball, points and shots a turn.
 """
 import json
 import math
+import os
 import random
 import subprocess
 import sys
 
+DEBUG = bool(os.environ.get("OPPONENTS_DEBUG"))
 FOLLOW_WAIT = 20  # ms between pointer moves in a drag
 NEW_GAME = {"football": 32787, "basketball": 32784}
 LEVELS = ["Beginner", "Club", "Expert"]
@@ -50,6 +52,8 @@ class Driver:
     def __init__(self, exe, config):
         self.p = subprocess.Popen([exe, "-", "--follow"], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                                   text=True, bufsize=1)
+        self.statuses = []  # the status line's texts, as they came
+        self.boxes = []  # the message boxes' lines
         self.send(*(["epoch 1700000000", "nosound"] + config + ["start", "wait 5000"]))
 
     def send(self, *lines):
@@ -59,7 +63,14 @@ class Driver:
         self.send("state")
         self.p.stdin.flush()
         for line in self.p.stdout:
+            if DEBUG:
+                sys.stderr.write(line)
+            if " msgbox " in line:
+                self.boxes.append(line)
+            if " status \"" in line:
+                self.statuses.append(line.split(" status ", 1)[1].strip().strip('"'))
             if " state {" in line:
+                self.tick = int(line[1:line.index("]")])
                 return json.loads(line.split(" state ", 1)[1])
         raise RuntimeError("the driver ended")
 
@@ -123,18 +134,27 @@ def play_football(d, me, seat):
     """One game to 28; True when the person wins, and the computer's (passes, misses)."""
     passes = misses = 0
     idle = 0
-    last = None
+    computer = False
     while True:
         s = d.state()
         g, players = s["game"], s["players"]
+        # The status line tells each pass: the computer's come after it is named to play.
+        for text in d.statuses:
+            if text.startswith("Computer ("):
+                computer = True
+            elif text == "Begin Pass":
+                computer = False
+            elif computer and text.startswith("Pass"):
+                passes += 1
+                misses += "Incomplete" in text
+            elif computer and "ntercept" in text:
+                passes += 1
+                misses += 1
+        d.statuses.clear()
         if g["gameOver"]:
             won = players[seat]["score"] > players[1 - seat]["score"]
             d.send(f"wait {me.reaction()}", "click 300 320", "wait 500")
             return won, passes, misses
-        if last is not None and s["current"] != seat and (g["gain"], g["down"], g["yardsToGoal"]) != last:
-            passes += 1
-            misses += g["gain"] == 0
-        last = (g["gain"], g["down"], g["yardsToGoal"]) if s["current"] != seat else None
         if s["current"] != seat:
             idle += 1
             # The computer's first turn waits for a click on the board.
@@ -161,22 +181,33 @@ BASKETBALL = {
 
 
 def basketball_turn(d, me):
-    """The person's Timed turn: shots until the clock runs out."""
+    """The person's Timed turn: shots until the clock runs out; its points and shots."""
     h = me.h
-    d.send(f"wait {me.reaction()}", "click 400 300", "wait 300")
+    for _ in range(10):  # a click starts the turn once the pause before it is over
+        d.send(f"wait {me.reaction()}", "click 400 300", "wait 300")
+        if d.state()["game"]["turnRunning"]:
+            break
+        d.send("wait 700")
+    points = shots = 0
+    next_shot = 0
     while True:
         s = d.state()
         g = s["game"]
         if not g["turnRunning"] or s["current"] != me.seat:
-            return
+            return points, shots
+        points = g["points"]
+        # The hand is still on its way back from the last shot.
+        if d.tick < next_shot:
+            d.send(f"wait {next_shot - d.tick}")
+            continue
         racked = [i for i, b in enumerate(g["balls"]) if b["state"] == 0]
         if not racked:
             d.send("wait 100")
             continue
         i = racked[0]
         board = g["boardX"]
-        # A sliding board is led as well as the hand can: its middle, give or take.
-        moving = board != 162 and g["time"] <= 7
+        # A sliding board is aimed at where it is on average, give or take.
+        moving = g["time"] <= 7
         bx = 162 if moving else board
         spread = math.hypot(h["aim"], h["moving"]) if moving else h["aim"]
         x = round(AIM_AT_147[i] + AIM_PER_BOARD_PIXEL * (bx - 147) + me.err(spread))
@@ -184,25 +215,43 @@ def basketball_turn(d, me):
         hold = max(150, round(h["hold"] + me.err(h["holdsd"])))
         cycle = max(700, round(h["cycle"] + me.err(h["cyclesd"])))
         rx, ry = RACK[i]
+        next_shot = d.tick + cycle
         me.drag(d, rx, ry, min(max(x, 132), 267), min(max(y, 0), 177), hold)
-        d.send(f"wait {max(cycle - hold, 250)}")
+        shots += 1
+        d.send("wait 250")
+
+
+def computer_turn(d, seat):
+    """Waits out the computer's turn (started with a click if it waits for one); its points."""
+    points, started = 0, False
+    for _ in range(60):
+        s = d.state()
+        g = s["game"]
+        if g["turnRunning"] and s["current"] != seat:
+            started = True
+            points = g["points"]
+        elif started or s["current"] == seat or any("winner" in m for m in d.boxes):
+            return points
+        d.send("click 400 300" if not started else "wait 1000", "wait 1000")
+    return points
 
 
 def play_basketball(d, me, seat):
-    """One Timed game of two turns; True when the person wins, and both sides' (points, shots)."""
+    """One Timed game of two turns; True when the person wins, and both sides' points and the person's shots."""
     me.seat = seat
-    while True:
-        s = d.state()
-        if s["current"] == seat and not s["game"]["turnRunning"] and s["game"]["time"] > 0:
-            basketball_turn(d, me)
-        # The computer's turn runs on its own after a click; then the result is told.
+    d.boxes.clear()
+    mine = theirs = shots = 0
+    if seat == 1:
+        theirs = computer_turn(d, seat)
+    mine, shots = basketball_turn(d, me)
+    if seat == 0:
         d.send("wait 2000")
-        s = d.state()
-        if not s["inProgress"] and all(p["score"] or not p["active"] for p in s["players"][:2]) or s["game"]["time"] == 0:
-            break
-    s = d.state()
-    pts = [p["score"] for p in s["players"]]
-    return pts[seat] > pts[1 - seat] or (pts[seat] == pts[1 - seat] and seat == 0), pts[seat], pts[1 - seat]
+        theirs = computer_turn(d, seat)
+    d.send("wait 2000")
+    d.state()
+    # The first seat keeps the lead on a tie; nobody wins at 0.
+    won = mine > theirs or (mine == theirs and seat == 0 and mine > 0)
+    return won, mine, theirs, shots
 
 
 def run_pairing(exe, game, person, level, games, seed):
@@ -212,8 +261,7 @@ def run_pairing(exe, game, person, level, games, seed):
             continue
         section = "Football" if game == "football" else "Basketball"
         config = [f"setting {section} ComputerSkill {LEVELS.index(level)}", "setting Players Count 2",
-                  f"setting Players Computer1 {seat}", f"setting Players Computer2 {1 - seat}",
-                  f"setting Players Name{seat + 1} Person"]
+                  f"setting Players Computer1 {seat}", f"setting Players Computer2 {1 - seat}"]
         if game == "basketball":
             config += ["setting Basketball GameTime 30"]
         d = Driver(exe, config)
@@ -243,8 +291,9 @@ def main():
                 misses = sum(e[1] for e in extra)
                 note = f"misses {100 * misses / max(passes, 1):.0f} % of {passes} passes"
             else:
-                note = (f"person {sum(e[0] for e in extra) / len(extra):.1f} points, "
-                        f"computer {sum(e[1] for e in extra) / len(extra):.1f}")
+                n = len(extra)
+                note = (f"person {sum(e[0] for e in extra) / n:.1f} points ({sum(e[2] for e in extra) / n:.1f} shots), "
+                        f"computer {sum(e[1] for e in extra) / n:.1f} points")
             print(f"| {game} | {person} | {level} | {games} | {100 * wins / games:.0f} % | {note} |", flush=True)
 
 
