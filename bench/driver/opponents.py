@@ -42,7 +42,8 @@ import sys
 
 DEBUG = bool(os.environ.get("OPPONENTS_DEBUG"))
 FOLLOW_WAIT = 20  # ms between pointer moves in a drag
-NEW_GAME = {"football": 32787, "basketball": 32784}
+NEW_GAME = {"football": 32787, "basketball": 32784, "airhockey": 32783}
+SECTION = {"football": "Football", "basketball": "Basketball", "airhockey": "AirHockey"}
 LEVELS = ["Beginner", "Club", "Expert"]
 
 
@@ -254,22 +255,86 @@ def play_basketball(d, me, seat):
     return won, mine, theirs, shots
 
 
+# --- Air Hockey -------------------------------------------------------------
+AIRHOCKEY = {
+    "newcomer": dict(react=330, reach=9, aim=9.0),
+    "regular": dict(react=280, reach=11, aim=5.0),
+}
+FRAME = 16  # ms between the hand's pointer moves
+
+
+def clamp(v, lo, hi):
+    return max(lo, min(hi, v))
+
+
+def play_airhockey(d, me, seat):
+    """A match to 7 with the mouse; True when the person wins, its goals and the computer's."""
+    h = me.h
+    seen = []  # (tick, puck x, puck y)
+    mouse = [129, 347]
+    error = [0.0, 0.0]
+    frame = 0
+    d.boxes.clear()
+    for _ in range(40000):
+        s = d.state()
+        for box in d.boxes:
+            if "Wins!" in box:
+                goals = [sum(f"{side} scores" in b for b in d.boxes) for side in ("Player1", "COMPUTER")]
+                return "Player1 Wins" in box, goals[0], goals[1]
+        g = s["game"]
+        if not g["playing"]:
+            # After a serve: take hold of the mallet again, a person's reaction later.
+            m = g["mallets"][0]
+            seen.clear()
+            mouse = [m["x"], m["y"]]
+            d.send(f"wait {me.reaction()}", f"move {m['x']} {m['y']}", f"click {m['x']} {m['y']}", f"wait {FRAME}")
+            continue
+        puck, mine = g["puck"], g["mallets"][0]
+        seen.append((d.tick, puck["x"], puck["y"]))
+        while len(seen) > 2 and seen[1][0] <= d.tick - h["react"]:
+            seen.pop(0)
+        # The puck as seen a reaction ago, carried on along its run.
+        (t0, x0, y0), (t1, x1, y1) = seen[0], seen[min(1, len(seen) - 1)]
+        k = (d.tick - t1) / max(t1 - t0, 1)
+        px, py = clamp(x1 + (x1 - x0) * k, 46, 214), clamp(y1 + (y1 - y0) * k, 24, 372)
+        if py < 200:
+            want = (130 + (px - 130) / 5, 372 - 24)
+        elif mine["y"] > py + 8:
+            want = (px, py)
+        else:
+            want = (px + (10 if px < 130 else -10), py + 36)
+        frame += 1
+        if frame % 6 == 1:
+            error = [me.err(h["aim"]), me.err(h["aim"])]
+        dx, dy = want[0] + error[0] - mouse[0], want[1] + error[1] - mouse[1]
+        dist = math.hypot(dx, dy)
+        if dist >= 1:
+            f = min(1.0, h["reach"] / dist)
+            mouse = [round(mouse[0] + dx * f), round(mouse[1] + dy * f)]
+            d.send(f"move {mouse[0]} {mouse[1]}")
+        d.send(f"wait {FRAME}")
+    return False, None, None
+
+
 def run_pairing(exe, game, person, level, games, seed):
     wins, extra = 0, []
-    for half, seat in ((games + 1) // 2, 0), (games // 2, 1):
+    # Air Hockey's person always has the lower mallet, the first seat.
+    halves = ((games, 0),) if game == "airhockey" else (((games + 1) // 2, 0), (games // 2, 1))
+    for half, seat in halves:
         if half == 0:
             continue
-        section = "Football" if game == "football" else "Basketball"
+        section = SECTION[game]
         config = [f"setting {section} ComputerSkill {LEVELS.index(level)}", "setting Players Count 2",
                   f"setting Players Computer1 {seat}", f"setting Players Computer2 {1 - seat}"]
         if game == "basketball":
             config += ["setting Basketball GameTime 30"]
         d = Driver(exe, config)
         rng = random.Random(seed + seat)
-        me = Person(rng, (FOOTBALL if game == "football" else BASKETBALL)[person])
+        me = Person(rng, {"football": FOOTBALL, "basketball": BASKETBALL, "airhockey": AIRHOCKEY}[game][person])
+        play = {"football": play_football, "basketball": play_basketball, "airhockey": play_airhockey}[game]
         for k in range(half):
             d.send(f"srand {seed + 100 * seat + k + 1}", f"menu {NEW_GAME[game]}", "wait 500")
-            r = (play_football if game == "football" else play_basketball)(d, me, seat)
+            r = play(d, me, seat)
             wins += r[0]
             extra.append(r[1:])
         d.close()
@@ -279,7 +344,7 @@ def run_pairing(exe, game, person, level, games, seed):
 def main():
     exe = sys.argv[1]
     games = int(sys.argv[2]) if len(sys.argv) > 2 else 20
-    chosen = sys.argv[3:] or ["football", "basketball"]
+    chosen = sys.argv[3:] or ["football", "basketball", "airhockey"]
     pairings = [("newcomer", "Beginner"), ("regular", "Club"), ("regular", "Expert")]
     print(f"| game | person | level | games | person wins | computer |")
     print("|---|---|---|---|---|---|")
@@ -290,6 +355,10 @@ def main():
                 passes = sum(e[0] for e in extra)
                 misses = sum(e[1] for e in extra)
                 note = f"misses {100 * misses / max(passes, 1):.0f} % of {passes} passes"
+            elif game == "airhockey":
+                n = len(extra)
+                note = (f"matches to 7: person {sum(e[0] or 0 for e in extra) / n:.1f} goals, "
+                        f"computer {sum(e[1] or 0 for e in extra) / n:.1f}")
             else:
                 n = len(extra)
                 note = (f"person {sum(e[0] for e in extra) / n:.1f} points ({sum(e[2] for e in extra) / n:.1f} shots), "
