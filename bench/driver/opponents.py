@@ -135,11 +135,14 @@ def play_football(d, me, seat):
     """One game to 28; True when the person wins, and the computer's (passes, misses)."""
     passes = misses = 0
     idle = 0
-    computer = False
+    computer = passed = False
     while True:
         s = d.state()
         g, players = s["game"], s["players"]
-        # The status line tells each pass: the computer's come after it is named to play.
+        # The status line tells each pass: the computer's come after it is named
+        # to play, and its turn is over when the person has thrown again.
+        if passed:
+            computer, passed = False, False
         for text in d.statuses:
             if text.startswith("Computer ("):
                 computer = True
@@ -165,7 +168,9 @@ def play_football(d, me, seat):
         d.send(f"wait {me.reaction()}", "move 160 236", f"wait {me.reaction()}", "click 160 236", "wait 300")
         zone = d.state()["game"]["zone"]
         d.send(f"wait {me.reaction()}")
+        d.statuses.clear()
         football_pass(d, me, zone)
+        passed = True
         d.send("wait 4000")
 
 

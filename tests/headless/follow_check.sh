@@ -12,5 +12,5 @@ done
 [ -n "$got" ] || { echo "no state dump before the next line was written"; exit 1; }
 printf 'menu 32786\nwait 500\nstate\nquit\n' >&"${DRIVER[1]}"
 rest=$(cat <&"${DRIVER[0]}")
-wait "$DRIVER_PID"
+wait
 case $rest in *'"screen":4'*) ;; *) echo "the lines written later did not run: $rest"; exit 1 ;; esac
