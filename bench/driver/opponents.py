@@ -11,7 +11,7 @@ presses closer than 250 ms. The driver runs with --follow, so the person
 answers what it saw. Two people:
 
 * the newcomer: large errors. In Football it goes for either hole, leans
-  against only 60 % (+-30 %) of the ball's drift, releases 9 px (SD) off
+  against only 60 % (+-30 %) of the ball's drift, releases 8.5 px (SD) off
   where it means and throws slowly (750 +- 200 ms for a 600 ms pass, now and
   then late enough to be intercepted). In Basketball its release strays 7 px
   across the board (a band of aims that score is about 11 px wide, so it
@@ -108,7 +108,7 @@ class Person:
 # --- Football --------------------------------------------------------------
 SMALL, LARGE = (194, 127), (227, 92)
 FOOTBALL = {
-    "newcomer": dict(small=0.5, aim=9.0, early=-150, tsd=200, lean=0.6, leansd=0.3, react=150),
+    "newcomer": dict(small=0.5, aim=8.5, early=-150, tsd=200, lean=0.6, leansd=0.3, react=150),
     "regular": dict(small=1.0, aim=7.0, early=50, tsd=100, lean=0.85, leansd=0.15, react=80),
 }
 
