@@ -10,7 +10,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_MAX_LEN ?= 65536
 VERSION := $(shell sed -n 's/^project.Quintaro VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 
-.PHONY: web web-serve test-web web-bench deps test-deps configure configure-tests build build-tests run test test-asan bench fuzz clean install package dist
+.PHONY: bench-opponents web web-serve test-web web-bench deps test-deps configure configure-tests build build-tests run test test-asan bench fuzz clean install package dist
 
 # Building and running need only the compiler, SDL2, FreeType and the font;
 # the tests add Google Test, Google Benchmark and the desktop validators.
@@ -68,6 +68,10 @@ bench: build-tests
 	  [ -f "$$b" ] && [ -x "$$b" ] || continue; \
 	  echo "== $$(basename $$b)"; "$$b" --benchmark_min_time=0.2 || exit 1; \
 	done
+
+# The computer's levels against models of a person: the table of wins (see bench/opponents_table.sh).
+bench-opponents: build-tests
+	@bench/opponents_table.sh $(BUILD)
 
 fuzz:
 	@scripts/install-deps fuzz

@@ -149,6 +149,7 @@ void CQuintaroDoc::OnNumberOfPlayers() {
   for (int i = 0; i < kSeatCount; ++i) {
     dlg.m_strName[static_cast<std::size_t>(i)] = m_players[static_cast<std::size_t>(i)]->m_strName;
     dlg.m_bComputer[static_cast<std::size_t>(i)] = m_players[static_cast<std::size_t>(i)]->m_bComputer;
+    dlg.m_nLevel[static_cast<std::size_t>(i)] = m_players[static_cast<std::size_t>(i)]->m_nLevel;
   }
   dlg.m_nPlayers = m_nLastPlayer;
   if (AfxDoModal(dlg) == IDOK) {
@@ -156,6 +157,7 @@ void CQuintaroDoc::OnNumberOfPlayers() {
       CPlayer& p = *m_players[static_cast<std::size_t>(i)];
       p.m_strName = dlg.m_strName[static_cast<std::size_t>(i)];
       p.m_bComputer = dlg.m_bComputer[static_cast<std::size_t>(i)];
+      p.m_nLevel = dlg.m_nLevel[static_cast<std::size_t>(i)];
     }
     m_nLastPlayer = dlg.m_nPlayers < 0 ? 0 : (dlg.m_nPlayers > 3 ? 3 : dlg.m_nPlayers);
     for (int i = 0; i < kSeatCount; ++i) m_players[static_cast<std::size_t>(i)]->m_bActive = i <= m_nLastPlayer;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "game/computer_skill.h"
 #include "platform/settings.h"
 #include "platform/utf8.h"
 
@@ -42,6 +43,9 @@ void RestoreSeats(const SettingsStore& settings, CObArray& players, int& nLastPl
       if (!name.empty()) seat.m_strName = name;
     }
     seat.m_bComputer = settings.GetProfileInt(kSeatsSection, SeatKey("Computer", i), seat.m_bComputer ? 1 : 0) != 0;
+    // No level stored (an older file) or one out of range: the game's own level.
+    const int level = settings.GetProfileInt(kSeatsSection, SeatKey("Level", i), CPlayer::kGameLevel);
+    seat.m_nLevel = level >= 0 && level <= static_cast<int>(skill::ComputerSkill::Expert) ? level : CPlayer::kGameLevel;
     seat.m_bActive = static_cast<int>(i) <= nLastPlayer;
   }
 }
@@ -52,6 +56,7 @@ void StoreSeats(SettingsStore& settings, const CObArray& players, int nLastPlaye
   for (std::size_t i = 0; i < players.size(); ++i) {
     settings.WriteProfileString(kSeatsSection, SeatKey("Name", i), NameToStored(players[i]->m_strName));
     settings.WriteProfileInt(kSeatsSection, SeatKey("Computer", i), players[i]->m_bComputer ? 1 : 0);
+    settings.WriteProfileInt(kSeatsSection, SeatKey("Level", i), players[i]->m_nLevel);
   }
 }
 

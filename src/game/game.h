@@ -142,8 +142,10 @@ class CGame {
   // refused with false; otherwise the computer takes over from any drag, and
   // Escape counts only from now on.
   bool TakeComputerTurn();
-  // The level the computer seats of this game play at (Options > Computer Skill).
+  // The level the seat to play plays at when the computer plays it.
   skill::ComputerSkill GetComputerSkill() const;
+  // The level a seat plays at: its own from the Players dialog, else the game's.
+  skill::ComputerSkill SeatSkill(const CPlayer* pPlayer) const;
   // Adds a finished game to each active seat's statistics: its result is the
   // seat's score (or `results[seat]` when given, in tenths when
   // `resultsInTenths`), and `winnerSeat` (-1 for nobody) won.
@@ -152,6 +154,7 @@ class CGame {
   int SeatIndexOf(const CPlayer* pPlayer) const;
   // Tells the status line that a computer seat starts, and at what level.
   void ShowComputerSkill();
+  void ShowComputerSkill(skill::ComputerSkill level);
   // The cursor of a held piece: over its zone the ready or the throwing
   // cursor; elsewhere, once nothing is dragged, the arrow replaces either, as
   // the system restores a window's class cursor on every move.

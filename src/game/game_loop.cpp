@@ -139,14 +139,17 @@ bool CGame::TakeComputerTurn() {
   return true;
 }
 
-skill::ComputerSkill CGame::GetComputerSkill() const {
+skill::ComputerSkill CGame::GetComputerSkill() const { return SeatSkill(m_pDoc->m_pCurrentPlayer); }
+
+skill::ComputerSkill CGame::SeatSkill(const CPlayer* pPlayer) const {
+  // A seat given a level of its own in the Players dialog keeps it in every game.
+  if (pPlayer && pPlayer->m_nLevel != CPlayer::kGameLevel) return skill::SkillFromStored(pPlayer->m_nLevel);
   return skill::LoadComputerSkill(GetHost().Settings(), m_pDoc->m_nGameType);
 }
 
 void CGame::RecordStatistics(int winnerSeat, const std::vector<int>* results, bool resultsInTenths) {
   const char* game = skill::SkillSection(m_pDoc->m_nGameType);
   if (!game) return;
-  const std::string computer = skill::ComputerSeatName(GetComputerSkill());
   std::vector<SeatResult> seats;
   for (std::size_t i = 0; i < m_pDoc->m_players.size(); ++i) {
     const CPlayer* p = m_pDoc->m_players[i].get();
@@ -154,7 +157,8 @@ void CGame::RecordStatistics(int winnerSeat, const std::vector<int>* results, bo
     // Computer seats are kept apart from the people, under their level.
     const int result = results && i < results->size() ? (*results)[i] : p->m_nScore;
     const bool tenths = resultsInTenths && results && i < results->size();
-    seats.push_back({p->m_bComputer ? computer : p->m_strName, result, static_cast<int>(i) == winnerSeat, tenths});
+    seats.push_back({p->m_bComputer ? skill::ComputerSeatName(SeatSkill(p)) : p->m_strName, result,
+                     static_cast<int>(i) == winnerSeat, tenths});
   }
   RecordGame(GetHost().Settings(), game, seats);
 }
@@ -165,7 +169,9 @@ int CGame::SeatIndexOf(const CPlayer* pPlayer) const {
   return -1;
 }
 
-void CGame::ShowComputerSkill() { SetStatusText(0, skill::ComputerPlayingText(GetComputerSkill())); }
+void CGame::ShowComputerSkill() { ShowComputerSkill(GetComputerSkill()); }
+
+void CGame::ShowComputerSkill(skill::ComputerSkill level) { SetStatusText(0, skill::ComputerPlayingText(level)); }
 
 void CGame::ShowHoldCursor(bool bOverZone, int nReadyCursor, int nThrowingCursor) {
   Host& host = GetHost();

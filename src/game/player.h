@@ -17,6 +17,10 @@ class CPlayer {
   std::string m_strName;
   BOOL m_bActive;      // the seat takes part in the current game
   int m_nScore;        // points, remaining total, frame total or goals: each game's own
+  // The level this seat plays at when the computer plays it (a ComputerSkill
+  // value), or kGameLevel: the game's own Options > Computer Skill.
+  int m_nLevel = kGameLevel;
+  static constexpr int kGameLevel = -1;
 };
 
 inline constexpr int kSeatCount = 4;

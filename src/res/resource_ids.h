@@ -88,6 +88,11 @@ inline constexpr int IDC_NAME1 = 1015;
 inline constexpr int IDC_NAME2 = 1016;
 inline constexpr int IDC_NAME3 = 1017;
 inline constexpr int IDC_NAME4 = 1018;
+// Each seat's level box: a click steps it on (the game's level, Beginner, Club, Expert).
+inline constexpr int IDC_LEVEL1 = 1031;
+inline constexpr int IDC_LEVEL2 = 1032;
+inline constexpr int IDC_LEVEL3 = 1033;
+inline constexpr int IDC_LEVEL4 = 1034;
 
 // --- Bitmaps -------------------------------------------------------------------
 inline constexpr UINT IDB_SPLASH = 102;

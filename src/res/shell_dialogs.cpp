@@ -35,25 +35,30 @@ constexpr DWORD kPushCheck = BS_PUSHLIKE | WS_TABSTOP;
 constexpr DWORD kEdit = WS_BORDER | WS_TABSTOP;
 
 constexpr ControlDef kPlayersControls[] = {
-    {K::GroupBox, IDC_STATIC, "Select Number of Players", 18, 7, 123, 102, 0},
-    {K::RadioButton, IDC_ONE_PLAYER, "One Player Game", 40, 19, 85, 16, kPushRadio | WS_GROUP | WS_TABSTOP},
-    {K::RadioButton, IDC_TWO_PLAYERS, "Two Player Game", 40, 40, 85, 16, kPushRadio},
-    {K::RadioButton, IDC_THREE_PLAYERS, "Three Player Game", 40, 62, 85, 16, kPushRadio},
-    {K::RadioButton, IDC_FOUR_PLAYERS, "Four Player Game", 40, 82, 85, 16, kPushRadio},
-    {K::GroupBox, IDC_STATIC, "Player Names/Computer Player Selection", 143, 7, 205, 102, WS_GROUP},
-    {K::Edit, IDC_NAME1, "", 163, 19, 85, 16, kEdit},
-    {K::Edit, IDC_NAME2, "", 163, 40, 85, 16, kEdit},
-    {K::Edit, IDC_NAME3, "", 163, 61, 85, 16, kEdit},
-    {K::Edit, IDC_NAME4, "", 163, 82, 85, 16, kEdit},
-    {K::CheckBox, IDC_COMPUTER1, "Computer Player 1", 257, 19, 85, 16, kPushCheck},
-    {K::CheckBox, IDC_COMPUTER2, "Computer Player 2", 257, 40, 85, 16, kPushCheck},
-    {K::CheckBox, IDC_COMPUTER3, "Computer Player 3", 257, 61, 85, 16, kPushCheck},
-    {K::CheckBox, IDC_COMPUTER4, "Computer Player 4", 257, 82, 85, 16, kPushCheck},
-    {K::DefPushButton, IDOK, "OK", 119, 117, 50, 14, WS_GROUP | WS_TABSTOP},
-    {K::PushButton, IDCANCEL, "Cancel", 185, 117, 50, 14, WS_TABSTOP},
+    {K::GroupBox, IDC_STATIC, "Select Number of Players", 7, 7, 118, 102, 0},
+    {K::RadioButton, IDC_ONE_PLAYER, "One Player Game", 23, 19, 85, 16, kPushRadio | WS_GROUP | WS_TABSTOP},
+    {K::RadioButton, IDC_TWO_PLAYERS, "Two Player Game", 23, 40, 85, 16, kPushRadio},
+    {K::RadioButton, IDC_THREE_PLAYERS, "Three Player Game", 23, 62, 85, 16, kPushRadio},
+    {K::RadioButton, IDC_FOUR_PLAYERS, "Four Player Game", 23, 82, 85, 16, kPushRadio},
+    {K::GroupBox, IDC_STATIC, "Player Names/Computer Player Selection", 130, 7, 236, 102, WS_GROUP},
+    {K::Edit, IDC_NAME1, "", 140, 19, 72, 16, kEdit},
+    {K::Edit, IDC_NAME2, "", 140, 40, 72, 16, kEdit},
+    {K::Edit, IDC_NAME3, "", 140, 61, 72, 16, kEdit},
+    {K::Edit, IDC_NAME4, "", 140, 82, 72, 16, kEdit},
+    {K::CheckBox, IDC_COMPUTER1, "Computer Player 1", 218, 19, 80, 16, kPushCheck},
+    {K::CheckBox, IDC_COMPUTER2, "Computer Player 2", 218, 40, 80, 16, kPushCheck},
+    {K::CheckBox, IDC_COMPUTER3, "Computer Player 3", 218, 61, 80, 16, kPushCheck},
+    {K::CheckBox, IDC_COMPUTER4, "Computer Player 4", 218, 82, 80, 16, kPushCheck},
+    // Each computer seat's level, beside its check box: greyed until the seat is the computer's.
+    {K::PushButton, IDC_LEVEL1, "Game Level", 304, 19, 55, 16, WS_TABSTOP | WS_DISABLED},
+    {K::PushButton, IDC_LEVEL2, "Game Level", 304, 40, 55, 16, WS_TABSTOP | WS_DISABLED},
+    {K::PushButton, IDC_LEVEL3, "Game Level", 304, 61, 55, 16, WS_TABSTOP | WS_DISABLED},
+    {K::PushButton, IDC_LEVEL4, "Game Level", 304, 82, 55, 16, WS_TABSTOP | WS_DISABLED},
+    {K::DefPushButton, IDOK, "OK", 124, 117, 50, 14, WS_GROUP | WS_TABSTOP},
+    {K::PushButton, IDCANCEL, "Cancel", 200, 117, 50, 14, WS_TABSTOP},
 };
 
-constexpr DialogTemplate kPlayers{IDD_PLAYERS, "Select Number of Players", 355, 138, kPlayersControls};
+constexpr DialogTemplate kPlayers{IDD_PLAYERS, "Select Number of Players", 373, 138, kPlayersControls};
 
 const DialogTemplate* const kShellDialogs[] = {&kAboutBox, &kPlayers, &StatisticsDialogTemplate()};
 

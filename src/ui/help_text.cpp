@@ -11,7 +11,7 @@ To start a game, click its picture on the title screen, or choose Game > New and
 
 ## Players
 
-Options > Number of Players sets how many seats take part (one to four), the players' names (up to 20 letters each) and which seats the computer plays. When the first player of a game is a computer, the status line says "Click mouse to start computer player!": click anywhere in the playing area to let it begin. Press Esc to stop a computer turn or a shot in progress; the game then starts afresh.
+Options > Number of Players sets how many seats take part (one to four), the players' names (up to 20 letters each) and which seats the computer plays. The box beside each computer seat sets its level: a click steps it through Game Level (the level Options > Computer Skill sets for the game; Beginner unless changed), Beginner, Club and Expert, so a Beginner and an Expert can sit at one table. When the first player of a game is a computer, the status line says "Click mouse to start computer player!": click anywhere in the playing area to let it begin. Press Esc to stop a computer turn or a shot in progress; the game then starts afresh.
 
 Air Hockey is always you against the computer, and Pool is always played by the first two seats.
 

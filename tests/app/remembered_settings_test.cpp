@@ -17,6 +17,7 @@
 #include "app/quintaro_app.h"
 #include "app/quintaro_doc.h"
 #include "app/remembered_choices.h"
+#include "game/computer_skill.h"
 #include "platform/headless/headless_backend.h"
 #include "platform/host.h"
 #include "platform/settings.h"
@@ -152,6 +153,33 @@ TEST_F(RememberedSettings, SeatsChosenInTheDialogSurviveARestart) {
   EXPECT_FALSE(again.Seat(1).m_bComputer);
   EXPECT_TRUE(again.Seat(2).m_bActive);
   EXPECT_FALSE(again.Seat(3).m_bActive);
+}
+
+TEST_F(RememberedSettings, EachComputerSeatKeepsItsOwnLevelAndAnOlderFilePlaysAtTheGamesLevel) {
+  WriteIni("[Players]\nCount=3\nComputer2=1\nLevel3=7\n");
+  {
+    ProgramRun run(Ini());
+    // Written before seats had levels, or out of range: the game's own level.
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(run.Seat(i).m_nLevel, CPlayer::kGameLevel);
+    run.playersDialog = [](DialogController& d) -> std::optional<int> {
+      EXPECT_EQ(d.ControlEnabled(IDC_LEVEL1), false);  // a person's seat
+      EXPECT_EQ(d.ControlEnabled(IDC_LEVEL2), true);
+      EXPECT_EQ(d.ControlEnabled(IDC_LEVEL4), false);  // not in play
+      EXPECT_TRUE(d.Check(IDC_COMPUTER3, 1));
+      EXPECT_EQ(d.ControlEnabled(IDC_LEVEL3), true);
+      for (int i = 0; i < 3; ++i) EXPECT_TRUE(d.Click(IDC_LEVEL3));  // Beginner, Club, Expert
+      EXPECT_TRUE(d.Click(IDC_LEVEL2));
+      EXPECT_TRUE(d.Check(IDC_COMPUTER1, 1));
+      EXPECT_TRUE(d.Check(IDC_COMPUTER1, 0));
+      EXPECT_EQ(d.ControlEnabled(IDC_LEVEL1), false);
+      return IDOK;
+    };
+    run.Command(ID_OPTIONS_NUMBEROFPLAYERS);
+  }
+  ProgramRun again(Ini());
+  EXPECT_EQ(again.Seat(0).m_nLevel, CPlayer::kGameLevel);
+  EXPECT_EQ(again.Seat(1).m_nLevel, static_cast<int>(skill::ComputerSkill::Beginner));
+  EXPECT_EQ(again.Seat(2).m_nLevel, static_cast<int>(skill::ComputerSkill::Expert));
 }
 
 TEST_F(RememberedSettings, ACancelledDialogChangesNothingStored) {

@@ -3,6 +3,7 @@
 // Self-play between the computer's levels: how many games each pair plays
 // (QUINTARO_SKILL_GAMES, 200 for the full measurement; fewer in CI) and the
 // line each measurement prints.
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -26,6 +27,19 @@ struct PairResult {
 
 inline void Print(const char* game, skill::ComputerSkill a, skill::ComputerSkill b, const PairResult& r) {
   std::printf("[skill] %s: %s beats %s in %d of %d games (%.1f%%)\n", game, skill::SkillName(a), skill::SkillName(b),
+              r.firstWins, r.games, 100.0 * r.Rate());
+}
+
+// A bound on a share measured over `games` games, widened by two standard
+// errors of the sample: a level must drift well out of its band to fail,
+// while a sample of 20 cannot fail a level that sits inside it.
+inline double Widened(double bound, int games, bool lower) {
+  const double error = games > 0 ? 2.0 * std::sqrt(0.25 / games) : 1.0;
+  return lower ? bound - error : bound + error;
+}
+
+inline void PrintPerson(const char* game, const char* person, skill::ComputerSkill level, const PairResult& r) {
+  std::printf("[skill] %s: the %s beats %s in %d of %d games (%.1f%%)\n", game, person, skill::SkillName(level),
               r.firstWins, r.games, 100.0 * r.Rate());
 }
 

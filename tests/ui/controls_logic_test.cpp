@@ -25,17 +25,19 @@ TEST(DialogUnits, MapWithTheClassicBaseUnitsAndRounding) {
 }
 
 TEST(DialogUnits, PlayersDialogLaysOutInPixels) {
+  // Wider than the classic 355 units by the seats' level boxes, still inside the window.
   const DialogLayout layout = LayoutDialog(PlayersDialogTemplate());
-  EXPECT_EQ(layout.client.cx, 533);
+  EXPECT_EQ(layout.client.cx, 560);
   EXPECT_EQ(layout.client.cy, 224);
   auto rectOf = [&](int id) {
     for (const DialogControl& c : layout.controls)
       if (c.id == id) return c.rect;
     return CRect();
   };
-  EXPECT_EQ(rectOf(IDOK), CRect(179, 190, 254, 213));
-  EXPECT_EQ(rectOf(IDCANCEL), CRect(278, 190, 353, 213));
-  EXPECT_EQ(rectOf(IDC_ONE_PLAYER), CRect(60, 31, 188, 57));
+  EXPECT_EQ(rectOf(IDOK), CRect(186, 190, 261, 213));
+  EXPECT_EQ(rectOf(IDCANCEL), CRect(300, 190, 375, 213));
+  EXPECT_EQ(rectOf(IDC_ONE_PLAYER), CRect(35, 31, 162, 57));
+  EXPECT_EQ(rectOf(IDC_LEVEL4).left, rectOf(IDC_COMPUTER4).right + 9);  // beside its check box
   // Controls that touch in dialog units touch in pixels too: the name edit
   // ends where its neighbour would start.
   EXPECT_EQ(MapDialogRect(163, 19, 85, 16).right, MapDialogRect(248, 19, 9, 16).left);

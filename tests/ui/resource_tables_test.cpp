@@ -98,17 +98,20 @@ TEST(ResourceTables, PlayersDialogMatchesItsLayout) {
   const DialogTemplate& d = PlayersDialogTemplate();
   EXPECT_EQ(d.id, IDD_PLAYERS);
   EXPECT_STREQ(d.caption, "Select Number of Players");
-  EXPECT_EQ(d.cx, 355);
+  EXPECT_EQ(d.cx, 373);
   EXPECT_EQ(d.cy, 138);
-  ASSERT_EQ(d.controls.size(), 16u);
+  ASSERT_EQ(d.controls.size(), 20u);
   const ControlDef& edit = d.controls[6];
   EXPECT_EQ(edit.id, IDC_NAME1);
   EXPECT_EQ(edit.kind, ControlKind::Edit);
-  EXPECT_EQ((std::vector<int>{edit.x, edit.y, edit.cx, edit.cy}), (std::vector<int>{163, 19, 85, 16}));
+  EXPECT_EQ((std::vector<int>{edit.x, edit.y, edit.cx, edit.cy}), (std::vector<int>{140, 19, 72, 16}));
   const ControlDef& computer4 = d.controls[13];
   EXPECT_EQ(computer4.id, IDC_COMPUTER4);
   EXPECT_TRUE(computer4.style & BS_PUSHLIKE);
-  EXPECT_EQ(d.controls[14].kind, ControlKind::DefPushButton);
+  // The level boxes follow the check boxes, greyed until a seat is the computer's.
+  EXPECT_EQ(d.controls[14].id, IDC_LEVEL1);
+  EXPECT_TRUE(d.controls[17].style & WS_DISABLED);
+  EXPECT_EQ(d.controls[18].kind, ControlKind::DefPushButton);
   EXPECT_EQ(AboutBoxTemplate().id, IDD_ABOUTBOX);
   EXPECT_EQ(AboutBoxTemplate().controls[1].text, std::string("Quintaro Games Version ") + ProgramVersion());
 }

@@ -146,17 +146,28 @@ std::optional<DWORD> ScenarioDriver::Feed(DWORD now) {
   if (m_timeLimit && now - m_startTick >= *m_timeLimit) Finish(0);
   // A scripted dialog or message box lets time pass: the rest of the script waits for it.
   if (m_inModal) return std::nullopt;
-  while (m_pc < m_script.commands.size()) {
+  for (;;) {
     if (m_waiting) {
       if (static_cast<std::int32_t>(now - m_resumeAt) < 0) return m_resumeAt;
       m_waiting = false;
     }
-    // The program takes the input just posted before the next command runs.
+    // The program takes the input just posted before the next command runs
+    // (or before the driver waits for the next line to follow).
     if (m_sync && m_app->GetHost().QueuedCount() > 0) return now;
     m_sync = false;
+    if (!CommandsLeft()) break;
     const ScriptCommand& cmd = m_script.commands[m_pc++];
     if (!Execute(cmd)) m_sync = true;
   }
-  if (m_sync && m_app->GetHost().QueuedCount() > 0) return now;
   Finish(0);
+}
+
+bool ScenarioDriver::CommandsLeft() {
+  if (m_pc < m_script.commands.size()) return true;
+  if (!m_more) return false;
+  m_out.flush();
+  std::fflush(stdout);
+  while (m_pc >= m_script.commands.size())
+    if (!m_more(m_script)) return false;
+  return true;
 }

@@ -35,6 +35,11 @@ class ScenarioDriver : public ModalScript {
   void SetEndHandler(std::function<void(int code)> end) { m_end = std::move(end); }
   // Ends the run, as the script's end does, once this much virtual time has passed.
   void SetTimeLimit(DWORD ms) { m_timeLimit = ms; }
+  // Where the script goes on once its commands are spent: `more` appends
+  // commands and returns false when there are none to come. The transcript
+  // is flushed before each call, so a caller at the other end of a pipe sees
+  // what its last commands did before it decides on the next.
+  void SetFollow(std::function<bool(Script&)> more) { m_more = std::move(more); }
   // Called with the program's host at every present, where a screen would
   // show the window.
   void WatchPresents(std::function<void(const Host&)> watch) { m_watchPresents = std::move(watch); }
@@ -54,6 +59,8 @@ class ScenarioDriver : public ModalScript {
   void PrepareWorkingDirectory();
   // Executes the commands that are due; returns when the script waits.
   std::optional<DWORD> Feed(DWORD now);
+  // True when a command is left to run, asking the follow source when the script is spent.
+  bool CommandsLeft();
   // Executes one command after start; false when it posted input the program
   // should see before the next command runs.
   bool Execute(const ScriptCommand& cmd);
@@ -90,6 +97,7 @@ class ScenarioDriver : public ModalScript {
   std::array<std::optional<std::string>, 2> m_lastStates;  // the two state dumps printed last
   std::function<void(int)> m_end;
   std::optional<DWORD> m_timeLimit;
+  std::function<bool(Script&)> m_more;
   std::function<void(const Host&)> m_watchPresents;
 
   // Configuration.

@@ -75,6 +75,8 @@ class CAirHockey : public CGame {
   // The click or command after a finished match starts the next one at 0 : 0.
   void StartNextMatch();
   airhockey::RandomSource RandomFromHost();
+  // The computer's mallet is always the second seat's: its level, whoever serves.
+  skill::ComputerSkill ComputerSideSkill() const;
   CSprite* MakeSprite(CSpriteList* pSprites, UINT nBitmap, CPoint at, int nDepth, int nHot);
   CSprite* MakeScoreSprite(CSpriteList* pSprites, CPoint at);
   // The sprites show the bodies where the model has them.

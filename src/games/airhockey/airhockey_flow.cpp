@@ -15,6 +15,8 @@ RandomSource CAirHockey::RandomFromHost() {
   return [this](int n) { return Random(n, FALSE); };
 }
 
+skill::ComputerSkill CAirHockey::ComputerSideSkill() const { return SeatSkill(Doc().m_players[1].get()); }
+
 bool CAirHockey::RunSubStep(skill::ComputerSkill level) {
   const SubStepEvents events = airhockey::RunSubStep(m_rink, RandomFromHost(), level);
   for (int i = 0; i < events.soundCount; ++i) PlaySound(events.sounds[static_cast<std::size_t>(i)]);
@@ -35,7 +37,7 @@ bool CAirHockey::CatchUp(bool wholeTicks) {
   const FixedStepClock::Spent spent = m_steps.TakeSpent();
   ProgramFrameStats().NoteGameTime(spent.gameMs, spent.realMs);
   if (due == 0) return true;
-  const skill::ComputerSkill level = GetComputerSkill();
+  const skill::ComputerSkill level = ComputerSideSkill();
   for (std::uint32_t step = 0; step < due; ++step)
     if (RunSubStep(level)) return false;
   AnimateShot(GetSpriteList(), m_pView);

@@ -21,7 +21,7 @@ void CAirHockey::TakeMallet() {
   constexpr std::uint32_t kCatchUpTicks = 16;
   m_steps = FixedStepClock(kTickEighths, 8 * subSteps, kCatchUpTicks * subSteps);
   m_steps.Start(GetHost().GetTickCount());
-  ShowComputerSkill();  // the computer's mallet plays from now on
+  ShowComputerSkill(ComputerSideSkill());  // the computer's mallet plays from now on
 }
 
 void CAirHockey::ReleaseMallet() {

@@ -24,7 +24,7 @@ struct Averages {
   double strikeShare = 0.0, spareShare = 0.0;
 };
 
-Averages Play(int games, int nSpin, unsigned seed, skill::ComputerSkill level = skill::kDefaultSkill) {
+Averages Play(int games, int nSpin, unsigned seed, skill::ComputerSkill level = skill::ComputerSkill::Club) {
   const RandSource rand = selfplay::SeededRand(seed);
   Averages out;
   long total = 0;

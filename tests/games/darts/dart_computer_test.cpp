@@ -145,6 +145,7 @@ TEST(DartComputer, ThePictureOfAStuckDartLeavesTheAimSequenceAlone) {
 
 TEST(DartComputer, ADartTheUserHeldGoesBackBeforeTheComputerThrows) {
   DartsApp app;
+  app.GetHost().Settings().WriteProfileInt("Darts", "ComputerSkill", 1);  // Club: all three darts land
   app.StartDarts(kVariant301, {2, {false, false}});
   app.Click(kTrayGrips[1].x, kTrayGrips[1].y);
   ASSERT_NE(app.View().m_turn.m_pSelSprite, nullptr);

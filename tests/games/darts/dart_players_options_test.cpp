@@ -151,11 +151,11 @@ TEST(DartPlayersOptions, TheScoreboardShowsAveragesAndTheComputerItsLevel) {
   EXPECT_EQ(app.CountEvents("status \"Computer (Expert) to play\""), 1);
   const std::string state = app.Game()->StateJson();
   EXPECT_NE(state.find("\"averages\":[\"180.0\""), std::string::npos) << state;
-  // A stored level out of range plays at Club; the menu stores the choice.
+  // A stored level out of range plays at the default, Beginner; the menu stores the choice.
   app.GetHost().Settings().WriteProfileInt("Darts", "ComputerSkill", 7);
-  EXPECT_EQ(app.Game()->GetComputerSkill(), skill::ComputerSkill::Club);
-  app.Doc().OnCommand(ID_OPTIONS_SKILL_BEGINNER);
-  EXPECT_EQ(app.GetHost().Settings().GetProfileInt("Darts", "ComputerSkill", -1), 0);
+  EXPECT_EQ(app.Game()->GetComputerSkill(), skill::ComputerSkill::Beginner);
+  app.Doc().OnCommand(ID_OPTIONS_SKILL_CLUB);
+  EXPECT_EQ(app.GetHost().Settings().GetProfileInt("Darts", "ComputerSkill", -1), 1);
   EXPECT_EQ(app.GetHost().Settings().GetProfileInt("Pool", "ComputerSkill", -1), -1);
 }
 

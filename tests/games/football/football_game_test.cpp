@@ -188,12 +188,16 @@ TEST_F(FootballGame, AGameCommandOverTheFinalBoardStartsTheNextGame) {
   CFootBall* game = app.Game();
   // The computer's possession after the user's four misses: its touchdown wins.
   for (int i = 0; i < 4; ++i) PassTo(kMissPoint);
+  // Any level misses now and then: the user keeps missing, so the ball comes back until the computer scores.
   for (int tries = 0; tries < 200 && !game->m_bGameOver; ++tries) {
     app.Player(1).m_nScore = 21;
-    game->m_nYardsToGoal = 1;
-    game->m_nDown = 1;
-    if (app.Doc().m_nCurrentPlayer == 0) PassTo(kMissPoint);
-    else app.Pump();
+    if (app.Doc().m_nCurrentPlayer == 0) {
+      PassTo(kMissPoint);
+    } else {
+      game->m_nYardsToGoal = 1;
+      game->m_nDown = 1;
+      app.Pump();
+    }
   }
   ASSERT_TRUE(game->m_bGameOver);
   EXPECT_EQ(app.boxes.back(), "Player2 wins");

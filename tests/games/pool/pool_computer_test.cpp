@@ -20,6 +20,8 @@ struct Layout {
 };
 
 int NoRandom(int) { return 0; }
+// Club's eye with a cue that goes where it is aimed: what it chooses, not how it strays.
+constexpr CueHand kSteadyHand{skill::ComputerSkill::Club, 0.0};
 
 TEST(PoolComputer, ABallRollsByTheFrictionStepsOfEachLevel) {
   EXPECT_DOUBLE_EQ(RollDistance(1.0), 51.0);
@@ -72,7 +74,7 @@ TEST(PoolComputer, ItPotsTheEasyBallAndCallsThePocketForTheEight) {
   l.Put(0, {299, 250});
   l.Put(3, {299, 160});
   l.Put(12, {200, 250});
-  const ComputerShot shot = PlanShot(l.t, kSolids, false, 0, NoRandom);
+  const ComputerShot shot = PlanShot(l.t, kSolids, false, 0, NoRandom, kSteadyHand);
   ASSERT_TRUE(shot.any);
   EXPECT_EQ(shot.target, 3);
   EXPECT_FALSE(shot.safety);
@@ -84,7 +86,7 @@ TEST(PoolComputer, ItPotsTheEasyBallAndCallsThePocketForTheEight) {
   eight.Put(0, {299, 250});
   eight.Put(8, {299, 160});
   eight.Put(12, {200, 250});
-  const ComputerShot last = PlanShot(eight.t, kSolids, false, 0, NoRandom);
+  const ComputerShot last = PlanShot(eight.t, kSolids, false, 0, NoRandom, kSteadyHand);
   EXPECT_EQ(last.target, kEightBall);
   EXPECT_EQ(last.pocket, 1);
   EXPECT_EQ(SimulateShot(eight.t, last.power, last.angle).pocket[kEightBall], 1);
@@ -98,7 +100,7 @@ TEST(PoolComputer, ItNeverPotsTheEightEarlyNorLetsTheCueBallFollowIn) {
   l.Put(3, {299, 200});
   l.Put(8, {299, 130});
   l.Put(10, {150, 150});
-  const ComputerShot shot = PlanShot(l.t, kSolids, false, 0, NoRandom);
+  const ComputerShot shot = PlanShot(l.t, kSolids, false, 0, NoRandom, kSteadyHand);
   ASSERT_TRUE(shot.any);
   const ShotOutcome out = SimulateShot(l.t, shot.power, shot.angle);
   EXPECT_TRUE(out.after.onTable[kEightBall]);
@@ -114,7 +116,7 @@ TEST(PoolComputer, WithNoClearPotItPlaysSafeSoftly) {
   l.Put(12, {300, 140});
   l.Put(13, {270, 130});
   l.Put(14, {330, 130});
-  const ComputerShot shot = PlanShot(l.t, kSolids, false, 0, NoRandom);
+  const ComputerShot shot = PlanShot(l.t, kSolids, false, 0, NoRandom, kSteadyHand);
   ASSERT_TRUE(shot.any);
   EXPECT_TRUE(shot.safety);
   EXPECT_LE(shot.power, 5.0);

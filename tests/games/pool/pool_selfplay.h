@@ -39,7 +39,8 @@ inline void Respot(TableState& t, int n) {
 }
 
 // One game between `levels` with seat `breaker` breaking; the winning seat, or -1 at the shot limit.
-inline int PlayGame(const std::array<ComputerSkill, 2>& levels, int breaker, std::mt19937& rng) {
+inline int PlayGame(const std::array<CueHand, 2>& hands, int breaker, std::mt19937& rng, int* misses = nullptr,
+                    int* shots = nullptr) {
   const std::function<int(int)> random = [&rng](int n) { return n > 0 ? static_cast<int>(rng() % static_cast<unsigned>(n)) : 0; };
   TableState t = RackedTable();
   t.pos[kCueBall] = {kHeadStringX, 160 + static_cast<int>(rng() % 65)};
@@ -56,7 +57,7 @@ inline int PlayGame(const std::array<ComputerSkill, 2>& levels, int breaker, std
       t.onTable[kCueBall] = true;
     }
     const int impatience = std::max(0, dry[static_cast<std::size_t>(seat)] - kPatientShots + 1);
-    const ComputerShot plan = PlanShot(t, group, inHand, impatience, random, levels[static_cast<std::size_t>(seat)]);
+    const ComputerShot plan = PlanShot(t, group, inHand, impatience, random, hands[static_cast<std::size_t>(seat)]);
     inHand = false;
     if (!plan.any) {
       seat = 1 - seat;
@@ -78,6 +79,9 @@ inline int PlayGame(const std::array<ComputerSkill, 2>& levels, int breaker, std
     bool sank = false;
     for (int n = 1; n < kBallCount; ++n) sank = sank || (before[static_cast<std::size_t>(n)] != !t.onTable[static_cast<std::size_t>(n)]);
     dry[static_cast<std::size_t>(seat)] = sank ? 0 : dry[static_cast<std::size_t>(seat)] + 1;
+    // Seat 0's visible mistakes: a pot it went for that did not drop, or a foul.
+    if (seat == 0 && shots) ++*shots;
+    if (seat == 0 && misses && ((!plan.safety && !sank) || scratch)) ++*misses;
     if (scratch) {
       for (int n = 1; n < kBallCount; ++n)
         if (!t.onTable[static_cast<std::size_t>(n)] && !before[static_cast<std::size_t>(n)]) Respot(t, n);
@@ -90,12 +94,26 @@ inline int PlayGame(const std::array<ComputerSkill, 2>& levels, int breaker, std
   return -1;
 }
 
+// Games between two hands, seat 0 the first; the break alternates. `misses`
+// and `shots` count the first hand's.
+inline skilltest::PairResult MatchHands(const CueHand& first, const CueHand& second, int games, unsigned seed,
+                                        int* misses = nullptr, int* shots = nullptr) {
+  std::mt19937 rng(seed);
+  skilltest::PairResult r;
+  for (int g = 0; g < games; ++g) {
+    const int winner = PlayGame({first, second}, g % 2, rng, misses, shots);
+    ++r.games;
+    r.firstWins += winner == 0;
+  }
+  return r;
+}
+
 inline skilltest::PairResult Match(ComputerSkill strong, ComputerSkill weak, int games, unsigned seed) {
   std::mt19937 rng(seed);
   skilltest::PairResult r;
   for (int g = 0; g < games; ++g) {
     // Seat 0 is the stronger level; the break alternates.
-    const int winner = PlayGame({strong, weak}, g % 2, rng);
+    const int winner = PlayGame({HandOf(strong), HandOf(weak)}, g % 2, rng);
     ++r.games;
     r.firstWins += winner == 0;
   }

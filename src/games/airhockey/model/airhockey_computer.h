@@ -14,9 +14,10 @@ namespace airhockey {
 using RandomSource = std::function<int(int)>;
 
 // One sub-step of the computer's mallet. The level sets how fast the mallet
-// moves and how early it reads the puck: the Expert runs at 2..3 pixels a
-// sub-step and goes for any slow puck in its half; the Beginner plods at 1
-// and only goes for a resting puck or one creeping up toward its goal.
+// moves and how early it reads the puck: the Expert runs at 1..3 pixels a
+// sub-step (2 on average) and goes for any slow puck in its half; Club
+// mostly at 1; the Beginner plods at 1 and only goes for a resting puck or
+// one creeping up toward its goal.
 void MoveComputerMallet(Mallet& mallet, const Puck& puck, const RandomSource& random,
                         skill::ComputerSkill level = skill::ComputerSkill::Club);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/basketball/model/basketball_computer.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace basketball {
@@ -8,50 +9,71 @@ namespace basketball {
 namespace {
 
 using skill::ComputerSkill;
+using skill::HandError;
 
 constexpr int kTickLimit = 400;  // far beyond any flight
-constexpr int kLeastPower = 4;
-constexpr int kAimRowStep = 16;   // heights tried
-constexpr int kAimColumnStep = 2; // places along the board tried
+constexpr int kAimRow = 40;      // high on the board: the height hardly matters there
+constexpr int kQuickestHoldMs = 150;
+constexpr int kQuickestCycleMs = 700;  // back to the rack, a pick-up and a short hold
+
+// Measured against the bench's models of a person (bench/driver/opponents.py).
+// A band of aims that score is about 11 pixels across: the Beginner's
+// release strays as a newcomer's does and it is slow to the rack; Club
+// shoots as a regular; the Expert strays a little less, no quicker than a
+// regular's hand, and still misses one shot in six or so.
+constexpr ShooterHand kBeginnerHand{7.0, 6.0, 500, 200, 1600, 300};
+constexpr ShooterHand kClubHand{4.5, 4.0, 550, 100, 1250, 150};
+constexpr ShooterHand kExpertHand{3.6, 3.0, 550, 80, 1250, 120};
 
 int Draw(const RandomSource& random, int n) { return n > 0 && random ? random(n) : 0; }
 
-// The longest run of neighbouring aims along the board that all score, for
-// one power and height: its middle is the surest aim of the row.
-struct Run {
-  int length = 0;
-  int middle = 0;
-};
-Run BestRun(int power, int targetY, const CourtView& court, int lastX) {
-  Run best, current;
-  for (int x = kBoardLeftmost; x <= lastX; x += kAimColumnStep) {
-    if (ShotScores({power, x, targetY}, court)) {
-      ++current.length;
-      if (current.length > best.length) best = {current.length, x - kAimColumnStep * (current.length - 1) / 2};
-    } else {
-      current.length = 0;
+}  // namespace
+
+ShooterHand HandOf(ComputerSkill level) {
+  switch (level) {
+    case ComputerSkill::Beginner: return kBeginnerHand;
+    case ComputerSkill::Expert: return kExpertHand;
+    case ComputerSkill::Club: break;
+  }
+  return kClubHand;
+}
+
+std::optional<ComputerShot> SurestAim(int holdMs, const CourtView& court) {
+  const int power = PowerFromHold(static_cast<DWORD>(std::max(holdMs, 0)));
+  int bestLength = 0, bestMiddle = 0, length = 0;
+  for (int x = kShootZone.left; x < kShootZone.right; ++x) {
+    if (!ShotScores({power, x, kAimRow}, court)) {
+      length = 0;
+      continue;
+    }
+    ++length;
+    if (length > bestLength) {
+      bestLength = length;
+      bestMiddle = x - (length - 1) / 2;
     }
   }
-  return best;
+  if (bestLength == 0) return std::nullopt;
+  return ComputerShot{power, bestMiddle, kAimRow};
 }
 
-ComputerShot ExpertShot(const RandomSource& random, int boardCelWidth, const CourtView& court) {
-  ComputerShot chosen = ChooseComputerShot(random, boardCelWidth);  // nothing better: a Club lob
-  int bestRun = 0;
-  for (int power = kLeastPower; power <= kMaxPower; ++power)
-    for (int y = 0; y < 107; y += kAimRowStep) {
-      const Run run = BestRun(power, y, court, kBoardLeftmost + boardCelWidth + 29);
-      if (run.length > bestRun) {
-        bestRun = run.length;
-        chosen = {power, run.middle, y};
-      }
-    }
-  // A steady hand, not a perfect one.
-  chosen.targetX += Draw(random, 3) - 1;
-  return chosen;
+ComputerShot HandShot(const RandomSource& random, const ShooterHand& hand, const CourtView& court) {
+  const int holdMs = std::max(static_cast<int>(std::lround(hand.holdMs + HandError(random, hand.holdSpread))),
+                              kQuickestHoldMs);
+  // Aimed by the hold the hand means, thrown with the hold it makes.
+  ComputerShot shot = SurestAim(hand.holdMs, court).value_or(ComputerShot{0, kBoardHome.x + 36, kAimRow});
+  shot.power = PowerFromHold(static_cast<DWORD>(holdMs));
+  const double spread = court.boardMoving ? std::hypot(hand.aimSpread, hand.movingSpread) : hand.aimSpread;
+  shot.targetX = std::clamp(static_cast<int>(std::lround(shot.targetX + HandError(random, spread))),
+                            static_cast<int>(kShootZone.left), static_cast<int>(kShootZone.right) - 1);
+  shot.targetY = std::clamp(static_cast<int>(std::lround(shot.targetY + HandError(random, 3 * spread))),
+                            static_cast<int>(kShootZone.top), static_cast<int>(kShootZone.bottom) - 1);
+  return shot;
 }
 
-}  // namespace
+DWORD HandCycle(const RandomSource& random, const ShooterHand& hand) {
+  return static_cast<DWORD>(
+      std::max(static_cast<int>(std::lround(hand.cycleMs + HandError(random, hand.cycleSpread))), kQuickestCycleMs));
+}
 
 int FirstRackedBall(const std::array<ShotBall, kBalls>& balls) {
   for (int i = 0; i < kBalls; ++i)
@@ -67,31 +89,14 @@ ComputerShot ChooseComputerShot(const RandomSource& random, int boardCelWidth) {
   return shot;
 }
 
-ComputerShot ChooseComputerShot(const RandomSource& random, int boardCelWidth, ComputerSkill level,
+ComputerShot ChooseComputerShot(const RandomSource& random, int /*boardCelWidth*/, ComputerSkill level,
                                 const CourtView& court) {
-  switch (level) {
-    case ComputerSkill::Expert: return ExpertShot(random, boardCelWidth, court);
-    case ComputerSkill::Beginner: {
-      // Quick flat throws (a short hold), anywhere across the board.
-      ComputerShot shot = ChooseComputerShot(random, boardCelWidth);
-      shot.power = Draw(random, 4);
-      return shot;
-    }
-    case ComputerSkill::Club: break;
-  }
-  return ChooseComputerShot(random, boardCelWidth);
+  return HandShot(random, HandOf(level), court);
 }
 
 DWORD NextShotDelay(const RandomSource& random) { return static_cast<DWORD>(Draw(random, 400) + 700); }
 
-DWORD NextShotDelay(const RandomSource& random, ComputerSkill level) {
-  switch (level) {
-    case ComputerSkill::Expert: return static_cast<DWORD>(Draw(random, 200) + 500);
-    case ComputerSkill::Beginner: return static_cast<DWORD>(Draw(random, 800) + 1300);
-    case ComputerSkill::Club: break;
-  }
-  return NextShotDelay(random);
-}
+DWORD NextShotDelay(const RandomSource& random, ComputerSkill level) { return HandCycle(random, HandOf(level)); }
 
 bool ShotScores(const ComputerShot& shot, const CourtView& court) {
   ShotBall ball = RackedBall(court.ball);

@@ -29,6 +29,6 @@ double ComputerTarget(unsigned standing);
 // `nSpin` (0 none .. 3 maximum). A Beginner stands less exactly and swings
 // slower more often; an Expert stands closer to the line and keeps a good speed.
 ComputerSwing MakeComputerSwing(const RandSource& rand, unsigned standing, int nSpin,
-                                skill::ComputerSkill level = skill::kDefaultSkill);
+                                skill::ComputerSkill level = skill::ComputerSkill::Club);
 
 }  // namespace bowling

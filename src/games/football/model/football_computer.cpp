@@ -2,6 +2,7 @@
 #include "games/football/model/football_computer.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "games/football/model/football_geometry.h"
 
@@ -10,63 +11,36 @@ namespace football {
 namespace {
 
 using skill::ComputerSkill;
+using skill::HandError;
 
-// How far from a hole's middle a level may aim (a share of the radius, in
-// percent) and how many tens of milliseconds its timing may be off.
-struct Hand {
-  int aimPercent;
-  int timingSpread;
-};
-constexpr Hand kClubHand{100, 20};
-constexpr Hand kBeginnerHand{150, 32};
+// Measured against the bench's models of a person (bench/driver/opponents.py):
+// the Beginner goes for either hole and half knows the drift, as a newcomer
+// does; Club is a regular's hand; the Expert's release strays 5.5 pixels
+// (the small hole is 10 across its middle), so a third of its passes miss.
+constexpr PasserHand kBeginnerHand{50, 9.4, -50, 150, 60, 30};
+constexpr PasserHand kClubHand{100, 7.0, 50, 100, 85, 15};
+constexpr PasserHand kExpertHand{100, 5.5, 150, 60, 100, 5};
 
-// A point up to `spread - 1` pixels either way from `centre` on each axis.
-CPoint AimAround(CPoint centre, int spread, const std::function<int(int)>& random) {
-  const int dx = random(spread);
-  const int dy = random(spread);
-  const int sx = random(2);
-  const int sy = random(2);
-  return {sx ? centre.x - dx : centre.x + dx, sy ? centre.y - dy : centre.y + dy};
-}
+int Round(double v) { return static_cast<int>(std::lround(v)); }
 
-ComputerPass HandAim(int velocity, const Hand& hand, const std::function<int(int)>& random) {
-  ComputerPass pass;
-  const Hole& hole = random(2) == 1 ? kLargeHole : kSmallHole;
-  pass.release = AimAround(hole.centre, hole.radius * hand.aimPercent / 100, random);
-  pass.zoneShift = random(kZoneShiftRange);
-  const CRect zone = ThrowZoneAt(pass.zoneShift);
-  const int px = random(kZoneWidth);
-  const int py = random(kZoneHeight);
-  pass.press = {zone.left + px, zone.top + py};
-  const int error = 10 * random(hand.timingSpread);
-  const bool early = random(2) == 1;
-  const int nominal = NominalThrowMs(velocity);
-  pass.throwMs = static_cast<DWORD>(std::max(early ? nominal - error : nominal + error, 0));
-  return pass;
-}
-
-// The expert: the small hole's middle, a pass a third quicker than nominal
-// for the bonus yards, released that much lower and leaning against the drift.
-ComputerPass ExpertAim(const ThrowSettings& settings, const std::function<int(int)>& random) {
-  ComputerPass pass;
-  const int nominal = NominalThrowMs(settings.velocity);
-  const int early = nominal / 3 + 10 * random(3);
-  pass.throwMs = static_cast<DWORD>(nominal - early);
-  pass.zoneShift = random(kZoneShiftRange);
-  const CRect zone = ThrowZoneAt(pass.zoneShift);
-  const CPoint aim{kSmallHole.centre.x + random(3) - 1, kSmallHole.centre.y + random(3) - 1};
-  pass.release = {aim.x, aim.y - early / AccuracyDivisor(settings.accuracy)};
-  pass.press = {std::clamp(aim.x, static_cast<int>(zone.left), static_cast<int>(zone.right) - 1),
-                zone.top + random(kZoneHeight)};
-  // The drift follows the lean of the drag, and the lean follows the release: settle both.
-  for (int i = 0; i < 3; ++i) {
-    const int drift = static_cast<int>(DriftFactor(settings.drift) * DragAngle(pass.press, pass.release));
-    pass.release.x = aim.x - drift;
-  }
-  return pass;
+// The release x that lands on `aimX` once `lean` of the drift is allowed for.
+int LeanAgainstDrift(CPoint press, CPoint aim, double lean, const ThrowSettings& settings) {
+  int x = aim.x;
+  for (int i = 0; i < 3; ++i)  // the drift follows the lean of the drag: settle both
+    x = aim.x - Round(lean * DriftFactor(settings.drift) * DragAngle(press, {x, aim.y}));
+  return x;
 }
 
 }  // namespace
+
+PasserHand HandOf(ComputerSkill level) {
+  switch (level) {
+    case ComputerSkill::Beginner: return kBeginnerHand;
+    case ComputerSkill::Expert: return kExpertHand;
+    case ComputerSkill::Club: break;
+  }
+  return kClubHand;
+}
 
 CRect ThrowZoneAt(int shift) {
   CRect zone = kFirstThrowZone;
@@ -74,13 +48,30 @@ CRect ThrowZoneAt(int shift) {
   return zone;
 }
 
+ComputerPass HandPass(const ThrowSettings& settings, const PasserHand& hand, const std::function<int(int)>& random) {
+  ComputerPass pass;
+  const Hole& hole = random(100) < hand.smallHolePercent ? kSmallHole : kLargeHole;
+  pass.zoneShift = random(kZoneShiftRange);
+  const CRect zone = ThrowZoneAt(pass.zoneShift);
+  const int px = random(kZoneWidth);
+  const int py = random(kZoneHeight);
+  pass.press = {zone.left + px, zone.top + py};
+  const double lean = (hand.leanPercent + HandError(random, hand.leanSpread)) / 100.0;
+  const int nominal = NominalThrowMs(settings.velocity);
+  const int meant = nominal - hand.earlyMs;
+  pass.throwMs = static_cast<DWORD>(std::max(Round(meant + HandError(random, hand.timingSpread)), kQuickestThrowMs));
+  // A quick pass lands lower: the hand that knows it aims that much higher.
+  const CPoint aim{hole.centre.x, hole.centre.y - Round(lean * hand.earlyMs / AccuracyDivisor(settings.accuracy))};
+  const int x = LeanAgainstDrift(pass.press, aim, lean, settings);
+  pass.release = {x + Round(HandError(random, hand.aimSpread)), aim.y + Round(HandError(random, hand.aimSpread))};
+  // A release off the board throws nothing for a person: the hand stays on it.
+  pass.release.x = std::clamp(pass.release.x, static_cast<int>(kReleaseRect.left), static_cast<int>(kReleaseRect.right) - 1);
+  pass.release.y = std::clamp(pass.release.y, static_cast<int>(kReleaseRect.top), static_cast<int>(kReleaseRect.bottom) - 1);
+  return pass;
+}
+
 ComputerPass ComputerAim(const ThrowSettings& settings, ComputerSkill level, const std::function<int(int)>& random) {
-  switch (level) {
-    case ComputerSkill::Expert: return ExpertAim(settings, random);
-    case ComputerSkill::Beginner: return HandAim(settings.velocity, kBeginnerHand, random);
-    case ComputerSkill::Club: break;
-  }
-  return HandAim(settings.velocity, kClubHand, random);
+  return HandPass(settings, HandOf(level), random);
 }
 
 ComputerPass ComputerAim(int velocity, const std::function<int(int)>& random) {

@@ -18,6 +18,9 @@ constexpr int kInHandStep = 14;
 constexpr std::size_t kRepliesRead = 4;  // the other seat's pots an Expert plays out after a safety
 constexpr double kLeftAPot = 300;
 constexpr std::size_t kPositionsRead = 8;  // an Expert's best pots it plays one shot further
+constexpr double kBeginnerSpread = 1.7;      // degrees the cue strays (SD)
+constexpr double kClubSpread = 0.6;
+constexpr double kExpertSpread = 0.25;
 
 bool Own(int n, int nGroup) {
   if (n == kEightBall || n < 1) return false;
@@ -35,7 +38,7 @@ struct Eye {
   int potsTried;
   std::vector<double> extraPower;
   std::vector<double> angleOffsets;  // degrees either side of the pot line, to play for position
-  double missDegrees;                // how far off the chosen line the cue may go, either way
+  double angleSpread;                // how far off the chosen line the cue goes (SD, degrees)
   std::vector<double> safetyLines;   // a safety's lines, in half-widths of the ball either side of full
   std::vector<double> safetyExtra;   // a safety's strengths beyond the least that reaches
   // Plays its best pots one shot further, and each safety's reply by the
@@ -47,7 +50,7 @@ Eye EyeOf(skill::ComputerSkill level) {
   const Eye club{.potsTried = kPotsTried,
                  .extraPower = {0.0, 1.0, 2.0},
                  .angleOffsets = {0.0},
-                 .missDegrees = 0.0,
+                 .angleSpread = 0.0,
                  .safetyLines = {0.0, 1.0, -1.0},
                  .safetyExtra = {0.0, 1.0},
                  .looksAhead = false};
@@ -56,7 +59,6 @@ Eye EyeOf(skill::ComputerSkill level) {
       Eye beginner = club;
       beginner.potsTried = 3;
       beginner.extraPower = {0.0, 1.0};
-      beginner.missDegrees = 2.0;
       return beginner;
     }
     case skill::ComputerSkill::Expert: {
@@ -230,17 +232,35 @@ double JudgeOutcome(const TableState& before, const ShotOutcome& o, int nGroup, 
 
 namespace {
 
-// The stroke as the hand delivers it: a Beginner's cue wanders off the line.
+// The stroke as the hand delivers it: the cue wanders off the line it chose.
 ComputerShot Cue(ComputerShot shot, const Eye& eye, const std::function<int(int)>& random) {
-  if (shot.any && eye.missDegrees > 0 && random) shot.angle += eye.missDegrees * (random(2001) - 1000) / 1000.0;
+  if (shot.any && random) shot.angle += skill::HandError(random, eye.angleSpread);
   return shot;
 }
 
 }  // namespace
 
+CueHand HandOf(skill::ComputerSkill level) {
+  // Measured against the bench's models of a person: a newcomer's cue strays
+  // about as the Beginner's, a regular's as Club's; the Expert's strays less
+  // and it reads the table further ahead.
+  switch (level) {
+    case skill::ComputerSkill::Beginner: return {level, kBeginnerSpread};
+    case skill::ComputerSkill::Expert: return {level, kExpertSpread};
+    case skill::ComputerSkill::Club: break;
+  }
+  return {skill::ComputerSkill::Club, kClubSpread};
+}
+
 ComputerShot PlanShot(const TableState& table, int nGroup, bool bInHand, int nImpatience,
                       const std::function<int(int)>& random, skill::ComputerSkill level) {
-  const Eye eye = EyeOf(level);
+  return PlanShot(table, nGroup, bInHand, nImpatience, random, HandOf(level));
+}
+
+ComputerShot PlanShot(const TableState& table, int nGroup, bool bInHand, int nImpatience,
+                      const std::function<int(int)>& random, const CueHand& hand) {
+  Eye eye = EyeOf(hand.eye);
+  eye.angleSpread = hand.angleSpread;
   const std::vector<int> targets = Targets(table, nGroup, bInHand);
   Choice choice;
   choice.impatience = nImpatience;

@@ -38,11 +38,22 @@ CPoint PlaceInHand(const TableState& table, int nGroup);
 // `nImpatience` grows with the seat's own shots in a row that sank nothing:
 // the computer then takes pots it would otherwise think too risky, and
 // `random` (0..n-1) varies its choice so two computers never repeat a
-// position for ever. A Beginner looks at fewer pots and cues a little off
-// the line it chose; an Expert weighs up to thirty pots, more strengths,
-// and lines up to a degree either side of each for position.
+// position for ever. A Beginner looks at fewer pots; an Expert weighs up to
+// thirty pots, more strengths, and lines up to a degree either side of each
+// for position. Every level's cue strays off the line it chose.
 ComputerShot PlanShot(const TableState& table, int nGroup, bool bInHand, int nImpatience,
-                      const std::function<int(int)>& random, skill::ComputerSkill level = skill::kDefaultSkill);
+                      const std::function<int(int)>& random, skill::ComputerSkill level = skill::ComputerSkill::Club);
+
+// A player at the table: how far ahead it reads (a level's eye) and how far
+// its cue strays from the line it chose (SD, degrees). A level plays with
+// its own hand; the bench's models of a person with theirs.
+struct CueHand {
+  skill::ComputerSkill eye = skill::ComputerSkill::Club;
+  double angleSpread = 0;
+};
+CueHand HandOf(skill::ComputerSkill level);
+ComputerShot PlanShot(const TableState& table, int nGroup, bool bInHand, int nImpatience,
+                      const std::function<int(int)>& random, const CueHand& hand);
 
 // How a played-out shot looks to the shooter of group `nGroup` who aimed
 // `target` at `pocket`: a win or loss on the 8 dominates, then a foul, then

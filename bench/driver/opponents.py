@@ -1,0 +1,375 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""A model of a person plays the computer's levels through the headless driver.
+
+  bench/driver/opponents.py build/quintaro-headless [GAMES] [football|basketball ...]
+
+The person sees what a player sees (the state dump, read after a person's
+reaction time) and plays only with the mouse: a move to the ball, a press,
+a drag at a hand's speed (a pointer move every 20 ms), a release; never two
+presses closer than 250 ms. The driver runs with --follow, so the person
+answers what it saw. Two people:
+
+* the newcomer: large errors. In Football it goes for either hole, leans
+  against only 60 % (+-30 %) of the ball's drift, releases 8.5 px (SD) off
+  where it means and throws slowly (750 +- 200 ms for a 600 ms pass, now and
+  then late enough to be intercepted). In Basketball its release strays 7 px
+  across the board (a band of aims that score is about 11 px wide, so it
+  makes a bit over half its shots) and a shot takes it 1.6 +- 0.3 s.
+* the regular: small errors. Football: the small hole (20 px across), 7 px
+  off, 85 +- 15 % of the drift, a pass a little quicker than nominal
+  (550 +- 100 ms). Basketball: 4.5 px across the board, 1.25 +- 0.15 s a
+  shot (back to the rack, a pick-up, a 0.55 s hold and the drag up).
+
+The sizes come from the games' bands of good releases: Football's small hole
+is 20 px across and the drift moves the ball one pixel per degree of lean;
+Basketball's bands of scoring aims are about 11 px across. A mouse drag of
+150-200 px ending on a spot strays a few pixels for a practised hand (Fitts'
+effective width of about 16 px, SD 4 px) and twice that for a new one.
+tests/support/person_models.h holds the same hands for the tests, which play
+them on the games' models; this script checks them on the whole program.
+
+For each game and pairing it plays GAMES games (default 20; the person takes
+the first seat in half of them) and prints a table row: the person's wins,
+the computer's misses and, for Basketball, points and shots a turn.
+"""
+import json
+import math
+import os
+import random
+import subprocess
+import sys
+
+DEBUG = bool(os.environ.get("OPPONENTS_DEBUG"))
+FOLLOW_WAIT = 20  # ms between pointer moves in a drag
+NEW_GAME = {"football": 32787, "basketball": 32784, "airhockey": 32783}
+SECTION = {"football": "Football", "basketball": "Basketball", "airhockey": "AirHockey"}
+LEVELS = ["Beginner", "Club", "Expert"]
+
+
+class Driver:
+    """One headless program, fed a line at a time; state() reads the dump."""
+
+    def __init__(self, exe, config):
+        self.p = subprocess.Popen([exe, "-", "--follow"], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                  text=True, bufsize=1)
+        self.statuses = []  # the status line's texts, as they came
+        self.boxes = []  # the message boxes' lines
+        self.send(*(["epoch 1700000000", "nosound"] + config + ["start", "wait 5000"]))
+
+    def send(self, *lines):
+        self.p.stdin.write("\n".join(lines) + "\n")
+
+    def state(self):
+        self.send("state")
+        self.p.stdin.flush()
+        for line in self.p.stdout:
+            if DEBUG:
+                sys.stderr.write(line)
+            if " msgbox " in line:
+                self.boxes.append(line)
+            if " status \"" in line:
+                self.statuses.append(line.split(" status ", 1)[1].strip().strip('"'))
+            if " state {" in line:
+                self.tick = int(line[1:line.index("]")])
+                return json.loads(line.split(" state ", 1)[1])
+        raise RuntimeError("the driver ended")
+
+    def close(self):
+        try:
+            self.send("quit")
+            self.p.stdin.close()
+        except BrokenPipeError:
+            pass
+        self.p.wait()
+
+
+class Person:
+    def __init__(self, rng, hand):
+        self.rng, self.h = rng, hand
+
+    def err(self, sd):
+        return self.rng.gauss(0.0, sd)
+
+    def reaction(self):
+        return 250 + int(abs(self.err(self.h["react"])))
+
+    def drag(self, d, x0, y0, x1, y1, ms):
+        """Press at (x0, y0), move to (x1, y1) over ms, release there."""
+        lines = [f"move {x0} {y0}", f"down {x0} {y0}"]
+        steps = max(1, ms // FOLLOW_WAIT)
+        for k in range(1, steps + 1):
+            t = k / steps
+            lines += [f"wait {ms // steps}", f"move {round(x0 + (x1 - x0) * t)} {round(y0 + (y1 - y0) * t)}"]
+        lines += [f"up {x1} {y1}"]
+        d.send(*lines)
+
+
+# --- Football --------------------------------------------------------------
+SMALL, LARGE = (194, 127), (227, 92)
+FOOTBALL = {
+    "newcomer": dict(small=0.5, aim=8.5, early=-150, tsd=200, lean=0.6, leansd=0.3, react=150),
+    "regular": dict(small=1.0, aim=7.0, early=50, tsd=100, lean=0.85, leansd=0.15, react=80),
+}
+
+
+def drag_angle(press, release):
+    return int(math.atan2(release[0] - press[0], press[1] - release[1]) / math.pi * 180)
+
+
+def football_pass(d, me, zone):
+    h = me.h
+    hole = SMALL if me.rng.random() < h["small"] else LARGE
+    press = (zone[0] + me.rng.randrange(5, 34), zone[1] + me.rng.randrange(4, 20))
+    lean = h["lean"] + me.err(h["leansd"])
+    ms = max(120, round(600 - h["early"] + me.err(h["tsd"])))
+    aim = (hole[0], hole[1] - round(lean * h["early"] / 50))
+    x = aim[0]
+    for _ in range(3):
+        x = aim[0] - round(lean * drag_angle(press, (x, aim[1])))
+    release = (min(max(round(x + me.err(h["aim"])), 156), 267), min(max(round(aim[1] + me.err(h["aim"])), 55), 205))
+    me.drag(d, press[0], press[1], release[0], release[1], ms)
+
+
+def play_football(d, me, seat):
+    """One game to 28; True when the person wins, and the computer's (passes, misses)."""
+    passes = misses = 0
+    idle = 0
+    computer = passed = False
+    while True:
+        s = d.state()
+        g, players = s["game"], s["players"]
+        # The status line tells each pass: the computer's come after it is named
+        # to play, and its turn is over when the person has thrown again.
+        if passed:
+            computer, passed = False, False
+        for text in d.statuses:
+            if text.startswith("Computer ("):
+                computer = True
+            elif text == "Begin Pass":
+                computer = False
+            elif computer and text.startswith("Pass"):
+                passes += 1
+                misses += "Incomplete" in text
+            elif computer and "ntercept" in text:
+                passes += 1
+                misses += 1
+        d.statuses.clear()
+        if g["gameOver"]:
+            won = players[seat]["score"] > players[1 - seat]["score"]
+            d.send(f"wait {me.reaction()}", "click 300 320", "wait 500")
+            return won, passes, misses
+        if s["current"] != seat:
+            idle += 1
+            # The computer's first turn waits for a click on the board.
+            d.send("click 450 350" if idle % 3 == 0 else "wait 1500")
+            continue
+        idle = 0
+        d.send(f"wait {me.reaction()}", "move 160 236", f"wait {me.reaction()}", "click 160 236", "wait 300")
+        zone = d.state()["game"]["zone"]
+        d.send(f"wait {me.reaction()}")
+        d.statuses.clear()
+        football_pass(d, me, zone)
+        passed = True
+        d.send("wait 4000")
+
+
+# --- Basketball -----------------------------------------------------------
+RACK = [(145, 236), (179, 236), (213, 236), (247, 236)]
+# Where along the board a ball from each rack spot drops, for the board's x:
+# a regular has learnt it (the middle of the band of scoring aims).
+AIM_AT_147 = [174.0, 182.0, 191.7, 200.0]
+AIM_PER_BOARD_PIXEL = 0.73
+BASKETBALL = {
+    "newcomer": dict(aim=7.0, moving=6.0, hold=500, holdsd=200, cycle=1600, cyclesd=300, react=150),
+    "regular": dict(aim=4.5, moving=4.0, hold=550, holdsd=100, cycle=1250, cyclesd=150, react=80),
+}
+
+
+def basketball_turn(d, me):
+    """The person's Timed turn: shots until the clock runs out; its points and shots."""
+    h = me.h
+    for _ in range(10):  # a click starts the turn once the pause before it is over
+        d.send(f"wait {me.reaction()}", "click 400 300", "wait 300")
+        if d.state()["game"]["turnRunning"]:
+            break
+        d.send("wait 700")
+    points = shots = 0
+    next_shot = 0
+    while True:
+        s = d.state()
+        g = s["game"]
+        if not g["turnRunning"] or s["current"] != me.seat:
+            return points, shots
+        points = g["points"]
+        # The hand is still on its way back from the last shot.
+        if d.tick < next_shot:
+            d.send(f"wait {next_shot - d.tick}")
+            continue
+        racked = [i for i, b in enumerate(g["balls"]) if b["state"] == 0]
+        if not racked:
+            d.send("wait 100")
+            continue
+        i = racked[0]
+        board = g["boardX"]
+        # A sliding board is aimed at where it is on average, give or take.
+        moving = g["time"] <= 7
+        bx = 162 if moving else board
+        spread = math.hypot(h["aim"], h["moving"]) if moving else h["aim"]
+        x = round(AIM_AT_147[i] + AIM_PER_BOARD_PIXEL * (bx - 147) + me.err(spread))
+        y = round(40 + me.err(3 * spread))
+        hold = max(150, round(h["hold"] + me.err(h["holdsd"])))
+        cycle = max(700, round(h["cycle"] + me.err(h["cyclesd"])))
+        rx, ry = RACK[i]
+        next_shot = d.tick + cycle
+        me.drag(d, rx, ry, min(max(x, 132), 267), min(max(y, 0), 177), hold)
+        shots += 1
+        d.send("wait 250")
+
+
+def computer_turn(d, seat):
+    """Waits out the computer's turn (started with a click if it waits for one); its points."""
+    points, started = 0, False
+    for _ in range(60):
+        s = d.state()
+        g = s["game"]
+        if g["turnRunning"] and s["current"] != seat:
+            started = True
+            points = g["points"]
+        elif started or s["current"] == seat or any("winner" in m for m in d.boxes):
+            return points
+        d.send("click 400 300" if not started else "wait 1000", "wait 1000")
+    return points
+
+
+def play_basketball(d, me, seat):
+    """One Timed game of two turns; True when the person wins, and both sides' points and the person's shots."""
+    me.seat = seat
+    d.boxes.clear()
+    mine = theirs = shots = 0
+    if seat == 1:
+        theirs = computer_turn(d, seat)
+    mine, shots = basketball_turn(d, me)
+    if seat == 0:
+        d.send("wait 2000")
+        theirs = computer_turn(d, seat)
+    d.send("wait 2000")
+    d.state()
+    # The first seat keeps the lead on a tie; nobody wins at 0.
+    won = mine > theirs or (mine == theirs and seat == 0 and mine > 0)
+    return won, mine, theirs, shots
+
+
+# --- Air Hockey -------------------------------------------------------------
+AIRHOCKEY = {
+    "newcomer": dict(react=330, reach=9, aim=9.0),
+    "regular": dict(react=280, reach=11, aim=5.0),
+}
+FRAME = 16  # ms between the hand's pointer moves
+
+
+def clamp(v, lo, hi):
+    return max(lo, min(hi, v))
+
+
+def play_airhockey(d, me, seat):
+    """A match to 7 with the mouse; True when the person wins, its goals and the computer's."""
+    h = me.h
+    seen = []  # (tick, puck x, puck y)
+    mouse = [129, 347]
+    error = [0.0, 0.0]
+    frame = 0
+    d.boxes.clear()
+    for _ in range(40000):
+        s = d.state()
+        for box in d.boxes:
+            if "Wins!" in box:
+                goals = [sum(f"{side} scores" in b for b in d.boxes) for side in ("Player1", "COMPUTER")]
+                return "Player1 Wins" in box, goals[0], goals[1]
+        g = s["game"]
+        if not g["playing"]:
+            # After a serve: take hold of the mallet again, a person's reaction later.
+            m = g["mallets"][0]
+            seen.clear()
+            mouse = [m["x"], m["y"]]
+            d.send(f"wait {me.reaction()}", f"move {m['x']} {m['y']}", f"click {m['x']} {m['y']}", f"wait {FRAME}")
+            continue
+        puck, mine = g["puck"], g["mallets"][0]
+        seen.append((d.tick, puck["x"], puck["y"]))
+        while len(seen) > 2 and seen[1][0] <= d.tick - h["react"]:
+            seen.pop(0)
+        # The puck as seen a reaction ago, carried on along its run.
+        (t0, x0, y0), (t1, x1, y1) = seen[0], seen[min(1, len(seen) - 1)]
+        k = (d.tick - t1) / max(t1 - t0, 1)
+        px, py = clamp(x1 + (x1 - x0) * k, 46, 214), clamp(y1 + (y1 - y0) * k, 24, 372)
+        if py < 200:
+            want = (130 + (px - 130) / 5, 372 - 24)
+        elif mine["y"] > py + 8:
+            want = (px, py)
+        else:
+            want = (px + (10 if px < 130 else -10), py + 36)
+        frame += 1
+        if frame % 6 == 1:
+            error = [me.err(h["aim"]), me.err(h["aim"])]
+        dx, dy = want[0] + error[0] - mouse[0], want[1] + error[1] - mouse[1]
+        dist = math.hypot(dx, dy)
+        if dist >= 1:
+            f = min(1.0, h["reach"] / dist)
+            mouse = [round(mouse[0] + dx * f), round(mouse[1] + dy * f)]
+            d.send(f"move {mouse[0]} {mouse[1]}")
+        d.send(f"wait {FRAME}")
+    return False, None, None
+
+
+def run_pairing(exe, game, person, level, games, seed):
+    wins, extra = 0, []
+    # Air Hockey's person always has the lower mallet, the first seat.
+    halves = ((games, 0),) if game == "airhockey" else (((games + 1) // 2, 0), (games // 2, 1))
+    for half, seat in halves:
+        if half == 0:
+            continue
+        section = SECTION[game]
+        config = [f"setting {section} ComputerSkill {LEVELS.index(level)}", "setting Players Count 2",
+                  f"setting Players Computer1 {seat}", f"setting Players Computer2 {1 - seat}"]
+        if game == "basketball":
+            config += ["setting Basketball GameTime 30"]
+        d = Driver(exe, config)
+        rng = random.Random(seed + seat)
+        me = Person(rng, {"football": FOOTBALL, "basketball": BASKETBALL, "airhockey": AIRHOCKEY}[game][person])
+        play = {"football": play_football, "basketball": play_basketball, "airhockey": play_airhockey}[game]
+        for k in range(half):
+            d.send(f"srand {seed + 100 * seat + k + 1}", f"menu {NEW_GAME[game]}", "wait 500")
+            r = play(d, me, seat)
+            wins += r[0]
+            extra.append(r[1:])
+        d.close()
+    return wins, extra
+
+
+def main():
+    exe = sys.argv[1]
+    games = int(sys.argv[2]) if len(sys.argv) > 2 else 20
+    chosen = sys.argv[3:] or ["football", "basketball", "airhockey"]
+    pairings = [("newcomer", "Beginner"), ("regular", "Club"), ("regular", "Expert")]
+    print(f"| game | person | level | games | person wins | computer |")
+    print("|---|---|---|---|---|---|")
+    for game in chosen:
+        for n, (person, level) in enumerate(pairings):
+            wins, extra = run_pairing(exe, game, person, level, games, 1000 * (n + 1))
+            if game == "football":
+                passes = sum(e[0] for e in extra)
+                misses = sum(e[1] for e in extra)
+                note = f"misses {100 * misses / max(passes, 1):.0f} % of {passes} passes"
+            elif game == "airhockey":
+                n = len(extra)
+                note = (f"matches to 7: person {sum(e[0] or 0 for e in extra) / n:.1f} goals, "
+                        f"computer {sum(e[1] or 0 for e in extra) / n:.1f}")
+            else:
+                n = len(extra)
+                note = (f"person {sum(e[0] for e in extra) / n:.1f} points ({sum(e[2] for e in extra) / n:.1f} shots), "
+                        f"computer {sum(e[1] for e in extra) / n:.1f} points")
+            print(f"| {game} | {person} | {level} | {games} | {100 * wins / games:.0f} % | {note} |", flush=True)
+
+
+if __name__ == "__main__":
+    main()
