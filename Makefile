@@ -49,10 +49,14 @@ package:
 	@scripts/install-deps package
 	@dpkg-buildpackage -us -uc -b
 
-# A source tarball of the last commit: $(BUILD)/quintaro-<version>.tar.gz.
+# The upstream source tarball of the last commit (or of DIST_COMMIT):
+# $(BUILD)/quintaro-<version>.tar.gz. The packaging in debian/ stays out of
+# it; the Debian source package brings its own.
+DIST_COMMIT ?= HEAD
 dist:
 	@mkdir -p $(BUILD)
-	@git archive --format=tar.gz --prefix=quintaro-$(VERSION)/ -o $(BUILD)/quintaro-$(VERSION).tar.gz HEAD
+	@git archive --format=tar.gz --prefix=quintaro-$(VERSION)/ -o $(BUILD)/quintaro-$(VERSION).tar.gz \
+	  $(DIST_COMMIT) -- . ':(exclude)debian'
 	@echo "$(BUILD)/quintaro-$(VERSION).tar.gz"
 
 test: build-tests

@@ -78,7 +78,13 @@ GlyphImage ResolveGlyph(const FontAtlas& font, char32_t c);
 
 inline int GlyphAdvance(const FontAtlas& font, char32_t c) { return ResolveGlyph(font, c).advance; }
 
+// Whether `text` holds right-to-left letters, which are ordered and shaped
+// as a line rather than drawn one after another (platform/text_layout.h).
+bool MayNeedLayout(std::string_view text);
+int LaidOutWidth(const FontAtlas& font, std::string_view text);
+
 inline int TextWidth(const FontAtlas& font, std::string_view text) {
+  if (MayNeedLayout(text)) return LaidOutWidth(font, text);
   int w = 0;
   ForEachCodePoint(text, [&](char32_t c) { w += GlyphAdvance(font, c); });
   return w;

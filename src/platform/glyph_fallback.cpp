@@ -19,7 +19,9 @@ FallbackSlot& Slot() {
   return slot;
 }
 
-GlyphFallback* CurrentFallback() {
+}  // namespace
+
+GlyphFallback* CurrentGlyphFallback() {
   FallbackSlot& slot = Slot();
   if (slot.installedByCaller) return slot.installed;
   if (!slot.systemTried) {
@@ -28,6 +30,8 @@ GlyphFallback* CurrentFallback() {
   }
   return slot.system.get();
 }
+
+namespace {
 
 // Characters worth asking the desktop for: not controls, not beyond Unicode.
 // The replacement character stands for malformed bytes: drawn as the atlas's
@@ -47,7 +51,7 @@ GlyphImage FromAtlas(const FontAtlas& font, const GlyphInfo& g) {
 }  // namespace
 
 GlyphFallback* InstallGlyphFallback(GlyphFallback* fallback) {
-  GlyphFallback* previous = CurrentFallback();
+  GlyphFallback* previous = CurrentGlyphFallback();
   Slot().installedByCaller = true;
   Slot().installed = fallback;
   return previous;
@@ -55,7 +59,7 @@ GlyphFallback* InstallGlyphFallback(GlyphFallback* fallback) {
 
 GlyphImage ResolveGlyph(const FontAtlas& font, char32_t c) {
   if (const GlyphInfo* g = font.Find(c)) return FromAtlas(font, *g);
-  GlyphFallback* fallback = Drawable(c) ? CurrentFallback() : nullptr;
+  GlyphFallback* fallback = Drawable(c) ? CurrentGlyphFallback() : nullptr;
   if (const RasterGlyph* r = fallback ? fallback->Find(c, font.bold, font.em64) : nullptr)
     return {r->coverage.data(), r->width, r->width, r->height, r->left, r->top, r->advance};
   return FromAtlas(font, *font.Glyph('?'));

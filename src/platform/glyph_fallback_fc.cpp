@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Characters beyond the built-in atlases from the desktop's fonts: fontconfig
 // picks a sans-serif face that has the character, FreeType draws it at the
-// em and weight of the text around it. Faces and glyphs are kept once made.
+// em and weight of the text around it; a right-to-left run is shaped by
+// HarfBuzz in the face of its first letter. Faces, glyphs and shaped runs are
+// kept once made.
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -14,6 +16,7 @@
 #include <unordered_map>
 
 #include "platform/glyph_fallback.h"
+#include "platform/harfbuzz_run.h"
 
 namespace {
 
@@ -84,14 +87,59 @@ class FontconfigGlyphs : public GlyphFallback {
     return known->second ? &*known->second : nullptr;
   }
 
+  const ShapedRun* Shape(std::u32string_view run, bool rightToLeft, bool bold, int em64) override {
+    if (run.empty()) return nullptr;
+    std::u32string key(run);
+    key += {char32_t(rightToLeft), char32_t(bold), char32_t(em64)};
+    auto known = m_runs.find(key);
+    if (known == m_runs.end()) known = m_runs.emplace(key, ShapeRun(run, rightToLeft, bold, em64)).first;
+    return known->second ? &*known->second : nullptr;
+  }
+
  private:
-  std::optional<RasterGlyph> Render(char32_t c, bool bold, int em64) {
+  // The face for `c` at that size, or null; `chosen` says which it is.
+  FT_Face SizedFace(char32_t c, bool bold, int em64, FaceChoice* chosen) {
     const std::optional<FaceChoice> choice = ChooseFace(m_config.get(), c, bold);
     FT_Face face = choice ? Face(*choice) : nullptr;
-    if (!face || FT_Set_Char_Size(face, 0, em64, 72, 72) != 0) return std::nullopt;
-    if (FT_Load_Char(face, c, FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP) != 0) return std::nullopt;
-    FT_GlyphSlot slot = face->glyph;
-    if (choice->embolden) FT_GlyphSlot_Embolden(slot);
+    if (!face || FT_Set_Char_Size(face, 0, em64, 72, 72) != 0) return nullptr;
+    *chosen = *choice;
+    return face;
+  }
+
+  std::optional<RasterGlyph> Render(char32_t c, bool bold, int em64) {
+    FaceChoice chosen;
+    FT_Face face = SizedFace(c, bold, em64, &chosen);
+    if (!face || FT_Load_Char(face, c, FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP) != 0) return std::nullopt;
+    return FromSlot(face->glyph, chosen.embolden);
+  }
+
+  // A run in the face of its first letter beyond the common punctuation.
+  std::optional<ShapedRun> ShapeRun(std::u32string_view run, bool rightToLeft, bool bold, int em64) {
+    char32_t letter = run.front();
+    for (const char32_t c : run)
+      if (c >= 0x80) { letter = c; break; }
+    FaceChoice chosen;
+    FT_Face face = SizedFace(letter, bold, em64, &chosen);
+    if (!face) return std::nullopt;
+    ShapedRun shaped;
+    shaped.fontFile = chosen.file;
+    shaped.fontIndex = chosen.index;
+    for (const ShapedIndex& g : ShapeInFace(face, run, rightToLeft, &shaped.advance64)) {
+      const auto key = std::make_tuple(face, g.index, bold, em64);
+      auto known = m_indexed.find(key);
+      if (known == m_indexed.end()) {
+        std::optional<RasterGlyph> image;
+        if (FT_Load_Glyph(face, g.index, FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP) == 0)
+          image = FromSlot(face->glyph, chosen.embolden);
+        known = m_indexed.emplace(key, std::move(image)).first;
+      }
+      shaped.glyphs.push_back({g.index, known->second ? &*known->second : nullptr, g.x64, g.y64});
+    }
+    return shaped;
+  }
+
+  static std::optional<RasterGlyph> FromSlot(FT_GlyphSlot slot, bool embolden) {
+    if (embolden) FT_GlyphSlot_Embolden(slot);
     if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0 || slot->bitmap.pixel_mode != FT_PIXEL_MODE_GRAY)
       return std::nullopt;
     RasterGlyph glyph;
@@ -127,6 +175,8 @@ class FontconfigGlyphs : public GlyphFallback {
   FcPtr<FcConfig> m_config;
   std::map<std::pair<std::string, int>, FT_Face> m_faces;
   std::unordered_map<std::tuple<char32_t, bool, int>, std::optional<RasterGlyph>, KeyHash> m_glyphs;
+  std::map<std::tuple<FT_Face, unsigned, bool, int>, std::optional<RasterGlyph>> m_indexed;
+  std::unordered_map<std::u32string, std::optional<ShapedRun>> m_runs;
 };
 
 }  // namespace

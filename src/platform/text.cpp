@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/text.h"
 
+#include "platform/text_layout.h"
+
 namespace {
 
 std::uint32_t Blend(std::uint32_t under, std::uint32_t over, unsigned alpha) {
@@ -16,6 +18,11 @@ std::uint32_t Blend(std::uint32_t under, std::uint32_t over, unsigned alpha) {
 template <class Place>
 void PlaceGlyphs(const FontAtlas& font, int x, int y, std::string_view text, Place place) {
   const int baseline = y + font.ascent;
+  if (MayNeedLayout(text)) {
+    for (const PlacedGlyph& g : LayOutLine(font, text, nullptr))
+      place(g.image, x + g.pen + g.image.left, baseline - g.rise - g.image.top);
+    return;
+  }
   int pen = x;
   ForEachCodePoint(text, [&](char32_t c) {
     const GlyphImage g = ResolveGlyph(font, c);

@@ -31,3 +31,12 @@ std::optional<std::string> RefuseVideoDriver(std::string_view driver, const char
          "\" video driver shows nothing; set SDL_VIDEODRIVER=" + std::string(driver) +
          " to run without a visible window anyway";
 }
+
+std::optional<std::string> WaylandUnreachable(const char* waylandSocket, const char* waylandDisplay,
+                                              const char* runtimeDir) {
+  const auto isPath = [](const char* value) { return value != nullptr && value[0] == '/'; };
+  if ((waylandSocket != nullptr && waylandSocket[0] != '\0') || isPath(waylandDisplay) || isPath(runtimeDir)) {
+    return std::nullopt;
+  }
+  return std::string("XDG_RUNTIME_DIR is not set");
+}

@@ -11,3 +11,10 @@
 // `requested` is SDL_VIDEODRIVER (null when unset; it may list several
 // drivers separated by commas).
 std::optional<std::string> RefuseVideoDriver(std::string_view driver, const char* requested);
+
+// Why Wayland cannot be reached, known before trying, or nothing. Without
+// WAYLAND_SOCKET, a WAYLAND_DISPLAY that is not a path is looked for in
+// XDG_RUNTIME_DIR, and with that unset the Wayland library would print a
+// complaint of its own before the program could say what went wrong.
+std::optional<std::string> WaylandUnreachable(const char* waylandSocket, const char* waylandDisplay,
+                                              const char* runtimeDir);

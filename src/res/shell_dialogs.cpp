@@ -21,14 +21,15 @@ constexpr ControlDef kAboutControls[] = {
      "and comes with ABSOLUTELY NO WARRANTY.",
      40, 56, 193, 24, SS_NOPREFIX},
     {K::Static, IDC_STATIC,
-     "Its text is drawn with the glyphs of Liberation Sans (Copyright (c) 2012 Red Hat, Inc.), "
-     "under the SIL Open Font License 1.1.",
-     40, 84, 193, 24, SS_NOPREFIX},
+     "Its text is drawn with the glyphs of Liberation Sans, under the SIL Open Font License 1.1:", 40, 84, 193, 16,
+     SS_NOPREFIX},
+    {K::Static, IDC_STATIC, "Digitized data copyright (c) 2010 Google Corporation.", 40, 102, 193, 8, SS_NOPREFIX},
+    {K::Static, IDC_STATIC, "Copyright (c) 2012 Red Hat, Inc.", 40, 111, 193, 8, SS_NOPREFIX},
     {K::DefPushButton, IDOK, "OK", 183, 7, 50, 14, WS_GROUP | WS_TABSTOP},
     {K::PushButton, IDC_LICENCES, "&Licences...", 183, 25, 50, 14, WS_TABSTOP},
 };
 
-constexpr DialogTemplate kAboutBox{IDD_ABOUTBOX, "About Quintaro", 240, 114, kAboutControls};
+constexpr DialogTemplate kAboutBox{IDD_ABOUTBOX, "About Quintaro", 240, 126, kAboutControls};
 
 constexpr DWORD kPushRadio = BS_PUSHLIKE;
 constexpr DWORD kPushCheck = BS_PUSHLIKE | WS_TABSTOP;

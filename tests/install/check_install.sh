@@ -68,6 +68,10 @@ release=$(sed -n 's/.*<release version="\([^"]*\)" date="\([^"]*\)".*/\1 \2/p' "
 manual=$(gzip -dc "$root/share/man/man6/quintaro.6.gz")
 grep -q '^\.SH EXIT STATUS' <<<"$manual" || fail "the manual page has no exit status"
 grep -q '^\.SH COPYRIGHT' <<<"$manual" || fail "the manual page has no copyright"
+# The font is credited as its own notice, the licence's first lines, does.
+while IFS= read -r credit && [ -n "$credit" ]; do
+  grep -qF "$credit" <<<"$manual" || fail "the manual page lacks the font's '$credit'"
+done <"$source/LICENSES/OFL-1.1.txt"
 grep -q "^\.TH QUINTARO 6 \"[A-Z][a-z]* ${release_date%%-*}\" \"Quintaro Games $project_version\"" <<<"$manual" ||
   fail "the manual page's title line: $(head -n 1 <<<"$manual")"
 news=$(head -n 1 "$source/NEWS")

@@ -16,3 +16,11 @@ TEST(VideoDriverPolicy, InvisibleDriversOnlyWhenAskedForByName) {
   EXPECT_FALSE(RefuseVideoDriver("dummy", "dummy"));
   EXPECT_FALSE(RefuseVideoDriver("offscreen", "wayland,OFFSCREEN"));
 }
+
+TEST(VideoDriverPolicy, WaylandIsNotTriedWithoutARuntimeDirectory) {
+  EXPECT_FALSE(WaylandUnreachable(nullptr, nullptr, "/run/user/1000"));
+  EXPECT_FALSE(WaylandUnreachable(nullptr, "/tmp/wayland-1", nullptr));
+  EXPECT_FALSE(WaylandUnreachable("5", nullptr, nullptr));
+  EXPECT_EQ(WaylandUnreachable(nullptr, nullptr, nullptr), "XDG_RUNTIME_DIR is not set");
+  EXPECT_TRUE(WaylandUnreachable("", "wayland-0", "relative"));
+}

@@ -3,9 +3,11 @@
 // whole licence, reflowed for the help window, and the button that opens them.
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 
 #include "app/run_scenario.h"
+#include "res/shell_dialogs.h"
 #include "ui/help_window.h"
 #include "ui/licences.h"
 #include "ui_test_host.h"
@@ -26,6 +28,7 @@ TEST(Licences, CarryTheCopyrightTheGplNoticeAndTheWholeFontLicence) {
                            "either version 3 of the License, or (at your option) any later version.",
                            "WITHOUT ANY WARRANTY",
                            "# Liberation Sans",
+                           "Digitized data copyright (c) 2010 Google Corporation with Reserved Font Arimo",
                            "Copyright (c) 2012 Red Hat, Inc. with Reserved Font Name Liberation.",
                            "SIL OPEN FONT LICENSE Version 1.1 - 26 February 2007",
                            "The goals of the Open Font License (OFL) are to stimulate worldwide development",
@@ -41,6 +44,22 @@ TEST(Licences, CarryTheCopyrightTheGplNoticeAndTheWholeFontLicence) {
   window.Create();
   EXPECT_GT(window.MaxScroll(), 0);
   EXPECT_GT(window.LineCount(), 60);
+}
+
+// Each copyright line at the head of the font's licence ("... copyright (c)
+// 2010 Google Corporation with Reserved Font ...") is credited in the about
+// box, up to its reserved names.
+TEST(Licences, TheAboutBoxCreditsEveryHolderTheFontsNoticeNames) {
+  std::istringstream notice{std::string(FontLicenceText())};
+  int holders = 0;
+  for (std::string line; std::getline(notice, line) && !line.empty();) {
+    const std::string credit = line.substr(0, line.find(" with "));
+    bool shown = false;
+    for (const ControlDef& c : AboutBoxTemplate().controls) shown |= std::string(c.text).starts_with(credit);
+    EXPECT_TRUE(shown) << credit;
+    ++holders;
+  }
+  EXPECT_EQ(holders, 2);
 }
 
 TEST(Licences, TheAboutBoxButtonShowsThemAndTheBoxStaysOpen) {

@@ -17,7 +17,8 @@ constexpr int kDecorationAllowance = 48;
 
 // SDL falls back to drivers that show nothing when there is no display;
 // those are refused unless asked for by name. Without a display, the error
-// names what each real driver said.
+// names what each real driver said; Wayland is not tried where it cannot be
+// reached, so that only the program's own message is printed.
 bool StartSdlVideo(const char* appName) {
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   // A table-top game left on its title screen must not keep the screen
@@ -41,6 +42,14 @@ bool StartSdlVideo(const char* appName) {
   for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
     const std::string name = SDL_GetVideoDriver(i);
     if (name == "evdev" || RefuseVideoDriver(name, nullptr)) continue;
+    if (name == "wayland") {
+      const auto why = WaylandUnreachable(SDL_getenv("WAYLAND_SOCKET"), SDL_getenv("WAYLAND_DISPLAY"),
+                                          SDL_getenv("XDG_RUNTIME_DIR"));
+      if (why) {
+        reasons += (reasons.empty() ? "" : "; ") + name + ": " + *why;
+        continue;
+      }
+    }
     SDL_SetHint(SDL_HINT_VIDEODRIVER, name.c_str());
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0) return true;
     reasons += (reasons.empty() ? "" : "; ") + name + ": " + SDL_GetError();
