@@ -67,7 +67,7 @@ inline int PlayGame(const std::array<CueHand, 2>& hands, int breaker, std::mt199
     BallFlags before{};
     for (int n = 0; n < kBallCount; ++n) before[static_cast<std::size_t>(n)] = !t.onTable[static_cast<std::size_t>(n)];
     // The tip as the game's computer picks it (spin for position at Club and Expert).
-    const Tip tip = ChooseTip(t, group, plan, levels[static_cast<std::size_t>(seat)]);
+    const Tip tip = ChooseTip(t, group, plan, hands[static_cast<std::size_t>(seat)].eye);
     const ShotOutcome out = SimulateShot(t, plan.power, plan.angle, kLongestShotMs, tip);
     t = out.after;
     const bool scratch = !t.onTable[kCueBall];
