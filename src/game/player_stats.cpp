@@ -120,17 +120,9 @@ int ResetsIn(const IniKeys& keys) {
   return it == keys.end() ? 0 : std::max(0, ParseProfileInt(it->second, 0));
 }
 
-// The best of the games played between `old` and `now`: exact when they hold
-// the new best or a single game, else the least it can be (their average).
-int BestOfNewGames(const PlayerRecord& old, const PlayerRecord& now) {
-  const int games = now.played - old.played;
-  const long long total = std::max(0LL, now.total - old.total);
-  if (old.played == 0 || now.best > old.best) return now.best;
-  if (games == 1) return static_cast<int>(std::min<long long>(total, kMaxStatResult));
-  return static_cast<int>(std::min<long long>((total + games - 1) / games, kMaxStatResult));
-}
-
-// The same in tenths, for results kept to a tenth.
+// The best of the games played between `old` and `now`, in tenths: exact
+// when they hold the new best or a single game, else the least it can be
+// (their average).
 long long BestOfNewGamesInTenths(const PlayerRecord& old, const PlayerRecord& now) {
   const int games = now.played - old.played;
   const long long total = std::max(0LL, TotalInTenths(now) - TotalInTenths(old));
@@ -165,8 +157,7 @@ void MergeStatsSection(const IniKeys& base, const IniKeys& ours, const IniKeys& 
     const long long newBestTenths = reset ? BestOfNewGamesInTenths(old, r) : BestInTenths(r);
     const long long bestTenths = target.played == 0 ? newBestTenths : std::max(BestInTenths(target), newBestTenths);
     const long long totalTenths = TotalInTenths(target) + std::max(0LL, TotalInTenths(r) - TotalInTenths(old));
-    const int best = reset ? BestOfNewGames(old, r) : r.best;
-    target.best = target.played == 0 ? best : std::max(target.best, best);
+    target.best = static_cast<int>((bestTenths + 9) / 10);  // whole records: a whole best, an average rounded up
     target.played = std::min(kMaxStatGames, target.played + r.played - old.played);
     target.won = std::min(target.played, target.won + std::max(0, r.won - old.won));
     target.total += std::max(0LL, r.total - old.total);
