@@ -6,20 +6,11 @@
 #include <cmath>
 #include <memory>
 
-#include "games/pool/model/pool_ball.h"
+#include "games/pool/model/pool_quiet_table.h"
 
 namespace pool {
 
 namespace {
-// The trace's own clock; no sound, no pictures.
-class TraceTable : public BallEnv {
- public:
-  DWORD now = 1;
-  DWORD Ticks() override { return now; }
-  void PlaySound(UINT) override {}
-  void ShowBall(int, int, int) override {}
-};
-
 // Where the ray from `from` along `dir` leaves the bed (the cushion lines for a ball's centre).
 Vec OnCushionLine(Vec from, Vec dir) {
   double t = 1e9;
@@ -33,7 +24,7 @@ Vec OnCushionLine(Vec from, Vec dir) {
 
 // The ball the cue ball has run into, if any, and where it first touched it:
 // the same back-up the shot loop makes before the stroke.
-bool FirstContact(const CPoolBall& cue, const std::array<std::unique_ptr<CPoolBall>, kBallCount>& balls,
+bool FirstContact(const CPoolBall& cue, const OwnedBalls& balls,
                   AimGuide& guide) {
   double furthest = -1;
   for (int n = 1; n < kBallCount; ++n) {
@@ -64,13 +55,8 @@ AimGuide TraceAim(const TableState& table, double power, double angle, Tip tip) 
   guide.from = {static_cast<double>(start.x), static_cast<double>(start.y)};
   guide.end = guide.from;
   if (power <= 0.0) return guide;
-  TraceTable env;
-  std::array<std::unique_ptr<CPoolBall>, kBallCount> balls;
-  for (int n = 0; n < kBallCount; ++n) {
-    const std::size_t i = static_cast<std::size_t>(n);
-    balls[i] = std::make_unique<CPoolBall>(&env, table.pos[i], 0.0, 0.0, kCushion, n);
-    balls[i]->m_bOnTable = table.onTable[i] ? TRUE : FALSE;
-  }
+  QuietTable env;
+  const OwnedBalls balls = BallsAt(table, env);
   CPoolBall& cue = *balls[kCueBall];
   cue.Strike(power, angle, tip.x, tip.y);
   const double heading = cue.m_dHeading;

@@ -4,21 +4,10 @@
 #include <cmath>
 #include <memory>
 
-#include "games/pool/model/pool_ball.h"
 #include "games/pool/model/pool_contacts.h"
+#include "games/pool/model/pool_quiet_table.h"
 
 namespace pool {
-
-namespace {
-// No sound and no pictures; the clock is the simulation's own.
-class QuietTable : public BallEnv {
- public:
-  DWORD now = 1;
-  DWORD Ticks() override { return now; }
-  void PlaySound(UINT) override {}
-  void ShowBall(int, int, int) override {}
-};
-}  // namespace
 
 TableState RackedTable() {
   TableState t;
@@ -31,14 +20,9 @@ TableState RackedTable() {
 
 ShotOutcome SimulateShot(const TableState& table, double power, double angle, DWORD limitMs, Tip tip) {
   QuietTable env;
-  std::array<std::unique_ptr<CPoolBall>, kBallCount> owned;
+  const OwnedBalls owned = BallsAt(table, env);
   TableBalls balls{};
-  for (int n = 0; n < kBallCount; ++n) {
-    const std::size_t i = static_cast<std::size_t>(n);
-    owned[i] = std::make_unique<CPoolBall>(&env, table.pos[i], 0.0, 0.0, kCushion, n);
-    owned[i]->m_bOnTable = table.onTable[i] ? TRUE : FALSE;
-    balls[i] = owned[i].get();
-  }
+  for (std::size_t i = 0; i < owned.size(); ++i) balls[i] = owned[i].get();
   ShotOutcome out;
   ContactEvents events;
   events.onHit = [&out](int a, int b) {
