@@ -21,8 +21,8 @@ constexpr std::array<GameInfo, 6> kGames = {{
      true, true, GameStart::OnFirstInput, true, false, true, &MakeDartsGame},
     {kScreenFootball, ID_GAME_NEW_FOOTBALL, "Football", {IDB_FOOTBALL, IDB_FOOTBALL, IDB_FOOTBALL}, 3,
      true, true, GameStart::OnFirstInput, true, false, true, &MakeFootballGame},
-    {kScreenPool, ID_GAME_NEW_POOL, "Pool", {IDB_POOL, IDB_POOL, IDB_POOL}, 1,
-     true, false, GameStart::OnFirstInput, true, false, true, &MakePoolGame},
+    {kScreenPool, ID_GAME_NEW_POOL, "Pool", {IDB_POOL, IDB_POOL, IDB_POOL}, 3,
+     true, true, GameStart::OnFirstInput, true, false, true, &MakePoolGame},
 }};
 
 }  // namespace

@@ -8,13 +8,16 @@
 #include "app/quintaro_doc.h"
 #include "app/quintaro_view.h"
 #include "game/game_factories.h"
+#include "game/game_screens.h"
+#include "games/pool/pool_dialogs.h"
 #include "gfx/sprite_list.h"
 #include "platform/host.h"
 #include "sound/dx_sound.h"
+#include "ui/message_box.h"
 
 using namespace pool;
 
-CPool::CPool(const GameContext& context) : CGame(context) {
+CPool::CPool(const GameContext& context, RuleSet rules) : CGame(context), m_rules(rules) {
   LoadSounds();
   ReadControls();
 }
@@ -30,8 +33,17 @@ void CPool::LoadSounds() {
 
 BOOL CPool::InitGame(CSpriteList* pSprites) {
   PlaySound(kRackSound);
+  const TableState racked = m_rules == RuleSet::NineBall ? RackedNineBall() : RackedTable();
   for (int n = 0; n < kBallCount; ++n) {
     const RackSpot& rack = kRack[static_cast<std::size_t>(n)];
+    const std::size_t i = static_cast<std::size_t>(n);
+    if (!racked.onTable[i]) {
+      // Not in this game's rack: a ball without a picture, off the table.
+      m_balls[i] = std::make_unique<CPoolBall>(static_cast<BallEnv*>(this), racked.pos[i], 0.0, 0.0, kCushion, n);
+      Ball(n).m_bOnTable = FALSE;
+      m_bPocketedBefore[i] = TRUE;
+      continue;
+    }
     auto sprite = std::make_unique<CSprite>(0, 0, 0, kBallHot, kBallHot, 2);
     sprite->LoadCel(rack.cel0, 0);
     sprite->LoadCel(rack.cel1, 1);
@@ -40,9 +52,12 @@ BOOL CPool::InitGame(CSpriteList* pSprites) {
     if (pSprites) pSprites->Insert(std::move(sprite));
     m_sprites[static_cast<std::size_t>(n)] = raw;
     m_balls[static_cast<std::size_t>(n)] = std::make_unique<CPoolBall>(static_cast<BallEnv*>(this), CPoint{0, 0}, 0.0, 0.0, kCushion, n);
-    Ball(n).MoveTo(rack.spot.x, rack.spot.y);
+    Ball(n).MoveTo(racked.pos[i].x, racked.pos[i].y);
     Ball(n).SetVelocity(0, 0);
   }
+  // Under the standard rules the breaker places the cue ball behind the head string.
+  m_bBreakShot = m_rules != RuleSet::Classic ? TRUE : FALSE;
+  m_bInHand = m_bBreakShot;
   m_pCueBall = m_balls[kCueBall].get();
   // In front of a pocketed cue ball lying in the cup.
   auto dot = std::make_unique<CSprite>(0, 0, -1, kTipDotSize / 2, kTipDotSize / 2, 1);
@@ -67,7 +82,10 @@ void CPool::UpdateScoreboard(CQuintaroView* /*pView*/, CObArray* /*pPlayers*/, B
     SetStatusText(0, kComputerClickPrompt);
   } else if (bNewGame && player) {
     // A fresh rack: tell the breaker what to do.
-    SetStatusText(0, ShootsAt(player));
+    if (m_bInHand && !player->m_bComputer)
+      ClosingPrompt();
+    else
+      SetStatusText(0, ShootsAt(player));
   } else if (player && ClickPromptShowing()) {
     // The seat was handed back to the user (Number of Players) before the click came.
     ClosingPrompt();
@@ -108,14 +126,29 @@ BOOL CPool::InKitchen(const CPoolBall& ball) const {
 
 std::string CPool::ShootsAt(const CPlayer* pPlayer) const {
   const std::string name = pPlayer ? pPlayer->m_strName : std::string();
+  if (m_rules == RuleSet::NineBall) return name + ", shoots at the " + std::to_string(BallOn()) + ".";
   return name + ", shoots at " + GroupWord(GroupOf(pPlayer)) + ".";
+}
+
+int CPool::BallOn() const {
+  return m_rules == RuleSet::NineBall && m_pCueBall ? LowestOnTable(OnTable()) : -1;
 }
 
 void CPool::ClosingPrompt() {
   const CPlayer* player = Doc().m_pCurrentPlayer;
   if (!player) return;
+  const std::string foul = m_strFoul.empty() ? std::string() : m_strFoul + " ";
   if (IsOnEightBall(player) && !m_bGameOver && !m_bPocketCalled && !player->m_bComputer)
-    SetStatusText(0, "Select Pocket for 8 ball.");
+    SetStatusText(0, foul + "Select Pocket for 8 ball.");
+  else if (m_bInHand && m_bBreakShot)
+    SetStatusText(0, player->m_strName + " breaks: drag the cue ball behind the head string, then shoot.");
+  else if (m_bInHand) {
+    const std::string ballOn = m_rules == RuleSet::NineBall ? " at the " + std::to_string(BallOn()) : "";
+    SetStatusText(0, foul + player->m_strName + " has ball in hand: drag the cue ball anywhere, then shoot" + ballOn + ".");
+  } else if (m_bPushOutDeclared)
+    SetStatusText(0, player->m_strName + " pushes out: any shot, no ball need be struck.");
+  else if (!foul.empty())
+    SetStatusText(0, foul + ShootsAt(player));
   else if (!m_pCueBall->m_bOnTable)
     SetStatusText(0, player->m_strName + ", place cue ball");
   else
@@ -157,10 +190,32 @@ std::string CPool::StateJson() const {
       << ",\"calledPocket\":" << m_nCalledPocket << ",\"pocketCalled\":" << flag(m_bPocketCalled)
       << ",\"gameOver\":" << flag(m_bGameOver) << ",\"moving\":" << flag(m_bMoving) << ",\"power\":" << m_dPower
       << ",\"angle\":" << m_dAngle << ",\"tip\":[" << m_tip.x << ',' << m_tip.y << "],\"guide\":" << flag(m_bShowGuide)
+      << ",\"rules\":" << static_cast<int>(m_rules) << ",\"ballOn\":" << BallOn() << ",\"inHand\":" << flag(m_bInHand)
+      << ",\"breakShot\":" << flag(m_bBreakShot) << ",\"pushOut\":\""
+      << (m_bPushOutChoice ? "choice" : m_bPushOutDeclared ? "declared" : m_bPushOutAllowed ? "allowed" : "none") << '"'
       << '}';
   return out.str();
 }
 
-std::unique_ptr<CGame> MakePoolGame(const GameContext& context, int /*nVariant*/) {
-  return std::make_unique<CPool>(context);
+void CPool::OnTypeOfGame(CQuintaroDoc* pDoc) {
+  if (!pDoc) return;
+  if (pDoc->m_bGameInProgress && MessageBox("Do you wish to quit the current game?", "Quit Game?",
+                                            MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) == IDNO)
+    return;
+  pool::CPoolTypeDlg dlg;
+  dlg.m_nType = static_cast<int>(m_rules);
+  const bool chosen = DoModal(dlg) == IDOK && dlg.m_nType >= 0 && dlg.m_nType < pool::kRuleSetCount;
+  if (!chosen) {
+    // A command over the final board ends the wait: the next game starts.
+    if (m_bGameOver) RestartGame();
+    return;
+  }
+  pDoc->m_bGameInProgress = FALSE;
+  pDoc->SetVariant(kScreenPool, dlg.m_nType);
+  // The document replaces this game: nothing of ours may run after this call.
+  pDoc->OnNewDocument();
+}
+
+std::unique_ptr<CGame> MakePoolGame(const GameContext& context, int nVariant) {
+  return std::make_unique<CPool>(context, RuleSetOf(nVariant));
 }

@@ -13,6 +13,7 @@
 #include "games/pool/model/pool_ball.h"
 #include "games/pool/model/pool_computer.h"
 #include "games/pool/model/pool_contacts.h"
+#include "games/pool/model/pool_rule_sets.h"
 #include "games/pool/model/pool_rules.h"
 #include "platform/rect.h"
 
@@ -22,7 +23,7 @@ class CSpriteList;
 
 class CPool : public CGame, private pool::BallEnv {
  public:
-  explicit CPool(const GameContext& context);
+  explicit CPool(const GameContext& context, pool::RuleSet rules = pool::RuleSet::Classic);
   ~CPool() override;
 
   int CheckWinner(CPlayer* pPlayer) override;
@@ -39,6 +40,8 @@ class CPool : public CGame, private pool::BallEnv {
   void PlayComputerTurn(CQuintaroView* pView) override;
   // The aim guide on or off, kept in the Pool settings.
   void OnGameControls(CQuintaroDoc* pDoc) override;
+  // Classic 8-ball, standard 8-ball or 9-ball, kept in the Pool settings.
+  void OnTypeOfGame(CQuintaroDoc* pDoc) override;
   void LoadSounds() override;
   std::string StateJson() const override;
 
@@ -81,6 +84,38 @@ class CPool : public CGame, private pool::BallEnv {
   int GroupOf(const CPlayer* pPlayer) const;
   pool::BallFlags OnTable() const;
   CPoolBall& Ball(int n) const { return *m_balls[static_cast<std::size_t>(n)]; }
+
+  // --- Standard 8-ball and 9-ball -----------------------------------------
+  // The judgement of a shot under those rules, and what follows from it.
+  void EndOfRulesShot(CQuintaroDoc* pDoc);
+  pool::ShotFacts Facts() const;
+  // The cue ball for the next shooter to place anywhere (it stays where it
+  // lies, or comes up on the head spot if it went down).
+  void GiveBallInHand();
+  // Whether the cue ball may stand at (x, y): on the bed, clear of the
+  // balls and the pocket mouths, and behind the head string for the break.
+  bool CueBallFits(int x, int y) const;
+  // Carries the cue ball in hand to (x, y) if it fits there.
+  void CarryCueBall(int x, int y);
+  // The lowest ball on the table at 9-ball, -1 otherwise.
+  int BallOn() const;
+  // The questions a person answers at the start of a turn after a 9-ball
+  // break: take the table the other seat pushed out to, or push out.
+  void AskPushOut();
+  // A computer seat's answer to the other seat's push-out; true when it hands the shot back.
+  bool ComputerPassesBack();
+  void PlaceComputerCueBall(CPoint spot);
+  BOOL ChooseRulesShot();
+
+  pool::RuleSet m_rules = pool::RuleSet::Classic;
+  BOOL m_bBreakShot = FALSE;       // the next shot is the break
+  BOOL m_bInHand = FALSE;          // the shooter may drag the cue ball before shooting
+  BOOL m_bCarrying = FALSE;        // the cue ball is being dragged
+  BOOL m_bPushOutAllowed = FALSE;  // the shot after a 9-ball break may be a push-out
+  BOOL m_bPushOutDeclared = FALSE;
+  BOOL m_bPushOutChoice = FALSE;   // the shooter now chooses to play the pushed-out table or pass it back
+  int m_nRailsAtContact = 0;       // cushions met by all balls up to the cue ball's first contact
+  std::string m_strFoul;           // the last foul, told until the next shot
 
   std::array<std::unique_ptr<CPoolBall>, pool::kBallCount> m_balls;
   double m_dPower = pool::kMaxPower;

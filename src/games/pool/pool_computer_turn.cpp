@@ -6,6 +6,7 @@
 
 #include "app/quintaro_doc.h"
 #include "app/quintaro_view.h"
+#include "games/pool/model/pool_computer_rules.h"
 #include "games/pool/model/pool_computer_spin.h"
 #include "games/pool/pool.h"
 #include "platform/host.h"
@@ -30,17 +31,54 @@ TableState CPool::Table() const {
   TableState t;
   for (int n = 0; n < kBallCount; ++n) t.pos[static_cast<std::size_t>(n)] = {Ball(n).GetPosX(), Ball(n).GetPosY()};
   t.onTable = OnTable();
+  t.rules = m_rules;
   return t;
 }
 
-void CPool::PlaceCueBallForComputer() {
-  const CPoint spot = PlaceInHand(Table(), GroupOf(Doc().m_pCurrentPlayer));
+void CPool::PlaceCueBallForComputer() { PlaceComputerCueBall(PlaceInHand(Table(), GroupOf(Doc().m_pCurrentPlayer))); }
+
+void CPool::PlaceComputerCueBall(CPoint spot) {
   m_pCueBall->MoveTo(spot.x, spot.y);
   m_pCueBall->m_bOnTable = TRUE;
   m_pCueBall->SetVelocity(0, 0);
 }
 
+BOOL CPool::ChooseRulesShot() {
+  const CPlayer* player = Doc().m_pCurrentPlayer;
+  const std::function<int(int)> random = [this](int n) { return n > 0 ? Random(n, FALSE) : 0; };
+  const CueHand hand = HandOf(GetComputerSkill());
+  if (m_bBreakShot) {
+    const CPoint spot = PlaceForBreak(random);
+    if (CueBallFits(spot.x, spot.y)) PlaceComputerCueBall(spot);
+    const ComputerShot shot = PlanBreak(Table(), random, hand);
+    m_dAngle = shot.angle;
+    m_dPower = shot.power;
+    CentreTip();
+    return TRUE;
+  }
+  if (m_bInHand) {
+    TableState t = Table();
+    t.onTable[kCueBall] = false;
+    PlaceComputerCueBall(PlaceInHand(t, GroupOf(player), true));
+  }
+  const ComputerShot shot = PlanShot(Table(), GroupOf(player), false, Impatience(), random, hand);
+  if (!shot.any) return FALSE;
+  if (m_bPushOutAllowed && WantsPushOut(shot)) {
+    m_bPushOutDeclared = TRUE;
+    SetStatusText(0, (player ? player->m_strName : std::string()) + " pushes out.");
+  }
+  m_dAngle = shot.angle;
+  m_dPower = shot.power;
+  SetTip(ChooseTip(Table(), GroupOf(player), shot, GetComputerSkill()));
+  if (shot.target == kEightBall && shot.pocket >= 0 && IsOnEightBall(player)) {
+    m_nCalledPocket = shot.pocket;
+    SetStatusText(0, PocketMessage(shot.pocket));
+  }
+  return TRUE;
+}
+
 BOOL CPool::ChooseComputerShot() {
+  if (m_rules != RuleSet::Classic) return ChooseRulesShot();
   const bool inHand = !m_pCueBall->m_bOnTable;
   if (inHand) PlaceCueBallForComputer();
   const CPlayer* player = Doc().m_pCurrentPlayer;
@@ -70,6 +108,14 @@ void CPool::PlayComputerTurn(CQuintaroView* pView) {
   pView->m_turn.m_bDragging = FALSE;
   doc.m_bGameInProgress = TRUE;
   SetStatusText(0, ShootsAt(doc.m_pCurrentPlayer));
+  if (m_bPushOutChoice && ComputerPassesBack()) {
+    // The shot goes back to the seat that pushed out.
+    if (doc.m_pCurrentPlayer && doc.m_pCurrentPlayer->m_bComputer)
+      HandOverToComputer();
+    else
+      pView->m_turn.m_bComputerPlaying = FALSE;
+    return;
+  }
   FlushDirty();
   host.WaitUntil(host.GetTickCount() + kThinkMs);
   if (ChooseComputerShot()) {
@@ -92,4 +138,6 @@ void CPool::PlayComputerTurn(CQuintaroView* pView) {
   else if (next && !next->m_bComputer)
     pView->m_turn.m_bComputerPlaying = FALSE;
   if (!m_bResultShown) ClosingPrompt();
+  if (next && !next->m_bComputer) AskPushOut();
+  if (IsCurrentGame() && !m_bResultShown) ClosingPrompt();
 }

@@ -23,9 +23,20 @@ constexpr ControlDef kControls[] = {
 
 constexpr DialogTemplate kGameControls{kControlsDialog, "Pool Game Controls", 210, 86, kControls};
 
+constexpr auto kTypeControls = ThreeWayChoiceControls("Select Game", {kRadioClassic, kRadioStandard, kRadioNineBall},
+                                                      {"Classic 8-ball", "Standard 8-ball", "9-ball"});
+constexpr DialogTemplate kTypeOfGame{kTypeOfGameDialog, "Select Type of Pool Game", kThreeWayChoiceWidth,
+                                     kThreeWayChoiceHeight, kTypeControls};
+
+constexpr const DialogTemplate* kDialogs[] = {&kTypeOfGame, &kGameControls};
+
 }  // namespace
 
 const DialogTemplate& GameControlsTemplate() { return kGameControls; }
+const DialogTemplate& TypeOfGameTemplate() { return kTypeOfGame; }
+std::span<const DialogTemplate* const> PoolDialogTemplates() { return kDialogs; }
+
+CPoolTypeDlg::CPoolTypeDlg() : CThreeWayChoiceDlg(TypeOfGameTemplate(), kRadioClassic) {}
 
 CPoolControlsDlg::CPoolControlsDlg() : CDialog(kGameControls) {}
 

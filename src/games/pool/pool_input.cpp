@@ -29,11 +29,20 @@ void CPool::OnLButtonDown(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
   }
   // On the 8-ball a pocket must be called before aiming.
   if (IsOnEightBall(player) && !m_bPocketCalled) return;
+  Host& host = pView->GetHost();
+  const CPoint cue = CuePoint();
+  const bool human = !player || !player->m_bComputer;
+  if (m_bInHand && human && (x - cue.x) * (x - cue.x) + (y - cue.y) * (y - cue.y) <= kBallDiameter * kBallDiameter) {
+    // A press on the cue ball in hand picks it up; the drag carries it.
+    m_bCarrying = TRUE;
+    host.SetCapture(host.ViewWindow());
+    pView->m_turn.m_bDragging = TRUE;
+    return;
+  }
   if (!m_pCueBall->m_bOnTable) {
     pView->m_turn.m_bDragging = TRUE;  // ball in hand: the release places it
     return;
   }
-  Host& host = pView->GetHost();
   m_ptAim = {x, y};
   host.SetCapture(host.ViewWindow());
   pView->m_turn.m_bDragging = TRUE;
@@ -47,6 +56,11 @@ void CPool::OnMouseMove(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
     return;
   const CPlayer* player = Doc().m_pCurrentPlayer;
   if (player && player->m_bComputer) return;
+  if (m_bCarrying) {
+    CarryCueBall(x, y);
+    pView->FlushDirtyRects();
+    return;
+  }
   // What is shown is what the release will shoot.
   m_ptAim = {x, y};
   AimPower(CuePoint(), m_ptAim);
@@ -89,6 +103,16 @@ void CPool::OnLButtonUp(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
     return;
   }
   if (m_bMoving || !pView->m_turn.m_bDragging) {
+    ClosingPrompt();
+    return;
+  }
+  if (m_bCarrying) {
+    // The cue ball is put down where it was carried to; the player aims next.
+    CarryCueBall(x, y);
+    m_bCarrying = FALSE;
+    pView->GetHost().ReleaseCapture();
+    pView->m_turn.m_bDragging = FALSE;
+    pView->FlushDirtyRects();
     ClosingPrompt();
     return;
   }
@@ -152,4 +176,6 @@ void CPool::ShootFromRelease(CQuintaroView* pView) {
   }
   pView->m_turn.m_bComputerPlaying = FALSE;
   if (!m_bResultShown) ClosingPrompt();
+  AskPushOut();
+  if (IsCurrentGame() && !m_bResultShown) ClosingPrompt();
 }

@@ -47,7 +47,9 @@ bool CPool::StepAllBalls(CQuintaroView* pView) {
   events.onMove = [pView] { pView->FlushDirtyRects(); };
   events.onHit = [this](int a, int b) {
     // The first ball the cue ball strikes decides whether the shot was a fair one.
-    if (!m_pFirstHit && (a == kCueBall || b == kCueBall)) m_pFirstHit = &Ball(a == kCueBall ? b : a);
+    if (m_pFirstHit || (a != kCueBall && b != kCueBall)) return;
+    m_pFirstHit = &Ball(a == kCueBall ? b : a);
+    m_nRailsAtContact = CushionsMet(TableBalls());
   };
   return StepBalls(TableBalls(), events) > 0;
 }
@@ -61,6 +63,9 @@ void CPool::AnimateShot(CSpriteList* /*pSprites*/, CQuintaroView* pView) {
   if (!pView || !SceneIsOurs()) return;
   m_bMoving = TRUE;
   m_pFirstHit = nullptr;
+  m_bInHand = FALSE;
+  m_bCarrying = FALSE;
+  m_strFoul.clear();
   m_pCueBall->Strike(m_dPower, m_dAngle, m_tip.x, m_tip.y);
   CentreTip();  // each stroke starts from the centre again
   PlayShotSound();

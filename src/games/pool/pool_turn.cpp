@@ -123,9 +123,13 @@ void CPool::SnapshotPocketed() {
 }
 
 void CPool::EndOfShot(CQuintaroDoc* pDoc, CQuintaroView* /*pView*/) {
+  m_bResultShown = false;
+  if (m_rules != RuleSet::Classic) {
+    EndOfRulesShot(pDoc);
+    return;
+  }
   CPlayer* player = pDoc->m_pCurrentPlayer;
   const std::size_t seat = static_cast<std::size_t>(SeatOf(player ? player->m_nId : 0));
-  m_bResultShown = false;
   if (!m_pCueBall->m_bOnTable) {
     m_bTurnOver = TRUE;
     if (Random(2, FALSE) != 0) PlaySound(kLossSound);

@@ -170,6 +170,7 @@ bool CPoolBall::Cushions(int& x, int& y) {
 BOOL CPoolBall::Advance(int x, int y) {
   const bool cushion = Cushions(x, y);
   ++m_nMoves;
+  if (cushion) ++m_nCushions;
   int pocket = PocketAt(x, y);
   if (pocket < 0) pocket = MouthAt(x, y);
   if (pocket >= 0) {

@@ -85,6 +85,8 @@ class CPoolBall {
   int SpeedLevel() const;
   // How many steps the ball has moved in all (a step that only waited does not count).
   int Moves() const { return m_nMoves; }
+  // How many cushions the ball has come off since it was made.
+  int RailsMet() const { return m_nCushions; }
   // The tick at which this ball takes its next step (now, when it is not
   // yet waiting); meaningful only while it moves.
   DWORD NextStepDue(DWORD now) const;
@@ -144,6 +146,7 @@ class CPoolBall {
   int m_nX = 0;
   int m_nY = 0;
   int m_nMoves = 0;
+  int m_nCushions = 0;
   double m_dOriginX = 0;  // the run's origin, exact (m_nOriginX rounded for a ball without spin)
   double m_dOriginY = 0;
 };

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "games/pool/model/pool_rule_sets.h"
+
 namespace pool {
 
 namespace {
@@ -25,6 +27,24 @@ constexpr double kExpertSpread = 0.25;
 bool Own(int n, int nGroup) {
   if (n == kEightBall || n < 1) return false;
   return nGroup == kOpenTable || GroupOfBall(n) == nGroup;
+}
+
+// With no pot anywhere: a spot with a clear line to a ball it may strike is
+// worth a little (the nearer the more), so a safety can be played from it.
+double OpenLine(const TableState& t, const std::vector<int>& targets) {
+  const CPoint c = t.pos[kCueBall];
+  double best = 0;
+  for (int n : targets) {
+    const CPoint b = t.pos[static_cast<std::size_t>(n)];
+    const double d = std::hypot(b.x - c.x, b.y - c.y);
+    if (d <= kBallDiameter) continue;
+    // Up to where the cue ball meets it full: the balls touching it are no hindrance.
+    const double k = (d - kBallDiameter) / d;
+    const Vec from{double(c.x), double(c.y)}, to{c.x + (b.x - c.x) * k, c.y + (b.y - c.y) * k};
+    if (!PathClear(t, from, to, kCueBall, n, kBallDiameter)) continue;
+    best = std::max(best, 0.01 / (1.0 + d / 100.0));
+  }
+  return best;
 }
 
 // The best chance among the pots the seat of `nGroup` would have from `table`.
@@ -169,6 +189,12 @@ void TrySafeties(Choice& choice, const TableState& table, int nGroup, const std:
 
 std::vector<int> Targets(const TableState& table, int nGroup, bool bInHand) {
   std::vector<int> out;
+  // At 9-ball only the lowest ball may be struck first.
+  if (table.rules == RuleSet::NineBall) {
+    const int lowest = LowestOnTable(table.onTable);
+    if (lowest > 0 && !(bInHand && InKitchen(table.pos[static_cast<std::size_t>(lowest)]))) out.push_back(lowest);
+    return out;
+  }
   const bool eightOnly = nGroup != kOpenTable && GroupCleared(table.onTable, nGroup);
   for (int n = 1; n < kBallCount; ++n) {
     const std::size_t i = static_cast<std::size_t>(n);
@@ -178,10 +204,11 @@ std::vector<int> Targets(const TableState& table, int nGroup, bool bInHand) {
   return out;
 }
 
-CPoint PlaceInHand(const TableState& table, int nGroup) {
+CPoint PlaceInHand(const TableState& table, int nGroup, bool bAnywhere) {
   CPoint best = kRack[kCueBall].spot;
   double bestChance = -1.0;
-  for (int x = kKitchen.left + kBallRadius; x <= kBedRight - kBallRadius; x += kInHandStep)
+  const int left = bAnywhere ? kBedLeft + kBallRadius : kKitchen.left + kBallRadius;
+  for (int x = left; x <= kBedRight - kBallRadius; x += kInHandStep)
     for (int y = kBedTop + kBallRadius; y <= kBedBottom - kBallRadius; y += kInHandStep) {
       TableState t = table;
       t.pos[kCueBall] = {x, y};
@@ -193,8 +220,9 @@ CPoint PlaceInHand(const TableState& table, int nGroup) {
                (p.x - x) * (p.x - x) + (p.y - y) * (p.y - y) >= (kBallDiameter + 1) * (kBallDiameter + 1);
       }
       if (!free) continue;
-      const std::vector<PotLine> pots = FindPots(t, Targets(t, nGroup, true));
-      const double chance = pots.empty() ? 0.0 : pots.front().chance;
+      const std::vector<int> targets = Targets(t, nGroup, !bAnywhere);
+      const std::vector<PotLine> pots = FindPots(t, targets);
+      const double chance = !pots.empty() ? pots.front().chance : bAnywhere ? OpenLine(t, targets) : 0.0;
       if (chance > bestChance) {
         bestChance = chance;
         best = {x, y};
@@ -203,15 +231,34 @@ CPoint PlaceInHand(const TableState& table, int nGroup) {
   return best;
 }
 
+namespace {
+// 9-ball: the 9 down on a fair shot wins; a foul gives the other seat the
+// cue ball in hand; any ball down keeps the table.
+double JudgeNineOutcome(const TableState& before, const ShotOutcome& o, int nGroup, int target, int pocket) {
+  const bool fair = o.after.onTable[kCueBall] && !o.cutOff && o.firstHit == LowestOnTable(before.onTable);
+  if (fair && before.onTable[kNineBall] && !o.after.onTable[kNineBall]) return kWin;
+  int potted = 0;
+  for (int n = 1; n < kBallCount; ++n) potted += o.pocket[static_cast<std::size_t>(n)] >= 0 ? 1 : 0;
+  if (!fair || (potted == 0 && !o.railAfterContact)) return -kScratch;
+  if (potted == 0) return 200.0 * (1.0 - BestChance(o.after, nGroup));
+  const double bonus = target > 0 && o.pocket[static_cast<std::size_t>(target)] == pocket ? 50.0 : 0.0;
+  return kPotted + 100.0 * potted + bonus + 400.0 * BestChance(o.after, nGroup);
+}
+}  // namespace
+
 double JudgeOutcome(const TableState& before, const ShotOutcome& o, int nGroup, int target, int pocket) {
+  if (before.rules == RuleSet::NineBall) return JudgeNineOutcome(before, o, nGroup, target, pocket);
+  // Standard 8-ball: a foul hands the other seat the cue ball anywhere, and a
+  // scratch with the 8 still up is only a foul.
+  const bool standard = before.rules == RuleSet::Standard;
   const bool onEight = IsOnEightBall(before.onTable, nGroup);
   const bool cueDown = !o.after.onTable[kCueBall];
   if (before.onTable[kEightBall] && !o.after.onTable[kEightBall])
     return onEight && !cueDown && target == kEightBall && o.pocket[kEightBall] == pocket ? kWin : -kWin;
-  if (cueDown) return onEight ? -kWin : -kScratch;
+  if (cueDown) return onEight && !standard ? -kWin : -kScratch;
   if (o.cutOff) return -kScratch;
   // The 8 struck first counts as a solid (the rules' first-hit test), but the computer never plans it.
-  const bool ownFirst = Own(o.firstHit, nGroup) || (nGroup == kSolids && o.firstHit == kEightBall);
+  const bool ownFirst = Own(o.firstHit, nGroup) || (!standard && nGroup == kSolids && o.firstHit == kEightBall);
   const bool legal = o.firstHit >= 0 && (onEight ? o.firstHit == kEightBall : ownFirst);
   int own = 0, theirs = 0, lastDown = -1;
   for (int n = 1; n < kBallCount; ++n) {
@@ -219,7 +266,8 @@ double JudgeOutcome(const TableState& before, const ShotOutcome& o, int nGroup, 
     lastDown = n;
     (Own(n, nGroup) ? own : theirs) += 1;
   }
-  if (!legal) return -kWrongFirst - 30.0 * theirs;
+  if (!legal) return (standard ? -kScratch : -kWrongFirst) - 30.0 * theirs;
+  if (standard && own + theirs == 0 && !o.railAfterContact) return -kScratch;
   if (own > 0) {
     // An open table goes to the group of the last ball down in number order.
     const int group = nGroup == kOpenTable ? GroupOfBall(lastDown) : nGroup;

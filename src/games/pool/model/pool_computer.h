@@ -30,9 +30,9 @@ struct ComputerShot {
 // hand, balls inside the kitchen do not count.
 std::vector<int> Targets(const TableState& table, int nGroup, bool bInHand);
 
-// A free spot in the kitchen for the cue ball in hand, the one with the best
-// pot; `table` has the cue ball off.
-CPoint PlaceInHand(const TableState& table, int nGroup);
+// A free spot in the kitchen (or, `bAnywhere`, on the whole bed) for the cue
+// ball in hand, the one with the best pot; `table` has the cue ball off.
+CPoint PlaceInHand(const TableState& table, int nGroup, bool bAnywhere = false);
 
 // The shot for the seat of group `nGroup` (the cue ball on the table).
 // `nImpatience` grows with the seat's own shots in a row that sank nothing:

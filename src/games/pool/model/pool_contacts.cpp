@@ -187,6 +187,12 @@ int StepBalls(const TableBalls& balls, const ContactEvents& events) {
   return moving;
 }
 
+int CushionsMet(const TableBalls& balls) {
+  int n = 0;
+  for (const CPoolBall* ball : balls) n += ball ? ball->RailsMet() : 0;
+  return n;
+}
+
 bool NextDue(const TableBalls& balls, DWORD now, DWORD& due) {
   bool any = false;
   due = now;

@@ -27,6 +27,10 @@ void ResolveContacts(const TableBalls& balls, int mover, const ContactEvents& ev
 // settled. Returns the number of balls still moving (or waiting to).
 int StepBalls(const TableBalls& balls, const ContactEvents& events);
 
+// How many cushions the balls have met in all (the rules ask whether one
+// did after the cue ball's first contact).
+int CushionsMet(const TableBalls& balls);
+
 // The earliest tick at which a moving ball is due; false when none moves.
 bool NextDue(const TableBalls& balls, DWORD now, DWORD& due);
 

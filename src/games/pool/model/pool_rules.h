@@ -11,6 +11,14 @@
 
 namespace pool {
 
+// The kinds of game the table plays (Options > Type Of Game).
+enum class RuleSet {
+  Classic = 0,   // the table's own 8-ball: ball in hand in the kitchen, re-spots on a scratch
+  Standard = 1,  // standard 8-ball: open table after the break, ball in hand anywhere after a foul
+  NineBall = 2,  // nine balls, the lowest struck first, the 9 wins
+};
+inline constexpr int kRuleSetCount = 3;
+
 inline constexpr int kSolids = 0;
 inline constexpr int kStripes = 1;
 inline constexpr int kOpenTable = 2;

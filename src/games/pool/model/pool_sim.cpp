@@ -25,9 +25,12 @@ ShotOutcome SimulateShot(const TableState& table, double power, double angle, DW
   for (std::size_t i = 0; i < owned.size(); ++i) balls[i] = owned[i].get();
   ShotOutcome out;
   ContactEvents events;
-  events.onHit = [&out](int a, int b) {
+  int railsAtContact = 0;
+  events.onHit = [&](int a, int b) {
     ++out.collisions;
-    if (out.firstHit < 0 && (a == kCueBall || b == kCueBall)) out.firstHit = a == kCueBall ? b : a;
+    if (out.firstHit >= 0 || (a != kCueBall && b != kCueBall)) return;
+    out.firstHit = a == kCueBall ? b : a;
+    railsAtContact = CushionsMet(balls);
   };
   balls[kCueBall]->Strike(power, angle, tip.x, tip.y);
   const DWORD start = env.now;
@@ -51,6 +54,8 @@ ShotOutcome SimulateShot(const TableState& table, double power, double angle, DW
     }
   }
   out.ms = env.now - start;
+  out.after.rules = table.rules;
+  out.railAfterContact = out.firstHit >= 0 && CushionsMet(balls) > railsAtContact;
   for (int n = 0; n < kBallCount; ++n) {
     const std::size_t i = static_cast<std::size_t>(n);
     const CPoolBall& b = *balls[i];

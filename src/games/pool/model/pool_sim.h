@@ -19,6 +19,7 @@ using BallPoints = std::array<CPoint, kBallCount>;
 struct TableState {
   BallPoints pos{};
   BallFlags onTable{};
+  RuleSet rules = RuleSet::Classic;  // the kind of game played on it
 };
 
 struct ShotOutcome {
@@ -26,6 +27,7 @@ struct ShotOutcome {
   std::array<int, kBallCount> pocket{};  // pocket each ball dropped into in this shot, -1 if none
   std::array<double, kBallCount> travelled{};  // how far each ball rolled, pixels
   int firstHit = -1;                     // first ball the cue ball struck, -1 for none
+  bool railAfterContact = false;         // a ball met a cushion after the cue ball's first contact
   int collisions = 0;
   DWORD ms = 0;                          // virtual time until every ball stopped
   bool cutOff = false;                   // stopped by the limit instead
