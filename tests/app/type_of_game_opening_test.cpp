@@ -9,6 +9,7 @@
 #include "games/darts/model/dart_rules.h"
 #include "games/football/model/football_geometry.h"
 #include "games/football/model/football_rules.h"
+#include "games/pool/pool_dialogs.h"
 #include "res/resource_ids.h"
 #include "support/game_app.h"
 
@@ -56,6 +57,7 @@ INSTANTIATE_TEST_SUITE_P(Games, TypeOfGameOpening,
                          ::testing::Values(Case{kScreenDarts, darts::kVariantCricket, darts::kRadio501, darts::kVariant501},
                                            Case{kScreenBasketball, basketball::kVariantPlayTo40, basketball::kRadioPractice,
                                                 basketball::kVariantPractice},
-                                           Case{kScreenFootball, football::kPlayTo54, football::kRadioPlayTo40, football::kPlayTo40}));
+                                           Case{kScreenFootball, football::kPlayTo54, football::kRadioPlayTo40, football::kPlayTo40},
+                                           Case{kScreenPool, 2, pool::kRadioStandard, 1}));
 
 }  // namespace
