@@ -7,7 +7,7 @@
 // 200 by default), each level breaking in turn.
 #include <benchmark/benchmark.h>
 
-#include "../tests/games/pool/pool_selfplay.h"
+#include "../tests/games/pool/pool_selfplay_rules.h"
 #include "ratio_reporter.h"
 
 #include <cstdio>
@@ -84,6 +84,14 @@ int main(int argc, char** argv) {
   const auto clubBeginner = pool::selfplay::Match(ComputerSkill::Club, ComputerSkill::Beginner, games, 37u);
   skilltest::Print("Pool", ComputerSkill::Expert, ComputerSkill::Club, expertClub);
   skilltest::Print("Pool", ComputerSkill::Club, ComputerSkill::Beginner, clubBeginner);
+  for (const pool::RuleSet rules : {pool::RuleSet::Standard, pool::RuleSet::NineBall}) {
+    const char* name = pool::RuleSetName(rules);
+    using pool::HandOf;
+    skilltest::Print(name, ComputerSkill::Expert, ComputerSkill::Club,
+                     pool::selfplay::MatchRules(rules, HandOf(ComputerSkill::Expert), HandOf(ComputerSkill::Club), games, 51u));
+    skilltest::Print(name, ComputerSkill::Club, ComputerSkill::Beginner,
+                     pool::selfplay::MatchRules(rules, HandOf(ComputerSkill::Club), HandOf(ComputerSkill::Beginner), games, 53u));
+  }
   std::printf("[skill] Pool targets: each level beats the one below in more than 65%% of games\n");
   return 0;
 }

@@ -140,6 +140,8 @@ void CPool::ClosingPrompt() {
   const std::string foul = m_strFoul.empty() ? std::string() : m_strFoul + " ";
   if (IsOnEightBall(player) && !m_bGameOver && !m_bPocketCalled && !player->m_bComputer)
     SetStatusText(0, foul + "Select Pocket for 8 ball.");
+  else if (m_bInHand && player->m_bComputer)
+    SetStatusText(0, foul + player->m_strName + (m_bBreakShot ? " breaks." : " has ball in hand."));
   else if (m_bInHand && m_bBreakShot)
     SetStatusText(0, player->m_strName + " breaks: drag the cue ball behind the head string, then shoot.");
   else if (m_bInHand) {

@@ -8,6 +8,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "game/game.h"
 #include "games/pool/model/pool_ball.h"
@@ -89,6 +90,8 @@ class CPool : public CGame, private pool::BallEnv {
   // The judgement of a shot under those rules, and what follows from it.
   void EndOfRulesShot(CQuintaroDoc* pDoc);
   pool::ShotFacts Facts() const;
+  // The balls of its group each seat has cleared: its result in the statistics.
+  std::vector<int> ClearedBySeat() const;
   // The cue ball for the next shooter to place anywhere (it stays where it
   // lies, or comes up on the head spot if it went down).
   void GiveBallInHand();

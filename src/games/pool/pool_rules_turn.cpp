@@ -4,6 +4,7 @@
 // and losses), the cue ball carried in hand, and the push-out after a
 // 9-ball break with its two questions.
 #include <string>
+#include <vector>
 
 #include "games/pool/model/pool_computer_rules.h"
 #include "games/pool/pool.h"
@@ -67,7 +68,8 @@ void CPool::EndOfRulesShot(CQuintaroDoc* pDoc) {
   m_nDryShots[static_cast<std::size_t>(seat)] = sank ? 0 : m_nDryShots[static_cast<std::size_t>(seat)] + 1;
   if (call.result != Result::PlayOn && player) {
     const bool won = call.result == Result::Win;
-    RecordStatistics(won ? player->m_nId : 1 - player->m_nId);
+    const std::vector<int> cleared = ClearedBySeat();
+    RecordStatistics(won ? player->m_nId : 1 - player->m_nId, &cleared);
     const std::string text = won ? WinText(*player, player->m_strName + " Wins!") : LossText(player->m_strName, call.why, groupBefore);
     Announce(text, won ? kWinSound : kLossSound, won ? FALSE : TRUE, won ? 1 : -1);
     return;

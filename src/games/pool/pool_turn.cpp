@@ -35,6 +35,22 @@ int CPool::Announce(const std::string& text, UINT nSound, BOOL bTurnOver, int nR
   return nResult;
 }
 
+std::vector<int> CPool::ClearedBySeat() const {
+  // Each seat's result is how many balls of its group it cleared (at 9-ball, none).
+  const BallFlags onTable = OnTable();
+  std::vector<int> cleared;
+  for (const auto& seat : Doc().m_players) {
+    const int group = seat ? GroupOf(seat.get()) : -1;
+    int n = 0;
+    for (int ball = 1; ball < kBallCount; ++ball)
+      if (ball != kEightBall && (group == kSolids || group == kStripes) && GroupOfBall(ball) == group &&
+          !onTable[static_cast<std::size_t>(ball)])
+        ++n;
+    cleared.push_back(n);
+  }
+  return cleared;
+}
+
 int CPool::CheckWinner(CPlayer* pPlayer) {
   if (m_bGameOver || !pPlayer) return 0;
   // Only the two seats of the table play for a result.
@@ -43,17 +59,7 @@ int CPool::CheckWinner(CPlayer* pPlayer) {
   const BallFlags onTable = OnTable();
   const Verdict verdict = JudgeShot(onTable, GroupOf(pPlayer), Ball(kEightBall).m_nPocket, m_nCalledPocket);
   if (verdict != Verdict::PlayOn) {
-    // Each seat's result is how many balls of its group it cleared.
-    std::vector<int> cleared;
-    for (const auto& seat : Doc().m_players) {
-      const int group = seat ? GroupOf(seat.get()) : -1;
-      int n = 0;
-      for (int ball = 1; ball < kBallCount; ++ball)
-        if (ball != kEightBall && (group == kSolids || group == kStripes) && GroupOfBall(ball) == group &&
-            !onTable[static_cast<std::size_t>(ball)])
-          ++n;
-      cleared.push_back(n);
-    }
+    const std::vector<int> cleared = ClearedBySeat();
     RecordStatistics(verdict == Verdict::Win ? pPlayer->m_nId : 1 - pPlayer->m_nId, &cleared);
   }
   switch (verdict) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "games/pool/model/pool_computer_rules.h"
 #include "games/pool/model/pool_rule_sets.h"
 
 namespace pool {
@@ -27,24 +28,6 @@ constexpr double kExpertSpread = 0.25;
 bool Own(int n, int nGroup) {
   if (n == kEightBall || n < 1) return false;
   return nGroup == kOpenTable || GroupOfBall(n) == nGroup;
-}
-
-// With no pot anywhere: a spot with a clear line to a ball it may strike is
-// worth a little (the nearer the more), so a safety can be played from it.
-double OpenLine(const TableState& t, const std::vector<int>& targets) {
-  const CPoint c = t.pos[kCueBall];
-  double best = 0;
-  for (int n : targets) {
-    const CPoint b = t.pos[static_cast<std::size_t>(n)];
-    const double d = std::hypot(b.x - c.x, b.y - c.y);
-    if (d <= kBallDiameter) continue;
-    // Up to where the cue ball meets it full: the balls touching it are no hindrance.
-    const double k = (d - kBallDiameter) / d;
-    const Vec from{double(c.x), double(c.y)}, to{c.x + (b.x - c.x) * k, c.y + (b.y - c.y) * k};
-    if (!PathClear(t, from, to, kCueBall, n, kBallDiameter)) continue;
-    best = std::max(best, 0.01 / (1.0 + d / 100.0));
-  }
-  return best;
 }
 
 // The best chance among the pots the seat of `nGroup` would have from `table`.

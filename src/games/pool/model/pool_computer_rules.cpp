@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/pool/model/pool_computer_rules.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "games/pool/model/pool_rule_sets.h"
@@ -28,6 +29,22 @@ ComputerShot PlanBreak(const TableState& table, const std::function<int(int)>& r
   if (random) shot.angle += skill::HandError(random, hand.angleSpread);
   shot.target = LowestOnTable(table.onTable);
   return shot;
+}
+
+double OpenLine(const TableState& t, const std::vector<int>& targets) {
+  const CPoint c = t.pos[kCueBall];
+  double best = 0;
+  for (int n : targets) {
+    const CPoint b = t.pos[static_cast<std::size_t>(n)];
+    const double d = std::hypot(b.x - c.x, b.y - c.y);
+    if (d <= kBallDiameter) continue;
+    // Up to where the cue ball meets it full: the balls touching it are no hindrance.
+    const double k = (d - kBallDiameter) / d;
+    const Vec from{double(c.x), double(c.y)}, to{c.x + (b.x - c.x) * k, c.y + (b.y - c.y) * k};
+    if (!PathClear(t, from, to, kCueBall, n, kBallDiameter)) continue;
+    best = std::max(best, 0.01 / (1.0 + d / 100.0));
+  }
+  return best;
 }
 
 double BestPotChance(const TableState& table, int nGroup) {

@@ -5,6 +5,7 @@
 // push-out after a 9-ball break (whether to play one, and whether to take
 // the table the other seat pushed out to).
 #include <functional>
+#include <vector>
 
 #include "games/pool/model/pool_computer.h"
 
@@ -14,6 +15,10 @@ namespace pool {
 CPoint PlaceForBreak(const std::function<int(int)>& random);
 // Full power into the apex of the rack, the hand's error on the line.
 ComputerShot PlanBreak(const TableState& table, const std::function<int(int)>& random, const CueHand& hand);
+// With no pot anywhere: a spot with a clear line to a ball the cue ball may
+// strike is worth a little (the nearer the more), so a safety can be
+// played from it; 0 when no line is clear.
+double OpenLine(const TableState& t, const std::vector<int>& targets);
 // The best pot the seat of `nGroup` has from `table`, 0..1 (0: none).
 double BestPotChance(const TableState& table, int nGroup);
 // Push out when the planned shot is no pot: the safety then costs no foul.
