@@ -321,7 +321,7 @@ TEST_F(PoolGame, TheCuePicturePicksTheTipForOneShot) {
 }
 
 TEST(PoolControls, TheStoredSettingHidesTheGuideAndTheDialogIsWellFormed) {
-  EXPECT_TRUE(CheckDialogTemplate(GameControlsTemplate()).empty());
+  for (const DialogTemplate* dialog : PoolDialogTemplates()) EXPECT_TRUE(CheckDialogTemplate(*dialog).empty());
   PoolApp app;
   app.GetHost().Settings().WriteProfileInt(kSettingsSection, kAimGuideKey, 0);
   app.StartPool();
