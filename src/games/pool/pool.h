@@ -95,6 +95,9 @@ class CPool : public CGame, private pool::BallEnv {
   // The cue ball for the next shooter to place anywhere (it stays where it
   // lies, or comes up on the head spot if it went down).
   void GiveBallInHand();
+  void AnnounceResult(const CPlayer& player, const pool::RuleCall& call, int nGroupBefore);
+  // A ball back on the foot spot, or behind it on the long string when that is taken.
+  void PutOnFootSpot(CPoolBall& ball);
   // Whether the cue ball may stand at (x, y): on the bed, clear of the
   // balls and the pocket mouths, and behind the head string for the break.
   bool CueBallFits(int x, int y) const;

@@ -67,24 +67,30 @@ void CPool::EndOfRulesShot(CQuintaroDoc* pDoc) {
   for (int n = 1; n < kBallCount; ++n) sank = sank || (!Ball(n).m_bOnTable && !m_bPocketedBefore[static_cast<std::size_t>(n)]);
   m_nDryShots[static_cast<std::size_t>(seat)] = sank ? 0 : m_nDryShots[static_cast<std::size_t>(seat)] + 1;
   if (call.result != Result::PlayOn && player) {
-    const bool won = call.result == Result::Win;
-    const std::vector<int> cleared = ClearedBySeat();
-    RecordStatistics(won ? player->m_nId : 1 - player->m_nId, &cleared);
-    const std::string text = won ? WinText(*player, player->m_strName + " Wins!") : LossText(player->m_strName, call.why, groupBefore);
-    Announce(text, won ? kWinSound : kLossSound, won ? FALSE : TRUE, won ? 1 : -1);
+    AnnounceResult(*player, call, groupBefore);
     return;
   }
-  if (call.respot >= 0) {
-    CPoolBall& ball = Ball(call.respot);
-    const CPoint at = FreeSpotNear(Table(), kFootSpot, call.respot);
-    ball.MoveTo(at.x, at.y);
-    ball.m_bOnTable = TRUE;
-    ball.SetVelocity(0, 0);
-  }
+  if (call.respot >= 0) PutOnFootSpot(Ball(call.respot));
   m_strFoul = FoulText(call.foul, ballOn);
   if (call.turnPasses) SwitchSeat(pDoc);
   if (call.ballInHand) GiveBallInHand();
   SnapshotPocketed();
+}
+
+void CPool::AnnounceResult(const CPlayer& player, const RuleCall& call, int nGroupBefore) {
+  const bool won = call.result == Result::Win;
+  const std::vector<int> cleared = ClearedBySeat();
+  RecordStatistics(won ? player.m_nId : 1 - player.m_nId, &cleared);
+  const std::string text =
+      won ? WinText(player, player.m_strName + " Wins!") : LossText(player.m_strName, call.why, nGroupBefore);
+  Announce(text, won ? kWinSound : kLossSound, won ? FALSE : TRUE, won ? 1 : -1);
+}
+
+void CPool::PutOnFootSpot(CPoolBall& ball) {
+  const CPoint at = FreeSpotNear(Table(), kFootSpot, ball.m_nNumber);
+  ball.MoveTo(at.x, at.y);
+  ball.m_bOnTable = TRUE;
+  ball.SetVelocity(0, 0);
 }
 
 void CPool::GiveBallInHand() {
