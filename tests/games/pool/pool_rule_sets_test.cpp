@@ -123,9 +123,10 @@ TEST(PoolRuleSets, AtNineBallOnlyTheLowestBallMayBeStruckFirst) {
   EXPECT_GT(shots[1], 5);
 }
 
-TEST(PoolRuleSets, TheNineDroppedOffTheLowestBallWins) {
+TEST(PoolRuleSets, TheNineDroppedOffTheLowestBallWinsAndTheComputerPlaysForIt) {
   std::mt19937 rng(17);
-  int wins = 0, nineDown = 0;
+  const auto random = Seeded(rng);
+  int wins = 0, nineDown = 0, computerWins = 0;
   for (int run = 0; run < 30; ++run) {
     // The cue ball, the 1 and the 9 in a row toward the top left pocket, the 4 elsewhere.
     const int off = static_cast<int>(rng() % 7) - 3;
@@ -138,6 +139,10 @@ TEST(PoolRuleSets, TheNineDroppedOffTheLowestBallWins) {
     for (int n : {0, 1, 4, 9}) t.onTable[static_cast<std::size_t>(n)] = true;
     const ShotOutcome out = SimulateShot(t, 4.0 + 0.5 * static_cast<double>(rng() % 5), AngleTo(t.pos[kCueBall], t.pos[1]));
     const RuleCall call = JudgeNineBall(Played(t, out));
+    // The computer sees the combination and plays it.
+    const ComputerShot plan = PlanShot(t, kOpenTable, false, 0, random, CueHand{skill::ComputerSkill::Club, 0.0});
+    const ShotOutcome played = SimulateShot(t, plan.power, plan.angle);
+    computerWins += JudgeNineBall(Played(t, played)).result == Result::Win;
     if (out.after.onTable[kNineBall]) continue;
     ++nineDown;
     const bool fair = out.firstHit == 1 && out.after.onTable[kCueBall];
@@ -149,6 +154,7 @@ TEST(PoolRuleSets, TheNineDroppedOffTheLowestBallWins) {
   }
   EXPECT_GT(wins, 5);
   EXPECT_GT(nineDown, 5);
+  EXPECT_GT(computerWins, 25);
 }
 
 TEST(PoolRuleSets, APushOutIsNoFoulAndPutsTheNineBack) {

@@ -296,7 +296,13 @@ ComputerShot PlanShot(const TableState& table, int nGroup, bool bInHand, int nIm
   Choice choice;
   choice.impatience = nImpatience;
   choice.random = &random;
-  const std::vector<PotLine> pots = FindPots(table, targets);
+  std::vector<PotLine> pots = FindPots(table, targets);
+  if (table.rules == RuleSet::NineBall) {
+    // The 9 off the lowest ball wins at once: those pots are weighed with the rest.
+    const std::vector<PotLine> combos = NineCombinations(table);
+    pots.insert(pots.end(), combos.begin(), combos.end());
+    std::stable_sort(pots.begin(), pots.end(), [](const PotLine& a, const PotLine& b) { return a.chance > b.chance; });
+  }
   const int tried = std::min<int>(static_cast<int>(pots.size()), eye.potsTried + 2 * nImpatience);
   for (int i = 0; i < tried; ++i) {
     const PotLine& pot = pots[static_cast<std::size_t>(i)];

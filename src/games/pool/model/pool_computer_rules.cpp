@@ -47,6 +47,64 @@ double OpenLine(const TableState& t, const std::vector<int>& targets) {
   return best;
 }
 
+namespace {
+constexpr double kMostComboCut = 60.0 * kDegToRad;
+constexpr double kComboClearance = kBallDiameter + 1.0;
+
+Vec At(const TableState& t, int n) {
+  const CPoint p = t.pos[static_cast<std::size_t>(n)];
+  return {static_cast<double>(p.x), static_cast<double>(p.y)};
+}
+
+// The unit vector from a to b and the distance; false when they are one point.
+bool Towards(Vec a, Vec b, Vec& dir, double& length) {
+  length = std::hypot(b.x - a.x, b.y - a.y);
+  if (length < 1.0) return false;
+  dir = {(b.x - a.x) / length, (b.y - a.y) / length};
+  return true;
+}
+
+// The combination into `aim`, or chance 0.
+PotLine Combination(const TableState& t, int lowest, int pocket, Vec aim) {
+  PotLine pot;
+  pot.target = lowest;
+  pot.pocket = pocket;
+  const Vec cue = At(t, kCueBall), low = At(t, lowest), nine = At(t, kNineBall);
+  Vec toPocket, toNine, toGhost;
+  double nineRun = 0, lowRun = 0;
+  if (!Towards(nine, aim, toPocket, nineRun)) return pot;
+  const Vec nineGhost{nine.x - toPocket.x * kBallDiameter, nine.y - toPocket.y * kBallDiameter};
+  if (!Towards(low, nineGhost, toNine, lowRun)) return pot;
+  pot.ghost = {low.x - toNine.x * kBallDiameter, low.y - toNine.y * kBallDiameter};
+  if (!Towards(cue, pot.ghost, toGhost, pot.cueRun)) return pot;
+  const double nineCut = std::acos(std::clamp(toNine.x * toPocket.x + toNine.y * toPocket.y, -1.0, 1.0));
+  pot.cut = std::acos(std::clamp(toGhost.x * toNine.x + toGhost.y * toNine.y, -1.0, 1.0));
+  if (nineCut > kMostComboCut || pot.cut > kMostComboCut) return pot;
+  if (!PathClear(t, nine, aim, kNineBall, lowest, kComboClearance) ||
+      !PathClear(t, low, nineGhost, lowest, kNineBall, kComboClearance) ||
+      !PathClear(t, cue, pot.ghost, kCueBall, lowest, kComboClearance))
+    return pot;
+  pot.angle = std::atan2(-toGhost.y, toGhost.x) * kRadToDeg;
+  pot.ballRun = lowRun + nineRun;
+  // Two cuts in a row: harder than either pot alone.
+  pot.chance = 0.5 * std::pow(std::cos(pot.cut) * std::cos(nineCut), 1.5) * 250.0 /
+               (250.0 + pot.cueRun + 1.5 * pot.ballRun);
+  return pot;
+}
+}  // namespace
+
+std::vector<PotLine> NineCombinations(const TableState& table) {
+  std::vector<PotLine> pots;
+  const int lowest = LowestOnTable(table.onTable);
+  if (lowest <= 0 || lowest == kNineBall || !table.onTable[kNineBall] || !table.onTable[kCueBall]) return pots;
+  for (int k = 0; k < kPocketCount; ++k)
+    for (const Vec& aim : PocketAims(k)) {
+      const PotLine pot = Combination(table, lowest, k, aim);
+      if (pot.chance > 0) pots.push_back(pot);
+    }
+  return pots;
+}
+
 double BestPotChance(const TableState& table, int nGroup) {
   const std::vector<PotLine> pots = FindPots(table, Targets(table, nGroup, false));
   return pots.empty() ? 0.0 : pots.front().chance;

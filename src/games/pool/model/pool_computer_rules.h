@@ -19,6 +19,10 @@ ComputerShot PlanBreak(const TableState& table, const std::function<int(int)>& r
 // strike is worth a little (the nearer the more), so a safety can be
 // played from it; 0 when no line is clear.
 double OpenLine(const TableState& t, const std::vector<int>& targets);
+// At 9-ball, the 9 played off the lowest ball into a pocket: the lowest
+// ball sent to where it strikes the 9 toward the pocket, the cue ball to
+// where it strikes the lowest. Judged by the geometry alone, as FindPots.
+std::vector<PotLine> NineCombinations(const TableState& table);
 // The best pot the seat of `nGroup` has from `table`, 0..1 (0: none).
 double BestPotChance(const TableState& table, int nGroup);
 // Push out when the planned shot is no pot: the safety then costs no foul.
