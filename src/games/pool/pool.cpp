@@ -141,12 +141,12 @@ void CPool::ClosingPrompt() {
   if (IsOnEightBall(player) && !m_bGameOver && !m_bPocketCalled && !player->m_bComputer)
     SetStatusText(0, foul + "Select Pocket for 8 ball.");
   else if (m_bInHand && player->m_bComputer)
-    SetStatusText(0, foul + player->m_strName + (m_bBreakShot ? " breaks." : " has ball in hand."));
+    SetStatusText(0, foul + player->m_strName + (m_bBreakShot ? " breaks." : ", ball in hand."));
   else if (m_bInHand && m_bBreakShot)
     SetStatusText(0, player->m_strName + " breaks: drag the cue ball behind the head string, then shoot.");
   else if (m_bInHand) {
-    const std::string ballOn = m_rules == RuleSet::NineBall ? " at the " + std::to_string(BallOn()) : "";
-    SetStatusText(0, foul + player->m_strName + " has ball in hand: drag the cue ball anywhere, then shoot" + ballOn + ".");
+    const std::string shoot = m_rules == RuleSet::NineBall ? "shoot at the " + std::to_string(BallOn()) : "then shoot";
+    SetStatusText(0, foul + player->m_strName + ", ball in hand: drag the cue ball, " + shoot + ".");
   } else if (m_bPushOutDeclared)
     SetStatusText(0, player->m_strName + " pushes out: any shot, no ball need be struck.");
   else if (!foul.empty())

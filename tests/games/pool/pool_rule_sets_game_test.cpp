@@ -39,7 +39,7 @@ TEST_F(PoolRuleSetsGame, AFoulHandsTheOtherPlayerTheCueBallToDragAnywhere) {
   app.EndShot(1);
   EXPECT_EQ(app.Doc().m_nCurrentPlayer, 1);
   EXPECT_EQ(app.Status(),
-            "Foul: the cue ball went down. Player2 has ball in hand: drag the cue ball anywhere, then shoot.");
+            "Foul: scratch. Player2, ball in hand: drag the cue ball, then shoot.");
   EXPECT_TRUE(G().Ball(0).m_bOnTable);
   EXPECT_FALSE(G().m_bGroupsSet);
   Carry({240, 250});
@@ -52,7 +52,7 @@ TEST_F(PoolRuleSetsGame, AFoulHandsTheOtherPlayerTheCueBallToDragAnywhere) {
   EXPECT_EQ(G().m_pFirstHit->m_nNumber, 3);
   EXPECT_EQ(app.Doc().m_nCurrentPlayer, 0);
   EXPECT_TRUE(G().m_bInHand);
-  EXPECT_TRUE(app.Said("Foul: no ball reached a cushion. Player1 has ball in hand: drag the cue ball anywhere, then shoot."));
+  EXPECT_TRUE(app.Said("Foul: no rail. Player1, ball in hand: drag the cue ball, then shoot."));
 }
 
 TEST_F(PoolRuleSetsGame, NineBallRacksADiamondAndOffersAPushOutAfterTheBreak) {

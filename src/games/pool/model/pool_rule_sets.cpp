@@ -175,11 +175,12 @@ RuleCall JudgeNineBall(const ShotFacts& f) {
 std::string FoulText(Foul foul, int nBallOn) {
   switch (foul) {
     case Foul::None: return {};
-    case Foul::Scratch: return "Foul: the cue ball went down.";
-    case Foul::NoBallHit: return "Foul: the cue ball struck no ball.";
+    // Short, as players say them: the status line has room for the rest of the prompt.
+    case Foul::Scratch: return "Foul: scratch.";
+    case Foul::NoBallHit: return "Foul: no ball hit.";
     case Foul::WrongBallFirst:
-      return nBallOn > 0 ? "Foul: the " + std::to_string(nBallOn) + " was not struck first." : "Foul: wrong ball struck first.";
-    case Foul::NoRail: return "Foul: no ball reached a cushion.";
+      return nBallOn > 0 ? "Foul: missed the " + std::to_string(nBallOn) + "." : "Foul: wrong ball first.";
+    case Foul::NoRail: return "Foul: no rail.";
   }
   return {};
 }
