@@ -6,7 +6,11 @@
 #include <clocale>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <libintl.h>
+
+#include "platform/mo_catalog.h"
 
 namespace {
 
@@ -17,6 +21,11 @@ constexpr LanguageChoice kShipped[] = {
 };
 
 std::string g_language = "en";
+#ifdef __EMSCRIPTEN__
+// The page's C library has gettext's calls but no working lookup: the
+// catalog is read here instead.
+MoCatalog g_catalog;
+#endif
 std::string g_held;
 std::string g_catalogDir;
 
@@ -84,8 +93,9 @@ void SetLanguage(std::string_view code) {
   bind_textdomain_codeset(kDomain, "UTF-8");
   // Only the messages category changes: numbers keep their C form.
 #ifdef __EMSCRIPTEN__
-  // The web page's C library takes the catalog's name from the messages locale itself.
-  std::setlocale(LC_MESSAGES, g_language.c_str());
+  std::ifstream in(g_catalogDir + "/" + g_language + "/LC_MESSAGES/" + kDomain + ".mo", std::ios::binary);
+  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  g_catalog.Load(bytes);
 #else
   // glibc's gettext takes the language from LANGUAGE as long as the messages
   // locale is not "C"; C.UTF-8 is always there, whatever locales the system has.
@@ -102,14 +112,24 @@ bool RightToLeftUi() { return g_language == "he"; }
 
 const char* Tr(const char* english) {
   if (g_language == "en" || !english || !*english) return english;
+#ifdef __EMSCRIPTEN__
+  const char* found = g_catalog.Find(english);
+  return found ? found : english;
+#else
   return dgettext(kDomain, english);
+#endif
 }
 
 std::string Tr(std::string_view english) { return Tr(std::string(english).c_str()); }
 
 const char* TrN(const char* one, const char* many, unsigned long n) {
   if (g_language == "en") return n == 1 ? one : many;
+#ifdef __EMSCRIPTEN__
+  const char* found = g_catalog.Find(one, PluralForm(g_language, n));
+  return found ? found : n == 1 ? one : many;
+#else
   return dngettext(kDomain, one, many, n);
+#endif
 }
 
 namespace {

@@ -22,6 +22,8 @@ constexpr ShownFormat kFormats[] = {
     {N_("%s and %s win")},
     {N_("Click mouse to start computer player!")},
     {N_("This game is not available yet.")},
+    {N_("Display mode must be set to at least 256 colors")},
+    {N_("Terminal Error - quitting application")},
     {N_("Initializing....")},
     {N_("View the Hall of Fame")},
     {N_("Do you wish to quit the current game?")},
