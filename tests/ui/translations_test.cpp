@@ -80,7 +80,7 @@ TEST_F(Translations, ShownTextsAreTranslatedAroundTheirNames) {
   // A name that is no text of the catalog stays as it is.
   EXPECT_EQ(TranslateShownText("Zoë"), "Zoë");
   SetLanguage("fr");
-  EXPECT_EQ(TranslateShownText("Bo, shoots at stripe."), "Bo joue les rayées.");
+  EXPECT_EQ(TranslateShownText("Bo, shoots at stripe."), "Bo joue : rayées.");
   SetLanguage("en");
   EXPECT_EQ(TrShown("Ann wins. Click to play again."), "Ann wins. Click to play again.");
 }
