@@ -27,6 +27,10 @@ set(WEB_ASYNCIFY_OPTIONS
   "-sASYNCIFY_IMPORTS=${WEB_ASYNCIFY_IMPORTS}"
   "-sASYNCIFY_REMOVE=${WEB_ASYNCIFY_REMOVE}"
   -sASYNCIFY_STACK_SIZE=262144)
+# The catalogs (a few tens of kilobytes each) are embedded in the module, in /locale.
+include(${CMAKE_SOURCE_DIR}/cmake/Translations.cmake)
+add_dependencies(quintaro quintaro_translations)
+target_link_options(quintaro PRIVATE "--embed-file=${CMAKE_BINARY_DIR}/locale@/locale")
 target_link_options(quintaro PRIVATE ${WEB_ASYNCIFY_OPTIONS}
   -sALLOW_MEMORY_GROWTH=1
   -sINITIAL_MEMORY=67108864
@@ -35,7 +39,7 @@ target_link_options(quintaro PRIVATE ${WEB_ASYNCIFY_OPTIONS}
   -sEXIT_RUNTIME=0
   -sMINIFY_HTML=0
   "-sEXPORTED_FUNCTIONS=['_main','_quintaro_web_event','_quintaro_web_audio_render','_quintaro_web_state']"
-  "-sEXPORTED_RUNTIME_METHODS=['UTF8ToString']"
+  "-sEXPORTED_RUNTIME_METHODS=['UTF8ToString','stringToNewUTF8']"
   --js-library=${WEB_DIR}/quintaro_page.js
   --pre-js=${WEB_DIR}/quintaro_pre.js
   --shell-file=${CMAKE_BINARY_DIR}/web/quintaro_shell.html)

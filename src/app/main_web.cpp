@@ -14,6 +14,12 @@
 #include "platform/host.h"
 #include "platform/web/web_backend.h"
 
+// The browser's languages in order of preference, as a LANGUAGE list ("de-DE:en").
+EM_JS(char*, quintaro_browser_languages, (), {
+  const list = (navigator.languages && navigator.languages.length) ? navigator.languages : [navigator.language || "en"];
+  return stringToNewUTF8(list.join(":"));
+});
+
 namespace {
 
 // Where the page's storage is mirrored (quintaro_pre.js uses the same folder).
@@ -37,6 +43,10 @@ int main() {
   // settings file would be saved unreadable. A desktop's usual mask instead.
   ::umask(022);
   ::setenv("XDG_CONFIG_HOME", kWebConfigHome, 1);
+  // The page speaks the browser's language unless Options > Language says otherwise.
+  char* languages = quintaro_browser_languages();
+  ::setenv("LANGUAGE", languages, 1);
+  std::free(languages);
   AppOptions options;
   options.showSplash = false;  // the page shows itself while loading
   auto settings = std::make_unique<SettingsStore>(SettingsStore::DefaultPath(kCompanyKey, kApplicationTitle));

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "app/language_choice.h"
 #include "app/main_frame.h"
 #include "app/quintaro_doc.h"
 #include "app/quintaro_view.h"
@@ -14,6 +15,7 @@
 #include "game/wall_of_fame.h"
 #include "platform/hang_up.h"
 #include "platform/settings_notice.h"
+#include "res/shown_text.h"
 #include "ui/frame_chrome.h"
 #include "ui/message_box.h"
 
@@ -61,6 +63,8 @@ bool CQuintaroApp::InitInstance() {
     for (const std::string& text : TakeSettingsNotice(*file))
       m_settingsProblems.push_back("When Quintaro last closed: " + text);
   CatchHangUp();
+  InstallShownTextTranslator();
+  RestoreLanguage(m_host->Settings());
   m_doc = std::make_unique<CQuintaroDoc>(*this);
   m_frame = std::make_unique<CMainFrame>(*this);
   m_frame->SetModalScript(m_options.script);

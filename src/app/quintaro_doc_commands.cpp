@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The document's menu and tool-bar commands: choosing a screen or a game,
 // quitting one, the players dialog, the sound switch, and their enabling.
+#include "app/language_choice.h"
 #include "app/main_frame.h"
 #include "app/players_dlg.h"
 #include "app/quintaro_app.h"
@@ -9,6 +10,8 @@
 #include "game/computer_skill_setting.h"
 #include "game/game.h"
 #include "res/resource_ids.h"
+#include "res/string_table.h"
+#include "ui/frame_chrome.h"
 #include "ui/cmd_ui.h"
 #include "ui/message_box.h"
 
@@ -34,6 +37,14 @@ bool CQuintaroDoc::MayLeaveGame() {
 }
 
 bool CQuintaroDoc::OnCommand(UINT nId) {
+  if (ChooseLanguage(m_app.GetHost().Settings(), nId)) {
+    // Everything on screen is shown again in the new language.
+    m_app.SetStatusText(std::string(LoadStringRes(AFX_IDS_IDLEMESSAGE)));
+    m_app.Frame().Chrome().Redraw();
+    Host& host = m_app.GetHost();
+    if (host.ViewWindow() != HWND_NONE) host.InvalidateWindow(host.ViewWindow());
+    return true;
+  }
   if (const GameInfo* game = FindGameByCommand(m_games, nId)) {
     m_nGameType = game->nScreen;
     OnNewDocument();
@@ -121,6 +132,15 @@ bool CQuintaroDoc::OnUpdateCommand(CCmdUI& ui) {
       ui.SetCheck(onGame && ui.m_nID - ID_OPTIONS_SKILL_BEGINNER == static_cast<UINT>(level) ? 1 : 0);
       return true;
     }
+    case ID_OPTIONS_LANGUAGE_DESKTOP:
+    case ID_OPTIONS_LANGUAGE_FIRST:
+    case ID_OPTIONS_LANGUAGE_FIRST + 1:
+    case ID_OPTIONS_LANGUAGE_FIRST + 2:
+    case ID_OPTIONS_LANGUAGE_FIRST + 3:
+    case ID_OPTIONS_LANGUAGE_FIRST + 4:
+      ui.Enable(TRUE);
+      ui.SetCheck(ui.m_nID == ChosenLanguageCommand(m_app.GetHost().Settings()) ? 1 : 0);
+      return true;
     case ID_EDIT_UNDO:
       ui.Enable(IsGameScreen(m_nGameType) && m_pGame && m_pGame->CanUndo());
       return true;

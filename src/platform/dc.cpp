@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/host.h"
+#include "platform/i18n.h"
 #include "platform/text.h"
 
 CDC::CDC(Host& host) : CDC(host, host.ViewRect()) {}
@@ -112,7 +113,8 @@ SIZE CDC::GetTextExtent(std::string_view text) const {
   return SIZE{TextWidth(font, text), font.cellHeight};
 }
 
-void CDC::TextOut(int x, int y, std::string_view text) {
+void CDC::TextOut(int x, int y, std::string_view english) {
+  const std::string text = TrShown(english);
   const FontAtlas& font = m_font.Atlas();
   CRect clip(m_area);
   DrawLine(x, y, text, font, clip);
@@ -134,7 +136,10 @@ void CDC::DrawLine(int x, int y, std::string_view text, const FontAtlas& font, c
   DrawTextAt(Target(ink), clipOnSurface, font, left, top, text, Resolve(m_text));
 }
 
-int CDC::DrawText(std::string_view text, const RECT& rect, UINT format) {
+int CDC::DrawText(std::string_view english, const RECT& rect, UINT format) {
+  // Words a game writes on its board are shown in the player's language.
+  const std::string shown = TrShown(english);
+  const std::string_view text = shown;
   const FontAtlas& font = m_font.Atlas();
   const CRect box(rect);
   std::vector<std::string_view> lines;

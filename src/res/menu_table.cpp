@@ -37,6 +37,17 @@ constexpr MenuItemDef kSkill[] = {
     Cmd("&Expert", ID_OPTIONS_SKILL_EXPERT),
 };
 
+// Each language by its own name, whatever the language in use.
+constexpr MenuItemDef kLanguage[] = {
+    Cmd("&Same as the Desktop", ID_OPTIONS_LANGUAGE_DESKTOP),
+    Sep(),
+    Cmd("&English", ID_OPTIONS_LANGUAGE_FIRST),
+    Cmd("&Deutsch", ID_OPTIONS_LANGUAGE_FIRST + 1),
+    Cmd("Es&pañol", ID_OPTIONS_LANGUAGE_FIRST + 2),
+    Cmd("&Français", ID_OPTIONS_LANGUAGE_FIRST + 3),
+    Cmd("&Hebrew (עברית)", ID_OPTIONS_LANGUAGE_FIRST + 4),
+};
+
 constexpr MenuItemDef kOptions[] = {
     Cmd("&Number of Players...", ID_OPTIONS_NUMBEROFPLAYERS),
     Cmd("&Type of Game...", ID_OPTIONS_TYPEOFGAME),
@@ -45,6 +56,7 @@ constexpr MenuItemDef kOptions[] = {
     Pop("Computer S&kill", kSkill),
     Sep(),
     Cmd("&Sound\tM", ID_OPTIONS_SOUND),
+    Pop("&Language", kLanguage),
 };
 
 constexpr MenuItemDef kZoom[] = {

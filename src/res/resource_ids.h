@@ -34,6 +34,10 @@ inline constexpr UINT ID_VIEW_FULLSCREEN = 32905;
 inline constexpr UINT ID_OPTIONS_SKILL_BEGINNER = 32910;  // Club and Expert follow in order
 inline constexpr UINT ID_OPTIONS_SKILL_CLUB = 32911;
 inline constexpr UINT ID_OPTIONS_SKILL_EXPERT = 32912;
+// Options > Language: the desktop's, then each shipped language in order.
+inline constexpr UINT ID_OPTIONS_LANGUAGE_DESKTOP = 32930;
+inline constexpr UINT ID_OPTIONS_LANGUAGE_FIRST = 32931;  // English, Deutsch, Español, Français, Hebrew
+inline constexpr UINT ID_OPTIONS_LANGUAGE_LAST = 32935;
 
 // --- Framework commands ------------------------------------------------------
 inline constexpr UINT ID_FILE_NEW = 57600;

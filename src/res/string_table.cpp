@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "res/string_table.h"
 
+#include "platform/i18n.h"
 #include "res/resource_ids.h"
 #include "res/statistics_ids.h"
 
@@ -29,6 +30,12 @@ constexpr StringDef kStrings[] = {
     {ID_OPTIONS_SKILL_BEGINNER, "The computer players of this game play as beginners\nBeginner"},
     {ID_OPTIONS_SKILL_CLUB, "The computer players of this game play as club players\nClub"},
     {ID_OPTIONS_SKILL_EXPERT, "The computer players of this game play as experts\nExpert"},
+    {ID_OPTIONS_LANGUAGE_DESKTOP, "Show the program in the desktop's language\nSame as the Desktop"},
+    {ID_OPTIONS_LANGUAGE_FIRST, "Show the program in English\nEnglish"},
+    {ID_OPTIONS_LANGUAGE_FIRST + 1, "Show the program in German\nDeutsch"},
+    {ID_OPTIONS_LANGUAGE_FIRST + 2, "Show the program in Spanish\nEspañol"},
+    {ID_OPTIONS_LANGUAGE_FIRST + 3, "Show the program in French\nFrançais"},
+    {ID_OPTIONS_LANGUAGE_FIRST + 4, "Show the program in Hebrew\nעברית"},
     {ID_EDIT_UNDO, "Take back the last dart of the turn\nUndo"},
     // The framework's commands in the menu.
     {ID_APP_EXIT, "Leave Quintaro Games\nExit"},
@@ -58,7 +65,7 @@ std::span<const StringDef> StringTable() { return kStrings; }
 
 std::string_view LoadStringRes(UINT id) {
   for (const StringDef& s : kStrings) {
-    if (s.id == id) return s.text;
+    if (s.id == id) return Tr(s.text);
   }
   return {};
 }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/i18n.h"
 #include "platform/text.h"
 #include "ui/glyphs.h"
 #include "ui/paint.h"
@@ -84,8 +85,9 @@ void DrawStatic(SurfaceView dst, const DialogControl& c) {
   for (const std::string& line : WrapText(font, shown, c.rect.Width())) {
     const int w = TextWidth(font, line);
     int x = c.rect.left;
+    // Right-to-left languages start their lines at the right.
     if (c.style & SS_CENTER) x += (c.rect.Width() - w) / 2;
-    else if (c.style & SS_RIGHT) x += c.rect.Width() - w;
+    else if ((c.style & SS_RIGHT) || RightToLeftUi()) x += c.rect.Width() - w;
     // Only the first line can hold the mnemonic; wrapped mnemonic texts are rare.
     if (!noPrefix && y == c.rect.top && line.size() == shown.size()) {
       DrawMnemonicText(dst, c.rect, font, x, y, c.text, kText, LookOf(c));

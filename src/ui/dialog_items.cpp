@@ -2,6 +2,7 @@
 // The dialog's controls as its code sees them: finding them by id and
 // reading or setting their text, checks, enabling and track-bar values.
 #include "ui/dialog.h"
+#include "platform/i18n.h"
 #include "ui/edit_logic.h"
 #include "ui/trackbar_logic.h"
 
@@ -66,7 +67,7 @@ void CDialog::SetDlgItemText(int id, const std::string& text) {
   DialogControl* c = GetDlgItem(id);
   if (!c) return;
   if (c->kind == ControlKind::Edit) EditSetText(c->edit, text);
-  else c->text = text;
+  else c->text = TrShown(text);  // a label, shown in the player's language
   MarkDirty();
 }
 

@@ -3,6 +3,9 @@
 
 #include <cstdlib>
 
+#include "platform/i18n.h"
+#include "ui/dialog_fit.h"
+
 int MulDivRound(int a, int b, int c) {
   if (c == 0) return 0;
   const long long n = static_cast<long long>(a) * b;
@@ -22,7 +25,7 @@ SIZE MapDialogSize(int cx, int cy) {
 DialogLayout LayoutDialog(const DialogTemplate& tmpl) {
   DialogLayout layout;
   layout.id = tmpl.id;
-  layout.caption = tmpl.caption;
+  layout.caption = Tr(tmpl.caption);
   layout.client = MapDialogSize(tmpl.cx, tmpl.cy);
   for (const ControlDef& def : tmpl.controls) {
     DialogControl c;
@@ -33,8 +36,9 @@ DialogLayout LayoutDialog(const DialogTemplate& tmpl) {
     c.iconId = def.iconId;
     c.enabled = !(def.style & WS_DISABLED);
     if (def.kind == ControlKind::Edit) c.edit.text = def.text;
-    else c.text = def.text;
+    else c.text = TrShown(def.text);
     layout.controls.push_back(std::move(c));
   }
+  GrowToFit(layout);
   return layout;
 }

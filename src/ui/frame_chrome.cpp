@@ -4,6 +4,7 @@
 #include "res/statistics_ids.h"
 #include "ui/statistics_box.h"
 
+#include "platform/i18n.h"
 #include "res/menu_table.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
@@ -81,7 +82,7 @@ void CFrameChrome::DrawStatusNow() {
 // --- Status line ------------------------------------------------------------------
 
 void CFrameChrome::SetStatusText(const std::string& text) {
-  if (!m_status.SetText(text)) return;
+  if (!m_status.SetText(TrShown(text))) return;
   m_host.Report("status " + QuoteForReport(text));
   DrawStatusNow();
 }

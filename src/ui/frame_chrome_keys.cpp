@@ -5,6 +5,7 @@
 #include "res/menu_table.h"
 #include "ui/accelerator.h"
 #include "ui/frame_chrome.h"
+#include "ui/menu_layout.h"
 #include "ui/menu_tracker.h"
 #include "ui/ui_text.h"
 
@@ -67,7 +68,7 @@ bool CFrameChrome::OnSysKeyDown(const MSG& msg) {
     return true;
   }
   for (std::size_t i = 0; i < MainMenu().size(); ++i) {
-    if (vk != static_cast<UINT>(MnemonicKey(MainMenu()[i].text)) || vk == 0) continue;
+    if (vk != static_cast<UINT>(MnemonicKey(MenuLabel(MainMenu()[i]))) || vk == 0) continue;
     TrackMenu(static_cast<int>(i), true, true);
     return true;
   }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/i18n.h"
 #include "ui/help_text.h"
 
 #include "ui/help_window_metrics.h"
@@ -13,7 +14,7 @@
 
 using namespace help_metrics;
 
-CHelpWindow::CHelpWindow(Host& host) : CHelpWindow(host, "Quintaro Games Help", std::string(HelpText())) {}
+CHelpWindow::CHelpWindow(Host& host) : CHelpWindow(host, Tr("Quintaro Games Help"), std::string(HelpText())) {}
 
 CHelpWindow::CHelpWindow(Host& host, std::string caption, std::string text)
     : m_host(host), m_caption(std::move(caption)), m_text(std::move(text)) {}

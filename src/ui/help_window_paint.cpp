@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing the help window: the frame, the page of text in its sunken pane,
 // the scroll bar and the Close button.
+#include "platform/i18n.h"
 #include "platform/text.h"
 #include "ui/glyphs.h"
 #include "ui/help_window.h"
@@ -44,10 +45,15 @@ void CHelpWindow::DrawPage(SurfaceView window) const {
   for (const Line& line : m_lines) {
     const int y = page.top + line.y - m_scroll;
     if (y + line.font->cellHeight < page.top || y >= page.bottom) continue;
-    DrawTextAt(window, page, *line.font, page.left + line.x, y, line.text, line.color);
+    // A right-to-left language sets its lines from the right, bullets on the right too.
+    const int w = TextWidth(*line.font, line.text);
+    const bool rtl = RightToLeftUi();
+    const int x = rtl ? page.right - line.x - w : page.left + line.x;
+    DrawTextAt(window, page, *line.font, x, y, line.text, line.color);
     if (line.bullet) {
       const int by = y + line.font->ascent - 5;
-      FillRect(window, CRect(page.left + line.x - 10, by, page.left + line.x - 6, by + 4) , kText);
+      const int bx = rtl ? page.right - line.x + 6 : page.left + line.x - 10;
+      FillRect(window, CRect(bx, by, bx + 4, by + 4), kText);
     }
   }
 }
@@ -69,7 +75,7 @@ void CHelpWindow::DrawCloseButton(SurfaceView window) const {
   const bool pressed = m_closePressed && CloseButtonRect().PtInRect(m_mouse);
   DrawButtonFrame(window, button, pressed ? ButtonLook::Pressed : ButtonLook::Raised, true);
   const FontAtlas& font = UiFont();
-  const int tx = button.left + (button.Width() - TextWidth(font, "Close")) / 2 + (pressed ? 1 : 0);
+  const int tx = button.left + (button.Width() - TextWidth(font, Tr("Close"))) / 2 + (pressed ? 1 : 0);
   const int ty = button.top + (button.Height() - font.cellHeight) / 2 + (pressed ? 1 : 0);
-  DrawTextAt(window, button, font, tx, ty, "Close", kText);
+  DrawTextAt(window, button, font, tx, ty, Tr("Close"), kText);
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "platform/i18n.h"
 #include "platform/text.h"
 #include "ui/help_window.h"
 #include "ui/help_window_metrics.h"
@@ -72,7 +73,9 @@ void CHelpWindow::LayoutText() {
     if (!first) y += style.gapAbove;
     first = false;
     bool firstRow = true;
-    for (const std::string& row : WrapText(*style.font, style.content, width - style.indent)) {
+    // Each heading, bullet and paragraph is one text of the catalog.
+    const std::string content = Tr(style.content);
+    for (const std::string& row : WrapText(*style.font, content, width - style.indent)) {
       m_lines.push_back({style.font, row, kTextMargin + style.indent, y, style.color, style.bullet && firstRow});
       y += style.font->cellHeight + kLineGap;
       firstRow = false;

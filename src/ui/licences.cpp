@@ -5,6 +5,7 @@
 #include <cctype>
 #include <vector>
 
+#include "platform/i18n.h"
 #include "ui/help_window.h"
 #include "version_config.h"
 
@@ -72,7 +73,7 @@ void RunLicenceWindow(Host& host, bool scripted) {
     host.Report("licences shown");
     return;
   }
-  CHelpWindow window(host, "Quintaro Games Licences", LicencesText());
+  CHelpWindow window(host, Tr("Quintaro Games Licences"), LicencesText());
   window.Create();
   window.RunModal();
 }

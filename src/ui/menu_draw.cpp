@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/menu_draw.h"
 
+#include "platform/i18n.h"
 #include "ui/glyphs.h"
 #include "ui/paint.h"
 #include "ui/ui_colors.h"
@@ -45,17 +46,23 @@ void DrawPopup(Surface32& out, std::span<const MenuItemDef> items, const PopupLa
       if (hot) color = kGrayText;
       else look = TextLook::Disabled;
     }
+    // A right-to-left language mirrors the item: the label from the right
+    // beside the check mark, the accelerator at the left.
+    const bool rtl = RightToLeftUi();
     const int ty = r.top + (r.Height() - font.cellHeight) / 2;
-    DrawMnemonicText(view, r, font, r.left + kPopupCheckColumn, ty, MenuLabel(item), color, look);
+    const std::string_view label = MenuLabel(item);
+    const int lx = rtl ? r.right - kPopupCheckColumn - MnemonicTextWidth(font, label) : r.left + kPopupCheckColumn;
+    DrawMnemonicText(view, r, font, lx, ty, label, color, look);
     const std::string_view accel = MenuAccelText(item);
     if (!accel.empty()) {
-      const int ax = layout.accelRight - TextWidth(font, accel);
+      const int ax = rtl ? static_cast<int>(layout.size.cx) - layout.accelRight : layout.accelRight - TextWidth(font, accel);
       DrawPlainText(view, r, font, ax, ty, accel, color, look);
     }
     const int cy = r.top + (r.Height() - 7) / 2;
+    const int checkX = rtl ? r.right - 12 : r.left + 5;
     if (checked) {
-      if (look == TextLook::Disabled) DrawCheckMark(view, r.left + 6, cy + 1, kHighlight);
-      DrawCheckMark(view, r.left + 5, cy, look == TextLook::Disabled ? kShadow : color);
+      if (look == TextLook::Disabled) DrawCheckMark(view, checkX + 1, cy + 1, kHighlight);
+      DrawCheckMark(view, checkX, cy, look == TextLook::Disabled ? kShadow : color);
     }
     if (item.kind == MenuItemKind::Popup) DrawRightArrow(view, r.right - 11, cy, color);
   }

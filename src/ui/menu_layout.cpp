@@ -4,15 +4,17 @@
 #include <algorithm>
 #include <string_view>
 
+#include "platform/i18n.h"
 #include "ui/ui_text.h"
 
+// Items are shown in the player's language, accelerator keys included.
 std::string_view MenuLabel(const MenuItemDef& item) {
-  const std::string_view text(item.text);
+  const std::string_view text(Tr(item.text));
   return text.substr(0, text.find('\t'));
 }
 
 std::string_view MenuAccelText(const MenuItemDef& item) {
-  const std::string_view text(item.text);
+  const std::string_view text(Tr(item.text));
   const std::size_t tab = text.find('\t');
   return tab == std::string_view::npos ? std::string_view{} : text.substr(tab + 1);
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/i18n.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 #include "ui/dialog.h"
@@ -59,7 +60,7 @@ void AddButtonRow(DialogLayout& layout, const std::vector<ButtonSpec>& buttons, 
     DialogControl b;
     b.kind = static_cast<int>(i) == defaultIndex ? ControlKind::DefPushButton : ControlKind::PushButton;
     b.id = buttons[i].id;
-    b.text = buttons[i].text;
+    b.text = Tr(buttons[i].text);
     b.style = WS_TABSTOP | (i == 0 ? WS_GROUP : 0);
     b.rect = CRect(x, buttonsTop, x + kButtonWidth, buttonsTop + kButtonHeight);
     layout.controls.push_back(b);
@@ -170,7 +171,7 @@ class CMessageBox : public CDialog {
 }  // namespace
 
 int ShowMessageBox(Host& host, ModalScript* script, std::string_view text, std::string_view caption, UINT type) {
-  const std::string title = caption.empty() ? std::string(LoadStringRes(AFX_IDS_APP_TITLE)) : std::string(caption);
-  CMessageBox box(text, title, type);
+  const std::string title = caption.empty() ? std::string(LoadStringRes(AFX_IDS_APP_TITLE)) : TrShown(caption);
+  CMessageBox box(TrShown(text), title, type);
   return box.Run(host, script);
 }

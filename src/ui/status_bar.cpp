@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/status_bar.h"
 
+#include "platform/i18n.h"
 #include "ui/paint.h"
 #include "ui/ui_colors.h"
 #include "ui/ui_text.h"
@@ -29,5 +30,7 @@ void CStatusBar::Draw(SurfaceView surface) const {
   const FontAtlas& font = StatusFont();
   CRect clip = pane;
   clip.DeflateRect(2, 1);
-  DrawPlainText(surface, clip, font, pane.left + 4, pane.top + (pane.Height() - font.cellHeight) / 2, Shown(), kText);
+  // A right-to-left language starts the line at the right.
+  const int x = RightToLeftUi() ? pane.right - 4 - TextWidth(font, Shown()) : pane.left + 4;
+  DrawPlainText(surface, clip, font, x, pane.top + (pane.Height() - font.cellHeight) / 2, Shown(), kText);
 }

@@ -38,7 +38,9 @@ namespace {
 void DrawUnderlined(SurfaceView dst, const CRect& clip, const FontAtlas& font, int x, int y, const MnemonicText& m,
                     std::uint32_t color) {
   DrawTextAt(dst, clip, font, x, y, m.text, color);
-  if (m.underline < 0) return;
+  // A line that is reordered (right-to-left text) has no left-to-right place
+  // for the letter; its access key still works, without the underline.
+  if (m.underline < 0 || MayNeedLayout(m.text)) return;
   const std::string_view before(m.text.data(), static_cast<std::size_t>(m.underline));
   const int ux = x + TextWidth(font, before);
   const Utf8Char marked = DecodeUtf8(m.text, static_cast<std::size_t>(m.underline));

@@ -102,7 +102,7 @@ TEST_F(MenuTrackerTest, ArrowsSkipSeparatorsAndWrapBetweenMenus) {
   m.HandleMessage(Key(VK_UP));
   m.HandleMessage(Key(VK_UP));
   m.HandleMessage(Key(VK_UP));    // wraps to the bottom
-  EXPECT_EQ(m.Selected(0), 6);    // "Sound"
+  EXPECT_EQ(m.Selected(0), 7);    // "Language", below "Sound"
   EXPECT_EQ(m.ItemState(0, 6).m_nCheck, 1);
   m.HandleMessage(Key(VK_LEFT));
   EXPECT_EQ(m.BarItem(), 1);      // Edit

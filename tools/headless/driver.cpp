@@ -11,6 +11,7 @@
 
 #include "app/quintaro_app.h"
 #include "platform/audio_device.h"
+#include "platform/i18n.h"
 #include "platform/headless/headless_backend.h"
 #include "platform/host.h"
 
@@ -76,6 +77,7 @@ bool ScenarioDriver::Configure(const ScriptCommand& cmd) {
   else if (n == "tick") m_startTick = static_cast<DWORD>(cmd.Int(0));
   else if (n == "setting") m_settings.push_back({a[0], a[1], a[2], cmd.quoted.size() == 3 && cmd.quoted[2]});
   else if (n == "display") m_displayBits = cmd.Int(0);
+  else if (n == "language") m_language = a[0];
   else if (n == "nosound") m_sound = false;
   else if (n == "splash") m_splash = std::filesystem::absolute(a[0]);
   else if (n == "srand") m_seed = static_cast<std::uint32_t>(cmd.Int(0));
@@ -120,6 +122,9 @@ void ScenarioDriver::Start() {
   m_backend->onStarved = [this] { Finish(0); };
   m_backend->onExit = [this](int code) { Finish(code); };
 
+  // Transcripts stay in English whatever the desktop's language, unless the
+  // script asks for another.
+  HoldLanguage(m_language);
   auto settings = std::make_unique<SettingsStore>();
   for (const Setting& s : m_settings) {
     if (s.text) settings->WriteProfileString(s.section, s.key, s.value);

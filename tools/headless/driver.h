@@ -104,6 +104,7 @@ class ScenarioDriver : public ModalScript {
   DWORD m_startTick = 1000;
   std::int64_t m_epoch = 0;
   int m_displayBits = 8;
+  std::string m_language = "en";  // held for the whole run (`language CODE`)
   bool m_sound = true;
   std::filesystem::path m_splash;
   std::filesystem::path m_workDir;  // the program's own, when a splash file is given

@@ -85,6 +85,7 @@ std::optional<std::string> CheckConfiguration(const ScriptCommand& c) {
   if (n == "display") return a.size() == 1 && IsOneOf(a[0], {"4", "8", "32"}) ? "" : "display takes 4, 8 or 32";
   if (n == "nosound") return a.empty() ? "" : "takes no arguments";
   if (n == "splash") return a.size() == 1 ? "" : "expects one argument";
+  if (n == "language") return a.size() == 1 && IsOneOf(a[0], {"en", "de", "es", "fr", "he"}) ? "" : "language takes en, de, es, fr or he";
   if (n == "setting") {
     if (a.size() != 3) return "expects SECTION KEY VALUE";
     // A value is a whole number, or a string in double quotes.
@@ -202,7 +203,7 @@ std::optional<std::vector<ScriptWord>> SplitQuotedWords(const std::string& line)
 }
 
 bool IsConfigurationCommand(const std::string& name) {
-  return IsOneOf(name, {"epoch", "tick", "setting", "display", "nosound", "splash"});
+  return IsOneOf(name, {"epoch", "tick", "setting", "display", "nosound", "splash", "language"});
 }
 
 bool ParseScript(const std::string& text, Script* script, ScriptError* error) {
