@@ -20,7 +20,7 @@ constexpr double kLeftAPot = 300;
 constexpr std::size_t kPositionsRead = 8;  // an Expert's best pots it plays one shot further
 constexpr double kBeginnerSpread = 1.7;      // degrees the cue strays (SD)
 constexpr double kClubSpread = 0.6;
-constexpr double kExpertSpread = 0.3;
+constexpr double kExpertSpread = 0.25;
 
 bool Own(int n, int nGroup) {
   if (n == kEightBall || n < 1) return false;
