@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
   const auto cb = bowling::selfplay::PlayPair(ComputerSkill::Club, ComputerSkill::Beginner, games, bowling::kDefaultSpin, 23u);
   skilltest::Print("Bowling", ComputerSkill::Expert, ComputerSkill::Club, {ec.games, ec.strongWins});
   skilltest::Print("Bowling", ComputerSkill::Club, ComputerSkill::Beginner, {cb.games, cb.strongWins});
-  std::printf("[skill] Bowling averages: Expert %.1f (target > 180), Club %.1f, Beginner %.1f (target < 110)\n",
+  std::printf("[skill] Bowling averages: Expert %.1f (target > 180), Club %.1f, Beginner %.1f (target: 20 below Club)\n",
               ec.strongMean, ec.weakMean, cb.weakMean);
   return 0;
 }

@@ -42,20 +42,24 @@ import sys
 
 DEBUG = bool(os.environ.get("OPPONENTS_DEBUG"))
 FOLLOW_WAIT = 20  # ms between pointer moves in a drag
-NEW_GAME = {"football": 32787, "basketball": 32784, "airhockey": 32783}
-SECTION = {"football": "Football", "basketball": "Basketball", "airhockey": "AirHockey"}
+NEW_GAME = {"football": 32787, "basketball": 32784, "airhockey": 32783, "darts": 32786, "bowling": 32785}
+SECTION = {"football": "Football", "basketball": "Basketball", "airhockey": "AirHockey", "darts": "Darts",
+           "bowling": "Bowling"}
 LEVELS = ["Beginner", "Club", "Expert"]
 
 
 class Driver:
     """One headless program, fed a line at a time; state() reads the dump."""
 
-    def __init__(self, exe, config):
+    def __init__(self, exe, config, sound=False):
         self.p = subprocess.Popen([exe, "-", "--follow"], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                                   text=True, bufsize=1)
         self.statuses = []  # the status line's texts, as they came
         self.boxes = []  # the message boxes' lines
-        self.send(*(["epoch 1700000000", "nosound"] + config + ["start", "wait 5000"]))
+        self.sounds = []  # (tick, id) of the sounds played
+        self.winner = None  # the name the status line last called the winner
+        # The sounds tell when a dart lands or a ball is bowled; the other games run without.
+        self.send(*(["epoch 1700000000"] + ([] if sound else ["nosound"]) + config + ["start", "wait 5000"]))
 
     def send(self, *lines):
         self.p.stdin.write("\n".join(lines) + "\n")
@@ -66,10 +70,14 @@ class Driver:
         for line in self.p.stdout:
             if DEBUG:
                 sys.stderr.write(line)
+            if " sound " in line:
+                self.sounds.append((int(line[1:line.index("]")]), int(line.split(" sound ", 1)[1])))
             if " msgbox " in line:
                 self.boxes.append(line)
             if " status \"" in line:
                 self.statuses.append(line.split(" status ", 1)[1].strip().strip('"'))
+                if self.statuses[-1].endswith(" wins. Click to play again."):
+                    self.winner = self.statuses[-1].split(" wins.")[0]
             if " state {" in line:
                 self.tick = int(line[1:line.index("]")])
                 return json.loads(line.split(" state ", 1)[1])
@@ -321,6 +329,156 @@ def play_airhockey(d, me, seat):
     return False, None, None
 
 
+# --- Darts ------------------------------------------------------------------
+AIM_POSITIONS = [0, 4, 14, 16, 2, 6, 11, 18, 20, 8, 12, 10, 7, 1, 9, 13, 19, 15, 3, 17, 5]
+DARTS = {
+    "newcomer": dict(release=20.0, press=15.0, timing=90.0, trebles=False, react=150),
+    "regular": dict(release=12.0, press=9.0, timing=45.0, trebles=True, react=80),
+}
+LANDING_SOUNDS = (324, 325)  # a miss, a hit
+
+
+def board_point(number, radius):
+    """The middle of a number's bed at a radius, as the game's targets are."""
+    pos = AIM_POSITIONS[number]
+    degrees = 18 * pos if pos < 11 else -(18 * pos - 198)
+    a = math.radians(degrees)
+    return int(math.cos(a) * radius) + 266, int(math.sin(a) * -radius) + 141
+
+
+def dart_target(remaining, trebles):
+    """Where a person aims in 301: the regular plays the finish as a darts player does."""
+    if not trebles or remaining <= 20:
+        return board_point(20 if remaining > 20 or remaining < 1 else remaining, 38)
+    if remaining >= 60:
+        return board_point(20, 65)
+    if remaining in (25, 50):
+        return (266, 149) if remaining == 25 else (266, 141)
+    if remaining % 3 == 0:
+        return board_point(remaining // 3, 65)
+    if remaining % 2 == 0 and remaining <= 40:
+        return board_point(remaining // 2, 97)
+    return board_point(20 if remaining > 40 else remaining - 20, 38)
+
+
+def wait_for_seat(d, seat, limit=600, step=200):
+    """Waits out the computer's turn (a click starts a game's first one); the last state."""
+    for _ in range(limit):
+        s = d.state()
+        if d.winner or s["game"]["gameOver"] or s["current"] == seat and not s["game"].get("rolling"):
+            return s
+        prompt = d.statuses and d.statuses[-1].startswith("Click mouse to start")
+        d.send("click 300 200" if prompt else f"wait {step}")
+        d.statuses.clear()
+    return d.state()
+
+
+def darts_turn(d, me, s, seat):
+    h = me.h
+    for k in range(3):
+        if s["current"] != seat or s["game"]["gameOver"] or d.winner:
+            return s
+        x, y = dart_target(s["players"][seat]["score"], h["trebles"])
+        release = (round(x + me.err(h["release"])), round(y + me.err(h["release"])))
+        press = (min(max(round(release[0] + me.err(h["press"])), 156), 381), 365)
+        ms = max(50, round(300 + me.err(h["timing"])))
+        slot = s["game"]["dartsThrown"]
+        d.send(f"wait {me.reaction()}", f"click {249 + 30 * slot} 320", f"wait {me.reaction()}")
+        me.drag(d, press[0], press[1], min(max(release[0], 129), 406), min(max(release[1], 4), 281), ms)
+        d.send("wait 480")  # the flight
+        s = d.state()
+    return s
+
+
+def play_darts(d, me, seat):
+    """A 301 game; True when the person wins, and the gaps between its darts and the computer's."""
+    d.sounds.clear()
+    mine, theirs = [], []
+    d.winner = None
+    while True:
+        s = wait_for_seat(d, seat)
+        theirs += d.sounds
+        d.sounds.clear()
+        # The next game is started afresh from the menu.
+        if d.winner:
+            return d.winner == f"Player{seat + 1}", landing_gaps(mine), landing_gaps(theirs)
+        s = darts_turn(d, me, s, seat)
+        mine += d.sounds
+        d.sounds.clear()
+
+
+def landing_gaps(sounds):
+    """The time between darts landing within a turn (the other side's turn takes longer)."""
+    ticks = [t for t, i in sounds if i in LANDING_SOUNDS]
+    return [b - a for a, b in zip(ticks, ticks[1:]) if b - a < 3000]
+
+
+# --- Bowling ----------------------------------------------------------------
+PIN_X = [42, 62, 82, 102, 52, 72, 92, 62, 82, 72]
+BOWLING = {
+    "newcomer": dict(release=15.0, press=10.5, hold=600, holdsd=250, react=150),
+    "regular": dict(release=9.0, press=6.3, hold=400, holdsd=100, react=80),
+}
+
+
+def bowling_target(standing):
+    """The lane x a bowler reads: the pocket on a full rack, else the line nearest most pins."""
+    if len(standing) in (0, 10):
+        return 78.0
+    best, first, last = -1, 0, 0
+    for x in range(39, 116):
+        n = sum(abs(PIN_X[i] - x) <= 13 for i in standing)
+        if n > best:
+            best, first, last = n, x, x
+        elif n == best and x == last + 1:
+            last = x
+    return 0.5 * (first + last)
+
+
+def play_bowling(d, me, seat):
+    """A game of ten frames; True when the person wins, and the gaps between its balls and the computer's."""
+    h = me.h
+    d.sounds.clear()
+    released = []  # when the person's balls left its hand
+    d.winner = None
+    while True:
+        s = wait_for_seat(d, seat, 3000, 100)
+        g = s["game"]
+        if d.winner:
+            balls = [(t, any(abs(t - r) < 100 for r in released)) for t, i in d.sounds if i == BALL_ROLLS]
+            return d.winner == f"Player{seat + 1}", ball_gaps(balls, True), ball_gaps(balls, False)
+        if g["rolling"]:
+            d.send("wait 100")
+            continue
+        standing = [i for i, p in enumerate(g["pins"]) if not p["hit"]]
+        x = 176 + (bowling_target(standing) - 33) * 109 / 88
+        release = x + me.err(h["release"])
+        press = release + me.err(h["press"])
+        hold = max(120, round(h["hold"] + me.err(h["holdsd"])))
+        d.send(f"wait {me.reaction()}")
+        d.state()
+        released.append(d.tick + hold)
+        me.drag(d, min(max(round(press), 176), 284), 385, min(max(round(release), 176), 284), 230, hold)
+        d.send("wait 500")
+
+
+BALL_ROLLS = 367  # the sound of a ball set rolling
+
+
+def ball_gaps(balls, mine):
+    """The time between one side's balls that follow each other (a frame's two balls)."""
+    return [b[0] - a[0] for a, b in zip(balls, balls[1:]) if a[1] == mine and b[1] == mine and b[0] - a[0] < 10000]
+
+
+HANDS = {"football": FOOTBALL, "basketball": BASKETBALL, "airhockey": AIRHOCKEY, "darts": DARTS, "bowling": BOWLING}
+PLAYS = {"football": play_football, "basketball": play_basketball, "airhockey": play_airhockey, "darts": play_darts,
+         "bowling": play_bowling}
+
+
+def mean(values):
+    return sum(values) / len(values) if values else 0.0
+
+
 def run_pairing(exe, game, person, level, games, seed):
     wins, extra = 0, []
     # Air Hockey's person always has the lower mallet, the first seat.
@@ -333,10 +491,10 @@ def run_pairing(exe, game, person, level, games, seed):
                   f"setting Players Computer1 {seat}", f"setting Players Computer2 {1 - seat}"]
         if game == "basketball":
             config += ["setting Basketball GameTime 30"]
-        d = Driver(exe, config)
+        d = Driver(exe, config, sound=game in ("darts", "bowling"))
         rng = random.Random(seed + seat)
-        me = Person(rng, {"football": FOOTBALL, "basketball": BASKETBALL, "airhockey": AIRHOCKEY}[game][person])
-        play = {"football": play_football, "basketball": play_basketball, "airhockey": play_airhockey}[game]
+        me = Person(rng, HANDS[game][person])
+        play = PLAYS[game]
         for k in range(half):
             d.send(f"srand {seed + 100 * seat + k + 1}", f"menu {NEW_GAME[game]}", "wait 500")
             r = play(d, me, seat)
@@ -349,7 +507,7 @@ def run_pairing(exe, game, person, level, games, seed):
 def main():
     exe = sys.argv[1]
     games = int(sys.argv[2]) if len(sys.argv) > 2 else 20
-    chosen = sys.argv[3:] or ["football", "basketball", "airhockey"]
+    chosen = sys.argv[3:] or ["football", "basketball", "airhockey", "darts", "bowling"]
     pairings = [("newcomer", "Beginner"), ("regular", "Club"), ("regular", "Expert")]
     print(f"| game | person | level | games | person wins | computer |")
     print("|---|---|---|---|---|---|")
@@ -364,6 +522,10 @@ def main():
                 n = len(extra)
                 note = (f"matches to 7: person {sum(e[0] or 0 for e in extra) / n:.1f} goals, "
                         f"computer {sum(e[1] or 0 for e in extra) / n:.1f}")
+            elif game in ("darts", "bowling"):
+                what = "a dart lands" if game == "darts" else "a frame's second ball"
+                note = (f"{what} every {mean([g for e in extra for g in e[0]]) / 1000:.2f} s (person), "
+                        f"{mean([g for e in extra for g in e[1]]) / 1000:.2f} s (computer)")
             else:
                 n = len(extra)
                 note = (f"person {sum(e[0] for e in extra) / n:.1f} points ({sum(e[2] for e in extra) / n:.1f} shots), "

@@ -38,4 +38,42 @@ struct MalletHand {
 inline constexpr MalletHand kAirHockeyNewcomer{330, 9, 9.0};
 inline constexpr MalletHand kAirHockeyRegular{280, 11, 5.0};
 
+// Darts: a quick stroke from the throw line up to the spot it means, about
+// 290 pixels in the ideal 300 ms. The end of a quick aimed movement strays in
+// proportion to its length (some 4 % for a practised hand): the release
+// strays `releaseSpread` pixels (SD, each axis), 12 for the regular and 20
+// for the newcomer; the press strays `pressSpread` sideways, leaning the
+// stroke (a degree of lean moves the dart a pixel); the stroke's time is off
+// by `timingSpreadMs` (a practised hand keeps a third of a second to 15 %, a
+// new one to 30 %; ten milliseconds move the dart a pixel up or down). The
+// band of releases that scores well is narrow: the treble ring is 5 pixels
+// deep and a bed 20 pixels wide there, so the regular meets the treble 20
+// about one dart in ten and the 20 about one in two; the newcomer aims at
+// the fat 20 and finds it about one dart in three.
+struct DartHand {
+  double releaseSpread = 0;
+  double pressSpread = 0;
+  double timingSpreadMs = 0;
+  bool aimsAtTrebles = false;  // the treble 20 and the darts players' finishes, else the big single
+};
+inline constexpr DartHand kDartsNewcomer{20.0, 15.0, 90.0, false};
+inline constexpr DartHand kDartsRegular{12.0, 9.0, 45.0, true};
+
+// Bowling: a drag of about 155 pixels up the approach. The ball starts under
+// the release, which strays `releaseSpread` screen pixels (SD) from the line
+// a bowler reads (the pocket on a full rack, the middle of what stands): 9
+// for the regular, whose 0.4 s drag ends within 6 % of its length, and 15
+// for the newcomer; the press strays `pressSpread` sideways, slanting the
+// ball. The hold is `holdMs` give or take `holdSpreadMs`: the newcomer swings
+// slowly and unevenly. The pocket that strikes is about 6 lane pixels (7 on
+// the approach) wide, so the regular finds it about one ball in three.
+struct BowlerHand {
+  double releaseSpread = 0;
+  double pressSpread = 0;
+  int holdMs = 0;
+  int holdSpreadMs = 0;
+};
+inline constexpr BowlerHand kBowlingNewcomer{15.0, 10.5, 600, 250};
+inline constexpr BowlerHand kBowlingRegular{9.0, 6.3, 400, 100};
+
 }  // namespace person

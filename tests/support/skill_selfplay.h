@@ -38,6 +38,12 @@ inline double Widened(double bound, int games, bool lower) {
   return lower ? bound - error : bound + error;
 }
 
+// The least share of turns that go visibly wrong, `bound`, less two
+// standard errors of a share measured over `turns` turns.
+inline double WidenedShare(double bound, int turns) {
+  return turns > 0 ? bound - 2.0 * std::sqrt(bound * (1.0 - bound) / turns) : 0.0;
+}
+
 inline void PrintPerson(const char* game, const char* person, skill::ComputerSkill level, const PairResult& r) {
   std::printf("[skill] %s: the %s beats %s in %d of %d games (%.1f%%)\n", game, person, skill::SkillName(level),
               r.firstWins, r.games, 100.0 * r.Rate());

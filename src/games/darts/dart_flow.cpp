@@ -11,6 +11,10 @@
 
 using namespace darts;
 
+namespace {
+constexpr DWORD kComputerPickUpMs = 700;
+}  // namespace
+
 CDart::ThrowResult CDart::ResolveThrow(CQuintaroView* pView, bool bByUser) {
   CQuintaroDoc& doc = Doc();
   CPlayer* player = doc.m_pCurrentPlayer;
@@ -172,6 +176,10 @@ CDart::ThrowResult CDart::ThrowComputerDart(CQuintaroView* pView) {
   m_trayUsed[tray] = true;
   pView->m_turn.m_pSelSprite = m_trayDarts[tray];
   ComputerAim(Doc().m_pCurrentPlayer);
+  // A person's pace: the time a practised hand takes to pick up a dart and
+  // settle, then its stroke, before the dart flies.
+  Host& host = GetHost();
+  host.WaitUntil(host.GetTickCount() + kComputerPickUpMs + m_dwThrowTime);
   const ThrowResult result = ResolveThrow(pView, false);
   if (result != ThrowResult::GameOver) pView->m_turn.m_bDragging = FALSE;
   return result;

@@ -5,7 +5,8 @@
 // against the one below, playing either end half of the time. Then the two
 // models of a person take the lower mallet with the mouse: the newcomer
 // beats the Beginner and the regular Club about half the time, and the
-// Expert beats the regular more often, but not always.
+// Expert beats the regular more often, but not always, and every level
+// misses a block or shoots wide in some of its turns.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -129,9 +130,56 @@ class PersonAtMallet {
   long m_step = 0;
 };
 
+// The upper mallet's turns: each time the puck comes into its half on a
+// line at its goal mouth, or it strikes the puck. A turn goes visibly wrong
+// when the lower side scores (a missed block) or the upper mallet's stroke
+// sends the puck out of its half on a line that misses the lower goal mouth
+// (a wide shot). Lines count their bounces off the side walls.
+struct TurnWatch {
+  int turns = 0, mistakes = 0;
+  bool inHalf = false, onTarget = false, struck = false;
+
+  double Share() const { return turns ? static_cast<double>(mistakes) / turns : 0.0; }
+
+  void Step(const Rink& r, Goal goal) {
+    if (inHalf && goal == Goal::ForHuman) {
+      turns += !(onTarget || struck);
+      ++mistakes;
+      inHalf = false;
+      return;
+    }
+    if (!inHalf && r.puck.pos.y < kCentreLineY) {
+      inHalf = true;
+      struck = false;
+      onTarget = OnTarget(r.puck, kWallTop);
+      turns += onTarget;
+    }
+    if (!inHalf) return;
+    if (!struck && Touching(r.puck, r.computer)) {
+      struck = true;
+      turns += !onTarget;
+    }
+    if (r.puck.pos.y < kCentreLineY) return;
+    inHalf = false;
+    mistakes += struck && !OnTarget(r.puck, kWallBottom);
+  }
+
+  // The puck's run meets the goal mouth at the end `endY`, the side walls folded out.
+  static bool OnTarget(const Puck& p, int endY) {
+    const double dx = p.aim.x - p.runStart.x, dy = p.aim.y - p.runStart.y;
+    if (dy == 0 || (dy > 0) != (endY > p.pos.y)) return false;
+    const double width = kWallRight - kWallLeft - 2 * kPuckRadius, left = kWallLeft + kPuckRadius;
+    double u = std::fmod(p.pos.x + dx / dy * (endY - p.pos.y) - left, 2 * width);
+    if (u < 0) u += 2 * width;
+    const double x = left + (u > width ? 2 * width - u : u);
+    return x >= kGoalLeft && x <= kGoalRight;
+  }
+};
+
 // A match to 7; true when the upper mallet (the computer at `upper`) wins.
 // The lower mallet is the computer at `lower`, or the person when given.
-bool UpperWins(ComputerSkill upper, ComputerSkill lower, unsigned seed, const person::MalletHand* person = nullptr) {
+bool UpperWins(ComputerSkill upper, ComputerSkill lower, unsigned seed, const person::MalletHand* person = nullptr,
+               TurnWatch* watch = nullptr) {
   std::mt19937 rng(seed);
   const RandomSource random = [&rng](int n) { return n > 0 ? static_cast<int>(rng() % static_cast<unsigned>(n)) : 0; };
   Rink rink;
@@ -142,6 +190,7 @@ bool UpperWins(ComputerSkill upper, ComputerSkill lower, unsigned seed, const pe
   for (int step = 0; step < kSubStepLimit; ++step) {
     const Goal goal = hand ? RunSubStep(rink, random, upper, [&hand](Rink& r) { (*hand)(r); }).goal
                            : SubStep(rink, upper, lower, random);
+    if (watch) watch->Step(rink, goal);
     if (goal == Goal::None) continue;
     // The side that conceded serves.
     if (goal == Goal::ForComputer) {
@@ -178,29 +227,37 @@ TEST(AirHockeySkill, EachLevelBeatsTheOneBelow) {
 }
 
 // Matches between a level (the upper mallet, as in the game) and a person.
-skilltest::PairResult AgainstPerson(ComputerSkill level, const person::MalletHand& hand, int games, unsigned seed) {
-  skilltest::PairResult r;  // the level's wins
+struct PersonMatch {
+  skilltest::PairResult pair;  // the level's wins
+  TurnWatch level;
+};
+PersonMatch AgainstPerson(ComputerSkill level, const person::MalletHand& hand, int games, unsigned seed) {
+  PersonMatch m;
   for (int g = 0; g < games; ++g) {
-    ++r.games;
-    r.firstWins += UpperWins(level, level, seed + static_cast<unsigned>(g), &hand);
+    ++m.pair.games;
+    m.pair.firstWins += UpperWins(level, level, seed + static_cast<unsigned>(g), &hand, &m.level);
   }
-  return r;
+  return m;
 }
 
 TEST(AirHockeySkill, APersonBeatsTheLevelsAsOftenAsTheyShould) {
   const int games = skilltest::GamesPerPair(20);
-  const skilltest::PairResult beginner = AgainstPerson(ComputerSkill::Beginner, person::kAirHockeyNewcomer, games, 700);
-  const skilltest::PairResult club = AgainstPerson(ComputerSkill::Club, person::kAirHockeyRegular, games, 900);
-  const skilltest::PairResult expert = AgainstPerson(ComputerSkill::Expert, person::kAirHockeyRegular, games, 1100);
+  const PersonMatch beginnerMatch = AgainstPerson(ComputerSkill::Beginner, person::kAirHockeyNewcomer, games, 700);
+  const PersonMatch clubMatch = AgainstPerson(ComputerSkill::Club, person::kAirHockeyRegular, games, 900);
+  const PersonMatch expertMatch = AgainstPerson(ComputerSkill::Expert, person::kAirHockeyRegular, games, 1100);
+  const skilltest::PairResult &beginner = beginnerMatch.pair, &club = clubMatch.pair, &expert = expertMatch.pair;
   std::printf("[skill] Air Hockey to 7: the newcomer beats Beginner in %d of %d, the regular beats Club in %d of %d; "
               "Expert beats the regular in %d of %d\n",
               games - beginner.firstWins, games, games - club.firstWins, games, expert.firstWins, games);
+  std::printf("[skill] Air Hockey turns with a missed block or a wide shot: Beginner %.0f%%, Club %.0f%%, Expert %.0f%%\n",
+              100 * beginnerMatch.level.Share(), 100 * clubMatch.level.Share(), 100 * expertMatch.level.Share());
   EXPECT_GT(1.0 - beginner.Rate(), skilltest::Widened(0.40, games, true));
   EXPECT_LT(1.0 - beginner.Rate(), skilltest::Widened(0.70, games, false));
   EXPECT_GT(1.0 - club.Rate(), skilltest::Widened(0.35, games, true));
   EXPECT_LT(1.0 - club.Rate(), skilltest::Widened(0.65, games, false));
   EXPECT_GT(expert.Rate(), skilltest::Widened(0.60, games, true));
   EXPECT_LT(expert.Rate(), skilltest::Widened(0.85, games, false));
+  for (const PersonMatch* m : {&beginnerMatch, &clubMatch, &expertMatch}) EXPECT_GE(m->level.Share(), 0.15);
 }
 
 }  // namespace

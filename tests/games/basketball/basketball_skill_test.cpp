@@ -117,9 +117,11 @@ TEST(BasketballSkill, APersonBeatsTheLevelsAsOftenAsTheyShould) {
   skilltest::PrintPerson("Basketball Timed 30 s", "newcomer", ComputerSkill::Beginner, newcomer.pair);
   skilltest::PrintPerson("Basketball Timed 30 s", "regular", ComputerSkill::Club, regular.pair);
   std::printf("[skill] Basketball Timed 30 s: Expert beats the regular in %d of %d games\n", expert.pair.firstWins, games);
-  std::printf("[skill] Basketball Timed 30 s: Expert %.1f points (%.1f shots), regular %.1f (%.1f); misses %.0f%%\n",
+  std::printf("[skill] Basketball Timed 30 s: Expert %.1f points (%.1f shots), regular %.1f (%.1f); misses: Beginner "
+              "%.0f%%, Club %.0f%%, Expert %.0f%%\n",
               expert.a.result / double(games), expert.a.shots / double(games), expert.b.result / double(games),
-              expert.b.shots / double(games), 100 * MissShare(expert.a));
+              expert.b.shots / double(games), 100 * MissShare(newcomer.b), 100 * MissShare(regular.b),
+              100 * MissShare(expert.a));
   EXPECT_GT(newcomer.pair.Rate(), skilltest::Widened(0.40, games, true));
   EXPECT_LT(newcomer.pair.Rate(), skilltest::Widened(0.70, games, false));
   EXPECT_GT(regular.pair.Rate(), skilltest::Widened(0.35, games, true));

@@ -25,8 +25,13 @@ inline RandSource SeededRand(unsigned seed) {
 // Told of each ball: whether it met a full rack, and its code on the sheet.
 using BallSeen = std::function<void(bool fullRack, int code)>;
 
-// One game of ten frames at Spin `nSpin` on the default pins; its final score.
-inline int PlayGame(const RandSource& rand, skill::ComputerSkill level, int nSpin, const BallSeen& seen = {}) {
+// The swing a bowler makes at the pins standing.
+using Bowler = std::function<ComputerSwing(unsigned standing)>;
+
+// One game of ten frames at Spin `nSpin` on the default pins; its final
+// score. `openFrames` counts the frames with neither a strike nor a spare.
+inline int PlayGame(const RandSource& rand, const Bowler& bowler, int nSpin, const BallSeen& seen = {},
+                    int* openFrames = nullptr) {
   const double friction = kPinFriction[kDefaultPinInteraction];
   ScoreSheet sheet;
   std::array<CRect, kPlayers> names;
@@ -36,13 +41,15 @@ inline int PlayGame(const RandSource& rand, skill::ComputerSkill level, int nSpi
   for (int f = 0; f < kFrames; ++f) {
     FrameState state;
     unsigned standing = kFullRack;
+    bool open = true;
     for (int ball = 1; ball <= 3; ++ball) {
-      const ComputerSwing swing = MakeComputerSwing(rand, standing, nSpin, level);
+      const ComputerSwing swing = bowler(standing);
       const Throw t = ThrowFromSwing(swing.press, swing.release, swing.holdMs, nSpin, swing.spinFactor, swing.hookRight);
       const bool fullRack = standing == kFullRack;
       standing &= ~SimulateThrow(t, friction, kPinScatter, rand, standing);
       const BallCount count = CountBall(state, ball, f, PinCount(kFullRack & ~standing));
       if (seen) seen(fullRack, count.code);
+      open = open && count.code != kStrike && count.code != kSpare;
       StoreBall(row, f, ball, count.code);
       UpdateTotals(row, f);
       if (f == kTenthFrame) score = TenthFrameScore(row).value_or(0);
@@ -50,8 +57,15 @@ inline int PlayGame(const RandSource& rand, skill::ComputerSkill level, int nSpi
       if (next == AfterBall::FrameOver) break;
       if (next == AfterBall::Rerack || count.allDown) standing = kFullRack;
     }
+    if (openFrames) *openFrames += open;
   }
   return score;
+}
+
+inline int PlayGame(const RandSource& rand, skill::ComputerSkill level, int nSpin, const BallSeen& seen = {},
+                    int* openFrames = nullptr) {
+  const Bowler computer = [&](unsigned standing) { return MakeComputerSwing(rand, standing, nSpin, level); };
+  return PlayGame(rand, computer, nSpin, seen, openFrames);
 }
 
 struct PairOutcome {

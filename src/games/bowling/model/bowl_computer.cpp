@@ -25,8 +25,8 @@ struct Hand {
 
 Hand HandOf(skill::ComputerSkill level) {
   switch (level) {
-    case skill::ComputerSkill::Beginner: return {3.0, 350, 800};
-    case skill::ComputerSkill::Expert: return {0.35, 250, 250};
+    case skill::ComputerSkill::Beginner: return {1.6, 350, 800};
+    case skill::ComputerSkill::Expert: return {0.45, 250, 250};
     case skill::ComputerSkill::Club: break;
   }
   return {1.0, kHoldMin, kHoldSpread};

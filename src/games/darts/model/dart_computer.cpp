@@ -28,7 +28,7 @@ struct Hand {
 constexpr Hand kClubHand{40, 20, 10, 10, 7};
 constexpr Hand kBeginnerHand{90, 30, 24, 24, 24};
 // An expert's release lands within this many pixels of the target on each axis, mostly much closer.
-constexpr int kExpertSpread = 16;
+constexpr int kExpertSpread = 19;
 
 // a +/- b: minus when the sign draw is non-zero.
 int Signed(int a, int b, int signDraw) { return signDraw != 0 ? a - b : a + b; }
