@@ -5,8 +5,6 @@
 #include <cmath>
 #include <sstream>
 
-#include "app/quintaro_doc.h"
-#include "app/quintaro_view.h"
 #include "game/game_factories.h"
 #include "gfx/sprite_list.h"
 #include "platform/host.h"
@@ -57,13 +55,13 @@ BOOL CPool::InitGame(CSpriteList* pSprites) {
 }
 
 int CPool::NextPlayer(CSpriteList* /*pSprites*/, int nCurrent, CObArray* /*pPlayers*/, int nLastPlayer,
-                      BOOL /*bMapPalette*/, CQuintaroView* /*pView*/) {
+                      BOOL /*bMapPalette*/) {
   return nCurrent + 1 > nLastPlayer ? 0 : nCurrent + 1;
 }
 
-void CPool::UpdateScoreboard(CQuintaroView* /*pView*/, CObArray* /*pPlayers*/, BOOL bNewGame, int /*nCurrent*/) {
-  const CPlayer* player = Doc().m_pCurrentPlayer;
-  if (player && player->m_bComputer && Doc().m_bFirstComputerTurn) {
+void CPool::UpdateScoreboard(CObArray* /*pPlayers*/, BOOL bNewGame, int /*nCurrent*/) {
+  const CPlayer* player = GetCurrentPlayer();
+  if (AwaitingComputerClick()) {
     SetStatusText(0, kComputerClickPrompt);
   } else if (bNewGame && player) {
     // A fresh rack: tell the breaker what to do.
@@ -81,10 +79,7 @@ void CPool::ShowBall(int nNumber, int x, int y) {
   if (CSprite* sprite = m_sprites[static_cast<std::size_t>(nNumber)]) sprite->SetPosition(x, y);
 }
 
-bool CPool::SceneIsOurs() const {
-  const CQuintaroDoc& doc = Doc();
-  return doc.m_pGame.get() == this && m_sprites[kCueBall] && doc.m_sprites.Contains(m_sprites[kCueBall]);
-}
+const CSprite* CPool::SceneKey() const { return m_sprites[kCueBall]; }
 
 CPoint CPool::CuePoint() const { return {m_pCueBall->GetPosX(), m_pCueBall->GetPosY()}; }
 
@@ -112,7 +107,7 @@ std::string CPool::ShootsAt(const CPlayer* pPlayer) const {
 }
 
 void CPool::ClosingPrompt() {
-  const CPlayer* player = Doc().m_pCurrentPlayer;
+  const CPlayer* player = GetCurrentPlayer();
   if (!player) return;
   if (IsOnEightBall(player) && !m_bGameOver && !m_bPocketCalled && !player->m_bComputer)
     SetStatusText(0, "Select Pocket for 8 ball.");

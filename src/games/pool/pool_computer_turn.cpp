@@ -4,8 +4,6 @@
 // shot itself.
 #include <algorithm>
 
-#include "app/quintaro_doc.h"
-#include "app/quintaro_view.h"
 #include "games/pool/model/pool_computer_spin.h"
 #include "games/pool/pool.h"
 #include "platform/host.h"
@@ -22,7 +20,7 @@ constexpr int kPatientShots = 4;
 }  // namespace
 
 int CPool::Impatience() const {
-  const int seat = SeatOf(Doc().m_pCurrentPlayer ? Doc().m_pCurrentPlayer->m_nId : 0);
+  const int seat = SeatOf(GetCurrentPlayer() ? GetCurrentPlayer()->m_nId : 0);
   return std::max(0, m_nDryShots[static_cast<std::size_t>(seat)] - kPatientShots + 1);
 }
 
@@ -34,7 +32,7 @@ TableState CPool::Table() const {
 }
 
 void CPool::PlaceCueBallForComputer() {
-  const CPoint spot = PlaceInHand(Table(), GroupOf(Doc().m_pCurrentPlayer));
+  const CPoint spot = PlaceInHand(Table(), GroupOf(GetCurrentPlayer()));
   m_pCueBall->MoveTo(spot.x, spot.y);
   m_pCueBall->m_bOnTable = TRUE;
   m_pCueBall->SetVelocity(0, 0);
@@ -43,7 +41,7 @@ void CPool::PlaceCueBallForComputer() {
 BOOL CPool::ChooseComputerShot() {
   const bool inHand = !m_pCueBall->m_bOnTable;
   if (inHand) PlaceCueBallForComputer();
-  const CPlayer* player = Doc().m_pCurrentPlayer;
+  const CPlayer* player = GetCurrentPlayer();
   const ComputerShot shot =
       PlanShot(Table(), GroupOf(player), inHand, Impatience(), [this](int n) { return n > 0 ? Random(n, FALSE) : 0; },
                GetComputerSkill());
@@ -59,22 +57,21 @@ BOOL CPool::ChooseComputerShot() {
   return TRUE;
 }
 
-void CPool::PlayComputerTurn(CQuintaroView* pView) {
-  if (!pView || !SceneIsOurs() || m_bMoving) return;
-  CQuintaroDoc& doc = Doc();
+void CPool::PlayComputerTurn() {
+  if (!SceneIsOurs() || m_bMoving) return;
   // A stale turn message (a human seat now, or a decided game) plays nothing.
-  if (!doc.m_pCurrentPlayer || !doc.m_pCurrentPlayer->m_bComputer || m_bGameOver) return;
-  Host& host = pView->GetHost();
-  pView->m_turn.m_bComputerPlaying = TRUE;
-  if (pView->m_turn.m_bDragging) host.ReleaseCapture();
-  pView->m_turn.m_bDragging = FALSE;
-  doc.m_bGameInProgress = TRUE;
-  SetStatusText(0, ShootsAt(doc.m_pCurrentPlayer));
+  if (!GetCurrentPlayer() || !GetCurrentPlayer()->m_bComputer || m_bGameOver) return;
+  Host& host = GetHost();
+  Turn().m_bComputerPlaying = TRUE;
+  if (Turn().m_bDragging) host.ReleaseCapture();
+  Turn().m_bDragging = FALSE;
+  SetGameInProgress(TRUE);
+  SetStatusText(0, ShootsAt(GetCurrentPlayer()));
   FlushDirty();
   host.WaitUntil(host.GetTickCount() + kThinkMs);
   if (ChooseComputerShot()) {
-    pView->FlushDirtyRects();
-    AnimateShot(&doc.m_sprites, pView);
+    FlushDirty();
+    AnimateShot(&Sprites());
     if (m_bInterrupted) {
       m_bInterrupted = FALSE;
       return;
@@ -82,14 +79,14 @@ void CPool::PlayComputerTurn(CQuintaroView* pView) {
   } else {
     m_bTurnOver = TRUE;  // nothing to shoot at: the turn passes
   }
-  EndOfShot(&doc, pView);
-  pView->FlushDirtyRects();
-  const CPlayer* next = doc.m_pCurrentPlayer;
+  EndOfShot();
+  FlushDirty();
+  const CPlayer* next = GetCurrentPlayer();
   bool ballsLeft = false;
   for (int n = 1; n < kBallCount; ++n) ballsLeft = ballsLeft || Ball(n).m_bOnTable;
   if (next && next->m_bComputer && ballsLeft)
     HandOverToComputer();
   else if (next && !next->m_bComputer)
-    pView->m_turn.m_bComputerPlaying = FALSE;
+    Turn().m_bComputerPlaying = FALSE;
   if (!m_bResultShown) ClosingPrompt();
 }
