@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "game/game_screens.h"
+#include "res/game_screens.h"
 #include "game/game_table.h"
 #include "game/player.h"
 #include "game/wall_of_fame.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/computer_skill_setting.h"
 
-#include "game/game_screens.h"
+#include "res/game_screens.h"
 #include "platform/settings.h"
 
 namespace skill {

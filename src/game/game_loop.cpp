@@ -3,7 +3,7 @@
 // they end, and how they hand over to the computer or start afresh.
 #include "game/computer_skill_setting.h"
 #include "game/game.h"
-#include "game/player_stats.h"
+#include "ui/player_stats.h"
 #include "game/turn_state.h"
 #include "gfx/sprite_list.h"
 #include "platform/host.h"
