@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "res/menu_table.h"
 
+#include <array>
+#include <iterator>
+
 #include "res/game_rows_data.h"
 #include "res/resource_ids.h"
 #include "res/statistics_ids.h"
@@ -15,7 +18,7 @@ constexpr MenuItemDef Pop(const char* text, std::span<const MenuItemDef> items) 
 
 // Game > New: one item per game, from the games' rows.
 constexpr auto kNewGame = [] {
-  std::array<MenuItemDef, kGameShellRows.size()> items{};
+  std::array<MenuItemDef, std::size(kGameShellRows)> items{};
   for (std::size_t i = 0; i < items.size(); ++i)
     items[i] = Cmd(kGameShellRows[i].pszMenuText, kGameShellRows[i].nNewCommand);
   return items;
