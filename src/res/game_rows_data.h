@@ -3,7 +3,6 @@
 // The rows themselves, visible at compile time so the menu can be built from
 // them as constant data.
 
-
 #include "res/game_rows.h"
 #include "res/game_screens.h"
 #include "res/resource_ids.h"
