@@ -13,7 +13,7 @@
 #include "app/quintaro_doc.h"
 #include "app/quintaro_view.h"
 #include "game/game.h"
-#include "game/game_screens.h"
+#include "res/game_screens.h"
 #include "platform/headless/headless_backend.h"
 #include "platform/host.h"
 #include "ratio_reporter.h"

@@ -16,7 +16,7 @@
 #include "app/quintaro_app.h"
 #include "app/quintaro_doc.h"
 #include "app/quintaro_view.h"
-#include "game/game_screens.h"
+#include "res/game_screens.h"
 #include "games/pool/pool.h"
 #include "platform/headless/headless_backend.h"
 #include "platform/host.h"

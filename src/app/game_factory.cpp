@@ -7,5 +7,5 @@
 
 std::unique_ptr<CGame> MakeGame(CQuintaroDoc& doc, const GameInfo& game) {
   if (!game.factory || !doc.GetView()) return nullptr;
-  return game.factory(GameContext{doc, *doc.GetView()}, doc.m_nGameVariant);
+  return game.factory(GameContext{doc.Services()}, doc.m_nGameVariant);
 }

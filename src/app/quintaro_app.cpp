@@ -11,7 +11,7 @@
 #include "app/splash_wnd.h"
 #include "app/version.h"
 #include "app/window_mode.h"
-#include "game/player_stats.h"
+#include "ui/player_stats.h"
 #include "game/wall_of_fame.h"
 #include "platform/hang_up.h"
 #include "platform/settings_notice.h"

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "app/game_factory.h"
+#include "app/game_shell.h"
 #include "app/main_frame.h"
 #include "app/quintaro_app.h"
 #include "app/quintaro_view.h"
@@ -35,7 +36,7 @@ std::string JsonString(const std::string& s) {
 
 }  // namespace
 
-CQuintaroDoc::CQuintaroDoc(CQuintaroApp& app) : m_app(app) {
+CQuintaroDoc::CQuintaroDoc(CQuintaroApp& app) : m_app(app), m_pShell(std::make_unique<CGameShell>(*this)) {
   CreatePlayers();
   RestoreSeats(app.GetHost().Settings(), m_players, m_nLastPlayer);
   RestoreVariants(app.GetHost().Settings(), m_games, m_variants);
@@ -52,6 +53,8 @@ CQuintaroDoc::~CQuintaroDoc() {
   DeletePlayers();
   StoreSound();
 }
+
+GameServices& CQuintaroDoc::Services() { return *m_pShell; }
 
 void CQuintaroDoc::StoreSound() {
   m_app.GetHost().Settings().WriteProfileInt(kSettingsSection, kSoundKey, m_bSound ? 1 : 0);
@@ -78,7 +81,7 @@ void CQuintaroDoc::RetireGame() {
 
 void CQuintaroDoc::RefreshScores(BOOL bNewGame) {
   if (IsGameScreen(m_nGameType)) {
-    if (m_pGame) m_pGame->UpdateScoreboard(GetView(), &m_players, bNewGame, m_nCurrentPlayer);
+    if (m_pGame) m_pGame->UpdateScoreboard(&m_players, bNewGame, m_nCurrentPlayer);
   } else if (m_nGameType == kScreenHallOfFame) {
     DrawHallOfFame();
   }
@@ -197,7 +200,7 @@ void CQuintaroDoc::StartScreen(int nGameType) {
   if (info.start == GameStart::AtOnce) m_pGame->StartGame();
   UpdateAllViews(kHintSprites);
   if (!info.bScoreboard) return;
-  m_pGame->UpdateScoreboard(GetView(), &m_players, TRUE, m_nCurrentPlayer);
+  m_pGame->UpdateScoreboard(&m_players, TRUE, m_nCurrentPlayer);
   if (info.bClickPromptAtStart && m_pCurrentPlayer && m_pCurrentPlayer->m_bComputer && m_bFirstComputerTurn)
     m_pGame->SetStatusText(0, kComputerClickPrompt);
 }

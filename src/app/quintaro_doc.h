@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "game/game_screens.h"
+#include "res/game_screens.h"
 #include "game/game_table.h"
 #include "game/player.h"
 #include "game/wall_of_fame.h"
@@ -21,6 +21,8 @@ class CGame;
 class CQuintaroView;
 class CQuintaroApp;
 class CCmdUI;
+class CGameShell;
+class GameServices;
 
 
 // Update hints sent to the view.
@@ -37,6 +39,8 @@ class CQuintaroDoc {
   void SetView(CQuintaroView* pView) { m_pView = pView; }
   CQuintaroView* GetView() { return m_pView; }
   CQuintaroApp& App() { return m_app; }
+  // What the document's games are handed: the shell's side of the game seam.
+  GameServices& Services();
 
   // Builds the screen that m_nGameType names; the old game is stopped and retired.
   BOOL OnNewDocument();
@@ -111,6 +115,7 @@ class CQuintaroDoc {
   void HoldPlayWhileAway();
 
   CQuintaroApp& m_app;
+  std::unique_ptr<CGameShell> m_pShell;
   CQuintaroView* m_pView = nullptr;
   std::vector<std::unique_ptr<CGame>> m_retiredGames;
   bool m_bWindowAway = false;

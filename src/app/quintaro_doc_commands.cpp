@@ -74,10 +74,10 @@ bool CQuintaroDoc::OnCommand(UINT nId) {
       OnNumberOfPlayers();
       return true;
     case ID_OPTIONS_TYPEOFGAME:
-      if (current && current->bTypeOfGame && m_pGame) m_pGame->OnTypeOfGame(this);
+      if (current && current->bTypeOfGame && m_pGame) m_pGame->OnTypeOfGame();
       return true;
     case ID_OPTIONS_GAMECONTROLS:
-      if (current && current->bGameControls && m_pGame) m_pGame->OnGameControls(this);
+      if (current && current->bGameControls && m_pGame) m_pGame->OnGameControls();
       return true;
     case ID_OPTIONS_SOUND:
       OnSound();

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "game/game_screens.h"
+#include "res/game_screens.h"
 #include "game/game_table.h"
 #include "game/player.h"
 

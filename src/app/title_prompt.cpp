@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/title_prompt.h"
 
-#include "game/game_screens.h"
+#include "res/game_screens.h"
 
 std::optional<std::string> TitleRegionPrompt(std::span<const GameInfo> games, std::optional<int> nGameType) {
   if (!nGameType) return std::nullopt;

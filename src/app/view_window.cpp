@@ -85,13 +85,13 @@ void CQuintaroView::OnLButtonDown(UINT nFlags, int x, int y) {
       m_pDoc->OnNewDocument();
     }
   } else if (m_pDoc->IsGameScreen(type) && m_pDoc->m_pGame) {
-    m_pDoc->m_pGame->OnLButtonDown(nFlags, x, y, this);
+    m_pDoc->m_pGame->OnLButtonDown(nFlags, x, y);
   }
 }
 
 void CQuintaroView::OnLButtonUp(UINT nFlags, int x, int y) {
   const GameInfo* game = m_pDoc->CurrentGameInfo();
-  if (game && game->bTakesButtonUp && m_pDoc->m_pGame) m_pDoc->m_pGame->OnLButtonUp(nFlags, x, y, this);
+  if (game && game->bTakesButtonUp && m_pDoc->m_pGame) m_pDoc->m_pGame->OnLButtonUp(nFlags, x, y);
 }
 
 void CQuintaroView::OnMouseMove(UINT nFlags, int x, int y) {
@@ -100,7 +100,7 @@ void CQuintaroView::OnMouseMove(UINT nFlags, int x, int y) {
   if (type == kScreenTitle)
     HitTestRegions(x, y, FALSE);
   else if (m_pDoc->IsGameScreen(type) && m_pDoc->m_pGame)
-    m_pDoc->m_pGame->OnMouseMove(nFlags, x, y, this);
+    m_pDoc->m_pGame->OnMouseMove(nFlags, x, y);
   // The window's own cursor is the arrow: a move that nobody gave a cursor
   // shows it again, as the system does for a window unless the mouse is captured.
   if (m_host.CursorRequests() == cursorsBefore && m_host.GetCapture() == HWND_NONE) m_host.SetCursor(0);
@@ -118,9 +118,9 @@ void CQuintaroView::OnKey(UINT message, UINT nChar, UINT nRepCnt, UINT nFlags) {
   }
   if ((nChar != VK_SHIFT && nChar != VK_CONTROL) || !game) return;
   if (message == WM_KEYDOWN)
-    game->OnKeyDown(nChar, nRepCnt, nFlags, this);
+    game->OnKeyDown(nChar, nRepCnt, nFlags);
   else
-    game->OnKeyUp(nChar, nRepCnt, nFlags, this);
+    game->OnKeyUp(nChar, nRepCnt, nFlags);
 }
 
 void CQuintaroView::OnWindowState(UINT message, WPARAM wParam) {
@@ -140,15 +140,15 @@ LRESULT CQuintaroView::WindowProc(const MSG& msg) {
     case WM_LBUTTONDOWN: OnLButtonDown(flags, x, y); return 0;
     case WM_LBUTTONUP: OnLButtonUp(flags, x, y); return 0;
     case WM_MOUSEMOVE: OnMouseMove(flags, x, y); return 0;
-    case WM_RBUTTONDOWN: if (game) game->OnRButtonDown(flags, x, y, this); return 0;
-    case WM_RBUTTONUP: if (game) game->OnRButtonUp(flags, x, y, this); return 0;
+    case WM_RBUTTONDOWN: if (game) game->OnRButtonDown(flags, x, y); return 0;
+    case WM_RBUTTONUP: if (game) game->OnRButtonUp(flags, x, y); return 0;
     case WM_KEYDOWN:
     case WM_KEYUP:
       OnKey(msg.message, static_cast<UINT>(msg.wParam), static_cast<UINT>(msg.lParam & 0xFFFF),
             static_cast<UINT>((msg.lParam >> 16) & 0xFFFF));
       return 0;
-    case WM_TIMER: if (game) game->OnTimer(static_cast<UINT>(msg.wParam), this); return 0;
-    case WM_COMPUTER_TURN: if (game) game->PlayComputerTurn(this); return 1;
+    case WM_TIMER: if (game) game->OnTimer(static_cast<UINT>(msg.wParam)); return 0;
+    case WM_COMPUTER_TURN: if (game) game->PlayComputerTurn(); return 1;
     case WM_PAINT: OnDraw(); return 0;
     case WM_ACTIVATEAPP:
     case WM_SIZE: OnWindowState(msg.message, msg.wParam); return 0;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/computer_skill_setting.h"
 
-#include "game/game_screens.h"
+#include "res/game_rows.h"
 #include "platform/settings.h"
 
 namespace skill {
@@ -11,15 +11,9 @@ constexpr const char* kSkillKey = "ComputerSkill";
 }  // namespace
 
 const char* SkillSection(int nScreen) {
-  switch (nScreen) {
-    case kScreenAirHockey: return "AirHockey";
-    case kScreenBasketball: return "Basketball";
-    case kScreenBowling: return "Bowling";
-    case kScreenDarts: return "Darts";
-    case kScreenFootball: return "Football";
-    case kScreenPool: return "Pool";
-    default: return nullptr;
-  }
+  // Every game's row names its section, so no game's level or statistics go unsaved.
+  const GameShellRow* row = FindShellRow(nScreen);
+  return row ? row->pszSection : nullptr;
 }
 
 ComputerSkill LoadComputerSkill(const SettingsStore& store, int nScreen) {

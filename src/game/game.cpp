@@ -3,13 +3,11 @@
 
 #include <cmath>
 
-#include "app/main_frame.h"
-#include "app/quintaro_app.h"
-#include "app/quintaro_doc.h"
-#include "app/quintaro_view.h"
+#include "gfx/sprite_list.h"
+#include "platform/host.h"
 #include "sound/dx_sound.h"
 
-CGame::CGame(const GameContext& context) : m_pView(&context.view), m_pDoc(&context.doc) {}
+CGame::CGame(const GameContext& context) : m_services(context.services) {}
 
 CGame::~CGame() = default;
 
@@ -19,46 +17,54 @@ void CGame::EnableSound(BOOL bSound) {
 }
 
 void CGame::AddToScore(int nPlayerId, int nPoints) {
-  const int i = m_pDoc->FindPlayer(nPlayerId);
+  const int i = m_services.FindPlayer(nPlayerId);
   if (i < 0) return;
-  m_pDoc->m_players[static_cast<std::size_t>(i)]->m_nScore += nPoints;
-  UpdateScoreboard(m_pView, &m_pDoc->m_players, FALSE, m_pDoc->m_nCurrentPlayer);
+  Players()[static_cast<std::size_t>(i)]->m_nScore += nPoints;
+  UpdateScoreboard(&Players(), FALSE, CurrentSeat());
 }
 
-CSpriteList* CGame::GetSpriteList() { return &m_pDoc->m_sprites; }
+CSpriteList* CGame::GetSpriteList() { return &m_services.Sprites(); }
 
-void CGame::FlushDirty() { m_pView->FlushDirtyRects(); }
+void CGame::FlushDirty() { m_services.FlushDirtyRects(); }
 
 void CGame::ResetScores() {
-  for (int i = 0; i <= m_pDoc->m_nLastPlayer; ++i) m_pDoc->m_players[static_cast<std::size_t>(i)]->m_nScore = 0;
-  UpdateScoreboard(m_pView, &m_pDoc->m_players, FALSE, m_pDoc->m_nCurrentPlayer);
+  for (int i = 0; i <= LastSeat(); ++i) Players()[static_cast<std::size_t>(i)]->m_nScore = 0;
+  UpdateScoreboard(&Players(), FALSE, CurrentSeat());
 }
 
 int CGame::SetCurrentPlayer(int nPlayerId) {
-  const int i = m_pDoc->FindPlayer(nPlayerId);
-  if (i < 0) return m_pDoc->m_nCurrentPlayer;
-  m_pDoc->m_nCurrentPlayer = i;
-  m_pDoc->m_pCurrentPlayer = m_pDoc->m_players[static_cast<std::size_t>(i)].get();
-  return NextPlayer(GetSpriteList(), i, &m_pDoc->m_players, m_pDoc->m_nLastPlayer, FALSE, m_pView);
+  const int i = m_services.FindPlayer(nPlayerId);
+  if (i < 0) return CurrentSeat();
+  m_services.SetCurrentSeat(i);
+  return NextPlayer(GetSpriteList(), i, &Players(), LastSeat(), FALSE);
 }
 
 BOOL CGame::AdvancePlayer() {
-  if (m_pDoc->m_nCurrentPlayer == m_pDoc->m_nLastPlayer) return FALSE;
-  ++m_pDoc->m_nCurrentPlayer;
-  m_pDoc->m_pCurrentPlayer = m_pDoc->m_players[static_cast<std::size_t>(m_pDoc->m_nCurrentPlayer)].get();
+  if (CurrentSeat() == LastSeat()) return FALSE;
+  m_services.SetCurrentSeat(CurrentSeat() + 1);
   return TRUE;
 }
+
+CObArray& CGame::Players() const { return m_services.Players(); }
+
+int CGame::CurrentSeat() const { return m_services.CurrentSeat(); }
+
+int CGame::LastSeat() const { return m_services.LastSeat(); }
+
+CSpriteList& CGame::Sprites() const { return m_services.Sprites(); }
+
+bool CGame::IsTrueColor() const { return m_services.IsTrueColor(); }
 
 BOOL CGame::IsComputerTurn() {
   const CPlayer* p = GetCurrentPlayer();
   return p && p->m_bComputer == 1;
 }
 
-CPlayer* CGame::GetCurrentPlayer() { return m_pDoc->m_pCurrentPlayer; }
+CPlayer* CGame::GetCurrentPlayer() const { return m_services.CurrentPlayer(); }
 
-void CGame::SetGameInProgress(BOOL b) { m_pDoc->m_bGameInProgress = b; }
+void CGame::SetGameInProgress(BOOL b) { m_services.SetGameInProgress(b != FALSE); }
 
-BOOL CGame::IsGameInProgress() { return m_pDoc->m_bGameInProgress; }
+BOOL CGame::IsGameInProgress() const { return m_services.GameInProgress() ? TRUE : FALSE; }
 
 std::string CGame::WinText(const CPlayer& winner, const std::string& humanText) {
   return winner.m_bComputer ? winner.m_strName + " wins" : humanText;
@@ -66,17 +72,17 @@ std::string CGame::WinText(const CPlayer& winner, const std::string& humanText) 
 
 void CGame::ShowResultLine(const std::string& result) { SetStatusText(0, result + ". Click to play again."); }
 
-void CGame::SetStatusText(int /*nPane*/, const std::string& text) { m_pDoc->App().SetStatusText(text); }
+void CGame::SetStatusText(int /*nPane*/, const std::string& text) { m_services.SetStatusText(text); }
 
-bool CGame::ClickPromptShowing() const { return m_pDoc->App().Frame().StatusText() == kComputerClickPrompt; }
+bool CGame::ClickPromptShowing() const { return m_services.StatusText() == kComputerClickPrompt; }
 
-Host& CGame::GetHost() const { return m_pView->GetHost(); }
+Host& CGame::GetHost() const { return m_services.GetHost(); }
 
-CTurnState& CGame::Turn() const { return m_pView->m_turn; }
+CTurnState& CGame::Turn() const { return m_services.Turn(); }
 
-BOOL CGame::StartTimer(UINT nID, UINT nMs) { return m_pView->StartTimer(nID, nMs); }
+BOOL CGame::StartTimer(UINT nID, UINT nMs) { return m_services.StartTimer(nID, nMs); }
 
-BOOL CGame::StopTimer(UINT nID) { return m_pView->StopTimer(nID); }
+BOOL CGame::StopTimer(UINT nID) { return m_services.StopTimer(nID); }
 
 int CGame::Random(int n, BOOL bReseed) {
   Host& host = GetHost();

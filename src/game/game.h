@@ -8,17 +8,17 @@
 
 #include "game/computer_skill.h"
 #include "game/game_context.h"
+#include "game/game_services.h"
 #include "game/player.h"
+#include "game/turn_state.h"
 #include "platform/rect.h"
 #include "platform/types.h"
 
-class CQuintaroView;
-class CQuintaroDoc;
+class CSprite;
 class CSpriteList;
 class CDXSound;
 class CDialog;
 class Host;
-struct CTurnState;
 
 // The status line's question before the first computer turn of a game.
 inline constexpr const char* kComputerClickPrompt = "Click mouse to start computer player!";
@@ -30,30 +30,23 @@ class CGame {
   CGame(const CGame&) = delete;
   CGame& operator=(const CGame&) = delete;
 
-  // Evaluates a finished shot, throw or roll and updates the player's score.
-  virtual int ScoreShot(CPlayer* /*pPlayer*/) { return 0; }
-  // 1: this player has won; 0: play on; -1: the turn is void.
-  virtual int CheckWinner(CPlayer* /*pPlayer*/) { return 0; }
   // Creates the playfield sprites.
   virtual BOOL InitGame(CSpriteList* /*pSprites*/) { return TRUE; }
   // Prepares the playfield for the next turn; returns the index of the player to play.
   virtual int NextPlayer(CSpriteList* pSprites, int nCurrent, CObArray* pPlayers, int nLastPlayer,
-                         BOOL bMapPalette, CQuintaroView* pView) = 0;
-  virtual void UpdateScoreboard(CQuintaroView* /*pView*/, CObArray* /*pPlayers*/, BOOL /*bNewGame*/,
-                                int /*nCurrent*/) {}
-  virtual void AnimateShot(CSpriteList* /*pSprites*/, CQuintaroView* /*pView*/) {}
-  virtual void OnLButtonDown(UINT /*nFlags*/, int /*x*/, int /*y*/, CQuintaroView* /*pView*/) {}
-  virtual void OnLButtonUp(UINT /*nFlags*/, int /*x*/, int /*y*/, CQuintaroView* /*pView*/) {}
-  virtual void OnRButtonDown(UINT /*nFlags*/, int /*x*/, int /*y*/, CQuintaroView* /*pView*/) {}
-  virtual void OnRButtonUp(UINT /*nFlags*/, int /*x*/, int /*y*/, CQuintaroView* /*pView*/) {}
-  virtual void OnMouseMove(UINT /*nFlags*/, int /*x*/, int /*y*/, CQuintaroView* /*pView*/) {}
-  virtual void PlayComputerTurn(CQuintaroView* /*pView*/) {}
-  virtual void OnGameControls(CQuintaroDoc* /*pDoc*/) {}
-  virtual void OnTypeOfGame(CQuintaroDoc* /*pDoc*/) {}
-  virtual void OnTimer(UINT /*nIDEvent*/, CQuintaroView* /*pView*/) {}
-  virtual void LoadSounds() {}
-  virtual void OnKeyDown(UINT /*nChar*/, UINT /*nRepCnt*/, UINT /*nFlags*/, CQuintaroView* /*pView*/) {}
-  virtual void OnKeyUp(UINT /*nChar*/, UINT /*nRepCnt*/, UINT /*nFlags*/, CQuintaroView* /*pView*/) {}
+                         BOOL bMapPalette) = 0;
+  virtual void UpdateScoreboard(CObArray* /*pPlayers*/, BOOL /*bNewGame*/, int /*nCurrent*/) {}
+  virtual void OnLButtonDown(UINT /*nFlags*/, int /*x*/, int /*y*/) {}
+  virtual void OnLButtonUp(UINT /*nFlags*/, int /*x*/, int /*y*/) {}
+  virtual void OnRButtonDown(UINT /*nFlags*/, int /*x*/, int /*y*/) {}
+  virtual void OnRButtonUp(UINT /*nFlags*/, int /*x*/, int /*y*/) {}
+  virtual void OnMouseMove(UINT /*nFlags*/, int /*x*/, int /*y*/) {}
+  virtual void PlayComputerTurn() {}
+  virtual void OnGameControls() {}
+  virtual void OnTypeOfGame() {}
+  virtual void OnTimer(UINT /*nIDEvent*/) {}
+  virtual void OnKeyDown(UINT /*nChar*/, UINT /*nRepCnt*/, UINT /*nFlags*/) {}
+  virtual void OnKeyUp(UINT /*nChar*/, UINT /*nRepCnt*/, UINT /*nFlags*/) {}
   // Edit > Undo: whether there is something to take back, and taking it back.
   virtual bool CanUndo() const { return false; }
   virtual void OnUndo() {}
@@ -76,9 +69,9 @@ class CGame {
   int SetCurrentPlayer(int nPlayerId);
   BOOL AdvancePlayer();
   BOOL IsComputerTurn();
-  CPlayer* GetCurrentPlayer();
+  CPlayer* GetCurrentPlayer() const;
   void SetGameInProgress(BOOL b);
-  BOOL IsGameInProgress();
+  BOOL IsGameInProgress() const;
   // Sets the status line's text and shows it at once.
   void SetStatusText(int nPane, const std::string& text);
   // True while the status line still asks for the click that starts the
@@ -91,8 +84,8 @@ class CGame {
   static double Distance(const POINT* a, const POINT* b);
   static float Slope(const POINT* a, const POINT* b);
 
-  CQuintaroDoc& Doc() const { return *m_pDoc; }
-  CQuintaroView& View() const { return *m_pView; }
+  // The program around the game: everything the game may ask of it.
+  GameServices& Services() const { return m_services; }
   Host& GetHost() const;
   // The turn state shared with the view (drag, held sprite, computer, Escape).
   CTurnState& Turn() const;
@@ -166,8 +159,45 @@ class CGame {
   // Silences every play of one sound (a roll that has reached the pins).
   void StopSound(UINT nWaveId);
 
-  CQuintaroView* m_pView;  // never null
-  CQuintaroDoc* m_pDoc;    // never null
   std::unique_ptr<CDXSound> m_pSound;
   BOOL m_bSound = TRUE;
+
+ protected:
+  // Evaluates a finished shot, throw or roll and updates the player's score.
+  virtual int ScoreShot(CPlayer* /*pPlayer*/) { return 0; }
+  // 1: this player has won; 0: play on; -1: the turn is void.
+  virtual int CheckWinner(CPlayer* /*pPlayer*/) { return 0; }
+  virtual void AnimateShot(CSpriteList* /*pSprites*/) {}
+  virtual void LoadSounds() {}
+
+  // --- Liveness -----------------------------------------------------------
+  // The one test a game's own loop makes after anything it dispatched: this
+  // game is still the one on the table and its scene still holds the sprite
+  // SceneKey() names (a game replaced or restarted meanwhile fails it, and the
+  // loop must return at once, touching nothing of the game).
+  bool SceneIsOurs() const;
+  // The sprite whose presence says the scene is this game's (null: none yet).
+  virtual const CSprite* SceneKey() const { return nullptr; }
+
+  // --- The click that starts a computer holding the first turn -------------
+  // A computer seat is to play and the player's click that starts it has not
+  // come yet: the status line asks for it.
+  bool AwaitingComputerClick() const;
+  // The player's click: when a computer waits for it, the game is under way
+  // (unless `bMarkInProgress` is false), the computer's turn is posted and
+  // true is returned; otherwise nothing happens.
+  bool StartComputerOnClick(bool bMarkInProgress = true);
+  // A computer taking over from the user starts at once, so nothing asks for
+  // a click any more.
+  void ComputerTakesOver();
+
+  // Shorthands for what games ask most.
+  CObArray& Players() const;
+  int CurrentSeat() const;
+  int LastSeat() const;
+  CSpriteList& Sprites() const;
+  bool IsTrueColor() const;
+
+ private:
+  GameServices& m_services;
 };

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit of the games' own loops: what they take from the queue, how
 // they end, and how they hand over to the computer or start afresh.
-#include "app/quintaro_app.h"
-#include "app/quintaro_doc.h"
-#include "app/quintaro_view.h"
 #include "game/computer_skill_setting.h"
 #include "game/game.h"
-#include "game/player_stats.h"
+#include "ui/player_stats.h"
+#include "game/turn_state.h"
+#include "gfx/sprite_list.h"
 #include "platform/host.h"
 #include "res/resource_ids.h"
 #include "sound/dx_sound.h"
@@ -35,7 +34,27 @@ bool IsForTheWindow(const MSG& msg, HWND frame) {
 
 }  // namespace
 
-bool CGame::IsCurrentGame() const { return m_pDoc->m_pGame.get() == this; }
+bool CGame::IsCurrentGame() const { return m_services.IsCurrentGame(*this); }
+
+bool CGame::SceneIsOurs() const {
+  const CSprite* key = SceneKey();
+  return IsCurrentGame() && key && m_services.Sprites().Contains(key);
+}
+
+bool CGame::AwaitingComputerClick() const {
+  const CPlayer* player = GetCurrentPlayer();
+  return player && player->m_bComputer && m_services.AwaitingComputerClick();
+}
+
+bool CGame::StartComputerOnClick(bool bMarkInProgress) {
+  if (!AwaitingComputerClick()) return false;
+  if (bMarkInProgress) SetGameInProgress(TRUE);
+  m_services.SetAwaitingComputerClick(false);
+  PostComputerTurn();
+  return true;
+}
+
+void CGame::ComputerTakesOver() { m_services.SetAwaitingComputerClick(false); }
 
 bool CGame::PumpOneMessage() {
   Host& host = GetHost();
@@ -48,7 +67,7 @@ bool CGame::PumpOneMessage() {
     // A paint taken off the queue is done, not lost, or a score display could
     // vanish. A command may replace this game, which the caller sees from the
     // return value. Clicks on the playfield are the game's: they are dropped.
-    m_pDoc->App().DispatchOne(msg);
+    m_services.DispatchOne(msg);
   }
   return IsCurrentGame();
 }
@@ -68,7 +87,7 @@ bool CGame::DispatchOneMessage() {
   if (msg.message == WM_QUIT)
     host.PostQuitMessage(static_cast<int>(msg.wParam));
   else
-    m_pDoc->App().DispatchOne(msg);
+    m_services.DispatchOne(msg);
   return IsCurrentGame();
 }
 
@@ -112,24 +131,22 @@ void CGame::RestartGame() {
   GetHost().ReleaseCapture();
   Turn().Reset();
   // The document replaces this game; it is destroyed once control is back in the message loop.
-  CQuintaroDoc* doc = m_pDoc;
-  doc->OnNewDocument();
+  m_services.Restart();
 }
 
 void CGame::MarkGameEnded() {
-  m_pDoc->m_bGameInProgress = FALSE;
-  m_pDoc->m_bGameEnded = true;
+  m_services.MarkGameEnded();
 }
 
 int CGame::MessageBox(const std::string& text, const std::string& caption, UINT nType) {
-  const int answer = AfxMessageBox(text, caption, nType);
+  const int answer = m_services.MessageBox(text, caption, nType);
   // An answer is for the game that asked: one that is gone meanwhile hears Cancel.
   return IsCurrentGame() ? answer : IDCANCEL;
 }
 
 bool CGame::TakeComputerTurn() {
-  const CPlayer* player = m_pDoc->m_pCurrentPlayer;
-  if (!IsCurrentGame() || !player || !player->m_bComputer || m_pDoc->m_bFirstComputerTurn) return false;
+  const CPlayer* player = GetCurrentPlayer();
+  if (!IsCurrentGame() || !player || !player->m_bComputer || m_services.AwaitingComputerClick()) return false;
   CTurnState& turn = Turn();
   turn.m_bComputerPlaying = TRUE;
   if (turn.m_bDragging) GetHost().ReleaseCapture();
@@ -139,20 +156,21 @@ bool CGame::TakeComputerTurn() {
   return true;
 }
 
-skill::ComputerSkill CGame::GetComputerSkill() const { return SeatSkill(m_pDoc->m_pCurrentPlayer); }
+skill::ComputerSkill CGame::GetComputerSkill() const { return SeatSkill(GetCurrentPlayer()); }
 
 skill::ComputerSkill CGame::SeatSkill(const CPlayer* pPlayer) const {
   // A seat given a level of its own in the Players dialog keeps it in every game.
   if (pPlayer && pPlayer->m_nLevel != CPlayer::kGameLevel) return skill::SkillFromStored(pPlayer->m_nLevel);
-  return skill::LoadComputerSkill(GetHost().Settings(), m_pDoc->m_nGameType);
+  return skill::LoadComputerSkill(GetHost().Settings(), m_services.Screen());
 }
 
 void CGame::RecordStatistics(int winnerSeat, const std::vector<int>* results, bool resultsInTenths) {
-  const char* game = skill::SkillSection(m_pDoc->m_nGameType);
+  const char* game = skill::SkillSection(m_services.Screen());
   if (!game) return;
   std::vector<SeatResult> seats;
-  for (std::size_t i = 0; i < m_pDoc->m_players.size(); ++i) {
-    const CPlayer* p = m_pDoc->m_players[i].get();
+  const CObArray& players = Players();
+  for (std::size_t i = 0; i < players.size(); ++i) {
+    const CPlayer* p = players[i].get();
     if (!p || !p->m_bActive) continue;
     // Computer seats are kept apart from the people, under their level.
     const int result = results && i < results->size() ? (*results)[i] : p->m_nScore;
@@ -164,8 +182,9 @@ void CGame::RecordStatistics(int winnerSeat, const std::vector<int>* results, bo
 }
 
 int CGame::SeatIndexOf(const CPlayer* pPlayer) const {
-  for (std::size_t i = 0; i < m_pDoc->m_players.size(); ++i)
-    if (pPlayer && m_pDoc->m_players[i].get() == pPlayer) return static_cast<int>(i);
+  const CObArray& players = Players();
+  for (std::size_t i = 0; i < players.size(); ++i)
+    if (pPlayer && players[i].get() == pPlayer) return static_cast<int>(i);
   return -1;
 }
 
@@ -185,7 +204,7 @@ void CGame::ShowHoldCursor(bool bOverZone, int nReadyCursor, int nThrowingCursor
 }
 
 int CGame::DoModal(CDialog& dialog) {
-  const int answer = AfxDoModal(dialog);
+  const int answer = m_services.DoModal(dialog);
   return IsCurrentGame() ? answer : IDCANCEL;
 }
 

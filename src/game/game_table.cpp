@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr std::array<GameInfo, 6> kGames = {{
+constexpr GameInfo kGames[] = {
     // screen, New command, name, backgrounds by variant, variants,
     // controls, type of game, start, scoreboard, click prompt, button up, factory, real time
     {kScreenAirHockey, ID_GAME_NEW_AIRHOCKEY, "Air Hockey", {IDB_AIRHOCKEY, IDB_AIRHOCKEY, IDB_AIRHOCKEY}, 1,
@@ -23,7 +23,7 @@ constexpr std::array<GameInfo, 6> kGames = {{
      true, true, GameStart::OnFirstInput, true, false, true, &MakeFootballGame},
     {kScreenPool, ID_GAME_NEW_POOL, "Pool", {IDB_POOL, IDB_POOL, IDB_POOL}, 3,
      true, true, GameStart::OnFirstInput, true, false, true, &MakePoolGame},
-}};
+};
 
 }  // namespace
 

@@ -8,7 +8,7 @@
 #include <span>
 
 #include "game/game_context.h"
-#include "game/game_screens.h"
+#include "res/game_screens.h"
 #include "platform/types.h"
 
 class CGame;

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "res/menu_table.h"
 
+#include <array>
+#include <iterator>
+
+#include "res/game_rows_data.h"
 #include "res/resource_ids.h"
 #include "res/statistics_ids.h"
 
@@ -12,11 +16,13 @@ constexpr MenuItemDef Pop(const char* text, std::span<const MenuItemDef> items) 
   return {MenuItemKind::Popup, text, 0, items};
 }
 
-constexpr MenuItemDef kNewGame[] = {
-    Cmd("&Air Hockey", ID_GAME_NEW_AIRHOCKEY), Cmd("&Basketball", ID_GAME_NEW_BASKETBALL),
-    Cmd("B&owling", ID_GAME_NEW_BOWLING),      Cmd("&Darts", ID_GAME_NEW_DARTS),
-    Cmd("&Football", ID_GAME_NEW_FOOTBALL),    Cmd("&Pool", ID_GAME_NEW_POOL),
-};
+// Game > New: one item per game, from the games' rows.
+constexpr auto kNewGame = [] {
+  std::array<MenuItemDef, std::size(kGameShellRows)> items{};
+  for (std::size_t i = 0; i < items.size(); ++i)
+    items[i] = Cmd(kGameShellRows[i].pszMenuText, kGameShellRows[i].nNewCommand);
+  return items;
+}();
 
 constexpr MenuItemDef kGame[] = {
     Pop("&New\tCtrl+N", kNewGame),

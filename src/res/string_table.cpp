@@ -2,6 +2,7 @@
 #include "res/string_table.h"
 
 #include "platform/i18n.h"
+#include "res/game_rows.h"
 #include "res/resource_ids.h"
 #include "res/statistics_ids.h"
 
@@ -19,12 +20,6 @@ constexpr StringDef kStrings[] = {
     {ID_OPTIONS_TYPEOFGAME, "Type of game.... such as Darts 301\nType of Game"},
     {ID_OPTIONS_NUMBEROFPLAYERS, "Number and Type of Players\nNumber of players"},
     {ID_OPTIONS_SOUND, "Sound On/Off\nSound On\\Off"},
-    {ID_GAME_NEW_AIRHOCKEY, "New Game of Air Hockey"},
-    {ID_GAME_NEW_BASKETBALL, "New Game of Basketball"},
-    {ID_GAME_NEW_BOWLING, "New Game of Bowling"},
-    {ID_GAME_NEW_DARTS, "New Game of Darts"},
-    {ID_GAME_NEW_FOOTBALL, "New Game of Football"},
-    {ID_GAME_NEW_POOL, "New Game of Pool"},
     {ID_VIEW_MAINWINDOW, "View Main Window\nView Main Window"},
     {ID_GAME_QUITGAME, "Quit current game\nQuit"},
     {ID_OPTIONS_SKILL_BEGINNER, "The computer players of this game play as beginners\nBeginner"},
@@ -64,6 +59,8 @@ std::string_view Field(std::string_view text, bool tip) {
 std::span<const StringDef> StringTable() { return kStrings; }
 
 std::string_view LoadStringRes(UINT id) {
+  // A game's New item is prompted from the game's row.
+  if (const GameShellRow* game = FindShellRowByCommand(id)) return Tr(game->pszPrompt);
   for (const StringDef& s : kStrings) {
     if (s.id == id) return Tr(s.text);
   }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "res/title_regions.h"
 
-#include "game/game_screens.h"
+#include "res/game_screens.h"
 
 bool HotRegion::Contains(int x, int y) const {
   // Sample the pixel's centre so that shared edges belong to one side only.

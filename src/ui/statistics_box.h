@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "game/player_stats.h"
+#include "ui/player_stats.h"
 #include "platform/host.h"
 #include "ui/modal_script.h"
 

@@ -3,7 +3,7 @@
 // choice keeps that variant, for each game that offers the command.
 #include <gtest/gtest.h>
 
-#include "game/game_screens.h"
+#include "res/game_screens.h"
 #include "games/basketball/model/basketball_geometry.h"
 #include "games/darts/model/dart_geometry.h"
 #include "games/darts/model/dart_rules.h"

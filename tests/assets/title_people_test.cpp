@@ -8,7 +8,7 @@
 
 #include "assets/art_catalogue.h"
 #include "core/canvas.h"
-#include "game/game_screens.h"
+#include "res/game_screens.h"
 #include "res/title_regions.h"
 #include "shell/title_people.h"
 

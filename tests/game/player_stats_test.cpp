@@ -9,7 +9,7 @@
 #include <fstream>
 #include <string>
 
-#include "game/player_stats.h"
+#include "ui/player_stats.h"
 #include "platform/settings.h"
 #include "ui/statistics_box.h"
 

@@ -21,15 +21,15 @@ class CToolkitGame : public CGame {
  public:
   CToolkitGame(const GameContext& context, int nVariant) : CGame(context), m_nVariant(nVariant) { ++s_nBuilt; }
 
-  int NextPlayer(CSpriteList*, int nCurrent, CObArray*, int, BOOL, CQuintaroView*) override {
+  int NextPlayer(CSpriteList*, int nCurrent, CObArray*, int, BOOL) override {
     ++m_nNextPlayerCalls;
     return nCurrent;
   }
-  void UpdateScoreboard(CQuintaroView*, CObArray*, BOOL, int) override { ++m_nScoreboardDraws; }
-  void OnTimer(UINT nIDEvent, CQuintaroView*) override { m_timerTicks.push_back(nIDEvent); }
-  void OnKeyDown(UINT nChar, UINT, UINT, CQuintaroView*) override { m_keys.push_back(nChar); }
-  void OnLButtonDown(UINT, int, int, CQuintaroView*) override { ++m_nClicks; }
-  void PlayComputerTurn(CQuintaroView*) override { ++m_nComputerTurns; }
+  void UpdateScoreboard(CObArray*, BOOL, int) override { ++m_nScoreboardDraws; }
+  void OnTimer(UINT nIDEvent) override { m_timerTicks.push_back(nIDEvent); }
+  void OnKeyDown(UINT nChar, UINT, UINT) override { m_keys.push_back(nChar); }
+  void OnLButtonDown(UINT, int, int) override { ++m_nClicks; }
+  void PlayComputerTurn() override { ++m_nComputerTurns; }
 
   static inline int s_nBuilt = 0;
   int m_nVariant;
@@ -67,8 +67,7 @@ class ToolkitGame : public ::testing::Test {
 
 TEST_F(ToolkitGame, TheOneRowTableBuildsTheGameWithItsContext) {
   ASSERT_NE(app.GameAs<CToolkitGame>(), nullptr);
-  EXPECT_EQ(&Game().Doc(), &app.Doc());
-  EXPECT_EQ(&Game().View(), &app.View());
+  EXPECT_EQ(&Game().Services(), &app.Doc().Services());
   EXPECT_EQ(&Game().GetHost(), &app.GetHost());
   EXPECT_EQ(&Game().Turn(), &app.View().m_turn);
   EXPECT_EQ(Game().GetSpriteList(), &app.Doc().m_sprites);

@@ -10,6 +10,7 @@
 #include "app/version.h"
 #include "games/darts/dart_dialogs.h"
 #include "platform/messages.h"
+#include "res/game_rows.h"
 #include "res/accel_table.h"
 #include "res/menu_table.h"
 #include "res/resource_ids.h"
@@ -47,14 +48,15 @@ TEST(ResourceTables, EveryShellTableIsWellFormed) {
 TEST(ResourceTables, MenuHoldsTheCommandsInOrder) {
   std::vector<UINT> ids;
   CollectIds(MainMenu(), ids);
-  const std::vector<UINT> expected = {
-      ID_GAME_NEW_AIRHOCKEY, ID_GAME_NEW_BASKETBALL, ID_GAME_NEW_BOWLING, ID_GAME_NEW_DARTS,
-      ID_GAME_NEW_FOOTBALL, ID_GAME_NEW_POOL, ID_GAME_QUITGAME, ID_GAME_STATISTICS, ID_APP_EXIT, ID_EDIT_UNDO,
+  // Game > New lists the games in their rows' order, then the fixed commands follow.
+  std::vector<UINT> expected;
+  for (const GameShellRow& row : GameShellRows()) expected.push_back(row.nNewCommand);
+  expected.insert(expected.end(), {ID_GAME_QUITGAME, ID_GAME_STATISTICS, ID_APP_EXIT, ID_EDIT_UNDO,
       ID_OPTIONS_NUMBEROFPLAYERS, ID_OPTIONS_TYPEOFGAME, ID_OPTIONS_GAMECONTROLS, ID_OPTIONS_SKILL_BEGINNER,
       ID_OPTIONS_SKILL_CLUB, ID_OPTIONS_SKILL_EXPERT, ID_OPTIONS_SOUND, ID_OPTIONS_LANGUAGE_DESKTOP,
       ID_OPTIONS_LANGUAGE_FIRST, ID_OPTIONS_LANGUAGE_FIRST + 1, ID_OPTIONS_LANGUAGE_FIRST + 2,
       ID_OPTIONS_LANGUAGE_FIRST + 3, ID_OPTIONS_LANGUAGE_FIRST + 4, ID_VIEW_HALLOFFAME, ID_VIEW_MAINWINDOW, ID_VIEW_TOOLBAR, ID_VIEW_ZOOM_1X, ID_VIEW_ZOOM_2X, ID_VIEW_ZOOM_3X,
-      ID_VIEW_ZOOM_4X, ID_VIEW_ZOOM_FIT, ID_VIEW_FULLSCREEN, ID_HELP_FINDER, ID_APP_ABOUT};
+      ID_VIEW_ZOOM_4X, ID_VIEW_ZOOM_FIT, ID_VIEW_FULLSCREEN, ID_HELP_FINDER, ID_APP_ABOUT});
   EXPECT_EQ(ids, expected);
   ASSERT_EQ(MainMenu().size(), 5u);
   EXPECT_STREQ(MainMenu()[0].text, "&Game");

@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <sstream>
 
-#include "app/quintaro_doc.h"
-#include "app/quintaro_view.h"
 #include "game/game_factories.h"
 #include "gfx/sprite_list.h"
 #include "platform/host.h"
@@ -27,7 +25,7 @@ CAirHockey::CAirHockey(const GameContext& context) : CGame(context) {
   m_nSubSteps = ReadSpeedSetting();
   // The scene is built (and the first serve sounded) before the document
   // hands over its sound switch: take it now, so sound off stays silent.
-  m_bSound = Doc().m_bSound;
+  m_bSound = Services().SoundOn();
   LoadSounds();
   GetHost().Random().Seed(static_cast<std::uint32_t>(GetHost().Time()));  // a new game, new chances
 }
@@ -77,11 +75,11 @@ BOOL CAirHockey::InitGame(CSpriteList* pSprites) {
 }
 
 void CAirHockey::StartGame() {
-  CObArray& players = Doc().m_players;
+  CObArray& players = Players();
   for (std::size_t i = 0; i < 2; ++i)
     if (players[i]) players[i]->m_nScore = 0;
   SetGameInProgress(TRUE);
-  UpdateScoreboard(m_pView, &players, TRUE, Doc().m_nCurrentPlayer);
+  UpdateScoreboard(&players, TRUE, CurrentSeat());
 }
 
 void CAirHockey::StopGame() {
@@ -99,7 +97,7 @@ int CAirHockey::ScoreShot(CPlayer* pPlayer) {
 int CAirHockey::CheckWinner(CPlayer* pPlayer) { return pPlayer && pPlayer->m_nScore == kWinningScore ? 1 : 0; }
 
 int CAirHockey::NextPlayer(CSpriteList* /*pSprites*/, int nCurrent, CObArray* /*pPlayers*/, int /*nLastPlayer*/,
-                           BOOL /*bMapPalette*/, CQuintaroView* /*pView*/) {
+                           BOOL /*bMapPalette*/) {
   ServePuck(nCurrent == 0 ? ServeSide::ToHuman : ServeSide::ToComputer);
   return 0;
 }
@@ -116,17 +114,17 @@ std::string CAirHockey::SideName(int nSide) {
 }
 
 void CAirHockey::ShowScores() {
-  CObArray& players = Doc().m_players;
+  CObArray& players = Players();
   for (std::size_t i = 0; i < 2; ++i) {
     const CPlayer* player = players[i].get();
     if (!player || player->m_nId < 0 || player->m_nId > 1) continue;
     CSprite* digits = m_pScoreSprite[static_cast<std::size_t>(player->m_nId)];
-    if (digits && Doc().m_sprites.Contains(digits)) digits->SetCel(std::clamp(player->m_nScore, 0, kDigitCels - 1));
+    if (digits && Sprites().Contains(digits)) digits->SetCel(std::clamp(player->m_nScore, 0, kDigitCels - 1));
   }
   FlushDirty();
 }
 
-void CAirHockey::UpdateScoreboard(CQuintaroView* /*pView*/, CObArray* pPlayers, BOOL /*bNewGame*/, int /*nCurrent*/) {
+void CAirHockey::UpdateScoreboard(CObArray* pPlayers, BOOL /*bNewGame*/, int /*nCurrent*/) {
   if (!pPlayers) return;
   ShowScores();
   for (std::size_t i = 0; i < 2; ++i) {
@@ -163,7 +161,7 @@ void CAirHockey::PlaceBodies() {
     if (sprite && (sprite->GetPosX() != pos.x || sprite->GetPosY() != pos.y)) sprite->SetPosition(pos.x, pos.y);
 }
 
-void CAirHockey::AnimateShot(CSpriteList* /*pSprites*/, CQuintaroView* /*pView*/) {
+void CAirHockey::AnimateShot(CSpriteList* /*pSprites*/) {
   PlaceBodies();
   FlushDirty();
 }

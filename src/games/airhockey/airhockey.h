@@ -28,14 +28,13 @@ class CAirHockey : public CGame {
   int ScoreShot(CPlayer* pPlayer) override;
   int CheckWinner(CPlayer* pPlayer) override;
   BOOL InitGame(CSpriteList* pSprites) override;
-  int NextPlayer(CSpriteList* pSprites, int nCurrent, CObArray* pPlayers, int nLastPlayer, BOOL bMapPalette,
-                 CQuintaroView* pView) override;
-  void UpdateScoreboard(CQuintaroView* pView, CObArray* pPlayers, BOOL bNewGame, int nCurrent) override;
-  void AnimateShot(CSpriteList* pSprites, CQuintaroView* pView) override;
-  void OnLButtonDown(UINT nFlags, int x, int y, CQuintaroView* pView) override;
-  void OnMouseMove(UINT nFlags, int x, int y, CQuintaroView* pView) override;
-  void OnTimer(UINT nIDEvent, CQuintaroView* pView) override;
-  void OnGameControls(CQuintaroDoc* pDoc) override;
+  int NextPlayer(CSpriteList* pSprites, int nCurrent, CObArray* pPlayers, int nLastPlayer, BOOL bMapPalette) override;
+  void UpdateScoreboard(CObArray* pPlayers, BOOL bNewGame, int nCurrent) override;
+  void AnimateShot(CSpriteList* pSprites) override;
+  void OnLButtonDown(UINT nFlags, int x, int y) override;
+  void OnMouseMove(UINT nFlags, int x, int y) override;
+  void OnTimer(UINT nIDEvent) override;
+  void OnGameControls() override;
   void LoadSounds() override;
   void StopGame() override;
   void StartGame() override;

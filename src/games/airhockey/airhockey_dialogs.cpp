@@ -45,7 +45,7 @@ void CGameControlsDlg::DoDataExchange(CDataExchange* pDX) { DDX_Slider(pDX, kSpe
 
 }  // namespace airhockey
 
-void CAirHockey::OnGameControls(CQuintaroDoc* /*pDoc*/) {
+void CAirHockey::OnGameControls() {
   // The user cannot hold the mallet while the dialog is up: play stops first.
   if (m_bPlaying) ReleaseMallet();
   SettingsStore& store = GetHost().Settings();

@@ -3,7 +3,6 @@
 // setting's sub-steps, and however late a tick or a frame comes, every
 // sub-step due by then is run, so the game keeps real time. A goal stops
 // play, scores and serves to the side that conceded.
-#include "app/quintaro_doc.h"
 #include "games/airhockey/airhockey.h"
 #include "platform/frame_stats.h"
 #include "platform/host.h"
@@ -15,7 +14,7 @@ RandomSource CAirHockey::RandomFromHost() {
   return [this](int n) { return Random(n, FALSE); };
 }
 
-skill::ComputerSkill CAirHockey::ComputerSideSkill() const { return SeatSkill(Doc().m_players[1].get()); }
+skill::ComputerSkill CAirHockey::ComputerSideSkill() const { return SeatSkill(Players()[1].get()); }
 
 bool CAirHockey::RunSubStep(skill::ComputerSkill level) {
   const SubStepEvents events = airhockey::RunSubStep(m_rink, RandomFromHost(), level);
@@ -25,7 +24,7 @@ bool CAirHockey::RunSubStep(skill::ComputerSkill level) {
   return true;
 }
 
-void CAirHockey::OnTimer(UINT nIDEvent, CQuintaroView* /*pView*/) {
+void CAirHockey::OnTimer(UINT nIDEvent) {
   // A tick already on its way when play stopped moves nothing.
   if (nIDEvent != m_nTimerId || !m_bPlaying) return;
   CatchUp(true);
@@ -40,25 +39,24 @@ bool CAirHockey::CatchUp(bool wholeTicks) {
   const skill::ComputerSkill level = ComputerSideSkill();
   for (std::uint32_t step = 0; step < due; ++step)
     if (RunSubStep(level)) return false;
-  AnimateShot(GetSpriteList(), m_pView);
+  AnimateShot(GetSpriteList());
   return true;
 }
 
 void CAirHockey::ScoreGoal(Goal goal) {
   StopTimer(m_nTimerId);
   PlaySound(kGoalSound);
-  AnimateShot(GetSpriteList(), m_pView);  // the puck is seen in the goal mouth
+  AnimateShot(GetSpriteList());  // the puck is seen in the goal mouth
   ReleaseMallet();
   // The new score is up when the box tells who scored; a win is announced
   // only after that.
   const int scorer = goal == Goal::ForHuman ? 0 : 1;
-  CPlayer* player = Doc().m_players[static_cast<std::size_t>(scorer)].get();
+  CPlayer* player = Players()[static_cast<std::size_t>(scorer)].get();
   if (player) ++player->m_nScore;
   ShowScores();
   MessageBox("Its a Goal!\n" + SideName(scorer) + " scores.", "Goal", MB_OK);
   if (!IsCurrentGame()) return;
-  CQuintaroDoc& doc = Doc();
-  UpdateScoreboard(m_pView, &doc.m_players, FALSE, doc.m_nCurrentPlayer);
+  UpdateScoreboard(&Players(), FALSE, CurrentSeat());
   if (!IsCurrentGame()) return;
   // The side that conceded serves: the puck goes to its half.
   SetCurrentPlayer(scorer == 0 ? 1 : 0);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The user's side: a press on the mallet takes hold of it and starts play,
 // a press anywhere pauses, and the mallet follows the mouse inside its half.
-#include "app/quintaro_view.h"
 #include "games/airhockey/airhockey.h"
 #include "games/airhockey/model/airhockey_motion.h"
 #include "gfx/sprite.h"
@@ -31,7 +30,7 @@ void CAirHockey::ReleaseMallet() {
   StopTimer(m_nTimerId);
 }
 
-void CAirHockey::OnLButtonDown(UINT /*nFlags*/, int x, int y, CQuintaroView* /*pView*/) {
+void CAirHockey::OnLButtonDown(UINT /*nFlags*/, int x, int y) {
   // The click after a finished match clears its score; on the mallet it plays at once.
   if (m_bMatchOver) StartNextMatch();
   if (!IsGameInProgress()) return;
@@ -46,7 +45,7 @@ void CAirHockey::OnWindowAway(BOOL bAway) {
   if (bAway && m_bPlaying) ReleaseMallet();
 }
 
-void CAirHockey::OnMouseMove(UINT /*nFlags*/, int x, int y, CQuintaroView* /*pView*/) {
+void CAirHockey::OnMouseMove(UINT /*nFlags*/, int x, int y) {
   if (!m_bPlaying) return;
   const HumanAim aim = ClampToHumanHalf({x, y});
   Mallet& mallet = m_rink.human;

@@ -4,8 +4,6 @@
 #include <iomanip>
 #include <sstream>
 
-#include "app/quintaro_doc.h"
-#include "app/quintaro_view.h"
 #include "game/game_factories.h"
 #include "games/basketball/model/basketball_rules.h"
 #include "gfx/sprite_list.h"
@@ -98,17 +96,14 @@ BOOL CBasketBall::InitGame(CSpriteList* pSprites) {
   return TRUE;
 }
 
-int CBasketBall::NextPlayer(CSpriteList*, int nCurrent, CObArray*, int, BOOL, CQuintaroView*) { return nCurrent; }
+int CBasketBall::NextPlayer(CSpriteList*, int nCurrent, CObArray*, int, BOOL) { return nCurrent; }
 
 void CBasketBall::StopGame() {
   StopTimer(m_nClockTimer);
   StopTimer(m_nAnimTimer);
 }
 
-bool CBasketBall::SceneIsOurs() const {
-  const CQuintaroDoc& doc = Doc();
-  return doc.m_pGame.get() == this && m_pBackboard && doc.m_sprites.Contains(m_pBackboard);
-}
+const CSprite* CBasketBall::SceneKey() const { return m_pBackboard; }
 
 std::string CBasketBall::StateJson() const {
   std::ostringstream out;

@@ -24,16 +24,15 @@ class CBasketBall : public CGame {
   int ScoreShot(CPlayer* /*pPlayer*/) override { return 0; }
   int CheckWinner(CPlayer* pPlayer) override;
   BOOL InitGame(CSpriteList* pSprites) override;
-  int NextPlayer(CSpriteList* pSprites, int nCurrent, CObArray* pPlayers, int nLastPlayer, BOOL bMapPalette,
-                 CQuintaroView* pView) override;
-  void UpdateScoreboard(CQuintaroView* pView, CObArray* pPlayers, BOOL bNewGame, int nCurrent) override;
-  void OnLButtonDown(UINT nFlags, int x, int y, CQuintaroView* pView) override;
-  void OnLButtonUp(UINT nFlags, int x, int y, CQuintaroView* pView) override;
-  void OnMouseMove(UINT nFlags, int x, int y, CQuintaroView* pView) override;
-  void PlayComputerTurn(CQuintaroView* pView) override;
-  void OnGameControls(CQuintaroDoc* pDoc) override;
-  void OnTypeOfGame(CQuintaroDoc* pDoc) override;
-  void OnTimer(UINT nIDEvent, CQuintaroView* pView) override;
+  int NextPlayer(CSpriteList* pSprites, int nCurrent, CObArray* pPlayers, int nLastPlayer, BOOL bMapPalette) override;
+  void UpdateScoreboard(CObArray* pPlayers, BOOL bNewGame, int nCurrent) override;
+  void OnLButtonDown(UINT nFlags, int x, int y) override;
+  void OnLButtonUp(UINT nFlags, int x, int y) override;
+  void OnMouseMove(UINT nFlags, int x, int y) override;
+  void PlayComputerTurn() override;
+  void OnGameControls() override;
+  void OnTypeOfGame() override;
+  void OnTimer(UINT nIDEvent) override;
   void LoadSounds() override;
   void StopGame() override;
   std::string StateJson() const override;
@@ -91,8 +90,8 @@ class CBasketBall : public CGame {
   std::array<int, basketball::kSeats> m_seatPoints{-1, -1, -1, -1};
 
  private:
-  // Our sprites are still the document's (nothing replaced the scene).
-  bool SceneIsOurs() const;
+  // The sprite whose presence says the scene is still ours.
+  const CSprite* SceneKey() const override;
   void ApplyBallFrame(int i, const basketball::BallFrame& frame);
   void ScoreBasket();
   void MoveBackboard();
@@ -107,7 +106,7 @@ class CBasketBall : public CGame {
   void ShowFinalBoard();
   // The wait over the final board ends: the board is set for a new game.
   void ClearFinalBoard();
-  void PickUp(int x, int y, CQuintaroView* pView);
+  void PickUp(int x, int y);
   // A computer seat's turn starts itself after the pause.
   void WaitForComputerTurn();
   // The status line between turns: the click prompt when a click starts the next one.

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Options menu commands of the basketball game.
-#include "app/quintaro_doc.h"
 #include "games/basketball/basketball.h"
 #include "games/basketball/basketball_dialogs.h"
 #include "games/basketball/model/basketball_rules.h"
@@ -14,9 +13,8 @@ namespace {
 constexpr const char* kSection = "Basketball";
 }  // namespace
 
-void CBasketBall::OnTypeOfGame(CQuintaroDoc* pDoc) {
-  if (!pDoc) return;
-  if (pDoc->m_bGameInProgress && MessageBox("Do you wish to quit the current game?", "Quit Game?",
+void CBasketBall::OnTypeOfGame() {
+  if (IsGameInProgress() && MessageBox("Do you wish to quit the current game?", "Quit Game?",
                                             MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) == IDNO)
     return;
   CBasketTypeDlg dlg;
@@ -26,13 +24,12 @@ void CBasketBall::OnTypeOfGame(CQuintaroDoc* pDoc) {
     if (SceneIsOurs()) ClearFinalBoard();
     return;
   }
-  pDoc->m_bGameInProgress = FALSE;
-  pDoc->SetVariant(kScreenBasketball, dlg.m_nType);
+  SetGameInProgress(FALSE);
   // The document replaces this game: nothing of ours may run after this call.
-  pDoc->OnNewDocument();
+  Services().RestartWithVariant(dlg.m_nType);
 }
 
-void CBasketBall::OnGameControls(CQuintaroDoc* /*pDoc*/) {
+void CBasketBall::OnGameControls() {
   SettingsStore& store = GetHost().Settings();
   const Settings stored = ClampSettings(store.GetProfileInt(kSection, "GameTime", kDefaultGameTime),
                                         store.GetProfileInt(kSection, "BackboardPercent", kDefaultBoardPercent));

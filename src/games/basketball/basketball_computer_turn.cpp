@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The computer shooter's turn, run from the animation timer: it starts its
 // own turn after the pause and shoots whenever a ball is back on the rack.
-#include "app/quintaro_doc.h"
 #include "games/basketball/basketball.h"
 #include "games/basketball/model/basketball_computer.h"
 #include "gfx/sprite.h"
@@ -9,7 +8,7 @@
 
 using namespace basketball;
 
-void CBasketBall::PlayComputerTurn(CQuintaroView* /*pView*/) {
+void CBasketBall::PlayComputerTurn() {
   if (!SceneIsOurs() || !IsComputerTurn()) return;
   Host& host = GetHost();
   if (!m_bTurnRunning) {

@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/quintaro_doc.h"
-#include "app/quintaro_view.h"
 #include "game/wall_of_fame.h"
 #include "games/basketball/basketball.h"
 #include "games/basketball/model/basketball_rules.h"
@@ -31,7 +29,7 @@ BOOL CBasketBall::TryStartTurn() {
 }
 
 void CBasketBall::StartTurn() {
-  if (ClockRuns(m_nVariant, Doc().m_nLastPlayer + 1)) StartTimer(m_nClockTimer, kClockPeriodMs);
+  if (ClockRuns(m_nVariant, LastSeat() + 1)) StartTimer(m_nClockTimer, kClockPeriodMs);
   m_clockSeconds.Start(GetHost().GetTickCount());
   StartTimer(m_nAnimTimer, kAnimPeriodMs);
   SetGameInProgress(TRUE);
@@ -42,8 +40,7 @@ void CBasketBall::StartTurn() {
   m_dwNextComputerShot = GetHost().GetTickCount();
   // The click prompt is answered: it must not stay up while the turn runs.
   SetStatusText(0, "");
-  CQuintaroDoc& doc = Doc();
-  UpdateScoreboard(m_pView, &doc.m_players, FALSE, doc.m_nCurrentPlayer);
+  UpdateScoreboard(&Players(), FALSE, CurrentSeat());
 }
 
 void CBasketBall::EndTurn() {
@@ -67,14 +64,13 @@ void CBasketBall::EndTurn() {
   if (m_pBackboard) m_pBackboard->SetCel(0);
   PlaceBackboard(kBoardHome.x, kBoardHome.y);
   if (CPlayer* player = GetCurrentPlayer()) player->m_nScore = TurnResult(m_nVariant, m_nPoints, m_nTime);
-  CQuintaroDoc& doc = Doc();
-  if (doc.m_nCurrentPlayer >= 0 && doc.m_nCurrentPlayer < kSeats)
-    m_seatPoints[static_cast<std::size_t>(doc.m_nCurrentPlayer)] = m_nPoints;
+  if (CurrentSeat() >= 0 && CurrentSeat() < kSeats)
+    m_seatPoints[static_cast<std::size_t>(CurrentSeat())] = m_nPoints;
   m_dwBoardTick = host.GetTickCount();
   m_bTurnEnded = true;
   const BOOL bMore = AdvancePlayer();
-  UpdateScoreboard(m_pView, &doc.m_players, FALSE, doc.m_nCurrentPlayer);
-  m_pView->FlushDirtyRects();
+  UpdateScoreboard(&Players(), FALSE, CurrentSeat());
+  FlushDirty();
   if (!bMore) {
     // The last result and the cleared court are on screen before the winner is announced.
     CheckWinner(nullptr);
@@ -91,9 +87,8 @@ void CBasketBall::ShowFinalBoard() {
   m_bGameOver = true;
   SetGameInProgress(FALSE);
   MarkGameEnded();
-  CQuintaroDoc& doc = Doc();
-  UpdateScoreboard(m_pView, &doc.m_players, FALSE, doc.m_nCurrentPlayer);
-  m_pView->FlushDirtyRects();
+  UpdateScoreboard(&Players(), FALSE, CurrentSeat());
+  FlushDirty();
   SetStatusText(0, m_strResult.empty() ? kClickToBegin : m_strResult + "  " + kClickToBegin);
 }
 
@@ -103,10 +98,9 @@ void CBasketBall::ClearFinalBoard() {
   m_nWinnerSeat = -1;
   m_strResult.clear();
   ResetForNewGame();
-  CQuintaroDoc& doc = Doc();
   // The board waits for the next game: the first seat is the one to start it.
-  DrawNames(&doc.m_players, 0);
-  m_pView->FlushDirtyRects();
+  DrawNames(&Players(), 0);
+  FlushDirty();
   ShowTurnPrompt(false);
 }
 
@@ -129,15 +123,14 @@ void CBasketBall::ResetForNewGame() {
 }
 
 int CBasketBall::CheckWinner(CPlayer* /*pPlayer*/) {
-  CQuintaroDoc& doc = Doc();
   std::vector<Seat> seats;
-  for (const auto& p : doc.m_players) seats.push_back({p && p->m_bActive, p ? p->m_nScore : 0});
+  for (const auto& p : Players()) seats.push_back({p && p->m_bActive, p ? p->m_nScore : 0});
   const Winner winner = FindWinner(m_nVariant, seats);
-  if (m_nVariant == kVariantTimed) UpdateWallOfFame(&doc.m_players);
+  if (m_nVariant == kVariantTimed) UpdateWallOfFame(&Players());
   if (m_nVariant != kVariantPractice) RecordStatistics(winner.seat);
   m_nWinnerSeat = winner.seat;
   if (winner.seat >= 0) {
-    m_strResult = WinnerMessage(doc.m_players[static_cast<std::size_t>(winner.seat)]->m_strName, winner);
+    m_strResult = WinnerMessage(Players()[static_cast<std::size_t>(winner.seat)]->m_strName, winner);
   } else if (m_nVariant != kVariantPractice) {
     // Nobody scored, or every seat's clock ran out: the game does not end without a word.
     m_strResult = m_nVariant == kVariantTimed ? kNobodyScored : kNobodyReached40;
@@ -177,8 +170,7 @@ void CBasketBall::ScoreBasket() {
     EndTurn();
     return;
   }
-  CQuintaroDoc& doc = Doc();
-  UpdateScoreboard(m_pView, &doc.m_players, FALSE, doc.m_nCurrentPlayer);
+  UpdateScoreboard(&Players(), FALSE, CurrentSeat());
 }
 
 void CBasketBall::UpdateBalls() {
@@ -205,7 +197,7 @@ void CBasketBall::PlaceBackboard(int x, int y) {
   if (m_pRimFront) m_pRimFront->SetPosition(x, y);
 }
 
-void CBasketBall::OnTimer(UINT nIDEvent, CQuintaroView* pView) {
+void CBasketBall::OnTimer(UINT nIDEvent) {
   if (!SceneIsOurs()) return;
   if (nIDEvent == m_nClockTimer && m_bTurnRunning) {
     const std::uint32_t seconds = m_clockSeconds.Take(GetHost().GetTickCount());
@@ -220,8 +212,8 @@ void CBasketBall::OnTimer(UINT nIDEvent, CQuintaroView* pView) {
     if (m_bStartPending && !m_bTurnRunning) TryStartTurn();
     // Between turns the board rests at home.
     if (m_bTurnRunning) MoveBackboard();
-    PlayComputerTurn(pView);
+    PlayComputerTurn();
     UpdateBalls();
   }
-  if (pView) pView->FlushDirtyRects();
+  FlushDirty();
 }

@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The shooter's hand: starting a turn with a click, picking a ball up (off
 // the rack or out of the air), the shooting cursor and the release.
-#include "app/quintaro_doc.h"
-#include "app/quintaro_view.h"
 #include "games/basketball/basketball.h"
 #include "gfx/sprite.h"
 #include "platform/host.h"
 
 using namespace basketball;
 
-void CBasketBall::PickUp(int x, int y, CQuintaroView* pView) {
+void CBasketBall::PickUp(int x, int y) {
   Host& host = GetHost();
   for (int i = 0; i < kBalls; ++i) {
     CSprite* sprite = m_pBallSprites[static_cast<std::size_t>(i)];
@@ -18,7 +16,7 @@ void CBasketBall::PickUp(int x, int y, CQuintaroView* pView) {
     m_bHolding = TRUE;
     PlaySound(kPickUpSound);
     host.SetCapture(host.ViewWindow());
-    pView->m_turn.m_bDragging = TRUE;
+    Turn().m_bDragging = TRUE;
     m_nHeldBall = i;
     ball.dwStepTick = host.GetTickCount();
     ball.x = static_cast<float>(x);
@@ -29,11 +27,11 @@ void CBasketBall::PickUp(int x, int y, CQuintaroView* pView) {
     // One hand holds one ball: overlapping balls below stay where they are.
     break;
   }
-  pView->FlushDirtyRects();
+  FlushDirty();
 }
 
-void CBasketBall::OnLButtonDown(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
-  if (!pView || !SceneIsOurs()) return;
+void CBasketBall::OnLButtonDown(UINT /*nFlags*/, int x, int y) {
+  if (!SceneIsOurs()) return;
   // The click after the final board clears it for the next game, and starts that game.
   ClearFinalBoard();
   if (!m_bTurnRunning && !TryStartTurn()) {
@@ -43,10 +41,10 @@ void CBasketBall::OnLButtonDown(UINT /*nFlags*/, int x, int y, CQuintaroView* pV
     return;
   }
   if (IsComputerTurn() || m_bHolding) return;
-  PickUp(x, y, pView);
+  PickUp(x, y);
 }
 
-void CBasketBall::OnMouseMove(UINT /*nFlags*/, int x, int y, CQuintaroView* /*pView*/) {
+void CBasketBall::OnMouseMove(UINT /*nFlags*/, int x, int y) {
   Host& host = GetHost();
   if (m_bHolding && m_rcShootZone.PtInRect(CPoint{x, y})) {
     host.SetCursor(static_cast<int>(kShootCursor));
@@ -56,11 +54,11 @@ void CBasketBall::OnMouseMove(UINT /*nFlags*/, int x, int y, CQuintaroView* /*pV
   if (host.GetCursorId() == static_cast<int>(kShootCursor)) host.SetCursor(0);
 }
 
-void CBasketBall::OnLButtonUp(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
-  if (!pView || !m_bHolding || !SceneIsOurs()) return;
+void CBasketBall::OnLButtonUp(UINT /*nFlags*/, int x, int y) {
+  if (!m_bHolding || !SceneIsOurs()) return;
   Host& host = GetHost();
   host.ReleaseCapture();
-  pView->m_turn.m_bDragging = FALSE;
+  Turn().m_bDragging = FALSE;
   m_bHolding = FALSE;
   const std::size_t i = static_cast<std::size_t>(m_nHeldBall);
   ShotBall& ball = m_balls[i];
@@ -78,5 +76,5 @@ void CBasketBall::OnLButtonUp(UINT /*nFlags*/, int x, int y, CQuintaroView* pVie
     }
   }
   if (host.GetCursorId() == static_cast<int>(kShootCursor)) host.SetCursor(0);
-  pView->FlushDirtyRects();
+  FlushDirty();
 }

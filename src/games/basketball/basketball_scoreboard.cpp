@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <string>
 
-#include "app/quintaro_doc.h"
-#include "app/quintaro_view.h"
 #include "games/basketball/basketball.h"
 #include "games/basketball/model/basketball_rules.h"
 #include "gfx/sprite.h"
@@ -65,7 +63,7 @@ void CBasketBall::DrawNames(CObArray* pPlayers, int nMarkedRow) {
   }
 }
 
-void CBasketBall::UpdateScoreboard(CQuintaroView* pView, CObArray* pPlayers, BOOL bNewGame, int nCurrent) {
+void CBasketBall::UpdateScoreboard(CObArray* pPlayers, BOOL bNewGame, int nCurrent) {
   if (!pPlayers) return;
   // A new game starts from nothing, even before its first turn, so no
   // score of another game ever reaches the result digits.
@@ -76,5 +74,5 @@ void CBasketBall::UpdateScoreboard(CQuintaroView* pView, CObArray* pPlayers, BOO
   if (!SceneIsOurs()) return;
   DrawNames(pPlayers, m_bGameOver ? m_nWinnerSeat : bNewGame ? 0 : nCurrent);
   ShowPointsAndClock();
-  if (pView) pView->FlushDirtyRects();
+  FlushDirty();
 }

@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <sstream>
 
-#include "app/quintaro_doc.h"
-#include "app/quintaro_view.h"
 #include "games/bowling/bowl_bodies.h"
 #include "gfx/sprite_list.h"
 #include "platform/host.h"
@@ -65,10 +63,10 @@ BOOL CBowl::InitGame(CSpriteList* pSprites) {
   CreateGuide(pSprites);
   ApplyPinFriction();
   // A new game starts from nothing on the sheet.
-  for (auto& p : Doc().m_players)
+  for (auto& p : Players())
     if (p) p->m_nScore = 0;
   // A computer in the first seat waits for a click; the user must not bowl its balls meanwhile.
-  const CPlayer* first = Doc().m_players[0].get();
+  const CPlayer* first = Players()[0].get();
   Turn().m_bComputerPlaying = first && first->m_bComputer ? TRUE : FALSE;
   // Nor may the last game's click prompt stay up over a user's turn.
   if (!Turn().m_bComputerPlaying) SetStatusText(0, "");
@@ -106,10 +104,7 @@ void CBowl::CreatePins(CSpriteList* pSprites) {
   }
 }
 
-bool CBowl::SceneIsOurs() const {
-  const CQuintaroDoc& doc = Doc();
-  return doc.m_pGame.get() == this && m_pBallCSprite && doc.m_sprites.Contains(m_pBallCSprite);
-}
+const CSprite* CBowl::SceneKey() const { return m_pBallCSprite; }
 
 void CBowl::ApplyPinFriction() {
   for (auto& pin : m_pins)

@@ -33,18 +33,17 @@ class CBowl : public CGame {
 
   int CheckWinner(CPlayer* /*pPlayer*/) override { return 0; }
   BOOL InitGame(CSpriteList* pSprites) override;
-  int NextPlayer(CSpriteList* pSprites, int nCurrent, CObArray* pPlayers, int nLastPlayer, BOOL bMapPalette,
-                 CQuintaroView* pView) override;
-  void UpdateScoreboard(CQuintaroView* pView, CObArray* pPlayers, BOOL bNewGame, int nCurrent) override;
-  void AnimateShot(CSpriteList* pSprites, CQuintaroView* pView) override;
-  void OnLButtonDown(UINT nFlags, int x, int y, CQuintaroView* pView) override;
-  void OnLButtonUp(UINT nFlags, int x, int y, CQuintaroView* pView) override;
-  void OnMouseMove(UINT nFlags, int x, int y, CQuintaroView* pView) override;
-  void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags, CQuintaroView* pView) override;
-  void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags, CQuintaroView* pView) override;
-  void PlayComputerTurn(CQuintaroView* pView) override;
-  void OnGameControls(CQuintaroDoc* pDoc) override;
-  void OnTimer(UINT nIDEvent, CQuintaroView* pView) override;
+  int NextPlayer(CSpriteList* pSprites, int nCurrent, CObArray* pPlayers, int nLastPlayer, BOOL bMapPalette) override;
+  void UpdateScoreboard(CObArray* pPlayers, BOOL bNewGame, int nCurrent) override;
+  void AnimateShot(CSpriteList* pSprites) override;
+  void OnLButtonDown(UINT nFlags, int x, int y) override;
+  void OnLButtonUp(UINT nFlags, int x, int y) override;
+  void OnMouseMove(UINT nFlags, int x, int y) override;
+  void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
+  void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags) override;
+  void PlayComputerTurn() override;
+  void OnGameControls() override;
+  void OnTimer(UINT nIDEvent) override;
   void StopGame() override;
   void LoadSounds() override;
   std::string StateJson() const override;
@@ -55,7 +54,7 @@ class CBowl : public CGame {
   void RemoveFallenPins();
   void RackPins();
   // The ball back on the return; false when the game went meanwhile.
-  bool PlayBallReturn(CQuintaroView* pView);
+  bool PlayBallReturn();
   void UpdateWallOfFame(CObArray* pPlayers);
   // Sets Spin and Pin Interaction from track-bar positions (clamped to 0..3).
   void ApplySettings(int nSpin, int nPinInteraction);
@@ -112,15 +111,15 @@ class CBowl : public CGame {
   unsigned StandingPins() const { return m_nStanding; }
 
  private:
-  // Our sprites are still the document's (nothing replaced the scene).
-  bool SceneIsOurs() const;
+  // The sprite whose presence says the scene is still ours.
+  const CSprite* SceneKey() const override;
   void CreateBall(CSpriteList* pSprites);
   void CreatePins(CSpriteList* pSprites);
   // The roll down the lane until everything has stopped (or ten seconds
   // passed); false when the game went meanwhile.
-  bool Roll(CQuintaroView* pView);
+  bool Roll();
   // A ball let go above the release zone: it counts 0 and comes back.
-  void BallDroppedShort(CQuintaroView* pView);
+  void BallDroppedShort();
   void CountPins();
   // How many pins are down in this frame so far.
   int PinsHit() const;
@@ -131,20 +130,20 @@ class CBowl : public CGame {
   bool TakeRelease(int x, int y, DWORD now);
   // After a ball: a fresh rack, another ball, or the next player. False when
   // the game has ended (or gone): the turn stops there.
-  bool AfterHumanBall(CQuintaroView* pView);
-  bool EndFrame(CQuintaroView* pView);
+  bool AfterHumanBall();
+  bool EndFrame();
   // The sheet and the result stay up until the next click starts the next game.
-  void ShowFinalSheet(CQuintaroView* pView);
-  void HandOver(CQuintaroView* pView, int nNext);
+  void ShowFinalSheet();
+  void HandOver(int nNext);
   void BowlComputerBall();
   void GameEnd(CObArray* pPlayers, int nLastPlayer);
-  void DrawSheet(CQuintaroView* pView, CObArray* pPlayers, BOOL bNewGame, int nCurrent);
+  void DrawSheet(CObArray* pPlayers, BOOL bNewGame, int nCurrent);
 
   // --- The swing on screen -------------------------------------------------------
   void CreateGuide(CSpriteList* pSprites);
   // The ball at the foul line under the pointer, the guide up the lane and
   // the speed so far, for a swing released at (x, y) now.
-  void ShowSwing(int x, int y, CQuintaroView* pView);
+  void ShowSwing(int x, int y);
   void HideSwing();
   // The throw a swing released at (x, y) at `now` would make.
   bowling::Throw SwingThrow(int x, int y, DWORD now) const;

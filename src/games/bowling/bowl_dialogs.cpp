@@ -6,7 +6,6 @@
 #include <cmath>
 #include <vector>
 
-#include "app/quintaro_doc.h"
 #include "games/bowling/bowl.h"
 #include "games/bowling/model/bowl_geometry.h"
 #include "games/bowling/model/bowl_hook_curve.h"
@@ -100,7 +99,7 @@ void CBowlControlsDlg::DoDataExchange(CDataExchange* pDX) {
 
 }  // namespace bowling
 
-void CBowl::OnGameControls(CQuintaroDoc* /*pDoc*/) {
+void CBowl::OnGameControls() {
   const StoredControls stored = ReadStoredControls();  // the defaults when nothing is stored
   bowling::CBowlControlsDlg dlg;
   dlg.m_nSpin = stored.nSpin;

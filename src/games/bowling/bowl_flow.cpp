@@ -4,8 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/quintaro_doc.h"
-#include "app/quintaro_view.h"
+#include "game/wall_of_fame.h"
 #include "games/bowling/bowl.h"
 #include "games/bowling/model/bowl_computer.h"
 #include "games/bowling/model/bowl_swing.h"
@@ -14,63 +13,60 @@
 
 using namespace bowling;
 
-bool CBowl::AfterHumanBall(CQuintaroView* pView) {
+bool CBowl::AfterHumanBall() {
   const AfterBall next = WhatFollows(m_nFrame, m_nBallInFrame, m_nBallResult, m_state.bTenthStrike1);
   if (next == AfterBall::Rerack) {
     ResetPinCels();
     RackPins();
-    pView->FlushDirtyRects();
+    FlushDirty();
   }
   if (next != AfterBall::FrameOver) return true;
   m_nBallInFrame = 2;  // a strike on the first ball ends the frame
-  return EndFrame(pView);
+  return EndFrame();
 }
 
-bool CBowl::EndFrame(CQuintaroView* pView) {
-  CQuintaroDoc& doc = Doc();
+bool CBowl::EndFrame() {
   ResetPinCels();
-  const int index = NextPlayer(&doc.m_sprites, doc.m_nCurrentPlayer, &doc.m_players, doc.m_nLastPlayer,
-                               doc.m_bTrueColor ? FALSE : TRUE, pView);
-  doc.m_nCurrentPlayer = index;
-  doc.m_pCurrentPlayer = doc.m_players[static_cast<std::size_t>(index)].get();
+  const int index = NextPlayer(&Sprites(), CurrentSeat(), &Players(), LastSeat(),
+                               IsTrueColor() ? FALSE : TRUE);
+  Services().SetCurrentSeat(index);
   if (m_bGameOver) {
-    ShowFinalSheet(pView);
+    ShowFinalSheet();
     return false;
   }
-  HandOver(pView, index);
+  HandOver(index);
   return true;
 }
 
-void CBowl::ShowFinalSheet(CQuintaroView* pView) {
+void CBowl::ShowFinalSheet() {
   MarkGameEnded();
   m_bInComputerTurn = false;
-  pView->GetHost().ReleaseCapture();
-  pView->m_turn.m_bDragging = FALSE;
-  UpdateScoreboard(pView, &Doc().m_players, FALSE, Doc().m_nCurrentPlayer);
-  pView->m_turn.m_bComputerPlaying = FALSE;
+  GetHost().ReleaseCapture();
+  Turn().m_bDragging = FALSE;
+  UpdateScoreboard(&Players(), FALSE, CurrentSeat());
+  Turn().m_bComputerPlaying = FALSE;
   ShowResultLine(m_strResult);
 }
 
-void CBowl::HandOver(CQuintaroView* pView, int nNext) {
-  CQuintaroDoc& doc = Doc();
-  const CPlayer* next = doc.m_players[static_cast<std::size_t>(nNext)].get();
+void CBowl::HandOver(int nNext) {
+  const CPlayer* next = Players()[static_cast<std::size_t>(nNext)].get();
   const bool computer = next && next->m_bComputer;
   // A computer taking over starts by itself: the sheet must not ask for a click.
-  if (computer) doc.m_bFirstComputerTurn = FALSE;
+  if (computer) ComputerTakesOver();
   // Taking over from the user, only an Escape pressed from now on abandons the game.
   if (computer && !m_bInComputerTurn) Turn().BeginLoop();
-  UpdateScoreboard(pView, &doc.m_players, FALSE, nNext);
+  UpdateScoreboard(&Players(), FALSE, nNext);
   if (!computer) {
-    pView->m_turn.m_bComputerPlaying = FALSE;
+    Turn().m_bComputerPlaying = FALSE;
     return;
   }
-  Host& host = pView->GetHost();
+  Host& host = GetHost();
   host.WaitUntil(host.GetTickCount() + kComputerPauseMs);
   PostComputerTurn();
 }
 
 int CBowl::NextPlayer(CSpriteList* /*pSprites*/, int nCurrent, CObArray* pPlayers, int nLastPlayer,
-                      BOOL /*bMapPalette*/, CQuintaroView* pView) {
+                      BOOL /*bMapPalette*/) {
   m_nBallResult = 0;
   m_nBallInFrame = 0;
   m_state.bTenthStrike1 = m_state.bTenthStrike2 = m_state.bTenthSpare = false;
@@ -85,7 +81,7 @@ int CBowl::NextPlayer(CSpriteList* /*pSprites*/, int nCurrent, CObArray* pPlayer
     next = 0;
   }
   RackPins();
-  if (pView) pView->FlushDirtyRects();
+  FlushDirty();
   return next;
 }
 
@@ -132,17 +128,16 @@ void CBowl::BowlComputerBall() {
   m_throw = ThrowFromSwing(swing.press, swing.release, swing.holdMs, m_nSpinDegrees, swing.spinFactor, swing.hookRight);
   m_pBall->m_bMoving = TRUE;
   ++m_nBallInFrame;
-  AnimateShot(&Doc().m_sprites, &View());
+  AnimateShot(&Sprites());
 }
 
-void CBowl::PlayComputerTurn(CQuintaroView* pView) {
-  if (!pView || m_bGameOver || m_bInComputerTurn || m_bRolling || !SceneIsOurs()) return;
-  CQuintaroDoc& doc = Doc();
+void CBowl::PlayComputerTurn() {
+  if (m_bGameOver || m_bInComputerTurn || m_bRolling || !SceneIsOurs()) return;
   // A stale turn message (the seat is no longer a computer, or the first turn
   // still waits for its click) bowls nobody's ball.
-  if (!doc.m_pCurrentPlayer || !doc.m_pCurrentPlayer->m_bComputer || doc.m_bFirstComputerTurn) return;
+  if (!GetCurrentPlayer() || !GetCurrentPlayer()->m_bComputer || AwaitingComputerClick()) return;
   m_bInComputerTurn = true;
-  pView->m_turn.m_bComputerPlaying = TRUE;
+  Turn().m_bComputerPlaying = TRUE;
   // Every way out below but the last leaves a game that is no longer the current one.
   const int balls = m_nFrame == kTenthFrame ? 3 : 2;
   for (int i = 0; i < balls; ++i) {
@@ -154,16 +149,16 @@ void CBowl::PlayComputerTurn(CQuintaroView* pView) {
     }
     BowlComputerBall();
     if (!SceneIsOurs()) return;  // the game was quit during the roll
-    UpdateScoreboard(pView, &doc.m_players, FALSE, doc.m_nCurrentPlayer);
+    UpdateScoreboard(&Players(), FALSE, CurrentSeat());
     const AfterBall next = WhatFollows(m_nFrame, m_nBallInFrame, m_nBallResult, m_state.bTenthStrike1);
     m_bNoRoll = FALSE;
     if (next == AfterBall::Rerack) {
       ResetPinCels();
       RackPins();
-      pView->FlushDirtyRects();
+      FlushDirty();
     } else if (next == AfterBall::FrameOver) {
       break;
     }
   }
-  if (EndFrame(pView)) m_bInComputerTurn = false;
+  if (EndFrame()) m_bInComputerTurn = false;
 }

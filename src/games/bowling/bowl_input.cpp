@@ -4,8 +4,6 @@
 // release that rolls the ball.
 #include <algorithm>
 
-#include "app/quintaro_doc.h"
-#include "app/quintaro_view.h"
 #include "games/bowling/bowl.h"
 #include "games/bowling/model/bowl_swing.h"
 #include "platform/host.h"
@@ -18,35 +16,34 @@ constexpr UINT kSwingTimerMs = 40;
 constexpr const char* kSpinOffHint = "Spin is off: set it in Options > Game Controls to hook with Shift or Ctrl.";
 }  // namespace
 
-void CBowl::OnLButtonDown(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
-  if (!pView || m_bGameOver) return;  // the final sheet waits for the release
-  Doc().m_bGameInProgress = TRUE;
+void CBowl::OnLButtonDown(UINT /*nFlags*/, int x, int y) {
+  if (m_bGameOver) return;  // the final sheet waits for the release
+  SetGameInProgress(TRUE);
   m_bPressSeen = true;
-  if (pView->m_turn.m_bComputerPlaying || m_bRolling || !m_rcPressZone.PtInRect(CPoint{x, y}) || !SceneIsOurs())
+  if (Turn().m_bComputerPlaying || m_bRolling || !m_rcPressZone.PtInRect(CPoint{x, y}) || !SceneIsOurs())
     return;
-  Host& host = pView->GetHost();
+  Host& host = GetHost();
   m_dwPressTick = host.GetTickCount();
   host.SetCursor(static_cast<int>(kDragCursor));
   host.SetCapture(host.ViewWindow());
-  pView->m_turn.m_bDragging = TRUE;
+  Turn().m_bDragging = TRUE;
   m_ptPress = {MapX(x), y};
   m_bKeyDown = m_bShiftKey = m_bCtrlKey = FALSE;
   m_dwKeyTime = 0;
   // The ball leaves the return for the foul line, under the pointer.
-  ShowSwing(x, y, pView);
+  ShowSwing(x, y);
   StartTimer(kSwingTimer, kSwingTimerMs);
 }
 
-void CBowl::OnMouseMove(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
-  if (!pView) return;
-  Host& host = pView->GetHost();
+void CBowl::OnMouseMove(UINT /*nFlags*/, int x, int y) {
+  Host& host = GetHost();
   const CPoint pt{x, y};
-  if (pView->m_turn.m_bDragging) {
+  if (Turn().m_bDragging) {
     if (m_rcReleaseZone.PtInRect(pt))
       host.SetCursor(static_cast<int>(kReleaseCursor));
     else if (kLowerLane.PtInRect(pt) || m_rcPressZone.PtInRect(pt))
       host.SetCursor(static_cast<int>(kDragCursor));
-    if (!m_bRolling && SceneIsOurs()) ShowSwing(x, y, pView);
+    if (!m_bRolling && SceneIsOurs()) ShowSwing(x, y);
     return;
   }
   // Without a drag the window's own arrow shows again, as the system restores
@@ -55,38 +52,38 @@ void CBowl::OnMouseMove(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
   if (shown == static_cast<int>(kDragCursor) || shown == static_cast<int>(kReleaseCursor)) host.SetCursor(0);
 }
 
-void CBowl::OnTimer(UINT nIDEvent, CQuintaroView* pView) {
-  if (nIDEvent != kSwingTimer || !pView) return;
-  if (!pView->m_turn.m_bDragging || m_bRolling || !SceneIsOurs()) {
+void CBowl::OnTimer(UINT nIDEvent) {
+  if (nIDEvent != kSwingTimer) return;
+  if (!Turn().m_bDragging || m_bRolling || !SceneIsOurs()) {
     StopTimer(kSwingTimer);
     return;
   }
-  ShowSwing(m_ptPointer.x, m_ptPointer.y, pView);
+  ShowSwing(m_ptPointer.x, m_ptPointer.y);
 }
 
 void CBowl::StopGame() { StopTimer(kSwingTimer); }
 
-void CBowl::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/, CQuintaroView* pView) {
+void CBowl::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/) {
   const bool shift = nChar == VK_SHIFT;
   const bool ctrl = nChar == VK_CONTROL;
-  if (!pView || m_bRolling || (!shift && !ctrl)) return;
+  if (m_bRolling || (!shift && !ctrl)) return;
   // With Spin off the keys would do nothing: say how to make them hook.
   if (m_nSpinDegrees == 0) {
     if (SceneIsOurs() && !Turn().m_bComputerPlaying) SetStatusText(0, kSpinOffHint);
     return;
   }
-  if (!pView->m_turn.m_bDragging) return;
+  if (!Turn().m_bDragging) return;
   // The repeat of the key being timed is ignored; the other key starts the timing afresh.
   if ((shift && m_bShiftKey) || (ctrl && m_bCtrlKey)) return;
   m_bKeyDown = TRUE;
   m_bShiftKey = shift ? TRUE : FALSE;
   m_bCtrlKey = ctrl ? TRUE : FALSE;
-  m_dwKeyTime = pView->GetHost().GetTickCount();
-  if (SceneIsOurs()) ShowSwing(m_ptPointer.x, m_ptPointer.y, pView);
+  m_dwKeyTime = GetHost().GetTickCount();
+  if (SceneIsOurs()) ShowSwing(m_ptPointer.x, m_ptPointer.y);
 }
 
-void CBowl::OnKeyUp(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/, CQuintaroView* pView) {
-  if (!pView || !pView->m_turn.m_bDragging || m_bRolling || !m_bKeyDown) return;
+void CBowl::OnKeyUp(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/) {
+  if (!Turn().m_bDragging || m_bRolling || !m_bKeyDown) return;
   if (nChar == VK_SHIFT && m_bShiftKey) {
     m_bShiftKey = FALSE;
     m_bHookRight = FALSE;  // the key let go decides the way, as the guide showed it
@@ -97,8 +94,8 @@ void CBowl::OnKeyUp(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/, CQuintaroView
     return;
   }
   m_bKeyDown = FALSE;
-  m_dwKeyTime = pView->GetHost().GetTickCount() - m_dwKeyTime;
-  if (SceneIsOurs()) ShowSwing(m_ptPointer.x, m_ptPointer.y, pView);
+  m_dwKeyTime = GetHost().GetTickCount() - m_dwKeyTime;
+  if (SceneIsOurs()) ShowSwing(m_ptPointer.x, m_ptPointer.y);
 }
 
 double CBowl::SpinFactorNow(DWORD now) const {
@@ -134,15 +131,13 @@ bool CBowl::TakeRelease(int x, int y, DWORD now) {
   return false;  // no ball: the player simply swings again
 }
 
-void CBowl::OnLButtonUp(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
-  if (!pView) return;
+void CBowl::OnLButtonUp(UINT /*nFlags*/, int x, int y) {
   if (m_bGameOver && !m_bRolling) {
     RestartGame();  // the final sheet stayed up until this click; the click starts the next game
     return;
   }
-  Host& host = pView->GetHost();
-  CQuintaroDoc& doc = Doc();
-  if (pView->m_turn.m_bDragging && !pView->m_turn.m_bComputerPlaying && !m_bRolling && SceneIsOurs()) {
+  Host& host = GetHost();
+  if (Turn().m_bDragging && !Turn().m_bComputerPlaying && !m_bRolling && SceneIsOurs()) {
     const DWORD now = host.GetTickCount();
     StopTimer(kSwingTimer);
     if (m_bKeyDown) {  // the key is still held: its time ends here
@@ -158,29 +153,28 @@ void CBowl::OnLButtonUp(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
     host.ReleaseCapture();
     if (thrown) {
       ++m_nBallInFrame;
-      AnimateShot(&doc.m_sprites, pView);
+      AnimateShot(&Sprites());
       if (!SceneIsOurs()) return;  // the game was quit during the roll
-      UpdateScoreboard(pView, &doc.m_players, FALSE, doc.m_nCurrentPlayer);
-      if (!AfterHumanBall(pView)) return;
+      UpdateScoreboard(&Players(), FALSE, CurrentSeat());
+      if (!AfterHumanBall()) return;
     } else {
       // Let go beside the approach: the ball goes back to the return.
       HideSwing();
       m_pBall->SetPosition(kReturnX, kReturnRestY);
-      pView->FlushDirtyRects();
+      FlushDirty();
     }
     m_bNoRoll = FALSE;
-    pView->m_turn.m_bDragging = FALSE;
+    Turn().m_bDragging = FALSE;
   }
-  const bool computer = doc.m_pCurrentPlayer && doc.m_pCurrentPlayer->m_bComputer;
-  pView->m_turn.m_bComputerPlaying = computer ? TRUE : FALSE;
+  const bool computer = GetCurrentPlayer() && GetCurrentPlayer()->m_bComputer;
+  Turn().m_bComputerPlaying = computer ? TRUE : FALSE;
   // The release of the title's click that chose this game is not the click
   // the prompt asks for: the first computer bowler waits for a press of ours.
-  if (computer && doc.m_bFirstComputerTurn && m_bPressSeen) {
+  if (computer && m_bPressSeen && AwaitingComputerClick()) {
     SetStatusText(0, "");  // the prompt is answered: it must not stay up while the computer bowls
     PlaySound(kStartComputerSound);
     Turn().BeginLoop();  // only an Escape pressed from now on abandons the computers' game
-    PostComputerTurn();
-    doc.m_bFirstComputerTurn = FALSE;
+    StartComputerOnClick(false);  // the game is under way once the first ball rolls
   }
   m_dwKeyTime = 0;
   m_bKeyDown = m_bShiftKey = m_bCtrlKey = FALSE;

@@ -3,8 +3,6 @@
 // tool bar are served at once; the close box and Quit Game ask their
 // question at once; every other command, and the user's next press once the
 // pins have settled, waits in order for the roll's end instead of being lost.
-#include "app/quintaro_app.h"
-#include "app/quintaro_doc.h"
 #include "game/turn_state.h"
 #include "games/bowling/bowl.h"
 #include "platform/host.h"
@@ -70,7 +68,7 @@ bool CBowl::TakeRollMessages(RollPhase phase) {
         break;
     }
     if (now)
-      Doc().App().DispatchOne(msg);
+      Services().DispatchOne(msg);
     else if (keep)
       m_deferred.push_back(msg);
     m_dwHeld += host.GetTickCount() - before;

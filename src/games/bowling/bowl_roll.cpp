@@ -4,7 +4,6 @@
 #include <cmath>
 #include <optional>
 
-#include "app/quintaro_view.h"
 #include "game/step_pacer.h"
 #include "games/bowling/bowl.h"
 #include "games/bowling/model/bowl_swing.h"
@@ -43,28 +42,28 @@ int CBowl::BannerFor(int nCode) const {
   return -1;
 }
 
-void CBowl::AnimateShot(CSpriteList* /*pSprites*/, CQuintaroView* pView) {
-  if (!pView || !SceneIsOurs()) return;
-  Host& host = pView->GetHost();
+void CBowl::AnimateShot(CSpriteList* /*pSprites*/) {
+  if (!SceneIsOurs()) return;
+  Host& host = GetHost();
   m_bRolling = TRUE;
   m_bBallToStore = true;
   m_deferred.clear();
   m_dwHeld = 0;
   HideSwing();
   if (m_bNoRoll) {
-    BallDroppedShort(pView);
+    BallDroppedShort();
     return;
   }
-  if (!Roll(pView)) return;
+  if (!Roll()) return;
   CountPins();
   ShowBanner(m_nShownBanner);
-  pView->FlushDirtyRects();
+  FlushDirty();
   if (!WaitListening(host.GetTickCount() + kCountPauseMs, RollPhase::Settled)) return;
   RemoveFallenPins();
-  pView->FlushDirtyRects();
-  if (!PlayBallReturn(pView)) return;
+  FlushDirty();
+  if (!PlayBallReturn()) return;
   HideBanner();
-  pView->FlushDirtyRects();
+  FlushDirty();
   m_bRolling = FALSE;
   m_dwKeyTime = 0;
   m_pBall->m_bInGutter = FALSE;
@@ -72,19 +71,19 @@ void CBowl::AnimateShot(CSpriteList* /*pSprites*/, CQuintaroView* pView) {
   ReleaseDeferred();
 }
 
-void CBowl::BallDroppedShort(CQuintaroView* pView) {
-  Host& host = pView->GetHost();
+void CBowl::BallDroppedShort() {
+  Host& host = GetHost();
   int hit = 0;
   for (const auto& pin : m_pins) hit += pin->m_bHit ? 1 : 0;
   m_nBallResult = CountNoRoll(m_state, m_nBallInFrame, hit);
   // A foul: the ball counts nothing and the word says why.
   m_nShownBanner = kBannerFoul;
   ShowBanner(kBannerFoul);
-  pView->FlushDirtyRects();
+  FlushDirty();
   if (!WaitListening(host.GetTickCount() + kCountPauseMs, RollPhase::Settled)) return;
-  if (!PlayBallReturn(pView)) return;
+  if (!PlayBallReturn()) return;
   HideBanner();
-  pView->FlushDirtyRects();
+  FlushDirty();
   m_bRolling = FALSE;
   ReleaseDeferred();
 }
@@ -102,11 +101,11 @@ void CBowl::SoundRollStep(bool bFirstContact, bool bMoved, UINT nRollSound, int 
   if (!bMoved || !m_pBall->m_bMoving || m_pBall->m_bInGutter) StopSound(nRollSound);
 }
 
-bool CBowl::Roll(CQuintaroView* pView) {
-  Host& host = pView->GetHost();
+bool CBowl::Roll() {
+  Host& host = GetHost();
   const DWORD start = host.GetTickCount();
   PlaceBall(*m_pBall, m_throw);
-  pView->FlushDirtyRects();
+  FlushDirty();
   // The ball is set down, and rolls with a rumble of its speed until it
   // meets the pins or drops into the pit.
   PlaySound(kReleaseSound);
@@ -135,13 +134,13 @@ bool CBowl::Roll(CQuintaroView* pView) {
       held += h;
       pacer.emplace(host, kRollStepMs);
     }
-    if (!pacer->Advance(step, [pView] { pView->FlushDirtyRects(); })) break;
+    if (!pacer->Advance(step, [this] { FlushDirty(); })) break;
   }
   return true;
 }
 
-bool CBowl::PlayBallReturn(CQuintaroView* pView) {
-  Host& host = pView->GetHost();
+bool CBowl::PlayBallReturn() {
+  Host& host = GetHost();
   CBowlBall& ball = *m_pBall;
   int cel = 0;
   int stepInRun = 0;
@@ -153,18 +152,18 @@ bool CBowl::PlayBallReturn(CQuintaroView* pView) {
     const DWORD due = host.GetTickCount() + ms;
     ball.m_pSprite->SetCel(cel);
     ball.SetPosition(x, y);
-    pView->FlushDirtyRects();
+    FlushDirty();
     advanceCel();
     return WaitListening(due, RollPhase::Settled);
   };
   ball.ShowCel(0);
   ball.SetPosition(kReturnX, kReturnChuteTop);
-  pView->FlushDirtyRects();
+  FlushDirty();
   for (int i = 0; i < kReturnChuteSteps; ++i)
     if (!stepTo(kReturnX, kReturnChuteTop + kReturnChuteStep * i, kReturnChuteMs)) return false;
   ball.m_pSprite->SetCel(0);
   ball.SetPosition(kReturnX, kReturnRestY);
-  pView->FlushDirtyRects();
+  FlushDirty();
   stepInRun = 0;
   double angle = kHalfPi;
   for (int i = 0; i < kReturnWellSteps; ++i) {
@@ -175,6 +174,6 @@ bool CBowl::PlayBallReturn(CQuintaroView* pView) {
   }
   // Rounding must not leave the ball a pixel off its resting place.
   ball.SetPosition(kReturnX, kReturnRestY);
-  pView->FlushDirtyRects();
+  FlushDirty();
   return true;
 }

@@ -2,8 +2,6 @@
 // The score sheet drawn on the window: names, ball boxes, frame totals.
 #include <string>
 
-#include "app/quintaro_doc.h"
-#include "app/quintaro_view.h"
 #include "games/bowling/bowl.h"
 #include "games/bowling/bowl_sheet_text.h"
 #include "platform/dc.h"
@@ -54,7 +52,7 @@ void DrawRow(CDC& dc, const SheetRow& row, int nFrame, int nScore) {
 
 }  // namespace
 
-void CBowl::UpdateScoreboard(CQuintaroView* pView, CObArray* pPlayers, BOOL bNewGame, int nCurrent) {
+void CBowl::UpdateScoreboard(CObArray* pPlayers, BOOL bNewGame, int nCurrent) {
   if (!pPlayers || m_bDrawingSheet) return;
   if (m_nFrame > kTenthFrame) m_nFrame = kTenthFrame;
   if (!bNewGame && m_bBallToStore && nCurrent >= 0 && nCurrent < kPlayers) {
@@ -72,12 +70,11 @@ void CBowl::UpdateScoreboard(CQuintaroView* pView, CObArray* pPlayers, BOOL bNew
     if (m_nFrame >= kTenthFrame)
       if (const std::optional<int> score = TenthFrameScore(row)) player->m_nScore = *score;
   }
-  DrawSheet(pView, pPlayers, bNewGame, nCurrent);
-  CQuintaroDoc& doc = Doc();
+  DrawSheet(pPlayers, bNewGame, nCurrent);
   // Whose ball it is decides whether the user may swing; the seats may have
   // changed hands (Number of Players) since the game began.
-  if (doc.m_pCurrentPlayer && !m_bRolling) Turn().m_bComputerPlaying = doc.m_pCurrentPlayer->m_bComputer ? TRUE : FALSE;
-  const bool promptDue = doc.m_pCurrentPlayer && doc.m_pCurrentPlayer->m_bComputer && doc.m_bFirstComputerTurn;
+  if (GetCurrentPlayer() && !m_bRolling) Turn().m_bComputerPlaying = GetCurrentPlayer()->m_bComputer ? TRUE : FALSE;
+  const bool promptDue = AwaitingComputerClick();
   // A seat handed back to the user (Number of Players) before the click came
   // takes the prompt down with it.
   const bool promptStale = !promptDue && ClickPromptShowing();
@@ -89,7 +86,7 @@ void CBowl::UpdateScoreboard(CQuintaroView* pView, CObArray* pPlayers, BOOL bNew
   }
 }
 
-void CBowl::DrawSheet(CQuintaroView* /*pView*/, CObArray* pPlayers, BOOL bNewGame, int nCurrent) {
+void CBowl::DrawSheet(CObArray* pPlayers, BOOL bNewGame, int nCurrent) {
   CDC dc(GetHost());
   dc.SetBkColor(kBlack);
   // Boxes are cleared first; the glyphs are drawn over them alone.

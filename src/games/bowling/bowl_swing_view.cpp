@@ -5,7 +5,6 @@
 // the approach, and the word over the lane after a ball.
 #include <algorithm>
 
-#include "app/quintaro_view.h"
 #include "games/bowling/bowl.h"
 #include "games/bowling/model/bowl_lane.h"
 #include "gfx/sprite_list.h"
@@ -41,7 +40,7 @@ void CBowl::CreateGuide(CSpriteList* pSprites) {
   pSprites->Insert(std::move(banner));
 }
 
-void CBowl::ShowSwing(int x, int y, CQuintaroView* pView) {
+void CBowl::ShowSwing(int x, int y) {
   if (!m_pSpeedMarker) return;
   m_ptPointer = {x, y};
   const Throw t = SwingThrow(x, y, GetHost().GetTickCount());
@@ -66,7 +65,7 @@ void CBowl::ShowSwing(int x, int y, CQuintaroView* pView) {
   const double share = std::clamp((t.dSpeed - kSwingSlowSpeed) / (kSwingFastSpeed - kSwingSlowSpeed), 0.0, 1.0);
   const int markerY = kSpeedScale.bottom - 1 - static_cast<int>(share * (kSpeedScale.Height() - 1) + 0.5);
   m_pSpeedMarker->SetPosition((kSpeedScale.left + kSpeedScale.right) / 2, markerY);
-  if (pView) pView->FlushDirtyRects();
+  FlushDirty();
 }
 
 double CBowl::GuideBend() const {

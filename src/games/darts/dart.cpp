@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <sstream>
 
-#include "app/quintaro_doc.h"
-#include "app/quintaro_view.h"
 #include "game/game_factories.h"
 #include "games/darts/dart_dialogs.h"
 #include "gfx/sprite_list.h"
@@ -76,7 +74,7 @@ void CDart::LoadSounds() {
 BOOL CDart::InitGame(CSpriteList* pSprites) {
   CreateTray(pSprites, 0, nullptr);
   // A computer in the first seat waits for a click; the user's clicks must not take its darts meanwhile.
-  const CPlayer* first = Doc().m_players[0].get();
+  const CPlayer* first = Players()[0].get();
   Turn().m_bComputerPlaying = first && first->m_bComputer ? TRUE : FALSE;
   Turn().m_bDragging = FALSE;
   Turn().Deselect();
@@ -102,11 +100,7 @@ void CDart::CreateTray(CSpriteList* pSprites, int nPlayer, const CPalette* pPale
   for (std::size_t i = 0; i < kTraySlots.size(); ++i) m_trayDarts[i] = make(kTraySlots[i]);
 }
 
-bool CDart::SceneIsOurs() const {
-  const CQuintaroDoc& doc = Doc();
-  if (doc.m_pGame.get() != this || !m_pHandDart) return false;
-  return doc.m_sprites.Contains(m_pHandDart);
-}
+const CSprite* CDart::SceneKey() const { return m_pHandDart; }
 
 int CDart::TrayDartAt(int x, int y) const {
   // The tray darts themselves: a stuck dart lying over one must not hide it.
@@ -114,7 +108,7 @@ int CDart::TrayDartAt(int x, int y) const {
     if (m_trayDarts[i] && !m_trayUsed[i] && m_trayDarts[i]->HitTest(x, y)) return static_cast<int>(i);
   // A dart is only a needle and a barrel over most of its length: a click on
   // the empty slot beside it takes it too, unless a stuck dart is what shows there.
-  if (Doc().m_sprites.HitTest(x, y)) return -1;
+  if (Sprites().HitTest(x, y)) return -1;
   for (std::size_t i = 0; i < m_trayDarts.size(); ++i) {
     if (!m_trayDarts[i] || m_trayUsed[i]) continue;
     CRect slot;
@@ -132,7 +126,7 @@ std::string CDart::StateJson() const {
       << m_ptLanding.y << "],\"canUndo\":" << (CanUndo() ? "true" : "false")
       << ",\"gameOver\":" << (m_bGameOver ? "true" : "false");
   ScoreboardState extras;
-  FillScoreboardExtras(extras, Doc().m_players);
+  FillScoreboardExtras(extras, Players());
   out << ",\"checkout\":\"" << extras.checkoutText << "\",\"averages\":[";
   for (std::size_t p = 0; p < extras.seatStats.size(); ++p) out << (p ? ",\"" : "\"") << extras.seatStats[p] << '"';
   out << "],\"marks\":[";
@@ -145,9 +139,8 @@ std::string CDart::StateJson() const {
   return out.str();
 }
 
-void CDart::OnTypeOfGame(CQuintaroDoc* pDoc) {
-  if (!pDoc) return;
-  if (pDoc->m_bGameInProgress &&
+void CDart::OnTypeOfGame() {
+  if (IsGameInProgress() &&
       MessageBox("Do you wish to quit the current game?", "Quit Game?", MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) ==
           IDNO)
     return;
@@ -161,13 +154,12 @@ void CDart::OnTypeOfGame(CQuintaroDoc* pDoc) {
   SettingsStore& store = GetHost().Settings();
   store.WriteProfileInt(kSettingsSection, "DoubleOut", dlg.m_bDoubleOut ? 1 : 0);
   store.WriteProfileInt(kSettingsSection, "DoubleIn", dlg.m_bDoubleIn ? 1 : 0);
-  pDoc->m_bGameInProgress = FALSE;
-  pDoc->SetVariant(kScreenDarts, dlg.m_nType);
+  SetGameInProgress(FALSE);
   // The document replaces this game: nothing of ours may run after this call.
-  pDoc->OnNewDocument();
+  Services().RestartWithVariant(dlg.m_nType);
 }
 
-void CDart::OnGameControls(CQuintaroDoc* /*pDoc*/) {
+void CDart::OnGameControls() {
   const ThrowSettings stored = StoredSettings();
   CGameControlsDlg dlg;
   dlg.m_nAccuracy = stored.accuracy;

@@ -29,7 +29,6 @@ inline constexpr const char* kComputerBustText = " has busted";
 }  // namespace darts
 
 class CPalette;
-class CQuintaroDoc;
 class CSprite;
 class CSpriteList;
 class Host;
@@ -44,16 +43,15 @@ class CDart : public CGame {
   // Adds the finished game to each seat's statistics; `pPlayer` won it.
   void RecordDartsStatistics(const CPlayer* pPlayer);
   BOOL InitGame(CSpriteList* pSprites) override;
-  int NextPlayer(CSpriteList* pSprites, int nCurrent, CObArray* pPlayers, int nLastPlayer, BOOL bMapPalette,
-                 CQuintaroView* pView) override;
-  void UpdateScoreboard(CQuintaroView* pView, CObArray* pPlayers, BOOL bNewGame, int nCurrent) override;
-  void AnimateShot(CSpriteList* pSprites, CQuintaroView* pView) override;
-  void OnLButtonDown(UINT nFlags, int x, int y, CQuintaroView* pView) override;
-  void OnLButtonUp(UINT nFlags, int x, int y, CQuintaroView* pView) override;
-  void OnMouseMove(UINT nFlags, int x, int y, CQuintaroView* pView) override;
-  void PlayComputerTurn(CQuintaroView* pView) override;
-  void OnGameControls(CQuintaroDoc* pDoc) override;
-  void OnTypeOfGame(CQuintaroDoc* pDoc) override;
+  int NextPlayer(CSpriteList* pSprites, int nCurrent, CObArray* pPlayers, int nLastPlayer, BOOL bMapPalette) override;
+  void UpdateScoreboard(CObArray* pPlayers, BOOL bNewGame, int nCurrent) override;
+  void AnimateShot(CSpriteList* pSprites) override;
+  void OnLButtonDown(UINT nFlags, int x, int y) override;
+  void OnLButtonUp(UINT nFlags, int x, int y) override;
+  void OnMouseMove(UINT nFlags, int x, int y) override;
+  void PlayComputerTurn() override;
+  void OnGameControls() override;
+  void OnTypeOfGame() override;
   void LoadSounds() override;
   std::string StateJson() const override;
   // Takes back the last dart of the user's running turn: board, score and marks.
@@ -112,23 +110,23 @@ class CDart : public CGame {
   darts::ThrowSettings Settings() const { return {m_nVelocity, m_nAccuracy, m_nDrift}; }
   // Builds the current player's tray: the hand dart (rearmost) and three darts.
   void CreateTray(CSpriteList* pSprites, int nPlayer, const CPalette* pPalette);
-  // Our sprites are still in the document's list (nothing replaced the scene).
-  bool SceneIsOurs() const;
+  // The sprite whose presence says the scene is still ours.
+  const CSprite* SceneKey() const override;
   // The tray dart under (x, y) that has not been thrown or taken, or -1.
   int TrayDartAt(int x, int y) const;
-  void PickDart(int nTray, CQuintaroView* pView);
-  void PutDartBack(CQuintaroView* pView);
+  void PickDart(int nTray);
+  void PutDartBack();
   // Landing point, flight, stuck dart, scoreboard and winner check of the
   // dart in hand. GameOver means the game has been restarted: touch nothing.
-  ThrowResult ResolveThrow(CQuintaroView* pView, bool bByUser);
+  ThrowResult ResolveThrow(bool bByUser);
   // The game is won: the board, the darts and the scores stay up with the
   // result until the next click starts the next game.
-  void ShowFinalBoard(CQuintaroView* pView, const CPlayer& winner);
+  void ShowFinalBoard(const CPlayer& winner);
   // After the third dart or a bust: the next player's tray after a pause.
-  void ChangeTurn(CQuintaroView* pView, bool bByUser);
+  void ChangeTurn(bool bByUser);
   // The computer takes the next unused tray dart and throws it.
-  ThrowResult ThrowComputerDart(CQuintaroView* pView);
-  void StartStroke(int x, int y, CQuintaroView* pView);
+  ThrowResult ThrowComputerDart();
+  void StartStroke(int x, int y);
   // Everything a dart of the user's turn changed, as it was before it.
   struct DartUndo {
     int score = 0;

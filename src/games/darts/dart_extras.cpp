@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What darts players expect beyond the classic game: taking back the last
 // dart of a turn, and the averages, options and checkout on the scoreboard.
-#include "app/quintaro_doc.h"
-#include "app/quintaro_view.h"
 #include "games/darts/dart.h"
 #include "games/darts/model/dart_checkout.h"
 #include "gfx/sprite_list.h"
@@ -29,7 +27,7 @@ void CDart::RememberDart(const CPlayer& player) {
 }
 
 bool CDart::CanUndo() const {
-  const CPlayer* player = Doc().m_pCurrentPlayer;
+  const CPlayer* player = GetCurrentPlayer();
   const CTurnState& turn = Turn();
   return !m_undo.empty() && player && !player->m_bComputer && !turn.m_bComputerPlaying && !turn.m_bDragging &&
          SceneIsOurs();
@@ -37,12 +35,10 @@ bool CDart::CanUndo() const {
 
 void CDart::OnUndo() {
   if (!CanUndo()) return;
-  CQuintaroView& view = View();
-  PutDartBack(&view);  // a dart picked up since goes back first
+  PutDartBack();  // a dart picked up since goes back first
   const DartUndo undo = m_undo.back();
   m_undo.pop_back();
-  CQuintaroDoc& doc = Doc();
-  CPlayer& player = *doc.m_pCurrentPlayer;
+  CPlayer& player = *GetCurrentPlayer();
   player.m_nScore = undo.score;
   m_marks = undo.marks;
   m_nTurnTotal = undo.turnTotal;
@@ -57,13 +53,13 @@ void CDart::OnUndo() {
   CSprite* dart = m_trayDarts[undo.tray];
   dart->SetPosition(dart->GetX(), dart->GetY());
   dart->Load(kTrayBitmaps[SeatIndex(&player)]);
-  if (!doc.m_bTrueColor && view.m_pPalette) dart->RemapToPalette(view.m_pPalette.get());
+  if (!IsTrueColor() && Services().Palette()) dart->RemapToPalette(Services().Palette());
   dart->SetHotSpot(0, 0);
   dart->SetPosition(kTraySlots[undo.tray].x, kTraySlots[undo.tray].y);
   m_trayUsed[undo.tray] = false;
   m_pHandDart->SetPosition(undo.handDart.x, undo.handDart.y);
-  view.FlushDirtyRects();
-  UpdateScoreboard(&view, &doc.m_players, FALSE, doc.m_nCurrentPlayer);
+  FlushDirty();
+  UpdateScoreboard(&Players(), FALSE, CurrentSeat());
   SetStatusText(0, kPickPrompt);
 }
 
@@ -79,7 +75,7 @@ void CDart::FillScoreboardExtras(ScoreboardState& state, const CObArray& players
     state.optionsText = "Double out";
   else if (m_options.doubleIn)
     state.optionsText = "Double in";
-  const CPlayer* current = Doc().m_pCurrentPlayer;
+  const CPlayer* current = GetCurrentPlayer();
   if (m_options.doubleOut && current && m_nDartsThrown < kTrayDarts) {
     const std::string route = CheckoutText(current->m_nScore, kTrayDarts - m_nDartsThrown);
     state.checkoutText = route;

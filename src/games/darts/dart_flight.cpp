@@ -6,7 +6,7 @@
 
 using namespace darts;
 
-void CDart::AnimateShot(CSpriteList* pSprites, CQuintaroView* /*pView*/) {
+void CDart::AnimateShot(CSpriteList* pSprites) {
   if (!pSprites || pSprites->IsEmpty() || !SceneIsOurs()) return;
   Host& host = GetHost();
   CSprite* dart = m_pHandDart;

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <vector>
 
-#include "app/quintaro_doc.h"
 #include "games/darts/dart.h"
 #include "gfx/sprite_list.h"
 #include "platform/host.h"
@@ -54,8 +53,8 @@ void CDart::RecordDartsStatistics(const CPlayer* pPlayer) {
   // tenth, as the scoreboard shows it.
   const bool cricket = m_nVariant == kVariantCricket;
   std::vector<int> results;
-  for (std::size_t i = 0; i < Doc().m_players.size(); ++i) {
-    const CPlayer* p = Doc().m_players[i].get();
+  for (std::size_t i = 0; i < Players().size(); ++i) {
+    const CPlayer* p = Players()[i].get();
     const darts::SeatStats& s = m_stats[SeatIndex(p)];
     results.push_back(cricket ? (p ? p->m_nScore : 0) : static_cast<int>(std::lround(s.ThreeDartAverage() * 10.0)));
   }
@@ -83,7 +82,7 @@ int CDart::CheckWinner(CPlayer* pPlayer) {
       pPlayer->m_nScore += m_nTurnTotal;
       m_stats[SeatIndex(pPlayer)].points -= m_nTurnTotal;  // a bust's darts count, its points do not
       m_nDartsThrown = kBustDarts;
-      UpdateScoreboard(nullptr, &Doc().m_players, FALSE, Doc().m_nCurrentPlayer);
+      UpdateScoreboard(&Players(), FALSE, CurrentSeat());
       PlaySound(kBustSound);
       MessageBox(pPlayer->m_bComputer ? pPlayer->m_strName + kComputerBustText : kBustText);
       return -1;

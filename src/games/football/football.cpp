@@ -3,8 +3,6 @@
 
 #include <sstream>
 
-#include "app/quintaro_doc.h"
-#include "app/quintaro_view.h"
 #include "game/game_factories.h"
 #include "gfx/sprite_list.h"
 #include "platform/host.h"
@@ -60,7 +58,7 @@ void CFootBall::LoadSounds() {
 
 BOOL CFootBall::InitGame(CSpriteList* pSprites) {
   // The start whistle follows the Sound setting like every other sound.
-  EnableSound(Doc().m_bSound);
+  EnableSound(Services().SoundOn());
   PlaySound(kStartSound);
   SetStatusText(0, "Initializing....");
   if (!pSprites) return FALSE;
@@ -90,20 +88,17 @@ BOOL CFootBall::InitGame(CSpriteList* pSprites) {
   m_pYardsTens = insertDigit(kYardsDigitsAt, 8);
   m_pYardsUnits = insertDigit({kYardsDigitsAt.x + kDigitWidth, kYardsDigitsAt.y}, 0);
   // A computer in the first seat waits for a click; that click must not take a ball from the rack.
-  const CPlayer* first = Doc().m_players[0].get();
+  const CPlayer* first = Players()[0].get();
   Turn().m_bComputerPlaying = first && first->m_bComputer ? TRUE : FALSE;
   // The user is told how to pass; a computer first waits for its click.
   if (first && !first->m_bComputer) ShowWhoseTurn();
   return TRUE;
 }
 
-bool CFootBall::SceneIsOurs() const {
-  const CQuintaroDoc& doc = Doc();
-  return doc.m_pGame.get() == this && m_pFlyingBall && doc.m_sprites.Contains(m_pFlyingBall);
-}
+const CSprite* CFootBall::SceneKey() const { return m_pFlyingBall; }
 
 CSprite* CFootBall::RackBallAt(int x, int y) const {
-  const CSprite* hit = Doc().m_sprites.HitTest(x, y);
+  const CSprite* hit = Sprites().HitTest(x, y);
   for (CSprite* ball : m_rackBalls)
     if (ball && ball == hit) return ball;
   return nullptr;
@@ -121,7 +116,7 @@ Series CFootBall::CurrentSeries() const {
 bool CFootBall::PossessionOver() const { return football::PossessionOver(CurrentSeries(), m_bIntercepted != FALSE); }
 
 int CFootBall::NextPlayer(CSpriteList* /*pSprites*/, int nCurrent, CObArray* /*pPlayers*/, int nLastPlayer,
-                          BOOL /*bMapPalette*/, CQuintaroView* /*pView*/) {
+                          BOOL /*bMapPalette*/) {
   m_nYardsToGoal = 80;
   m_nDown = 1;
   m_bIntercepted = FALSE;

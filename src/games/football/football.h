@@ -22,7 +22,6 @@ inline constexpr const char* kComputerPassesSuffix = " (computer) to pass";
 inline constexpr const char* kComputerSeatMark = " (C)";
 }  // namespace football
 
-class CQuintaroDoc;
 class CSprite;
 class CSpriteList;
 
@@ -34,16 +33,15 @@ class CFootBall : public CGame {
   int ScoreShot(CPlayer* pPlayer) override;
   int CheckWinner(CPlayer* pPlayer) override;
   BOOL InitGame(CSpriteList* pSprites) override;
-  int NextPlayer(CSpriteList* pSprites, int nCurrent, CObArray* pPlayers, int nLastPlayer, BOOL bMapPalette,
-                 CQuintaroView* pView) override;
-  void UpdateScoreboard(CQuintaroView* pView, CObArray* pPlayers, BOOL bNewGame, int nCurrent) override;
-  void AnimateShot(CSpriteList* pSprites, CQuintaroView* pView) override;
-  void OnLButtonDown(UINT nFlags, int x, int y, CQuintaroView* pView) override;
-  void OnLButtonUp(UINT nFlags, int x, int y, CQuintaroView* pView) override;
-  void OnMouseMove(UINT nFlags, int x, int y, CQuintaroView* pView) override;
-  void PlayComputerTurn(CQuintaroView* pView) override;
-  void OnGameControls(CQuintaroDoc* pDoc) override;
-  void OnTypeOfGame(CQuintaroDoc* pDoc) override;
+  int NextPlayer(CSpriteList* pSprites, int nCurrent, CObArray* pPlayers, int nLastPlayer, BOOL bMapPalette) override;
+  void UpdateScoreboard(CObArray* pPlayers, BOOL bNewGame, int nCurrent) override;
+  void AnimateShot(CSpriteList* pSprites) override;
+  void OnLButtonDown(UINT nFlags, int x, int y) override;
+  void OnLButtonUp(UINT nFlags, int x, int y) override;
+  void OnMouseMove(UINT nFlags, int x, int y) override;
+  void PlayComputerTurn() override;
+  void OnGameControls() override;
+  void OnTypeOfGame() override;
   void LoadSounds() override;
   std::string StateJson() const override;
 
@@ -96,32 +94,32 @@ class CFootBall : public CGame {
  private:
   football::ThrowSettings Settings() const { return {m_nVelocity, m_nAccuracy, m_nDrift}; }
   football::Series CurrentSeries() const;
-  // Our sprites are still in the document's list (nothing replaced the scene).
-  bool SceneIsOurs() const;
+  // The sprite whose presence says the scene is still ours.
+  const CSprite* SceneKey() const override;
   CSprite* RackBallAt(int x, int y) const;
-  void PickUpBall(CSprite* pBall, CQuintaroView* pView);
-  void PutBallBack(CQuintaroView* pView);
-  void StartDrag(int x, int y, CQuintaroView* pView);
+  void PickUpBall(CSprite* pBall);
+  void PutBallBack();
+  void StartDrag(int x, int y);
   // The user's release inside the release rectangle; false when the game ended.
-  bool ThrowHumanPass(int x, int y, CQuintaroView* pView);
+  bool ThrowHumanPass(int x, int y);
   // Score, flight, series and scoreboard of the pass just made; false when
   // it won the game (the game has been restarted: touch nothing).
-  bool ResolvePass(CQuintaroView* pView, bool bByUser);
+  bool ResolvePass(bool bByUser);
   bool PossessionOver() const;
   // The game is won: the final board stays up, waiting for the user.
-  void ShowFinalBoard(CQuintaroView* pView);
+  void ShowFinalBoard();
   // The status line names the seat to pass and, for the user, how to.
   void ShowWhoseTurn();
   void HideZoneMarker();
   // Announces the end of the possession and hands the ball to the next player.
-  void ChangePossession(CQuintaroView* pView, bool bByComputer);
+  void ChangePossession(bool bByComputer);
   void ShowDigit(CSprite* pDigit, int nValue);
   void ShowSeriesDigits();
   void HideFlyingBall();
   // Runs one stretch of the flight: each step shown, then held for `nStepMs`.
-  void RunSteps(const std::vector<football::Step>& steps, int nStepMs, CQuintaroView* pView);
-  void ShowBallAt(const football::Step& step, CQuintaroView* pView);
-  void BounceOff(football::Strike strike, CPoint from, CQuintaroView* pView);
+  void RunSteps(const std::vector<football::Step>& steps, int nStepMs);
+  void ShowBallAt(const football::Step& step);
+  void BounceOff(football::Strike strike, CPoint from);
   // Shields the scoreboard from painting itself again while it draws.
   bool m_bDrawingScoreboard = false;
 };

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Options menu commands of the football game: its controls and the kind of game.
-#include "app/quintaro_doc.h"
 #include "games/football/football.h"
 #include "games/football/football_dialogs.h"
 #include "platform/host.h"
@@ -13,26 +12,24 @@ namespace {
 constexpr const char* kSection = "Football";
 }  // namespace
 
-void CFootBall::OnTypeOfGame(CQuintaroDoc* pDoc) {
-  if (!pDoc) return;
-  if (pDoc->m_bGameInProgress && MessageBox("Do you wish to quit the current game?", "Quit Game?",
+void CFootBall::OnTypeOfGame() {
+  if (IsGameInProgress() && MessageBox("Do you wish to quit the current game?", "Quit Game?",
                                             MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) == IDNO)
     return;
   CFootballTypeDlg dlg;
-  dlg.m_nType = ClampVariant(pDoc->m_nGameVariant);
+  dlg.m_nType = ClampVariant(Services().Variant());
   const bool chosen = DoModal(dlg) == IDOK && dlg.m_nType >= kPlayTo28 && dlg.m_nType <= kPlayTo54;
   if (!chosen) {
     // A command over the final board ends the wait: the next game starts.
     if (m_bGameOver) RestartGame();
     return;
   }
-  pDoc->m_bGameInProgress = FALSE;
-  pDoc->SetVariant(kScreenFootball, dlg.m_nType);
+  SetGameInProgress(FALSE);
   // The document replaces this game: nothing of ours may run after this call.
-  pDoc->OnNewDocument();
+  Services().RestartWithVariant(dlg.m_nType);
 }
 
-void CFootBall::OnGameControls(CQuintaroDoc* /*pDoc*/) {
+void CFootBall::OnGameControls() {
   SettingsStore& store = GetHost().Settings();
   ThrowSettings stored;
   stored.accuracy = store.GetProfileInt(kSection, "Accuracy", 1);

@@ -4,8 +4,6 @@
 #include <cstdio>
 #include <string>
 
-#include "app/quintaro_doc.h"
-#include "app/quintaro_view.h"
 #include "games/football/football.h"
 #include "games/football/model/football_computer.h"
 #include "gfx/sprite_list.h"
@@ -24,7 +22,7 @@ std::string WithYards(const char* format, int yards) {
 }  // namespace
 
 void CFootBall::ShowWhoseTurn() {
-  const CPlayer* player = Doc().m_pCurrentPlayer;
+  const CPlayer* player = GetCurrentPlayer();
   if (!player) return;
   SetStatusText(0, player->m_bComputer ? player->m_strName + kComputerPassesSuffix
                                        : player->m_strName + kBeginPassSuffix);
@@ -85,39 +83,38 @@ void CFootBall::UpdateSeries() {
   ShowDigit(m_pToGoUnits, m_nToGo % 10);
 }
 
-bool CFootBall::ResolvePass(CQuintaroView* pView, bool bByUser) {
-  CQuintaroDoc& doc = Doc();
-  CPlayer* player = doc.m_pCurrentPlayer;
+bool CFootBall::ResolvePass(bool bByUser) {
+  CPlayer* player = GetCurrentPlayer();
   ScoreShot(player);
   if (bByUser) {
-    pView->m_turn.m_bDragging = FALSE;
+    Turn().m_bDragging = FALSE;
     HideZoneMarker();
   }
-  AnimateShot(&doc.m_sprites, pView);
+  AnimateShot(&Sprites());
   UpdateSeries();
-  CSprite* held = pView->m_turn.m_pSelSprite;
-  if (bByUser && held) held->SetPosition(pView->m_turn.m_nSelX, pView->m_turn.m_nSelY);
-  pView->FlushDirtyRects();
-  UpdateScoreboard(pView, &doc.m_players, FALSE, doc.m_nCurrentPlayer);
+  CSprite* held = Turn().m_pSelSprite;
+  if (bByUser && held) held->SetPosition(Turn().m_nSelX, Turn().m_nSelY);
+  FlushDirty();
+  UpdateScoreboard(&Players(), FALSE, CurrentSeat());
   const int won = CheckWinner(player);
-  pView->m_turn.Deselect();
+  Turn().Deselect();
   if (won != 1) return true;
-  ShowFinalBoard(pView);
+  ShowFinalBoard();
   return false;
 }
 
-void CFootBall::ShowFinalBoard(CQuintaroView* pView) {
+void CFootBall::ShowFinalBoard() {
   // The final board, the scores and the result stay up until the user has
   // seen them: the next click (or a game command) starts the next game.
   m_bGameOver = true;
-  Doc().m_bGameInProgress = FALSE;
+  SetGameInProgress(FALSE);
   MarkGameEnded();
-  pView->GetHost().ReleaseCapture();
-  pView->m_turn.m_bDragging = FALSE;
-  pView->m_turn.m_bComputerPlaying = FALSE;
+  GetHost().ReleaseCapture();
+  Turn().m_bDragging = FALSE;
+  Turn().m_bComputerPlaying = FALSE;
   HideZoneMarker();
   HideFlyingBall();
-  pView->FlushDirtyRects();
+  FlushDirty();
 }
 
 void CFootBall::HideZoneMarker() {
@@ -126,7 +123,7 @@ void CFootBall::HideZoneMarker() {
   m_bZonePlaced = FALSE;
 }
 
-void CFootBall::ChangePossession(CQuintaroView* pView, bool bByComputer) {
+void CFootBall::ChangePossession(bool bByComputer) {
   // The computer's throwing zone goes with its possession.
   if (bByComputer) HideZoneMarker();
   if (m_nDown > 4) {
@@ -139,25 +136,23 @@ void CFootBall::ChangePossession(CQuintaroView* pView, bool bByComputer) {
                                m_nGain));
     PlaySound(kTouchdownSound);
   }
-  CQuintaroDoc& doc = Doc();
-  const int next = NextPlayer(&doc.m_sprites, doc.m_nCurrentPlayer, &doc.m_players, doc.m_nLastPlayer,
-                              doc.m_bTrueColor ? FALSE : TRUE, pView);
-  doc.m_nCurrentPlayer = next;
-  doc.m_pCurrentPlayer = doc.m_players[static_cast<std::size_t>(next)].get();
-  const bool computerNext = doc.m_pCurrentPlayer && doc.m_pCurrentPlayer->m_bComputer;
+  const int next = NextPlayer(&Sprites(), CurrentSeat(), &Players(), LastSeat(),
+                              IsTrueColor() ? FALSE : TRUE);
+  Services().SetCurrentSeat(next);
+  const bool computerNext = GetCurrentPlayer() && GetCurrentPlayer()->m_bComputer;
   // A computer taking over from the user starts at once (its turn is posted
   // below), so the scoreboard must not ask for a click meanwhile.
-  if (computerNext && !bByComputer) doc.m_bFirstComputerTurn = FALSE;
-  Host& host = pView->GetHost();
+  if (computerNext && !bByComputer) ComputerTakesOver();
+  Host& host = GetHost();
   host.WaitUntil(host.GetTickCount() + kPossessionPauseMs);
   ShowSeriesDigits();
-  pView->FlushDirtyRects();
-  UpdateScoreboard(pView, &doc.m_players, FALSE, next);
+  FlushDirty();
+  UpdateScoreboard(&Players(), FALSE, next);
   if (computerNext) {
     PostComputerTurn();
     return;
   }
-  if (bByComputer) pView->m_turn.m_bComputerPlaying = FALSE;
+  if (bByComputer) Turn().m_bComputerPlaying = FALSE;
   // The result of the possession has had its pause: the next user is told to pass.
   ShowWhoseTurn();
 }
@@ -174,12 +169,12 @@ void CFootBall::ComputerAim() {
   m_dwThrowTime = pass.throwMs;
 }
 
-void CFootBall::PlayComputerTurn(CQuintaroView* pView) {
-  if (!pView || !SceneIsOurs() || m_bGameOver) return;
+void CFootBall::PlayComputerTurn() {
+  if (!SceneIsOurs() || m_bGameOver) return;
   // A stale turn message must not play for anybody.
   if (!TakeComputerTurn()) return;
   // What the user held before the seat became a computer goes back first.
-  if (pView->m_turn.m_pSelSprite) PutBallBack(pView);
+  if (Turn().m_pSelSprite) PutBallBack();
   ShowWhoseTurn();
 
   do {
@@ -190,10 +185,10 @@ void CFootBall::PlayComputerTurn(CQuintaroView* pView) {
       return;
     }
     // The computer holds a ball in name only: nothing moves in the rack.
-    pView->m_turn.m_pSelSprite = m_rackBalls[0];
+    Turn().m_pSelSprite = m_rackBalls[0];
     ComputerAim();
-    if (!ResolvePass(pView, false)) return;
+    if (!ResolvePass(false)) return;
   } while (!PossessionOver());
-  ChangePossession(pView, true);
+  ChangePossession(true);
   if (EscapePressedDuringTurn()) RestartGame();
 }

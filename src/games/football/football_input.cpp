@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The user's side of a pass: taking a football from the rack, putting it
 // back, the drag from the throwing zone to the board, and the cursors.
-#include "app/quintaro_doc.h"
-#include "app/quintaro_view.h"
 #include "games/football/football.h"
 #include "gfx/sprite_list.h"
 #include "platform/host.h"
@@ -18,84 +16,78 @@ void CFootBall::PlaceThrowZone() {
   m_bZonePlaced = TRUE;
 }
 
-void CFootBall::PickUpBall(CSprite* pBall, CQuintaroView* pView) {
+void CFootBall::PickUpBall(CSprite* pBall) {
   PlaySound(kPickSound);
-  pView->m_turn.Select(pBall, pBall->GetPosX(), pBall->GetPosY());
+  Turn().Select(pBall, pBall->GetPosX(), pBall->GetPosY());
   PlaceThrowZone();
   pBall->SetPosition(kHiddenXY, kHiddenXY);
-  pView->FlushDirtyRects();
-  Doc().m_bGameInProgress = TRUE;
+  FlushDirty();
+  SetGameInProgress(TRUE);
 }
 
-void CFootBall::PutBallBack(CQuintaroView* pView) {
-  CSprite* ball = pView->m_turn.m_pSelSprite;
-  if (ball) ball->SetPosition(pView->m_turn.m_nSelX, pView->m_turn.m_nSelY);
+void CFootBall::PutBallBack() {
+  CSprite* ball = Turn().m_pSelSprite;
+  if (ball) ball->SetPosition(Turn().m_nSelX, Turn().m_nSelY);
   HideFlyingBall();
-  pView->FlushDirtyRects();
-  pView->m_turn.Deselect();
+  FlushDirty();
+  Turn().Deselect();
 }
 
-void CFootBall::StartDrag(int x, int y, CQuintaroView* pView) {
-  Host& host = pView->GetHost();
+void CFootBall::StartDrag(int x, int y) {
+  Host& host = GetHost();
   m_dwThrowTime = host.GetTickCount();
   host.SetCursor(static_cast<int>(kThrowingCursor));
   host.SetCapture(host.ViewWindow());
   m_ptPress = {x, y};
-  pView->m_turn.m_bDragging = TRUE;
+  Turn().m_bDragging = TRUE;
 }
 
-void CFootBall::OnLButtonDown(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
+void CFootBall::OnLButtonDown(UINT /*nFlags*/, int x, int y) {
   // Over the final board the click's release starts the next game.
-  if (!pView || !SceneIsOurs() || m_bGameOver || pView->m_turn.m_bComputerPlaying) return;
+  if (!SceneIsOurs() || m_bGameOver || Turn().m_bComputerPlaying) return;
   const CPoint pt{x, y};
-  if (!pView->m_turn.m_pSelSprite) {
+  if (!Turn().m_pSelSprite) {
     if (m_rcRack.PtInRect(pt))
-      if (CSprite* ball = RackBallAt(x, y)) PickUpBall(ball, pView);
+      if (CSprite* ball = RackBallAt(x, y)) PickUpBall(ball);
     return;
   }
-  if (m_rcRack.PtInRect(pt)) PutBallBack(pView);
+  if (m_rcRack.PtInRect(pt)) PutBallBack();
   // Only a ball in hand can be thrown.
-  if (pView->m_turn.m_pSelSprite && m_rcThrowZone.PtInRect(pt)) StartDrag(x, y, pView);
+  if (Turn().m_pSelSprite && m_rcThrowZone.PtInRect(pt)) StartDrag(x, y);
 }
 
-void CFootBall::OnMouseMove(UINT /*nFlags*/, int x, int y, CQuintaroView* /*pView*/) {
+void CFootBall::OnMouseMove(UINT /*nFlags*/, int x, int y) {
   ShowHoldCursor(m_rcThrowZone.PtInRect(CPoint{x, y}), static_cast<int>(kReadyCursor),
                  static_cast<int>(kThrowingCursor));
 }
 
-void CFootBall::OnLButtonUp(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
-  if (!pView) return;
+void CFootBall::OnLButtonUp(UINT /*nFlags*/, int x, int y) {
   if (m_bGameOver) {
     // The document replaces this game: nothing of ours may run after this call.
     RestartGame();
     return;
   }
-  Host& host = pView->GetHost();
-  if (pView->m_turn.m_bDragging && !pView->m_turn.m_bComputerPlaying) {
-    if (m_rcRelease.PtInRect(CPoint{x, y}) && SceneIsOurs() && !ThrowHumanPass(x, y, pView)) return;
+  Host& host = GetHost();
+  if (Turn().m_bDragging && !Turn().m_bComputerPlaying) {
+    if (m_rcRelease.PtInRect(CPoint{x, y}) && SceneIsOurs() && !ThrowHumanPass(x, y)) return;
     // A release anywhere else throws nothing: the ball stays in hand for another try.
     if (SceneIsOurs()) {
       HideFlyingBall();
-      pView->FlushDirtyRects();
+      FlushDirty();
     }
     host.ReleaseCapture();
-    pView->m_turn.m_bDragging = FALSE;
+    Turn().m_bDragging = FALSE;
   }
-  CQuintaroDoc& doc = Doc();
-  const bool computer = doc.m_pCurrentPlayer && doc.m_pCurrentPlayer->m_bComputer;
-  pView->m_turn.m_bComputerPlaying = computer ? TRUE : FALSE;
-  if (computer && doc.m_bFirstComputerTurn) {
-    doc.m_bGameInProgress = TRUE;
-    PostComputerTurn();
-    doc.m_bFirstComputerTurn = FALSE;
-  }
+  const bool computer = GetCurrentPlayer() && GetCurrentPlayer()->m_bComputer;
+  Turn().m_bComputerPlaying = computer ? TRUE : FALSE;
+  if (computer) StartComputerOnClick();
 }
 
-bool CFootBall::ThrowHumanPass(int x, int y, CQuintaroView* pView) {
-  Host& host = pView->GetHost();
+bool CFootBall::ThrowHumanPass(int x, int y) {
+  Host& host = GetHost();
   m_dwThrowTime = host.GetTickCount() - m_dwThrowTime;
   m_ptRelease = {x, y};
-  if (!ResolvePass(pView, true)) return false;
-  if (PossessionOver()) ChangePossession(pView, false);
+  if (!ResolvePass(true)) return false;
+  if (PossessionOver()) ChangePossession(false);
   return true;
 }

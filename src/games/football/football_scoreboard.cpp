@@ -3,8 +3,6 @@
 // and the players' names and scores drawn straight onto the window.
 #include <string>
 
-#include "app/quintaro_doc.h"
-#include "app/quintaro_view.h"
 #include "games/football/football.h"
 #include "gfx/sprite.h"
 #include "platform/dc.h"
@@ -42,7 +40,7 @@ void CFootBall::ShowSeriesDigits() {
   ShowDigit(m_pYardsUnits, m_nYardsToGoal % 10);
 }
 
-void CFootBall::UpdateScoreboard(CQuintaroView* /*pView*/, CObArray* pPlayers, BOOL bNewGame, int nCurrent) {
+void CFootBall::UpdateScoreboard(CObArray* pPlayers, BOOL bNewGame, int nCurrent) {
   if (!pPlayers) return;
   if (bNewGame == TRUE) {
     for (auto& p : *pPlayers)
@@ -72,8 +70,7 @@ void CFootBall::UpdateScoreboard(CQuintaroView* /*pView*/, CObArray* pPlayers, B
   }
   // Showing the status line may repaint the window, and a repaint draws the
   // scoreboard again through this very call.
-  const CQuintaroDoc& doc = Doc();
-  if (!m_bDrawingScoreboard && doc.m_pCurrentPlayer && doc.m_pCurrentPlayer->m_bComputer && doc.m_bFirstComputerTurn) {
+  if (!m_bDrawingScoreboard && AwaitingComputerClick()) {
     m_bDrawingScoreboard = true;
     SetStatusText(0, kComputerClickPrompt);
     m_bDrawingScoreboard = false;

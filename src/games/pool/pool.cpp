@@ -5,10 +5,7 @@
 #include <cmath>
 #include <sstream>
 
-#include "app/quintaro_doc.h"
-#include "app/quintaro_view.h"
 #include "game/game_factories.h"
-#include "game/game_screens.h"
 #include "games/pool/pool_dialogs.h"
 #include "gfx/sprite_list.h"
 #include "platform/host.h"
@@ -72,13 +69,13 @@ BOOL CPool::InitGame(CSpriteList* pSprites) {
 }
 
 int CPool::NextPlayer(CSpriteList* /*pSprites*/, int nCurrent, CObArray* /*pPlayers*/, int nLastPlayer,
-                      BOOL /*bMapPalette*/, CQuintaroView* /*pView*/) {
+                      BOOL /*bMapPalette*/) {
   return nCurrent + 1 > nLastPlayer ? 0 : nCurrent + 1;
 }
 
-void CPool::UpdateScoreboard(CQuintaroView* /*pView*/, CObArray* /*pPlayers*/, BOOL bNewGame, int /*nCurrent*/) {
-  const CPlayer* player = Doc().m_pCurrentPlayer;
-  if (player && player->m_bComputer && Doc().m_bFirstComputerTurn) {
+void CPool::UpdateScoreboard(CObArray* /*pPlayers*/, BOOL bNewGame, int /*nCurrent*/) {
+  const CPlayer* player = GetCurrentPlayer();
+  if (AwaitingComputerClick()) {
     SetStatusText(0, kComputerClickPrompt);
   } else if (bNewGame && player) {
     // A fresh rack: tell the breaker what to do.
@@ -99,10 +96,7 @@ void CPool::ShowBall(int nNumber, int x, int y) {
   if (CSprite* sprite = m_sprites[static_cast<std::size_t>(nNumber)]) sprite->SetPosition(x, y);
 }
 
-bool CPool::SceneIsOurs() const {
-  const CQuintaroDoc& doc = Doc();
-  return doc.m_pGame.get() == this && m_sprites[kCueBall] && doc.m_sprites.Contains(m_sprites[kCueBall]);
-}
+const CSprite* CPool::SceneKey() const { return m_sprites[kCueBall]; }
 
 CPoint CPool::CuePoint() const { return {m_pCueBall->GetPosX(), m_pCueBall->GetPosY()}; }
 
@@ -135,7 +129,7 @@ int CPool::BallOn() const {
 }
 
 void CPool::ClosingPrompt() {
-  const CPlayer* player = Doc().m_pCurrentPlayer;
+  const CPlayer* player = GetCurrentPlayer();
   if (!player) return;
   const std::string foul = m_strFoul.empty() ? std::string() : m_strFoul + " ";
   if (IsOnEightBall(player) && !m_bGameOver && !m_bPocketCalled && !player->m_bComputer)
@@ -199,9 +193,8 @@ std::string CPool::StateJson() const {
   return out.str();
 }
 
-void CPool::OnTypeOfGame(CQuintaroDoc* pDoc) {
-  if (!pDoc) return;
-  if (pDoc->m_bGameInProgress && MessageBox("Do you wish to quit the current game?", "Quit Game?",
+void CPool::OnTypeOfGame() {
+  if (IsGameInProgress() && MessageBox("Do you wish to quit the current game?", "Quit Game?",
                                             MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) == IDNO)
     return;
   pool::CPoolTypeDlg dlg;
@@ -212,10 +205,9 @@ void CPool::OnTypeOfGame(CQuintaroDoc* pDoc) {
     if (m_bGameOver) RestartGame();
     return;
   }
-  pDoc->m_bGameInProgress = FALSE;
-  pDoc->SetVariant(kScreenPool, dlg.m_nType);
+  SetGameInProgress(FALSE);
   // The document replaces this game: nothing of ours may run after this call.
-  pDoc->OnNewDocument();
+  Services().RestartWithVariant(dlg.m_nType);
 }
 
 std::unique_ptr<CGame> MakePoolGame(const GameContext& context, int nVariant) {

@@ -29,20 +29,19 @@ class CPool : public CGame, private pool::BallEnv {
 
   int CheckWinner(CPlayer* pPlayer) override;
   BOOL InitGame(CSpriteList* pSprites) override;
-  int NextPlayer(CSpriteList* pSprites, int nCurrent, CObArray* pPlayers, int nLastPlayer, BOOL bMapPalette,
-                 CQuintaroView* pView) override;
-  void UpdateScoreboard(CQuintaroView* pView, CObArray* pPlayers, BOOL bNewGame, int nCurrent) override;
-  void AnimateShot(CSpriteList* pSprites, CQuintaroView* pView) override;
-  void OnLButtonDown(UINT nFlags, int x, int y, CQuintaroView* pView) override;
-  void OnLButtonUp(UINT nFlags, int x, int y, CQuintaroView* pView) override;
-  void OnMouseMove(UINT nFlags, int x, int y, CQuintaroView* pView) override;
-  void OnRButtonDown(UINT, int, int, CQuintaroView*) override {}
-  void OnRButtonUp(UINT, int, int, CQuintaroView*) override {}
-  void PlayComputerTurn(CQuintaroView* pView) override;
+  int NextPlayer(CSpriteList* pSprites, int nCurrent, CObArray* pPlayers, int nLastPlayer, BOOL bMapPalette) override;
+  void UpdateScoreboard(CObArray* pPlayers, BOOL bNewGame, int nCurrent) override;
+  void AnimateShot(CSpriteList* pSprites) override;
+  void OnLButtonDown(UINT nFlags, int x, int y) override;
+  void OnLButtonUp(UINT nFlags, int x, int y) override;
+  void OnMouseMove(UINT nFlags, int x, int y) override;
+  void OnRButtonDown(UINT, int, int) override {}
+  void OnRButtonUp(UINT, int, int) override {}
+  void PlayComputerTurn() override;
   // The aim guide on or off, kept in the Pool settings.
-  void OnGameControls(CQuintaroDoc* pDoc) override;
+  void OnGameControls() override;
   // Classic 8-ball, standard 8-ball or 9-ball, kept in the Pool settings.
-  void OnTypeOfGame(CQuintaroDoc* pDoc) override;
+  void OnTypeOfGame() override;
   void LoadSounds() override;
   std::string StateJson() const override;
 
@@ -63,9 +62,9 @@ class CPool : public CGame, private pool::BallEnv {
   // From ball in hand the cue ball must leave the kitchen before it touches a ball.
   BOOL CheckLegalShot();
   BOOL InKitchen(const CPoolBall& ball) const;
-  void EndOfShot(CQuintaroDoc* pDoc, CQuintaroView* pView);
+  void EndOfShot();
   BOOL TurnPasses(const CPlayer* pPlayer);
-  void SwitchSeat(CQuintaroDoc* pDoc);
+  void SwitchSeat();
   void RespotBall(CPoolBall& ball);
   void SnapshotPocketed();
   // Power and angle from a drag of the mouse away from the cue ball.
@@ -88,7 +87,7 @@ class CPool : public CGame, private pool::BallEnv {
 
   // --- Standard 8-ball and 9-ball -----------------------------------------
   // The judgement of a shot under those rules, and what follows from it.
-  void EndOfRulesShot(CQuintaroDoc* pDoc);
+  void EndOfRulesShot();
   pool::ShotFacts Facts() const;
   // The balls of its group each seat has cleared: its result in the statistics.
   std::vector<int> ClearedBySeat() const;
@@ -149,14 +148,14 @@ class CPool : public CGame, private pool::BallEnv {
   void PlaySound(UINT nWaveId) override { CGame::PlaySound(nWaveId); }
   void ShowBall(int nNumber, int x, int y) override;
 
-  // Our sprites are still the document's (nothing replaced the scene).
-  bool SceneIsOurs() const;
+  // The sprite whose presence says the scene is still ours.
+  const CSprite* SceneKey() const override;
   CPoint CuePoint() const;
   pool::TableBalls TableBalls() const;
   // Sleeps until the earliest ball is due for its next step.
   void WaitForNextStep();
   // One pass of the shot loop over all balls; false when none moved.
-  bool StepAllBalls(CQuintaroView* pView);
+  bool StepAllBalls();
   void PlayShotSound();
   void StopAllBalls();
   // The cue line from the cue ball toward the mouse, as long as the power
@@ -166,9 +165,9 @@ class CPool : public CGame, private pool::BallEnv {
   void DrawStick(CDC& dc, pool::Vec back, double reach);
   // The path to the first ball or cushion, the ghost ball and the struck ball's way.
   void DrawGuide(CDC& dc);
-  void EraseAim(CQuintaroView* pView);
+  void EraseAim();
   // The shooter's follow-up: a human shot to its end, then the next turn.
-  void ShootFromRelease(CQuintaroView* pView);
+  void ShootFromRelease();
   // Announces a result: status, sound and the pause after it.
   int Announce(const std::string& text, UINT nSound, BOOL bTurnOver, int nResult);
   std::string ShootsAt(const CPlayer* pPlayer) const;

@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/quintaro_view.h"
 #include "games/pool/model/pool_guide.h"
 #include "games/pool/pool.h"
 #include "platform/dc.h"
@@ -106,10 +105,10 @@ void CPool::DrawAim(CPoint mouse) {
     dc.FillSolidRect(CRect(g.left + 1, g.bottom - 1 - height, g.right - 1, g.bottom - 1), GaugeColour(m_dPower / kMaxPower));
 }
 
-void CPool::EraseAim(CQuintaroView* pView) {
+void CPool::EraseAim() {
   CRect gauge = kPowerGauge;
-  if (!m_rcAimDrawn.IsRectEmpty()) pView->AddDirtyRect(&m_rcAimDrawn);
-  pView->AddDirtyRect(&gauge);
-  pView->FlushDirtyRects();
+  if (!m_rcAimDrawn.IsRectEmpty()) Services().AddDirtyRect(m_rcAimDrawn);
+  Services().AddDirtyRect(gauge);
+  FlushDirty();
   m_rcAimDrawn.SetRectEmpty();
 }

@@ -4,8 +4,6 @@
 // shot itself.
 #include <algorithm>
 
-#include "app/quintaro_doc.h"
-#include "app/quintaro_view.h"
 #include "games/pool/model/pool_computer_rules.h"
 #include "games/pool/model/pool_computer_spin.h"
 #include "games/pool/pool.h"
@@ -23,7 +21,7 @@ constexpr int kPatientShots = 4;
 }  // namespace
 
 int CPool::Impatience() const {
-  const int seat = SeatOf(Doc().m_pCurrentPlayer ? Doc().m_pCurrentPlayer->m_nId : 0);
+  const int seat = SeatOf(GetCurrentPlayer() ? GetCurrentPlayer()->m_nId : 0);
   return std::max(0, m_nDryShots[static_cast<std::size_t>(seat)] - kPatientShots + 1);
 }
 
@@ -35,7 +33,7 @@ TableState CPool::Table() const {
   return t;
 }
 
-void CPool::PlaceCueBallForComputer() { PlaceComputerCueBall(PlaceInHand(Table(), GroupOf(Doc().m_pCurrentPlayer))); }
+void CPool::PlaceCueBallForComputer() { PlaceComputerCueBall(PlaceInHand(Table(), GroupOf(GetCurrentPlayer()))); }
 
 void CPool::PlaceComputerCueBall(CPoint spot) {
   m_pCueBall->MoveTo(spot.x, spot.y);
@@ -44,7 +42,7 @@ void CPool::PlaceComputerCueBall(CPoint spot) {
 }
 
 BOOL CPool::ChooseRulesShot() {
-  const CPlayer* player = Doc().m_pCurrentPlayer;
+  const CPlayer* player = GetCurrentPlayer();
   const std::function<int(int)> random = [this](int n) { return n > 0 ? Random(n, FALSE) : 0; };
   const CueHand hand = HandOf(GetComputerSkill());
   if (m_bBreakShot) {
@@ -81,7 +79,7 @@ BOOL CPool::ChooseComputerShot() {
   if (m_rules != RuleSet::Classic) return ChooseRulesShot();
   const bool inHand = !m_pCueBall->m_bOnTable;
   if (inHand) PlaceCueBallForComputer();
-  const CPlayer* player = Doc().m_pCurrentPlayer;
+  const CPlayer* player = GetCurrentPlayer();
   const ComputerShot shot =
       PlanShot(Table(), GroupOf(player), inHand, Impatience(), [this](int n) { return n > 0 ? Random(n, FALSE) : 0; },
                GetComputerSkill());
@@ -97,30 +95,29 @@ BOOL CPool::ChooseComputerShot() {
   return TRUE;
 }
 
-void CPool::PlayComputerTurn(CQuintaroView* pView) {
-  if (!pView || !SceneIsOurs() || m_bMoving) return;
-  CQuintaroDoc& doc = Doc();
+void CPool::PlayComputerTurn() {
+  if (!SceneIsOurs() || m_bMoving) return;
   // A stale turn message (a human seat now, or a decided game) plays nothing.
-  if (!doc.m_pCurrentPlayer || !doc.m_pCurrentPlayer->m_bComputer || m_bGameOver) return;
-  Host& host = pView->GetHost();
-  pView->m_turn.m_bComputerPlaying = TRUE;
-  if (pView->m_turn.m_bDragging) host.ReleaseCapture();
-  pView->m_turn.m_bDragging = FALSE;
-  doc.m_bGameInProgress = TRUE;
-  SetStatusText(0, ShootsAt(doc.m_pCurrentPlayer));
+  if (!GetCurrentPlayer() || !GetCurrentPlayer()->m_bComputer || m_bGameOver) return;
+  Host& host = GetHost();
+  Turn().m_bComputerPlaying = TRUE;
+  if (Turn().m_bDragging) host.ReleaseCapture();
+  Turn().m_bDragging = FALSE;
+  SetGameInProgress(TRUE);
+  SetStatusText(0, ShootsAt(GetCurrentPlayer()));
   if (m_bPushOutChoice && ComputerPassesBack()) {
     // The shot goes back to the seat that pushed out.
-    if (doc.m_pCurrentPlayer && doc.m_pCurrentPlayer->m_bComputer)
+    if (GetCurrentPlayer() && GetCurrentPlayer()->m_bComputer)
       HandOverToComputer();
     else
-      pView->m_turn.m_bComputerPlaying = FALSE;
+      Turn().m_bComputerPlaying = FALSE;
     return;
   }
   FlushDirty();
   host.WaitUntil(host.GetTickCount() + kThinkMs);
   if (ChooseComputerShot()) {
-    pView->FlushDirtyRects();
-    AnimateShot(&doc.m_sprites, pView);
+    FlushDirty();
+    AnimateShot(&Sprites());
     if (m_bInterrupted) {
       m_bInterrupted = FALSE;
       return;
@@ -128,15 +125,15 @@ void CPool::PlayComputerTurn(CQuintaroView* pView) {
   } else {
     m_bTurnOver = TRUE;  // nothing to shoot at: the turn passes
   }
-  EndOfShot(&doc, pView);
-  pView->FlushDirtyRects();
-  const CPlayer* next = doc.m_pCurrentPlayer;
+  EndOfShot();
+  FlushDirty();
+  const CPlayer* next = GetCurrentPlayer();
   bool ballsLeft = false;
   for (int n = 1; n < kBallCount; ++n) ballsLeft = ballsLeft || Ball(n).m_bOnTable;
   if (next && next->m_bComputer && ballsLeft)
     HandOverToComputer();
   else if (next && !next->m_bComputer)
-    pView->m_turn.m_bComputerPlaying = FALSE;
+    Turn().m_bComputerPlaying = FALSE;
   if (!m_bResultShown) ClosingPrompt();
   if (next && !next->m_bComputer) AskPushOut();
   if (IsCurrentGame() && !m_bResultShown) ClosingPrompt();

@@ -48,7 +48,7 @@ void CPool::ReadControls() {
   m_bShowGuide = GetHost().Settings().GetProfileInt(pool::kSettingsSection, pool::kAimGuideKey, 1) != 0 ? TRUE : FALSE;
 }
 
-void CPool::OnGameControls(CQuintaroDoc* /*pDoc*/) {
+void CPool::OnGameControls() {
   pool::CPoolControlsDlg dlg;
   dlg.m_bShowGuide = m_bShowGuide;
   if (DoModal(dlg) != IDOK) return;

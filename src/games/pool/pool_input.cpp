@@ -6,8 +6,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/quintaro_doc.h"
-#include "app/quintaro_view.h"
 #include "games/pool/pool.h"
 #include "platform/dc.h"
 #include "platform/host.h"
@@ -19,52 +17,52 @@ void CPool::AimPower(CPoint cue, CPoint mouse) {
   m_dAngle = pool::AimAngle(cue, mouse);
 }
 
-void CPool::OnLButtonDown(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
+void CPool::OnLButtonDown(UINT /*nFlags*/, int x, int y) {
   // After a result the click racks a new game, on its release.
-  if (!pView || !SceneIsOurs() || m_bMoving || m_bGameOver) return;
-  const CPlayer* player = Doc().m_pCurrentPlayer;
+  if (!SceneIsOurs() || m_bMoving || m_bGameOver) return;
+  const CPlayer* player = GetCurrentPlayer();
   if ((!player || !player->m_bComputer) && PickTip(x, y)) {
-    pView->FlushDirtyRects();
+    FlushDirty();
     return;
   }
   // On the 8-ball a pocket must be called before aiming.
   if (IsOnEightBall(player) && !m_bPocketCalled) return;
-  Host& host = pView->GetHost();
+  Host& host = GetHost();
   const CPoint cue = CuePoint();
   const bool human = !player || !player->m_bComputer;
   if (m_bInHand && human && (x - cue.x) * (x - cue.x) + (y - cue.y) * (y - cue.y) <= kBallDiameter * kBallDiameter) {
     // A press on the cue ball in hand picks it up; the drag carries it.
     m_bCarrying = TRUE;
     host.SetCapture(host.ViewWindow());
-    pView->m_turn.m_bDragging = TRUE;
+    Turn().m_bDragging = TRUE;
     return;
   }
   if (!m_pCueBall->m_bOnTable) {
-    pView->m_turn.m_bDragging = TRUE;  // ball in hand: the release places it
+    Turn().m_bDragging = TRUE;  // ball in hand: the release places it
     return;
   }
   m_ptAim = {x, y};
   host.SetCapture(host.ViewWindow());
-  pView->m_turn.m_bDragging = TRUE;
+  Turn().m_bDragging = TRUE;
   AimPower(CuePoint(), m_ptAim);
   SetStatusText(0, ShootsAt(player));
   if (!player || !player->m_bComputer) DrawAim(m_ptAim);
 }
 
-void CPool::OnMouseMove(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
-  if (!pView || !SceneIsOurs() || m_bMoving || m_bGameOver || !pView->m_turn.m_bDragging || !m_pCueBall->m_bOnTable)
+void CPool::OnMouseMove(UINT /*nFlags*/, int x, int y) {
+  if (!SceneIsOurs() || m_bMoving || m_bGameOver || !Turn().m_bDragging || !m_pCueBall->m_bOnTable)
     return;
-  const CPlayer* player = Doc().m_pCurrentPlayer;
+  const CPlayer* player = GetCurrentPlayer();
   if (player && player->m_bComputer) return;
   if (m_bCarrying) {
     CarryCueBall(x, y);
-    pView->FlushDirtyRects();
+    FlushDirty();
     return;
   }
   // What is shown is what the release will shoot.
   m_ptAim = {x, y};
   AimPower(CuePoint(), m_ptAim);
-  EraseAim(pView);
+  EraseAim();
   DrawAim(m_ptAim);
 }
 
@@ -84,13 +82,13 @@ void CPool::PlaceCueBall(int x, int y) {
   m_pCueBall->SetVelocity(0, 0);
 }
 
-void CPool::OnLButtonUp(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
-  if (!pView || !SceneIsOurs()) return;
+void CPool::OnLButtonUp(UINT /*nFlags*/, int x, int y) {
+  if (!SceneIsOurs()) return;
   if (m_bGameOver && !m_bMoving) {
     RestartGame();  // the result stayed up until this click; the click racks the next game
     return;
   }
-  const CPlayer* player = Doc().m_pCurrentPlayer;
+  const CPlayer* player = GetCurrentPlayer();
   const bool computer = player && player->m_bComputer;
   if (IsOnEightBall(player) && !m_bPocketCalled && !computer) {
     SetStatusText(0, "Select Pocket for 8 ball.");
@@ -102,7 +100,7 @@ void CPool::OnLButtonUp(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
     }
     return;
   }
-  if (m_bMoving || !pView->m_turn.m_bDragging) {
+  if (m_bMoving || !Turn().m_bDragging) {
     ClosingPrompt();
     return;
   }
@@ -110,38 +108,33 @@ void CPool::OnLButtonUp(UINT /*nFlags*/, int x, int y, CQuintaroView* pView) {
     // The cue ball is put down where it was carried to; the player aims next.
     CarryCueBall(x, y);
     m_bCarrying = FALSE;
-    pView->GetHost().ReleaseCapture();
-    pView->m_turn.m_bDragging = FALSE;
-    pView->FlushDirtyRects();
+    GetHost().ReleaseCapture();
+    Turn().m_bDragging = FALSE;
+    FlushDirty();
     ClosingPrompt();
     return;
   }
-  pView->GetHost().ReleaseCapture();
-  pView->m_turn.m_bDragging = FALSE;
-  EraseAim(pView);
+  GetHost().ReleaseCapture();
+  Turn().m_bDragging = FALSE;
+  EraseAim();
   if (!m_pCueBall->m_bOnTable && !computer) {
     SetStatusText(0, ShootsAt(player));
     PlaceCueBall(x, y);
     m_bCuePlaced = TRUE;
     // Let go outside the kitchen (or on a ball), it is still in hand: say so.
     if (!m_pCueBall->m_bOnTable) ClosingPrompt();
-    pView->FlushDirtyRects();
+    FlushDirty();
     return;
   }
   // The shot goes where the line pointed, as hard as the gauge showed, when the button came up.
   if (m_pCueBall->m_bOnTable) AimPower(CuePoint(), {x, y});
-  ShootFromRelease(pView);
+  ShootFromRelease();
 }
 
-void CPool::ShootFromRelease(CQuintaroView* pView) {
-  CQuintaroDoc& doc = Doc();
-  if (doc.m_pCurrentPlayer && doc.m_pCurrentPlayer->m_bComputer) {
+void CPool::ShootFromRelease() {
+  if (GetCurrentPlayer() && GetCurrentPlayer()->m_bComputer) {
     // The click that starts a computer player that has the first turn.
-    if (doc.m_bFirstComputerTurn) {
-      doc.m_bGameInProgress = TRUE;
-      doc.m_bFirstComputerTurn = FALSE;
-      PostComputerTurn();
-    }
+    StartComputerOnClick();
     return;
   }
   if (m_dPower <= 0.0) {
@@ -149,8 +142,8 @@ void CPool::ShootFromRelease(CQuintaroView* pView) {
     ClosingPrompt();
     return;
   }
-  doc.m_bGameInProgress = TRUE;
-  SetStatusText(0, ShootsAt(doc.m_pCurrentPlayer));
+  SetGameInProgress(TRUE);
+  SetStatusText(0, ShootsAt(GetCurrentPlayer()));
   if (m_bCuePlaced) {
     if (!CheckLegalShot()) {
       SetStatusText(0, "Illegal shot - try again");
@@ -162,19 +155,19 @@ void CPool::ShootFromRelease(CQuintaroView* pView) {
   // The call is spent by the shot it was made for: the next shot at the 8
   // needs a new one. Putting the cue ball down, or a shot refused from the
   // kitchen, does not spend it.
-  if (IsOnEightBall(doc.m_pCurrentPlayer) && !m_bGameOver) m_bPocketCalled = FALSE;
-  AnimateShot(&doc.m_sprites, pView);
+  if (IsOnEightBall(GetCurrentPlayer()) && !m_bGameOver) m_bPocketCalled = FALSE;
+  AnimateShot(&Sprites());
   if (m_bInterrupted) {
     m_bInterrupted = FALSE;
     return;
   }
-  EndOfShot(&doc, pView);
-  pView->FlushDirtyRects();
-  if (doc.m_pCurrentPlayer && doc.m_pCurrentPlayer->m_bComputer) {
+  EndOfShot();
+  FlushDirty();
+  if (GetCurrentPlayer() && GetCurrentPlayer()->m_bComputer) {
     HandOverToComputer();
     return;
   }
-  pView->m_turn.m_bComputerPlaying = FALSE;
+  Turn().m_bComputerPlaying = FALSE;
   if (!m_bResultShown) ClosingPrompt();
   AskPushOut();
   if (IsCurrentGame() && !m_bResultShown) ClosingPrompt();

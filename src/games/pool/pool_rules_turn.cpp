@@ -41,11 +41,11 @@ ShotFacts CPool::Facts() const {
   return f;
 }
 
-void CPool::EndOfRulesShot(CQuintaroDoc* pDoc) {
+void CPool::EndOfRulesShot() {
   if (m_bTurnOver) {
     // The computer found nothing to play: the turn passes as it stands.
     m_bTurnOver = FALSE;
-    SwitchSeat(pDoc);
+    SwitchSeat();
     return;
   }
   CPlayer* player = GetCurrentPlayer();
@@ -72,7 +72,7 @@ void CPool::EndOfRulesShot(CQuintaroDoc* pDoc) {
   }
   if (call.respot >= 0) PutOnFootSpot(Ball(call.respot));
   m_strFoul = FoulText(call.foul, ballOn);
-  if (call.turnPasses) SwitchSeat(pDoc);
+  if (call.turnPasses) SwitchSeat();
   if (call.ballInHand) GiveBallInHand();
   SnapshotPocketed();
 }
@@ -129,7 +129,7 @@ bool CPool::ComputerPassesBack() {
     return false;
   }
   const std::string name = player ? player->m_strName : std::string();
-  SwitchSeat(&Doc());
+  SwitchSeat();
   SetStatusText(0, name + " passes the shot back. " + ShootsAt(GetCurrentPlayer()));
   return true;
 }
@@ -142,7 +142,7 @@ void CPool::AskPushOut() {
     const int answer = MessageBox(player->m_strName + ", the other player pushed out. Play on from here?\n"
                                   "No hands the shot back to them.", "Push-out", MB_YESNO | MB_ICONQUESTION);
     if (!IsCurrentGame() || answer != IDNO) return;
-    SwitchSeat(&Doc());
+    SwitchSeat();
     if (GetCurrentPlayer() && GetCurrentPlayer()->m_bComputer) HandOverToComputer();
     return;
   }

@@ -5,8 +5,6 @@
 // of a shot from ball in hand, which runs the cue ball alone and silently.
 #include <algorithm>
 
-#include "app/quintaro_doc.h"
-#include "app/quintaro_view.h"
 #include "games/pool/pool.h"
 #include "platform/host.h"
 #include "sound/dx_sound.h"
@@ -42,9 +40,9 @@ void CPool::WaitForNextStep() {
   if (NextDue(TableBalls(), host.GetTickCount(), due)) host.WaitUntil(due);
 }
 
-bool CPool::StepAllBalls(CQuintaroView* pView) {
+bool CPool::StepAllBalls() {
   ContactEvents events;
-  events.onMove = [pView] { pView->FlushDirtyRects(); };
+  events.onMove = [this] { FlushDirty(); };
   events.onHit = [this](int a, int b) {
     // The first ball the cue ball strikes decides whether the shot was a fair one.
     if (m_pFirstHit || (a != kCueBall && b != kCueBall)) return;
@@ -59,8 +57,8 @@ void CPool::StopAllBalls() {
     if (ball->m_bOnTable) ball->SetVelocity(0, 0);
 }
 
-void CPool::AnimateShot(CSpriteList* /*pSprites*/, CQuintaroView* pView) {
-  if (!pView || !SceneIsOurs()) return;
+void CPool::AnimateShot(CSpriteList* /*pSprites*/) {
+  if (!SceneIsOurs()) return;
   m_bMoving = TRUE;
   m_pFirstHit = nullptr;
   m_bInHand = FALSE;
@@ -87,7 +85,7 @@ void CPool::AnimateShot(CSpriteList* /*pSprites*/, CQuintaroView* pView) {
       RestartGame();
       return;
     }
-    if (!StepAllBalls(pView)) break;
+    if (!StepAllBalls()) break;
     // Balls that keep knocking into each other never slow down: a shot that
     // has not settled by now is over, and they stop where they are.
     if (GetHost().GetTickCount() - started > kLongestShotMs) {

@@ -4,8 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "app/quintaro_doc.h"
-#include "app/quintaro_view.h"
 #include "games/pool/pool.h"
 #include "platform/host.h"
 
@@ -39,7 +37,7 @@ std::vector<int> CPool::ClearedBySeat() const {
   // Each seat's result is how many balls of its group it cleared (at 9-ball, none).
   const BallFlags onTable = OnTable();
   std::vector<int> cleared;
-  for (const auto& seat : Doc().m_players) {
+  for (const auto& seat : Players()) {
     const int group = seat ? GroupOf(seat.get()) : -1;
     int n = 0;
     for (int ball = 1; ball < kBallCount; ++ball)
@@ -95,11 +93,10 @@ BOOL CPool::TurnPasses(const CPlayer* pPlayer) {
   return passes ? TRUE : FALSE;
 }
 
-void CPool::SwitchSeat(CQuintaroDoc* pDoc) {
-  const CPlayer* player = pDoc->m_pCurrentPlayer;
+void CPool::SwitchSeat() {
+  const CPlayer* player = GetCurrentPlayer();
   const int next = player && player->m_nId != 0 ? 0 : 1;
-  pDoc->m_nCurrentPlayer = next;
-  pDoc->m_pCurrentPlayer = pDoc->m_players[static_cast<std::size_t>(next)].get();
+  Services().SetCurrentSeat(next);
   // A call belongs to the seat that made it.
   m_nCalledPocket = -1;
   m_bPocketCalled = FALSE;
@@ -128,13 +125,13 @@ void CPool::SnapshotPocketed() {
   for (int n = 1; n < kBallCount; ++n) m_bPocketedBefore[static_cast<std::size_t>(n)] = !Ball(n).m_bOnTable;
 }
 
-void CPool::EndOfShot(CQuintaroDoc* pDoc, CQuintaroView* /*pView*/) {
+void CPool::EndOfShot() {
   m_bResultShown = false;
   if (m_rules != RuleSet::Classic) {
-    EndOfRulesShot(pDoc);
+    EndOfRulesShot();
     return;
   }
-  CPlayer* player = pDoc->m_pCurrentPlayer;
+  CPlayer* player = GetCurrentPlayer();
   const std::size_t seat = static_cast<std::size_t>(SeatOf(player ? player->m_nId : 0));
   if (!m_pCueBall->m_bOnTable) {
     m_bTurnOver = TRUE;
@@ -150,13 +147,13 @@ void CPool::EndOfShot(CQuintaroDoc* pDoc, CQuintaroView* /*pView*/) {
     sank = sank || (!Ball(n).m_bOnTable && !m_bPocketedBefore[static_cast<std::size_t>(n)]);
   // Each seat counts only its own dry shots.
   m_nDryShots[seat] = sank ? 0 : m_nDryShots[seat] + 1;
-  if (TurnPasses(player)) SwitchSeat(pDoc);
+  if (TurnPasses(player)) SwitchSeat();
   SnapshotPocketed();
 }
 
 void CPool::HandOverToComputer() {
   // A decided game is not played on by the computer: the table stays as the result left it.
   if (m_bGameOver) return;
-  Doc().m_bFirstComputerTurn = FALSE;
+  ComputerTakesOver();
   PostComputerTurn();
 }

@@ -186,7 +186,7 @@ TEST(AirHockeyGame, ControlsDialogSetsTheSpeedOnOkOnly) {
     dlg.Track(kSpeedTrack, 3);
     return IDCANCEL;
   };
-  app.Game()->OnGameControls(&app.Doc());
+  app.Game()->OnGameControls();
   EXPECT_EQ(opened, 20) << "opens at the stored value, held in range";
   EXPECT_EQ(app.Game()->m_nSubSteps, 20);
   EXPECT_EQ(app.GetHost().Settings().GetProfileInt("AirHockey", "Speed", 0), 99);
@@ -195,7 +195,7 @@ TEST(AirHockeyGame, ControlsDialogSetsTheSpeedOnOkOnly) {
     dlg.Click(IDOK);
     return IDOK;
   };
-  app.Game()->OnGameControls(&app.Doc());
+  app.Game()->OnGameControls();
   EXPECT_EQ(app.Game()->m_nSubSteps, 3);
   EXPECT_EQ(app.GetHost().Settings().GetProfileInt("AirHockey", "Speed", 0), 3);
 }

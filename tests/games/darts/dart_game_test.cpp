@@ -117,7 +117,7 @@ TEST_F(DartGame, TheBustBoxOpensOnTheRestoredScoreNeverBelowZero) {
       return out;
     };
     const auto shown = pixels();
-    app.Game()->UpdateScoreboard(nullptr, &app.Doc().m_players, FALSE, app.Doc().m_nCurrentPlayer);
+    app.Game()->UpdateScoreboard(&app.Doc().m_players, FALSE, app.Doc().m_nCurrentPlayer);
     boardAlreadyCurrent = shown == pixels();
     return IDOK;
   };

@@ -45,7 +45,7 @@ class PoolApp : public quintaro::test::GameApp {
   void EndShot(int firstHit) {
     CPool& g = *Game();
     g.m_pFirstHit = firstHit >= 0 ? &g.Ball(firstHit) : nullptr;
-    g.EndOfShot(&Doc(), &View());
+    g.EndOfShot();
     if (!g.m_bGameOver) g.ClosingPrompt();
   }
   std::string Status() { return Doc().App().Frame().StatusText(); }

@@ -76,7 +76,7 @@ TEST(PoolComputerTurn, OnTheEightItCallsThePocketItAimsAt) {
 TEST(PoolComputerTurn, AStaleTurnMessageForAHumanSeatPlaysNothing) {
   PoolApp app;
   app.StartPool();
-  app.Game()->PlayComputerTurn(&app.View());
+  app.Game()->PlayComputerTurn();
   EXPECT_EQ(app.Game()->m_pFirstHit, nullptr);
   EXPECT_EQ(app.Game()->Ball(0).GetPosX(), 411);
 }
@@ -88,7 +88,7 @@ TEST(PoolComputerTurn, ADecidedGameIsNotPlayedOnByTheComputer) {
   app.EndShot(1);  // the human loses on the break; the computer has the table
   ASSERT_TRUE(app.Game()->m_bGameOver);
   EXPECT_EQ(app.Doc().m_nCurrentPlayer, 1);
-  app.Game()->PlayComputerTurn(&app.View());
+  app.Game()->PlayComputerTurn();
   EXPECT_EQ(app.Game()->Ball(0).GetPosX(), 411);
 }
 

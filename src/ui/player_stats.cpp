@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/player_stats.h"
+#include "ui/player_stats.h"
 
 #include <algorithm>
 #include <charconv>
