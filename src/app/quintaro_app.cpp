@@ -7,6 +7,7 @@
 #include "app/main_frame.h"
 #include "app/quintaro_doc.h"
 #include "app/quintaro_view.h"
+#include "app/resume_keeper.h"
 #include "app/splash_wnd.h"
 #include "app/version.h"
 #include "app/window_mode.h"
@@ -62,6 +63,7 @@ bool CQuintaroApp::InitInstance() {
       m_settingsProblems.push_back("When Quintaro last closed: " + text);
   CatchHangUp();
   m_doc = std::make_unique<CQuintaroDoc>(*this);
+  m_resume = std::make_unique<ResumeKeeper>(m_host->Settings(), *m_doc);
   m_frame = std::make_unique<CMainFrame>(*this);
   m_frame->SetModalScript(m_options.script);
   if (!m_frame->Create()) return false;
@@ -111,6 +113,7 @@ int CQuintaroApp::Run() {
     DispatchOne(msg);
     // Back in the main loop: games that ended themselves can go now.
     m_doc->ReapRetiredGames();
+    m_resume->Keep();
   }
   return static_cast<int>(msg.wParam);
 }
@@ -132,6 +135,8 @@ void CQuintaroApp::OnIdle() {
   std::vector<std::string> problems;
   problems.swap(m_settingsProblems);
   for (const std::string& text : problems) m_frame->MessageBox(text, kApplicationTitle, MB_OK | MB_ICONEXCLAMATION);
+  // Once the splash has gone and the settings' news is told: the game left unfinished last time.
+  if (!m_resume->Offered()) m_resume->OfferOnce();
 }
 
 void CQuintaroApp::SaveBeforeClosing() {
@@ -142,6 +147,8 @@ void CQuintaroApp::SaveBeforeClosing() {
     return;
   }
   m_closing = true;
+  // The game under way is kept where its last finished turn left it.
+  if (m_resume) m_resume->Keep();
   if (m_frame) m_frame->WindowMode().StorePlacement();
   if (m_doc) m_doc->StoreSound();
   TellSettingsProblemsBeforeClosing();

@@ -16,6 +16,7 @@ class CMainFrame;
 class CSplashWnd;
 class CDialog;
 class ModalScript;
+class ResumeKeeper;
 
 struct AppOptions {
   bool showSplash = true;                           // false for "Embedding"/"Automation"
@@ -49,6 +50,7 @@ class CQuintaroApp {
   CQuintaroView& View() { return *m_view; }
   CMainFrame& Frame() { return *m_frame; }
   CSplashWnd* Splash() { return m_splash.get(); }
+  ResumeKeeper& Resume() { return *m_resume; }
   void CloseSplash();
 
   // Sets the status line and shows it at once.
@@ -73,6 +75,7 @@ class CQuintaroApp {
   std::unique_ptr<CMainFrame> m_frame;
   std::unique_ptr<CQuintaroView> m_view;
   std::unique_ptr<CSplashWnd> m_splash;
+  std::unique_ptr<ResumeKeeper> m_resume;  // the unfinished game, kept for the next start
   std::vector<std::string> m_settingsProblems;  // waiting for the next idle moment
   bool m_closing = false;                       // the settings were saved for the close
   int m_nDispatchDepth = 0;                     // the main loop's dispatch is 1; a game loop's inside it 2

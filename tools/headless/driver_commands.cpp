@@ -59,6 +59,11 @@ bool ScenarioDriver::Execute(const ScriptCommand& cmd) {
   if (n == "settings") { PrintSettings(); return true; }
   if (n == "shot") { SaveShot(cmd.args[0]); return true; }
   if (n == "quit") { host.PostClose(); return false; }
+  if (n == "restart") {
+    m_restart = true;
+    host.PostClose();
+    return false;
+  }
   if (ExecuteInput(cmd)) return false;
   Malformed(cmd, "unknown command");
 }
