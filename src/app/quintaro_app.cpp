@@ -7,6 +7,7 @@
 #include "app/main_frame.h"
 #include "app/quintaro_doc.h"
 #include "app/quintaro_view.h"
+#include "app/replay_desk.h"
 #include "app/resume_keeper.h"
 #include "app/splash_wnd.h"
 #include "app/version.h"
@@ -64,6 +65,7 @@ bool CQuintaroApp::InitInstance() {
   CatchHangUp();
   m_doc = std::make_unique<CQuintaroDoc>(*this);
   m_resume = std::make_unique<ResumeKeeper>(m_host->Settings(), *m_doc);
+  m_replays = std::make_unique<ReplayDesk>(*this);
   m_frame = std::make_unique<CMainFrame>(*this);
   m_frame->SetModalScript(m_options.script);
   if (!m_frame->Create()) return false;
@@ -100,6 +102,7 @@ bool CQuintaroApp::PreTranslateMessage(const MSG& msg) {
 
 void CQuintaroApp::DispatchOne(const MSG& msg) {
   ++m_nDispatchDepth;
+  m_replays->OnDispatch(msg);
   if (!PreTranslateMessage(msg)) m_host->DispatchMessage(msg);
   --m_nDispatchDepth;
   if (m_splash && m_splash->Expired()) CloseSplash();
@@ -114,6 +117,7 @@ int CQuintaroApp::Run() {
     // Back in the main loop: games that ended themselves can go now.
     m_doc->ReapRetiredGames();
     m_resume->Keep();
+    m_replays->Idle();
   }
   return static_cast<int>(msg.wParam);
 }
@@ -136,7 +140,10 @@ void CQuintaroApp::OnIdle() {
   problems.swap(m_settingsProblems);
   for (const std::string& text : problems) m_frame->MessageBox(text, kApplicationTitle, MB_OK | MB_ICONEXCLAMATION);
   // Once the splash has gone and the settings' news is told: the game left unfinished last time.
-  if (!m_resume->Offered()) m_resume->OfferOnce();
+  if (!m_resume->Offered()) {
+    m_resume->OfferOnce();
+    if (!m_options.replayFile.empty()) m_replays->Open(m_options.replayFile);
+  }
 }
 
 void CQuintaroApp::SaveBeforeClosing() {

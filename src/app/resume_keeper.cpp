@@ -7,6 +7,7 @@
 #include "app/main_frame.h"
 #include "app/quintaro_app.h"
 #include "app/quintaro_doc.h"
+#include "app/replay_desk.h"
 #include "app/resume_record.h"
 #include "app/version.h"
 #include "platform/settings.h"
@@ -118,4 +119,5 @@ void ResumeKeeper::OfferOnce() {
     return;
   }
   m_saved = *text;
+  app.Replays().OnGameResumed(*record);
 }

@@ -67,7 +67,14 @@ std::string RecordGameName(const CQuintaroDoc& doc, const StateRecord& record) {
   return info ? info->pszName : "";
 }
 
-bool RestoreGame(CQuintaroDoc& doc, const StateRecord& record, std::string& error) {
+StateRecord CaptureStart(const CQuintaroDoc& doc) {
+  StateRecord record;
+  record.SetInts("game", {doc.m_nGameType, doc.m_nGameVariant});
+  WriteSeats(doc, record);
+  return record;
+}
+
+bool RestoreGame(CQuintaroDoc& doc, const StateRecord& record, std::string& error, bool withGameState) {
   StateReader reader(record);
   const auto game = reader.Ints("game", 2, 0, kScreenCount - 1);
   const GameInfo* info = reader.Ok() ? FindGame(doc.Games(), game[0]) : nullptr;
@@ -89,6 +96,7 @@ bool RestoreGame(CQuintaroDoc& doc, const StateRecord& record, std::string& erro
   doc.m_nGameType = info->nScreen;
   doc.m_variants[static_cast<std::size_t>(info->nScreen)] = game[1];
   doc.OnNewDocument();
+  if (!withGameState) return true;
   putSeats(seats.players, seats.last);
   doc.m_nCurrentPlayer = seats.current;
   doc.m_pCurrentPlayer = doc.m_players[static_cast<std::size_t>(seats.current)].get();

@@ -17,4 +17,8 @@ std::optional<StateRecord> CaptureGame(CQuintaroDoc& doc);
 std::string RecordGameName(const CQuintaroDoc& doc, const StateRecord& record);
 // Puts the record's game on screen as it was. On a bad record the seats are
 // left as they were, the title screen shows and `error` says why.
-bool RestoreGame(CQuintaroDoc& doc, const StateRecord& record, std::string& error);
+// Without `withGameState` the game starts afresh with the record's seats, as
+// it began (a replay's start).
+bool RestoreGame(CQuintaroDoc& doc, const StateRecord& record, std::string& error, bool withGameState = true);
+// The game and the seats as a game of the current screen begins.
+StateRecord CaptureStart(const CQuintaroDoc& doc);

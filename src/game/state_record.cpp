@@ -103,9 +103,9 @@ std::string StateRecord::Write() const {
   return text;
 }
 
-std::optional<StateRecord> StateRecord::Read(std::string_view text, std::string& error) {
-  if (text.size() > kMaxBytes) {
-    error = "the record is longer than " + std::to_string(kMaxBytes) + " bytes";
+std::optional<StateRecord> StateRecord::Read(std::string_view text, std::string& error, std::size_t maxBytes) {
+  if (text.size() > maxBytes) {
+    error = "the record is longer than " + std::to_string(maxBytes) + " bytes";
     return std::nullopt;
   }
   const std::string head = std::string(kMagic) + " ";

@@ -33,7 +33,8 @@ class StateRecord {
   // The record as text: the version line, then one line per key, sorted.
   std::string Write() const;
   // Reads `text`; on failure returns nothing and says why in `error`.
-  static std::optional<StateRecord> Read(std::string_view text, std::string& error);
+  // `maxBytes` is the longest text accepted (a replay's input is longer than a state).
+  static std::optional<StateRecord> Read(std::string_view text, std::string& error, std::size_t maxBytes = kMaxBytes);
 
  private:
   std::map<std::string, std::string> m_values;

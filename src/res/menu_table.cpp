@@ -2,6 +2,7 @@
 #include "res/menu_table.h"
 
 #include "res/resource_ids.h"
+#include "res/replay_ids.h"
 #include "res/statistics_ids.h"
 
 namespace {
@@ -23,6 +24,9 @@ constexpr MenuItemDef kGame[] = {
     Cmd("&Quit Game", ID_GAME_QUITGAME),
     Sep(),
     Cmd("&Statistics...", ID_GAME_STATISTICS),
+    Sep(),
+    Cmd("Save &Replay...", ID_GAME_SAVEREPLAY),
+    Cmd("&Open Replay...", ID_GAME_OPENREPLAY),
     Sep(),
     Cmd("E&xit\tCtrl+Q", ID_APP_EXIT),
 };

@@ -2,6 +2,7 @@
 #include "res/string_table.h"
 
 #include "res/resource_ids.h"
+#include "res/replay_ids.h"
 #include "res/statistics_ids.h"
 
 namespace {
@@ -26,6 +27,8 @@ constexpr StringDef kStrings[] = {
     {ID_GAME_NEW_POOL, "New Game of Pool"},
     {ID_VIEW_MAINWINDOW, "View Main Window\nView Main Window"},
     {ID_GAME_QUITGAME, "Quit current game\nQuit"},
+    {ID_GAME_SAVEREPLAY, "Save the game on screen as a replay to watch again\nSave Replay"},
+    {ID_GAME_OPENREPLAY, "Watch the last replay saved\nOpen Replay"},
     {ID_OPTIONS_SKILL_BEGINNER, "The computer players of this game play as beginners\nBeginner"},
     {ID_OPTIONS_SKILL_CLUB, "The computer players of this game play as club players\nClub"},
     {ID_OPTIONS_SKILL_EXPERT, "The computer players of this game play as experts\nExpert"},

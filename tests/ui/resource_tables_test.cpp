@@ -12,6 +12,7 @@
 #include "platform/messages.h"
 #include "res/accel_table.h"
 #include "res/menu_table.h"
+#include "res/replay_ids.h"
 #include "res/resource_ids.h"
 #include "res/statistics_ids.h"
 #include "res/shell_dialogs.h"
@@ -49,7 +50,8 @@ TEST(ResourceTables, MenuHoldsTheCommandsInOrder) {
   CollectIds(MainMenu(), ids);
   const std::vector<UINT> expected = {
       ID_GAME_NEW_AIRHOCKEY, ID_GAME_NEW_BASKETBALL, ID_GAME_NEW_BOWLING, ID_GAME_NEW_DARTS,
-      ID_GAME_NEW_FOOTBALL, ID_GAME_NEW_POOL, ID_GAME_QUITGAME, ID_GAME_STATISTICS, ID_APP_EXIT, ID_EDIT_UNDO,
+      ID_GAME_NEW_FOOTBALL, ID_GAME_NEW_POOL, ID_GAME_QUITGAME, ID_GAME_STATISTICS, ID_GAME_SAVEREPLAY, ID_GAME_OPENREPLAY, ID_APP_EXIT,
+      ID_EDIT_UNDO,
       ID_OPTIONS_NUMBEROFPLAYERS, ID_OPTIONS_TYPEOFGAME, ID_OPTIONS_GAMECONTROLS, ID_OPTIONS_SKILL_BEGINNER,
       ID_OPTIONS_SKILL_CLUB, ID_OPTIONS_SKILL_EXPERT, ID_OPTIONS_SOUND,
       ID_VIEW_HALLOFFAME, ID_VIEW_MAINWINDOW, ID_VIEW_TOOLBAR, ID_VIEW_ZOOM_1X, ID_VIEW_ZOOM_2X, ID_VIEW_ZOOM_3X,

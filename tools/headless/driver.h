@@ -79,6 +79,8 @@ class ScenarioDriver : public ModalScript {
   void ReportWindow(const std::string& what);
   void PrintSettings();
   void SaveShot(const std::string& name);
+  // `replay save NAME` and `replay open NAME`, in the shots directory.
+  void Replay(const std::string& verb, const std::string& name);
   // Runs a queued list of actions on an open dialog or message box; returns
   // the index of the closing word, or nullopt when the actions ended it.
   std::optional<std::size_t> RunModalActions(int dialogId, const Actions& actions, DialogController& modal);
