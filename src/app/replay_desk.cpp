@@ -32,6 +32,9 @@ std::uint64_t EndHash(const CQuintaroDoc& doc) {
   return StateHash(Scores(doc) + "|" + (doc.m_pGame ? doc.m_pGame->StateJson() : std::string()));
 }
 
+// Longest that play time waits for a late message before it runs on.
+constexpr std::int32_t kMaxHoldMs = 250;
+
 }  // namespace
 
 bool ReplayDesk::IsPlayfieldInput(const MSG& msg) const {
@@ -49,6 +52,7 @@ void ReplayDesk::OnGameStart() {
     host.PinWallClock(m_replay.wall);
     m_t0 = host.GetTickCount();
     m_next = 0;
+    m_taken = 0;
     m_endPosted = false;
     return;
   }
@@ -70,6 +74,8 @@ void ReplayDesk::OnGameResumed(const StateRecord& record) {
 }
 
 void ReplayDesk::OnDispatch(const MSG& msg) {
+  // While a replay plays, the playfield takes only the replay's own messages.
+  if (m_playing && IsPlayfieldInput(msg)) ++m_taken;
   if (m_recording && !m_playing && IsPlayfieldInput(msg))
     m_replay.events.push_back({m_app.GetHost().GetTickCount() - m_t0, msg.message, msg.wParam, msg.lParam});
 }
@@ -82,6 +88,15 @@ bool ReplayDesk::LetUserInput(const MSG& msg) {
     return false;
   }
   return !IsPlayfieldInput(msg);
+}
+
+DWORD ReplayDesk::ClampPlayTime(DWORD playNow) const {
+  if (!m_playing || m_taken >= m_replay.events.size()) return playNow;
+  // Play time waits at the next message's tick until the program has taken it
+  // (a window's wait may wake a few milliseconds late); never for long.
+  const DWORD due = m_t0 + m_replay.events[m_taken].tick;
+  const auto late = static_cast<std::int32_t>(playNow - due);
+  return late > 0 && late < kMaxHoldMs ? due : playNow;
 }
 
 void ReplayDesk::PostDue(Host& host, DWORD playNow) {

@@ -43,6 +43,7 @@ class ReplayDesk : public InputSource {
   void PostDue(Host& host, DWORD playNow) override;
   std::optional<DWORD> NextDue() const override;
   bool LetUserInput(const MSG& msg) override;
+  DWORD ClampPlayTime(DWORD playNow) const override;
 
  private:
   void Stop(const std::string& why);
@@ -55,6 +56,7 @@ class ReplayDesk : public InputSource {
   bool m_startPending = false;  // a replay's game is about to start
   DWORD m_t0 = 0;              // the play tick the game began at
   std::size_t m_next = 0;      // the next event to post while playing
+  std::size_t m_taken = 0;     // events the program has taken while playing
   bool m_endPosted = false;    // the recording's end has come
   bool m_endedAsRecorded = false;
 };

@@ -50,7 +50,10 @@ class Host {
   // --- Time --------------------------------------------------------------
   // The games' millisecond tick: play time, which stands still while play is
   // held (see HoldPlay), so a game resumes exactly where it stopped.
-  DWORD GetTickCount() { return m_play.Now(m_backend->Ticks()); }
+  DWORD GetTickCount() {
+    const DWORD play = m_play.Now(m_backend->Ticks());
+    return m_input ? m_input->ClampPlayTime(play) : play;
+  }
   // The real millisecond tick, for the chrome (tool tips) and the driver.
   DWORD RealTicks() { return m_backend->Ticks(); }
   std::int64_t Time() {

@@ -18,6 +18,10 @@ class InputSource {
   virtual void PostDue(Host& host, DWORD playNow) = 0;
   // The play tick at which something next falls due, if anything does.
   virtual std::optional<DWORD> NextDue() const = 0;
+  // The play tick the program reads: a recording may hold it at the tick of
+  // its next message until that message has been taken, so that a message
+  // a real window delivers a little late is still acted on at its own tick.
+  virtual DWORD ClampPlayTime(DWORD playNow) const { return playNow; }
   // The user's own input as it arrives: false drops it (the recording has the playfield).
   virtual bool LetUserInput(const MSG& /*msg*/) { return true; }
 };
