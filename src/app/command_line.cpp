@@ -12,12 +12,14 @@ namespace {
 
 constexpr std::string_view kProgram = "quintaro";
 constexpr int kVersionOption = 256;  // --version has no short form
+constexpr int kReplayOption = 257;   // nor has --replay
 
 constexpr option kLongOptions[] = {
     {"fullscreen", no_argument, nullptr, 'f'},
     {"zoom", required_argument, nullptr, 'z'},
     {"help", no_argument, nullptr, 'h'},
     {"version", no_argument, nullptr, kVersionOption},
+    {"replay", required_argument, nullptr, kReplayOption},
     {nullptr, 0, nullptr, 0},
 };
 // The leading ':' makes a missing argument distinguishable from an unknown option.
@@ -83,6 +85,7 @@ CommandLine ParseCommandLine(std::span<const std::string_view> args) {
       case 'h': line.action = CommandLine::Action::Help; return line;
       case kVersionOption: line.action = CommandLine::Action::Version; return line;
       case 'f': line.fullscreen = true; break;
+      case kReplayOption: line.replayFile = optarg; break;
       case 'z':
         line.zoom = ParseZoom(optarg);
         if (!line.zoom) return Misuse("invalid zoom '" + std::string(optarg) + "' (choose 1, 2, 3, 4 or fit)");
@@ -108,10 +111,12 @@ std::string HelpText() {
          "                     Escape leaves it)\n"
          "  -z, --zoom=N       draw the window N times as large (1, 2, 3 or 4), or\n"
          "                     'fit' for as large as the screen allows\n"
+         "      --replay=FILE  play the replay FILE (a .qreplay of Game > Save Replay)\n"
+         "                     once the program has started; Escape stops it\n"
          "  -h, --help         show this help and exit\n"
          "      --version      show the version and exit\n\n"
          "Long options may be shortened while they stay unambiguous (--zoom=2,\n"
-         "--zoom 2, --zo=2, -z2 and -z 2 are the same). The program takes no file.\n\n"
+         "--zoom 2, --zo=2, -z2 and -z 2 are the same). The program takes no other file.\n\n"
          "The window's size, whether it is maximised, the zoom and full screen are\n"
          "remembered in $XDG_CONFIG_HOME/Orvane/Quintaro.ini; the options above\n"
          "apply to one run.\n\n"

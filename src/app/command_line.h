@@ -21,6 +21,7 @@ struct CommandLine {
   std::optional<bool> fullscreen;    // set by --fullscreen
   std::optional<int> zoom;           // set by --zoom: 0 is Fit, 1..4 the zoom
   std::string error;                 // what was wrong, for Misuse
+  std::string replayFile;            // set by --replay: a replay to play once started
 };
 
 // The arguments after the program name.

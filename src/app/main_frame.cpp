@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/main_frame.h"
 
+#include "app/replay_commands.h"
 #include <fstream>
 
 #include "app/quintaro_app.h"
 #include "app/quintaro_doc.h"
+#include "app/replay_commands.h"
 #include "app/version.h"
 #include "app/window_mode.h"
 #include "platform/window_icon.h"
@@ -100,7 +102,7 @@ void CMainFrame::OnCommand(UINT id) {
     OnSave();
     return;
   }
-  if (m_windowMode->OnCommand(id) || m_app.Doc().OnCommand(id)) return;
+  if (m_windowMode->OnCommand(id) || OnReplayCommand(m_app, id) || m_app.Doc().OnCommand(id)) return;
   m_chrome->OnCommand(id);  // tool bar, help, about, exit; the rest do nothing
 }
 

@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
   options.showSplash = line.showSplash;
   options.zoom = line.zoom;
   options.fullscreen = line.fullscreen;
+  options.replayFile = line.replayFile;
   auto backend = MakeSdlBackend();
   if (!backend) return 1;  // the reason SDL gives is on stderr
   auto settings = std::make_unique<SettingsStore>(SettingsStore::DefaultPath(kCompanyKey, kApplicationTitle));

@@ -8,6 +8,8 @@
 #include "app/main_frame.h"
 #include "app/quintaro_doc.h"
 #include "app/quintaro_view.h"
+#include "app/replay_desk.h"
+#include "app/resume_keeper.h"
 #include "app/splash_wnd.h"
 #include "app/version.h"
 #include "app/window_mode.h"
@@ -66,6 +68,8 @@ bool CQuintaroApp::InitInstance() {
   InstallShownTextTranslator();
   RestoreLanguage(m_host->Settings());
   m_doc = std::make_unique<CQuintaroDoc>(*this);
+  m_resume = std::make_unique<ResumeKeeper>(m_host->Settings(), *m_doc);
+  m_replays = std::make_unique<ReplayDesk>(*this);
   m_frame = std::make_unique<CMainFrame>(*this);
   m_frame->SetModalScript(m_options.script);
   if (!m_frame->Create()) return false;
@@ -102,6 +106,7 @@ bool CQuintaroApp::PreTranslateMessage(const MSG& msg) {
 
 void CQuintaroApp::DispatchOne(const MSG& msg) {
   ++m_nDispatchDepth;
+  m_replays->OnDispatch(msg);
   if (!PreTranslateMessage(msg)) m_host->DispatchMessage(msg);
   --m_nDispatchDepth;
   if (m_splash && m_splash->Expired()) CloseSplash();
@@ -115,6 +120,8 @@ int CQuintaroApp::Run() {
     DispatchOne(msg);
     // Back in the main loop: games that ended themselves can go now.
     m_doc->ReapRetiredGames();
+    m_resume->Keep();
+    m_replays->Idle();
   }
   return static_cast<int>(msg.wParam);
 }
@@ -136,6 +143,11 @@ void CQuintaroApp::OnIdle() {
   std::vector<std::string> problems;
   problems.swap(m_settingsProblems);
   for (const std::string& text : problems) m_frame->MessageBox(text, kApplicationTitle, MB_OK | MB_ICONEXCLAMATION);
+  // Once the splash has gone and the settings' news is told: the game left unfinished last time.
+  if (!m_resume->Offered()) {
+    m_resume->OfferOnce();
+    if (!m_options.replayFile.empty()) m_replays->Open(m_options.replayFile);
+  }
 }
 
 void CQuintaroApp::SaveBeforeClosing() {
@@ -146,6 +158,8 @@ void CQuintaroApp::SaveBeforeClosing() {
     return;
   }
   m_closing = true;
+  // The game under way is kept where its last finished turn left it.
+  if (m_resume) m_resume->Keep();
   if (m_frame) m_frame->WindowMode().StorePlacement();
   if (m_doc) m_doc->StoreSound();
   TellSettingsProblemsBeforeClosing();

@@ -16,6 +16,8 @@ class CMainFrame;
 class CSplashWnd;
 class CDialog;
 class ModalScript;
+class ResumeKeeper;
+class ReplayDesk;
 
 struct AppOptions {
   bool showSplash = true;                           // false for "Embedding"/"Automation"
@@ -23,6 +25,7 @@ struct AppOptions {
   ModalScript* script = nullptr;                    // answers dialogs and message boxes (headless)
   std::optional<int> zoom;                          // this run's zoom, over the stored one
   std::optional<bool> fullscreen;                   // this run's full screen, over the stored one
+  std::filesystem::path replayFile;                 // a replay to play once the program has started
 };
 
 class CQuintaroApp {
@@ -49,6 +52,8 @@ class CQuintaroApp {
   CQuintaroView& View() { return *m_view; }
   CMainFrame& Frame() { return *m_frame; }
   CSplashWnd* Splash() { return m_splash.get(); }
+  ResumeKeeper& Resume() { return *m_resume; }
+  ReplayDesk& Replays() { return *m_replays; }
   void CloseSplash();
 
   // Sets the status line and shows it at once.
@@ -73,6 +78,8 @@ class CQuintaroApp {
   std::unique_ptr<CMainFrame> m_frame;
   std::unique_ptr<CQuintaroView> m_view;
   std::unique_ptr<CSplashWnd> m_splash;
+  std::unique_ptr<ResumeKeeper> m_resume;
+  std::unique_ptr<ReplayDesk> m_replays;  // every game recorded; replays played back  // the unfinished game, kept for the next start
   std::vector<std::string> m_settingsProblems;  // waiting for the next idle moment
   bool m_closing = false;                       // the settings were saved for the close
   int m_nDispatchDepth = 0;                     // the main loop's dispatch is 1; a game loop's inside it 2

@@ -9,6 +9,7 @@
 #include "app/quintaro_app.h"
 #include "app/quintaro_view.h"
 #include "app/remembered_choices.h"
+#include "app/replay_desk.h"
 #include "game/game.h"
 #include "gfx/dib.h"
 #include "res/resource_ids.h"
@@ -188,6 +189,7 @@ void CQuintaroDoc::StartScreen(int nGameType) {
   ChangeBackground(std::move(background));
   RetireGame();
 
+  m_app.Replays().OnGameStart();
   m_pGame = MakeGame(*this, info);
   if (!m_pGame) {
     UpdateAllViews(kHintSprites);

@@ -19,6 +19,8 @@ class CSpriteList;
 class CDXSound;
 class CDialog;
 class Host;
+class StateRecord;
+class StateReader;
 
 // The status line's question before the first computer turn of a game.
 inline constexpr const char* kComputerClickPrompt = "Click mouse to start computer player!";
@@ -55,6 +57,13 @@ class CGame {
   virtual void StartGame() {}
   // The window lost the focus or was minimised (TRUE), or is back (FALSE).
   virtual void OnWindowAway(BOOL /*bAway*/) {}
+  // The game's own part of its state where the last finished shot, throw or
+  // turn left it (the shell keeps the seats and scores). False while that is
+  // not a point play can resume from (a roll under way, the final board up).
+  virtual bool SaveState(StateRecord& /*record*/) const { return false; }
+  // Puts the game where a saved record left it, the seats already restored;
+  // false (with the reader's error) when the record does not fit this game.
+  virtual bool LoadState(StateReader& /*reader*/) { return false; }
   // What the headless driver's state dump shows of this game (a JSON object).
   virtual std::string StateJson() const { return "{}"; }
 

@@ -131,6 +131,7 @@ bool Host::PeekMessage(MSG* msg, bool remove, UINT filterMin, UINT filterMax) {
   m_backend->Poll();
   if (TakeHangUp()) PostClose();
   const DWORD now = GetTickCount();
+  if (m_input) m_input->PostDue(*this, now);
 
   for (auto it = m_queue.begin(); it != m_queue.end(); ++it) {
     if (!InFilter(it->message, filterMin, filterMax)) continue;
@@ -199,6 +200,11 @@ std::optional<DWORD> Host::NextTimerDue() const {
     if (TimerStands(t)) continue;
     // Distances from now, on the timer's own clock, so the comparison is wrap-safe.
     const auto inMs = static_cast<std::int32_t>(t.due - TimerNow(t));
+    if (!soonest || inMs < *soonest) soonest = inMs;
+  }
+  // Recorded input wakes the program as a play timer does.
+  if (const auto due = m_input && !m_play.Held() ? m_input->NextDue() : std::nullopt) {
+    const auto inMs = std::max<std::int32_t>(0, static_cast<std::int32_t>(*due - m_play.Now(now)));
     if (!soonest || inMs < *soonest) soonest = inMs;
   }
   if (!soonest) return std::nullopt;

@@ -14,6 +14,7 @@
 
 #include "platform/backend.h"
 #include "platform/display.h"
+#include "platform/input_source.h"
 #include "platform/messages.h"
 #include "platform/play_clock.h"
 #include "platform/random.h"
@@ -49,10 +50,24 @@ class Host {
   // --- Time --------------------------------------------------------------
   // The games' millisecond tick: play time, which stands still while play is
   // held (see HoldPlay), so a game resumes exactly where it stopped.
-  DWORD GetTickCount() { return m_play.Now(m_backend->Ticks()); }
+  DWORD GetTickCount() {
+    const DWORD play = m_play.Now(m_backend->Ticks());
+    return m_input ? m_input->ClampPlayTime(play) : play;
+  }
   // The real millisecond tick, for the chrome (tool tips) and the driver.
   DWORD RealTicks() { return m_backend->Ticks(); }
-  std::int64_t Time() { return m_backend->WallSeconds(); }
+  std::int64_t Time() {
+    return m_wallPin ? *m_wallPin + static_cast<std::int64_t>((GetTickCount() - m_wallPinTick) / 1000) : m_backend->WallSeconds();
+  }
+  // From now on the wall clock reads `seconds`, then counts whole seconds of
+  // play time, so a game that seeds from the clock does so the same way each
+  // time it is played from the same input (a replay); none lets it run free.
+  void PinWallClock(std::optional<std::int64_t> seconds) {
+    m_wallPin = seconds;
+    m_wallPinTick = GetTickCount();
+  }
+  // A source of recorded input, or none (not owned).
+  void SetInputSource(InputSource* source) { m_input = source; }
   // Waits `ms` of real time without dispatching anything; input keeps
   // arriving in the queue and the window keeps being presented.
   void Sleep(DWORD ms);
@@ -199,6 +214,9 @@ class Host {
   ResourceTable m_resources;
   RandomGenerator m_random;
   PlayClock m_play;
+  std::optional<std::int64_t> m_wallPin;
+  DWORD m_wallPinTick = 0;
+  InputSource* m_input = nullptr;
   SystemPalette m_palette;
   Surface32 m_surface;
   Surface32 m_overlay;

@@ -45,6 +45,7 @@ void Host::PostMouse(UINT message, int surfaceX, int surfaceY, UINT keyFlags) {
       msg = NonClientTwin(message);
   }
   if (target == HWND_NONE) return;
+  if (m_input && !m_input->LetUserInput(MSG{target, msg, keyFlags, pos, 0})) return;
 
   // Like a real queue, keep only the newest of consecutive pointer moves.
   if ((msg == WM_MOUSEMOVE || msg == WM_NCMOUSEMOVE) && !m_queue.empty() && m_queue.back().message == msg &&
@@ -88,6 +89,7 @@ void Host::PostKey(UINT message, UINT vk, bool altDown) {
     return;
   }
   const HWND target = m_focus != HWND_NONE ? m_focus : m_frame;
+  if (m_input && !m_input->LetUserInput(MSG{target, message, vk, lParam, 0})) return;
   if (target != HWND_NONE) PostMessage(target, message, vk, lParam);
 }
 

@@ -6,6 +6,7 @@
 
 #include "res/game_rows_data.h"
 #include "res/resource_ids.h"
+#include "res/replay_ids.h"
 #include "res/statistics_ids.h"
 
 namespace {
@@ -29,6 +30,9 @@ constexpr MenuItemDef kGame[] = {
     Cmd("&Quit Game", ID_GAME_QUITGAME),
     Sep(),
     Cmd("&Statistics...", ID_GAME_STATISTICS),
+    Sep(),
+    Cmd("Save &Replay...", ID_GAME_SAVEREPLAY),
+    Cmd("&Open Replay...", ID_GAME_OPENREPLAY),
     Sep(),
     Cmd("E&xit\tCtrl+Q", ID_APP_EXIT),
 };

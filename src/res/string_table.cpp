@@ -4,6 +4,7 @@
 #include "platform/i18n.h"
 #include "res/game_rows.h"
 #include "res/resource_ids.h"
+#include "res/replay_ids.h"
 #include "res/statistics_ids.h"
 
 namespace {
@@ -22,6 +23,8 @@ constexpr StringDef kStrings[] = {
     {ID_OPTIONS_SOUND, "Sound On/Off\nSound On\\Off"},
     {ID_VIEW_MAINWINDOW, "View Main Window\nView Main Window"},
     {ID_GAME_QUITGAME, "Quit current game\nQuit"},
+    {ID_GAME_SAVEREPLAY, "Save the game on screen as a replay to watch again\nSave Replay"},
+    {ID_GAME_OPENREPLAY, "Watch the last replay saved\nOpen Replay"},
     {ID_OPTIONS_SKILL_BEGINNER, "The computer players of this game play as beginners\nBeginner"},
     {ID_OPTIONS_SKILL_CLUB, "The computer players of this game play as club players\nClub"},
     {ID_OPTIONS_SKILL_EXPERT, "The computer players of this game play as experts\nExpert"},

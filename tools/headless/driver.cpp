@@ -111,6 +111,25 @@ void ScenarioDriver::PrepareWorkingDirectory() {
 }
 
 void ScenarioDriver::Start() {
+  // `restart` closes the program as the close box does; its exit comes back
+  // here, and the program starts again with the settings it left.
+  for (;;) {
+    try {
+      StartOnce();
+    } catch (const RestartSignal&) {
+      const DWORD now = m_backend->Ticks();
+      m_carried = m_app->GetHost().Settings().AllValues();
+      m_app.reset();
+      m_backend = nullptr;  // the host owned it
+      m_restart = false;
+      m_startTick = now;
+      Print("restart");
+      continue;
+    }
+  }
+}
+
+void ScenarioDriver::StartOnce() {
   HeadlessOptions options;
   options.startTick = m_startTick;
   options.epochSeconds = m_epoch;
@@ -120,15 +139,23 @@ void ScenarioDriver::Start() {
   m_backend = backend.get();
   m_backend->SetFeeder([this](DWORD now) { return Feed(now); });
   m_backend->onStarved = [this] { Finish(0); };
-  m_backend->onExit = [this](int code) { Finish(code); };
+  m_backend->onExit = [this](int code) {
+    if (m_restart && code == 0) throw RestartSignal{};
+    Finish(code);
+  };
 
   // Transcripts stay in English whatever the desktop's language, unless the
   // script asks for another.
   HoldLanguage(m_language);
   auto settings = std::make_unique<SettingsStore>();
-  for (const Setting& s : m_settings) {
-    if (s.text) settings->WriteProfileString(s.section, s.key, s.value);
-    else settings->WriteProfileInt(s.section, s.key, ScriptCommand::ParseInt(s.value).value_or(0));
+  if (m_carried) {
+    for (const auto& [section, keys] : *m_carried)
+      for (const auto& [key, value] : keys) settings->WriteProfileString(section, key, value);
+  } else {
+    for (const Setting& s : m_settings) {
+      if (s.text) settings->WriteProfileString(s.section, s.key, s.value);
+      else settings->WriteProfileInt(s.section, s.key, ScriptCommand::ParseInt(s.value).value_or(0));
+    }
   }
   auto host = std::make_unique<Host>(std::move(backend), std::move(settings));
   if (m_watchPresents) m_backend->onPresent = [this, shown = host.get()] { m_watchPresents(*shown); };

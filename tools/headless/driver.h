@@ -13,6 +13,7 @@
 #include <ostream>
 #include <string>
 
+#include "platform/settings.h"
 #include "script.h"
 #include "ui/modal_script.h"
 
@@ -54,6 +55,8 @@ class ScenarioDriver : public ModalScript {
 
   bool Configure(const ScriptCommand& cmd);
   void Start();
+  void StartOnce();
+  struct RestartSignal {};
   // Gives the program a working directory of its own holding the scripted
   // splash picture; without one it runs where the driver was started.
   void PrepareWorkingDirectory();
@@ -76,6 +79,8 @@ class ScenarioDriver : public ModalScript {
   void ReportWindow(const std::string& what);
   void PrintSettings();
   void SaveShot(const std::string& name);
+  // `replay save NAME` and `replay open NAME`, in the shots directory.
+  void Replay(const std::string& verb, const std::string& name);
   // Runs a queued list of actions on an open dialog or message box; returns
   // the index of the closing word, or nullopt when the actions ended it.
   std::optional<std::size_t> RunModalActions(int dialogId, const Actions& actions, DialogController& modal);
@@ -124,4 +129,6 @@ class ScenarioDriver : public ModalScript {
 
   HeadlessBackend* m_backend = nullptr;  // owned by the host
   std::unique_ptr<CQuintaroApp> m_app;
+  bool m_restart = false;  // the close under way is a `restart`
+  std::optional<SettingsStore::Values> m_carried;  // the settings a restart keeps
 };

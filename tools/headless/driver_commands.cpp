@@ -6,6 +6,7 @@
 #include "app/main_frame.h"
 #include "app/quintaro_app.h"
 #include "app/quintaro_doc.h"
+#include "app/replay_desk.h"
 #include "driver.h"
 #include "platform/headless/headless_backend.h"
 #include "platform/host.h"
@@ -58,7 +59,13 @@ bool ScenarioDriver::Execute(const ScriptCommand& cmd) {
   if (n == "window") { ReportWindow(cmd.args[0]); return false; }
   if (n == "settings") { PrintSettings(); return true; }
   if (n == "shot") { SaveShot(cmd.args[0]); return true; }
+  if (n == "replay") { Replay(cmd.args[0], cmd.args[1]); return false; }
   if (n == "quit") { host.PostClose(); return false; }
+  if (n == "restart") {
+    m_restart = true;
+    host.PostClose();
+    return false;
+  }
   if (ExecuteInput(cmd)) return false;
   Malformed(cmd, "unknown command");
 }
@@ -172,5 +179,20 @@ void ScenarioDriver::SaveShot(const std::string& name) {
   // The parser let only plain file names through, so the shot lands in the directory.
   if (SavePng(m_shotsDir / (name + ".png"), image)) return;
   std::cerr << "cannot save " << (m_shotsDir / (name + ".png")).string() << "\n";
+  m_expectFailed = true;
+}
+
+void ScenarioDriver::Replay(const std::string& verb, const std::string& name) {
+  // The parser let only plain file names through, so the replay stays in the directory.
+  const std::filesystem::path file = m_shotsDir / name;
+  if (verb == "open") {
+    m_app->Replays().Open(file);
+    return;
+  }
+  std::error_code ec;
+  std::filesystem::create_directories(m_shotsDir, ec);
+  const std::string error = m_app->Replays().Save(file);
+  if (error.empty()) return;
+  Print("replay save failed: " + error);
   m_expectFailed = true;
 }

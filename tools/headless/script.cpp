@@ -117,8 +117,12 @@ std::string Check(const ScriptCommand& c) {
   const std::string& n = c.name;
   if (n == "wait") return a.size() == 1 && IsCount(a[0]) ? "" : "expects a whole number, 0 or more";
   if (n == "srand" || n == "menu") return ints(1);
-  if (IsOneOf(n, {"start", "state", "settings", "quit"})) return a.empty() ? "" : "takes no arguments";
+  if (IsOneOf(n, {"start", "state", "settings", "quit", "restart"})) return a.empty() ? "" : "takes no arguments";
   if (n == "shot") return a.size() == 1 ? CheckShotName(a[0]) : "expects one argument";
+  if (n == "replay") {
+    if (a.size() != 2 || (a[0] != "save" && a[0] != "open")) return "expects save or open and a file name";
+    return CheckShotName(a[1]);
+  }
   if (IsOneOf(n, {"down", "up", "move", "click", "rdown", "rup"})) {
     if (std::string reason = ints(2); !reason.empty()) return reason;
     return IsCoordinate(a[0]) && IsCoordinate(a[1]) ? "" : "coordinates lie within -30000..30000";

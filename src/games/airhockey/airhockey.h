@@ -40,6 +40,8 @@ class CAirHockey : public CGame {
   void StartGame() override;
   void OnWindowAway(BOOL bAway) override;
   std::string StateJson() const override;
+  bool SaveState(StateRecord& record) const override;
+  bool LoadState(StateReader& reader) override;
 
   airhockey::Rink m_rink;
   int m_nMalletRadius = airhockey::kMalletRadius;

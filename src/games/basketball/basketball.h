@@ -36,6 +36,8 @@ class CBasketBall : public CGame {
   void LoadSounds() override;
   void StopGame() override;
   std::string StateJson() const override;
+  bool SaveState(StateRecord& record) const override;
+  bool LoadState(StateReader& reader) override;
 
   void LoadSettings();
   // Starts a turn unless one runs or the pause after the last one lasts.

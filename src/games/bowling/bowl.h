@@ -47,6 +47,8 @@ class CBowl : public CGame {
   void StopGame() override;
   void LoadSounds() override;
   std::string StateJson() const override;
+  bool SaveState(StateRecord& record) const override;
+  bool LoadState(StateReader& reader) override;
 
   void LoadSettings();
   void ApplyPinFriction();

@@ -54,6 +54,8 @@ class CDart : public CGame {
   void OnTypeOfGame() override;
   void LoadSounds() override;
   std::string StateJson() const override;
+  bool SaveState(StateRecord& record) const override;
+  bool LoadState(StateReader& reader) override;
   // Takes back the last dart of the user's running turn: board, score and marks.
   bool CanUndo() const override;
   void OnUndo() override;

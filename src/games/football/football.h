@@ -44,6 +44,8 @@ class CFootBall : public CGame {
   void OnTypeOfGame() override;
   void LoadSounds() override;
   std::string StateJson() const override;
+  bool SaveState(StateRecord& record) const override;
+  bool LoadState(StateReader& reader) override;
 
   // Moves the throwing zone to a new random place unless it has one already.
   void PlaceThrowZone();

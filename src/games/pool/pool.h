@@ -44,6 +44,8 @@ class CPool : public CGame, private pool::BallEnv {
   void OnTypeOfGame() override;
   void LoadSounds() override;
   std::string StateJson() const override;
+  bool SaveState(StateRecord& record) const override;
+  bool LoadState(StateReader& reader) override;
 
   // A click on the CUE picture: the tip's point of contact for the next shot.
   bool PickTip(int x, int y);
