@@ -24,6 +24,8 @@ constexpr std::size_t kPositionsRead = 8;  // an Expert's best pots it plays one
 constexpr double kBeginnerSpread = 1.7;      // degrees the cue strays (SD)
 constexpr double kClubSpread = 0.6;
 constexpr double kExpertSpread = 0.25;
+constexpr double kOffShotSpread = 1.2;  // an Expert's hurried stroke
+constexpr int kExpertOffShotOneIn = 6;
 
 bool Own(int n, int nGroup) {
   if (n == kEightBall || n < 1) return false;
@@ -42,6 +44,7 @@ struct Eye {
   std::vector<double> extraPower;
   std::vector<double> angleOffsets;  // degrees either side of the pot line, to play for position
   double angleSpread;                // how far off the chosen line the cue goes (SD, degrees)
+  int offShotOneIn = 0;              // one stroke in this many strays wider (0: never)
   std::vector<double> safetyLines;   // a safety's lines, in half-widths of the ball either side of full
   std::vector<double> safetyExtra;   // a safety's strengths beyond the least that reaches
   // Plays its best pots one shot further, and each safety's reply by the
@@ -265,7 +268,10 @@ namespace {
 
 // The stroke as the hand delivers it: the cue wanders off the line it chose.
 ComputerShot Cue(ComputerShot shot, const Eye& eye, const std::function<int(int)>& random) {
-  if (shot.any && random) shot.angle += skill::HandError(random, eye.angleSpread);
+  if (!shot.any || !random) return shot;
+  // Even a practised cue is hurried now and then, and the player sees it miss.
+  const bool offShot = eye.offShotOneIn > 0 && random(eye.offShotOneIn) == 0;
+  shot.angle += skill::HandError(random, offShot ? kOffShotSpread : eye.angleSpread);
   return shot;
 }
 
@@ -277,7 +283,7 @@ CueHand HandOf(skill::ComputerSkill level) {
   // and it reads the table further ahead.
   switch (level) {
     case skill::ComputerSkill::Beginner: return {level, kBeginnerSpread};
-    case skill::ComputerSkill::Expert: return {level, kExpertSpread};
+    case skill::ComputerSkill::Expert: return {level, kExpertSpread, kExpertOffShotOneIn};
     case skill::ComputerSkill::Club: break;
   }
   return {skill::ComputerSkill::Club, kClubSpread};
@@ -292,6 +298,7 @@ ComputerShot PlanShot(const TableState& table, int nGroup, bool bInHand, int nIm
                       const std::function<int(int)>& random, const CueHand& hand) {
   Eye eye = EyeOf(hand.eye);
   eye.angleSpread = hand.angleSpread;
+  eye.offShotOneIn = hand.offShotOneIn;
   const std::vector<int> targets = Targets(table, nGroup, bInHand);
   Choice choice;
   choice.impatience = nImpatience;

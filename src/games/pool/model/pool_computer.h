@@ -50,6 +50,8 @@ ComputerShot PlanShot(const TableState& table, int nGroup, bool bInHand, int nIm
 struct CueHand {
   skill::ComputerSkill eye = skill::ComputerSkill::Club;
   double angleSpread = 0;
+  // One stroke in this many is hurried and strays as a club player's (0: never).
+  int offShotOneIn = 0;
 };
 CueHand HandOf(skill::ComputerSkill level);
 ComputerShot PlanShot(const TableState& table, int nGroup, bool bInHand, int nImpatience,
