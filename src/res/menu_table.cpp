@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "res/menu_table.h"
 
+#include "res/browser_keys.h"
 #include "res/resource_ids.h"
 #include "res/statistics_ids.h"
 
@@ -19,12 +20,12 @@ constexpr MenuItemDef kNewGame[] = {
 };
 
 constexpr MenuItemDef kGame[] = {
-    Pop("&New\tCtrl+N", kNewGame),
+    Pop(kBrowserKeys ? "&New\tAlt+N" : "&New\tCtrl+N", kNewGame),
     Cmd("&Quit Game", ID_GAME_QUITGAME),
     Sep(),
     Cmd("&Statistics...", ID_GAME_STATISTICS),
     Sep(),
-    Cmd("E&xit\tCtrl+Q", ID_APP_EXIT),
+    Cmd(kBrowserKeys ? "E&xit\tAlt+Q" : "E&xit\tCtrl+Q", ID_APP_EXIT),
 };
 
 constexpr MenuItemDef kEdit[] = {
