@@ -114,8 +114,9 @@ web-serve: web
 test-web: web
 	@scripts/install-deps web-test
 	@cmake --build $(BUILD) -j $(JOBS) --target quintaro-headless
+	@cmake --build $(WEB_OBJ_BUILD) -j $(JOBS) --target quintaro-headless-wasm
 	@cd tests/web && npm ci --no-audit --no-fund --silent
-	@node tests/web/run.mjs $(abspath $(WEB_BUILD)) $(abspath $(BUILD))
+	@node tests/web/run.mjs $(abspath $(WEB_BUILD)) $(abspath $(BUILD)) $(abspath $(WEB_OBJ_BUILD))
 
 # The frame path in WebAssembly against native, in one run.
 web-bench: web

@@ -3,8 +3,9 @@
 # packer gathers its files into one blob that is linked into the program.
 # Its painter, quantiser, writers and synthesiser form a library the tests use too.
 if(QUINTARO_WEB)
-  # The pack a native build generated: the painter runs on the build machine.
-  set(RES_PACK ${QUINTARO_HOST_GENERATED}/resources.pak)
+  # The pack a native build generated: the painter runs on the build machine
+  # (its sounds squeezed for the download).
+  set(RES_PACK ${QUINTARO_HOST_GENERATED}/resources-web.pak)
   # Its size goes into the embedding: a new pack configures anew.
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${RES_PACK})
 else()

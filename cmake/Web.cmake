@@ -44,12 +44,17 @@ target_link_options(quintaro PRIVATE ${WEB_ASYNCIFY_OPTIONS}
   --pre-js=${WEB_DIR}/quintaro_pre.js
   --shell-file=${CMAKE_BINARY_DIR}/web/quintaro_shell.html)
 set_property(TARGET quintaro APPEND PROPERTY LINK_DEPENDS
+  ${WEB_DIR}/quintaro.webmanifest ${WEB_DIR}/quintaro_sw.js.in
   ${WEB_DIR}/quintaro_page.js ${WEB_DIR}/quintaro_pre.js ${CMAKE_BINARY_DIR}/web/quintaro_shell.html)
 
 add_custom_command(TARGET quintaro POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E make_directory ${QUINTARO_WEB_OUTPUT}
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE_DIR:quintaro>/quintaro.html $<TARGET_FILE_DIR:quintaro>/quintaro.js
-          $<TARGET_FILE_DIR:quintaro>/quintaro.wasm ${QUINTARO_WEB_OUTPUT}
+          $<TARGET_FILE_DIR:quintaro>/quintaro.wasm ${WEB_DIR}/quintaro.webmanifest
+          ${QUINTARO_HOST_GENERATED}/web-icons/icon-32.png ${QUINTARO_HOST_GENERATED}/web-icons/icon-192.png
+          ${QUINTARO_HOST_GENERATED}/web-icons/icon-512.png ${QUINTARO_WEB_OUTPUT}
+  COMMAND ${CMAKE_COMMAND} -DOUT=${QUINTARO_WEB_OUTPUT} -DTEMPLATE=${WEB_DIR}/quintaro_sw.js.in -DVERSION=${PROJECT_VERSION}
+          -P ${CMAKE_SOURCE_DIR}/cmake/WebServiceWorker.cmake
   COMMENT "Placing the page in ${QUINTARO_WEB_OUTPUT}")
 
 # The frame path in WebAssembly, compiled and instrumented as the page's
@@ -66,3 +71,15 @@ target_link_libraries(frame_path_wasm_plain PRIVATE quintaro_core quintaro_web)
 target_link_options(frame_path_wasm_plain PRIVATE -sENVIRONMENT=node -sALLOW_MEMORY_GROWTH=1
   -sEXIT_RUNTIME=1 --js-library=${WEB_DIR}/quintaro_page.js)
 set_target_properties(frame_path_wasm_plain PROPERTIES SUFFIX .js EXCLUDE_FROM_ALL ON)
+
+# The headless driver in WebAssembly, run under node: the same scripted game
+# as the desktop driver plays, computed by the page's compiler and runtime
+# (make test-web compares the two end states).
+file(GLOB WEB_DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/headless/*.cpp)
+add_executable(quintaro-headless-wasm ${WEB_DRIVER_SOURCES} ${CMAKE_SOURCE_DIR}/tools/headless/web/png_none.cpp
+  ${CMAKE_SOURCE_DIR}/src/platform/glyph_fallback_none.cpp)
+target_include_directories(quintaro-headless-wasm PRIVATE ${CMAKE_SOURCE_DIR}/tools/headless)
+target_link_libraries(quintaro-headless-wasm PRIVATE quintaro_core)
+target_link_options(quintaro-headless-wasm PRIVATE -sENVIRONMENT=node -sNODERAWFS=1 -sALLOW_MEMORY_GROWTH=1
+  -sEXIT_RUNTIME=1 -sTOTAL_STACK=5242880)
+set_target_properties(quintaro-headless-wasm PROPERTIES SUFFIX .js EXCLUDE_FROM_ALL ON)

@@ -77,6 +77,9 @@ class Backend {
   // True while the window fills the screen because the desktop made it so
   // (the window manager's own full-screen command), not the program.
   virtual bool FullscreenByDesktop() const { return false; }
+  // The text field that has the keyboard, on the window surface (empty:
+  // none). A phone's browser shows its on-screen keyboard for it.
+  virtual void SetTextField(const CRect& /*onSurface*/) {}
   // The desktop's clipboard, as UTF-8 text; without a desktop, the
   // program's own.
   virtual std::string ClipboardText() { return m_clipboard; }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/resources.h"
+#include "platform/wave_adpcm.h"
 
 #include <cstring>
 
@@ -69,6 +70,20 @@ void ResourceTable::Parse(std::span<const BYTE> pack) {
                        pack.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(size))});
   }
   m_entries = std::move(entries);
+  UnpackWaves();
+}
+
+void ResourceTable::UnpackWaves() {
+  auto unpacked = std::make_shared<std::vector<std::vector<BYTE>>>();
+  for (Entry& e : m_entries) {
+    if (e.kind != ResKind::Wave || e.bytes.size() < 4 || std::memcmp(e.bytes.data(), kAdpcmMagic, 4) != 0) continue;
+    std::vector<BYTE> wave = DecodeAdpcmWave(e.bytes);
+    // A broken one stays as it is: the sound's readers find no wave in it.
+    if (wave.empty()) continue;
+    unpacked->push_back(std::move(wave));
+    e.bytes = unpacked->back();
+  }
+  if (!unpacked->empty()) m_unpacked = std::move(unpacked);
 }
 
 std::span<const BYTE> ResourceTable::Find(ResKind kind, UINT id) const {

@@ -4,6 +4,7 @@
 // bitmaps (40-byte info header, 1024-byte colour table, pixels), RIFF waves,
 // cursors and icons (QCUR images with hot spot), found by kind and id.
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -42,5 +43,8 @@ class ResourceTable {
 
  private:
   void Parse(std::span<const BYTE> pack);
+  // Sounds packed small for a web page, unpacked into PCM waves.
+  void UnpackWaves();
   std::vector<Entry> m_entries;
+  std::shared_ptr<std::vector<std::vector<BYTE>>> m_unpacked;
 };

@@ -25,6 +25,11 @@ constexpr AccelDef kMainAccelerators[] = {
     {FVIRTKEY, VK_F11, ID_VIEW_FULLSCREEN},
     {FVIRTKEY | FALT, VK_RETURN, ID_VIEW_FULLSCREEN},
     {FVIRTKEY | FCONTROL, 'Q', ID_APP_EXIT},
+#ifdef __EMSCRIPTEN__
+    // What a browser leaves to a page (the menus name them there).
+    {FVIRTKEY | FALT, 'N', ID_FILE_NEW},
+    {FVIRTKEY | FALT, 'Q', ID_APP_EXIT},
+#endif
     // No game takes a letter key: M is free in every game.
     {FVIRTKEY, 'M', ID_OPTIONS_SOUND},
 };

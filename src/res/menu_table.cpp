@@ -4,6 +4,7 @@
 #include <array>
 #include <iterator>
 
+#include "res/browser_keys.h"
 #include "res/game_rows_data.h"
 #include "res/resource_ids.h"
 #include "res/replay_ids.h"
@@ -26,7 +27,7 @@ constexpr auto kNewGame = [] {
 }();
 
 constexpr MenuItemDef kGame[] = {
-    Pop("&New\tCtrl+N", kNewGame),
+    Pop(kBrowserKeys ? "&New\tAlt+N" : "&New\tCtrl+N", kNewGame),
     Cmd("&Quit Game", ID_GAME_QUITGAME),
     Sep(),
     Cmd("&Statistics...", ID_GAME_STATISTICS),
@@ -34,7 +35,7 @@ constexpr MenuItemDef kGame[] = {
     Cmd("Save &Replay...", ID_GAME_SAVEREPLAY),
     Cmd("&Open Replay...", ID_GAME_OPENREPLAY),
     Sep(),
-    Cmd("E&xit\tCtrl+Q", ID_APP_EXIT),
+    Cmd(kBrowserKeys ? "E&xit\tAlt+Q" : "E&xit\tCtrl+Q", ID_APP_EXIT),
 };
 
 constexpr MenuItemDef kEdit[] = {

@@ -105,14 +105,17 @@ void CDialog::RunLoop(Host& host) {
     return 0;
   });
   Present();
+  FollowTextField();
   const bool running = RunModalLoop(
       host, hwnd,
       [this](const MSG& msg) {
         HandleMessage(msg);
         if (!m_closed) Present();
+        FollowTextField();
       },
       [this] { return m_closed; });
   if (!running && !m_closed) EndDialog(IDCANCEL);
+  FollowTextField();
   host.DestroyWindow(hwnd);
   m_layer = nullptr;
   layer.Close();

@@ -152,6 +152,8 @@ class CDialog : public DialogController {
   bool IsDoubleClick(int index, CPoint p, DWORD time);
   void NotifyChange(int index, UINT code);
   void Present();
+  // Tells the backend where the focused text field is (a phone's keyboard).
+  void FollowTextField();
   void MarkDirty() { m_dirty = true; }
 
   UINT m_id = 0;
@@ -160,6 +162,7 @@ class CDialog : public DialogController {
   std::vector<DialogControl> m_controls;
   std::map<UINT, CursorImage> m_icons;
   CRect m_window;
+  CRect m_textField;  // as last told to the backend
   int m_focus = -1;
   int m_pressed = -1;       // control held down by mouse or Space
   bool m_mouseDown = false;

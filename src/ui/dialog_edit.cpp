@@ -47,3 +47,15 @@ bool CDialog::IsDoubleClick(int index, CPoint p, DWORD time) {
   m_lastClick = twice ? LastClick{} : LastClick{index, p, time};
   return twice;
 }
+
+void CDialog::FollowTextField() {
+  if (!m_pHost) return;
+  CRect field;
+  if (!m_closed && m_focus >= 0) {
+    const DialogControl& c = m_controls[static_cast<std::size_t>(m_focus)];
+    if (c.kind == ControlKind::Edit && c.visible && c.enabled) field = ControlRect(c.id);
+  }
+  if (field == m_textField) return;
+  m_textField = field;
+  m_pHost->GetBackend().SetTextField(field);
+}

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/help_text.h"
 
+#include <string>
+
+#include "res/browser_keys.h"
+
 namespace {
 
 constexpr std::string_view kHelp = R"(# Quintaro Games
@@ -107,4 +111,18 @@ View > Hall of Fame (from the title screen) shows the five best Basketball and B
 
 }  // namespace
 
-std::string_view HelpText() { return kHelp; }
+// In a web page: the keys the browser leaves to the page.
+static std::string BrowserHelp() {
+  std::string text(kHelp);
+  const std::string_view from = "Ctrl+N starts", to = "Alt+N starts";
+  if (const auto at = text.find(from); at != std::string::npos) text.replace(at, from.size(), to);
+  text += "- In a web browser the browser keeps Ctrl+N, Ctrl+W and Ctrl+Q for itself: here Alt+N starts the "
+          "current screen afresh and Alt+Q ends the program.\n";
+  return text;
+}
+
+std::string_view HelpText() {
+  if constexpr (!kBrowserKeys) return kHelp;
+  static const std::string text = BrowserHelp();
+  return text;
+}

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 
+#include "platform/portable_math.h"
 #include "game/step_pacer.h"
 #include "games/bowling/bowl.h"
 #include "games/bowling/model/bowl_swing.h"
@@ -167,8 +168,8 @@ bool CBowl::PlayBallReturn() {
   stepInRun = 0;
   double angle = kHalfPi;
   for (int i = 0; i < kReturnWellSteps; ++i) {
-    const int x = kReturnWellX + static_cast<int>(std::cos(angle) * kReturnWellRadius);
-    const int y = kReturnWellY - static_cast<int>(std::sin(angle) * kReturnWellRadius);
+    const int x = kReturnWellX + static_cast<int>(pmath::Cos(angle) * kReturnWellRadius);
+    const int y = kReturnWellY - static_cast<int>(pmath::Sin(angle) * kReturnWellRadius);
     if (!stepTo(x, y, kReturnWellMs)) return false;
     angle += kReturnWellStepAngle;
   }

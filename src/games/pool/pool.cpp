@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/pool/pool.h"
+#include "platform/portable_math.h"
 
 #include <algorithm>
 #include <cmath>
@@ -163,7 +164,7 @@ void CPool::SetTip(Tip tip) {
   // The tip stays on the ball: within the furthest offset.
   tip.x = std::clamp(tip.x, -1.0, 1.0);
   tip.y = std::clamp(tip.y, -1.0, 1.0);
-  const double r = std::hypot(tip.x, tip.y);
+  const double r = pmath::Hypot(tip.x, tip.y);
   if (r > 1.0) tip = {tip.x / r, tip.y / r};
   m_tip = tip;
   if (m_pTipDot)

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/portable_math.h"
 #include "games/pool/model/pool_guide.h"
 #include "games/pool/pool.h"
 #include "platform/dc.h"
@@ -55,8 +56,8 @@ void Ring(CDC& dc, CRect& drawn, Vec centre, COLORREF colour) {
   constexpr int kDots = 48;
   for (int i = 0; i < kDots; ++i) {
     const double a = 2.0 * 3.14159265358979 * i / kDots;
-    dc.SetPixel(static_cast<int>(std::lround(centre.x + kBallRadius * std::cos(a))),
-                static_cast<int>(std::lround(centre.y + kBallRadius * std::sin(a))), colour);
+    dc.SetPixel(static_cast<int>(std::lround(centre.x + kBallRadius * pmath::Cos(a))),
+                static_cast<int>(std::lround(centre.y + kBallRadius * pmath::Sin(a))), colour);
   }
   Cover(drawn, Round({centre.x - kBallRadius, centre.y - kBallRadius}));
   Cover(drawn, Round({centre.x + kBallRadius, centre.y + kBallRadius}));

@@ -82,7 +82,9 @@ var QuintaroPageLibrary = {
       var c = QP.canvas;
       c.addEventListener('pointerdown', function(e) {
         QP.startAudio();
-        c.focus();
+        // A tap on the text field keeps (or brings up) the phone's keyboard.
+        if (QP.field && QP.insideField(e)) QP.focusField();
+        else c.focus();
         // Like a desktop: a drag keeps the pointer until the last button is up.
         try { c.setPointerCapture(e.pointerId); } catch (err) {}
         QP.pointer(e);
@@ -95,6 +97,11 @@ var QuintaroPageLibrary = {
         if (QP.buttons === 0) { QP.lastX = QP.lastY = -1; QP.post(QP.PointerMove, -1, -1, 0, 0, 0, e); }
       });
       c.addEventListener('contextmenu', function(e) { e.preventDefault(); });
+      // A finger on the game never scrolls, zooms or selects the page: the
+      // pointer events above carry the touch.
+      ['touchstart', 'touchmove', 'touchend'].forEach(function(type) {
+        c.addEventListener(type, function(e) { if (e.cancelable) e.preventDefault(); }, { passive: false });
+      });
       c.addEventListener('wheel', function(e) {
         var notches = e.deltaY < 0 ? 1 : e.deltaY > 0 ? -1 : 0;
         if (notches) QP.post(QP.Wheel, QP.lastX, QP.lastY, notches, QP.buttons, 0, e);
@@ -102,7 +109,11 @@ var QuintaroPageLibrary = {
       }, { passive: false });
 
       var key = function(e, down) {
-        if (e.target && e.target !== c && e.target !== document.body && e.target !== document.documentElement) return;
+        if (e.target && e.target !== c && e.target !== QP.textInput && e.target !== document.body &&
+            e.target !== document.documentElement) return;
+        // A phone's keyboard says only that something was typed: the text
+        // comes with the text input's input event.
+        if (e.keyCode === 229 || e.key === 'Unidentified') return;
         // The page's help is open: its keys scroll it.
         if (location.hash === '#help') return;
         // Reload and the developer tools stay the browser's.
@@ -131,41 +142,122 @@ var QuintaroPageLibrary = {
       });
     },
 
-    // The largest whole number of screen pixels per picture pixel that fits
-    // (or the chosen zoom, when it fits), so pixels stay square and sharp.
+    // The picture's scale in device pixels per picture pixel: the largest
+    // whole zoom that fits (or the chosen one, when it fits), so pixels stay
+    // square and sharp; when a whole zoom would leave much of the room
+    // empty (a phone, a small window) or none fits at all, the scale that
+    // fills the room, drawn smoothly. The canvas never overflows its room:
+    // a page cannot scroll to a cut-off edge.
+    scaleFor: function(roomW, roomH, width, height, dpr, chosen) {
+      var fit = Math.min(roomW * dpr / width, roomH * dpr / height);
+      var whole = Math.floor(fit);
+      if (chosen > 0 && chosen <= fit) return chosen;
+      if (whole >= 1 && whole >= fit * 0.9) return whole;
+      return fit;
+    },
+
     layout: function() {
       var c = QP.canvas;
       if (!c.width || !c.height) return;
       var dpr = window.devicePixelRatio || 1;
+      QP.fold();
       var room = QP.room();
-      var fit = Math.max(1, Math.floor(Math.min(room[0] * dpr / c.width, room[1] * dpr / c.height)));
-      var zoom = QP.zoom > 0 ? Math.min(QP.zoom, fit) : fit;
-      c.style.width = (c.width * zoom / dpr) + 'px';
-      c.style.height = (c.height * zoom / dpr) + 'px';
+      var zoom = QP.scaleFor(room[0], room[1], c.width, c.height, dpr, QP.zoom);
+      var sharp = zoom === Math.floor(zoom);
+      // Whole device pixels wide and high, never more than the room.
+      var w = Math.min(Math.floor(c.width * zoom), Math.floor(room[0] * dpr));
+      var h = Math.min(Math.floor(c.height * zoom), Math.floor(room[1] * dpr));
+      c.style.width = (w / dpr) + 'px';
+      c.style.height = (h / dpr) + 'px';
+      c.style.imageRendering = sharp ? '' : 'auto';
       // Centred on whole screen pixels: a picture half a pixel off would be
       // smeared over two.
       c.style.transform = '';
       var r = c.getBoundingClientRect();
       var dx = (Math.round(r.left * dpr) - r.left * dpr) / dpr, dy = (Math.round(r.top * dpr) - r.top * dpr) / dpr;
       if (dx || dy) c.style.transform = 'translate(' + dx + 'px, ' + dy + 'px)';
-      QP.scale = zoom;
+      QP.scale = zoom / dpr;
       QP.applyCursor();
+    },
+
+    // The page's header and footer give way when the game would not show
+    // at one CSS pixel per picture pixel beside them: they fold into one
+    // thin bar with the help link.
+    fold: function() {
+      var c = QP.canvas;
+      document.body.classList.remove('folded');
+      var chrome = 0;
+      ['quintaro-header', 'quintaro-footer'].forEach(function(id) {
+        var el = document.getElementById(id);
+        if (el) chrome += el.getBoundingClientRect().height;
+      });
+      var tight = window.innerWidth - 16 < c.width || window.innerHeight - chrome - 16 < c.height;
+      document.body.classList.toggle('folded', tight);
     },
 
     room: function() {
       if (document.fullscreenElement) return [screen.width, screen.height];
-      var used = 0;
-      ['quintaro-header', 'quintaro-footer'].forEach(function(id) {
-        var el = document.getElementById(id);
-        if (el) used += el.getBoundingClientRect().height;
-      });
-      return [Math.max(1, window.innerWidth - 16), Math.max(1, window.innerHeight - used - 24)];
+      var stage = document.getElementById('quintaro-stage');
+      if (stage) {
+        var r = stage.getBoundingClientRect();
+        var pad = document.body.classList.contains('folded') ? 0 : 16;
+        return [Math.max(1, r.width - pad), Math.max(1, r.height - pad)];
+      }
+      return [Math.max(1, window.innerWidth), Math.max(1, window.innerHeight)];
+    },
+
+    insideField: function(e) {
+      var p = QP.toSurface(e), f = QP.field;
+      return p[0] >= f.x && p[0] < f.x + f.w && p[1] >= f.y && p[1] < f.y + f.h;
+    },
+
+    // A real, see-through text input over the program's text field: a
+    // phone shows its keyboard for it, and what is typed there goes to the
+    // program as keys and characters.
+    focusField: function() {
+      var input = QP.textInput;
+      if (!input) {
+        input = QP.textInput = document.createElement('input');
+        input.type = 'text';
+        input.id = 'quintaro-text';
+        input.autocomplete = 'off';
+        input.setAttribute('autocapitalize', 'off');
+        input.setAttribute('autocorrect', 'off');
+        input.spellcheck = false;
+        input.setAttribute('aria-label', 'Text');
+        var typed = function(text) {
+          Array.from(text || '').forEach(function(ch) {
+            QP.post(QP.Char, 0, 0, 0, QP.buttons, ch.codePointAt(0), null);
+          });
+          input.value = '';
+        };
+        // A word being composed (a phone's suggestions) counts when it is done.
+        input.addEventListener('compositionend', function(e) { typed(e.data); });
+        input.addEventListener('input', function(e) {
+          if (e.isComposing || e.inputType === 'insertCompositionText') return;
+          if (e.inputType === 'deleteContentBackward') {
+            QP.post(QP.KeyDown, 0, 0, 0, QP.buttons, 8, null);
+            QP.post(QP.KeyUp, 0, 0, 0, QP.buttons, 8, null);
+            input.value = '';
+          } else {
+            typed(e.data || input.value);
+          }
+        });
+        document.body.appendChild(input);
+      }
+      var r = QP.canvas.getBoundingClientRect(), f = QP.field;
+      var sx = r.width / QP.canvas.width, sy = r.height / QP.canvas.height;
+      input.style.left = (r.left + f.x * sx) + 'px';
+      input.style.top = (r.top + f.y * sy) + 'px';
+      input.style.width = Math.max(1, f.w * sx) + 'px';
+      input.style.height = Math.max(1, f.h * sy) + 'px';
+      if (document.activeElement !== input) input.focus({ preventScroll: true });
     },
 
     applyCursor: function() {
       var cur = QP.cursor;
       if (!cur) { QP.canvas.style.cursor = 'default'; return; }
-      var scale = Math.max(1, Math.min(QP.scale || 1, Math.floor(128 / Math.max(cur.width, cur.height))));
+      var scale = Math.max(1, Math.min(Math.round(QP.scale || 1), Math.floor(128 / Math.max(cur.width, cur.height))));
       var key = cur.id + '@' + scale;
       if (!QP.cursors[key]) {
         var src = document.createElement('canvas');
@@ -247,7 +339,9 @@ var QuintaroPageLibrary = {
     QP.layout();
   },
 
-  quintaro_page_now_ms: function() { return performance.now(); },
+  // A test may hold the program's clock and move it itself (Module.quintaroClock),
+  // so input lands at the same moments of the program's time as a script's.
+  quintaro_page_now_ms: function() { return Module['quintaroClock'] ? Module['quintaroClock']() : performance.now(); },
   quintaro_page_wall_seconds: function() { return Date.now() / 1000; },
 
   quintaro_page_wait__deps: ['$QP'],
@@ -303,6 +397,13 @@ var QuintaroPageLibrary = {
   quintaro_page_usable_height__deps: ['$QP'],
   quintaro_page_usable_height: function() { return Math.floor(QP.room()[1]); },
 
+  quintaro_page_set_text_field__deps: ['$QP'],
+  quintaro_page_set_text_field: function(x, y, w, h) {
+    QP.field = w > 0 && h > 0 ? { x: x, y: y, w: w, h: h } : null;
+    if (QP.field) QP.focusField();
+    else if (QP.textInput && document.activeElement === QP.textInput) QP.canvas.focus();
+  },
+
   quintaro_page_show_ended: function(code) {
     if (Module['onEnded']) Module['onEnded'](code);
   },
@@ -348,39 +449,93 @@ var QuintaroPageLibrary = {
     return 1;
   },
 
-  // Web Audio pulls blocks of stereo samples from the program's mixer. The
-  // context starts suspended until the first click or key, as browsers ask.
+  // Web Audio plays the program's mixer. The context starts suspended until
+  // the first click or key, as browsers ask. An AudioWorklet plays blocks
+  // the page renders ahead on its own thread; a browser without one pulls
+  // them through a ScriptProcessorNode instead.
   quintaro_page_audio_open__deps: ['$QP'],
   quintaro_page_audio_open: function() {
     try {
       var Context = window.AudioContext || window.webkitAudioContext;
       if (!Context) return 0;
       var ctx = new Context();
-      var node = ctx.createScriptProcessor(2048, 0, 2);
-      node.onaudioprocess = function(e) {
-        var out = e.outputBuffer;
-        var n = out.length;
-        var ptr = Module['_quintaro_web_audio_render'](n);
-        var left = out.getChannelData(0), right = out.getChannelData(1);
-        var base = ptr >> 1;
-        var peak = 0;
-        for (var i = 0; i < n; ++i) {
-          var l = HEAP16[base + 2 * i], r = HEAP16[base + 2 * i + 1];
-          left[i] = l / 32768;
-          right[i] = r / 32768;
-          peak = Math.max(peak, l < 0 ? -l : l, r < 0 ? -r : r);
-        }
-        // The loudest sample so far, for anyone checking that sound is heard.
-        Module['quintaroAudioPeak'] = Math.max(Module['quintaroAudioPeak'] || 0, peak);
-      };
-      node.connect(ctx.destination);
       QP.audio = ctx;
-      QP.audioNode = node;
+      if (ctx.audioWorklet && window.AudioWorkletNode) QP.openWorklet(ctx);
+      else QP.openScriptProcessor(ctx);
       return ctx.sampleRate;
     } catch (err) {
       return 0;
     }
   },
+};
+
+// The page side of the sound: `n` frames from the program's mixer, as two
+// channels of floats.
+QuintaroPageLibrary.$QP.renderAudio = function(n) {
+  var ptr = Module['_quintaro_web_audio_render'](n);
+  var left = new Float32Array(n), right = new Float32Array(n);
+  var base = ptr >> 1;
+  var peak = 0;
+  for (var i = 0; i < n; ++i) {
+    var l = HEAP16[base + 2 * i], r = HEAP16[base + 2 * i + 1];
+    left[i] = l / 32768;
+    right[i] = r / 32768;
+    peak = Math.max(peak, l < 0 ? -l : l, r < 0 ? -r : r);
+  }
+  // The loudest sample so far, for anyone checking that sound is heard.
+  Module['quintaroAudioPeak'] = Math.max(Module['quintaroAudioPeak'] || 0, peak);
+  return [left, right];
+};
+
+// The worklet keeps a queue of blocks and asks for more when it runs low;
+// the page answers with the next block from the mixer.
+QuintaroPageLibrary.$QP.workletSource = [
+  'class QuintaroMixer extends AudioWorkletProcessor {',
+  '  constructor() {',
+  '    super(); this.blocks = []; this.at = 0; this.queued = 0; this.asked = false;',
+  '    this.port.onmessage = (e) => { this.blocks.push(e.data); this.queued += e.data[0].length; this.asked = false; };',
+  '  }',
+  '  process(inputs, outputs) {',
+  '    const out = outputs[0], n = out[0].length;',
+  '    for (let i = 0; i < n && this.blocks.length;) {',
+  '      const b = this.blocks[0], take = Math.min(n - i, b[0].length - this.at);',
+  '      out[0].set(b[0].subarray(this.at, this.at + take), i);',
+  '      if (out[1]) out[1].set(b[1].subarray(this.at, this.at + take), i);',
+  '      i += take; this.at += take; this.queued -= take;',
+  '      if (this.at >= b[0].length) { this.blocks.shift(); this.at = 0; }',
+  '    }',
+  '    if (this.queued < 3072 && !this.asked) { this.asked = true; this.port.postMessage(1024); }',
+  '    return true;',
+  '  }',
+  '}',
+  "registerProcessor('quintaro-mixer', QuintaroMixer);",
+].join('\n');
+
+QuintaroPageLibrary.$QP.openWorklet = function(ctx) {
+  var url = URL.createObjectURL(new Blob([QP.workletSource], { type: 'text/javascript' }));
+  ctx.audioWorklet.addModule(url).then(function() {
+    var node = new AudioWorkletNode(ctx, 'quintaro-mixer', { numberOfInputs: 0, outputChannelCount: [2] });
+    node.port.onmessage = function(e) {
+      var block = QP.renderAudio(e.data);
+      node.port.postMessage(block, [block[0].buffer, block[1].buffer]);
+    };
+    node.connect(ctx.destination);
+    QP.audioNode = node;
+    Module['quintaroAudioNode'] = 'AudioWorkletNode';
+  }).catch(function() { QP.openScriptProcessor(ctx); });
+};
+
+QuintaroPageLibrary.$QP.openScriptProcessor = function(ctx) {
+  var node = ctx.createScriptProcessor(2048, 0, 2);
+  node.onaudioprocess = function(e) {
+    var out = e.outputBuffer;
+    var block = QP.renderAudio(out.length);
+    out.getChannelData(0).set(block[0]);
+    out.getChannelData(1).set(block[1]);
+  };
+  node.connect(ctx.destination);
+  QP.audioNode = node;
+  Module['quintaroAudioNode'] = 'ScriptProcessorNode';
 };
 
 autoAddDeps(QuintaroPageLibrary, '$QP');

@@ -99,6 +99,10 @@ class WebBackend : public Backend {
     Present(true);
   }
 
+  void SetTextField(const CRect& onSurface) override {
+    web_page::SetTextField(onSurface.left, onSurface.top, onSurface.Width(), onSurface.Height());
+  }
+
   SIZE UsableScreen() const override { return SIZE{web_page::UsableWidth(), web_page::UsableHeight()}; }
 
   // A page cannot close its own tab: it says the program ended and offers

@@ -16,6 +16,7 @@ void quintaro_page_set_icon(const std::uint32_t* argb, int w, int h);
 int quintaro_page_usable_width();
 int quintaro_page_usable_height();
 void quintaro_page_show_ended(int code);
+void quintaro_page_set_text_field(int x, int y, int w, int h);
 }
 
 namespace web_page {
@@ -37,5 +38,6 @@ void SetIcon(const std::uint32_t* argb, int width, int height) { quintaro_page_s
 int UsableWidth() { return quintaro_page_usable_width(); }
 int UsableHeight() { return quintaro_page_usable_height(); }
 void ShowEnded(int code) { quintaro_page_show_ended(code); }
+void SetTextField(int x, int y, int width, int height) { quintaro_page_set_text_field(x, y, width, height); }
 
 }  // namespace web_page

@@ -29,6 +29,9 @@ void SetIcon(const std::uint32_t* argb, int width, int height);
 // The room the page gives the game, in CSS pixels.
 int UsableWidth();
 int UsableHeight();
+// The text field with the keyboard, in surface pixels (0 wide: none): the
+// page puts a real text input over it, so a phone shows its keyboard.
+void SetTextField(int x, int y, int width, int height);
 // The program has ended: the page says so and offers to start it again.
 void ShowEnded(int code);
 

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "games/airhockey/model/airhockey_geometry.h"
+#include "platform/portable_math.h"
 #include "games/airhockey/model/airhockey_motion.h"
 
 namespace airhockey {
@@ -14,16 +15,16 @@ namespace airhockey {
 std::pair<double, double> TravelOf(const Puck& puck) {
   constexpr double kShortest = 8.0;
   const double vx = puck.pos.x - puck.runStart.x, vy = puck.pos.y - puck.runStart.y;
-  if (std::hypot(vx, vy) >= kShortest) return {vx, vy};
+  if (pmath::Hypot(vx, vy) >= kShortest) return {vx, vy};
   const double ax = puck.aim.x - puck.pos.x, ay = puck.aim.y - puck.pos.y;
-  const double reach = std::hypot(ax, ay);
+  const double reach = pmath::Hypot(ax, ay);
   if (reach == 0.0) return {vx, vy};
   return {ax / reach * kShortest, ay / reach * kShortest};
 }
 
 namespace {
 
-double Length(double x, double y) { return std::hypot(x, y); }
+double Length(double x, double y) { return pmath::Hypot(x, y); }
 
 double DistanceBetween(CPoint a, CPoint b) {
   return Length(static_cast<double>(a.x) - b.x, static_cast<double>(a.y) - b.y);

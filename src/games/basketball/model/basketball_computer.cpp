@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/basketball/model/basketball_computer.h"
+#include "platform/portable_math.h"
 
 #include <algorithm>
 #include <cmath>
@@ -62,7 +63,7 @@ ComputerShot HandShot(const RandomSource& random, const ShooterHand& hand, const
   // Aimed by the hold the hand means, thrown with the hold it makes.
   ComputerShot shot = SurestAim(hand.holdMs, court).value_or(ComputerShot{0, kBoardHome.x + 36, kAimRow});
   shot.power = PowerFromHold(static_cast<DWORD>(holdMs));
-  const double spread = court.boardMoving ? std::hypot(hand.aimSpread, hand.movingSpread) : hand.aimSpread;
+  const double spread = court.boardMoving ? pmath::Hypot(hand.aimSpread, hand.movingSpread) : hand.aimSpread;
   shot.targetX = std::clamp(static_cast<int>(std::lround(shot.targetX + HandError(random, spread))),
                             static_cast<int>(kShootZone.left), static_cast<int>(kShootZone.right) - 1);
   shot.targetY = std::clamp(static_cast<int>(std::lround(shot.targetY + HandError(random, 3 * spread))),

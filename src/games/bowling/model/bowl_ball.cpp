@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/bowling/model/bowl_ball.h"
+#include "platform/portable_math.h"
 
 #include <algorithm>
 #include <cmath>
@@ -52,8 +53,8 @@ CBowlBall::CBowlBall(BodySprite* pSprite, BodySound* pSound, double dMass, doubl
 
 void CBowlBall::SetHeading(double dHeading) {
   m_dHeading = dHeading;
-  m_dCos = std::cos(dHeading);
-  m_dSin = std::sin(dHeading);
+  m_dCos = pmath::Cos(dHeading);
+  m_dSin = pmath::Sin(dHeading);
   m_dVelX = m_dCos * m_dSpeed;
   m_dVelY = -(m_dSin * m_dSpeed);
 }
@@ -181,8 +182,8 @@ BOOL CBowlBall::Move() {
       StopDead();
       return FALSE;
     }
-    m_dVelX = std::cos(m_dHeading) * m_dSpeed;
-    m_dVelY = -(std::sin(m_dHeading) * m_dSpeed);
+    m_dVelX = pmath::Cos(m_dHeading) * m_dSpeed;
+    m_dVelY = -(pmath::Sin(m_dHeading) * m_dSpeed);
   }
   return TRUE;
 }

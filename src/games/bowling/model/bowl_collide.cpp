@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "games/bowling/model/bowl_ball.h"
+#include "platform/portable_math.h"
 
 namespace bowling {
 
@@ -39,7 +40,7 @@ void Renormalise(CBowlBall& body, double n, double t, double c, double s) {
   const double vx = n * c - t * s;
   const double vy = -(n * s + t * c);
   body.m_dSpeed = std::sqrt(vx * vx + vy * vy);
-  body.SetHeading(std::atan2(-vy, vx));
+  body.SetHeading(pmath::Atan2(-vy, vx));
 }
 
 }  // namespace
@@ -53,8 +54,8 @@ void CBowlBall::Collide(CBowlBall* pOther) {
   const double ax = a.m_dX, ay = a.m_dY;
   double bx = b.m_dX, by = b.m_dY;
   const double dx = bx - ax, dy = by - ay;
-  const double theta = std::atan2(-dy, dx);
-  const double c = std::cos(theta), s = std::sin(theta);
+  const double theta = pmath::Atan2(-dy, dx);
+  const double c = pmath::Cos(theta), s = pmath::Sin(theta);
 
   const double aN = a.m_dVelX * c - a.m_dVelY * s;
   const double aT = -(a.m_dVelX * s + a.m_dVelY * c);

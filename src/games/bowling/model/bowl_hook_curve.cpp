@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/bowling/model/bowl_hook_curve.h"
+#include "platform/portable_math.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,8 +25,8 @@ std::vector<LanePoint> HookCurve(int nSpin) {
       const double grip = std::min(1.0, travel / kHookRampPx);
       heading = std::clamp(heading + hook.dTurn * grip * kSampleSpeed, kHookRightLimit, kHookLeftLimit);
     }
-    x += kSampleSpeed * std::cos(heading);
-    y -= kSampleSpeed * std::sin(heading);
+    x += kSampleSpeed * pmath::Cos(heading);
+    y -= kSampleSpeed * pmath::Sin(heading);
     line.push_back({x, y});
   }
   return line;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/bowling/model/bowl_swing.h"
+#include "platform/portable_math.h"
 
 #include <algorithm>
 #include <cmath>
@@ -39,7 +40,7 @@ Launch LaunchFromDrag(CPoint press, CPoint release) {
   const double dy = static_cast<double>(press.y - release.y);
   const double dx = static_cast<double>(release.x - press.x);
   if (dy <= 0.0) return launch;  // not a swing up the lane: straight on
-  launch.heading = kHalfPi - kAimGain * std::atan2(dx, dy);
+  launch.heading = kHalfPi - kAimGain * pmath::Atan2(dx, dy);
   return launch;
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/darts/model/dart_board.h"
+#include "platform/portable_math.h"
 
 #include <algorithm>
 #include <cmath>
@@ -50,7 +51,7 @@ BoardPolar ToBoardPolar(CPoint pt) {
   const double dy = kBoardCenterY - pt.y;
   const double dx = pt.x - kBoardCenterX;
   BoardPolar p;
-  p.angle = static_cast<int>(std::atan2(dy, dx) * kRadToDeg);
+  p.angle = static_cast<int>(pmath::Atan2(dy, dx) * kRadToDeg);
   p.dist = static_cast<int>(std::sqrt(dy * dy + dx * dx));
   return p;
 }
@@ -59,8 +60,8 @@ CPoint SegmentCenterPoint(int position, int radius) {
   if (position < 0 || position > kLastNumberedPosition) return {kBoardCenterX, kBoardCenterY};
   const int degrees = position < 11 ? kSegmentDegrees * position : -(kSegmentDegrees * position - 198);
   const double angle = degrees * kDegToRad;
-  return {static_cast<int>(std::cos(angle) * radius) + kBoardCenterX,
-          static_cast<int>(std::sin(angle) * -radius) + kBoardCenterY};
+  return {static_cast<int>(pmath::Cos(angle) * radius) + kBoardCenterX,
+          static_cast<int>(pmath::Sin(angle) * -radius) + kBoardCenterY};
 }
 
 }  // namespace darts

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/darts/model/dart_motion.h"
+#include "platform/portable_math.h"
 
 #include <algorithm>
 #include <cmath>
@@ -30,7 +31,7 @@ ThrowSettings ClampSettings(ThrowSettings s) {
 }
 
 int StrokeAngle(CPoint press, CPoint release) {
-  return static_cast<int>(std::atan2(static_cast<double>(release.x - press.x),
+  return static_cast<int>(pmath::Atan2(static_cast<double>(release.x - press.x),
                                      static_cast<double>(press.y - release.y)) *
                           kRadToDeg);
 }

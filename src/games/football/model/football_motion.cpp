@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/football/model/football_motion.h"
+#include "platform/portable_math.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,7 +29,7 @@ std::vector<Step> PassSteps(CPoint hand, CPoint landing, int arcHeight) {
   std::vector<Step> steps;
   for (int k = 1; k <= n; ++k) {
     const double t = static_cast<double>(k) / n;
-    const double lift = arcHeight * std::sin(kPi * t);
+    const double lift = arcHeight * pmath::Sin(kPi * t);
     const int size = std::min(kAwaySizes - 1, static_cast<int>(t * kAwaySizes));
     steps.push_back({{static_cast<int>(std::lround(hand.x + dx * t)), static_cast<int>(std::lround(hand.y + dy * t - lift))},
                      AwayCel(k == n ? kAwaySizes - 1 : size, k)});
@@ -87,11 +88,11 @@ std::vector<Step> BounceSteps(CPoint from, CPoint target) {
   const double dy = target.y - from.y;
   const double distance = std::sqrt(dx * dx + dy * dy);
   if (distance <= 0) return steps;
-  const double a = std::atan2(dy, dx);
+  const double a = pmath::Atan2(dy, dx);
   for (int k = 1;; ++k) {
     // Out at the board the ball tumbles at the size the flight left it.
-    steps.push_back({{static_cast<int>(from.x + k * kBounceStepPx * std::cos(a)),
-                      static_cast<int>(from.y - k * kBounceStepPx * std::sin(a))},
+    steps.push_back({{static_cast<int>(from.x + k * kBounceStepPx * pmath::Cos(a)),
+                      static_cast<int>(from.y - k * kBounceStepPx * pmath::Sin(a))},
                      AwayCel(kAwaySizes - 1, k)});
     if (kBounceStepPx * k >= distance) break;
   }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/football/model/football_rules.h"
+#include "platform/portable_math.h"
 
 #include <algorithm>
 #include <cmath>
@@ -37,7 +38,7 @@ int AccuracyDivisor(int accuracy) { return kAccuracyDivisor[Index(accuracy, kAcc
 double DriftFactor(int drift) { return kDriftStep * std::clamp(drift, 0, kDriftMax); }
 
 int DragAngle(CPoint press, CPoint release) {
-  const double turn = std::atan2(static_cast<double>(release.x - press.x), static_cast<double>(press.y - release.y));
+  const double turn = pmath::Atan2(static_cast<double>(release.x - press.x), static_cast<double>(press.y - release.y));
   return static_cast<int>(turn * kRadToDegHalf * 180);
 }
 

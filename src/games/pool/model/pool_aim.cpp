@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/pool/model/pool_aim.h"
+#include "platform/portable_math.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,6 +11,11 @@ namespace {
 constexpr double kMostCut = 80.0 * kDegToRad;
 // A middle pocket takes a ball only from well off its rail.
 constexpr double kMiddleLeastAngle = 40.0 * kDegToRad;
+// cos^1.5 of the cut: a thin cut pots far less often than a half-ball one.
+double CutFactor(double cut) {
+  const double c = pmath::Cos(cut);
+  return c * std::sqrt(c);
+}
 // Room to spare beside a path: the balls' diameter and a little for rounding.
 constexpr double kPathClearance = kBallDiameter + 1.0;
 
@@ -39,18 +45,18 @@ PotLine Line(const TableState& table, int target, int pocket, Vec aim) {
   pot.ballRun = Length(toPocket);
   if (pot.ballRun < 1.0) return pot;
   const Vec dir{toPocket.x / pot.ballRun, toPocket.y / pot.ballRun};
-  if (IsMiddle(pocket) && std::fabs(dir.y) < std::sin(kMiddleLeastAngle)) return pot;
+  if (IsMiddle(pocket) && std::fabs(dir.y) < pmath::Sin(kMiddleLeastAngle)) return pot;
   pot.ghost = {ball.x - dir.x * kBallDiameter, ball.y - dir.y * kBallDiameter};
   const Vec toGhost = Minus(pot.ghost, cue);
   pot.cueRun = Length(toGhost);
   if (pot.cueRun < 1.0 || !OnBed(pot.ghost)) return pot;
-  pot.cut = std::acos(std::clamp((toGhost.x * dir.x + toGhost.y * dir.y) / pot.cueRun, -1.0, 1.0));
+  pot.cut = pmath::Acos(std::clamp((toGhost.x * dir.x + toGhost.y * dir.y) / pot.cueRun, -1.0, 1.0));
   if (pot.cut > kMostCut) return pot;
   if (!PathClear(table, cue, pot.ghost, kCueBall, target, kPathClearance)) return pot;
   if (!PathClear(table, ball, aim, kCueBall, target, kPathClearance)) return pot;
-  pot.angle = std::atan2(-toGhost.y, toGhost.x) * kRadToDeg;
+  pot.angle = pmath::Atan2(-toGhost.y, toGhost.x) * kRadToDeg;
   // Straight and short is sure; a thin cut over a long way is not.
-  pot.chance = std::pow(std::cos(pot.cut), 1.5) * 250.0 / (250.0 + pot.cueRun + 1.5 * pot.ballRun);
+  pot.chance = CutFactor(pot.cut) * 250.0 / (250.0 + pot.cueRun + 1.5 * pot.ballRun);
   return pot;
 }
 }  // namespace
@@ -115,7 +121,7 @@ double SpeedAfter(double speed, double distance) {
 double PowerFor(const PotLine& pot, double margin) {
   for (double power = 1.0; power < kMaxPower; power += 0.5) {
     const double atContact = SpeedAfter(power, pot.cueRun);
-    const double ballSpeed = atContact * std::cos(pot.cut);
+    const double ballSpeed = atContact * pmath::Cos(pot.cut);
     if (RollDistance(ballSpeed) >= pot.ballRun + margin) return power;
   }
   return kMaxPower;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/pool/model/pool_ball.h"
+#include "platform/portable_math.h"
 
 #include <algorithm>
 #include <cmath>
@@ -30,8 +31,8 @@ CPoolBall::CPoolBall(BallEnv* pEnv, CPoint pos, double dSpeed, double dAngle, co
       m_nY(pos.y),
       m_dOriginX(pos.x),
       m_dOriginY(pos.y) {
-  m_dVelX = m_dSpeed * std::cos(m_dHeading);
-  m_dVelY = -(m_dSpeed * std::sin(m_dHeading));
+  m_dVelX = m_dSpeed * pmath::Cos(m_dHeading);
+  m_dVelY = -(m_dSpeed * pmath::Sin(m_dHeading));
 }
 
 int CPoolBall::SpeedLevel() const {
@@ -46,8 +47,8 @@ DWORD CPoolBall::NextStepDue(DWORD now) const {
 }
 
 void CPoolBall::ApplyHeading() {
-  m_dVelX = Clean(m_dSpeed * std::cos(m_dHeading));
-  m_dVelY = Clean(-(m_dSpeed * std::sin(m_dHeading)));
+  m_dVelX = Clean(m_dSpeed * pmath::Cos(m_dHeading));
+  m_dVelY = Clean(-(m_dSpeed * pmath::Sin(m_dHeading)));
 }
 
 void CPoolBall::Reorigin(int x, int y) {
@@ -104,7 +105,7 @@ void CPoolBall::Rebound(bool bHorizontal, int x, int y) {
     vy = -vy;
   m_dSpeed -= kCushionLoss;
   if (m_dSpeed < kRestBelow) m_dSpeed = 0;
-  m_dHeading = std::atan2(-vy, vx);
+  m_dHeading = pmath::Atan2(-vy, vx);
   ApplyHeading();
   Reorigin(x, y);
   // The cushion turns the ball's path but not its roll: it slides off it.

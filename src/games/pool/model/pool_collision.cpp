@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "games/pool/model/pool_ball.h"
+#include "platform/portable_math.h"
 
 using namespace pool;
 
@@ -56,7 +57,7 @@ bool CPoolBall::Approaches(const CPoolBall& other) const {
 
 double CPoolBall::ContactBackOff(const CPoolBall& other) const {
   if (m_dSpeed <= 0.0 || !Overlaps(other)) return 0.0;
-  const double ux = std::cos(m_dHeading), uy = -std::sin(m_dHeading);
+  const double ux = pmath::Cos(m_dHeading), uy = -pmath::Sin(m_dHeading);
   const double rx = m_nX - other.m_nX, ry = m_nY - other.m_nY;
   const double rr = rx * rx + ry * ry, ru = rx * ux + ry * uy;
   // |r - s u| = diameter, the root behind the ball.
@@ -67,7 +68,7 @@ double CPoolBall::ContactBackOff(const CPoolBall& other) const {
 
 void CPoolBall::SetMotion(double vx, double vy, double dSpeed) {
   m_dSpeed = dSpeed;
-  if (dSpeed > 0.0) m_dHeading = std::atan2(-vy, vx);
+  if (dSpeed > 0.0) m_dHeading = pmath::Atan2(-vy, vx);
   ApplyHeading();
   m_bRolling = false;  // a struck ball's spin is as it was: it slides
   m_nFrictionSteps = 0;
@@ -80,8 +81,8 @@ BOOL CPoolBall::Bounce(CPoolBall& other, double ax, double ay) {
   double nx = other.m_nX - ax, ny = other.m_nY - ay;
   const double d = std::sqrt(nx * nx + ny * ny);
   if (d < 1e-9) {
-    nx = std::cos(m_dHeading);
-    ny = -std::sin(m_dHeading);
+    nx = pmath::Cos(m_dHeading);
+    ny = -pmath::Sin(m_dHeading);
   } else {
     nx /= d;
     ny /= d;
@@ -127,8 +128,8 @@ void CPoolBall::Separate(CPoolBall& other) {
   const double d = std::sqrt(nx * nx + ny * ny);
   if (d < 1e-9) {
     // One on top of the other: part them across this ball's path.
-    nx = std::sin(m_dHeading);
-    ny = std::cos(m_dHeading);
+    nx = pmath::Sin(m_dHeading);
+    ny = pmath::Cos(m_dHeading);
   } else {
     nx /= d;
     ny /= d;
@@ -154,8 +155,8 @@ BOOL CPoolBall::Collide(CPoolBall& other) {
   const double s = ContactBackOff(other);
   double ax = m_nX, ay = m_nY;
   if (s > 0.0) {
-    ax -= s * std::cos(m_dHeading);
-    ay += s * std::sin(m_dHeading);
+    ax -= s * pmath::Cos(m_dHeading);
+    ay += s * pmath::Sin(m_dHeading);
     ClampToBed(ax, ay);
     PlaceAt(ax, ay);
     if (!m_bOnTable) return FALSE;

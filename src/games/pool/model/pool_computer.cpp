@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/pool/model/pool_computer.h"
+#include "platform/portable_math.h"
 
 #include <algorithm>
 #include <cmath>
@@ -155,8 +156,8 @@ void TrySafeties(Choice& choice, const TableState& table, int nGroup, const std:
     const double dx = b.x - c.x, dy = b.y - c.y, d = std::sqrt(dx * dx + dy * dy);
     if (d < 1.0 || !PathClear(table, {double(c.x), double(c.y)}, {double(b.x), double(b.y)}, kCueBall, t, kBallDiameter))
       continue;
-    const double centre = std::atan2(-dy, dx) * kRadToDeg;
-    const double half = std::asin(std::min(1.0, kBallRadius / d)) * kRadToDeg;
+    const double centre = pmath::Atan2(-dy, dx) * kRadToDeg;
+    const double half = pmath::Asin(std::min(1.0, kBallRadius / d)) * kRadToDeg;
     double power = 1.0;
     while (power < kMaxPower && RollDistance(power) < d + kSafeRoll) power += 0.5;
     for (double line : eye.safetyLines)

@@ -5,10 +5,15 @@
 #include <cmath>
 
 #include "games/pool/model/pool_rule_sets.h"
+#include "platform/portable_math.h"
 
 namespace pool {
 
 namespace {
+
+// x to the power 1.5 with the same bits on every build (no library pow).
+double ThreeHalvesPower(double x) { return x > 0.0 ? x * std::sqrt(x) : 0.0; }
+
 constexpr int kBreakSpread = 40;  // pixels either side of the middle of the head string
 // A pot this sure is worth taking over from a push-out (a straight pot of
 // half the table's length rates about 0.5).
@@ -25,7 +30,7 @@ ComputerShot PlanBreak(const TableState& table, const std::function<int(int)>& r
   ComputerShot shot;
   shot.any = true;
   shot.power = kMaxPower;
-  shot.angle = std::atan2(-static_cast<double>(kFootSpot.y - c.y), static_cast<double>(kFootSpot.x - c.x)) * kRadToDeg;
+  shot.angle = pmath::Atan2(-static_cast<double>(kFootSpot.y - c.y), static_cast<double>(kFootSpot.x - c.x)) * kRadToDeg;
   if (random) shot.angle += skill::HandError(random, hand.angleSpread);
   shot.target = LowestOnTable(table.onTable);
   return shot;
@@ -36,7 +41,7 @@ double OpenLine(const TableState& t, const std::vector<int>& targets) {
   double best = 0;
   for (int n : targets) {
     const CPoint b = t.pos[static_cast<std::size_t>(n)];
-    const double d = std::hypot(b.x - c.x, b.y - c.y);
+    const double d = pmath::Hypot(b.x - c.x, b.y - c.y);
     if (d <= kBallDiameter) continue;
     // Up to where the cue ball meets it full: the balls touching it are no hindrance.
     const double k = (d - kBallDiameter) / d;
@@ -58,7 +63,7 @@ Vec At(const TableState& t, int n) {
 
 // The unit vector from a to b and the distance; false when they are one point.
 bool Towards(Vec a, Vec b, Vec& dir, double& length) {
-  length = std::hypot(b.x - a.x, b.y - a.y);
+  length = pmath::Hypot(b.x - a.x, b.y - a.y);
   if (length < 1.0) return false;
   dir = {(b.x - a.x) / length, (b.y - a.y) / length};
   return true;
@@ -77,17 +82,17 @@ PotLine Combination(const TableState& t, int lowest, int pocket, Vec aim) {
   if (!Towards(low, nineGhost, toNine, lowRun)) return pot;
   pot.ghost = {low.x - toNine.x * kBallDiameter, low.y - toNine.y * kBallDiameter};
   if (!Towards(cue, pot.ghost, toGhost, pot.cueRun)) return pot;
-  const double nineCut = std::acos(std::clamp(toNine.x * toPocket.x + toNine.y * toPocket.y, -1.0, 1.0));
-  pot.cut = std::acos(std::clamp(toGhost.x * toNine.x + toGhost.y * toNine.y, -1.0, 1.0));
+  const double nineCut = pmath::Acos(std::clamp(toNine.x * toPocket.x + toNine.y * toPocket.y, -1.0, 1.0));
+  pot.cut = pmath::Acos(std::clamp(toGhost.x * toNine.x + toGhost.y * toNine.y, -1.0, 1.0));
   if (nineCut > kMostComboCut || pot.cut > kMostComboCut) return pot;
   if (!PathClear(t, nine, aim, kNineBall, lowest, kComboClearance) ||
       !PathClear(t, low, nineGhost, lowest, kNineBall, kComboClearance) ||
       !PathClear(t, cue, pot.ghost, kCueBall, lowest, kComboClearance))
     return pot;
-  pot.angle = std::atan2(-toGhost.y, toGhost.x) * kRadToDeg;
+  pot.angle = pmath::Atan2(-toGhost.y, toGhost.x) * kRadToDeg;
   pot.ballRun = lowRun + nineRun;
   // Two cuts in a row: harder than either pot alone.
-  pot.chance = 0.5 * std::pow(std::cos(pot.cut) * std::cos(nineCut), 1.5) * 250.0 /
+  pot.chance = 0.5 * ThreeHalvesPower(pmath::Cos(pot.cut) * pmath::Cos(nineCut)) * 250.0 /
                (250.0 + pot.cueRun + 1.5 * pot.ballRun);
   return pot;
 }

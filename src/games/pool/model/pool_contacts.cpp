@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/pool/model/pool_contacts.h"
+#include "platform/portable_math.h"
 
 #include <algorithm>
 #include <cmath>
@@ -109,8 +110,8 @@ bool BackUp(const TableBalls& balls, int mover, double& mx, double& my) {
     overlap = true;
     if (m.Approaches(*o)) furthest = std::max(furthest, m.ContactBackOff(*o));
   }
-  mx = m.GetPosX() - furthest * std::cos(m.m_dHeading);
-  my = m.GetPosY() + furthest * std::sin(m.m_dHeading);
+  mx = m.GetPosX() - furthest * pmath::Cos(m.m_dHeading);
+  my = m.GetPosY() + furthest * pmath::Sin(m.m_dHeading);
   ClampToBed(mx, my);
   if (furthest > 0) m.PlaceAt(mx, my);
   return overlap;

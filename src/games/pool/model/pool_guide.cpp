@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/pool/model/pool_guide.h"
+#include "platform/portable_math.h"
 
 #include <algorithm>
 #include <array>
@@ -37,14 +38,14 @@ bool FirstContact(const CPoolBall& cue, const OwnedBalls& balls,
     }
   }
   if (guide.ball < 0) return false;
-  double x = cue.GetPosX() - furthest * std::cos(cue.m_dHeading);
-  double y = cue.GetPosY() + furthest * std::sin(cue.m_dHeading);
+  double x = cue.GetPosX() - furthest * pmath::Cos(cue.m_dHeading);
+  double y = cue.GetPosY() + furthest * pmath::Sin(cue.m_dHeading);
   ClampToBed(x, y);
   guide.end = {x, y};
   guide.kind = GuideEnd::Ball;
   const CPoolBall& met = *balls[static_cast<std::size_t>(guide.ball)];
   const double dx = met.GetPosX() - x, dy = met.GetPosY() - y, d = std::sqrt(dx * dx + dy * dy);
-  guide.objectDir = d > 1e-9 ? Vec{dx / d, dy / d} : Vec{std::cos(cue.m_dHeading), -std::sin(cue.m_dHeading)};
+  guide.objectDir = d > 1e-9 ? Vec{dx / d, dy / d} : Vec{pmath::Cos(cue.m_dHeading), -pmath::Sin(cue.m_dHeading)};
   return true;
 }
 }  // namespace
@@ -60,7 +61,7 @@ AimGuide TraceAim(const TableState& table, double power, double angle, Tip tip) 
   CPoolBall& cue = *balls[kCueBall];
   cue.Strike(power, angle, tip.x, tip.y);
   const double heading = cue.m_dHeading;
-  const Vec dir{std::cos(heading), -std::sin(heading)};
+  const Vec dir{pmath::Cos(heading), -pmath::Sin(heading)};
   for (;;) {
     const CPoint before{cue.GetPosX(), cue.GetPosY()};
     const int moves = cue.Moves();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/pool/model/pool_rules.h"
+#include "platform/portable_math.h"
 
 #include <cmath>
 
@@ -78,7 +79,7 @@ double AimPower(CPoint cue, CPoint mouse) {
 }
 
 double AimAngle(CPoint cue, CPoint mouse) {
-  return std::atan2(static_cast<double>(mouse.y - cue.y), static_cast<double>(cue.x - mouse.x)) * kRadToDeg;
+  return pmath::Atan2(static_cast<double>(mouse.y - cue.y), static_cast<double>(cue.x - mouse.x)) * kRadToDeg;
 }
 
 int PickPocket(int x, int y) {

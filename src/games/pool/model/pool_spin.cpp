@@ -18,6 +18,7 @@
 #include <cmath>
 
 #include "games/pool/model/pool_ball.h"
+#include "platform/portable_math.h"
 #include "games/pool/model/pool_spin.h"
 
 using namespace pool;
@@ -47,7 +48,7 @@ constexpr double kSlideFriction = kSlideOverRoll * kRollingPerStep;
 void CPoolBall::Strike(double dSpeed, double dAngle, double tipX, double tipY) {
   SetVelocity(dSpeed, dAngle);
   // The tip stays on the ball: inside a circle of the furthest offset.
-  const double r = std::hypot(tipX, tipY);
+  const double r = pmath::Hypot(tipX, tipY);
   if (r > 1.0) {
     tipX /= r;
     tipY /= r;
@@ -61,7 +62,7 @@ void CPoolBall::Strike(double dSpeed, double dAngle, double tipX, double tipY) {
 
 bool CPoolBall::IsMoving() const {
   if (m_dSpeed != 0.0) return true;
-  return m_bSpinning && std::hypot(m_dSpinX, m_dSpinY) > kLeastSlip;
+  return m_bSpinning && pmath::Hypot(m_dSpinX, m_dSpinY) > kLeastSlip;
 }
 
 void CPoolBall::ReoriginExact() {
@@ -74,7 +75,7 @@ void CPoolBall::ReoriginExact() {
 
 void CPoolBall::Slide() {
   if (m_dSide != 0.0) m_dSide = m_dSide > 0 ? std::max(0.0, m_dSide - kSideWear) : std::min(0.0, m_dSide + kSideWear);
-  const double ux = m_dVelX - m_dSpinX, uy = m_dVelY - m_dSpinY, slip = std::hypot(ux, uy);
+  const double ux = m_dVelX - m_dSpinX, uy = m_dVelY - m_dSpinY, slip = pmath::Hypot(ux, uy);
   if (slip < 1e-9) {
     m_bRolling = true;
     return;
@@ -92,8 +93,8 @@ void CPoolBall::Slide() {
     m_dSpinY = vy;
     m_bRolling = true;
   }
-  m_dSpeed = std::hypot(vx, vy);
-  if (m_dSpeed > 0.0) m_dHeading = std::atan2(-vy, vx);
+  m_dSpeed = pmath::Hypot(vx, vy);
+  if (m_dSpeed > 0.0) m_dHeading = pmath::Atan2(-vy, vx);
   m_dVelX = vx;
   m_dVelY = vy;
   if (m_bRolling && m_dSpeed < 0.5) {
@@ -104,7 +105,7 @@ void CPoolBall::Slide() {
 }
 
 void CPoolBall::EnglishOffCushion(bool bHorizontal, double inVx, double inVy) {
-  const double in = std::hypot(inVx, inVy);
+  const double in = pmath::Hypot(inVx, inVy);
   if (in <= 0.0 || m_dSpeed <= 0.0) return;
   // Right of the way the ball came in (the screen's y runs down).
   const double rightX = -inVy / in, rightY = inVx / in;
@@ -113,10 +114,10 @@ void CPoolBall::EnglishOffCushion(bool bHorizontal, double inVx, double inVy) {
   const double side = rightX * alongX + rightY * alongY >= 0 ? 1.0 : -1.0;
   const double kick = kCushionGrip * m_dSide * side;
   const double vx = m_dVelX + kick * alongX, vy = m_dVelY + kick * alongY;
-  if (std::hypot(vx, vy) <= 0.0) return;
+  if (pmath::Hypot(vx, vy) <= 0.0) return;
   // The cushion's speed, turned: english steers, it never adds. The run
   // starts where the rebound put the ball.
-  m_dHeading = std::atan2(-vy, vx);
+  m_dHeading = pmath::Atan2(-vy, vx);
   ApplyHeading();
   m_dSide *= 1.0 - kCushionGrip;
 }
@@ -124,7 +125,7 @@ void CPoolBall::EnglishOffCushion(bool bHorizontal, double inVx, double inVy) {
 void pool::ThrowStruckBall(const CPoolBall& cue, CPoolBall& struck, double cx, double cy) {
   if (cue.m_dSide == 0.0 || struck.m_dSpeed <= 0.0) return;
   double nx = struck.GetPosX() - cx, ny = struck.GetPosY() - cy;
-  const double d = std::hypot(nx, ny);
+  const double d = pmath::Hypot(nx, ny);
   if (d < 1e-9) return;
   nx /= d;
   ny /= d;
