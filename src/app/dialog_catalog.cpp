@@ -12,10 +12,9 @@
 std::vector<const DialogTemplate*> AllDialogTemplates() {
   std::vector<const DialogTemplate*> all;
   for (auto list : {ShellDialogTemplates(), darts::DartDialogTemplates(), football::FootballDialogTemplates(),
-                    basketball::BasketballDialogTemplates()})
+                    basketball::BasketballDialogTemplates(), pool::PoolDialogTemplates()})
     all.insert(all.end(), list.begin(), list.end());
   all.push_back(&airhockey::GameControlsTemplate());
   all.push_back(&bowling::ControlsTemplate());
-  all.push_back(&pool::GameControlsTemplate());
   return all;
 }

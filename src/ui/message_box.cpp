@@ -30,8 +30,8 @@ struct ButtonSpec {
 std::vector<ButtonSpec> ButtonsFor(UINT type) {
   switch (type & MB_TYPEMASK) {
     case MB_OKCANCEL: return {{IDOK, "OK"}, {IDCANCEL, "Cancel"}};
-    case MB_YESNOCANCEL: return {{IDYES, "&Yes"}, {IDNO, "&No"}, {IDCANCEL, "Cancel"}};
-    case MB_YESNO: return {{IDYES, "&Yes"}, {IDNO, "&No"}};
+    case MB_YESNOCANCEL: return {{IDYES, N_("&Yes")}, {IDNO, N_("&No")}, {IDCANCEL, "Cancel"}};
+    case MB_YESNO: return {{IDYES, N_("&Yes")}, {IDNO, N_("&No")}};
     default: return {{IDOK, "OK"}};
   }
 }

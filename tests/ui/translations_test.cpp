@@ -79,6 +79,12 @@ TEST_F(Translations, ShownTextsAreTranslatedAroundTheirNames) {
   EXPECT_EQ(TranslateShownText("Its a Goal!\nPLAYER scores."), "Tor!\nSPIELER trifft.");
   // A name that is no text of the catalog stays as it is.
   EXPECT_EQ(TranslateShownText("Zoë"), "Zoë");
+  // A foul told ahead of the prompt, and a line that ends with another.
+  EXPECT_EQ(TranslateShownText("Foul: scratch. Player2, ball in hand: drag the cue ball, shoot at the 1."),
+            "Foul: Weiße versenkt. Player2, Ball in der Hand: die Weiße ziehen, auf die 1 spielen.");
+  EXPECT_EQ(TranslateShownText("Ann passes the shot back. Bo, shoots at the 3."),
+            "Ann gibt den Stoß zurück. Bo spielt auf die 3.");
+  EXPECT_EQ(TranslateShownText("Resume the unfinished Pool game?"), "Das unvollendete Poolbillard-Spiel fortsetzen?");
   SetLanguage("fr");
   EXPECT_EQ(TranslateShownText("Bo, shoots at stripe."), "Bo joue : rayées.");
   SetLanguage("en");
