@@ -2,6 +2,7 @@
 #include "game/state_record.h"
 
 #include <charconv>
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -164,8 +165,10 @@ int StateReader::Int(std::string_view key, int lo, int hi) {
   return ints.empty() ? lo : ints[0];
 }
 
-std::vector<int> StateReader::Ints(std::string_view key, std::size_t count, int lo, int hi) {
-  std::vector<int> out(count, lo);
+template <typename T, typename Parse>
+std::vector<T> StateReader::Numbers(std::string_view key, std::size_t count, T lo, T hi, const std::string& fault,
+                                    Parse parse) {
+  std::vector<T> out(count, lo);
   const std::string* text = Need(key);
   if (!text) return out;
   const auto words = Words(*text);
@@ -174,14 +177,23 @@ std::vector<int> StateReader::Ints(std::string_view key, std::size_t count, int 
     return out;
   }
   for (std::size_t i = 0; i < count; ++i) {
-    const auto value = ParseInt(words[i]);
+    const std::optional<T> value = parse(words[i]);
     if (!value || *value < lo || *value > hi) {
-      Fail(std::string(key) + " is not a whole number from " + std::to_string(lo) + " to " + std::to_string(hi));
-      return std::vector<int>(count, lo);
+      Fail(std::string(key) + fault);
+      return std::vector<T>(count, lo);
     }
-    out[i] = static_cast<int>(*value);
+    out[i] = *value;
   }
   return out;
+}
+
+std::vector<int> StateReader::Ints(std::string_view key, std::size_t count, int lo, int hi) {
+  const std::string fault = " is not a whole number from " + std::to_string(lo) + " to " + std::to_string(hi);
+  return Numbers<int>(key, count, lo, hi, fault, [](std::string_view word) -> std::optional<int> {
+    const auto value = ParseInt(word);
+    if (!value || *value < INT_MIN || *value > INT_MAX) return std::nullopt;
+    return static_cast<int>(*value);
+  });
 }
 
 double StateReader::Double(std::string_view key, double lo, double hi) {
@@ -190,23 +202,7 @@ double StateReader::Double(std::string_view key, double lo, double hi) {
 }
 
 std::vector<double> StateReader::Doubles(std::string_view key, std::size_t count, double lo, double hi) {
-  std::vector<double> out(count, lo);
-  const std::string* text = Need(key);
-  if (!text) return out;
-  const auto words = Words(*text);
-  if (words.size() != count) {
-    Fail(std::string(key) + " holds " + std::to_string(words.size()) + " numbers, not " + std::to_string(count));
-    return out;
-  }
-  for (std::size_t i = 0; i < count; ++i) {
-    const auto value = ParseDouble(words[i]);
-    if (!value || *value < lo || *value > hi) {
-      Fail(std::string(key) + " is not a number in its range");
-      return std::vector<double>(count, lo);
-    }
-    out[i] = *value;
-  }
-  return out;
+  return Numbers<double>(key, count, lo, hi, " is not a number in its range", [](std::string_view word) { return ParseDouble(word); });
 }
 
 std::string StateReader::Text(std::string_view key, std::size_t maxBytes) {

@@ -61,6 +61,9 @@ class StateReader {
 
  private:
   const std::string* Need(std::string_view key);
+  // `count` numbers under `key`, each parsed and between lo and hi.
+  template <typename T, typename Parse>
+  std::vector<T> Numbers(std::string_view key, std::size_t count, T lo, T hi, const std::string& fault, Parse parse);
 
   const StateRecord& m_record;
   std::string m_error;

@@ -113,6 +113,8 @@ class CPool : public CGame, private pool::BallEnv {
   bool ComputerPassesBack();
   void PlaceComputerCueBall(CPoint spot);
   BOOL ChooseRulesShot();
+  // Lines up the shot chosen, its spin, and the pocket it calls on the 8.
+  void TakeComputerShot(const pool::ComputerShot& shot, const CPlayer* player);
 
   pool::RuleSet m_rules = pool::RuleSet::Classic;
   BOOL m_bBreakShot = FALSE;       // the next shot is the break

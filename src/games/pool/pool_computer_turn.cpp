@@ -65,13 +65,7 @@ BOOL CPool::ChooseRulesShot() {
     m_bPushOutDeclared = TRUE;
     SetStatusText(0, (player ? player->m_strName : std::string()) + " pushes out.");
   }
-  m_dAngle = shot.angle;
-  m_dPower = shot.power;
-  SetTip(ChooseTip(Table(), GroupOf(player), shot, GetComputerSkill()));
-  if (shot.target == kEightBall && shot.pocket >= 0 && IsOnEightBall(player)) {
-    m_nCalledPocket = shot.pocket;
-    SetStatusText(0, PocketMessage(shot.pocket));
-  }
+  TakeComputerShot(shot, player);
   return TRUE;
 }
 
@@ -84,6 +78,11 @@ BOOL CPool::ChooseComputerShot() {
       PlanShot(Table(), GroupOf(player), inHand, Impatience(), [this](int n) { return n > 0 ? Random(n, FALSE) : 0; },
                GetComputerSkill());
   if (!shot.any) return FALSE;
+  TakeComputerShot(shot, player);
+  return TRUE;
+}
+
+void CPool::TakeComputerShot(const ComputerShot& shot, const CPlayer* player) {
   m_dAngle = shot.angle;
   m_dPower = shot.power;
   SetTip(ChooseTip(Table(), GroupOf(player), shot, GetComputerSkill()));
@@ -92,7 +91,6 @@ BOOL CPool::ChooseComputerShot() {
     m_nCalledPocket = shot.pocket;
     SetStatusText(0, PocketMessage(shot.pocket));
   }
-  return TRUE;
 }
 
 void CPool::PlayComputerTurn() {
