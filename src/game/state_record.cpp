@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/state_record.h"
 
+#include <cctype>
+#include <cerrno>
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -26,10 +30,18 @@ bool ValueOk(std::string_view value) {
   return true;
 }
 
+// Hexadecimal without the 0x ("1.8p+1"), so the value reads back bit for bit.
+// printf and strtod rather than to_chars: not every standard library has the
+// floating-point forms of to_chars and from_chars.
 std::string DoubleText(double value) {
+  if (!std::isfinite(value)) return "0p+0";
   char buf[64];
-  const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::hex);
-  return ec == std::errc{} ? std::string(buf, end) : std::string("0p+0");
+  const int n = std::snprintf(buf, sizeof buf, "%a", value);
+  if (n <= 0 || static_cast<std::size_t>(n) >= sizeof buf) return "0p+0";
+  std::string text(buf, static_cast<std::size_t>(n));
+  const std::size_t prefix = text.find("0x");
+  if (prefix != std::string::npos) text.erase(prefix, 2);
+  return text;
 }
 
 // Splits a list of words on single spaces; empty words are kept (and later refused).
@@ -53,10 +65,16 @@ std::optional<long long> ParseInt(std::string_view word) {
 }
 
 std::optional<double> ParseDouble(std::string_view word) {
-  double value = 0;
-  const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value, std::chars_format::hex);
-  if (ec != std::errc{} || end != word.data() + word.size() || word.empty() || !std::isfinite(value))
-    return std::nullopt;
+  const bool negative = !word.empty() && word.front() == '-';
+  const std::string_view digits = negative ? word.substr(1) : word;
+  if (digits.empty() || digits.size() > 40 || digits.front() == '+' || digits.front() == '-') return std::nullopt;
+  for (char c : digits)
+    if (!std::isxdigit(static_cast<unsigned char>(c)) && c != '.' && c != 'p' && c != '+' && c != '-') return std::nullopt;
+  const std::string text = std::string(negative ? "-0x" : "0x") + std::string(digits);
+  char* end = nullptr;
+  errno = 0;
+  const double value = std::strtod(text.c_str(), &end);
+  if (errno != 0 || end != text.c_str() + text.size() || !std::isfinite(value)) return std::nullopt;
   return value;
 }
 
