@@ -39,7 +39,7 @@ target_link_options(quintaro PRIVATE ${WEB_ASYNCIFY_OPTIONS}
   -sEXIT_RUNTIME=0
   -sMINIFY_HTML=0
   "-sEXPORTED_FUNCTIONS=['_main','_quintaro_web_event','_quintaro_web_audio_render','_quintaro_web_state']"
-  "-sEXPORTED_RUNTIME_METHODS=['UTF8ToString','stringToNewUTF8']"
+  "-sEXPORTED_RUNTIME_METHODS=['UTF8ToString']"
   --js-library=${WEB_DIR}/quintaro_page.js
   --pre-js=${WEB_DIR}/quintaro_pre.js
   --shell-file=${CMAKE_BINARY_DIR}/web/quintaro_shell.html)

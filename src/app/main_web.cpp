@@ -15,9 +15,10 @@
 #include "platform/web/web_backend.h"
 
 // The browser's languages in order of preference, as a LANGUAGE list ("de-DE:en").
-EM_JS(char*, quintaro_browser_languages, (), {
+// Written into the caller's buffer, cut at its size.
+EM_JS(void, quintaro_browser_languages, (char* buffer, int size), {
   const list = (navigator.languages && navigator.languages.length) ? navigator.languages : [navigator.language || "en"];
-  return stringToNewUTF8(list.join(":"));
+  stringToUTF8(list.join(":"), buffer, size);
 });
 
 namespace {
@@ -44,9 +45,9 @@ int main() {
   ::umask(022);
   ::setenv("XDG_CONFIG_HOME", kWebConfigHome, 1);
   // The page speaks the browser's language unless Options > Language says otherwise.
-  char* languages = quintaro_browser_languages();
+  char languages[256] = {};
+  quintaro_browser_languages(languages, static_cast<int>(sizeof languages));
   ::setenv("LANGUAGE", languages, 1);
-  std::free(languages);
   AppOptions options;
   options.showSplash = false;  // the page shows itself while loading
   auto settings = std::make_unique<SettingsStore>(SettingsStore::DefaultPath(kCompanyKey, kApplicationTitle));
