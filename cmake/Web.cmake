@@ -27,10 +27,15 @@ set(WEB_ASYNCIFY_OPTIONS
   "-sASYNCIFY_IMPORTS=${WEB_ASYNCIFY_IMPORTS}"
   "-sASYNCIFY_REMOVE=${WEB_ASYNCIFY_REMOVE}"
   -sASYNCIFY_STACK_SIZE=262144)
-# The catalogs (a few tens of kilobytes each) are embedded in the module, in /locale.
+# The catalogs sit beside the page (locale-de.mo, ...); the page fetches the
+# one it speaks before the program starts, into /locale.
 include(${CMAKE_SOURCE_DIR}/cmake/Translations.cmake)
 add_dependencies(quintaro quintaro_translations)
-target_link_options(quintaro PRIVATE "--embed-file=${CMAKE_BINARY_DIR}/locale@/locale")
+set(QUINTARO_WEB_CATALOG_COPIES "")
+foreach(code de es fr he)
+  list(APPEND QUINTARO_WEB_CATALOG_COPIES COMMAND ${CMAKE_COMMAND} -E copy
+       ${CMAKE_BINARY_DIR}/locale/${code}/LC_MESSAGES/quintaro.mo ${QUINTARO_WEB_OUTPUT}/locale-${code}.mo)
+endforeach()
 target_link_options(quintaro PRIVATE ${WEB_ASYNCIFY_OPTIONS}
   -sALLOW_MEMORY_GROWTH=1
   -sINITIAL_MEMORY=67108864
@@ -42,10 +47,12 @@ target_link_options(quintaro PRIVATE ${WEB_ASYNCIFY_OPTIONS}
   "-sEXPORTED_RUNTIME_METHODS=['UTF8ToString']"
   --js-library=${WEB_DIR}/quintaro_page.js
   --pre-js=${WEB_DIR}/quintaro_pre.js
+  --pre-js=${WEB_DIR}/quintaro_catalog_pre.js
   --shell-file=${CMAKE_BINARY_DIR}/web/quintaro_shell.html)
 set_property(TARGET quintaro APPEND PROPERTY LINK_DEPENDS
   ${WEB_DIR}/quintaro.webmanifest ${WEB_DIR}/quintaro_sw.js.in
-  ${WEB_DIR}/quintaro_page.js ${WEB_DIR}/quintaro_pre.js ${CMAKE_BINARY_DIR}/web/quintaro_shell.html)
+  ${WEB_DIR}/quintaro_page.js ${WEB_DIR}/quintaro_pre.js ${WEB_DIR}/quintaro_catalog_pre.js
+  ${CMAKE_BINARY_DIR}/web/quintaro_shell.html)
 
 add_custom_command(TARGET quintaro POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E make_directory ${QUINTARO_WEB_OUTPUT}
@@ -53,6 +60,7 @@ add_custom_command(TARGET quintaro POST_BUILD
           $<TARGET_FILE_DIR:quintaro>/quintaro.wasm ${WEB_DIR}/quintaro.webmanifest
           ${QUINTARO_HOST_GENERATED}/web-icons/icon-32.png ${QUINTARO_HOST_GENERATED}/web-icons/icon-192.png
           ${QUINTARO_HOST_GENERATED}/web-icons/icon-512.png ${QUINTARO_WEB_OUTPUT}
+  ${QUINTARO_WEB_CATALOG_COPIES}
   COMMAND ${CMAKE_COMMAND} -DOUT=${QUINTARO_WEB_OUTPUT} -DTEMPLATE=${WEB_DIR}/quintaro_sw.js.in -DVERSION=${PROJECT_VERSION}
           -P ${CMAKE_SOURCE_DIR}/cmake/WebServiceWorker.cmake
   COMMENT "Placing the page in ${QUINTARO_WEB_OUTPUT}")

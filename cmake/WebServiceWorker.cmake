@@ -3,7 +3,7 @@
 # digest of the page's files, so every new build is a new version.
 #   cmake -DOUT=dir -DTEMPLATE=quintaro_sw.js.in -DVERSION=x.y.z -P WebServiceWorker.cmake
 set(digests "")
-foreach(name quintaro.html quintaro.js quintaro.wasm quintaro.webmanifest)
+foreach(name quintaro.html quintaro.js quintaro.wasm quintaro.webmanifest locale-de.mo locale-es.mo locale-fr.mo locale-he.mo)
   file(SHA256 ${OUT}/${name} one)
   string(APPEND digests ${one})
 endforeach()
