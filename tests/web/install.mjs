@@ -7,7 +7,7 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
 import { serve } from './serve.mjs';
-import { settle, waitForFirstPicture, playfieldToPage } from './page.mjs';
+import { settle, waitForFirstPicture, playfieldToPage, canvasPixels, comparePixels } from './page.mjs';
 
 const kMostGzippedBytes = 2.0e6;
 
@@ -79,6 +79,29 @@ export function installTests(test, webDir) {
     if (node !== 'AudioWorkletNode') throw new Error(`sound goes through ${node || 'nothing'}`);
     if (seen.length) throw new Error(seen.join('; '));
   }, { watchConsole: true });
+
+  test('the page speaks the browser\'s language, fetching only that translation', async (page) => {
+    const darts = async () => {
+      await waitForFirstPicture(page);
+      await settle(page, 500);
+      await page.mouse.click(...(await playfieldToPage(page, 505, 250)));
+      await page.waitForFunction(() => JSON.parse(Module.UTF8ToString(Module._quintaro_web_state())).screen === 4);
+      await settle(page, 1000);
+      return canvasPixels(page);
+    };
+    const english = await darts();
+    const fetched = [];
+    page.on('response', (r) => { if (/locale-/.test(r.url())) fetched.push(`${r.status()} ${r.url().replace(/.*\//, '')}`); });
+    await page.evaluateOnNewDocument(() => {
+      Object.defineProperty(navigator, 'languages', { get: () => ['de-DE', 'de', 'en'] });
+      Object.defineProperty(navigator, 'language', { get: () => 'de-DE' });
+    });
+    await page.reload();
+    const german = await darts();
+    if (fetched.join() !== '200 locale-de.mo') throw new Error(`translations fetched: ${fetched.join() || 'none'}`);
+    // The menu bar and the status line are drawn in German: the picture differs.
+    if (!comparePixels(english, german)) throw new Error('the page looks the same in German as in English');
+  });
 
   test(`the download is at most ${kMostGzippedBytes / 1e6} MB gzipped`, async () => {
     const gz = (f) => gzipSync(readFileSync(join(webDir, f)), { level: 9 }).length;

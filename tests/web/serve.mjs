@@ -6,7 +6,7 @@ import { readFile } from 'node:fs/promises';
 import { join, normalize, extname } from 'node:path';
 
 const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm',
-  '.png': 'image/png', '.webmanifest': 'application/manifest+json' };
+  '.png': 'image/png', '.webmanifest': 'application/manifest+json', '.mo': 'application/octet-stream' };
 
 export function serve(dir) {
   const server = createServer(async (req, res) => {
