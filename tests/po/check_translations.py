@@ -9,7 +9,7 @@ import re
 import sys
 from pathlib import Path
 
-SPEC = re.compile(r"%(?:\d+\$)?[sd]|%\d")
+FORMAT_DIRECTIVE = re.compile(r"%(?:\d+\$)?[sd]|%\d")
 
 
 def unquote(parts):
@@ -53,7 +53,7 @@ def check(po, template):
             continue
         labelled = any("menu item" in c or "dialog label" in c for c in comments)
         for text in translated[msgid][0]:
-            if SPEC.findall(text) != SPEC.findall(plural or msgid) and SPEC.findall(text) != SPEC.findall(msgid):
+            if FORMAT_DIRECTIVE.findall(text) != FORMAT_DIRECTIVE.findall(plural or msgid) and FORMAT_DIRECTIVE.findall(text) != FORMAT_DIRECTIVE.findall(msgid):
                 problems.append(f"{po.name}: {text!r} does not keep the specifiers of {msgid!r}")
             if labelled and ampersands(text) != ampersands(msgid):
                 problems.append(f"{po.name}: {text!r} needs {ampersands(msgid)} access letter(s) like {msgid!r}")
