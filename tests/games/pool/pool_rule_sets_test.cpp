@@ -12,6 +12,7 @@
 
 #include "games/pool/model/pool_computer_rules.h"
 #include "games/pool/model/pool_rule_sets.h"
+#include "pool_selfplay_rules.h"
 
 namespace pool::test {
 namespace {
@@ -21,15 +22,7 @@ std::function<int(int)> Seeded(std::mt19937& rng) {
 }
 
 ShotFacts Played(const TableState& before, const ShotOutcome& out, bool isBreak = false, bool pushOut = false) {
-  ShotFacts f;
-  for (int n = 0; n < kBallCount; ++n) f.offBefore[static_cast<std::size_t>(n)] = !before.onTable[static_cast<std::size_t>(n)];
-  f.onTable = out.after.onTable;
-  f.firstHit = out.firstHit;
-  f.railAfterContact = out.railAfterContact;
-  f.isBreak = isBreak;
-  f.pushOut = pushOut;
-  f.eightPocket = out.pocket[kEightBall] >= 0 ? out.pocket[kEightBall] : kNoPocket;
-  return f;
+  return selfplay::FactsOf(before, out, isBreak, pushOut, ShotFacts{}.calledPocket);
 }
 
 double AngleTo(CPoint from, CPoint to) { return std::atan2(-double(to.y - from.y), double(to.x - from.x)) * kRadToDeg; }

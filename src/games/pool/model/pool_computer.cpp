@@ -18,7 +18,6 @@ constexpr double kPotted = 1000;
 constexpr int kPotsTried = 10;
 constexpr double kPotMargin = 40.0;   // pixels of roll beyond the pocket
 constexpr double kSafeRoll = 50.0;    // a safety rolls this far past the ball it strikes
-constexpr int kInHandStep = 14;
 constexpr std::size_t kRepliesRead = 4;  // the other seat's pots an Expert plays out after a safety
 constexpr double kLeftAPot = 300;
 constexpr std::size_t kPositionsRead = 8;  // an Expert's best pots it plays one shot further
@@ -28,16 +27,9 @@ constexpr double kExpertSpread = 0.25;
 constexpr double kOffShotSpread = 1.2;  // an Expert's hurried stroke
 constexpr int kExpertOffShotOneIn = 6;
 
-bool Own(int n, int nGroup) {
-  if (n == kEightBall || n < 1) return false;
-  return nGroup == kOpenTable || GroupOfBall(n) == nGroup;
-}
-
 // The best chance among the pots the seat of `nGroup` would have from `table`.
 double BestChance(const TableState& table, int nGroup) {
-  if (!table.onTable[kCueBall]) return 1.0;  // ball in hand: anything
-  const std::vector<PotLine> pots = FindPots(table, Targets(table, nGroup, false));
-  return pots.empty() ? 0.0 : pots.front().chance;
+  return table.onTable[kCueBall] ? BestPotChance(table, nGroup) : 1.0;  // ball in hand: anything
 }
 
 struct Eye {
@@ -174,50 +166,6 @@ void TrySafeties(Choice& choice, const TableState& table, int nGroup, const std:
 }
 }  // namespace
 
-std::vector<int> Targets(const TableState& table, int nGroup, bool bInHand) {
-  std::vector<int> out;
-  // At 9-ball only the lowest ball may be struck first.
-  if (table.rules == RuleSet::NineBall) {
-    const int lowest = LowestOnTable(table.onTable);
-    if (lowest > 0 && !(bInHand && InKitchen(table.pos[static_cast<std::size_t>(lowest)]))) out.push_back(lowest);
-    return out;
-  }
-  const bool eightOnly = nGroup != kOpenTable && GroupCleared(table.onTable, nGroup);
-  for (int n = 1; n < kBallCount; ++n) {
-    const std::size_t i = static_cast<std::size_t>(n);
-    if (!table.onTable[i] || (bInHand && InKitchen(table.pos[i]))) continue;
-    if (eightOnly ? n == kEightBall : Own(n, nGroup)) out.push_back(n);
-  }
-  return out;
-}
-
-CPoint PlaceInHand(const TableState& table, int nGroup, bool bAnywhere) {
-  CPoint best = kRack[kCueBall].spot;
-  double bestChance = -1.0;
-  const int left = bAnywhere ? kBedLeft + kBallRadius : kKitchen.left + kBallRadius;
-  for (int x = left; x <= kBedRight - kBallRadius; x += kInHandStep)
-    for (int y = kBedTop + kBallRadius; y <= kBedBottom - kBallRadius; y += kInHandStep) {
-      TableState t = table;
-      t.pos[kCueBall] = {x, y};
-      t.onTable[kCueBall] = true;
-      bool free = true;
-      for (int n = 1; n < kBallCount && free; ++n) {
-        const CPoint p = t.pos[static_cast<std::size_t>(n)];
-        free = !t.onTable[static_cast<std::size_t>(n)] ||
-               (p.x - x) * (p.x - x) + (p.y - y) * (p.y - y) >= (kBallDiameter + 1) * (kBallDiameter + 1);
-      }
-      if (!free) continue;
-      const std::vector<int> targets = Targets(t, nGroup, !bAnywhere);
-      const std::vector<PotLine> pots = FindPots(t, targets);
-      const double chance = !pots.empty() ? pots.front().chance : bAnywhere ? OpenLine(t, targets) : 0.0;
-      if (chance > bestChance) {
-        bestChance = chance;
-        best = {x, y};
-      }
-    }
-  return best;
-}
-
 namespace {
 // 9-ball: the 9 down on a fair shot wins; a foul gives the other seat the
 // cue ball in hand; any ball down keeps the table.
@@ -245,19 +193,15 @@ double JudgeOutcome(const TableState& before, const ShotOutcome& o, int nGroup, 
   if (cueDown) return onEight && !standard ? -kWin : -kScratch;
   if (o.cutOff) return -kScratch;
   // The 8 struck first counts as a solid (the rules' first-hit test), but the computer never plans it.
-  const bool ownFirst = Own(o.firstHit, nGroup) || (!standard && nGroup == kSolids && o.firstHit == kEightBall);
+  const bool ownFirst = OwnsBall(o.firstHit, nGroup) || (!standard && nGroup == kSolids && o.firstHit == kEightBall);
   const bool legal = o.firstHit >= 0 && (onEight ? o.firstHit == kEightBall : ownFirst);
-  int own = 0, theirs = 0, lastDown = -1;
-  for (int n = 1; n < kBallCount; ++n) {
-    if (o.pocket[static_cast<std::size_t>(n)] < 0) continue;
-    lastDown = n;
-    (Own(n, nGroup) ? own : theirs) += 1;
-  }
+  int own = 0, theirs = 0;
+  for (int n = 1; n < kBallCount; ++n)
+    if (o.pocket[static_cast<std::size_t>(n)] >= 0) (OwnsBall(n, nGroup) ? own : theirs) += 1;
   if (!legal) return (standard ? -kScratch : -kWrongFirst) - 30.0 * theirs;
   if (standard && own + theirs == 0 && !o.railAfterContact) return -kScratch;
   if (own > 0) {
-    // An open table goes to the group of the last ball down in number order.
-    const int group = nGroup == kOpenTable ? GroupOfBall(lastDown) : nGroup;
+    const int group = GroupAfter(o, nGroup);
     const double bonus = o.pocket[static_cast<std::size_t>(std::max(target, 0))] == pocket ? 50.0 : 0.0;
     return kPotted + 100.0 * own + bonus - 30.0 * theirs + 400.0 * BestChance(o.after, group);
   }

@@ -25,6 +25,9 @@ struct ComputerShot {
   double score = 0;     // how the look-ahead judged it
 };
 
+// Whether ball `n` is of the group `nGroup` holds (any but the 8 on an open table).
+bool OwnsBall(int n, int nGroup);
+
 // The balls the seat of group `nGroup` may aim at: its group's (any but the 8
 // on an open table), the 8 once the group is cleared. With the cue ball in
 // hand, balls inside the kitchen do not count.
