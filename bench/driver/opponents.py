@@ -108,7 +108,9 @@ class Person:
         steps = max(1, ms // FOLLOW_WAIT)
         for k in range(1, steps + 1):
             t = k / steps
-            lines += [f"wait {ms // steps}", f"move {round(x0 + (x1 - x0) * t)} {round(y0 + (y1 - y0) * t)}"]
+            # The waits add up to ms exactly: a drag's time is what the hand meant.
+            wait = ms * k // steps - ms * (k - 1) // steps
+            lines += [f"wait {wait}", f"move {round(x0 + (x1 - x0) * t)} {round(y0 + (y1 - y0) * t)}"]
         lines += [f"up {x1} {y1}"]
         d.send(*lines)
 
@@ -274,6 +276,8 @@ AIRHOCKEY = {
     "regular": dict(react=280, reach=11, aim=5.0),
 }
 FRAME = 16  # ms between the hand's pointer moves
+# The goal and match boxes name the ends as the board does, whoever sits there.
+SIDE_NAMES = ("PLAYER", "COMPUTER")
 
 
 def clamp(v, lo, hi):
@@ -292,8 +296,8 @@ def play_airhockey(d, me, seat):
         s = d.state()
         for box in d.boxes:
             if "Wins!" in box:
-                goals = [sum(f"{side} scores" in b for b in d.boxes) for side in ("Player1", "COMPUTER")]
-                return "Player1 Wins" in box, goals[0], goals[1]
+                goals = [sum(f"{side} scores" in b for b in d.boxes) for side in SIDE_NAMES]
+                return f"{SIDE_NAMES[0]} Wins" in box, goals[0], goals[1]
         g = s["game"]
         if not g["playing"]:
             # After a serve: take hold of the mallet again, a person's reaction later.
@@ -385,8 +389,18 @@ def darts_turn(d, me, s, seat):
         slot = s["game"]["dartsThrown"]
         d.send(f"wait {me.reaction()}", f"click {249 + 30 * slot} 320", f"wait {me.reaction()}")
         me.drag(d, press[0], press[1], min(max(release[0], 129), 406), min(max(release[1], 4), 281), ms)
-        d.send("wait 480")  # the flight
+        s = watch_flight(d, seat, slot)
+    return s
+
+
+def watch_flight(d, seat, slot):
+    """The person watches the dart land before it picks the next: the tray has one dart fewer, or the turn is over."""
+    d.send("wait 480")
+    for _ in range(20):
         s = d.state()
+        if s["game"]["dartsThrown"] != slot or s["current"] != seat or s["game"]["gameOver"] or d.winner:
+            return s
+        d.send("wait 100")
     return s
 
 
@@ -401,10 +415,17 @@ def play_darts(d, me, seat):
         d.sounds.clear()
         # The next game is started afresh from the menu.
         if d.winner:
-            return d.winner == f"Player{seat + 1}", landing_gaps(mine), landing_gaps(theirs)
+            left = [p["score"] for p in s["players"][:2]]
+            points = [301 - left[seat], 301 - left[1 - seat]]
+            darts = [landings(mine), landings(theirs)]
+            return d.winner == f"Player{seat + 1}", landing_gaps(mine), landing_gaps(theirs), points, darts
         s = darts_turn(d, me, s, seat)
         mine += d.sounds
         d.sounds.clear()
+
+
+def landings(sounds):
+    return sum(i in LANDING_SOUNDS for _, i in sounds)
 
 
 def landing_gaps(sounds):
@@ -446,7 +467,9 @@ def play_bowling(d, me, seat):
         g = s["game"]
         if d.winner:
             balls = [(t, any(abs(t - r) < 100 for r in released)) for t, i in d.sounds if i == BALL_ROLLS]
-            return d.winner == f"Player{seat + 1}", ball_gaps(balls, True), ball_gaps(balls, False)
+            totals = [p["score"] for p in s["players"][:2]]
+            return (d.winner == f"Player{seat + 1}", ball_gaps(balls, True), ball_gaps(balls, False), totals[seat],
+                    totals[1 - seat])
         if g["rolling"]:
             d.send("wait 100")
             continue
@@ -525,7 +548,13 @@ def main():
             elif game in ("darts", "bowling"):
                 what = "a dart lands" if game == "darts" else "a frame's second ball"
                 note = (f"{what} every {mean([g for e in extra for g in e[0]]) / 1000:.2f} s (person), "
-                        f"{mean([g for e in extra for g in e[1]]) / 1000:.2f} s (computer)")
+                        f"{mean([g for e in extra for g in e[1]]) / 1000:.2f} s (computer); ")
+                if game == "darts":
+                    # Three-dart averages, as the game's statistics count them.
+                    per = [3 * sum(e[2][i] for e in extra) / max(1, sum(e[3][i] for e in extra)) for i in (0, 1)]
+                    note += f"three-dart average {per[0]:.1f} (person), {per[1]:.1f} (computer)"
+                else:
+                    note += f"average {mean([e[2] for e in extra]):.0f} (person), {mean([e[3] for e in extra]):.0f} (computer)"
             else:
                 n = len(extra)
                 note = (f"person {sum(e[0] for e in extra) / n:.1f} points ({sum(e[2] for e in extra) / n:.1f} shots), "
