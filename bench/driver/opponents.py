@@ -31,7 +31,10 @@ them on the games' models; this script checks them on the whole program.
 
 For each game and pairing it plays GAMES games (default 20; the person takes
 the first seat in half of them) and prints a table row: the person's wins,
-the computer's misses and, for Basketball, points and shots a turn.
+the computer's misses and, for Basketball, points and shots a turn; for Air
+Hockey both ends' goals a match; for Darts and Bowling the pace of both sides
+and their averages (three darts, a game), which should match the tests' own
+figures for the same hands.
 """
 import json
 import math
