@@ -206,6 +206,8 @@ def football(hand, shots_dir, rng):
             continue
         if not my_turn():
             idle += 1
+            if idle % 2 == 0 and idle < 200:
+                shot(f"{shots_dir}/fb_computer{passes:03d}_{idle:03d}.png")  # its passes as they fly
             if idle % 3 == 0:
                 click(450, 350)  # the computer's first turn waits for a click on the board
             time.sleep(1.2)
@@ -220,7 +222,7 @@ def football(hand, shots_dir, rng):
             idle += 1
             if idle % 3 == 0:
                 click(450, 350)  # the computer's first turn waits for a click on the board
-            time.sleep(1.2)
+            time.sleep(0.6)
             continue
         idle = 0
         time.sleep(0.25 + abs(rng.gauss(0, 0.08)))
