@@ -1,0 +1,134 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""A person plays classic 8-ball Pool in the real window, with xdotool.
+
+  DISPLAY=:N window_pool_person.py AIM_SD SEED
+
+The program runs at --zoom=2 with the Pool table up, the person in the first
+seat (named Reader) and a computer in the second. The person sees what a
+player sees: the balls are found in a screenshot (felt-coloured pixels
+masked out, ball centres at the peaks of the distance to the felt; a ball
+whose disc is mostly white is the cue ball, a third white a stripe, dark the
+8) and the status line is read with tesseract. It takes the pot a club player
+would see (straightest cut, clear lines), calls the pocket on the 8, and
+drags the cue back at a hand's speed with an aim error of AIM_SD degrees
+(0.8 is a steady regular). Needs python3-pil, python3-scipy, tesseract-ocr.
+VIEW=X,Y is where the table's (0,0) lands on the screen.
+"""
+import os, math, random, subprocess, sys, time
+import numpy as np
+from PIL import Image
+from scipy import ndimage
+OX, OY = (float(v) for v in os.environ.get("VIEW", "198.6,125.4").split(","))
+Z = 2.0
+def to_game(sx, sy): return ((sx - OX) / Z, (sy - OY) / Z)
+def to_screen(gx, gy): return (OX + Z * gx, OY + Z * gy)
+def status(img):
+    im = img.convert('L').crop((200, 935, 1100, 965)).resize((1800, 60))
+    im.save('/tmp/pool_person_status.png')
+    return subprocess.run(['tesseract', '/tmp/pool_person_status.png', '-', '--psm', '7'], capture_output=True, text=True).stdout.strip()
+def balls(img):
+    a = np.asarray(img.convert('RGB')).astype(int)
+    x0, y0 = map(int, to_screen(92 - 7, 90 - 7)); x1, y1 = map(int, to_screen(509 + 7, 295 + 7))
+    sub = a[y0:y1, x0:x1]
+    r, g, b = sub[..., 0], sub[..., 1], sub[..., 2]
+    felt = (g > r + 50) & (g > b + 25) & (g > 120)
+    rail = (r > 60) & (r > g) & (g > b) & (r - b > 40)  # wooden cushions at the edges
+    mask = ~felt
+    mask[:6, :] = mask[-6:, :] = False; mask[:, :6] = mask[:, -6:] = False
+    mask = ndimage.binary_opening(mask, iterations=2)
+    dist = ndimage.distance_transform_edt(mask)
+    peaks = (dist == ndimage.maximum_filter(dist, size=15)) & (dist >= 9)
+    lab, n = ndimage.label(peaks)
+    out = []
+    for c in ndimage.center_of_mass(peaks, lab, range(1, n + 1)):
+        cy, cx = c
+        yy, xx = np.ogrid[:sub.shape[0], :sub.shape[1]]
+        disc = (yy - cy) ** 2 + (xx - cx) ** 2 <= 13 ** 2
+        px = sub[disc]
+        white = np.mean(px.min(axis=1) > 175)
+        dark = np.mean(px.max(axis=1) < 60)
+        kind = 'cue' if white > 0.5 else 'eight' if dark > 0.45 else 'stripe' if white > 0.27 else 'solid'
+        gx, gy = to_game(x0 + cx, y0 + cy)
+        out.append((round(gx, 1), round(gy, 1), kind, round(white, 2), round(dark, 2)))
+    # peaks closer than a ball are one ball
+    merged = []
+    for bl in out:
+        if all((bl[0] - m[0]) ** 2 + (bl[1] - m[1]) ** 2 > 8 ** 2 for m in merged): merged.append(bl)
+    return merged
+MOUTHS = [(92, 90), (299.5, 90), (509, 90), (509, 295), (299.5, 295), (92, 295)]
+CALL = [(89, 87), (299, 82), (509, 87), (509, 297), (299, 301), (89, 297)]
+AIM_SD = float(sys.argv[1]) if len(sys.argv) > 1 else 0.8   # degrees
+rng = random.Random(int(sys.argv[2]) if len(sys.argv) > 2 else 1)
+def xdo(*a): subprocess.run(['xdotool', *map(str, a)], check=True)
+def shot():
+    subprocess.run(['import', '-window', 'root', '/tmp/pool_person_%d.png' % os.getpid()], check=True)
+    return Image.open('/tmp/pool_person_%d.png' % os.getpid()).convert('RGB')
+def seg_dist(p, a, b):
+    ax, ay = a; bx, by = b; px, py = p
+    dx, dy = bx - ax, by - ay; L = dx * dx + dy * dy
+    t = 0 if L == 0 else max(0, min(1, ((px - ax) * dx + (py - ay) * dy) / L))
+    return math.hypot(ax + t * dx - px, ay + t * dy - py)
+def kind_ok(kind, group):
+    if group == 'open': return kind in ('solid', 'stripe')
+    if group == 'eight': return kind == 'eight'
+    return kind == group
+def plan(table, group):
+    cue = next((b for b in table if b[2] == 'cue'), None)
+    others = [b for b in table if b[2] != 'cue']
+    best = None
+    for b in others:
+        if not kind_ok(b[2], group): continue
+        for k, m in enumerate(MOUTHS):
+            vx, vy = m[0] - b[0], m[1] - b[1]; d2 = math.hypot(vx, vy)
+            ux, uy = vx / d2, vy / d2
+            g = (b[0] - 14 * ux, b[1] - 14 * uy)
+            wx, wy = g[0] - cue[0], g[1] - cue[1]; d1 = math.hypot(wx, wy)
+            if d1 < 1: continue
+            cut = math.degrees(math.acos(max(-1, min(1, (wx * ux + wy * uy) / d1))))
+            if cut > 70: continue
+            if any(seg_dist(o[:2], cue[:2], g) < 14 for o in others if o is not b): continue
+            if any(seg_dist(o[:2], b[:2], m) < 14 for o in others if o is not b): continue
+            score = math.cos(math.radians(cut)) ** 2 / (1 + (d1 + d2) / 300)
+            if not best or score > best[0]: best = (score, g, d1 + d2, k)
+    if best: return best[1], best[2], best[3]
+    # nothing clean: hit the nearest legal ball full
+    legal = [b for b in others if kind_ok(b[2], group)] or others
+    b = min(legal, key=lambda o: math.hypot(o[0] - cue[0], o[1] - cue[1]))
+    return (b[0], b[1]), 250, 0
+def drag(cue, target, dist):
+    power = min(7.0, 2.6 + dist / 110)
+    ang = math.atan2(target[1] - cue[1], target[0] - cue[0]) + math.radians(rng.gauss(0, AIM_SD))
+    pull = power / 0.05 * (1 + rng.gauss(0, 0.06))
+    end = (cue[0] - pull * math.cos(ang), cue[1] - pull * math.sin(ang))
+    start = (cue[0] - 12 * math.cos(ang), cue[1] - 12 * math.sin(ang))
+    sx, sy = to_screen(*start); xdo('mousemove', int(sx), int(sy)); time.sleep(0.3)
+    xdo('mousedown', 1)
+    for i in range(1, 13):
+        t = i / 12; x = start[0] + (end[0] - start[0]) * t; y = start[1] + (end[1] - start[1]) * t
+        ex, ey = to_screen(x, y); xdo('mousemove', int(round(ex)), int(round(ey))); time.sleep(0.06)
+    time.sleep(0.5); xdo('mouseup', 1)
+def still():
+    a = np.asarray(shot()); time.sleep(0.5); b = np.asarray(shot())
+    return not np.any(a[200:900] != b[200:900])
+
+for step in range(400):
+    img = shot(); st = status(img)
+    if 'win' in st.lower() or 'lose' in st.lower():
+        print('END:', st); img.save(os.path.join(os.environ.get('SHOTDIR', '/tmp'), 'pool_end.png')); break
+    if not st.startswith('Reader') and 'Select Pocket' not in st and 'place' not in st.lower():
+        time.sleep(1.0); continue
+    if not still(): time.sleep(0.5); continue
+    img = shot(); table = [b for b in balls(img)
+                           if all(math.hypot(b[0] - m[0], b[1] - m[1]) > 13 for m in MOUTHS)]
+    cue = next((b for b in table if b[2] == 'cue'), None)
+    low = st.lower()
+    group = 'eight' if ('8' in low or 'eight' in low) else 'solid' if 'solid' in low else 'stripe' if 'stripe' in low else 'open'
+    if cue is None:   # in hand: put it down in the kitchen
+        sx, sy = to_screen(450, 192 + rng.randint(-40, 40)); xdo('mousemove', int(sx), int(sy)); time.sleep(0.4)
+        xdo('click', 1); time.sleep(1.0); continue
+    target, dist, pocket = plan(table, group)
+    if group == 'eight':
+        cx, cy = to_screen(*CALL[pocket]); xdo('mousemove', int(cx), int(cy)); time.sleep(0.4); xdo('click', 1); time.sleep(0.6)
+    print(step, st, 'group', group, 'balls', len(table), 'target', [round(v) for v in target], flush=True)
+    img.save(os.path.join(os.environ.get('SHOTDIR', '/tmp'), 'pool_shot%03d.png' % step)); drag(cue[:2], target, dist); time.sleep(2.0)
