@@ -26,17 +26,22 @@ for _ in $(seq 50); do [ -s "$tmp/server" ] && break; sleep 0.1; done
 port=$(sed -n 's/.*:\([0-9][0-9]*\)$/\1/p' "$tmp/server")
 [ -n "$port" ] || { echo "room_load: the server did not start" >&2; exit 1; }
 rss() { sed -n 's/^VmRSS:[[:space:]]*\([0-9]*\) kB/\1/p' "/proc/$server/status"; }
+# The server's processor time so far, in clock ticks (user + system).
+cpu() { awk '{ print $14 + $15 }' "/proc/$server/stat"; }
 before=$(rss)
 
 "$build/bench_tools/room_load" "$port" "$rooms" "$seconds" "$every" >"$tmp/load" &
 load=$!
-while kill -0 "$load" 2>/dev/null && ! grep -q '^READY' "$tmp/load"; do sleep 0.05; done
+while kill -0 "$load" 2>/dev/null && ! grep -qs '^READY' "$tmp/load"; do sleep 0.05; done
 open=$(rss)
+cpu_open=$(cpu)
 status=0
 wait "$load" || status=$?
+cpu_played=$(( $(cpu) - cpu_open ))
 grep -v '^READY' "$tmp/load"
 echo "server memory: $before kB idle, $open kB with $rooms rooms open, $(rss) kB after play;" \
      "$(( (open - before) * 1024 / rooms )) bytes per room"
+echo "server processor time while playing: $((cpu_played * 100 / $(getconf CLK_TCK) / seconds))% of one core"
 kill -TERM "$server"
 wait "$server" || { echo "room_load: the server did not end cleanly" >&2; exit 1; }
 exit "$status"

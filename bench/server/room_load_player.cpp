@@ -73,17 +73,22 @@ void LoadRoom::Opened(int seat) {
 
 void LoadRoom::Message(int seat, const NetMessage& m) {
   if (m.type == "error") return run_.Refused(m.Get("reason"));
+  if (m.type == "joined") {
+    // The joiners race each other: seats follow the order the server saw them in.
+    seatOf_[static_cast<std::size_t>(seat)] = std::stoi(m.Get("seat"));
+    playerAt_[static_cast<std::size_t>(seatOf_[static_cast<std::size_t>(seat)])] = seat;
+  }
   if (m.type == "joined" && seat == 0) {
     code_ = m.Get("code");
     for (std::size_t other = 1; other < 4; ++other) players_[other]->Connect(run_.Plan().port);
   } else if (m.type == "joined" && ++joined_ == 3) {
     players_[0]->Send(EncodeNetMessage({"start", {{"seed", "1"}}, "first record"}));
-  } else if (m.type == "start" && seat == 3) {
+  } else if (m.type == "start" && seat == playerAt_[3]) {
     run_.RoomReady();
   } else if ((m.type == "input" || m.type == "turn") && run_.Playing()) {
     run_.Relayed(std::stoll(m.body.substr(2, m.body.find(' ') - 2)));
-    if (m.type == "turn" && m.Get("next") == std::to_string(seat)) {
-      turn_ = seat;
+    if (m.type == "turn" && m.Get("next") == std::to_string(seatOf_[static_cast<std::size_t>(seat)])) {
+      turn_ = seatOf_[static_cast<std::size_t>(seat)];
       Move();
     }
   }
@@ -103,7 +108,7 @@ void LoadRoom::Move() {
   // A body of a realistic size: a line of recorded input or a small state record.
   const std::string body = "t=" + std::to_string(run_.Micros()) + " " + std::string(120, 'x');
   const std::string seat = std::to_string(turn_);
-  auto& mover = players_[static_cast<std::size_t>(turn_)];
+  auto& mover = players_[static_cast<std::size_t>(playerAt_[static_cast<std::size_t>(turn_)])];
   if (++inputs_ % 10 != 0) {
     mover->Send(EncodeNetMessage({"input", {{"seat", seat}, {"tick", std::to_string(inputs_)}}, body}));
     timer_.expires_after(std::chrono::milliseconds(run_.Plan().inputEveryMs));

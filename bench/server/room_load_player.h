@@ -61,6 +61,8 @@ class LoadRoom {
   boost::asio::io_context& io_;
   LoadRun& run_;
   std::array<std::shared_ptr<LoadPlayer>, 4> players_;
+  std::array<int, 4> seatOf_{};     // the seat the server gave each player
+  std::array<int, 4> playerAt_{};   // and the other way round
   std::string code_;
   int joined_ = 0, turn_ = 0, inputs_ = 0, index_;
   bool started_ = false, playing_ = false;
