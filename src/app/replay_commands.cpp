@@ -51,7 +51,7 @@ bool OnReplayCommand(CQuintaroApp& app, UINT id) {
   ReplayDesk& replays = app.Replays();
   if (id == ID_GAME_SAVEREPLAY) {
     const fs::path file = replays.Folder() / ReplayName(app.Doc(), std::time(nullptr));
-    const std::string error = replays.Save(file);
+    const std::string error = replays.Save(file, true);
     frame.MessageBox(error.empty() ? "The game was saved as the replay " + file.string() + "." : error,
                      kApplicationTitle, MB_OK | (error.empty() ? MB_ICONINFORMATION : MB_ICONEXCLAMATION));
     return true;

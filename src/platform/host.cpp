@@ -16,6 +16,15 @@ constexpr unsigned kMinPeriod8 = static_cast<unsigned>(kTimerResolutionMs * kEig
 // Tick comparisons that survive the 49-day wrap of a millisecond counter.
 bool Reached(DWORD now, DWORD due) { return static_cast<std::int32_t>(now - due) >= 0; }
 
+// Stepped play time falls at most this far behind real time: beyond it a
+// machine too slow for the game plays it slower rather than in jumps.
+constexpr DWORD kMostBehindMs = 250;
+
+bool IsInput(UINT message) {
+  return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+         (message >= WM_NCMOUSEMOVE && message <= WM_NCMBUTTONDOWN);
+}
+
 unsigned Period8(DWORD periodMs) {
   const std::uint64_t p8 = static_cast<std::uint64_t>(periodMs) * kEighthsPerMs;
   return static_cast<unsigned>(std::clamp<std::uint64_t>(p8, kMinPeriod8, 0x7FFFFFFFu));
@@ -78,20 +87,61 @@ LRESULT Host::DispatchMessage(const MSG& msg) {
 
 // --- Time --------------------------------------------------------------------
 
-void Host::Sleep(DWORD ms) { m_backend->WaitUntil(RealTicks() + ms, false); }
+void Host::Sleep(DWORD ms) {
+  m_backend->WaitUntil(RealTicks() + ms, false);
+  // Nothing was taken meanwhile: stepped play time catches up whole, as it would have run.
+  if (m_play.Stepped() && !m_play.Held()) m_play.StepTo(m_play.Flowing(RealTicks()));
+}
 
 void Host::WaitUntil(DWORD deadline) {
   const DWORD now = GetTickCount();
   if (Reached(now, deadline)) return;
-  // Play time runs with real time while the wait lasts: nothing that could
-  // hold play is dispatched meanwhile.
-  m_backend->WaitUntil(RealTicks() + (deadline - now), false);
+  if (!m_play.Stepped()) {
+    // Play time runs with real time while the wait lasts: nothing that could
+    // hold play is dispatched meanwhile.
+    m_backend->WaitUntil(RealTicks() + (deadline - now), false);
+    return;
+  }
+  // Stepped, the wait ends exactly at its deadline, however late the machine
+  // wakes; one that is behind real time does not wait at all.
+  const DWORD real = RealTicks();
+  const auto ahead = static_cast<std::int32_t>(deadline - m_play.Flowing(real));
+  if (ahead > 0) m_backend->WaitUntil(real + static_cast<DWORD>(ahead), false);
+  if (m_play.Held()) return;
+  m_play.StepTo(deadline);
+  m_play.KeepWithin(kMostBehindMs, RealTicks());
+}
+
+void Host::StepPlayTime() {
+  // A message the program posted is taken at the tick it was posted at, so
+  // the games' own messages never land on a tick that real time chose.
+  if (!m_play.Stepped() || m_play.Held() || HoldsPostedMessage()) return;
+  const DWORD real = m_backend->Ticks();
+  DWORD target = m_play.Flowing(real);
+  if (const auto due = NextPlayDue(); due && static_cast<std::int32_t>(*due - target) < 0) target = *due;
+  m_play.StepTo(target);
+  m_play.KeepWithin(kMostBehindMs, real);
+}
+
+std::optional<DWORD> Host::NextPlayDue() const {
+  std::optional<DWORD> soonest = m_input ? m_input->NextDue() : std::nullopt;
+  for (const Timer& t : m_timers)
+    if (t.play && (!soonest || static_cast<std::int32_t>(t.due - *soonest) < 0)) soonest = t.due;
+  return soonest;
+}
+
+bool Host::HoldsPostedMessage() const {
+  return std::any_of(m_queue.begin(), m_queue.end(), [](const MSG& m) { return !IsInput(m.message); });
 }
 
 // --- Queue -------------------------------------------------------------------
 
 void Host::PostMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   m_queue.push_back(MSG{hwnd, message, wParam, lParam, GetTickCount()});
+}
+
+void Host::PostMessageFirst(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  m_queue.push_front(MSG{hwnd, message, wParam, lParam, GetTickCount()});
 }
 
 void Host::PostQuitMessage(int code) {
@@ -159,6 +209,7 @@ bool Host::PeekMessage(MSG* msg, bool remove, UINT filterMin, UINT filterMax) {
 
 bool Host::GetMessage(MSG* msg) {
   for (;;) {
+    StepPlayTime();
     if (PeekMessage(msg, true)) return msg->message != WM_QUIT;
     const auto due = NextTimerDue();
     m_backend->WaitUntil(due ? *due : kWaitForever, true);
@@ -198,13 +249,15 @@ std::optional<DWORD> Host::NextTimerDue() const {
   const DWORD now = m_backend->Ticks();
   for (const Timer& t : m_timers) {
     if (TimerStands(t)) continue;
-    // Distances from now, on the timer's own clock, so the comparison is wrap-safe.
-    const auto inMs = static_cast<std::int32_t>(t.due - TimerNow(t));
+    // Distances from now, on the timer's own clock, so the comparison is
+    // wrap-safe; stepped play time reaches a due tick when real time does.
+    const DWORD clock = t.play ? m_play.Flowing(now) : now;
+    const auto inMs = static_cast<std::int32_t>(t.due - clock);
     if (!soonest || inMs < *soonest) soonest = inMs;
   }
   // Recorded input wakes the program as a play timer does.
   if (const auto due = m_input && !m_play.Held() ? m_input->NextDue() : std::nullopt) {
-    const auto inMs = std::max<std::int32_t>(0, static_cast<std::int32_t>(*due - m_play.Now(now)));
+    const auto inMs = std::max<std::int32_t>(0, static_cast<std::int32_t>(*due - m_play.Flowing(now)));
     if (!soonest || inMs < *soonest) soonest = inMs;
   }
   if (!soonest) return std::nullopt;
