@@ -36,6 +36,10 @@ bool IsInput(UINT message) {
   return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) || message == WM_KEYDOWN || message == WM_KEYUP;
 }
 
+// A game that went another way may never come to a mark's place: the mark
+// comes this long after its tick all the same, so the replay always ends.
+constexpr DWORD kStrayMs = 5000;
+
 }  // namespace
 
 bool ReplayDesk::IsPlayfieldInput(const MSG& msg) const {
@@ -112,7 +116,9 @@ bool ReplayDesk::LetUserInput(const MSG& msg) {
 
 void ReplayDesk::PostDue(Host& host, DWORD playNow) {
   const ReplayMark* mark = NextMark();
-  if (!mark || !AtPlace(*mark) || static_cast<std::int32_t>(playNow - m_t0 - mark->tick) < 0) return;
+  if (!mark) return;
+  const auto past = static_cast<std::int32_t>(playNow - m_t0 - mark->tick);
+  if (past < 0 || (!AtPlace(*mark) && past < static_cast<std::int32_t>(kStrayMs))) return;
   if (m_next < m_replay.events.size()) {
     // Taken next, before anything else queued, as it was when recorded.
     const ReplayEvent& e = m_replay.events[m_next++];
@@ -127,10 +133,10 @@ void ReplayDesk::PostDue(Host& host, DWORD playNow) {
 }
 
 std::optional<DWORD> ReplayDesk::NextDue() const {
-  // Until the game has come to the mark's place, only the game's own timers can bring it there.
+  // Until the game has come to the mark's place, its own timers bring it there.
   const ReplayMark* mark = NextMark();
-  if (!mark || !AtPlace(*mark)) return std::nullopt;
-  return m_t0 + mark->tick;
+  if (!mark) return std::nullopt;
+  return m_t0 + mark->tick + (AtPlace(*mark) ? 0 : kStrayMs);
 }
 
 void ReplayDesk::Idle() {
