@@ -70,6 +70,8 @@ bool CQuintaroApp::InitInstance() {
   m_doc = std::make_unique<CQuintaroDoc>(*this);
   m_resume = std::make_unique<ResumeKeeper>(m_host->Settings(), *m_doc);
   m_replays = std::make_unique<ReplayDesk>(*this);
+  // Play time steps, so a game plays back from its recording as it was played.
+  m_host->StepPlayClock(true);
   m_frame = std::make_unique<CMainFrame>(*this);
   m_frame->SetModalScript(m_options.script);
   if (!m_frame->Create()) return false;
@@ -106,8 +108,11 @@ bool CQuintaroApp::PreTranslateMessage(const MSG& msg) {
 
 void CQuintaroApp::DispatchOne(const MSG& msg) {
   ++m_nDispatchDepth;
-  m_replays->OnDispatch(msg);
-  if (!PreTranslateMessage(msg)) m_host->DispatchMessage(msg);
+  const bool translated = PreTranslateMessage(msg);
+  if (!translated) {
+    m_replays->OnDispatch(msg, InGameLoop());
+    m_host->DispatchMessage(msg);
+  }
   --m_nDispatchDepth;
   if (m_splash && m_splash->Expired()) CloseSplash();
 }

@@ -7,7 +7,9 @@
 #include "app/main_frame.h"
 #include "app/quintaro_app.h"
 #include "app/quintaro_doc.h"
+#include "app/replay_chooser.h"
 #include "app/replay_desk.h"
+#include "app/replay_list.h"
 #include "app/version.h"
 #include "res/replay_ids.h"
 #include "res/resource_ids.h"
@@ -28,22 +30,6 @@ std::string ReplayName(const CQuintaroDoc& doc, std::int64_t seconds) {
   return std::string(game ? game->pszName : "Game") + "-" + stamp + ".qreplay";
 }
 
-// The newest replay in the folder, if there is one.
-std::optional<fs::path> NewestReplay(const fs::path& folder) {
-  std::error_code ec;
-  std::optional<fs::path> newest;
-  fs::file_time_type newestTime{};
-  for (const auto& entry : fs::directory_iterator(folder, ec)) {
-    if (entry.path().extension() != ".qreplay" || !entry.is_regular_file(ec)) continue;
-    const auto when = entry.last_write_time(ec);
-    if (!newest || when > newestTime) {
-      newest = entry.path();
-      newestTime = when;
-    }
-  }
-  return newest;
-}
-
 }  // namespace
 
 bool OnReplayCommand(CQuintaroApp& app, UINT id) {
@@ -51,21 +37,19 @@ bool OnReplayCommand(CQuintaroApp& app, UINT id) {
   ReplayDesk& replays = app.Replays();
   if (id == ID_GAME_SAVEREPLAY) {
     const fs::path file = replays.Folder() / ReplayName(app.Doc(), std::time(nullptr));
-    const std::string error = replays.Save(file);
+    const std::string error = replays.Save(file, true);
     frame.MessageBox(error.empty() ? "The game was saved as the replay " + file.string() + "." : error,
                      kApplicationTitle, MB_OK | (error.empty() ? MB_ICONINFORMATION : MB_ICONEXCLAMATION));
     return true;
   }
   if (id == ID_GAME_OPENREPLAY) {
-    const auto newest = NewestReplay(replays.Folder());
-    if (!newest) {
+    const std::vector<ReplayListing> list = ListReplays(replays.Folder());
+    if (list.empty()) {
       frame.MessageBox("There is no replay in " + replays.Folder().string() + " yet: Game > Save Replay... keeps one.",
                        kApplicationTitle, MB_OK | MB_ICONINFORMATION);
       return true;
     }
-    if (frame.MessageBox("Watch the replay " + newest->filename().string() + "?", kApplicationTitle,
-                         MB_YESNO | MB_ICONQUESTION) == IDYES)
-      replays.Open(*newest);
+    if (const auto chosen = ChooseReplay(app.GetHost(), frame.Script(), list)) replays.Open(list[*chosen].file);
     return true;
   }
   return false;

@@ -32,15 +32,34 @@ std::uint64_t EndHash(const CQuintaroDoc& doc) {
   return StateHash(Scores(doc) + "|" + (doc.m_pGame ? doc.m_pGame->StateJson() : std::string()));
 }
 
-// Longest that play time waits for a late message before it runs on.
-constexpr std::int32_t kMaxHoldMs = 250;
+bool IsInput(UINT message) {
+  return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) || message == WM_KEYDOWN || message == WM_KEYUP;
+}
+
+// A game that went another way may never come to a mark's place: the mark
+// comes this long after its tick all the same, so the replay always ends.
+constexpr DWORD kStrayMs = 5000;
 
 }  // namespace
 
 bool ReplayDesk::IsPlayfieldInput(const MSG& msg) const {
-  const bool input = (msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST) || msg.message == WM_KEYDOWN ||
-                     msg.message == WM_KEYUP;
-  return input && msg.hwnd == m_app.GetHost().ViewWindow();
+  return IsInput(msg.message) && msg.hwnd == m_app.GetHost().ViewWindow();
+}
+
+ReplayMark ReplayDesk::Here(bool inGameLoop) {
+  return {m_app.GetHost().GetTickCount() - m_t0, m_handled, inGameLoop};
+}
+
+const ReplayMark* ReplayDesk::NextMark() const {
+  if (!m_playing) return nullptr;
+  if (m_next < m_replay.events.size()) return &m_replay.events[m_next].at;
+  return m_endPosted ? nullptr : &m_replay.end;
+}
+
+bool ReplayDesk::AtPlace(const ReplayMark& mark) const {
+  // A game that went another way has handled more: its mark comes late rather than never.
+  if (m_handled != mark.handled) return m_handled > mark.handled;
+  return (m_app.DispatchDepth() > 0) == mark.inGameLoop;
 }
 
 void ReplayDesk::OnGameStart() {
@@ -51,8 +70,8 @@ void ReplayDesk::OnGameStart() {
     host.Random().Seed(m_replay.seed);
     host.PinWallClock(m_replay.wall);
     m_t0 = host.GetTickCount();
+    m_handled = 0;
     m_next = 0;
-    m_taken = 0;
     m_endPosted = false;
     return;
   }
@@ -64,6 +83,7 @@ void ReplayDesk::OnGameStart() {
   m_replay.seed = host.Random().State();
   m_replay.wall = host.Time();
   m_t0 = host.GetTickCount();
+  m_handled = 0;
   m_recording = true;
 }
 
@@ -73,11 +93,15 @@ void ReplayDesk::OnGameResumed(const StateRecord& record) {
   m_replay.startHasState = true;
 }
 
-void ReplayDesk::OnDispatch(const MSG& msg) {
+void ReplayDesk::OnDispatch(const MSG& msg, bool inGameLoop) {
+  const HWND view = m_app.GetHost().ViewWindow();
+  const bool gameMessage =
+      msg.hwnd == view && (IsInput(msg.message) || msg.message == WM_TIMER || msg.message >= WM_USER);
+  if (!gameMessage) return;
   // While a replay plays, the playfield takes only the replay's own messages.
-  if (m_playing && IsPlayfieldInput(msg)) ++m_taken;
   if (m_recording && !m_playing && IsPlayfieldInput(msg))
-    m_replay.events.push_back({m_app.GetHost().GetTickCount() - m_t0, msg.message, msg.wParam, msg.lParam});
+    m_replay.events.push_back({Here(inGameLoop), msg.message, msg.wParam, msg.lParam});
+  ++m_handled;
 }
 
 bool ReplayDesk::LetUserInput(const MSG& msg) {
@@ -90,36 +114,29 @@ bool ReplayDesk::LetUserInput(const MSG& msg) {
   return !IsPlayfieldInput(msg);
 }
 
-DWORD ReplayDesk::ClampPlayTime(DWORD playNow) const {
-  if (!m_playing || m_taken >= m_replay.events.size()) return playNow;
-  // Play time waits at the next message's tick until the program has taken it
-  // (a window's wait may wake a few milliseconds late); never for long.
-  const DWORD due = m_t0 + m_replay.events[m_taken].tick;
-  const auto late = static_cast<std::int32_t>(playNow - due);
-  return late > 0 && late < kMaxHoldMs ? due : playNow;
-}
-
 void ReplayDesk::PostDue(Host& host, DWORD playNow) {
-  if (!m_playing) return;
-  while (m_next < m_replay.events.size() && playNow - m_t0 >= m_replay.events[m_next].tick) {
+  const ReplayMark* mark = NextMark();
+  if (!mark) return;
+  const auto past = static_cast<std::int32_t>(playNow - m_t0 - mark->tick);
+  if (past < 0 || (!AtPlace(*mark) && past < static_cast<std::int32_t>(kStrayMs))) return;
+  if (m_next < m_replay.events.size()) {
+    // Taken next, before anything else queued, as it was when recorded.
     const ReplayEvent& e = m_replay.events[m_next++];
-    host.PostMessage(host.ViewWindow(), e.message, e.wParam, e.lParam);
+    host.PostMessageFirst(host.ViewWindow(), e.message, e.wParam, e.lParam);
+    return;
   }
-  // Just past the end of the recording, with all of its last tick done: a
-  // message wakes the main loop, which ends the replay once idle.
-  if (m_next == m_replay.events.size() && !m_endPosted && playNow - m_t0 > m_replay.endTick) {
-    m_endPosted = true;
-    // The state is taken at the tick the recording ended, whatever loop runs now.
-    m_endedAsRecorded = EndHash(m_app.Doc()) == m_replay.endHash;
-    host.PostMessage(host.ViewWindow(), WM_NULL);
-  }
+  // Where the recording ended: a message wakes the main loop, which ends
+  // the replay once idle; the state is taken here, whatever loop runs now.
+  m_endPosted = true;
+  m_endedAsRecorded = EndHash(m_app.Doc()) == m_replay.endHash;
+  host.PostMessage(host.ViewWindow(), WM_NULL);
 }
 
 std::optional<DWORD> ReplayDesk::NextDue() const {
-  if (!m_playing) return std::nullopt;
-  if (m_next < m_replay.events.size()) return m_t0 + m_replay.events[m_next].tick;
-  if (m_endPosted) return std::nullopt;
-  return m_t0 + m_replay.endTick + 1;
+  // Until the game has come to the mark's place, its own timers bring it there.
+  const ReplayMark* mark = NextMark();
+  if (!mark) return std::nullopt;
+  return m_t0 + mark->tick + (AtPlace(*mark) ? 0 : kStrayMs);
 }
 
 void ReplayDesk::Idle() {
@@ -138,11 +155,11 @@ void ReplayDesk::Stop(const std::string& why) {
   m_app.SetStatusText(why);
 }
 
-std::string ReplayDesk::Save(const std::filesystem::path& file) {
+std::string ReplayDesk::Save(const std::filesystem::path& file, bool withinCommand) {
   CQuintaroDoc& doc = m_app.Doc();
   if (!m_recording || !doc.CurrentGameInfo()) return "There is no game on screen to save as a replay.";
   Replay replay = m_replay;
-  replay.endTick = m_app.GetHost().GetTickCount() - m_t0;
+  replay.end = Here(m_app.DispatchDepth() > (withinCommand ? 1 : 0));
   replay.endHash = EndHash(doc);
   replay.endScores = Scores(doc);
   std::error_code ec;

@@ -33,14 +33,17 @@ std::string WriteReplay(const Replay& replay) {
   record.SetInt("replay.seed", replay.seed);
   record.SetInt("replay.wall", replay.wall);
   record.SetInt("replay.startHasState", replay.startHasState ? 1 : 0);
-  record.SetInt("replay.endTick", replay.endTick);
+  record.SetInt("replay.endTick", replay.end.tick);
+  record.SetInt("replay.endHandled", replay.end.handled);
+  record.SetInt("replay.endInGameLoop", replay.end.inGameLoop ? 1 : 0);
   record.SetText("replay.endHash", std::to_string(replay.endHash));
   record.SetText("replay.endScores", replay.endScores);
   for (const auto& [key, value] : replay.start.Values()) record.SetText(std::string(kStartPrefix) + key, value);
   for (std::size_t i = 0; i < replay.events.size() && i < kMaxEvents; ++i) {
     const ReplayEvent& e = replay.events[i];
-    record.SetText(EventKey(i), std::to_string(e.tick) + " " + std::to_string(e.message) + " " +
-                                    std::to_string(e.wParam) + " " + std::to_string(e.lParam));
+    record.SetText(EventKey(i), std::to_string(e.at.tick) + " " + std::to_string(e.message) + " " +
+                                    std::to_string(e.wParam) + " " + std::to_string(e.lParam) + " " +
+                                    std::to_string(e.at.handled) + " " + std::to_string(e.at.inGameLoop ? 1 : 0));
   }
   return record.Write();
 }
@@ -55,7 +58,9 @@ std::optional<Replay> ReadReplay(std::string_view text, std::string& error) {
   const auto wallText = reader.Text("replay.wall", 24);
   const auto hashText = reader.Text("replay.endHash", 24);
   replay.startHasState = reader.Bool("replay.startHasState");
-  replay.endTick = static_cast<DWORD>(reader.Int("replay.endTick", 0, kMaxTick));
+  replay.end.tick = static_cast<DWORD>(reader.Int("replay.endTick", 0, kMaxTick));
+  replay.end.handled = static_cast<std::uint32_t>(reader.Int("replay.endHandled", 0, kMaxTick));
+  replay.end.inGameLoop = reader.Bool("replay.endInGameLoop");
   replay.endScores = reader.Text("replay.endScores", 200);
   try {
     if (reader.Ok()) {
@@ -75,12 +80,14 @@ std::optional<Replay> ReadReplay(std::string_view text, std::string& error) {
     if (key.starts_with(kStartPrefix)) replay.start.SetText(key.substr(kStartPrefix.size()), value);
   for (std::size_t i = 0; reader.Ok() && record->Has(EventKey(i)); ++i) {
     // Message numbers and parameters are 32-bit values in the files we write.
-    const auto v = reader.Ints(EventKey(i), 4, -kMaxTick - 1, kMaxTick);
-    if (reader.Ok() && (v[0] < 0 || v[1] < 0 || v[2] < 0)) reader.Fail(EventKey(i) + " is not an input message");
-    if (reader.Ok() && !replay.events.empty() && static_cast<DWORD>(v[0]) < replay.events.back().tick)
+    const auto v = reader.Ints(EventKey(i), 6, -kMaxTick - 1, kMaxTick);
+    if (reader.Ok() && (v[0] < 0 || v[1] < 0 || v[2] < 0 || v[4] < 0 || v[5] < 0 || v[5] > 1))
+      reader.Fail(EventKey(i) + " is not an input message");
+    const ReplayMark at{static_cast<DWORD>(v[0]), static_cast<std::uint32_t>(v[4]), v[5] != 0};
+    if (reader.Ok() && !replay.events.empty() &&
+        (at.tick < replay.events.back().at.tick || at.handled <= replay.events.back().at.handled))
       reader.Fail(EventKey(i) + " comes before the message ahead of it");
-    replay.events.push_back({static_cast<DWORD>(v[0]), static_cast<UINT>(v[1]), static_cast<WPARAM>(v[2]),
-                             static_cast<LPARAM>(v[3])});
+    replay.events.push_back({at, static_cast<UINT>(v[1]), static_cast<WPARAM>(v[2]), static_cast<LPARAM>(v[3])});
   }
   if (!reader.Ok()) {
     error = reader.Error();

@@ -2,7 +2,7 @@
 #pragma once
 // A replay as a file (`.qreplay`): the program version that recorded it, the
 // game as it began, the random generator and the clock at that moment, each
-// input message the game acted on with its play tick, and how the game
+// input message the game acted on with where it came, and how the game
 // stood when the recording ended. It is a game record (key=value lines), so
 // it is read by the same careful reader.
 #include <cstdint>
@@ -14,8 +14,18 @@
 #include "game/state_record.h"
 #include "platform/types.h"
 
-struct ReplayEvent {
+// Where a message came in the game's stream: its play tick, how many of the
+// game's messages (input, timer ticks, its own posted messages) were handled
+// before it, and whether a game's own loop took it (rather than the main
+// loop). Timer ticks and input at the same tick come back in the same order.
+struct ReplayMark {
   DWORD tick = 0;  // play ticks since the game began
+  std::uint32_t handled = 0;
+  bool inGameLoop = false;
+};
+
+struct ReplayEvent {
+  ReplayMark at;
   UINT message = 0;
   WPARAM wParam = 0;
   LPARAM lParam = 0;
@@ -28,7 +38,7 @@ struct Replay {
   std::uint32_t seed = 0;   // the random generator's state as the game began
   std::int64_t wall = 0;    // the clock's seconds as the game began
   std::vector<ReplayEvent> events;
-  DWORD endTick = 0;        // play ticks from the start to the end of the recording
+  ReplayMark end;           // where the recording ended
   std::uint64_t endHash = 0;  // of the state dump at the end
   std::string endScores;    // the seats' scores at the end, as the player may read them
 };

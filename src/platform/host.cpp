@@ -13,9 +13,6 @@ namespace {
 constexpr unsigned kEighthsPerMs = 8;
 constexpr unsigned kMinPeriod8 = static_cast<unsigned>(kTimerResolutionMs * kEighthsPerMs);
 
-// Tick comparisons that survive the 49-day wrap of a millisecond counter.
-bool Reached(DWORD now, DWORD due) { return static_cast<std::int32_t>(now - due) >= 0; }
-
 unsigned Period8(DWORD periodMs) {
   const std::uint64_t p8 = static_cast<std::uint64_t>(periodMs) * kEighthsPerMs;
   return static_cast<unsigned>(std::clamp<std::uint64_t>(p8, kMinPeriod8, 0x7FFFFFFFu));
@@ -78,20 +75,14 @@ LRESULT Host::DispatchMessage(const MSG& msg) {
 
 // --- Time --------------------------------------------------------------------
 
-void Host::Sleep(DWORD ms) { m_backend->WaitUntil(RealTicks() + ms, false); }
-
-void Host::WaitUntil(DWORD deadline) {
-  const DWORD now = GetTickCount();
-  if (Reached(now, deadline)) return;
-  // Play time runs with real time while the wait lasts: nothing that could
-  // hold play is dispatched meanwhile.
-  m_backend->WaitUntil(RealTicks() + (deadline - now), false);
-}
-
 // --- Queue -------------------------------------------------------------------
 
 void Host::PostMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   m_queue.push_back(MSG{hwnd, message, wParam, lParam, GetTickCount()});
+}
+
+void Host::PostMessageFirst(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  m_queue.push_front(MSG{hwnd, message, wParam, lParam, GetTickCount()});
 }
 
 void Host::PostQuitMessage(int code) {
@@ -159,6 +150,7 @@ bool Host::PeekMessage(MSG* msg, bool remove, UINT filterMin, UINT filterMax) {
 
 bool Host::GetMessage(MSG* msg) {
   for (;;) {
+    StepPlayTime();
     if (PeekMessage(msg, true)) return msg->message != WM_QUIT;
     const auto due = NextTimerDue();
     m_backend->WaitUntil(due ? *due : kWaitForever, true);
@@ -198,13 +190,15 @@ std::optional<DWORD> Host::NextTimerDue() const {
   const DWORD now = m_backend->Ticks();
   for (const Timer& t : m_timers) {
     if (TimerStands(t)) continue;
-    // Distances from now, on the timer's own clock, so the comparison is wrap-safe.
-    const auto inMs = static_cast<std::int32_t>(t.due - TimerNow(t));
+    // Distances from now, on the timer's own clock, so the comparison is
+    // wrap-safe; stepped play time reaches a due tick when real time does.
+    const DWORD clock = t.play ? m_play.Flowing(now) : now;
+    const auto inMs = static_cast<std::int32_t>(t.due - clock);
     if (!soonest || inMs < *soonest) soonest = inMs;
   }
   // Recorded input wakes the program as a play timer does.
   if (const auto due = m_input && !m_play.Held() ? m_input->NextDue() : std::nullopt) {
-    const auto inMs = std::max<std::int32_t>(0, static_cast<std::int32_t>(*due - m_play.Now(now)));
+    const auto inMs = std::max<std::int32_t>(0, static_cast<std::int32_t>(*due - m_play.Flowing(now)));
     if (!soonest || inMs < *soonest) soonest = inMs;
   }
   if (!soonest) return std::nullopt;

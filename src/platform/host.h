@@ -50,10 +50,11 @@ class Host {
   // --- Time --------------------------------------------------------------
   // The games' millisecond tick: play time, which stands still while play is
   // held (see HoldPlay), so a game resumes exactly where it stopped.
-  DWORD GetTickCount() {
-    const DWORD play = m_play.Now(m_backend->Ticks());
-    return m_input ? m_input->ClampPlayTime(play) : play;
-  }
+  DWORD GetTickCount() { return m_play.Now(m_backend->Ticks()); }
+  // Play time moves only when the program waits (see PlayClock), so the
+  // same input at the same ticks plays a game the same way in a window as
+  // on virtual time. The program steps it; bare hosts (tests) let it run.
+  void StepPlayClock(bool on) { m_play.SetStepped(on, m_backend->Ticks()); }
   // The real millisecond tick, for the chrome (tool tips) and the driver.
   DWORD RealTicks() { return m_backend->Ticks(); }
   std::int64_t Time() {
@@ -84,6 +85,9 @@ class Host {
 
   // --- Message queue -----------------------------------------------------
   void PostMessage(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+  // Posts ahead of everything queued: the next message taken (a recorded one
+  // that must come exactly where it came when it was recorded).
+  void PostMessageFirst(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
   // Input from a backend, in window-surface pixels; routed to the view, the
   // frame (chrome) or the modal layer as a real system would.
   void PostMouse(UINT message, int surfaceX, int surfaceY, UINT keyFlags);
@@ -202,6 +206,11 @@ class Host {
   };
   // The tick a timer's due time is measured against.
   DWORD TimerNow(const Timer& t) const;
+  // Stepped play time: the program is idle, so play time moves on with real
+  // time, stopping at the next timer or recorded message due.
+  void StepPlayTime();
+  std::optional<DWORD> NextPlayDue() const;
+  bool HoldsPostedMessage() const;
   bool TimerStands(const Timer& t) const { return t.play && m_play.Held(); }
   bool TakeTimerTick(MSG* msg, bool remove);
   CRect CopyDamage(Surface32& out) const;

@@ -3,7 +3,8 @@
 // Input that comes from a recording rather than from the user (a replay).
 // The host asks it for what has fallen due each time it looks at its queue,
 // and wakes for its next message as it does for a timer, so each message
-// arrives at the play tick it was recorded at.
+// arrives at the play tick it was recorded at (play time steps, so it stands
+// at that tick while the message is handled).
 #include <optional>
 
 #include "platform/messages.h"
@@ -16,12 +17,9 @@ class InputSource {
   virtual ~InputSource() = default;
   // Posts every message due by play tick `playNow`.
   virtual void PostDue(Host& host, DWORD playNow) = 0;
-  // The play tick at which something next falls due, if anything does.
+  // The play tick at which something next falls due, if anything does
+  // (nothing does while the recording waits for the program to catch up).
   virtual std::optional<DWORD> NextDue() const = 0;
-  // The play tick the program reads: a recording may hold it at the tick of
-  // its next message until that message has been taken, so that a message
-  // a real window delivers a little late is still acted on at its own tick.
-  virtual DWORD ClampPlayTime(DWORD playNow) const { return playNow; }
   // The user's own input as it arrives: false drops it (the recording has the playfield).
   virtual bool LetUserInput(const MSG& /*msg*/) { return true; }
 };

@@ -45,6 +45,8 @@ constexpr ShownFormat kFormats[] = {
     {N_("The replay could not be saved: %s")},
     {N_("There is no replay in %s yet: Game > Save Replay... keeps one.")},
     {N_("Watch the replay %s?")},
+    {N_("%s, %s (%s)")},
+    {N_("Replays %s to %s of %s")},
     {N_("The replay %s cannot be played: %s.")},
     {N_("it cannot be read")},
     {N_("it was recorded by Quintaro %s, and this is Quintaro %s: a replay plays true only on the version that "

@@ -24,7 +24,7 @@ constexpr StringDef kStrings[] = {
     {ID_VIEW_MAINWINDOW, "View Main Window\nView Main Window"},
     {ID_GAME_QUITGAME, "Quit current game\nQuit"},
     {ID_GAME_SAVEREPLAY, "Save the game on screen as a replay to watch again\nSave Replay"},
-    {ID_GAME_OPENREPLAY, "Watch the last replay saved\nOpen Replay"},
+    {ID_GAME_OPENREPLAY, "Choose a saved replay to watch\nOpen Replay"},
     {ID_OPTIONS_SKILL_BEGINNER, "The computer players of this game play as beginners\nBeginner"},
     {ID_OPTIONS_SKILL_CLUB, "The computer players of this game play as club players\nClub"},
     {ID_OPTIONS_SKILL_EXPERT, "The computer players of this game play as experts\nExpert"},

@@ -32,13 +32,14 @@ struct Seats {
 
 class GameApp : public ModalScript {
  public:
-  // `store` is the settings store (in memory when null).
+  // `store` is the settings store (in memory when null); `backend` one of
+  // the test's own (a plain headless one when null).
   explicit GameApp(std::int64_t epochSeconds = 1000, bool audio = true,
-                   std::unique_ptr<SettingsStore> store = nullptr) {
+                   std::unique_ptr<SettingsStore> store = nullptr, std::unique_ptr<HeadlessBackend> backend = nullptr) {
     HeadlessOptions options;
     options.epochSeconds = epochSeconds;
     options.audio = audio;
-    auto backend = MakeHeadlessBackend(options);
+    if (!backend) backend = MakeHeadlessBackend(options);
     m_backend = backend.get();
     if (!store) store = std::make_unique<SettingsStore>();
     auto host = std::make_unique<Host>(std::move(backend), std::move(store));
