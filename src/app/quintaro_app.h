@@ -44,6 +44,8 @@ class CQuintaroApp {
   void DispatchOne(const MSG& msg);
   // True while a game's own loop (a shot, a computer turn) takes messages.
   bool InGameLoop() const { return m_nDispatchDepth > 1; }
+  // Stores the game under way where its last finished turn left it.
+  void KeepUnfinishedGame();
   // Stores what must persist and ends the process at once with `code`.
   [[noreturn]] void Terminate(int code);
 
