@@ -11,10 +11,4 @@ struct Context {
   ResourceSink& sink;
 };
 
-// The picture and sound families.
-void MakeShellArt(Context& ctx);
-void MakeDartsArt(Context& ctx);
-void MakeDartsSounds(Context& ctx);
-void MakePlayfields(Context& ctx);
-
 }  // namespace art

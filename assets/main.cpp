@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "context.h"
+#include "registry.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -19,12 +20,8 @@ int main(int argc, char** argv) {
   art::Quantiser quant;
   art::ResourceSink sink(argv[1]);
   art::Context ctx{quant, sink};
-  using Family = void (*)(art::Context&);
-  const std::pair<const char*, Family> families[] = {{"shell", art::MakeShellArt},
-                                                     {"darts", art::MakeDartsArt},
-                                                     {"darts sounds", art::MakeDartsSounds},
-                                                     {"playfields", art::MakePlayfields}};
-  for (const auto& [name, make] : families) {
+  // Each family registers itself from its own folder (assets/registry.h).
+  for (const auto& [name, make] : art::Families()) {
     const auto t0 = std::chrono::steady_clock::now();
     make(ctx);
     const auto t = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - t0);

@@ -12,6 +12,7 @@
 #include "core/shapes.h"
 #include "games/airhockey/model/airhockey_geometry.h"
 #include "playfields/playfield_common.h"
+#include "registry.h"
 
 namespace art {
 
@@ -145,5 +146,9 @@ void MakeAirHockeyPlayfield(Context& ctx) {
   MakeAirHockeySprites(ctx);
   MakeAirHockeySounds(ctx);
 }
+
+namespace {
+[[maybe_unused]] const bool kRegistered = RegisterFamily("air hockey", MakeAirHockeyPlayfield);
+}  // namespace
 
 }  // namespace art

@@ -11,6 +11,7 @@
 #include "core/textures.h"
 #include "games/basketball/model/basketball_geometry.h"
 #include "playfields/playfield_common.h"
+#include "registry.h"
 
 namespace art {
 
@@ -121,5 +122,9 @@ void MakeBasketballPlayfield(Context& ctx) {
   MakeBasketballSprites(ctx);
   MakeBasketballSounds(ctx);
 }
+
+namespace {
+[[maybe_unused]] const bool kRegistered = RegisterFamily("basketball", MakeBasketballPlayfield);
+}  // namespace
 
 }  // namespace art

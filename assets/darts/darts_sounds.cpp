@@ -6,6 +6,7 @@
 #include "core/sound_out.h"
 #include "core/synth.h"
 #include "games/darts/model/dart_geometry.h"
+#include "registry.h"
 
 namespace art {
 namespace {
@@ -119,5 +120,9 @@ void MakeDartsSounds(Context& ctx) {
   EmitWave(sink, kDarts, kWinSound, Win(rng), {.role = Role::Call, .fadeInMs = 8.f});
   EmitWave(sink, kDarts, kPickSound, PickUp(rng));
 }
+
+namespace {
+[[maybe_unused]] const bool kRegistered = RegisterFamily("darts sounds", MakeDartsSounds);
+}  // namespace
 
 }  // namespace art

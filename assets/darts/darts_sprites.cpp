@@ -9,6 +9,7 @@
 #include "core/shapes.h"
 #include "darts/dart_painter.h"
 #include "games/darts/model/dart_geometry.h"
+#include "registry.h"
 
 namespace art {
 
@@ -73,5 +74,9 @@ void MakeDartsArt(Context& ctx) {
   ctx.sink.Cursor(darts::kReadyCursor, DartCursor(false), darts::kCursorHotX, darts::kCursorHotY);
   ctx.sink.Cursor(darts::kThrowingCursor, DartCursor(true), darts::kCursorHotX, darts::kCursorHotY);
 }
+
+namespace {
+[[maybe_unused]] const bool kRegistered = RegisterFamily("darts", MakeDartsArt);
+}  // namespace
 
 }  // namespace art

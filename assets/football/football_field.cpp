@@ -14,6 +14,7 @@
 #include "core/textures.h"
 #include "games/football/model/football_geometry.h"
 #include "playfields/playfield_common.h"
+#include "registry.h"
 
 namespace art {
 
@@ -215,5 +216,9 @@ void MakeFootballPlayfield(Context& ctx) {
   MakeFootballSprites(ctx);
   MakeFootballSounds(ctx);
 }
+
+namespace {
+[[maybe_unused]] const bool kRegistered = RegisterFamily("football", MakeFootballPlayfield);
+}  // namespace
 
 }  // namespace art

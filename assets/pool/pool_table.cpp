@@ -13,6 +13,7 @@
 #include "core/textures.h"
 #include "games/pool/model/pool_geometry.h"
 #include "playfields/playfield_common.h"
+#include "registry.h"
 
 namespace art {
 
@@ -177,5 +178,9 @@ void MakePoolPlayfield(Context& ctx) {
   MakePoolBalls(ctx);
   MakePoolSounds(ctx);
 }
+
+namespace {
+[[maybe_unused]] const bool kRegistered = RegisterFamily("pool", MakePoolPlayfield);
+}  // namespace
 
 }  // namespace art

@@ -2,6 +2,7 @@
 // The shell's pictures: title screen, splash, hall of fame, tool bar, icons
 // and the pointing-hand cursor.
 #include "context.h"
+#include "registry.h"
 
 namespace art {
 
@@ -16,5 +17,9 @@ void MakeShellArt(Context& ctx) {
   MakeHallOfFame(ctx);
   MakeToolbarAndIcons(ctx);
 }
+
+namespace {
+[[maybe_unused]] const bool kRegistered = RegisterFamily("shell", MakeShellArt);
+}  // namespace
 
 }  // namespace art

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The title screen (178): a games hall in which each of the ten clickable
-// regions holds a picture of its game, drawn from the regions' own outlines.
+// The title screen (178): a games hall in which each clickable region holds
+// a picture of its game, drawn from the regions' own outlines.
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <vector>
@@ -12,6 +13,8 @@
 #include "core/text.h"
 #include "core/textures.h"
 #include "darts/dart_painter.h"
+#include "registry.h"
+#include "res/screen_numbers.h"
 #include "res/title_regions.h"
 #include "shell/props.h"
 #include "shell/title_people.h"
@@ -187,6 +190,18 @@ void PaintBowlingSign(Canvas& c) {
   PaintBowlingPin(c, 452.f, 40.f, 22.f);
 }
 
+// The six games' scenes belong to the hall's composition, so they are
+// painted here; a new game registers its own from its folder.
+[[maybe_unused]] const bool kScenes = RegisterTitleScene(kScreenBasketball, PaintBasketballScene) &&
+                                      RegisterTitleScene(kScreenFootball, PaintFootballScene) &&
+                                      RegisterTitleScene(kScreenPool, PaintPoolScene) &&
+                                      RegisterTitleScene(kScreenAirHockey, PaintAirHockeyScene) &&
+                                      RegisterTitleScene(kScreenDarts, PaintDartsScene) &&
+                                      RegisterTitleScene(kScreenBowling, [](Canvas& c) {
+                                        PaintBowlingScene(c);
+                                        PaintBowlingSign(c);
+                                      });
+
 void PaintHallOfFameSign(Canvas& c) {
   BrassPlaque(c, 378.f, 54.f, 557.f, 101.f, "", 14);
   TextStyle t;
@@ -220,13 +235,15 @@ void MakeTitleScreen(Context& ctx) {
   const Rgb glow{255, 236, 190};
   for (const HotRegion& r : TitleRegions()) RegionGlow(c, Outline(r), glow);
   PaintLogo(c);
-  PaintBasketballScene(c);
-  PaintFootballScene(c);
-  PaintPoolScene(c);
-  PaintAirHockeyScene(c);
-  PaintDartsScene(c);
-  PaintBowlingScene(c);
-  PaintBowlingSign(c);
+  // Each game's scene, once, over its outlines: the games find their place
+  // through their rows, their scenes through the registry.
+  std::vector<int> painted;
+  for (const HotRegion& r : TitleRegions()) {
+    const TitleScene paint = TitleSceneFor(r.nGameType);
+    if (!paint || std::ranges::find(painted, r.nGameType) != painted.end()) continue;
+    painted.push_back(r.nGameType);
+    paint(c);
+  }
   PaintHallOfFameSign(c);
   ctx.sink.Bitmap(178, ctx.quant.Convert(c, Dither::Diffusion));
 }

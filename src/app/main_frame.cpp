@@ -115,7 +115,10 @@ void CMainFrame::OnSave() {
 
 void CMainFrame::OnClose() {
   // The close box, Alt+F4 and Exit (Ctrl+Q) all come here: a game under way
-  // is not left without asking.
+  // is not left without asking. The game under way is kept first, where its
+  // last finished turn left it: a session that ends while the question is up
+  // must not take it along.
+  m_app.KeepUnfinishedGame();
   if (!m_app.Doc().MayLeaveGame()) return;
   m_app.Terminate(0);
 }

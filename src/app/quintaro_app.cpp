@@ -131,6 +131,10 @@ int CQuintaroApp::Run() {
   return static_cast<int>(msg.wParam);
 }
 
+void CQuintaroApp::KeepUnfinishedGame() {
+  if (m_resume) m_resume->Keep();
+}
+
 void CQuintaroApp::Terminate(int code) {
   // The view stops the game as its window goes; the document stores the
   // sound setting as it is destroyed. Then the process ends at once.
@@ -164,7 +168,7 @@ void CQuintaroApp::SaveBeforeClosing() {
   }
   m_closing = true;
   // The game under way is kept where its last finished turn left it.
-  if (m_resume) m_resume->Keep();
+  KeepUnfinishedGame();
   if (m_frame) m_frame->WindowMode().StorePlacement();
   if (m_doc) m_doc->StoreSound();
   TellSettingsProblemsBeforeClosing();

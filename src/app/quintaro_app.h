@@ -46,6 +46,8 @@ class CQuintaroApp {
   bool InGameLoop() const { return m_nDispatchDepth > 1; }
   // How many messages are being handled, one inside another (0: the main loop waits).
   int DispatchDepth() const { return m_nDispatchDepth; }
+  // Stores the game under way where its last finished turn left it.
+  void KeepUnfinishedGame();
   // Stores what must persist and ends the process at once with `code`.
   [[noreturn]] void Terminate(int code);
 

@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The screens the document can show: the title, the six games and the Hall
-// of Fame. Saved scripts and the title-screen regions use these numbers.
+// The screens the document can show: the title, each game of the rows and
+// the Hall of Fame, and how many numbers they take.
+#include <algorithm>
 
-enum : int {
-  kScreenTitle = 0,
-  kScreenAirHockey = 1,
-  kScreenBasketball = 2,
-  kScreenBowling = 3,
-  kScreenDarts = 4,
-  kScreenFootball = 5,
-  kScreenPool = 6,
-  kScreenHallOfFame = 7,
-};
+#include "res/game_rows_data.h"
+#include "res/screen_numbers.h"
 
-inline constexpr int kScreenCount = 8;
+inline constexpr int kScreenCount = [] {
+  int count = kScreenHallOfFame + 1;
+  for (const GameShellRow& row : kGameShellRows) count = std::max(count, row.nScreen + 1);
+  return count;
+}();

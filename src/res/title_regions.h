@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The title screen's clickable regions: polygons over the picture, each
-// naming the screen a click there opens.
+// naming the screen a click there opens. The games' come from their rows
+// (res/game_rows_data.h); the Hall of Fame's plaque comes last.
 #include <span>
 #include <vector>
 
@@ -14,5 +15,6 @@ struct HotRegion {
   bool Contains(int x, int y) const;
 };
 
-// The ten regions in list order.
+// Every game's regions in the rows' order, then the Hall of Fame's. No two
+// overlap, so the order decides nothing.
 std::span<const HotRegion> TitleRegions();

@@ -4,7 +4,6 @@
 #include <iomanip>
 #include <sstream>
 
-#include "game/game_factories.h"
 #include "games/basketball/model/basketball_rules.h"
 #include "gfx/sprite_list.h"
 #include "platform/host.h"

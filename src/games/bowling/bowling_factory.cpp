@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/game_factories.h"
 #include "games/bowling/bowl.h"
 
 std::unique_ptr<CGame> MakeBowlingGame(const GameContext& context, int /*nVariant*/) {

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <sstream>
 
-#include "game/game_factories.h"
 #include "games/darts/dart_dialogs.h"
 #include "gfx/sprite_list.h"
 #include "platform/host.h"

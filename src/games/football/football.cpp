@@ -3,7 +3,6 @@
 
 #include <sstream>
 
-#include "game/game_factories.h"
 #include "gfx/sprite_list.h"
 #include "platform/host.h"
 #include "sound/dx_sound.h"

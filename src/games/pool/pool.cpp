@@ -6,7 +6,6 @@
 #include <cmath>
 #include <sstream>
 
-#include "game/game_factories.h"
 #include "games/pool/pool_dialogs.h"
 #include "gfx/sprite_list.h"
 #include "platform/host.h"
