@@ -83,6 +83,11 @@ LRESULT CMainFrame::WindowProc(const MSG& msg) {
     case WM_CLOSE:
       OnClose();
       return 0;
+    case WM_ENDSESSION:
+      // The session is ending and nobody will answer a question: the game
+      // under way is kept for the next start and the program ends.
+      m_app.KeepUnfinishedGame();
+      m_app.Terminate(0);
     // The desktop's news about the window concerns the game in the view.
     case WM_ACTIVATEAPP:
     case WM_SIZE:

@@ -2,6 +2,7 @@
 #include "platform/hang_up.h"
 
 #include <csignal>
+#include <initializer_list>
 
 namespace {
 
@@ -13,13 +14,15 @@ extern "C" void NoteHangUp(int /*signal*/) { g_hangUp = 1; }
 }  // namespace
 
 void CatchHangUp() {
-  struct sigaction current {};
-  if (::sigaction(SIGHUP, nullptr, &current) != 0 || current.sa_handler == SIG_IGN) return;
-  struct sigaction action {};
-  action.sa_handler = NoteHangUp;
-  sigemptyset(&action.sa_mask);
-  action.sa_flags = SA_RESTART;
-  ::sigaction(SIGHUP, &action, nullptr);
+  for (const int signal : {SIGHUP, SIGTERM}) {
+    struct sigaction current {};
+    if (::sigaction(signal, nullptr, &current) != 0 || current.sa_handler == SIG_IGN) continue;
+    struct sigaction action {};
+    action.sa_handler = NoteHangUp;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(signal, &action, nullptr);
+  }
 }
 
 bool HangUpPending() { return g_hangUp != 0; }

@@ -120,7 +120,7 @@ bool Host::InFilter(UINT message, UINT filterMin, UINT filterMax) const {
 
 bool Host::PeekMessage(MSG* msg, bool remove, UINT filterMin, UINT filterMax) {
   m_backend->Poll();
-  if (TakeHangUp()) PostClose();
+  if (TakeHangUp()) PostEndSession();
   const DWORD now = GetTickCount();
   if (m_input) m_input->PostDue(*this, now);
 

@@ -93,6 +93,8 @@ class Host {
   void PostMouse(UINT message, int surfaceX, int surfaceY, UINT keyFlags);
   void PostKey(UINT message, UINT vk, bool altDown = false);
   void PostClose();
+  // The session ends (a hang-up or terminate request): WM_ENDSESSION, no question asked.
+  void PostEndSession();
   // The desktop took the focus away or gave it back (WM_ACTIVATEAPP), or
   // minimised or restored the window (WM_SIZE): the frame hears of it.
   void PostActivate(bool active);

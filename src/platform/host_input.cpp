@@ -97,6 +97,10 @@ void Host::PostClose() {
   if (m_frame != HWND_NONE) PostMessage(m_frame, WM_CLOSE);
 }
 
+void Host::PostEndSession() {
+  if (m_frame != HWND_NONE) PostMessage(m_frame, WM_ENDSESSION, 1);
+}
+
 void Host::PostActivate(bool active) {
   if (m_frame != HWND_NONE) PostMessage(m_frame, WM_ACTIVATEAPP, active ? 1 : 0);
 }

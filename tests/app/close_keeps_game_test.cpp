@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 
@@ -67,6 +68,33 @@ TEST(CloseMidGame, TheGameIsKeptBeforeTheQuitQuestionCanBlock) {
     resumed += next.Player(0).m_nScore == scores[0] && next.Player(1).m_nScore == scores[1];
   }
   EXPECT_EQ(resumed, 3);
+  fs::remove_all(pattern);
+}
+
+// A logout's SIGTERM mid-game: no question goes up (nobody would answer it),
+// the program ends with code 0 and the next start resumes the same scores.
+TEST(CloseMidGame, ATerminateRequestKeepsTheGameAndEndsWithoutAsking) {
+  std::string pattern = (fs::temp_directory_path() / "quintaro-term-XXXXXX").string();
+  ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+  const fs::path file = fs::path(pattern) / "Quintaro.ini";
+  EXPECT_EXIT(
+      {
+        DartsApp app(1000, false, std::make_unique<SettingsStore>(file));
+        PlayTurns(app, 2);
+        app.boxDriver = [](const std::string&, DialogController&) -> std::optional<int> { std::_Exit(3); };
+        ::raise(SIGTERM);
+        app.Pump();
+        std::_Exit(2);
+      },
+      ::testing::ExitedWithCode(0), "");
+  DartsApp played(1000, false);
+  PlayTurns(played, 2);
+  DartsApp next(1000, false, std::make_unique<SettingsStore>(file));
+  next.answers.push_back(IDYES);
+  next.App().OnIdle();
+  ASSERT_TRUE(next.Doc().m_bGameInProgress);
+  EXPECT_EQ(next.Player(0).m_nScore, played.Player(0).m_nScore);
+  EXPECT_EQ(next.Player(1).m_nScore, played.Player(1).m_nScore);
   fs::remove_all(pattern);
 }
 
