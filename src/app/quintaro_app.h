@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "net/net_transport.h"
 #include "platform/host.h"
 
 class CQuintaroDoc;
@@ -26,6 +27,7 @@ struct AppOptions {
   std::optional<int> zoom;                          // this run's zoom, over the stored one
   std::optional<bool> fullscreen;                   // this run's full screen, over the stored one
   std::filesystem::path replayFile;                 // a replay to play once the program has started
+  NetTransportFactory netTransport;                 // the platform's connections; none: no online play
 };
 
 class CQuintaroApp {
