@@ -72,9 +72,15 @@ class Driver:
         return self.until(r"\] state (\{.*\})$").group(1)
 
     def quit(self):
+        """Ends the program; every expectation and wait of its script must have held."""
         self.send("quit")
         self.proc.stdin.close()
-        self.proc.wait(timeout=20)
+        code = self.proc.wait(timeout=20)
+        if code != 0:
+            raise AssertionError(f"{self.out.name} ended with {code}:\n" + "\n".join(self.out.seen[-25:]))
+
+    def drifts(self):
+        return sum("online drift" in line for line in self.out.seen)
 
     def kill(self):
         self.proc.kill()

@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr DWORD kWaitStepMs = 5;
+constexpr DWORD kWaitStepMs = 20;
 constexpr auto kRealPause = std::chrono::milliseconds(1);
 constexpr auto kGiveUpAfter = std::chrono::seconds(20);
 
@@ -72,8 +72,10 @@ bool ScenarioDriver::OnlineWaitOver() {
   if (what == "joined") return inRoom;
   if (what == "seats") return inRoom && session->Room().Ready();
   if (what == "started") return online.Playing();
+  // A game that is over has no turns to wait for.
+  if (!online.Playing() && online.TurnsTaken() > 0) return true;
   if (what == "myturn") return online.Playing() && online.SeatIsLocal(online.TurnSeat());
-  if (what == "over") return !online.Playing() && online.TurnsTaken() > 0;
+  if (what == "over") return false;
   if (what == "away") return session->Room().FirstAway() >= 0;
   return online.TurnsTaken() >= std::stoi(what.substr(6));
 }
@@ -96,7 +98,8 @@ std::optional<DWORD> ScenarioDriver::OnlineWaitStep(DWORD now) {
     m_onlineWait.reset();
     return std::nullopt;
   }
-  // The network runs in real time: a moment of it, then a little play time.
-  std::this_thread::sleep_for(kRealPause);
+  // The network runs in real time: a moment of it, then a little play time
+  // (none while input that has come is still being played).
+  if (!online.PlayingInput()) std::this_thread::sleep_for(kRealPause);
   return now + kWaitStepMs;
 }

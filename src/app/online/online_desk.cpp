@@ -34,6 +34,7 @@ void OnlineDesk::Begin(const std::string& typedAddress) {
   m_playing = false;
   m_pendingStart.reset();
   m_pendingTurn.reset();
+  m_inputQueue.clear();
   m_endPending = false;
   m_app.GetHost().Settings().WriteProfileString(kSection, "Server", typedAddress);
   m_app.GetHost().SetInputSource(this);

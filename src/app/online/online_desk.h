@@ -49,6 +49,8 @@ class OnlineDesk final : public OnlineEvents, public InputSource {
   const std::string& ConnectionStatus() const { return m_status; }
   int TurnSeat() const { return m_turnSeat; }
   int TurnsTaken() const { return m_turnsTaken; }
+  // Input of the other machine's turn has come and is still being played here.
+  bool PlayingInput() const { return !m_inbox.empty() || m_taken < m_posted; }
   int Drifts() const { return m_drifts; }
   // True when `seat` is played on this machine (its member, or the creator's computer).
   bool SeatIsLocal(int seat) const;
@@ -71,6 +73,9 @@ class OnlineDesk final : public OnlineEvents, public InputSource {
   bool IsPlayfieldInput(const MSG& msg) const;
   void Begin(const std::string& typedAddress);
   void BeginFromStart(const NetMessage& message);
+  void QueueInput(const NetMessage& message);
+  void DrainInput();
+  bool PlaybackDone() const;
   void TakeInput(const NetMessage& message);
   void BeginTurn(int seat);
   void FlushInput(bool force);
@@ -100,10 +105,12 @@ class OnlineDesk final : public OnlineEvents, public InputSource {
   DWORD m_sentAt = 0;
   // The watchers' side: the turn's input still to be posted, the play tick
   // its tick 0 falls on, and the turn's record once it has come.
+  std::deque<NetMessage> m_inputQueue;
   std::deque<ReplayEvent> m_inbox;
   std::optional<DWORD> m_inputBase;
   std::size_t m_posted = 0;
   std::size_t m_taken = 0;
+  DWORD m_postedAt = 0;  // the play tick input was last posted
   std::optional<NetMessage> m_pendingTurn;
   // What arrived between messages and waits for the main loop.
   std::optional<NetMessage> m_pendingStart;

@@ -22,6 +22,10 @@ constexpr DWORD kSendEveryMs = 50;
 constexpr DWORD kPlaybackDelayMs = 120;
 // While in a room the main loop looks at the connection this often.
 constexpr DWORD kPollEveryMs = 20;
+// A message a game's loop dropped is not waited for longer than this.
+constexpr DWORD kPlaybackGraceMs = 1000;
+// Input held back until the turn before it is taken up; more than this is a flood.
+constexpr std::size_t kMaxQueuedInput = 2000;
 
 int Number(const NetMessage& message, std::string_view key, int fallback) {
   const std::string text = message.Get(key);
@@ -49,10 +53,29 @@ void OnlineDesk::OnGameMessage(const NetMessage& message) {
   WakeMainLoop();
   // Whatever changes the table waits for the main loop; input only queues.
   if (message.type == "start") m_pendingStart = message;
-  else if (message.type == "input") TakeInput(message);
-  else if (message.type == "turn") m_pendingTurn = message;
-  else if (message.type == "back" && Number(message, "seat", -1) == m_turnSeat && m_playing && !SeatIsLocal(m_turnSeat))
+  else if (message.type == "input" || message.type == "turn") QueueInput(message);
+  else if (message.type == "back" && Number(message, "seat", -1) == m_turnSeat && m_playing && !SeatIsLocal(m_turnSeat)) {
+    // What the lost mover sent of its turn is void: it plays the turn again.
     m_replayTurn = true;
+    m_inputQueue.clear();
+  }
+}
+
+void OnlineDesk::QueueInput(const NetMessage& message) {
+  if (m_inputQueue.size() < kMaxQueuedInput) m_inputQueue.push_back(message);
+  DrainInput();
+}
+
+void OnlineDesk::DrainInput() {
+  // Input and turns are taken in the order they came; input of a turn may
+  // come before the main loop has taken up the start or the turn before it.
+  while (!m_inputQueue.empty() && m_playing && !m_pendingTurn && !m_pendingStart && !m_replayTurn) {
+    NetMessage next = std::move(m_inputQueue.front());
+    m_inputQueue.pop_front();
+    // A turn's end waits for its input to be played; what follows waits for it.
+    if (next.type == "turn") m_pendingTurn = std::move(next);
+    else TakeInput(next);
+  }
 }
 
 void OnlineDesk::OnDispatch(const MSG& msg) {
@@ -93,6 +116,7 @@ void OnlineDesk::BeginTurn(int seat) {
   m_posted = m_taken = 0;
   m_wasInProgress = m_app.Doc().m_bGameInProgress;
   m_turnStart = CaptureGame(m_app.Doc());
+  DrainInput();
   m_turnSeed = m_app.GetHost().Random().State();
   // A program lost mid-turn starts the turn again from the same numbers.
   m_app.GetHost().Settings().WriteProfileString("Online", "TurnSeed", std::to_string(m_turnSeed));
@@ -105,7 +129,6 @@ void OnlineDesk::ReplayTurnFromStart() {
   if (m_turnStart && !RestoreGame(m_app.Doc(), *m_turnStart, error, true))
     m_app.GetHost().Report("online turn cannot be played again: " + error);
   m_app.GetHost().Random().Seed(m_turnSeed);
-  m_pendingTurn.reset();
   BeginTurn(m_turnSeat);
 }
 
@@ -130,6 +153,7 @@ void OnlineDesk::PostDue(::Host& host, DWORD playNow) {
     const ReplayEvent e = m_inbox.front();
     m_inbox.pop_front();
     ++m_posted;
+    m_postedAt = playNow;
     host.PostMessage(host.ViewWindow(), e.message, e.wParam, e.lParam);
   }
 }
@@ -153,7 +177,7 @@ void OnlineDesk::Idle() {
     m_pendingStart.reset();
     if (!m_session->IsCreator()) BeginFromStart(start);
   }
-  if (m_resumeOnJoin) {
+  if (m_resumeOnJoin && m_session->Room().seats > 0) {
     m_resumeOnJoin = false;
     TakeUpKeptGame();
   }
@@ -169,9 +193,16 @@ void OnlineDesk::Idle() {
   if (SeatIsLocal(m_turnSeat)) {
     FlushInput(false);
     CheckTurnEnded();
-  } else if (m_pendingTurn && m_inbox.empty() && m_taken >= m_posted) {
+  } else if (m_pendingTurn && PlaybackDone()) {
     AdoptTurn();
   }
+}
+
+bool OnlineDesk::PlaybackDone() const {
+  // Every message posted has been taken, or a game's loop has let some go
+  // and long enough has passed.
+  if (!m_inbox.empty()) return false;
+  return m_taken >= m_posted || m_app.GetHost().GetTickCount() - m_postedAt > kPlaybackGraceMs;
 }
 
 void OnlineDesk::FlushInput(bool force) {
