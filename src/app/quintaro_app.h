@@ -58,6 +58,7 @@ class CQuintaroApp {
   ResumeKeeper& Resume() { return *m_resume; }
   ReplayDesk& Replays() { return *m_replays; }
   OnlineDesk& Online() { return *m_online; }
+  const OnlineDesk* OnlineIfUp() const { return m_online.get(); }
   void CloseSplash();
 
   // Sets the status line and shows it at once.
