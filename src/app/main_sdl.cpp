@@ -26,6 +26,7 @@ int main(int argc, char** argv) {
   options.fullscreen = line.fullscreen;
   options.replayFile = line.replayFile;
   options.netTransport = MakeDesktopTransport;
+  options.rejoinOnline = true;
   auto backend = MakeSdlBackend();
   if (!backend) return 1;  // the reason SDL gives is on stderr
   auto settings = std::make_unique<SettingsStore>(SettingsStore::DefaultPath(kCompanyKey, kApplicationTitle));

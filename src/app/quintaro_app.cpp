@@ -151,6 +151,8 @@ void CQuintaroApp::OnIdle() {
   if (!m_resume->Offered()) {
     m_resume->OfferOnce();
     if (!m_options.replayFile.empty()) m_replays->Open(m_options.replayFile);
+    // A program lost in the middle of an online game goes back to its seat.
+    else if (m_options.rejoinOnline) m_online->RejoinKept();
   }
 }
 

@@ -29,6 +29,7 @@ struct AppOptions {
   std::optional<bool> fullscreen;                   // this run's full screen, over the stored one
   std::filesystem::path replayFile;                 // a replay to play once the program has started
   NetTransportFactory netTransport;                 // the platform's connections; none: no online play
+  bool rejoinOnline = false;                        // at start-up, back to a seat kept in an online room
 };
 
 class CQuintaroApp {

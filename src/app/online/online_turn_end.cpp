@@ -103,10 +103,9 @@ void OnlineDesk::TakeUpKeptGame() {
   std::string error;
   const auto text = m_app.Resume().Load();
   auto record = text ? StateRecord::Read(*text, error) : std::nullopt;
-  if (!record || !RestoreGame(m_app.Doc(), *record, error, true)) {
+  // Without one, the next turn's record puts the room's game on the table.
+  if (!record || !RestoreGame(m_app.Doc(), *record, error, true))
     m_app.GetHost().Report("online rejoined with no game to take up");
-    return;
-  }
   m_playing = true;
   const std::string seed = m_app.GetHost().Settings().GetProfileString("Online", "TurnSeed", "0");
   m_app.GetHost().Random().Seed(static_cast<std::uint32_t>(std::strtoul(seed.c_str(), nullptr, 10)));
