@@ -16,7 +16,7 @@ constexpr ControlDef kPlayOnlineControls[] = {
     {K::Static, IDC_STATIC, "Your &name:", 8, 28, 70, 8, 0},
     {K::Edit, IDC_ONLINE_NAME, "", 80, 25, 90, 14, kEdit},
     {K::DefPushButton, IDC_ONLINE_CREATE, "&Create Room", 8, 48, 80, 14, WS_GROUP | WS_TABSTOP},
-    {K::Static, IDC_STATIC, "or join with the room's &code:", 8, 70, 110, 8, 0},
+    {K::Static, IDC_STATIC, "or join with the room's co&de:", 8, 70, 110, 8, 0},
     {K::Edit, IDC_ONLINE_CODE, "", 120, 67, 60, 14, kEdit},
     {K::PushButton, IDC_ONLINE_JOIN, "&Join Room", 185, 67, 45, 14, WS_TABSTOP},
     {K::PushButton, IDCANCEL, "Cancel", 180, 90, 50, 14, WS_GROUP | WS_TABSTOP},

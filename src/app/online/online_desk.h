@@ -91,6 +91,7 @@ class OnlineDesk final : public OnlineEvents, public InputSource {
   void NoteDrift();
   void TakeUpKeptGame();
   void ReplayTurnFromStart();
+  void TakeOverHandedSeats();
   void ForgetSeat();
 
   CQuintaroApp& m_app;

@@ -45,3 +45,12 @@ void ComputersPlayedElsewhere(StateRecord& record) {
     record.SetInts(key, values);
   }
 }
+
+void ComputerTakesSeat(StateRecord& record, int seat) {
+  const std::string key = "seat" + std::to_string(seat);
+  StateReader reader(record);
+  auto values = reader.Ints(key, 4, -1000000, 1000000);
+  if (!reader.Ok()) return;
+  values[0] = 1;
+  record.SetInts(key, values);
+}

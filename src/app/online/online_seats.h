@@ -23,3 +23,5 @@ StateRecord SeatRoom(CQuintaroDoc& doc, const OnlineRoom& room);
 // The record with every computer seat played as a person's: on a machine
 // other than the creator's, a computer seat's turn comes from the creator.
 void ComputersPlayedElsewhere(StateRecord& record);
+// The record with `seat` played by the computer (a seat handed over).
+void ComputerTakesSeat(StateRecord& record, int seat);

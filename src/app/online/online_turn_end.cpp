@@ -112,6 +112,22 @@ void OnlineDesk::TakeUpKeptGame() {
   BeginTurn(m_session->Room().turn);
 }
 
+void OnlineDesk::TakeOverHandedSeats() {
+  // The creator's machine plays a seat handed to the computer from now on.
+  if (!m_playing || !m_session->IsCreator()) return;
+  CQuintaroDoc& doc = m_app.Doc();
+  bool turnHanded = false;
+  for (int k = 0; k < m_session->Room().seats && k < kSeatCount; ++k) {
+    CPlayer& player = *doc.m_players[static_cast<std::size_t>(k)];
+    if (!m_session->Room().seat[static_cast<std::size_t>(k)].computer || player.m_bComputer) continue;
+    player.m_bComputer = TRUE;
+    if (m_turnStart) ComputerTakesSeat(*m_turnStart, k);
+    turnHanded = turnHanded || k == m_turnSeat;
+  }
+  // The turn under way starts again from its beginning, the computer's now.
+  if (turnHanded && m_turnStart) ReplayTurnFromStart();
+}
+
 void OnlineDesk::ShowWhoPlays() {
   if (!m_session) return;
   std::string text;

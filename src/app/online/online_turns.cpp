@@ -187,6 +187,7 @@ void OnlineDesk::Idle() {
   }
   if (m_roomChanged) {
     m_roomChanged = false;
+    TakeOverHandedSeats();
     ShowWhoPlays();
   }
   if (!m_playing) return;
