@@ -59,7 +59,7 @@ bool OnReplayCommand(CQuintaroApp& app, UINT id) {
     return true;
   }
   if (id == ID_GAME_OPENREPLAY) {
-    if (app.Online().Playing()) {
+    if (app.Online().InRoom()) {
       frame.MessageBox(Tr("A replay cannot be watched during an online game."), kApplicationTitle,
                        MB_OK | MB_ICONINFORMATION);
       return true;
