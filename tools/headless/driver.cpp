@@ -169,7 +169,7 @@ void ScenarioDriver::StartOnce() {
   AppOptions appOptions;
   Print("start");
   appOptions.script = this;
-  appOptions.netTransport = MakeDesktopTransport;
+  if (m_network) appOptions.netTransport = MakeDesktopTransport;
   m_app = std::make_unique<CQuintaroApp>(std::move(host), appOptions);
   if (!m_app->InitInstance()) Finish(1);
   Finish(m_app->Run());

@@ -37,6 +37,9 @@ class ScenarioDriver : public ModalScript {
   void SetEndHandler(std::function<void(int code)> end) { m_end = std::move(end); }
   // Ends the run, as the script's end does, once this much virtual time has passed.
   void SetTimeLimit(DWORD ms) { m_timeLimit = ms; }
+  // Without the network the program offers no online play (a fuzzer's runs
+  // must not reach out to hosts its scripts name).
+  void SetNetwork(bool on) { m_network = on; }
   // Where the script goes on once its commands are spent: `more` appends
   // commands and returns false when there are none to come. The transcript
   // is flushed before each call, so a caller at the other end of a pipe sees
@@ -139,6 +142,7 @@ class ScenarioDriver : public ModalScript {
   HeadlessBackend* m_backend = nullptr;  // owned by the host
   std::unique_ptr<CQuintaroApp> m_app;
   bool m_restart = false;  // the close under way is a `restart`
+  bool m_network = true;
   std::optional<std::string> m_onlineWait;  // what an `online` command waits for
   int m_onlineWaitLine = 0;
   std::chrono::steady_clock::time_point m_onlineGiveUp;
