@@ -43,7 +43,7 @@ bool ScenarioDriver::ExecuteOnline(const ScriptCommand& cmd) {
   const auto& a = cmd.args;
   const std::string& name = m_app->Doc().m_players[0]->m_strName;
   bool began = true;
-  if (a[0] == "host") began = online.Host(a[1], a.size() > 2 ? a[2] : name);
+  if (a[0] == "host") began = online.CreateRoom(a[1], a.size() > 2 ? a[2] : name);
   else if (a[0] == "join") began = online.Join(a[1], a[2], a.size() > 3 ? a[3] : name);
   else if (a[0] == "rejoin") began = online.RejoinKept();
   else if (a[0] == "start") began = online.Start();

@@ -43,7 +43,7 @@ bool OnOnlineCommand(CQuintaroApp& app, UINT id) {
   const int result = AfxDoModal(dialog);
   if (result != IDC_ONLINE_CREATE && result != IDC_ONLINE_JOIN) return true;
   settings.WriteProfileString(kSection, "Name", dialog.m_strName);
-  const bool began = result == IDC_ONLINE_CREATE ? online.Host(dialog.m_strServer, dialog.m_strName)
+  const bool began = result == IDC_ONLINE_CREATE ? online.CreateRoom(dialog.m_strServer, dialog.m_strName)
                                                  : online.Join(dialog.m_strServer, dialog.m_strCode, dialog.m_strName);
   if (!began) {
     app.Frame().MessageBox(online.LastMessage(), kApplicationTitle, MB_OK | MB_ICONEXCLAMATION);

@@ -40,7 +40,7 @@ void OnlineDesk::Begin(const std::string& typedAddress) {
   m_app.GetHost().SetInputSource(this);
 }
 
-bool OnlineDesk::Host(const std::string& typedAddress, const std::string& name) {
+bool OnlineDesk::CreateRoom(const std::string& typedAddress, const std::string& name) {
   const std::string url = RoomUrl(typedAddress);
   CQuintaroDoc& doc = m_app.Doc();
   if (!Available()) return Tell(Tr("This program cannot play online.")), false;

@@ -28,7 +28,7 @@ class OnlineDesk final : public OnlineEvents, public InputSource {
   bool Available() const { return static_cast<bool>(m_factory); }
   // Opens a room for the game on screen (its game, seats and computer seats).
   // False, with the reason in LastMessage(), when that cannot be.
-  bool Host(const std::string& typedAddress, const std::string& name);
+  bool CreateRoom(const std::string& typedAddress, const std::string& name);
   bool Join(const std::string& typedAddress, const std::string& code, const std::string& name);
   // The creator starts the game with the room's seats (false while seats are empty).
   bool Start();
