@@ -68,6 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   {
     ScenarioDriver driver(std::move(script), ShotsDirectory(), transcript);
     driver.SetTimeLimit(kVirtualMsPerInput);
+    driver.SetNetwork(false);
     driver.SetEndHandler([](int code) { throw RunEnded{code}; });
     try {
       driver.Run();

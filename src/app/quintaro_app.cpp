@@ -8,6 +8,7 @@
 #include "app/main_frame.h"
 #include "app/quintaro_doc.h"
 #include "app/quintaro_view.h"
+#include "app/online/online_desk.h"
 #include "app/replay_desk.h"
 #include "app/resume_keeper.h"
 #include "app/splash_wnd.h"
@@ -72,6 +73,7 @@ bool CQuintaroApp::InitInstance() {
   m_replays = std::make_unique<ReplayDesk>(*this);
   // Play time steps, so a game plays back from its recording as it was played.
   m_host->StepPlayClock(true);
+  m_online = std::make_unique<OnlineDesk>(*this, m_options.netTransport);
   m_frame = std::make_unique<CMainFrame>(*this);
   m_frame->SetModalScript(m_options.script);
   if (!m_frame->Create()) return false;
@@ -111,6 +113,7 @@ void CQuintaroApp::DispatchOne(const MSG& msg) {
   const bool translated = PreTranslateMessage(msg);
   if (!translated) {
     m_replays->OnDispatch(msg, InGameLoop());
+    if (m_online) m_online->OnDispatch(msg);
     m_host->DispatchMessage(msg);
   }
   --m_nDispatchDepth;
@@ -127,6 +130,7 @@ int CQuintaroApp::Run() {
     m_doc->ReapRetiredGames();
     m_resume->Keep();
     m_replays->Idle();
+    if (m_online) m_online->Idle();
   }
   return static_cast<int>(msg.wParam);
 }
@@ -156,6 +160,8 @@ void CQuintaroApp::OnIdle() {
   if (!m_resume->Offered()) {
     m_resume->OfferOnce();
     if (!m_options.replayFile.empty()) m_replays->Open(m_options.replayFile);
+    // A program lost in the middle of an online game goes back to its seat.
+    else if (m_options.rejoinOnline) m_online->RejoinKept();
   }
 }
 

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "net/net_transport.h"
 #include "platform/host.h"
 
 class CQuintaroDoc;
@@ -18,6 +19,7 @@ class CDialog;
 class ModalScript;
 class ResumeKeeper;
 class ReplayDesk;
+class OnlineDesk;
 
 struct AppOptions {
   bool showSplash = true;                           // false for "Embedding"/"Automation"
@@ -26,6 +28,8 @@ struct AppOptions {
   std::optional<int> zoom;                          // this run's zoom, over the stored one
   std::optional<bool> fullscreen;                   // this run's full screen, over the stored one
   std::filesystem::path replayFile;                 // a replay to play once the program has started
+  NetTransportFactory netTransport;                 // the platform's connections; none: no online play
+  bool rejoinOnline = false;                        // at start-up, back to a seat kept in an online room
 };
 
 class CQuintaroApp {
@@ -58,6 +62,8 @@ class CQuintaroApp {
   CSplashWnd* Splash() { return m_splash.get(); }
   ResumeKeeper& Resume() { return *m_resume; }
   ReplayDesk& Replays() { return *m_replays; }
+  OnlineDesk& Online() { return *m_online; }
+  const OnlineDesk* OnlineIfUp() const { return m_online.get(); }
   void CloseSplash();
 
   // Sets the status line and shows it at once.
@@ -83,6 +89,7 @@ class CQuintaroApp {
   std::unique_ptr<CQuintaroView> m_view;
   std::unique_ptr<CSplashWnd> m_splash;
   std::unique_ptr<ResumeKeeper> m_resume;
+  std::unique_ptr<OnlineDesk> m_online;  // this machine's seat in an online room, if any
   std::unique_ptr<ReplayDesk> m_replays;  // every game recorded; replays played back  // the unfinished game, kept for the next start
   std::vector<std::string> m_settingsProblems;  // waiting for the next idle moment
   bool m_closing = false;                       // the settings were saved for the close

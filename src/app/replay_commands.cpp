@@ -5,12 +5,14 @@
 #include <vector>
 
 #include "app/main_frame.h"
+#include "app/online/online_desk.h"
 #include "app/quintaro_app.h"
 #include "app/quintaro_doc.h"
 #include "app/replay_chooser.h"
 #include "app/replay_desk.h"
 #include "app/replay_list.h"
 #include "app/version.h"
+#include "platform/i18n.h"
 #include "res/replay_ids.h"
 #include "res/resource_ids.h"
 #include "ui/message_box.h"
@@ -43,6 +45,11 @@ bool OnReplayCommand(CQuintaroApp& app, UINT id) {
     return true;
   }
   if (id == ID_GAME_OPENREPLAY) {
+    if (app.Online().InRoom()) {
+      frame.MessageBox(Tr("A replay cannot be watched during an online game."), kApplicationTitle,
+                       MB_OK | MB_ICONINFORMATION);
+      return true;
+    }
     const std::vector<ReplayListing> list = ListReplays(replays.Folder());
     if (list.empty()) {
       frame.MessageBox("There is no replay in " + replays.Folder().string() + " yet: Game > Save Replay... keeps one.",

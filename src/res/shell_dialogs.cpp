@@ -2,6 +2,7 @@
 #include "res/shell_dialogs.h"
 
 #include "res/replay_dialog.h"
+#include "res/online_dialogs.h"
 #include "res/resource_ids.h"
 #include "res/statistics_dialog.h"
 #include "version_config.h"
@@ -63,7 +64,8 @@ constexpr ControlDef kPlayersControls[] = {
 constexpr DialogTemplate kPlayers{IDD_PLAYERS, "Select Number of Players", 373, 138, kPlayersControls};
 
 const DialogTemplate* const kShellDialogs[] = {&kAboutBox, &kPlayers, &StatisticsDialogTemplate(),
-                                               &OpenReplayDialogTemplate()};
+                                               &OpenReplayDialogTemplate(),
+                                               &PlayOnlineDialogTemplate(), &OnlineLobbyDialogTemplate()};
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 // script: input at virtual times, scripted dialog and message-box answers,
 // expectations, state dumps and screenshots. Prints the transcript.
 #include <array>
+#include <chrono>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -36,6 +37,9 @@ class ScenarioDriver : public ModalScript {
   void SetEndHandler(std::function<void(int code)> end) { m_end = std::move(end); }
   // Ends the run, as the script's end does, once this much virtual time has passed.
   void SetTimeLimit(DWORD ms) { m_timeLimit = ms; }
+  // Without the network the program offers no online play (a fuzzer's runs
+  // must not reach out to hosts its scripts name).
+  void SetNetwork(bool on) { m_network = on; }
   // Where the script goes on once its commands are spent: `more` appends
   // commands and returns false when there are none to come. The transcript
   // is flushed before each call, so a caller at the other end of a pipe sees
@@ -68,6 +72,14 @@ class ScenarioDriver : public ModalScript {
   // should see before the next command runs.
   bool Execute(const ScriptCommand& cmd);
   bool ExecuteInput(const ScriptCommand& cmd);
+  // `online ...`: false when the program should take what it posted first.
+  bool ExecuteOnline(const ScriptCommand& cmd);
+  // While an `online wait` lasts: the next virtual tick to run to, or
+  // nothing once the wait is over (or has given up).
+  std::optional<DWORD> OnlineWaitStep(DWORD now);
+  bool OnlineWaitOver();
+  // `,"online":{...}` for the state dump while in a room, else nothing.
+  std::string OnlineStateJson();
   void PostMouse(UINT message, int x, int y);
   void Expect(const ScriptCommand& cmd);
   // `expect state KEY VALUE`: the first KEY of the state dump has VALUE.
@@ -130,5 +142,9 @@ class ScenarioDriver : public ModalScript {
   HeadlessBackend* m_backend = nullptr;  // owned by the host
   std::unique_ptr<CQuintaroApp> m_app;
   bool m_restart = false;  // the close under way is a `restart`
+  bool m_network = true;
+  std::optional<std::string> m_onlineWait;  // what an `online` command waits for
+  int m_onlineWaitLine = 0;
+  std::chrono::steady_clock::time_point m_onlineGiveUp;
   std::optional<SettingsStore::Values> m_carried;  // the settings a restart keeps
 };
