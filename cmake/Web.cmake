@@ -6,7 +6,7 @@ set(WEB_DIR ${CMAKE_SOURCE_DIR}/src/platform/web)
 
 file(GLOB WEB_SOURCES CONFIGURE_DEPENDS ${WEB_DIR}/*.cpp)
 add_library(quintaro_web STATIC ${WEB_SOURCES})
-target_link_libraries(quintaro_web PUBLIC quintaro_platform)
+target_link_libraries(quintaro_web PUBLIC quintaro_platform quintaro_net)
 
 set(QUINTARO_VERSION ${PROJECT_VERSION})
 configure_file(${WEB_DIR}/quintaro_shell.html.in ${CMAKE_BINARY_DIR}/web/quintaro_shell.html @ONLY)
@@ -46,12 +46,14 @@ target_link_options(quintaro PRIVATE ${WEB_ASYNCIFY_OPTIONS}
   "-sEXPORTED_FUNCTIONS=['_main','_quintaro_web_event','_quintaro_web_audio_render','_quintaro_web_state']"
   "-sEXPORTED_RUNTIME_METHODS=['UTF8ToString']"
   --js-library=${WEB_DIR}/quintaro_page.js
+  --js-library=${WEB_DIR}/quintaro_room_link.js
+  -lwebsocket.js
   --pre-js=${WEB_DIR}/quintaro_pre.js
   --pre-js=${WEB_DIR}/quintaro_catalog_pre.js
   --shell-file=${CMAKE_BINARY_DIR}/web/quintaro_shell.html)
 set_property(TARGET quintaro APPEND PROPERTY LINK_DEPENDS
   ${WEB_DIR}/quintaro.webmanifest ${WEB_DIR}/quintaro_sw.js.in
-  ${WEB_DIR}/quintaro_page.js ${WEB_DIR}/quintaro_pre.js ${WEB_DIR}/quintaro_catalog_pre.js
+  ${WEB_DIR}/quintaro_page.js ${WEB_DIR}/quintaro_room_link.js ${WEB_DIR}/quintaro_pre.js ${WEB_DIR}/quintaro_catalog_pre.js
   ${CMAKE_BINARY_DIR}/web/quintaro_shell.html)
 
 add_custom_command(TARGET quintaro POST_BUILD
