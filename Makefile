@@ -114,8 +114,8 @@ web-serve: web
 # The page in Debian's headless Chromium, driven by puppeteer-core.
 test-web: web
 	@scripts/install-deps web-test
-	@cmake --build $(BUILD) -j $(JOBS) --target quintaro-headless
-	@cmake --build $(WEB_OBJ_BUILD) -j $(JOBS) --target quintaro-headless-wasm
+	@cmake --build $(BUILD) -j $(JOBS) --target quintaro-headless quintaro-server
+	@cmake --build $(WEB_OBJ_BUILD) -j $(JOBS) --target quintaro-headless-wasm web_transport_check
 	@cd tests/web && npm ci --no-audit --no-fund --silent
 	@node tests/web/run.mjs $(abspath $(WEB_BUILD)) $(abspath $(BUILD)) $(abspath $(WEB_OBJ_BUILD))
 

@@ -93,3 +93,13 @@ target_link_libraries(quintaro-headless-wasm PRIVATE quintaro_core)
 target_link_options(quintaro-headless-wasm PRIVATE -sENVIRONMENT=node -sNODERAWFS=1 -sALLOW_MEMORY_GROWTH=1
   -sEXIT_RUNTIME=1 -sTOTAL_STACK=5242880)
 set_target_properties(quintaro-headless-wasm PROPERTIES SUFFIX .js EXCLUDE_FROM_ALL ON)
+
+# The page's room connection on its own, opened, fed and read by the page
+# tests in the browser against a local room server (make test-web).
+add_executable(web_transport_check ${CMAKE_SOURCE_DIR}/tools/web/transport_check.cpp)
+target_link_libraries(web_transport_check PRIVATE quintaro_web)
+target_link_options(web_transport_check PRIVATE -sENVIRONMENT=web -sEXIT_RUNTIME=0 -sMINIFY_HTML=0 -sALLOW_MEMORY_GROWTH=1 -lwebsocket.js
+  --js-library=${WEB_DIR}/quintaro_page.js --js-library=${WEB_DIR}/quintaro_room_link.js
+  "-sEXPORTED_FUNCTIONS=['_main','_malloc','_free','_link_open','_link_send','_link_close','_link_poll','_link_default_url']"
+  "-sEXPORTED_RUNTIME_METHODS=['UTF8ToString','stringToUTF8','lengthBytesUTF8']")
+set_target_properties(web_transport_check PROPERTIES SUFFIX .html EXCLUDE_FROM_ALL ON)
