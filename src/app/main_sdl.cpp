@@ -8,6 +8,7 @@
 #include "app/quintaro_app.h"
 #include "app/version.h"
 #include "platform/host.h"
+#include "platform/net/desktop_transport.h"
 #include "platform/sdl/sdl_backend.h"
 
 int main(int argc, char** argv) {
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
   options.zoom = line.zoom;
   options.fullscreen = line.fullscreen;
   options.replayFile = line.replayFile;
+  options.netTransport = MakeDesktopTransport;
   auto backend = MakeSdlBackend();
   if (!backend) return 1;  // the reason SDL gives is on stderr
   auto settings = std::make_unique<SettingsStore>(SettingsStore::DefaultPath(kCompanyKey, kApplicationTitle));

@@ -8,6 +8,7 @@
 #include "app/main_frame.h"
 #include "app/quintaro_doc.h"
 #include "app/quintaro_view.h"
+#include "app/online/online_desk.h"
 #include "app/replay_desk.h"
 #include "app/resume_keeper.h"
 #include "app/splash_wnd.h"
@@ -70,6 +71,7 @@ bool CQuintaroApp::InitInstance() {
   m_doc = std::make_unique<CQuintaroDoc>(*this);
   m_resume = std::make_unique<ResumeKeeper>(m_host->Settings(), *m_doc);
   m_replays = std::make_unique<ReplayDesk>(*this);
+  m_online = std::make_unique<OnlineDesk>(*this, m_options.netTransport);
   m_frame = std::make_unique<CMainFrame>(*this);
   m_frame->SetModalScript(m_options.script);
   if (!m_frame->Create()) return false;
@@ -107,6 +109,7 @@ bool CQuintaroApp::PreTranslateMessage(const MSG& msg) {
 void CQuintaroApp::DispatchOne(const MSG& msg) {
   ++m_nDispatchDepth;
   m_replays->OnDispatch(msg);
+  if (m_online) m_online->OnDispatch(msg);
   if (!PreTranslateMessage(msg)) m_host->DispatchMessage(msg);
   --m_nDispatchDepth;
   if (m_splash && m_splash->Expired()) CloseSplash();
@@ -122,6 +125,7 @@ int CQuintaroApp::Run() {
     m_doc->ReapRetiredGames();
     m_resume->Keep();
     m_replays->Idle();
+    if (m_online) m_online->Idle();
   }
   return static_cast<int>(msg.wParam);
 }

@@ -19,6 +19,7 @@ class CDialog;
 class ModalScript;
 class ResumeKeeper;
 class ReplayDesk;
+class OnlineDesk;
 
 struct AppOptions {
   bool showSplash = true;                           // false for "Embedding"/"Automation"
@@ -56,6 +57,7 @@ class CQuintaroApp {
   CSplashWnd* Splash() { return m_splash.get(); }
   ResumeKeeper& Resume() { return *m_resume; }
   ReplayDesk& Replays() { return *m_replays; }
+  OnlineDesk& Online() { return *m_online; }
   void CloseSplash();
 
   // Sets the status line and shows it at once.
@@ -81,6 +83,7 @@ class CQuintaroApp {
   std::unique_ptr<CQuintaroView> m_view;
   std::unique_ptr<CSplashWnd> m_splash;
   std::unique_ptr<ResumeKeeper> m_resume;
+  std::unique_ptr<OnlineDesk> m_online;  // this machine's seat in an online room, if any
   std::unique_ptr<ReplayDesk> m_replays;  // every game recorded; replays played back  // the unfinished game, kept for the next start
   std::vector<std::string> m_settingsProblems;  // waiting for the next idle moment
   bool m_closing = false;                       // the settings were saved for the close

@@ -68,6 +68,7 @@ class Host {
   }
   // A source of recorded input, or none (not owned).
   void SetInputSource(InputSource* source) { m_input = source; }
+  bool InputSourceIs(const InputSource* source) const { return m_input == source; }
   // Waits `ms` of real time without dispatching anything; input keeps
   // arriving in the queue and the window keeps being presented.
   void Sleep(DWORD ms);

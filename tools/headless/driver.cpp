@@ -14,6 +14,7 @@
 #include "platform/i18n.h"
 #include "platform/headless/headless_backend.h"
 #include "platform/host.h"
+#include "platform/net/desktop_transport.h"
 
 ScenarioDriver::ScenarioDriver(Script script, std::filesystem::path shotsDir, std::ostream& out)
     : m_script(std::move(script)), m_out(out) {
@@ -168,6 +169,7 @@ void ScenarioDriver::StartOnce() {
   AppOptions appOptions;
   Print("start");
   appOptions.script = this;
+  appOptions.netTransport = MakeDesktopTransport;
   m_app = std::make_unique<CQuintaroApp>(std::move(host), appOptions);
   if (!m_app->InitInstance()) Finish(1);
   Finish(m_app->Run());
@@ -179,6 +181,7 @@ std::optional<DWORD> ScenarioDriver::Feed(DWORD now) {
   // A scripted dialog or message box lets time pass: the rest of the script waits for it.
   if (m_inModal) return std::nullopt;
   for (;;) {
+    if (const auto step = OnlineWaitStep(now)) return step;
     if (m_waiting) {
       if (static_cast<std::int32_t>(now - m_resumeAt) < 0) return m_resumeAt;
       m_waiting = false;

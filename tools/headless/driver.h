@@ -4,6 +4,7 @@
 // script: input at virtual times, scripted dialog and message-box answers,
 // expectations, state dumps and screenshots. Prints the transcript.
 #include <array>
+#include <chrono>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -68,6 +69,12 @@ class ScenarioDriver : public ModalScript {
   // should see before the next command runs.
   bool Execute(const ScriptCommand& cmd);
   bool ExecuteInput(const ScriptCommand& cmd);
+  // `online ...`: false when the program should take what it posted first.
+  bool ExecuteOnline(const ScriptCommand& cmd);
+  // While an `online wait` lasts: the next virtual tick to run to, or
+  // nothing once the wait is over (or has given up).
+  std::optional<DWORD> OnlineWaitStep(DWORD now);
+  bool OnlineWaitOver();
   void PostMouse(UINT message, int x, int y);
   void Expect(const ScriptCommand& cmd);
   // `expect state KEY VALUE`: the first KEY of the state dump has VALUE.
@@ -130,5 +137,8 @@ class ScenarioDriver : public ModalScript {
   HeadlessBackend* m_backend = nullptr;  // owned by the host
   std::unique_ptr<CQuintaroApp> m_app;
   bool m_restart = false;  // the close under way is a `restart`
+  std::optional<std::string> m_onlineWait;  // what an `online` command waits for
+  int m_onlineWaitLine = 0;
+  std::chrono::steady_clock::time_point m_onlineGiveUp;
   std::optional<SettingsStore::Values> m_carried;  // the settings a restart keeps
 };

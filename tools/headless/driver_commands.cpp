@@ -61,6 +61,7 @@ bool ScenarioDriver::Execute(const ScriptCommand& cmd) {
   if (n == "shot") { SaveShot(cmd.args[0]); return true; }
   if (n == "replay") { Replay(cmd.args[0], cmd.args[1]); return false; }
   if (n == "quit") { host.PostClose(); return false; }
+  if (n == "online") return ExecuteOnline(cmd);
   if (n == "restart") {
     m_restart = true;
     host.PostClose();

@@ -140,6 +140,7 @@ std::string Check(const ScriptCommand& c) {
   if (n == "answer") return CheckModalActions(a, 0, true);
   if (n == "dialog") return a.empty() || !IsInteger(a[0]) ? "dialog needs an id" : CheckModalActions(a, 1, false);
   if (n == "expect") return CheckExpect(a);
+  if (n == "online") return CheckOnlineCommand(a);
   return "unknown command '" + n + "'";
 }
 

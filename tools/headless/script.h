@@ -19,6 +19,9 @@ struct ScriptCommand {
   static std::optional<std::int64_t> ParseInt64(const std::string& word);
 };
 
+// Empty when the words after `online` make a command, else the reason.
+std::string CheckOnlineCommand(const std::vector<std::string>& args);
+
 struct Script {
   std::vector<ScriptCommand> commands;
 };

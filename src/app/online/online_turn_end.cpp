@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The end of a turn online: the mover sends the game's record as its turn
+// ends; the watchers take it up and note when their own game had gone
+// another way. And what the status line says about who is playing.
+#include "app/online/online_desk.h"
+
+#include "app/online/online_seats.h"
+#include "app/quintaro_app.h"
+#include "app/quintaro_doc.h"
+#include "app/resume_keeper.h"
+#include "app/resume_record.h"
+#include "game/game_services.h"
+#include "platform/host.h"
+#include "platform/i18n.h"
+
+namespace {
+
+std::string Fill(const std::string& format, const std::string& name) {
+  std::string text = format;
+  if (const std::size_t at = text.find("%s"); at != std::string::npos) text.replace(at, 2, name);
+  return text;
+}
+
+// The seats' scores in a record, as the players read them.
+std::string Scores(const StateRecord& record) {
+  std::string text;
+  for (int i = 0; i < kSeatCount; ++i)
+    if (const std::string* seat = record.Find("seat" + std::to_string(i))) text += *seat + ";";
+  return text;
+}
+
+}  // namespace
+
+void OnlineDesk::CheckTurnEnded() {
+  CQuintaroDoc& doc = m_app.Doc();
+  ::Host& host = m_app.GetHost();
+  if (doc.m_bGameEnded) {
+    FlushInput(true);
+    m_session->Send(NetMessage{"turn",
+                               {{"seat", std::to_string(m_turnSeat)}, {"next", std::to_string(m_turnSeat)},
+                                {"over", "1"}, {"seed", std::to_string(host.Random().State())}},
+                               CaptureStart(doc).Write()});
+    m_playing = false;
+    host.Report("online game over");
+    return;
+  }
+  if (!doc.m_bGameInProgress || doc.m_nCurrentPlayer == m_turnSeat) return;
+  const auto record = CaptureGame(doc);
+  if (!record) return;  // something still moves: the turn ends once it rests
+  FlushInput(true);
+  const int next = doc.m_nCurrentPlayer;
+  m_session->Send(NetMessage{"turn",
+                             {{"seat", std::to_string(m_turnSeat)}, {"next", std::to_string(next)}, {"over", "0"},
+                              {"seed", std::to_string(host.Random().State())}},
+                             record->Write()});
+  ++m_turnsTaken;
+  host.Report("online turn sent " + std::to_string(m_turnSeat) + " next " + std::to_string(next));
+  BeginTurn(next);
+}
+
+void OnlineDesk::AdoptTurn() {
+  const NetMessage turn = *m_pendingTurn;
+  m_pendingTurn.reset();
+  CQuintaroDoc& doc = m_app.Doc();
+  ::Host& host = m_app.GetHost();
+  const bool over = turn.Get("over") == "1";
+  std::string error;
+  auto record = StateRecord::Read(turn.body, error);
+  if (record && !m_session->IsCreator()) ComputersPlayedElsewhere(*record);
+  if (!record) {
+    host.Report("online turn refused: " + error);
+  } else if (over) {
+    // The final board stays as this machine played it; the scores are the mover's.
+    if (!doc.m_bGameEnded || Scores(CaptureStart(doc)) != Scores(*record)) NoteDrift();
+    if (!doc.m_bGameEnded && RestoreGame(doc, *record, error, false)) doc.Services().MarkGameEnded();
+  } else {
+    auto own = CaptureGame(doc);
+    if (own && !m_session->IsCreator()) ComputersPlayedElsewhere(*own);
+    if (!own || own->Write() != record->Write()) {
+      NoteDrift();
+      if (!RestoreGame(doc, *record, error, true)) host.Report("online turn cannot be taken up: " + error);
+    }
+  }
+  host.Random().Seed(static_cast<std::uint32_t>(std::strtoul(turn.Get("seed", "0").c_str(), nullptr, 10)));
+  ++m_turnsTaken;
+  host.Report("online turn taken " + turn.Get("seat") + " next " + turn.Get("next"));
+  if (over) {
+    m_playing = false;
+    host.Report("online game over");
+    return;
+  }
+  BeginTurn(std::atoi(turn.Get("next", "0").c_str()));
+}
+
+void OnlineDesk::NoteDrift() {
+  ++m_drifts;
+  m_app.GetHost().Report("online drift: this machine's game went another way; the mover's record is taken up");
+}
+
+void OnlineDesk::TakeUpKeptGame() {
+  // A program started again after it was lost takes up its kept game and
+  // plays on from the room's turn.
+  std::string error;
+  const auto text = m_app.Resume().Load();
+  auto record = text ? StateRecord::Read(*text, error) : std::nullopt;
+  if (!record || !RestoreGame(m_app.Doc(), *record, error, true)) {
+    m_app.GetHost().Report("online rejoined with no game to take up");
+    return;
+  }
+  m_playing = true;
+  const std::string seed = m_app.GetHost().Settings().GetProfileString("Online", "TurnSeed", "0");
+  m_app.GetHost().Random().Seed(static_cast<std::uint32_t>(std::strtoul(seed.c_str(), nullptr, 10)));
+  BeginTurn(m_session->Room().turn);
+}
+
+void OnlineDesk::ShowWhoPlays() {
+  if (!m_session) return;
+  std::string text;
+  if (m_session->GetPhase() == OnlineSession::Phase::Reconnecting) {
+    text = Tr("Reconnecting...");
+  } else if (m_playing && !SeatIsLocal(m_turnSeat)) {
+    const OnlineSeat& seat = m_session->Room().seat[static_cast<std::size_t>(m_turnSeat)];
+    text = seat.presence == OnlineSeat::Presence::Away ? Fill(Tr("Waiting for %s"), seat.name)
+                                                       : Fill(Tr("%s is playing."), seat.name);
+  }
+  if (text == m_status) return;
+  m_status = text;
+  if (!text.empty()) m_app.SetStatusText(text);
+}

@@ -1,0 +1,215 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Turns online: the mover's input streamed as it is played, the turn's end
+// sent with the game's record, and the watchers playing the input into
+// their own game and then taking up the record.
+#include "app/online/online_desk.h"
+
+#include "app/online/online_seats.h"
+#include "app/online/turn_input.h"
+#include "app/quintaro_app.h"
+#include "app/quintaro_doc.h"
+#include "app/resume_record.h"
+#include "game/game_services.h"
+#include "platform/host.h"
+#include "platform/i18n.h"
+
+namespace {
+
+// How often the mover's input goes out while a turn is under way.
+constexpr DWORD kSendEveryMs = 50;
+// The watchers play the input this long after it first arrives, so input
+// that trickles in keeps its own rhythm.
+constexpr DWORD kPlaybackDelayMs = 120;
+// While in a room the main loop looks at the connection this often.
+constexpr DWORD kPollEveryMs = 20;
+// A message a game's loop dropped is not waited for longer than this.
+constexpr DWORD kPlaybackGraceMs = 1000;
+// Input held back until the turn before it is taken up; more than this is a flood.
+constexpr std::size_t kMaxQueuedInput = 2000;
+
+int Number(const NetMessage& message, std::string_view key, int fallback) {
+  const std::string text = message.Get(key);
+  char* end = nullptr;
+  const long value = std::strtol(text.c_str(), &end, 10);
+  return text.empty() || *end != '\0' ? fallback : static_cast<int>(value);
+}
+
+std::uint32_t Unsigned(const NetMessage& message, std::string_view key) {
+  return static_cast<std::uint32_t>(std::strtoul(message.Get(key, "0").c_str(), nullptr, 10));
+}
+
+}  // namespace
+
+bool OnlineDesk::IsPlayfieldInput(const MSG& msg) const {
+  return IsTurnInputMessage(msg.message) && msg.hwnd == m_app.GetHost().ViewWindow();
+}
+
+void OnlineDesk::WakeMainLoop() {
+  ::Host& host = m_app.GetHost();
+  host.PostMessage(host.ViewWindow(), WM_NULL);
+}
+
+void OnlineDesk::OnGameMessage(const NetMessage& message) {
+  WakeMainLoop();
+  // Whatever changes the table waits for the main loop; input only queues.
+  if (message.type == "start") m_pendingStart = message;
+  else if (message.type == "input" || message.type == "turn") QueueInput(message);
+  else if (message.type == "back" && Number(message, "seat", -1) == m_turnSeat && m_playing && !SeatIsLocal(m_turnSeat)) {
+    // What the lost mover sent of its turn is void: it plays the turn again.
+    m_replayTurn = true;
+    m_inputQueue.clear();
+  }
+}
+
+void OnlineDesk::QueueInput(const NetMessage& message) {
+  if (m_inputQueue.size() < kMaxQueuedInput) m_inputQueue.push_back(message);
+  DrainInput();
+}
+
+void OnlineDesk::DrainInput() {
+  // Input and turns are taken in the order they came; input of a turn may
+  // come before the main loop has taken up the start or the turn before it.
+  while (!m_inputQueue.empty() && m_playing && !m_pendingTurn && !m_pendingStart && !m_replayTurn) {
+    NetMessage next = std::move(m_inputQueue.front());
+    m_inputQueue.pop_front();
+    // A turn's end waits for its input to be played; what follows waits for it.
+    if (next.type == "turn") m_pendingTurn = std::move(next);
+    else TakeInput(next);
+  }
+}
+
+void OnlineDesk::OnDispatch(const MSG& msg) {
+  if (!m_playing || !IsPlayfieldInput(msg)) return;
+  if (!SeatIsLocal(m_turnSeat)) {
+    ++m_taken;  // the watcher's playfield takes only the mover's input
+    return;
+  }
+  // A computer seat's turn is played by the creator's machine on its own.
+  const bool computer = m_session->Room().seat[static_cast<std::size_t>(m_turnSeat)].computer;
+  if (!computer) m_outbox.push_back({m_app.GetHost().GetTickCount() - m_turnT0, msg.message, msg.wParam, msg.lParam});
+}
+
+void OnlineDesk::BeginFromStart(const NetMessage& message) {
+  std::string error;
+  auto record = StateRecord::Read(message.body, error);
+  ::Host& host = m_app.GetHost();
+  if (record) {
+    ComputersPlayedElsewhere(*record);
+    host.Random().Seed(Unsigned(message, "seed"));
+    host.PinWallClock(std::strtoll(message.Get("wall", "0").c_str(), nullptr, 10));
+  }
+  if (!record || !RestoreGame(m_app.Doc(), *record, error, false)) {
+    host.Report("online start refused: " + error);
+    return;
+  }
+  m_playing = true;
+  m_turnsTaken = 0;
+  BeginTurn(Number(message, "turn", 0));
+}
+
+void OnlineDesk::BeginTurn(int seat) {
+  m_turnSeat = seat;
+  m_turnT0 = m_app.GetHost().GetTickCount();
+  m_outbox.clear();
+  m_inbox.clear();
+  m_inputBase.reset();
+  m_posted = m_taken = 0;
+  m_wasInProgress = m_app.Doc().m_bGameInProgress;
+  m_turnStart = CaptureGame(m_app.Doc());
+  DrainInput();
+  m_turnSeed = m_app.GetHost().Random().State();
+  // A program lost mid-turn starts the turn again from the same numbers.
+  m_app.GetHost().Settings().WriteProfileString("Online", "TurnSeed", std::to_string(m_turnSeed));
+  ShowWhoPlays();
+}
+
+void OnlineDesk::ReplayTurnFromStart() {
+  // The mover was lost mid-turn and plays the turn again from its start.
+  std::string error;
+  if (m_turnStart && !RestoreGame(m_app.Doc(), *m_turnStart, error, true))
+    m_app.GetHost().Report("online turn cannot be played again: " + error);
+  m_app.GetHost().Random().Seed(m_turnSeed);
+  BeginTurn(m_turnSeat);
+}
+
+void OnlineDesk::TakeInput(const NetMessage& message) {
+  if (!m_playing || Number(message, "seat", -1) != m_turnSeat || SeatIsLocal(m_turnSeat)) return;
+  std::string error;
+  const auto events = ReadTurnInput(message.body, error);
+  if (!events) return m_app.GetHost().Report("online input refused: " + error);
+  const DWORD now = m_app.GetHost().GetTickCount();
+  for (const ReplayEvent& e : *events) {
+    if (!m_inputBase) m_inputBase = now + kPlaybackDelayMs - e.tick;
+    // Input that comes late moves the rest back with it, keeping its rhythm.
+    const auto late = static_cast<std::int32_t>(now - (*m_inputBase + e.tick));
+    if (late > 0) *m_inputBase += static_cast<DWORD>(late);
+    m_inbox.push_back(e);
+  }
+}
+
+void OnlineDesk::PostDue(::Host& host, DWORD playNow) {
+  if (m_session) m_session->Poll(host.RealTicks());
+  while (!m_inbox.empty() && m_inputBase && static_cast<std::int32_t>(playNow - (*m_inputBase + m_inbox.front().tick)) >= 0) {
+    const ReplayEvent e = m_inbox.front();
+    m_inbox.pop_front();
+    ++m_posted;
+    m_postedAt = playNow;
+    host.PostMessage(host.ViewWindow(), e.message, e.wParam, e.lParam);
+  }
+}
+
+std::optional<DWORD> OnlineDesk::NextDue() const {
+  if (!m_inbox.empty() && m_inputBase) return *m_inputBase + m_inbox.front().tick;
+  if (!m_session || !m_session->Active()) return std::nullopt;
+  return m_app.GetHost().GetTickCount() + kPollEveryMs;
+}
+
+bool OnlineDesk::LetUserInput(const MSG& msg) {
+  return !m_playing || !IsPlayfieldInput(msg) || SeatIsLocal(m_turnSeat);
+}
+
+void OnlineDesk::Idle() {
+  if (!m_session) return;
+  m_session->Poll(m_app.GetHost().RealTicks());
+  if (m_endPending) return TellEnd();
+  if (m_pendingStart) {
+    const NetMessage start = *m_pendingStart;
+    m_pendingStart.reset();
+    if (!m_session->IsCreator()) BeginFromStart(start);
+  }
+  if (m_resumeOnJoin && m_session->Room().seats > 0) {
+    m_resumeOnJoin = false;
+    TakeUpKeptGame();
+  }
+  if (m_replayTurn) {
+    m_replayTurn = false;
+    ReplayTurnFromStart();
+  }
+  if (m_roomChanged) {
+    m_roomChanged = false;
+    ShowWhoPlays();
+  }
+  if (!m_playing) return;
+  if (SeatIsLocal(m_turnSeat)) {
+    FlushInput(false);
+    CheckTurnEnded();
+  } else if (m_pendingTurn && PlaybackDone()) {
+    AdoptTurn();
+  }
+}
+
+bool OnlineDesk::PlaybackDone() const {
+  // Every message posted has been taken, or a game's loop has let some go
+  // and long enough has passed.
+  if (!m_inbox.empty()) return false;
+  return m_taken >= m_posted || m_app.GetHost().GetTickCount() - m_postedAt > kPlaybackGraceMs;
+}
+
+void OnlineDesk::FlushInput(bool force) {
+  const DWORD now = m_app.GetHost().GetTickCount();
+  if (m_outbox.empty() || (!force && now - m_sentAt < kSendEveryMs)) return;
+  m_sentAt = now;
+  m_session->Send(NetMessage{"input", {{"seat", std::to_string(m_turnSeat)}, {"tick", std::to_string(now - m_turnT0)}},
+                             WriteTurnInput(m_outbox)});
+  m_outbox.clear();
+}

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// A turn's recorded input as it travels to the other machines: one line per
+// playfield message, "tick message wParam lParam" in decimal, the tick in
+// play milliseconds since the turn began. What comes from another machine is
+// trusted no further than the playfield's own input: only mouse and key
+// messages are read back, in tick order, and at most so many per message.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/replay_file.h"
+
+inline constexpr std::size_t kMaxTurnInputLines = 4000;
+
+std::string WriteTurnInput(const std::vector<ReplayEvent>& events);
+// The events in `text`, or nothing (and why) when any line is not one the
+// playfield could have taken.
+std::optional<std::vector<ReplayEvent>> ReadTurnInput(std::string_view text, std::string& error);
+// True for the messages a turn's input may hold.
+bool IsTurnInputMessage(UINT message);

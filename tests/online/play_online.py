@@ -1,0 +1,155 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Two headless programs play in one room of a real room server on
+127.0.0.1: a whole game of Darts, turns of Pool, and a Darts game whose
+mover is killed mid-turn and comes back. Both transcripts must end in the
+same state: the game, the scores and whose turn it is."""
+import json
+import math
+import sys
+
+from online_harness import Driver, Server
+
+GAME_NEW = {"darts": "menu 32786", "pool": "menu 32788"}
+TRAY_X = (249, 279, 309)
+
+
+def table(state_json):
+    """What must agree between the machines: the game and the seats' scores."""
+    state = json.loads(state_json)
+    return {"screen": state["screen"], "current": state["current"], "inProgress": state["inProgress"],
+            "scores": [p["score"] for p in state["players"]], "game": state["game"]}
+
+
+def open_room(server, headless, game, settings_a=(), settings_b=()):
+    ann, bob = Driver(headless, "ann"), Driver(headless, "bob")
+    for driver, settings in ((ann, settings_a), (bob, settings_b)):
+        driver.send("epoch 1700000000", *settings, "start", "wait 5000", "dialog 137 click 1002 ok",
+                    "menu 32779", GAME_NEW[game])
+    ann.send(f"online host {server.address} Ann")
+    code = ann.until(r"online room (\S+) seat 0").group(1)
+    bob.send(f"online join {server.address} {code} Bob")
+    bob.until(r"online room \S+ seat 1")
+    ann.send("online wait seats", "online start", "online wait started")
+    bob.send("online wait started")
+    return ann, bob
+
+
+def throw(dart, x, y):
+    return [f"click {TRAY_X[dart]} 320", "move 266 365", "down 266 365", "wait 300", f"up {x} {y}", "wait 1000"]
+
+
+def darts_turn(targets):
+    lines = []
+    for dart, (x, y) in enumerate(targets):
+        lines += throw(dart, x, y)
+    return lines + ["wait 2000"]
+
+
+TREBLE_20, OUTER_BULL, SINGLE_1 = (266, 79), (266, 133), (275, 112)
+
+
+def play_darts(mover, watcher, targets, turns):
+    """One turn of three darts; both machines wait until it has ended on theirs
+    (turns=0: the game's last turn)."""
+    wait = f"online wait turns {turns}" if turns > 0 else "online wait over"
+    mover.send(*darts_turn(targets), wait)
+    watcher.send(wait)
+
+
+def check_same(ann, bob):
+    a, b = table(ann.state()), table(bob.state())
+    if a != b:
+        raise AssertionError(f"the machines disagree:\nann {a}\nbob {b}")
+    return a
+
+
+def darts(server, headless):
+    ann, bob = open_room(server, headless, "darts")
+    play_darts(ann, bob, [TREBLE_20] * 3, 1)
+    play_darts(bob, ann, [OUTER_BULL] * 3, 2)
+    play_darts(ann, bob, [TREBLE_20, TREBLE_20, SINGLE_1], 0)
+    end = check_same(ann, bob)
+    assert end["scores"][:2] == [0, 226], end["scores"]
+    assert not end["inProgress"]
+    return ann, bob
+
+
+def pool_shot(state_json):
+    """A firm shot from the cue ball at the nearest ball on the table."""
+    balls = json.loads(state_json)["game"]["balls"]
+    cue = balls[0]
+    target = min((b for b in balls[1:] if b["onTable"]),
+                 key=lambda b: math.hypot(b["x"] - cue["x"], b["y"] - cue["y"]))
+    dx, dy = cue["x"] - target["x"], cue["y"] - target["y"]
+    length = math.hypot(dx, dy) or 1.0
+    ux, uy = dx / length, dy / length
+    near = (round(cue["x"] + ux * 20), round(cue["y"] + uy * 20))
+    far = (round(cue["x"] + ux * 45), round(cue["y"] + uy * 45))
+    return [f"down {near[0]} {near[1]}", f"move {far[0]} {far[1]}", f"up {far[0]} {far[1]}", "wait 15000"]
+
+
+def pool(server, headless, turns=6):
+    ann, bob = open_room(server, headless, "pool")
+    ann.send("down 451 192", "move 471 192", "move 481 192", "up 481 192", "wait 15000")
+    for turn in range(turns):
+        for driver in (ann, bob):
+            driver.send(f"online wait turns {turn + 1}")
+        state = json.loads(ann.state())
+        mover = ann if state["current"] == 0 else bob
+        check_same(ann, bob)
+        mover.send(*pool_shot(mover.state()))
+    return ann, bob
+
+
+def rejoin(server, headless):
+    ann, bob = open_room(server, headless, "darts")
+    play_darts(ann, bob, [TREBLE_20] * 3, 1)
+    # Bob throws one dart of his turn, then his program is lost.
+    bob.send(*throw(0, *OUTER_BULL), "settings", "state")
+    kept = []
+    while True:
+        line = bob.until(r"\] (setting .*|state .*)").group(1)
+        if line.startswith("state "):
+            break
+        kept.append(line)
+    bob.kill()
+    ann.send("online wait away")
+    # Started again with what it kept, it comes back to its seat and plays the turn again.
+    bob = Driver(headless, "bob again")
+    bob.send("epoch 1700000000", *kept, "answer yes", "start", "wait 5000", "online rejoin")
+    bob.until(r"online room \S+ seat 1")
+    # The program started again counts turns from its return.
+    bob.send(*darts_turn([OUTER_BULL] * 3), "online wait turns 1")
+    ann.send("online wait turns 2")
+    check_same(ann, bob)
+    play_darts(ann, bob, [TREBLE_20, TREBLE_20, SINGLE_1], 0)
+    end = check_same(ann, bob)
+    assert end["scores"][:2] == [0, 226], end["scores"]
+    return ann, bob
+
+
+def main():
+    server_exe, headless, which = sys.argv[1:4]
+    server = Server(server_exe)
+    drivers = ()
+    try:
+        drivers = {"darts": darts, "pool": pool, "rejoin": rejoin}[which](server, headless)
+        # The same program on both sides plays the same input the same way: no
+        # turn's record had to correct the other machine (only a lost mover's
+        # half turn may).
+        drifts = sum(driver.drifts() for driver in drivers)
+        if which != "rejoin" and drifts:
+            raise AssertionError(f"{drifts} turn(s) went another way on the watching machine")
+        for driver in drivers:
+            driver.quit()
+    finally:
+        for driver in drivers:
+            if driver.proc.poll() is None:
+                driver.kill()
+        server.stop()
+    print(f"online {which}: both machines ended in the same state")
+
+
+if __name__ == "__main__":
+    main()
