@@ -6,6 +6,7 @@
 
 #include "app/quintaro_app.h"
 #include "app/quintaro_doc.h"
+#include "app/online/online_commands.h"
 #include "app/replay_commands.h"
 #include "app/version.h"
 #include "app/window_mode.h"
@@ -102,7 +103,7 @@ void CMainFrame::OnCommand(UINT id) {
     OnSave();
     return;
   }
-  if (m_windowMode->OnCommand(id) || OnReplayCommand(m_app, id) || m_app.Doc().OnCommand(id)) return;
+  if (m_windowMode->OnCommand(id) || OnReplayCommand(m_app, id) || OnOnlineCommand(m_app, id) || m_app.Doc().OnCommand(id)) return;
   m_chrome->OnCommand(id);  // tool bar, help, about, exit; the rest do nothing
 }
 

@@ -7,6 +7,7 @@
 #include "res/browser_keys.h"
 #include "res/game_rows_data.h"
 #include "res/resource_ids.h"
+#include "res/online_ids.h"
 #include "res/replay_ids.h"
 #include "res/statistics_ids.h"
 
@@ -34,6 +35,8 @@ constexpr MenuItemDef kGame[] = {
     Sep(),
     Cmd("Save &Replay...", ID_GAME_SAVEREPLAY),
     Cmd("&Open Replay...", ID_GAME_OPENREPLAY),
+    Sep(),
+    Cmd("Play On&line...", ID_GAME_PLAYONLINE),
     Sep(),
     Cmd(kBrowserKeys ? "E&xit\tAlt+Q" : "E&xit\tCtrl+Q", ID_APP_EXIT),
 };

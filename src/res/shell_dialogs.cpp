@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "res/shell_dialogs.h"
 
+#include "res/online_dialogs.h"
 #include "res/resource_ids.h"
 #include "res/statistics_dialog.h"
 #include "version_config.h"
@@ -61,7 +62,8 @@ constexpr ControlDef kPlayersControls[] = {
 
 constexpr DialogTemplate kPlayers{IDD_PLAYERS, "Select Number of Players", 373, 138, kPlayersControls};
 
-const DialogTemplate* const kShellDialogs[] = {&kAboutBox, &kPlayers, &StatisticsDialogTemplate()};
+const DialogTemplate* const kShellDialogs[] = {&kAboutBox, &kPlayers, &StatisticsDialogTemplate(),
+                                               &PlayOnlineDialogTemplate(), &OnlineLobbyDialogTemplate()};
 
 }  // namespace
 

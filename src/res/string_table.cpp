@@ -4,6 +4,7 @@
 #include "platform/i18n.h"
 #include "res/game_rows.h"
 #include "res/resource_ids.h"
+#include "res/online_ids.h"
 #include "res/replay_ids.h"
 #include "res/statistics_ids.h"
 
@@ -25,6 +26,7 @@ constexpr StringDef kStrings[] = {
     {ID_GAME_QUITGAME, "Quit current game\nQuit"},
     {ID_GAME_SAVEREPLAY, "Save the game on screen as a replay to watch again\nSave Replay"},
     {ID_GAME_OPENREPLAY, "Watch the last replay saved\nOpen Replay"},
+    {ID_GAME_PLAYONLINE, "Play with people on other machines, in a room on a server\nPlay Online"},
     {ID_OPTIONS_SKILL_BEGINNER, "The computer players of this game play as beginners\nBeginner"},
     {ID_OPTIONS_SKILL_CLUB, "The computer players of this game play as club players\nClub"},
     {ID_OPTIONS_SKILL_EXPERT, "The computer players of this game play as experts\nExpert"},

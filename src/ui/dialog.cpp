@@ -104,6 +104,7 @@ void CDialog::RunLoop(Host& host) {
     HandleMessage(msg);
     return 0;
   });
+  if (m_refreshMs) host.SetTimer(hwnd, 1, m_refreshMs);
   Present();
   FollowTextField();
   const bool running = RunModalLoop(
@@ -184,6 +185,9 @@ BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
 void CDialog::HandleMessage(const MSG& msg) {
   if (m_closed) return;
   switch (msg.message) {
+    case WM_TIMER:
+      OnRefresh();
+      return;
     case WM_KEYDOWN:
       if (msg.wParam == VK_SHIFT) m_shift = true;
       else if (msg.wParam == VK_CONTROL) m_ctrl = true;

@@ -102,6 +102,10 @@ class CDialog : public DialogController {
   // A control was clicked (BN_CLICKED) or changed (EN_CHANGE, TB_CHANGED).
   // IDOK and IDCANCEL clicks go to OnOK and OnCancel instead.
   virtual void OnCommand(int id, UINT code);
+  // Every `ms` of real time while the dialog is up (after RefreshEvery).
+  virtual void OnRefresh() {}
+  // A dialog that shows what changes elsewhere (a room's seats) looks again this often.
+  void RefreshEvery(UINT ms) { m_refreshMs = ms; }
   // Default: UpdateData(TRUE), then EndDialog(IDOK) when it validated.
   virtual void OnOK();
   virtual void OnCancel();
@@ -182,6 +186,7 @@ class CDialog : public DialogController {
   bool m_closed = false;
   int m_result = 0;
   bool m_dirty = true;
+  UINT m_refreshMs = 0;
   OverlayLayer* m_layer = nullptr;  // while the dialog is on screen
   std::unique_ptr<OverlayLayer> m_scriptLayer;  // a scripted dialog shown on request
 };

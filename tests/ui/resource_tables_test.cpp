@@ -13,6 +13,7 @@
 #include "res/game_rows.h"
 #include "res/accel_table.h"
 #include "res/menu_table.h"
+#include "res/online_ids.h"
 #include "res/replay_ids.h"
 #include "res/resource_ids.h"
 #include "res/statistics_ids.h"
@@ -53,7 +54,7 @@ TEST(ResourceTables, MenuHoldsTheCommandsInOrder) {
   std::vector<UINT> expected;
   for (const GameShellRow& row : GameShellRows()) expected.push_back(row.nNewCommand);
   expected.insert(expected.end(), {ID_GAME_QUITGAME, ID_GAME_STATISTICS, ID_GAME_SAVEREPLAY, ID_GAME_OPENREPLAY,
-      ID_APP_EXIT, ID_EDIT_UNDO,
+      ID_GAME_PLAYONLINE, ID_APP_EXIT, ID_EDIT_UNDO,
       ID_OPTIONS_NUMBEROFPLAYERS, ID_OPTIONS_TYPEOFGAME, ID_OPTIONS_GAMECONTROLS, ID_OPTIONS_SKILL_BEGINNER,
       ID_OPTIONS_SKILL_CLUB, ID_OPTIONS_SKILL_EXPERT, ID_OPTIONS_SOUND, ID_OPTIONS_LANGUAGE_DESKTOP,
       ID_OPTIONS_LANGUAGE_FIRST, ID_OPTIONS_LANGUAGE_FIRST + 1, ID_OPTIONS_LANGUAGE_FIRST + 2,

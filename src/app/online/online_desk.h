@@ -45,6 +45,8 @@ class OnlineDesk final : public OnlineEvents, public InputSource {
   const OnlineSession* Session() const { return m_session.get(); }
   bool InRoom() const { return m_session && m_session->Active(); }
   bool Playing() const { return m_playing; }
+  // The creator's start has come and waits for the main loop.
+  bool StartArrived() const { return m_pendingStart.has_value(); }
   // "Reconnecting...", "Waiting for Ann", or empty.
   const std::string& ConnectionStatus() const { return m_status; }
   int TurnSeat() const { return m_turnSeat; }
