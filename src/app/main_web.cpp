@@ -52,6 +52,7 @@ int main() {
   AppOptions options;
   options.showSplash = false;  // the page shows itself while loading
   options.netTransport = MakeWebNetTransport;
+  options.roomServer = WebDefaultRoomUrl();
   auto settings = std::make_unique<SettingsStore>(SettingsStore::DefaultPath(kCompanyKey, kApplicationTitle));
   CQuintaroApp app(std::make_unique<Host>(MakeWebBackend(), std::move(settings)), options);
   g_app = &app;

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -29,6 +30,7 @@ struct AppOptions {
   std::optional<bool> fullscreen;                   // this run's full screen, over the stored one
   std::filesystem::path replayFile;                 // a replay to play once the program has started
   NetTransportFactory netTransport;                 // the platform's connections; none: no online play
+  std::string roomServer;                           // the server Play Online offers first; empty: this machine's
 };
 
 class CQuintaroApp {
@@ -58,6 +60,7 @@ class CQuintaroApp {
   ResumeKeeper& Resume() { return *m_resume; }
   ReplayDesk& Replays() { return *m_replays; }
   OnlineDesk& Online() { return *m_online; }
+  const AppOptions& Options() const { return m_options; }
   void CloseSplash();
 
   // Sets the status line and shows it at once.
