@@ -23,8 +23,11 @@ var QuintaroRoomLinkLibrary = {
     stringToUTF8(url, buffer, size);
   },
 
+  // Called from inside the program (a socket callback): ending the wait
+  // there would resume the program's stack within that call, so it is ended
+  // once the callback has returned.
   quintaro_page_wake__deps: ['$QP'],
-  quintaro_page_wake: function() { QP.wakeUp(); },
+  quintaro_page_wake: function() { queueMicrotask(QP.wakeUp); },
 };
 
 mergeInto(LibraryManager.library, QuintaroRoomLinkLibrary);
