@@ -2,6 +2,7 @@
 #include "app/game_shell.h"
 
 #include "app/main_frame.h"
+#include "app/online/online_desk.h"
 #include "app/quintaro_app.h"
 #include "app/quintaro_doc.h"
 #include "app/quintaro_view.h"
@@ -87,3 +88,8 @@ int CGameShell::MessageBox(const std::string& text, const std::string& caption, 
 }
 
 int CGameShell::DoModal(CDialog& dialog) { return AfxDoModal(dialog); }
+
+bool CGameShell::SeatPlayedHere(int nSeat) const {
+  const OnlineDesk* online = m_doc.App().OnlineIfUp();
+  return !online || online->SeatIsLocal(nSeat);
+}

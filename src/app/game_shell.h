@@ -30,6 +30,7 @@ class CGameShell final : public GameServices {
   void RestartWithVariant(int nVariant) override;
   void Restart() override;
   bool SoundOn() const override;
+  bool SeatPlayedHere(int nSeat) const override;
 
   CSpriteList& Sprites() override;
   bool IsTrueColor() const override;

@@ -61,6 +61,7 @@ class CQuintaroApp {
   ReplayDesk& Replays() { return *m_replays; }
   OnlineDesk& Online() { return *m_online; }
   const AppOptions& Options() const { return m_options; }
+  const OnlineDesk* OnlineIfUp() const { return m_online.get(); }
   void CloseSplash();
 
   // Sets the status line and shows it at once.

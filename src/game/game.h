@@ -152,6 +152,8 @@ class CGame {
   // seat's score (or `results[seat]` when given, in tenths when
   // `resultsInTenths`), and `winnerSeat` (-1 for nobody) won.
   void RecordStatistics(int winnerSeat, const std::vector<int>* results = nullptr, bool resultsInTenths = false);
+  // The seats as the Wall Of Fame sees them: a seat played on another machine sits out.
+  CObArray SeatsPlayedHere(const CObArray& players) const;
   // The player's seat in the document, or -1.
   int SeatIndexOf(const CPlayer* pPlayer) const;
   // Tells the status line that a computer seat starts, and at what level.

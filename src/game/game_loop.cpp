@@ -171,7 +171,7 @@ void CGame::RecordStatistics(int winnerSeat, const std::vector<int>* results, bo
   const CObArray& players = Players();
   for (std::size_t i = 0; i < players.size(); ++i) {
     const CPlayer* p = players[i].get();
-    if (!p || !p->m_bActive) continue;
+    if (!p || !p->m_bActive || !m_services.SeatPlayedHere(static_cast<int>(i))) continue;
     // Computer seats are kept apart from the people, under their level.
     const int result = results && i < results->size() ? (*results)[i] : p->m_nScore;
     const bool tenths = resultsInTenths && results && i < results->size();
@@ -179,6 +179,15 @@ void CGame::RecordStatistics(int winnerSeat, const std::vector<int>* results, bo
                      static_cast<int>(i) == winnerSeat, tenths});
   }
   RecordGame(GetHost().Settings(), game, seats);
+}
+
+CObArray CGame::SeatsPlayedHere(const CObArray& players) const {
+  CObArray here;
+  for (std::size_t i = 0; i < players.size(); ++i) {
+    here[i] = std::make_unique<CPlayer>(*players[i]);
+    if (!m_services.SeatPlayedHere(static_cast<int>(i))) here[i]->m_bActive = FALSE;
+  }
+  return here;
 }
 
 int CGame::SeatIndexOf(const CPlayer* pPlayer) const {

@@ -58,6 +58,9 @@ class GameServices {
   virtual void Restart() = 0;
   // The player's Sound switch.
   virtual bool SoundOn() const = 0;
+  // False for a seat played on another machine (an online room): this
+  // machine's Wall Of Fame and statistics keep its own players only.
+  virtual bool SeatPlayedHere(int /*nSeat*/) const { return true; }
 
   // --- The scene and its redraw -------------------------------------------
   virtual CSpriteList& Sprites() = 0;

@@ -51,6 +51,7 @@ std::optional<NetUrl> ParseNetUrl(std::string_view url) {
     const std::size_t colon = authority.rfind(':');
     out.host = std::string(authority.substr(0, colon));
     if (colon != std::string_view::npos) port = authority.substr(colon + 1);
+    if (colon != std::string_view::npos && port.empty()) return std::nullopt;
     if (out.host.find(':') != std::string::npos) return std::nullopt;
   }
   if (!HostCharsOk(out.host)) return std::nullopt;
@@ -69,6 +70,11 @@ std::string RoomUrl(std::string_view typed) {
   std::string url;
   if (typed.starts_with("ws://") || typed.starts_with("wss://")) {
     url = std::string(typed);
+  } else if (typed.starts_with("http://") || typed.starts_with("https://")) {
+    // The address of the page the rooms are served beside: the same host.
+    url.append(typed.starts_with("https") ? "wss" : "ws").append(typed.substr(typed.find(':')));
+  } else if (typed.find("://") != std::string_view::npos) {
+    return {};
   } else {
     // A bare host is a server of ours on its usual port.
     const std::size_t slash = typed.find('/');

@@ -57,6 +57,24 @@ def play_darts(mover, watcher, targets, turns):
     watcher.send(wait)
 
 
+def settings_lines(driver):
+    driver.send("settings", "state")
+    lines = []
+    while True:
+        line = driver.until(r"\] (setting .*|state .*)").group(1)
+        if line.startswith("state "):
+            return lines
+        lines.append(line)
+
+
+def check_own_records(ann, bob):
+    """Each machine's statistics keep its own player only (names in hexadecimal)."""
+    for driver, own, other in ((ann, "416E6E", "426F62"), (bob, "426F62", "416E6E")):
+        records = [line for line in settings_lines(driver) if '"Statistics"' in line]
+        if not any(f"_{own} " in line for line in records) or any(f"_{other} " in line for line in records):
+            raise AssertionError(f"{driver.out.name} keeps other records than its own: {records}")
+
+
 def check_same(ann, bob):
     a, b = table(ann.state()), table(bob.state())
     if a != b:
@@ -72,6 +90,7 @@ def darts(server, headless):
     end = check_same(ann, bob)
     assert end["scores"][:2] == [0, 226], end["scores"]
     assert not end["inProgress"]
+    check_own_records(ann, bob)
     return ann, bob
 
 
@@ -106,13 +125,8 @@ def rejoin(server, headless):
     ann, bob = open_room(server, headless, "darts")
     play_darts(ann, bob, [TREBLE_20] * 3, 1)
     # Bob throws one dart of his turn, then his program is lost.
-    bob.send(*throw(0, *OUTER_BULL), "settings", "state")
-    kept = []
-    while True:
-        line = bob.until(r"\] (setting .*|state .*)").group(1)
-        if line.startswith("state "):
-            break
-        kept.append(line)
+    bob.send(*throw(0, *OUTER_BULL))
+    kept = settings_lines(bob)
     bob.kill()
     ann.send("online wait away")
     # Started again with what it kept, it comes back to its seat and plays the turn again.

@@ -75,6 +75,8 @@ class ScenarioDriver : public ModalScript {
   // nothing once the wait is over (or has given up).
   std::optional<DWORD> OnlineWaitStep(DWORD now);
   bool OnlineWaitOver();
+  // `,"online":{...}` for the state dump while in a room, else nothing.
+  std::string OnlineStateJson();
   void PostMouse(UINT message, int x, int y);
   void Expect(const ScriptCommand& cmd);
   // `expect state KEY VALUE`: the first KEY of the state dump has VALUE.

@@ -163,7 +163,7 @@ std::string ScenarioDriver::StateJson() {
   std::string json = m_app->Doc().StateJson();
   json.pop_back();  // the closing brace
   return json + ",\"status\":" + QuoteForReport(m_app->Frame().StatusText()) +
-         ",\"cursor\":" + std::to_string(m_backend->CursorId()) + "}";
+         ",\"cursor\":" + std::to_string(m_backend->CursorId()) + OnlineStateJson() + "}";
 }
 
 void ScenarioDriver::PrintSettings() {

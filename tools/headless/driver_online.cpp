@@ -103,3 +103,13 @@ std::optional<DWORD> ScenarioDriver::OnlineWaitStep(DWORD now) {
   if (!online.PlayingInput()) std::this_thread::sleep_for(kRealPause);
   return now + kWaitStepMs;
 }
+
+std::string ScenarioDriver::OnlineStateJson() {
+  // Only while this machine is in a room, so every other dump stays as it was.
+  const OnlineDesk& online = m_app->Online();
+  const OnlineSession* session = online.Session();
+  if (!session || !session->Active()) return {};
+  return ",\"online\":{\"seat\":" + std::to_string(session->Seat()) + ",\"playing\":" +
+         (online.Playing() ? "true" : "false") + ",\"turnSeat\":" + std::to_string(online.TurnSeat()) +
+         ",\"turns\":" + std::to_string(online.TurnsTaken()) + ",\"drifts\":" + std::to_string(online.Drifts()) + "}";
+}

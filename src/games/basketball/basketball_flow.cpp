@@ -141,7 +141,7 @@ int CBasketBall::CheckWinner(CPlayer* /*pPlayer*/) {
 
 void CBasketBall::UpdateWallOfFame(CObArray* pPlayers) {
   if (!pPlayers || m_nVariant != kVariantTimed) return;
-  ::UpdateWallOfFame(GetHost().Settings(), kBasketballFame, *pPlayers);
+  ::UpdateWallOfFame(GetHost().Settings(), kBasketballFame, SeatsPlayedHere(*pPlayers));
 }
 
 void CBasketBall::LaunchBall(int i) {

@@ -110,7 +110,7 @@ void CBowl::GameEnd(CObArray* pPlayers, int nLastPlayer) {
 }
 
 void CBowl::UpdateWallOfFame(CObArray* pPlayers) {
-  if (pPlayers) ::UpdateWallOfFame(GetHost().Settings(), kBowlingFame, *pPlayers);
+  if (pPlayers) ::UpdateWallOfFame(GetHost().Settings(), kBowlingFame, SeatsPlayedHere(*pPlayers));
 }
 
 void CBowl::BowlComputerBall() {
