@@ -10,7 +10,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_MAX_LEN ?= 65536
 VERSION := $(shell sed -n 's/^project.Quintaro VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 
-.PHONY: bench-opponents web web-serve test-web web-bench deps test-deps configure configure-tests build build-tests run test test-asan bench fuzz clean install package dist
+.PHONY: server bench-opponents web web-serve test-web web-bench deps test-deps configure configure-tests build build-tests run test test-asan bench fuzz clean install package dist
 
 # Building and running need only the compiler, SDL2, FreeType and the font;
 # the tests add Google Test, Google Benchmark and the desktop validators.
@@ -72,6 +72,13 @@ bench: build-tests
 	  [ -f "$$b" ] && [ -x "$$b" ] || continue; \
 	  echo "== $$(basename $$b)"; "$$b" --benchmark_min_time=0.2 || exit 1; \
 	done
+	@echo "== room_load"; bench/server/room_load.sh $(BUILD)
+
+# The online rooms server on 127.0.0.1:8152, in the foreground (Ctrl+C ends
+# it); SERVER_ARGS="--listen 0.0.0.0:8152" lets the local network in.
+server: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target quintaro-server
+	@$(BUILD)/quintaro-server $(SERVER_ARGS)
 
 # The computer's levels against models of a person: the table of wins (see bench/opponents_table.sh).
 bench-opponents: build-tests

@@ -62,3 +62,21 @@ if(QUINTARO_SCREENSHOTS)
     COMMENT "Taking the screenshots for the metainfo")
   add_custom_target(quintaro_screenshots ALL DEPENDS ${SHOTS})
 endif()
+
+# The online rooms server and its manual page. Debian puts it in its own
+# package, in /usr/bin, with a systemd unit (debian/quintaro-server.service).
+if(QUINTARO_SERVER)
+  if(NOT QUINTARO_SERVER_BINDIR)
+    set(QUINTARO_SERVER_BINDIR ${CMAKE_INSTALL_BINDIR})
+  endif()
+  configure_file(${CMAKE_SOURCE_DIR}/packaging/quintaro-server.1.in ${CMAKE_BINARY_DIR}/packaging/quintaro-server.1 @ONLY)
+  set(SERVER_MAN_PAGE ${CMAKE_BINARY_DIR}/packaging/quintaro-server.1.gz)
+  add_custom_command(OUTPUT ${SERVER_MAN_PAGE}
+    COMMAND ${CMAKE_COMMAND} -DIN=${CMAKE_BINARY_DIR}/packaging/quintaro-server.1 -DOUT=${SERVER_MAN_PAGE}
+            -P ${CMAKE_SOURCE_DIR}/cmake/GzipFile.cmake
+    DEPENDS ${CMAKE_BINARY_DIR}/packaging/quintaro-server.1
+    COMMENT "Compressing the server's manual page")
+  add_custom_target(quintaro_server_manual ALL DEPENDS ${SERVER_MAN_PAGE})
+  install(TARGETS quintaro-server RUNTIME DESTINATION ${QUINTARO_SERVER_BINDIR})
+  install(FILES ${SERVER_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()

@@ -17,10 +17,11 @@
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: quintaro-server [--listen ADDRESS:PORT] [--idle-minutes N]\n"
+    "Usage: quintaro-server [--listen ADDRESS:PORT] [--idle-minutes N] [--code-first LETTERS]\n"
     "Online rooms for Quintaro Games: WebSocket on /room, counts on /health.\n"
     "  --listen ADDRESS:PORT  where to listen (default 127.0.0.1:8152; port 0 picks a free one)\n"
     "  --idle-minutes N       a room nobody plays in for N minutes closes (default 30)\n"
+    "  --code-first LETTERS   room codes start with one of LETTERS (one set per process behind a proxy)\n"
     "  --help, --version\n";
 
 // Ends the loop once every connection has closed, or at `giveUp`.
@@ -35,6 +36,7 @@ int Serve(const ServerOptions& options) {
   boost::asio::io_context io;
   RoomLimits limits;
   limits.idle = static_cast<Millis>(options.idleMinutes) * 60 * 1000;
+  limits.codeFirst = options.codeFirst;
   Hub hub(io, limits);
   boost::system::error_code ec;
   const auto address = boost::asio::ip::make_address(options.host, ec);

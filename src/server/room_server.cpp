@@ -128,9 +128,12 @@ std::string RoomServer::NewToken() {
 }
 
 std::string RoomServer::NewCode() {
+  const auto ours = [this](const std::string& code) {
+    return limits_.codeFirst.empty() || limits_.codeFirst.find(code[0]) != std::string::npos;
+  };
   std::string code;
   do code = MakeRoomCode(randomByte_);
-  while (rooms_.contains(code));
+  while (rooms_.contains(code) || !ours(code));
   return code;
 }
 

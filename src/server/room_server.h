@@ -20,6 +20,10 @@ struct RoomLimits {
   Millis awayKeep = 5 * 60 * 1000;   // a dropped member's seat waits this long
   double messagesPerSecond = 100;    // on average, per connection
   double messageBurst = 200;
+  // The letters this process's room codes start with, so that a proxy in
+  // front of several processes finds a room's process from its code; empty
+  // for any letter.
+  std::string codeFirst;
 };
 
 class RoomServer {

@@ -3,6 +3,8 @@
 
 #include <charconv>
 
+#include "net/room_code.h"
+
 namespace {
 
 template <typename T>
@@ -37,7 +39,7 @@ std::optional<ServerOptions> ParseServerOptions(const std::vector<std::string>& 
     const std::string& arg = args[i];
     const std::size_t eq = arg.find('=');
     const std::string name = arg.substr(0, eq);
-    const bool takesValue = name == "--listen" || name == "--idle-minutes";
+    const bool takesValue = name == "--listen" || name == "--idle-minutes" || name == "--code-first";
     std::string value;
     if (takesValue && eq != std::string::npos) {
       value = arg.substr(eq + 1);
@@ -54,6 +56,14 @@ std::optional<ServerOptions> ParseServerOptions(const std::vector<std::string>& 
       const auto minutes = WholeNumber<int>(value, 1, 7 * 24 * 60);
       if (!minutes) return error = "--idle-minutes takes 1 to 10080, not '" + value + "'", std::nullopt;
       options.idleMinutes = *minutes;
+    } else if (name == "--code-first") {
+      std::string letters;
+      for (char c : value) letters.push_back(c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c);
+      const bool fromAlphabet = letters.find_first_not_of(kRoomCodeAlphabet) == std::string::npos;
+      if (letters.empty() || !fromAlphabet)
+        return error = "--code-first takes letters of " + std::string(kRoomCodeAlphabet) + ", not '" + value + "'",
+               std::nullopt;
+      options.codeFirst = letters;
     } else if (arg == "--help" || arg == "-h") {
       options.help = true;
     } else if (arg == "--version") {

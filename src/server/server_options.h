@@ -11,6 +11,7 @@ struct ServerOptions {
   std::string host = "127.0.0.1";
   std::uint16_t port = 8152;
   int idleMinutes = 30;
+  std::string codeFirst;  // letters of the code alphabet, or empty
   bool help = false;
   bool version = false;
 };

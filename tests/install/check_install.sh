@@ -81,6 +81,15 @@ if [ -f "$source/debian/changelog" ]; then
   [ "$packaged" = "$project_version" ] || fail "debian/changelog packages '$packaged'"
 fi
 
+# The online rooms server, when built, beside the program with its own manual page.
+if [ -x "$build/quintaro-server" ]; then
+  server="$root/$bindir/quintaro-server"
+  [ -x "$server" ] || fail "$bindir/quintaro-server is missing"
+  [ "$("$server" --version 2>/dev/null)" = "quintaro-server $project_version" ] || fail "the server's --version"
+  gzip -dc "$root/share/man/man1/quintaro-server.1.gz" 2>/dev/null |
+    grep -q "^\.TH QUINTARO-SERVER 1 .*\"Quintaro Games $project_version\"" || fail "the server's manual page"
+fi
+
 skipped=0
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$desktop" || fail "desktop-file-validate"
