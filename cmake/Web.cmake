@@ -87,6 +87,7 @@ set_target_properties(frame_path_wasm_plain PROPERTIES SUFFIX .js EXCLUDE_FROM_A
 # (make test-web compares the two end states).
 file(GLOB WEB_DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/headless/*.cpp)
 add_executable(quintaro-headless-wasm ${WEB_DRIVER_SOURCES} ${CMAKE_SOURCE_DIR}/tools/headless/web/png_none.cpp
+  ${CMAKE_SOURCE_DIR}/tools/headless/web/transport_none.cpp
   ${CMAKE_SOURCE_DIR}/src/platform/glyph_fallback_none.cpp)
 target_include_directories(quintaro-headless-wasm PRIVATE ${CMAKE_SOURCE_DIR}/tools/headless)
 target_link_libraries(quintaro-headless-wasm PRIVATE quintaro_core)
