@@ -113,15 +113,16 @@ web: configure
 	@cmake --build $(WEB_OBJ_BUILD) -j $(JOBS)
 	@ls -l $(WEB_BUILD)
 
+# The page's rooms at /room are passed to a room server on ROOM_PORT (make server).
+ROOM_PORT ?= 8152
 web-serve: web
-	@echo "Open http://127.0.0.1:$(WEB_PORT)/quintaro.html (Ctrl+C stops serving)"
-	@python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory $(WEB_BUILD)
+	@node tests/web/serve.mjs $(WEB_BUILD) $(WEB_PORT) $(ROOM_PORT)
 
 # The page in Debian's headless Chromium, driven by puppeteer-core.
 test-web: web
 	@scripts/install-deps web-test
-	@cmake --build $(BUILD) -j $(JOBS) --target quintaro-headless
-	@cmake --build $(WEB_OBJ_BUILD) -j $(JOBS) --target quintaro-headless-wasm
+	@cmake --build $(BUILD) -j $(JOBS) --target quintaro-headless quintaro-server
+	@cmake --build $(WEB_OBJ_BUILD) -j $(JOBS) --target quintaro-headless-wasm web_transport_check
 	@cd tests/web && npm ci --no-audit --no-fund --silent
 	@node tests/web/run.mjs $(abspath $(WEB_BUILD)) $(abspath $(BUILD)) $(abspath $(WEB_OBJ_BUILD))
 

@@ -13,6 +13,7 @@
 #include "app/version.h"
 #include "platform/host.h"
 #include "platform/web/web_backend.h"
+#include "platform/web/web_net_transport.h"
 
 // The browser's languages in order of preference, as a LANGUAGE list ("de-DE:en").
 // Written into the caller's buffer, cut at its size.
@@ -50,6 +51,8 @@ int main() {
   ::setenv("LANGUAGE", languages, 1);
   AppOptions options;
   options.showSplash = false;  // the page shows itself while loading
+  options.netTransport = MakeWebNetTransport;
+  options.roomServer = WebDefaultRoomUrl();
   auto settings = std::make_unique<SettingsStore>(SettingsStore::DefaultPath(kCompanyKey, kApplicationTitle));
   CQuintaroApp app(std::make_unique<Host>(MakeWebBackend(), std::move(settings)), options);
   g_app = &app;

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -30,6 +31,7 @@ struct AppOptions {
   std::filesystem::path replayFile;                 // a replay to play once the program has started
   NetTransportFactory netTransport;                 // the platform's connections; none: no online play
   bool rejoinOnline = false;                        // at start-up, back to a seat kept in an online room
+  std::string roomServer;                           // the server Play Online offers first; empty: this machine's
 };
 
 class CQuintaroApp {
@@ -63,6 +65,7 @@ class CQuintaroApp {
   ResumeKeeper& Resume() { return *m_resume; }
   ReplayDesk& Replays() { return *m_replays; }
   OnlineDesk& Online() { return *m_online; }
+  const AppOptions& Options() const { return m_options; }
   const OnlineDesk* OnlineIfUp() const { return m_online.get(); }
   void CloseSplash();
 

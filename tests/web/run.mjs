@@ -15,6 +15,8 @@ import { serve } from './serve.mjs';
 import { screenTests } from './screens.mjs';
 import { installTests } from './install.mjs';
 import { sameStateTests } from './same_state.mjs';
+import { roomLinkTests } from './room_link.mjs';
+import { onlineBowlingTests } from './online_bowling.mjs';
 import { playfieldToPage, canvasPixels, pngPixels, comparePixels, state, waitForFirstPicture, settle } from './page.mjs';
 
 const [webDir, nativeDir, webObjDir] = process.argv.slice(2);
@@ -206,6 +208,8 @@ test('a corrupt stored settings text is kept, told and the rest used', async (pa
 screenTests(test);
 installTests(test, webDir);
 sameStateTests(test, nativeDir, webObjDir, new URL('../scenarios', import.meta.url).pathname);
+roomLinkTests(test, nativeDir, webObjDir);
+onlineBowlingTests(test, nativeDir, webDir);
 const only = process.env.QUINTARO_WEB_TESTS ? new RegExp(process.env.QUINTARO_WEB_TESTS) : null;
 const chosen = tests.filter((t) => !only || only.test(t.name));
 

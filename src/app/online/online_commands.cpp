@@ -37,7 +37,9 @@ bool OnOnlineCommand(CQuintaroApp& app, UINT id) {
   }
   SettingsStore& settings = app.GetHost().Settings();
   CPlayOnlineDlg dialog;
-  dialog.m_strServer = settings.GetProfileString(kSection, "Server", kDefaultServer);
+  // The page offers the server that served it; the desktop, this machine.
+  const std::string& offered = app.Options().roomServer;
+  dialog.m_strServer = settings.GetProfileString(kSection, "Server", offered.empty() ? kDefaultServer : offered);
   dialog.m_strName = settings.GetProfileString(kSection, "Name", app.Doc().m_players[0]->m_strName);
   dialog.m_strCode = settings.GetProfileString(kSection, "Room", "");
   const int result = AfxDoModal(dialog);
