@@ -15,7 +15,8 @@
 #include <vector>
 
 #include "app/online/online_session.h"
-#include "app/replay_file.h"
+#include "app/online/turn_input.h"
+#include "game/state_record.h"
 #include "platform/input_source.h"
 
 class CQuintaroApp;
@@ -104,12 +105,12 @@ class OnlineDesk final : public OnlineEvents, public InputSource {
   int m_turnsTaken = 0;
   int m_drifts = 0;
   // The mover's side: input not yet sent, and when it was last sent.
-  std::vector<ReplayEvent> m_outbox;
+  std::vector<TurnInputEvent> m_outbox;
   DWORD m_sentAt = 0;
   // The watchers' side: the turn's input still to be posted, the play tick
   // its tick 0 falls on, and the turn's record once it has come.
   std::deque<NetMessage> m_inputQueue;
-  std::deque<ReplayEvent> m_inbox;
+  std::deque<TurnInputEvent> m_inbox;
   std::optional<DWORD> m_inputBase;
   std::size_t m_posted = 0;
   std::size_t m_taken = 0;

@@ -138,7 +138,7 @@ void OnlineDesk::TakeInput(const NetMessage& message) {
   const auto events = ReadTurnInput(message.body, error);
   if (!events) return m_app.GetHost().Report("online input refused: " + error);
   const DWORD now = m_app.GetHost().GetTickCount();
-  for (const ReplayEvent& e : *events) {
+  for (const TurnInputEvent& e : *events) {
     if (!m_inputBase) m_inputBase = now + kPlaybackDelayMs - e.tick;
     // Input that comes late moves the rest back with it, keeping its rhythm.
     const auto late = static_cast<std::int32_t>(now - (*m_inputBase + e.tick));
@@ -150,7 +150,7 @@ void OnlineDesk::TakeInput(const NetMessage& message) {
 void OnlineDesk::PostDue(::Host& host, DWORD playNow) {
   if (m_session) m_session->Poll(host.RealTicks());
   while (!m_inbox.empty() && m_inputBase && static_cast<std::int32_t>(playNow - (*m_inputBase + m_inbox.front().tick)) >= 0) {
-    const ReplayEvent e = m_inbox.front();
+    const TurnInputEvent e = m_inbox.front();
     m_inbox.pop_front();
     ++m_posted;
     m_postedAt = playNow;

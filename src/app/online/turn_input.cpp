@@ -24,24 +24,24 @@ bool IsTurnInputMessage(UINT message) {
   return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) || message == WM_KEYDOWN || message == WM_KEYUP;
 }
 
-std::string WriteTurnInput(const std::vector<ReplayEvent>& events) {
+std::string WriteTurnInput(const std::vector<TurnInputEvent>& events) {
   std::string text;
-  for (const ReplayEvent& e : events) {
+  for (const TurnInputEvent& e : events) {
     text += std::to_string(e.tick) + ' ' + std::to_string(e.message) + ' ' + std::to_string(e.wParam) + ' ' +
             std::to_string(e.lParam) + '\n';
   }
   return text;
 }
 
-std::optional<std::vector<ReplayEvent>> ReadTurnInput(std::string_view text, std::string& error) {
-  std::vector<ReplayEvent> events;
+std::optional<std::vector<TurnInputEvent>> ReadTurnInput(std::string_view text, std::string& error) {
+  std::vector<TurnInputEvent> events;
   while (!text.empty()) {
     const std::size_t end = text.find('\n');
     std::string_view line = text.substr(0, end);
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     if (line.empty()) continue;
     if (events.size() == kMaxTurnInputLines) return error = "too many input lines", std::nullopt;
-    ReplayEvent e;
+    TurnInputEvent e;
     std::uint64_t wParam = 0;
     std::int64_t lParam = 0;
     const bool read = TakeNumber(line, e.tick) && TakeNumber(line, e.message) && TakeNumber(line, wParam) &&

@@ -10,13 +10,21 @@
 #include <string_view>
 #include <vector>
 
-#include "app/replay_file.h"
+#include "platform/types.h"
+
+// One playfield message of a turn, at its play tick since the turn began.
+struct TurnInputEvent {
+  DWORD tick = 0;
+  UINT message = 0;
+  WPARAM wParam = 0;
+  LPARAM lParam = 0;
+};
 
 inline constexpr std::size_t kMaxTurnInputLines = 4000;
 
-std::string WriteTurnInput(const std::vector<ReplayEvent>& events);
+std::string WriteTurnInput(const std::vector<TurnInputEvent>& events);
 // The events in `text`, or nothing (and why) when any line is not one the
 // playfield could have taken.
-std::optional<std::vector<ReplayEvent>> ReadTurnInput(std::string_view text, std::string& error);
+std::optional<std::vector<TurnInputEvent>> ReadTurnInput(std::string_view text, std::string& error);
 // True for the messages a turn's input may hold.
 bool IsTurnInputMessage(UINT message);

@@ -16,7 +16,7 @@ TEST(TurnInput, ReadsBackWhatWasWrittenOverSeededTurns) {
   std::mt19937 random(7);
   const UINT kinds[] = {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_KEYDOWN, WM_KEYUP};
   for (int run = 0; run < 300; ++run) {
-    std::vector<ReplayEvent> events;
+    std::vector<TurnInputEvent> events;
     DWORD tick = 0;
     for (int n = static_cast<int>(random() % 60); n > 0; --n) {
       tick += random() % 500;
