@@ -49,7 +49,9 @@ View > Hall of Fame (from the title screen) shows the five best Basketball and B
 std::string Compose() {
   std::vector<const GameShellRow*> rows;
   for (const GameShellRow& row : GameShellRows()) rows.push_back(&row);
-  std::ranges::stable_sort(rows, {}, &GameShellRow::nHelpPlace);
+  // (The page's library has no ranges::stable_sort.)
+  std::stable_sort(rows.begin(), rows.end(),
+                   [](const GameShellRow* a, const GameShellRow* b) { return a->nHelpPlace < b->nHelpPlace; });
   std::string text(kIntro);
   for (const GameShellRow* row : rows) text += row->helpTopic;
   text += kShell;
