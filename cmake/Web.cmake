@@ -36,6 +36,12 @@ foreach(code de es fr he)
   list(APPEND QUINTARO_WEB_CATALOG_COPIES COMMAND ${CMAKE_COMMAND} -E copy
        ${CMAKE_BINARY_DIR}/locale/${code}/LC_MESSAGES/quintaro.mo ${QUINTARO_WEB_OUTPUT}/locale-${code}.mo)
 endforeach()
+# The shell, the games' flow and the online code are compiled for size: none
+# of it is on the frame path or in the physics (the models and the toolkit's
+# drawing stay fully optimised), and the download is held under 2 MB.
+target_compile_options(quintaro_core PRIVATE -Os)
+target_compile_options(quintaro_games PRIVATE -Os)
+target_compile_options(quintaro_net PRIVATE -Os)
 # The download is held under 2 MB gzipped: the smaller allocator (the
 # program allocates little once a game runs), and binaryen's size passes run
 # once more over the finished module.
