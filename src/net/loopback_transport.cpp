@@ -3,7 +3,7 @@
 
 void LoopbackTransport::Open(const std::string& url) {
   if (m_state != State::Idle) return;
-  m_far.url = url;
+  m_far->url = url;
   m_state = State::Connecting;
   if (m_openAtOnce) AcceptOpen();
 }
@@ -15,12 +15,12 @@ void LoopbackTransport::AcceptOpen() {
 }
 
 void LoopbackTransport::Send(const std::string& text) {
-  if (m_state == State::Open) m_far.sent.push_back(text);
+  if (m_state == State::Open) m_far->sent.push_back(text);
 }
 
 void LoopbackTransport::Close() {
   if (m_state == State::Closed) return;
-  m_far.closedByUs = m_state != State::Idle;
+  m_far->closedByUs = m_state != State::Idle;
   m_state = State::Closed;
   m_events.clear();
 }
@@ -43,7 +43,7 @@ std::optional<NetEvent> LoopbackTransport::Poll() {
 }
 
 std::vector<std::string> LoopbackTransport::TakeSent() {
-  std::vector<std::string> fresh(m_far.sent.begin() + static_cast<std::ptrdiff_t>(m_taken), m_far.sent.end());
-  m_taken = m_far.sent.size();
+  std::vector<std::string> fresh(m_far->sent.begin() + static_cast<std::ptrdiff_t>(m_taken), m_far->sent.end());
+  m_taken = m_far->sent.size();
   return fresh;
 }

@@ -4,6 +4,7 @@
 // It sees what the program sent and delivers what the program shall read,
 // and decides when the connection opens and when it drops.
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -30,7 +31,9 @@ class LoopbackTransport final : public NetTransport {
   void Deliver(const std::string& text);
   void Drop(const std::string& reason);
   bool IsOpen() const { return m_state == State::Open; }
-  const Far& FarEnd() const { return m_far; }
+  const Far& FarEnd() const { return *m_far; }
+  // The far end, kept alive for a test after the program let the transport go.
+  std::shared_ptr<const Far> SharedFarEnd() const { return m_far; }
   // The messages sent since the last call.
   std::vector<std::string> TakeSent();
 
@@ -39,7 +42,7 @@ class LoopbackTransport final : public NetTransport {
 
   bool m_openAtOnce;
   State m_state = State::Idle;
-  Far m_far;
+  std::shared_ptr<Far> m_far = std::make_shared<Far>();
   std::size_t m_taken = 0;
   std::deque<NetEvent> m_events;
 };

@@ -26,10 +26,12 @@ struct Heard : OnlineEvents {
 // Every transport the session opens, kept for the test to play the server.
 struct Links {
   std::vector<LoopbackTransport*> made;
+  std::vector<std::shared_ptr<const LoopbackTransport::Far>> farEnds;  // outlive the transports
   NetTransportFactory Factory() {
     return [this] {
       auto link = std::make_unique<LoopbackTransport>();
       made.push_back(link.get());
+      farEnds.push_back(link->SharedFarEnd());
       return link;
     };
   }
@@ -143,7 +145,7 @@ TEST(OnlineSession, EndsWithAReasonWhenTheServerGoesOrRefuses) {
     session.Poll(0);
     EXPECT_EQ(session.GetPhase(), OnlineSession::Phase::Ended) << c.message.Get("reason");
     EXPECT_FALSE(heard.ended.empty());
-    EXPECT_TRUE(links.Last().FarEnd().closedByUs);
+    EXPECT_TRUE(links.farEnds.back()->closedByUs);  // the session let its transport go
   }
   // A server that cannot be reached at all.
   Links links;
