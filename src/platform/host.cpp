@@ -78,6 +78,7 @@ LRESULT Host::DispatchMessage(const MSG& msg) {
 // --- Queue -------------------------------------------------------------------
 
 void Host::PostMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (m_dropTypedKey != 0 && TakesSpentKey(MSG{hwnd, message, wParam, lParam, 0})) return;
   m_queue.push_back(MSG{hwnd, message, wParam, lParam, GetTickCount()});
 }
 

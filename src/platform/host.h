@@ -88,6 +88,10 @@ class Host {
   void PostMessage(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
   // Posts ahead of everything queued: the next message taken (a recorded one
   // that must come exactly where it came when it was recorded).
+  // The character a key press is about to type (WM_CHAR or WM_SYSCHAR of key
+  // `vk`, whether already queued or still to come) is dropped: the key was
+  // spent on a menu. Any other key or button press first cancels this.
+  void DropTypedKey(UINT vk);
   void PostMessageFirst(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
   // Input from a backend, in window-surface pixels; routed to the view, the
   // frame (chrome) or the modal layer as a real system would.
@@ -254,6 +258,9 @@ class Host {
   CRect m_menuBarRect;
 
   std::deque<MSG> m_queue;
+  // True (and the flag cleared) when `msg` is the spent key's character.
+  bool TakesSpentKey(const MSG& msg);
+  UINT m_dropTypedKey = 0;  // a spent key whose character is still to come (0: none)
   std::vector<HWND> m_invalid;
   std::vector<Timer> m_timers;
   bool m_quit = false;

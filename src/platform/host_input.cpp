@@ -153,3 +153,42 @@ void Host::PopModalLayer(HWND hwnd) {
   if (it != m_modal.rend()) m_modal.erase(std::next(it).base());
   HoldPlay(PlayHold::Modal, !m_modal.empty());
 }
+
+namespace {
+
+bool IsTypedChar(UINT message) { return message == WM_CHAR || message == WM_SYSCHAR; }
+bool IsPress(UINT message) {
+  return message == WM_KEYDOWN || message == WM_SYSKEYDOWN || message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN;
+}
+// A character typed by key `vk`: letters in either case, digits, Enter, Escape.
+bool TypedBy(WPARAM ch, UINT vk) {
+  const WPARAM upper = ch >= 'a' && ch <= 'z' ? ch - 'a' + 'A' : ch;
+  return upper == vk;
+}
+
+}  // namespace
+
+void Host::DropTypedKey(UINT vk) {
+  // Backends that queue the key and its character together have it queued already.
+  for (auto it = m_queue.begin(); it != m_queue.end(); ++it) {
+    if (IsTypedChar(it->message)) {
+      if (TypedBy(it->wParam, vk)) {
+        m_queue.erase(it);
+        return;
+      }
+      break;
+    }
+    if (IsPress(it->message)) break;
+  }
+  m_dropTypedKey = vk;  // the page hands the character over after the key
+}
+
+bool Host::TakesSpentKey(const MSG& msg) {
+  if (IsTypedChar(msg.message)) {
+    const bool spent = TypedBy(msg.wParam, m_dropTypedKey);
+    m_dropTypedKey = 0;
+    return spent;
+  }
+  if (IsPress(msg.message)) m_dropTypedKey = 0;
+  return false;
+}

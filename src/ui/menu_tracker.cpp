@@ -81,6 +81,8 @@ void CMenuTracker::HandleMessage(const MSG& msg) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
       OnKey(static_cast<UINT>(msg.wParam));
+      // The key that closed the menu is not typed into what the command opens.
+      if (m_done) m_host.DropTypedKey(static_cast<UINT>(msg.wParam));
       return;
     case WM_KEYUP:
     case WM_SYSKEYUP:

@@ -25,6 +25,7 @@ class ChromeTest : public ::testing::Test {
     });
     view = t.host().CreateWindow([this](const MSG& msg) -> LRESULT {
       if (msg.message == WM_PAINT) ++viewPaints;
+      if (msg.message == WM_CHAR) typed += static_cast<char>(msg.wParam);
       return 0;
     });
     t.host().SetViewWindow(view);
@@ -49,6 +50,7 @@ class ChromeTest : public ::testing::Test {
 
   UiTestHost t;
   HWND frame = HWND_NONE, view = HWND_NONE;
+  std::string typed;  // the characters that reached the view
   std::unique_ptr<CFrameChrome> chrome;
   std::vector<UINT> commands;
   std::vector<std::string> events;

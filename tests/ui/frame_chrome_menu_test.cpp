@@ -34,6 +34,26 @@ TEST_F(ChromeTest, AltAloneFocusesTheBarAndAltLetterOpensAMenu) {
   EXPECT_EQ(t.starved(), 0);
 }
 
+// A key that chooses a menu item types nothing into what the item opens,
+// whether its character is queued with it (the desktop) or comes after it
+// (the page); the next key types as usual.
+TEST_F(ChromeTest, TheKeyThatChoosesAMenuItemTypesNothing) {
+  for (const bool charQueuedWithKey : {true, false}) {
+    typed.clear();
+    t.host().PostKey(WM_KEYDOWN, VK_MENU, true);
+    t.host().PostKey(WM_KEYDOWN, 'V', true);
+    t.Key('T');
+    if (charQueuedWithKey) t.host().PostMessage(view, WM_CHAR, 't', 0);
+    Pump();
+    if (!charQueuedWithKey) t.host().PostMessage(view, WM_CHAR, 't', 0);
+    t.Key('X');
+    t.host().PostMessage(view, WM_CHAR, 'x', 0);
+    Pump();
+    EXPECT_EQ(commands.back(), ID_VIEW_TOOLBAR);
+    EXPECT_EQ(typed, "x") << charQueuedWithKey;
+  }
+}
+
 TEST_F(ChromeTest, ClickOnTheMenuBarOpensItsMenu) {
   const std::vector<CRect> bar = LayoutMenuBar(MainMenu(), chrome->Layout().menuBar);
   t.host().PostMouse(WM_LBUTTONDOWN, bar[4].CenterPoint().x, bar[4].CenterPoint().y, MK_LBUTTON);
