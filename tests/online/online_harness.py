@@ -33,7 +33,7 @@ class Lines:
             except queue.Empty:
                 line = None
                 left = -1
-            if line is None and left <= 0 or line is None:
+            if line is None:  # timed out, or the process ended
                 raise AssertionError(f"{self.name}: no line matching {pattern!r}; last lines:\n" +
                                      "\n".join(self.seen[-25:]))
             self.seen.append(line)
