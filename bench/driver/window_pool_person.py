@@ -13,18 +13,22 @@ whose disc is mostly white is the cue ball, a third white a stripe, dark the
 would see (straightest cut, clear lines), calls the pocket on the 8, and
 drags the cue back at a hand's speed with an aim error of AIM_SD degrees
 (0.8 is a steady regular). Needs python3-pil, python3-scipy, tesseract-ocr.
-VIEW=X,Y is where the table's (0,0) lands on the screen.
+VIEW=X,Y is where the table's (0,0) lands on the screen, ZOOM how many screen
+pixels a table pixel takes (2 in the desktop window at --zoom=2; the page scales
+to fit its window).
 """
 import os, math, random, subprocess, sys, time
 import numpy as np
 from PIL import Image
 from scipy import ndimage
 OX, OY = (float(v) for v in os.environ.get("VIEW", "198.6,125.4").split(","))
-Z = 2.0
+Z = float(os.environ.get("ZOOM", "2"))  # screen pixels per table pixel (the page scales to fit)
 def to_game(sx, sy): return ((sx - OX) / Z, (sy - OY) / Z)
 def to_screen(gx, gy): return (OX + Z * gx, OY + Z * gy)
 def status(img):
-    im = img.convert('L').crop((200, 935, 1100, 965)).resize((1800, 60))
+    # The status line runs along the window's foot, below the table.
+    x0, y0 = to_screen(0, 405); x1, y1 = to_screen(450, 420)
+    im = img.convert('L').crop((int(x0), int(y0), int(x1), int(y1))).resize((1800, 60))
     im.save('/tmp/pool_person_status.png')
     return subprocess.run(['tesseract', '/tmp/pool_person_status.png', '-', '--psm', '7'], capture_output=True, text=True).stdout.strip()
 def balls(img):
@@ -94,6 +98,7 @@ def plan(table, group):
     if best: return best[1], best[2], best[3]
     # nothing clean: hit the nearest legal ball full
     legal = [b for b in others if kind_ok(b[2], group)] or others
+    if not legal: return None  # nothing seen on the table (the game is over, or balls still rolling)
     b = min(legal, key=lambda o: math.hypot(o[0] - cue[0], o[1] - cue[1]))
     return (b[0], b[1]), 250, 0
 def drag(cue, target, dist):
@@ -127,7 +132,9 @@ for step in range(400):
     if cue is None:   # in hand: put it down in the kitchen
         sx, sy = to_screen(450, 192 + rng.randint(-40, 40)); xdo('mousemove', int(sx), int(sy)); time.sleep(0.4)
         xdo('click', 1); time.sleep(1.0); continue
-    target, dist, pocket = plan(table, group)
+    planned = plan(table, group)
+    if planned is None: time.sleep(1.0); continue
+    target, dist, pocket = planned
     if group == 'eight':
         cx, cy = to_screen(*CALL[pocket]); xdo('mousemove', int(cx), int(cy)); time.sleep(0.4); xdo('click', 1); time.sleep(0.6)
     print(step, st, 'group', group, 'balls', len(table), 'target', [round(v) for v in target], flush=True)
