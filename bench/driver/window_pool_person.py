@@ -21,6 +21,7 @@ import os, math, random, subprocess, sys, time
 import numpy as np
 from PIL import Image
 from scipy import ndimage
+from persons.pool_aim import CALL, MOUTHS, plan, stroke
 OX, OY = (float(v) for v in os.environ.get("VIEW", "198.6,125.4").split(","))
 Z = float(os.environ.get("ZOOM", "2"))  # screen pixels per table pixel (the page scales to fit)
 def to_game(sx, sy): return ((sx - OX) / Z, (sy - OY) / Z)
@@ -60,53 +61,14 @@ def balls(img):
     for bl in out:
         if all((bl[0] - m[0]) ** 2 + (bl[1] - m[1]) ** 2 > 8 ** 2 for m in merged): merged.append(bl)
     return merged
-MOUTHS = [(92, 90), (299.5, 90), (509, 90), (509, 295), (299.5, 295), (92, 295)]
-CALL = [(89, 87), (299, 82), (509, 87), (509, 297), (299, 301), (89, 297)]
 AIM_SD = float(sys.argv[1]) if len(sys.argv) > 1 else 0.8   # degrees
 rng = random.Random(int(sys.argv[2]) if len(sys.argv) > 2 else 1)
 def xdo(*a): subprocess.run(['xdotool', *map(str, a)], check=True)
 def shot():
     subprocess.run(['import', '-window', 'root', '/tmp/pool_person_%d.png' % os.getpid()], check=True)
     return Image.open('/tmp/pool_person_%d.png' % os.getpid()).convert('RGB')
-def seg_dist(p, a, b):
-    ax, ay = a; bx, by = b; px, py = p
-    dx, dy = bx - ax, by - ay; L = dx * dx + dy * dy
-    t = 0 if L == 0 else max(0, min(1, ((px - ax) * dx + (py - ay) * dy) / L))
-    return math.hypot(ax + t * dx - px, ay + t * dy - py)
-def kind_ok(kind, group):
-    if group == 'open': return kind in ('solid', 'stripe')
-    if group == 'eight': return kind == 'eight'
-    return kind == group
-def plan(table, group):
-    cue = next((b for b in table if b[2] == 'cue'), None)
-    others = [b for b in table if b[2] != 'cue']
-    best = None
-    for b in others:
-        if not kind_ok(b[2], group): continue
-        for k, m in enumerate(MOUTHS):
-            vx, vy = m[0] - b[0], m[1] - b[1]; d2 = math.hypot(vx, vy)
-            ux, uy = vx / d2, vy / d2
-            g = (b[0] - 14 * ux, b[1] - 14 * uy)
-            wx, wy = g[0] - cue[0], g[1] - cue[1]; d1 = math.hypot(wx, wy)
-            if d1 < 1: continue
-            cut = math.degrees(math.acos(max(-1, min(1, (wx * ux + wy * uy) / d1))))
-            if cut > 70: continue
-            if any(seg_dist(o[:2], cue[:2], g) < 14 for o in others if o is not b): continue
-            if any(seg_dist(o[:2], b[:2], m) < 14 for o in others if o is not b): continue
-            score = math.cos(math.radians(cut)) ** 2 / (1 + (d1 + d2) / 300)
-            if not best or score > best[0]: best = (score, g, d1 + d2, k)
-    if best: return best[1], best[2], best[3]
-    # nothing clean: hit the nearest legal ball full
-    legal = [b for b in others if kind_ok(b[2], group)] or others
-    if not legal: return None  # nothing seen on the table (the game is over, or balls still rolling)
-    b = min(legal, key=lambda o: math.hypot(o[0] - cue[0], o[1] - cue[1]))
-    return (b[0], b[1]), 250, 0
 def drag(cue, target, dist):
-    power = min(7.0, 2.6 + dist / 110)
-    ang = math.atan2(target[1] - cue[1], target[0] - cue[0]) + math.radians(rng.gauss(0, AIM_SD))
-    pull = power / 0.05 * (1 + rng.gauss(0, 0.06))
-    end = (cue[0] - pull * math.cos(ang), cue[1] - pull * math.sin(ang))
-    start = (cue[0] - 12 * math.cos(ang), cue[1] - 12 * math.sin(ang))
+    start, end = stroke(cue, target, dist, rng, AIM_SD)
     sx, sy = to_screen(*start); xdo('mousemove', int(sx), int(sy)); time.sleep(0.3)
     xdo('mousedown', 1)
     for i in range(1, 13):

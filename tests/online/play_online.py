@@ -1,14 +1,16 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Two headless programs play in one room of a real room server on
-127.0.0.1: a whole game of Darts, turns of Pool, and a Darts game whose
+127.0.0.1: a whole game of Darts, a whole rack of Pool, and a Darts game whose
 mover is killed mid-turn and comes back. Both transcripts must end in the
 same state: the game, the scores and whose turn it is."""
 import json
-import math
+import os
+import random
 import sys
 
 from online_harness import Driver, Server
+from persons.pool import shot_lines  # the bench's Pool person, on the harness's path
 
 GAME_NEW = {"darts": "menu 32786", "pool": "menu 32788"}
 TRAY_X = (249, 279, 309)
@@ -94,30 +96,90 @@ def darts(server, headless):
     return ann, bob
 
 
-def pool_shot(state_json):
-    """A firm shot from the cue ball at the nearest ball on the table."""
-    balls = json.loads(state_json)["game"]["balls"]
-    cue = balls[0]
-    target = min((b for b in balls[1:] if b["onTable"]),
-                 key=lambda b: math.hypot(b["x"] - cue["x"], b["y"] - cue["y"]))
-    dx, dy = cue["x"] - target["x"], cue["y"] - target["y"]
-    length = math.hypot(dx, dy) or 1.0
-    ux, uy = dx / length, dy / length
-    near = (round(cue["x"] + ux * 20), round(cue["y"] + uy * 20))
-    far = (round(cue["x"] + ux * 45), round(cue["y"] + uy * 45))
-    return [f"down {near[0]} {near[1]}", f"move {far[0]} {far[1]}", f"up {far[0]} {far[1]}", "wait 15000"]
+# Both seats are played by the bench's Pool person, a steady hand (degrees of
+# aim error), seeded: the same seed plays the same rack.
+POOL_AIM_SD = 0.4
+POOL_SEED = int(os.environ.get("QUINTARO_ONLINE_POOL_SEED", "1"))
+MOST_SHOTS = 150
 
 
-def pool(server, headless, turns=6):
+def rest(mover, still_playing=False):
+    """Lets the mover's balls come to rest (and, at the rack's end, the result
+    be told and the last turn go); the state then."""
+    for _ in range(200):  # a shot is cut off after a minute
+        state = mover.see()
+        if not state["game"]["moving"] and not (still_playing and state["online"]["playing"]):
+            return state
+        mover.send("wait 500")
+    raise AssertionError(f"{mover.name}: the balls never came to rest")
+
+
+def pool_shot(mover, seat, rng):
+    """The seat on turn plays a shot on its machine (a shot refused from the
+    kitchen, where the cue ball must cross the head string first, is played
+    again) and watches the balls come to rest; the state then."""
+    placed = False
+    for _ in range(5):
+        state = mover.see()
+        mover.statuses.clear()
+        mover.send(*shot_lines(state, seat, rng, POOL_AIM_SD, placed), "wait 500")
+        state = rest(mover)
+        if not any(text.startswith("Illegal shot") for text in mover.statuses):
+            return state
+        placed = True
+    raise AssertionError(f"{mover.name}: every shot from the kitchen was refused")
+
+
+def pool_turn(mover, seat, rng, turns):
+    """Shots until the seat's turn passes or the rack is over; how many."""
+    for shots in range(1, MOST_SHOTS + 1):
+        state = pool_shot(mover, seat, rng)
+        if state["game"]["gameOver"]:
+            rest(mover, still_playing=True)
+            return shots
+        if state["online"]["turns"] > turns:
+            return shots
+    raise AssertionError(f"{mover.name}: the turn did not pass in {MOST_SHOTS} shots")
+
+
+def take_up(watcher, turns):
+    """The watcher plays the turn as its input arrives, on virtual time (the
+    wait for the network's first message passes quickly there too), and takes
+    the mover's record up; a network slower still is waited for in real time."""
+    for _ in range(3000):
+        if watcher.see()["online"]["turns"] >= turns:
+            return
+        watcher.send("wait 200")
+    watcher.send(f"online wait turns {turns}")
+
+
+def pool(server, headless, seed=POOL_SEED):
+    """A whole rack: each seat shoots on its own machine and the other takes
+    the turn up; both tables agree after every turn and at the end."""
     ann, bob = open_room(server, headless, "pool")
-    ann.send("down 451 192", "move 471 192", "move 481 192", "up 481 192", "wait 15000")
-    for turn in range(turns):
-        for driver in (ann, bob):
-            driver.send(f"online wait turns {turn + 1}")
-        state = json.loads(ann.state())
-        mover = ann if state["current"] == 0 else bob
-        check_same(ann, bob)
-        mover.send(*pool_shot(mover.state()))
+    seats, rng = (ann, bob), random.Random(seed)
+    shots = turns = 0
+    while shots < MOST_SHOTS:
+        seat = ann.see()["online"]["turnSeat"]
+        mover, watcher = seats[seat], seats[1 - seat]
+        shots += pool_turn(mover, seat, rng, turns)
+        turns += 1
+        # The turn that ends the rack reaches the other machine too.
+        take_up(watcher, turns)
+        end = check_same(ann, bob)
+        if end["game"]["gameOver"]:
+            break
+    else:
+        raise AssertionError(f"the rack was not over after {shots} shots")
+    states = [driver.see() for driver in seats]
+    said = [state["status"] for state in states]
+    if said[0] != said[1] or not any(word in said[0].lower() for word in ("wins", "lose")):
+        raise AssertionError(f"the rack ended otherwise on the two machines: {said}")
+    if any(state["online"]["playing"] for state in states):
+        raise AssertionError("a machine still plays the rack that is over")
+    left = [n for n, b in enumerate(end["game"]["balls"]) if b["onTable"]]
+    print(f"online pool: seed {seed}, {shots} shots in {turns} turns, {said[0]!r}, balls on the table {left}, "
+          f"{ann.drifts() + bob.drifts()} drift(s)")
     return ann, bob
 
 
