@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """A model of a person plays the computer's levels through the headless driver.
 
-  bench/driver/opponents.py build/quintaro-headless [GAMES] [football|basketball ...]
+  bench/driver/opponents.py build/quintaro-headless [GAMES] [football|basketball|...|pool ...]
 
 The person sees what a player sees (the state dump, read after a person's
 reaction time) and plays only with the mouse: a move to the ball, a press,
@@ -34,7 +34,8 @@ the first seat in half of them) and prints a table row: the person's wins,
 the computer's misses and, for Basketball, points and shots a turn; for Air
 Hockey both ends' goals a match; for Darts and Bowling the pace of both sides
 and their averages (three darts, a game), which should match the tests' own
-figures for the same hands.
+figures for the same hands. Pool plays only when named: the person's balls
+potted a shot and shots a rack (its hands are in persons/pool.py).
 """
 import random
 import sys
@@ -47,14 +48,17 @@ from persons.bowling import BOWLING, play_bowling
 from persons.darts import DARTS, play_darts
 from persons.football import FOOTBALL, play_football
 from persons.person import Person
+from persons.pool import POOL, play_pool
 
-NEW_GAME = {"football": 32787, "basketball": 32784, "airhockey": 32783, "darts": 32786, "bowling": 32785}
+NEW_GAME = {"football": 32787, "basketball": 32784, "airhockey": 32783, "darts": 32786, "bowling": 32785,
+            "pool": 32788}
 SECTION = {"football": "Football", "basketball": "Basketball", "airhockey": "AirHockey", "darts": "Darts",
-           "bowling": "Bowling"}
+           "bowling": "Bowling", "pool": "Pool"}
 LEVELS = ["Beginner", "Club", "Expert"]
-HANDS = {"football": FOOTBALL, "basketball": BASKETBALL, "airhockey": AIRHOCKEY, "darts": DARTS, "bowling": BOWLING}
+HANDS = {"football": FOOTBALL, "basketball": BASKETBALL, "airhockey": AIRHOCKEY, "darts": DARTS, "bowling": BOWLING,
+         "pool": POOL}
 PLAYS = {"football": play_football, "basketball": play_basketball, "airhockey": play_airhockey, "darts": play_darts,
-         "bowling": play_bowling}
+         "bowling": play_bowling, "pool": play_pool}
 
 
 def start_driver(exe, config, sound):

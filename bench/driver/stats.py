@@ -37,6 +37,11 @@ def basketball_note(extra):
             f"computer {sum(e[1] for e in extra) / n:.1f} points")
 
 
+def pool_note(extra):
+    shots = sum(e[0] for e in extra)
+    return f"person pots {sum(e[1] for e in extra) / max(shots, 1):.2f} balls a shot, {shots / len(extra):.1f} shots a rack"
+
+
 def note(game, extra):
     if game == "football":
         return football_note(extra)
@@ -44,4 +49,6 @@ def note(game, extra):
         return airhockey_note(extra)
     if game in ("darts", "bowling"):
         return pace_note(game, extra)
+    if game == "pool":
+        return pool_note(extra)
     return basketball_note(extra)

@@ -8,7 +8,8 @@ A few seeded games: at Air Hockey the newcomer's mallet scores goals against
 the Beginner and its matches end, and the match boxes are read for who won;
 at Darts each pick of the regular's is thrown (its darts land at a person's
 pace, well under two seconds apart) and its three-dart average is a
-regular's.
+regular's; at Pool the regular's racks end and its shots pot balls as a club
+player's do.
 """
 import sys
 
@@ -35,6 +36,15 @@ if not 0.9 <= pace <= 2.0:
     failures.append(f"the person's darts land every {pace:.2f} s: some picks were not thrown")
 if not 35 <= average <= 65:
     failures.append(f"the regular's three-dart average is {average:.1f}")
+
+wins, racks = opponents.run_pairing(EXE, "pool", "regular", "Club", 4, 3000)
+shots = sum(r[0] for r in racks)
+per_shot = sum(r[1] for r in racks) / max(1, shots)
+print(f"pool: the regular won {wins} of 4 racks, {shots} shots, {per_shot:.2f} balls potted a shot")
+if any(r[0] >= 200 for r in racks):
+    failures.append("a pool rack never ended: the person shot on and on")
+if per_shot < 0.3:
+    failures.append(f"the regular pots {per_shot:.2f} balls a shot")
 
 for f in failures:
     print("FAIL:", f)

@@ -10,7 +10,7 @@ import random
 import sys
 
 from online_harness import Driver, Server
-from persons.pool import shot_lines  # the bench's Pool person, on the harness's path
+from persons.pool import POOL, shot_lines  # the bench's Pool person, on the harness's path
 
 GAME_NEW = {"darts": "menu 32786", "pool": "menu 32788"}
 TRAY_X = (249, 279, 309)
@@ -96,10 +96,11 @@ def darts(server, headless):
     return ann, bob
 
 
-# Both seats are played by the bench's Pool person, a steady hand (degrees of
-# aim error), seeded: the same seed plays the same rack.
-POOL_AIM_SD = 0.4
-POOL_SEED = int(os.environ.get("QUINTARO_ONLINE_POOL_SEED", "1"))
+# Both seats are played by the bench's regular Pool person, seeded: the same
+# seed plays the same rack (the first one, 33 shots to a win on the 8 with the
+# cue ball in hand now and then).
+POOL_AIM_SD = POOL["regular"]["aim"]
+POOL_SEED = int(os.environ.get("QUINTARO_ONLINE_POOL_SEED", "5"))
 MOST_SHOTS = 150
 
 
