@@ -10,7 +10,7 @@ import random
 import sys
 
 from online_harness import Driver, Server
-from persons.pool import POOL, shot_lines  # the bench's Pool person, on the harness's path
+from persons.pool import POOL, at_rest, shot_lines  # the bench's Pool person, on the harness's path
 
 GAME_NEW = {"darts": "menu 32786", "pool": "menu 32788"}
 TRAY_X = (249, 279, 309)
@@ -104,27 +104,28 @@ POOL_SEED = int(os.environ.get("QUINTARO_ONLINE_POOL_SEED", "5"))
 MOST_SHOTS = 150
 
 
-def rest(mover, still_playing=False):
-    """Lets the mover's balls come to rest (and, at the rack's end, the result
-    be told and the last turn go); the state then."""
-    for _ in range(200):  # a shot is cut off after a minute
-        state = mover.see()
-        if not state["game"]["moving"] and not (still_playing and state["online"]["playing"]):
-            return state
-        mover.send("wait 500")
-    raise AssertionError(f"{mover.name}: the balls never came to rest")
+def turn_told(seat, turns):
+    """Balls at rest are not all: a turn that passed has gone out to the room,
+    and at the rack's end the result has been told and the last turn sent."""
+    def told(state):
+        if state["game"]["gameOver"]:
+            return not state["online"]["playing"]
+        return state["current"] == seat or state["online"]["turns"] > turns
+    return told
 
 
-def pool_shot(mover, seat, rng):
+def pool_shot(mover, seat, rng, turns):
     """The seat on turn plays a shot on its machine (a shot refused from the
     kitchen, where the cue ball must cross the head string first, is played
-    again) and watches the balls come to rest; the state then."""
-    placed = False
+    again) and waits until it is over; the state then."""
+    placed, told = False, turn_told(seat, turns)
     for _ in range(5):
         state = mover.see()
         mover.statuses.clear()
         mover.send(*shot_lines(state, seat, rng, POOL_AIM_SD, placed), "wait 500")
-        state = rest(mover)
+        state = at_rest(mover, told)
+        if not told(state) or state["game"]["moving"]:
+            raise AssertionError(f"{mover.name}: the shot never ended")
         if not any(text.startswith("Illegal shot") for text in mover.statuses):
             return state
         placed = True
@@ -134,11 +135,8 @@ def pool_shot(mover, seat, rng):
 def pool_turn(mover, seat, rng, turns):
     """Shots until the seat's turn passes or the rack is over; how many."""
     for shots in range(1, MOST_SHOTS + 1):
-        state = pool_shot(mover, seat, rng)
-        if state["game"]["gameOver"]:
-            rest(mover, still_playing=True)
-            return shots
-        if state["online"]["turns"] > turns:
+        state = pool_shot(mover, seat, rng, turns)
+        if state["game"]["gameOver"] or state["online"]["turns"] > turns:
             return shots
     raise AssertionError(f"{mover.name}: the turn did not pass in {MOST_SHOTS} shots")
 

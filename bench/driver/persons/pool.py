@@ -100,11 +100,12 @@ def shot_lines(state, seat, rng, aim_sd, placed=False):
     return call + place + drag_lines(start, within_view(cue[:2], end))
 
 
-def at_rest(d, limit=200):
-    """Waits until the balls have stopped (a shot is cut off after a minute); the state then."""
+def at_rest(d, settled=lambda s: True, limit=200):
+    """Waits until the balls have stopped and settled(state) holds (a shot is
+    cut off after a minute); the state then, or the last one seen."""
     for _ in range(limit):
         s = d.see()
-        if not s["game"]["moving"]:
+        if not s["game"]["moving"] and settled(s):
             return s
         d.send("wait 500")
     return s
