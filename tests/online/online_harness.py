@@ -4,6 +4,7 @@ lines written to it as the game goes, for the online play tests."""
 import os
 import subprocess
 import sys
+import threading
 
 # The same driver the bench's people play through.
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "bench", "driver"))
@@ -16,6 +17,8 @@ class Server:
         out = Lines(self.proc.stdout, "server")
         self.port = int(out.until(r"listening on 127\.0\.0\.1:(\d+)").group(1))
         self.address = f"127.0.0.1:{self.port}"
+        # Whatever else it says is read away, so it never waits on a full pipe.
+        threading.Thread(target=self.proc.stdout.read, daemon=True).start()
 
     def stop(self):
         self.proc.terminate()

@@ -7,7 +7,7 @@ regular 0.6."""
 import math
 
 from persons.person import wait_for_seat
-from persons.pool_aim import CALL, MOUTHS, pots, plan, stroke
+from persons.pool_aim import CALL, pots, plan, stroke
 
 POOL = {
     "newcomer": dict(aim=1.7, react=150),
@@ -22,9 +22,8 @@ DRAG_STEPS, STEP_MS = 8, 40
 
 
 def table_of(state):
-    """The balls on the table as (x, y, kind), away from the pockets' mouths."""
-    return [(b["x"], b["y"], KIND[n]) for n, b in enumerate(state["game"]["balls"]) if b["onTable"] and
-            all(math.hypot(b["x"] - m[0], b["y"] - m[1]) > 13 for m in MOUTHS)]
+    """The balls on the table as (x, y, kind)."""
+    return [(b["x"], b["y"], KIND[n]) for n, b in enumerate(state["game"]["balls"]) if b["onTable"]]
 
 
 def group_of(state, seat):
@@ -46,7 +45,7 @@ def kitchen_spot(table, group):
     nearest its middle."""
     others = [b for b in table if b[2] != 'cue']
     free = [(x, y) for x in (425, 450, 475) for y in range(110, 280, 14)
-            if all(math.hypot(x - b[0], y - b[1]) >= 16 for b in others)]
+            if all(math.hypot(x - b[0], y - b[1]) >= 16 for b in others)] or [(450, 192)]
     best = (-1.0, min(free, key=lambda p: math.hypot(p[0] - 450, p[1] - 192)))
     for x, y in free:
         found = pots([(x, y, 'cue')] + others, group, out_of_kitchen)
