@@ -39,7 +39,8 @@ def basketball_note(extra):
 
 def pool_note(extra):
     shots = sum(e[0] for e in extra)
-    return f"person pots {sum(e[1] for e in extra) / max(shots, 1):.2f} balls a shot, {shots / len(extra):.1f} shots a rack"
+    potted = sum(e[1] for e in extra)
+    return f"person pots {potted / max(shots, 1):.2f} balls a shot, {shots / len(extra):.1f} shots a rack"
 
 
 def note(game, extra):
