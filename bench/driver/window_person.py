@@ -9,7 +9,7 @@ computer seat in the second place and the level to meet set in the settings.
 The person sees what a player sees, the screen (it reads the backboard's
 place, the pass box and whose name the scoreboard lights from screenshots),
 and plays with the mouse at a hand's speed with the hands of
-bench/driver/opponents.py (HAND is newcomer or regular). Screenshots along
+bench/driver/persons/ (HAND is newcomer or regular). Screenshots along
 the way go to SHOTDIR; the final scores are read from them.
 
 VIEW=X,Y gives the view's top left on the screen (358,166 for the window's

@@ -97,8 +97,8 @@ def darts(server, headless):
 
 
 # Both seats are played by the bench's regular Pool person, seeded: the same
-# seed plays the same rack (the first one, 33 shots to a win on the 8 with the
-# cue ball in hand now and then).
+# seed plays the same rack. The default one is a long rack (33 shots today)
+# won on the 8, with the cue ball in hand now and then on the way.
 POOL_AIM_SD = POOL["regular"]["aim"]
 POOL_SEED = int(os.environ.get("QUINTARO_ONLINE_POOL_SEED", "5"))
 MOST_SHOTS = 150
