@@ -40,6 +40,9 @@ void OnlineDesk::CheckTurnEnded() {
                                {{"seat", std::to_string(m_turnSeat)}, {"next", std::to_string(m_turnSeat)},
                                 {"over", "1"}, {"seed", std::to_string(host.Random().State())}},
                                CaptureStart(doc).Write()});
+    // The last turn counts as taken here as on the other machines, so a game
+    // that ends in its first turn is seen as over on both.
+    ++m_turnsTaken;
     m_playing = false;
     host.Report("online game over");
     return;
