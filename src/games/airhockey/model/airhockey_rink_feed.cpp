@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "games/airhockey/model/airhockey_rink_feed.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "games/airhockey/model/airhockey_geometry.h"
+
+namespace airhockey {
+
+namespace {
+
+// Snapshots kept: plenty for the delay at sixty a second.
+constexpr std::size_t kKeep = 16;
+// An arrival this much later than the clocks' offset says: a clock stood
+// still (a message box on the running machine); the offset starts afresh.
+constexpr std::int32_t kClockJumpMs = 250;
+// A later arrival nudges the offset up by this share of the difference, so
+// a drifting clock is followed without one slow message moving the picture.
+constexpr std::int32_t kCreepShare = 16;
+
+std::int32_t Since(DWORD later, DWORD earlier) { return static_cast<std::int32_t>(later - earlier); }
+
+int Blend(int a, int b, double f) { return static_cast<int>(std::lround(a + (b - a) * f)); }
+
+CPoint Blend(CPoint a, CPoint b, double f) { return {Blend(a.x, b.x, f), Blend(a.y, b.y, f)}; }
+
+CPoint RunOn(const RinkSnapshot& s, std::int32_t ms) {
+  const CPoint p{s.puck.x + static_cast<int>(std::lround(s.puckVelocity.x * ms / 1000.0)),
+                 s.puck.y + static_cast<int>(std::lround(s.puckVelocity.y * ms / 1000.0))};
+  return {std::clamp(p.x, kWallLeft + kPuckRadius, kWallRight - kPuckRadius),
+          std::clamp(p.y, kWallTop + kPuckRadius, kWallBottom - kPuckRadius)};
+}
+
+}  // namespace
+
+void RinkFeed::Clear() {
+  m_kept.clear();
+  m_offset.reset();
+}
+
+void RinkFeed::Take(const RinkSnapshot& snapshot, DWORD arrivedAt) {
+  // A running machine started again counts from its new clock.
+  if (!m_kept.empty() && Since(snapshot.tick, m_kept.back().tick) <= 0) Clear();
+  const DWORD sample = arrivedAt - snapshot.tick;
+  if (!m_offset || Since(sample, *m_offset) < 0 || Since(sample, *m_offset) > kClockJumpMs)
+    m_offset = sample;
+  else
+    *m_offset += static_cast<DWORD>(Since(sample, *m_offset) / kCreepShare);
+  m_kept.push_back(snapshot);
+  if (m_kept.size() > kKeep) m_kept.pop_front();
+}
+
+std::optional<RinkFeed::Shown> RinkFeed::At(DWORD now) const {
+  if (m_kept.empty()) return std::nullopt;
+  const DWORD drawn = now - *m_offset - kDelayMs;
+  // The last snapshot at or before the drawn moment, and the one after it.
+  std::size_t i = 0;
+  while (i + 1 < m_kept.size() && Since(drawn, m_kept[i + 1].tick) >= 0) ++i;
+  const RinkSnapshot& a = m_kept[i];
+  const std::int32_t past = Since(drawn, a.tick);
+  if (past < 0) return Shown{a.puck, a.nearMallet, a.farMallet};  // before everything kept
+  if (i + 1 == m_kept.size()) {
+    const std::int32_t lead = a.playing ? std::min<std::int32_t>(past, kMaxLeadMs) : 0;
+    return Shown{RunOn(a, lead), a.nearMallet, a.farMallet};
+  }
+  const RinkSnapshot& b = m_kept[i + 1];
+  if (b.serve != a.serve) return Shown{a.puck, a.nearMallet, a.farMallet};
+  const double f = static_cast<double>(past) / std::max<std::int32_t>(1, Since(b.tick, a.tick));
+  return Shown{Blend(a.puck, b.puck, f), Blend(a.nearMallet, b.nearMallet, f), Blend(a.farMallet, b.farMallet, f)};
+}
+
+}  // namespace airhockey
