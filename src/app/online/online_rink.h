@@ -20,8 +20,8 @@ struct NetMessage;
 
 class OnlineRink {
  public:
-  // Aims and news go out at most this often (about sixty a second).
-  static constexpr DWORD kSendEveryMs = 16;
+  // Aims and news go out at most once a frame (frames come every 15.625 ms).
+  static constexpr DWORD kSendEveryMs = 15;
 
   explicit OnlineRink(CQuintaroApp& app) : m_app(app) {}
 
