@@ -99,7 +99,11 @@ void OnlineRink::SendNews(LiveRink& game, bool always) {
 }
 
 void OnlineRink::Show(LiveRink& game, OnlineSession& session) {
-  game.SetRole(LiveRink::Role::Shows);
+  if (game.GetRole() != LiveRink::Role::Shows) {
+    game.SetRole(LiveRink::Role::Shows);
+    // Drawn from the news, the rink goes on whether or not the window has the focus.
+    m_app.GetHost().HoldPlay(PlayHold::Away, false);
+  }
   // News is read in the order it came; a goal's box may stop the game being the one on the table.
   while (!m_news.empty()) {
     const auto [news, arrivedAt] = m_news.front();
