@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "games/airhockey/model/airhockey_geometry.h"
 
@@ -12,12 +13,13 @@ namespace {
 
 // Snapshots kept: plenty for the delay at sixty a second.
 constexpr std::size_t kKeep = 16;
-// An arrival this much later than the clocks' offset says: a clock stood
-// still (a message box on the running machine); the offset starts afresh.
+// An arrival this much off the clocks' offset: a clock stood still (a
+// message box on either machine); the offset starts afresh.
 constexpr std::int32_t kClockJumpMs = 250;
-// A later arrival nudges the offset up by this share of the difference, so
-// a drifting clock is followed without one slow message moving the picture.
-constexpr std::int32_t kCreepShare = 16;
+// The arrivals the offset is read from (half a second of them), and how far
+// it moves with each snapshot at most.
+constexpr std::size_t kSamples = 32;
+constexpr std::int32_t kSlewMs = 2;
 
 std::int32_t Since(DWORD later, DWORD earlier) { return static_cast<std::int32_t>(later - earlier); }
 
@@ -37,16 +39,22 @@ CPoint RunOn(const RinkSnapshot& s, std::int32_t ms) {
 void RinkFeed::Clear() {
   m_kept.clear();
   m_offset.reset();
+  m_samples.clear();
 }
 
 void RinkFeed::Take(const RinkSnapshot& snapshot, DWORD arrivedAt) {
   // A running machine started again counts from its new clock.
   if (!m_kept.empty() && Since(snapshot.tick, m_kept.back().tick) <= 0) Clear();
   const DWORD sample = arrivedAt - snapshot.tick;
-  if (!m_offset || Since(sample, *m_offset) < 0 || Since(sample, *m_offset) > kClockJumpMs)
+  if (!m_offset || std::abs(Since(sample, *m_offset)) > kClockJumpMs) {
     m_offset = sample;
-  else
-    *m_offset += static_cast<DWORD>(Since(sample, *m_offset) / kCreepShare);
+    m_samples.clear();
+  }
+  m_samples.push_back(sample);
+  if (m_samples.size() > kSamples) m_samples.pop_front();
+  std::int32_t earliest = Since(sample, *m_offset);
+  for (const DWORD s : m_samples) earliest = std::min(earliest, Since(s, *m_offset));
+  *m_offset += static_cast<DWORD>(std::clamp(earliest, -kSlewMs, kSlewMs));
   m_kept.push_back(snapshot);
   if (m_kept.size() > kKeep) m_kept.pop_front();
 }

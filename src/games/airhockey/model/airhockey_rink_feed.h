@@ -7,6 +7,9 @@
 // that moment: the puck glides at its own pace whatever the arrivals do.
 // A snapshot that comes late is stood in for by the puck running on at its
 // speed for a moment; bodies put back on their spots (a serve) jump there.
+// The drawn moment follows the running machine's clock by the earliest
+// recent arrival and moves only a little with each snapshot, so a bunch of
+// messages or one that is quick never makes the puck skip.
 #include <cstdint>
 #include <deque>
 #include <optional>
@@ -37,9 +40,11 @@ class RinkFeed {
 
  private:
   std::deque<RinkSnapshot> m_kept;  // in the running machine's time order
-  // This machine's clock less the running machine's, as the earliest
-  // arrivals tell it (clocks wrap: differences are taken as 32-bit).
+  // This machine's clock less the running machine's, as the earliest of
+  // the recent arrivals tells it, approached a little at a time so that
+  // the picture never skips (clocks wrap: differences are 32-bit).
   std::optional<DWORD> m_offset;
+  std::deque<DWORD> m_samples;  // recent arrivals' clock differences
 };
 
 }  // namespace airhockey
