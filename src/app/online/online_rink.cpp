@@ -85,7 +85,8 @@ void OnlineRink::Run(LiveRink& game, OnlineSession& session) {
   game.HoldForFarPlayer(guest.presence != OnlineSeat::Presence::Connected);
   if (m_farAimNew && m_farAim) game.SetFarAim(*m_farAim);
   m_farAimNew = false;
-  if (m_app.GetHost().GetTickCount() - m_newsSentAt >= kSendEveryMs) SendNews(game, false);
+  const DWORD since = m_app.GetHost().GetTickCount() - m_newsSentAt;
+  if (since >= kSendEveryMs) SendNews(game, since >= kRestNewsEveryMs);
 }
 
 void OnlineRink::SendNews(LiveRink& game, bool always) {

@@ -22,6 +22,9 @@ class OnlineRink {
  public:
   // Aims and news go out at most once a frame (frames come every 15.625 ms).
   static constexpr DWORD kSendEveryMs = 15;
+  // At rest the rink is told again this often, so a guest who came back
+  // (or missed something) soon shows it as it is.
+  static constexpr DWORD kRestNewsEveryMs = 1000;
 
   explicit OnlineRink(CQuintaroApp& app) : m_app(app) {}
 
