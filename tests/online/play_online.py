@@ -167,12 +167,32 @@ def rink(state_json):
             "matchOver": state["game"]["matchOver"]}
 
 
+def drop_and_come_back(ann, bob, headless):
+    """Bob's program is lost between rallies: Ann's waits for him and will
+    not start play; Bob's, started again, comes back to his seat."""
+    kept = settings_lines(bob)
+    bob.kill()
+    ann.send("online wait away", "wait 100", "down 129 347", "wait 100")
+    state = json.loads(ann.state())
+    assert state["status"] == "Waiting for Bob", state["status"]
+    assert not state["game"]["playing"], "play started without Bob"
+    bob = Driver(headless, "bob again")
+    bob.send("epoch 1700000000", *kept, "answer yes", "start", "wait 5000", "online rejoin")
+    bob.until(r"online room \S+ seat 1")
+    ann.send("online wait seats", "wait 100")
+    assert json.loads(ann.state())["status"] == "Bob is playing."
+    return bob
+
+
 def airhockey(server, headless):
     """Ann's machine runs the rink, Bob's shows it. Each scores from the serve
     to their own half with the other's mallet out of the way: Bob's mallet
-    moves on Ann's machine only by what Bob's pointer does on his."""
+    moves on Ann's machine only by what Bob's pointer does on his. Bob's
+    program is lost once and comes back mid-match."""
     ann, bob = open_room(server, headless, "airhockey")
     for goal in range(1, 14):
+        if goal == 5:
+            bob = drop_and_come_back(ann, bob, headless)
         if goal % 2:  # the puck waits in Ann's half: she drives it up the middle
             bob.send("move 60 60", "wait 20")
             ann.send("online wait aim 60 60", "down 129 347", "move 129 300")
