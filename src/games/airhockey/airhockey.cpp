@@ -187,9 +187,10 @@ std::string CAirHockey::StateJson() const {
         << ",\"targetX\":" << mallet->target.x << ",\"targetY\":" << mallet->target.y << '}';
     first = false;
   }
-  static constexpr std::array<const char*, 3> kRoles = {"alone", "runs", "shows"};
-  out << "],\"playing\":" << (m_bPlaying ? "true" : "false") << ",\"matchOver\":" << (m_bMatchOver ? "true" : "false")
-      << ",\"role\":\"" << kRoles[static_cast<std::size_t>(m_role)] << "\"}";
+  out << "],\"playing\":" << (m_bPlaying ? "true" : "false") << ",\"matchOver\":" << (m_bMatchOver ? "true" : "false");
+  // Only in an online room, so every other dump stays as it was.
+  if (m_role != Role::Alone) out << ",\"role\":\"" << (m_role == Role::Runs ? "runs" : "shows") << '"';
+  out << '}';
   return out.str();
 }
 
