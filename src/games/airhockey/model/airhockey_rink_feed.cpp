@@ -43,8 +43,10 @@ void RinkFeed::Clear() {
 }
 
 void RinkFeed::Take(const RinkSnapshot& snapshot, DWORD arrivedAt) {
-  // A running machine started again counts from its new clock.
-  if (!m_kept.empty() && Since(snapshot.tick, m_kept.back().tick) <= 0) Clear();
+  // A running machine started again counts from its new clock; news told
+  // twice in one millisecond (a goal) stands for the earlier.
+  if (!m_kept.empty() && Since(snapshot.tick, m_kept.back().tick) < 0) Clear();
+  if (!m_kept.empty() && snapshot.tick == m_kept.back().tick) m_kept.pop_back();
   const DWORD sample = arrivedAt - snapshot.tick;
   if (!m_offset || std::abs(Since(sample, *m_offset)) > kClockJumpMs) {
     m_offset = sample;
