@@ -5,6 +5,7 @@
 #include "app/quintaro_app.h"
 #include "app/quintaro_doc.h"
 #include "game/game.h"
+#include "game/live_rink.h"
 #include "platform/host.h"
 
 void CQuintaroDoc::OnWindowAway(bool bAway) {
@@ -15,5 +16,8 @@ void CQuintaroDoc::OnWindowAway(bool bAway) {
 
 void CQuintaroDoc::HoldPlayWhileAway() {
   const GameInfo* game = CurrentGameInfo();
-  m_app.GetHost().HoldPlay(PlayHold::Away, m_bWindowAway && game && game->bRealTime);
+  // A rink shown from another machine's news plays nothing here: it keeps drawing.
+  const auto* live = dynamic_cast<const LiveRink*>(m_pGame.get());
+  const bool shownFromElsewhere = live && live->GetRole() == LiveRink::Role::Shows;
+  m_app.GetHost().HoldPlay(PlayHold::Away, m_bWindowAway && game && game->bRealTime && !shownFromElsewhere);
 }

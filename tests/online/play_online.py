@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Two headless programs play in one room of a real room server on
-127.0.0.1: a whole game of Darts, a whole rack of Pool, and a Darts game whose
-mover is killed mid-turn and comes back. Both transcripts must end in the
-same state: the game, the scores and whose turn it is."""
+127.0.0.1: a whole game of Darts, a whole rack of Pool, a Darts game whose
+mover is killed mid-turn and comes back, and a match of Air Hockey played in
+real time. Both transcripts must end in the same state: the game, the scores
+and whose turn it is."""
 import json
 import os
 import random
@@ -12,7 +13,7 @@ import sys
 from online_harness import Driver, Server
 from persons.pool import POOL, at_rest, shot_lines  # the bench's Pool person, on the harness's path
 
-GAME_NEW = {"darts": "menu 32786", "pool": "menu 32788"}
+GAME_NEW = {"darts": "menu 32786", "pool": "menu 32788", "airhockey": "menu 32783"}
 TRAY_X = (249, 279, 309)
 
 
@@ -220,17 +221,72 @@ def handover(server, headless):
     return (ann,)
 
 
+def rink(state_json):
+    """What must agree between the two machines at a match's end."""
+    state = json.loads(state_json)
+    return {"scores": [p["score"] for p in state["players"]][:2], "inProgress": state["inProgress"],
+            "matchOver": state["game"]["matchOver"]}
+
+
+def drop_and_come_back(ann, bob, headless):
+    """Bob's program is lost between rallies: Ann's waits for him and will
+    not start play; Bob's, started again, comes back to his seat."""
+    kept = settings_lines(bob)
+    bob.kill()
+    ann.send("online wait away", "wait 100", "down 129 347", "wait 100")
+    state = json.loads(ann.state())
+    assert state["status"] == "Waiting for Bob", state["status"]
+    assert not state["game"]["playing"], "play started without Bob"
+    bob = Driver(headless, "bob again")
+    bob.send("epoch 1700000000", *kept, "answer yes", "start", "wait 5000", "online rejoin")
+    bob.until(r"online room \S+ seat 1")
+    ann.send("online wait seats", "wait 100")
+    assert json.loads(ann.state())["status"] == "Bob is playing."
+    return bob
+
+
+def airhockey(server, headless):
+    """Ann's machine runs the rink, Bob's shows it. Each scores from the serve
+    to their own half with the other's mallet out of the way: Bob's mallet
+    moves on Ann's machine only by what Bob's pointer does on his. Bob's
+    program is lost once and comes back mid-match."""
+    ann, bob = open_room(server, headless, "airhockey")
+    for goal in range(1, 14):
+        if goal == 5:
+            bob = drop_and_come_back(ann, bob, headless)
+        if goal % 2:  # the puck waits in Ann's half: she drives it up the middle
+            bob.send("move 60 60", "wait 20")
+            ann.send("online wait aim 60 60", "down 129 347", "move 129 300")
+        else:  # in Bob's half: he comes down through it while Ann stands aside
+            bob.send("move 129 60", "wait 20")
+            ann.send("online wait aim 129 60", "down 129 347", "move 60 347")
+            bob.send("move 129 160", "wait 20")
+        for driver in (ann, bob):
+            driver.send(f"online wait goals {goal}")
+    for driver in (ann, bob):
+        driver.send("online wait over")
+    end = rink(ann.state())
+    if rink(bob.state()) != end:
+        raise AssertionError(f"the machines disagree:\nann {end}\nbob {rink(bob.state())}")
+    assert end == {"scores": [7, 6], "inProgress": False, "matchOver": True}, end
+    online = json.loads(ann.state())["online"]
+    assert online["rinkSent"] > 13, online
+    check_own_records(ann, bob)
+    return ann, bob
+
+
 def main():
     server_exe, headless, which = sys.argv[1:4]
     server = Server(server_exe)
     drivers = ()
     try:
-        drivers = {"darts": darts, "pool": pool, "rejoin": rejoin, "handover": handover}[which](server, headless)
+        games = {"darts": darts, "pool": pool, "rejoin": rejoin, "handover": handover, "airhockey": airhockey}
+        drivers = games[which](server, headless)
         # The same program on both sides plays the same input the same way: no
         # turn's record had to correct the other machine (only a lost mover's
         # half turn may).
         drifts = sum(driver.drifts() for driver in drivers)
-        if which in ("darts", "pool") and drifts:
+        if which in ("darts", "pool", "airhockey") and drifts:
             raise AssertionError(f"{drifts} turn(s) went another way on the watching machine")
         for driver in drivers:
             driver.quit()

@@ -23,7 +23,16 @@ constexpr auto kGiveUpAfter = std::chrono::seconds(20);
 bool IsOnlineWait(const std::vector<std::string>& a) {
   if (a.size() == 2 && a[0] == "wait") return a[1] == "joined" || a[1] == "seats" || a[1] == "started" ||
                                                a[1] == "myturn" || a[1] == "over" || a[1] == "away";
-  return a.size() == 3 && a[0] == "wait" && a[1] == "turns" && ScriptCommand::ParseInt(a[2]).value_or(-1) >= 0;
+  if (a.size() == 3 && a[0] == "wait" && (a[1] == "turns" || a[1] == "goals"))
+    return ScriptCommand::ParseInt(a[2]).value_or(-1) >= 0;
+  return a.size() == 4 && a[0] == "wait" && a[1] == "aim" && ScriptCommand::ParseInt(a[2]) && ScriptCommand::ParseInt(a[3]);
+}
+
+int ScoresTogether(CQuintaroDoc& doc) {
+  int goals = 0;
+  for (int seat = 0; seat <= doc.m_nLastPlayer && seat < static_cast<int>(doc.m_players.size()); ++seat)
+    goals += doc.m_players[static_cast<std::size_t>(seat)]->m_nScore;
+  return goals;
 }
 
 }  // namespace
@@ -34,7 +43,8 @@ std::string CheckOnlineCommand(const std::vector<std::string>& a) {
   if (a[0] == "join") return a.size() == 3 || a.size() == 4 ? "" : "online join takes a server address and a code [and a name]";
   if (a[0] == "rejoin" || a[0] == "start" || a[0] == "leave") return a.size() == 1 ? "" : "takes nothing more";
   if (a[0] == "handover") return a.size() == 2 && ScriptCommand::ParseInt(a[1]) ? "" : "online handover takes a seat";
-  if (a[0] == "wait") return IsOnlineWait(a) ? "" : "online wait takes joined, seats, started, myturn, over, away or turns N";
+  if (a[0] == "wait")
+    return IsOnlineWait(a) ? "" : "online wait takes joined, seats, started, myturn, over, away, turns N, goals N or aim X Y";
   return "unknown online command '" + a[0] + "'";
 }
 
@@ -55,7 +65,9 @@ bool ScenarioDriver::ExecuteOnline(const ScriptCommand& cmd) {
     return true;
   }
   if (a[0] == "host" || a[0] == "join" || a[0] == "rejoin") m_onlineWait = "joined";
-  else if (a[0] == "wait") m_onlineWait = a[1] == "turns" ? "turns " + a[2] : a[1];
+  else if (a[0] == "wait") m_onlineWait = a[1] == "turns" || a[1] == "goals" ? a[1] + " " + a[2]
+                                         : a[1] == "aim"                       ? "aim " + a[2] + " " + a[3]
+                                                                               : a[1];
   if (m_onlineWait) {
     m_onlineWaitLine = cmd.line;
     m_onlineGiveUp = std::chrono::steady_clock::now() + kGiveUpAfter;
@@ -77,6 +89,11 @@ bool ScenarioDriver::OnlineWaitOver() {
   if (what == "myturn") return online.Playing() && online.SeatIsLocal(online.TurnSeat());
   if (what == "over") return false;
   if (what == "away") return session->Room().FirstAway() >= 0;
+  if (what.starts_with("goals ")) return ScoresTogether(m_app->Doc()) >= std::stoi(what.substr(6));
+  if (what.starts_with("aim ")) {
+    const auto aim = online.Rink().HeardAim();
+    return aim && "aim " + std::to_string(aim->x) + " " + std::to_string(aim->y) == what;
+  }
   return online.TurnsTaken() >= std::stoi(what.substr(6));
 }
 
@@ -111,5 +128,9 @@ std::string ScenarioDriver::OnlineStateJson() {
   if (!session || !session->Active()) return {};
   return ",\"online\":{\"seat\":" + std::to_string(session->Seat()) + ",\"playing\":" +
          (online.Playing() ? "true" : "false") + ",\"turnSeat\":" + std::to_string(online.TurnSeat()) +
-         ",\"turns\":" + std::to_string(online.TurnsTaken()) + ",\"drifts\":" + std::to_string(online.Drifts()) + "}";
+         ",\"turns\":" + std::to_string(online.TurnsTaken()) + ",\"drifts\":" + std::to_string(online.Drifts()) +
+         (online.RinkRoom() ? ",\"rinkSent\":" + std::to_string(online.Rink().NewsSent()) +
+                                  ",\"rinkHeard\":" + std::to_string(online.Rink().NewsHeard())
+                            : std::string()) +
+         "}";
 }

@@ -36,6 +36,7 @@ void OnlineDesk::Begin(const std::string& typedAddress) {
   m_pendingTurn.reset();
   m_inputQueue.clear();
   m_endPending = false;
+  m_rink.Stop();
   m_app.GetHost().Settings().WriteProfileString(kSection, "Server", typedAddress);
   m_app.GetHost().SetInputSource(this);
 }
@@ -113,6 +114,7 @@ void OnlineDesk::HandOver(int seat) {
 }
 
 void OnlineDesk::Leave() {
+  m_rink.Stop();
   if (m_session) m_session->Leave();
   m_session.reset();
   m_playing = false;
@@ -157,6 +159,7 @@ void OnlineDesk::Tell(const std::string& text) {
 void OnlineDesk::TellEnd() {
   m_endPending = false;
   m_playing = false;
+  m_rink.Stop();
   ForgetSeat();
   if (m_app.GetHost().InputSourceIs(this)) m_app.GetHost().SetInputSource(nullptr);
   m_app.SetStatusText(m_lastMessage);

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app/online/online_rink.h"
 #include "app/online/online_session.h"
 #include "app/online/turn_input.h"
 #include "game/state_record.h"
@@ -59,6 +60,9 @@ class OnlineDesk final : public OnlineEvents, public InputSource {
   bool SeatIsLocal(int seat) const;
   // The last thing the online game told the player (an end, a refusal).
   const std::string& LastMessage() const { return m_lastMessage; }
+  // The room's game runs in real time on the creator's machine (Air Hockey).
+  bool RinkRoom() const { return m_session && OnlineRink::IsRinkGame(m_session->Room().game); }
+  const OnlineRink& Rink() const { return m_rink; }
 
   // OnlineEvents
   void OnJoined() override;
@@ -94,6 +98,7 @@ class OnlineDesk final : public OnlineEvents, public InputSource {
   void ReplayTurnFromStart();
   void TakeOverHandedSeats();
   void ForgetSeat();
+  void RinkIdle();
 
   CQuintaroApp& m_app;
   NetTransportFactory m_factory;
@@ -129,4 +134,5 @@ class OnlineDesk final : public OnlineEvents, public InputSource {
   std::uint32_t m_turnSeed = 0;
   bool m_replayTurn = false;
   std::string m_status;  // what the status line says about the connection, if anything
+  OnlineRink m_rink{m_app};
 };

@@ -136,8 +136,9 @@ void OnlineDesk::ShowWhoPlays() {
   std::string text;
   if (m_session->GetPhase() == OnlineSession::Phase::Reconnecting) {
     text = Tr("Reconnecting...");
-  } else if (m_playing && !SeatIsLocal(m_turnSeat)) {
-    const OnlineSeat& seat = m_session->Room().seat[static_cast<std::size_t>(m_turnSeat)];
+  } else if (const int watched = RinkRoom() ? 1 - m_session->Seat() : m_turnSeat; m_playing && !SeatIsLocal(watched)) {
+    // In real time the player waits on the other side, whoever's turn it is.
+    const OnlineSeat& seat = m_session->Room().seat[static_cast<std::size_t>(watched)];
     text = seat.presence == OnlineSeat::Presence::Away ? Fill(Tr("Waiting for %s"), seat.name)
                                                        : Fill(Tr("%s is playing."), seat.name);
   }

@@ -51,10 +51,13 @@ void OnlineDesk::WakeMainLoop() {
 
 void OnlineDesk::OnGameMessage(const NetMessage& message) {
   WakeMainLoop();
+  // A real-time game's aims and news are kept for the main loop too.
+  if (m_playing && RinkRoom() && m_rink.Take(message)) return;
   // Whatever changes the table waits for the main loop; input only queues.
   if (message.type == "start") m_pendingStart = message;
   else if (message.type == "input" || message.type == "turn") QueueInput(message);
-  else if (message.type == "back" && Number(message, "seat", -1) == m_turnSeat && m_playing && !SeatIsLocal(m_turnSeat)) {
+  else if (message.type == "back" && Number(message, "seat", -1) == m_turnSeat && m_playing && !SeatIsLocal(m_turnSeat) &&
+           !RinkRoom()) {
     // What the lost mover sent of its turn is void: it plays the turn again.
     m_replayTurn = true;
     m_inputQueue.clear();
@@ -79,7 +82,8 @@ void OnlineDesk::DrainInput() {
 }
 
 void OnlineDesk::OnDispatch(const MSG& msg) {
-  if (!m_playing || !IsPlayfieldInput(msg)) return;
+  // In real time each machine's player moves its own mallet on its own machine.
+  if (!m_playing || !IsPlayfieldInput(msg) || RinkRoom()) return;
   if (!SeatIsLocal(m_turnSeat)) {
     ++m_taken;  // the watcher's playfield takes only the mover's input
     return;
@@ -165,7 +169,7 @@ std::optional<DWORD> OnlineDesk::NextDue() const {
 }
 
 bool OnlineDesk::LetUserInput(const MSG& msg) {
-  return !m_playing || !IsPlayfieldInput(msg) || SeatIsLocal(m_turnSeat);
+  return !m_playing || !IsPlayfieldInput(msg) || SeatIsLocal(m_turnSeat) || RinkRoom();
 }
 
 void OnlineDesk::Idle() {
@@ -191,6 +195,7 @@ void OnlineDesk::Idle() {
     ShowWhoPlays();
   }
   if (!m_playing) return;
+  if (RinkRoom()) return RinkIdle();
   if (SeatIsLocal(m_turnSeat)) {
     FlushInput(false);
     CheckTurnEnded();
@@ -213,4 +218,13 @@ void OnlineDesk::FlushInput(bool force) {
   m_session->Send(NetMessage{"input", {{"seat", std::to_string(m_turnSeat)}, {"tick", std::to_string(now - m_turnT0)}},
                              WriteTurnInput(m_outbox)});
   m_outbox.clear();
+}
+
+void OnlineDesk::RinkIdle() {
+  // The rink runs on the creator's machine until a side has won; the
+  // creator's record of the final score ends the room's game everywhere.
+  m_rink.Idle(*m_session);
+  if (m_session->IsCreator() && m_app.Doc().m_bGameEnded) CheckTurnEnded();
+  else if (!m_session->IsCreator() && m_pendingTurn) AdoptTurn();
+  if (!m_playing) m_rink.Stop();
 }

@@ -103,12 +103,22 @@ int CAirHockey::NextPlayer(CSpriteList* /*pSprites*/, int nCurrent, CObArray* /*
 
 void CAirHockey::ServePuck(ServeSide side) {
   airhockey::ServePuck(m_rink, side);
+  ++m_nServes;
+  // The far player's mallet heads back to where its hand still is.
+  if (m_role == Role::Runs && m_farAim) {
+    m_rink.computer.target = *m_farAim;
+    m_rink.computer.speed = kMaxSpeed;
+  }
   PlaceBodies();
-  PlaySound(kServeSound);
+  Sound(kServeSound);
 }
 
-std::string CAirHockey::SideName(int nSide) {
-  // The boxes name the sides as the board does, whoever sits in the seats.
+std::string CAirHockey::SideName(int nSide) const {
+  // The boxes name the sides as the board does, whoever sits in the seats;
+  // between two machines each side is a person, named as in the seats.
+  if (m_role != Role::Alone)
+    for (const auto& player : Players())
+      if (player && player->m_nId == nSide && !player->m_strName.empty()) return player->m_strName;
   return nSide != 0 ? kComputerSideName : kHumanSideName;
 }
 
@@ -177,8 +187,10 @@ std::string CAirHockey::StateJson() const {
         << ",\"targetX\":" << mallet->target.x << ",\"targetY\":" << mallet->target.y << '}';
     first = false;
   }
-  out << "],\"playing\":" << (m_bPlaying ? "true" : "false") << ",\"matchOver\":" << (m_bMatchOver ? "true" : "false")
-      << '}';
+  out << "],\"playing\":" << (m_bPlaying ? "true" : "false") << ",\"matchOver\":" << (m_bMatchOver ? "true" : "false");
+  // Only in an online room, so every other dump stays as it was.
+  if (m_role != Role::Alone) out << ",\"role\":\"" << (m_role == Role::Runs ? "runs" : "shows") << '"';
+  out << '}';
   return out.str();
 }
 

@@ -5,13 +5,18 @@
 // a click anywhere pauses, a goal stops play until the next click on the
 // mallet; the first side to seven goals wins and a new match follows.
 #include <array>
+#include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "game/fixed_step_clock.h"
 #include "game/game.h"
+#include "game/live_rink.h"
 #include "games/airhockey/model/airhockey_geometry.h"
 #include "games/airhockey/model/airhockey_motion.h"
 #include "games/airhockey/model/airhockey_rink.h"
+#include "games/airhockey/model/airhockey_rink_feed.h"
 
 class CSprite;
 
@@ -20,7 +25,7 @@ namespace airhockey {
 inline constexpr const char* kHumanSideName = "PLAYER";
 }  // namespace airhockey
 
-class CAirHockey : public CGame {
+class CAirHockey : public CGame, public LiveRink {
  public:
   explicit CAirHockey(const GameContext& context);
   ~CAirHockey() override;
@@ -42,6 +47,16 @@ class CAirHockey : public CGame {
   std::string StateJson() const override;
   bool SaveState(StateRecord& record) const override;
   bool LoadState(StateReader& reader) override;
+
+  // LiveRink: the rink run here for two machines, or shown here from the other's news.
+  void SetRole(Role role) override;
+  Role GetRole() const override { return m_role; }
+  void SetFarAim(CPoint aim) override;
+  void HoldForFarPlayer(bool away) override;
+  std::optional<std::string> TakeNews(bool always) override;
+  void SetNewsListener(std::function<void()> listener) override { m_newsListener = std::move(listener); }
+  bool ShowNews(const std::string& news, DWORD arrivedAt) override;
+  std::optional<CPoint> OwnAim() const override { return m_ownAim; }
 
   airhockey::Rink m_rink;
   int m_nMalletRadius = airhockey::kMalletRadius;
@@ -68,8 +83,8 @@ class CAirHockey : public CGame {
   void ScoreGoal(airhockey::Goal goal);
   // The digits show both sides' goals.
   void ShowScores();
-  // How the board names a side: PLAYER and COMPUTER.
-  static std::string SideName(int nSide);
+  // How the board names a side: PLAYER and COMPUTER (online: the seats' names).
+  std::string SideName(int nSide) const;
   // A side has won: the final score stays up until the user clicks or
   // chooses a command, and no game is under way meanwhile.
   void EndMatch(const CPlayer& winner);
@@ -82,10 +97,30 @@ class CAirHockey : public CGame {
   CSprite* MakeScoreSprite(CSpriteList* pSprites, CPoint at);
   // The sprites show the bodies where the model has them.
   void PlaceBodies();
+  // Plays a sound, and tells it in the news when the rink runs for two machines.
+  void Sound(UINT nWave);
+  // Shows: the bodies drawn where the news puts them by now.
+  void DrawNews();
+  // Shows: the scores the news brings; a goal is told as the running machine tells it.
+  void TakeScores(const airhockey::RinkSnapshot& news);
+  // Shows: the player's mallet at the pointer while play runs.
+  bool OwnMalletAtPointer() const;
 
   CSprite* m_pHumanSprite = nullptr;
   CSprite* m_pComputerSprite = nullptr;
   CSprite* m_pPuckSprite = nullptr;
   bool m_bAnnouncingWinner = false;  // a repaint under the winner's box must not announce again
   bool m_bMatchOver = false;         // the final score is up, waiting for the user
+
+  // Two machines, one rink.
+  Role m_role = Role::Alone;
+  std::optional<CPoint> m_farAim;  // Runs: the far player's aim, kept across serves
+  bool m_bFarAway = false;         // Runs: the far player is away, play waits
+  int m_nServes = 0;
+  std::vector<UINT> m_newsSounds;  // Runs: sounds since the last news
+  std::optional<airhockey::RinkSnapshot> m_lastNews;
+  std::function<void()> m_newsListener;
+  airhockey::RinkFeed m_feed;          // Shows: the news as it came
+  std::optional<airhockey::RinkSnapshot> m_shownNews;  // Shows: the latest news read
+  std::optional<CPoint> m_ownAim;      // Shows: where the player holds its mallet
 };

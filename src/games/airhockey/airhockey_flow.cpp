@@ -17,8 +17,11 @@ RandomSource CAirHockey::RandomFromHost() {
 skill::ComputerSkill CAirHockey::ComputerSideSkill() const { return SeatSkill(Players()[1].get()); }
 
 bool CAirHockey::RunSubStep(skill::ComputerSkill level) {
-  const SubStepEvents events = airhockey::RunSubStep(m_rink, RandomFromHost(), level);
-  for (int i = 0; i < events.soundCount; ++i) PlaySound(events.sounds[static_cast<std::size_t>(i)]);
+  // A person on another machine moves the far mallet, as the user moves the near one.
+  const MalletDriver far = m_role == Role::Runs ? MalletDriver([](Rink& rink) { WalkFarMallet(rink.computer); })
+                                                : MalletDriver();
+  const SubStepEvents events = airhockey::RunSubStep(m_rink, RandomFromHost(), level, {}, far);
+  for (int i = 0; i < events.soundCount; ++i) Sound(events.sounds[static_cast<std::size_t>(i)]);
   if (events.goal == Goal::None) return false;
   ScoreGoal(events.goal);
   return true;
@@ -26,6 +29,7 @@ bool CAirHockey::RunSubStep(skill::ComputerSkill level) {
 
 void CAirHockey::OnTimer(UINT nIDEvent) {
   // A tick already on its way when play stopped moves nothing.
+  if (nIDEvent == m_nTimerId && m_role == Role::Shows) return DrawNews();
   if (nIDEvent != m_nTimerId || !m_bPlaying) return;
   CatchUp(true);
 }
@@ -54,6 +58,8 @@ void CAirHockey::ScoreGoal(Goal goal) {
   CPlayer* player = Players()[static_cast<std::size_t>(scorer)].get();
   if (player) ++player->m_nScore;
   ShowScores();
+  // The other machine hears of the goal before this one waits on its box.
+  if (m_role == Role::Runs && m_newsListener) m_newsListener();
   MessageBox("Its a Goal!\n" + SideName(scorer) + " scores.", "Goal", MB_OK);
   if (!IsCurrentGame()) return;
   UpdateScoreboard(&Players(), FALSE, CurrentSeat());

@@ -20,7 +20,8 @@ void CAirHockey::TakeMallet() {
   constexpr std::uint32_t kCatchUpTicks = 16;
   m_steps = FixedStepClock(kTickEighths, 8 * subSteps, kCatchUpTicks * subSteps);
   m_steps.Start(GetHost().GetTickCount());
-  ShowComputerSkill(ComputerSideSkill());  // the computer's mallet plays from now on
+  // The computer's mallet plays from now on (unless a person elsewhere has it).
+  if (m_role == Role::Alone) ShowComputerSkill(ComputerSideSkill());
 }
 
 void CAirHockey::ReleaseMallet() {
@@ -31,12 +32,14 @@ void CAirHockey::ReleaseMallet() {
 }
 
 void CAirHockey::OnLButtonDown(UINT /*nFlags*/, int x, int y) {
+  // Shown from another machine, play starts and stops there.
+  if (m_role == Role::Shows) return;
   // The click after a finished match clears its score; on the mallet it plays at once.
   if (m_bMatchOver) StartNextMatch();
   if (!IsGameInProgress()) return;
   if (m_bPlaying)
     ReleaseMallet();  // a click anywhere pauses
-  else if (m_pHumanSprite && m_pHumanSprite->HitTest(x, y))
+  else if (m_pHumanSprite && m_pHumanSprite->HitTest(x, y) && !m_bFarAway)
     TakeMallet();
 }
 
@@ -46,6 +49,13 @@ void CAirHockey::OnWindowAway(BOOL bAway) {
 }
 
 void CAirHockey::OnMouseMove(UINT /*nFlags*/, int x, int y) {
+  if (m_role == Role::Shows) {
+    // The player's own mallet is drawn where its hand is, not a round trip later.
+    if (!IsGameInProgress()) return;
+    m_ownAim = ClampToFarHalf({x, y}).point;
+    if (OwnMalletAtPointer()) DrawNews();
+    return;
+  }
   if (!m_bPlaying) return;
   const HumanAim aim = ClampToHumanHalf({x, y});
   Mallet& mallet = m_rink.human;

@@ -212,6 +212,18 @@ HumanAim ClampToHumanHalf(CPoint mouse) {
   return {held, !(held == mouse)};
 }
 
+HumanAim ClampToFarHalf(CPoint mouse) {
+  const CPoint held{std::clamp(mouse.x, kWallLeft + kMalletRadius, kWallRight - kMalletRadius),
+                    std::clamp(mouse.y, kWallTop + kMalletRadius, kCentreLineY - kMalletRadius)};
+  return {held, !(held == mouse)};
+}
+
+void WalkFarMallet(Mallet& mallet) {
+  mallet.HeadFor(mallet.target);
+  MoveMallet(mallet);
+  mallet.pos = ClampToFarHalf(mallet.pos).point;
+}
+
 int HumanMalletSpeed(CPoint oldTarget, CPoint newTarget) {
   const double d = DistanceBetween(oldTarget, newTarget);
   return std::min(kMaxSpeed, static_cast<int>((d + 0.5) * 2.0));

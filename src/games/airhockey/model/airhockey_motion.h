@@ -55,6 +55,10 @@ struct HumanAim {
   bool clamped = false;
 };
 HumanAim ClampToHumanHalf(CPoint mouse);
+// The same for a person's mallet in the far half (the second seat's, played on another machine).
+HumanAim ClampToFarHalf(CPoint mouse);
+// A person's far mallet: one step toward its aim, held inside its half.
+void WalkFarMallet(Mallet& mallet);
 // The mallet's speed toward a new unclamped mouse point: a still mouse
 // gives 1, any move the top speed.
 int HumanMalletSpeed(CPoint oldTarget, CPoint newTarget);

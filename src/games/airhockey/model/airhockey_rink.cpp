@@ -38,11 +38,14 @@ void CheckHits(Rink& rink, const RandomSource& random, SubStepEvents& events) {
 }
 
 SubStepEvents RunSubStep(Rink& rink, const RandomSource& random, skill::ComputerSkill level,
-                         const MalletDriver& moveHuman) {
+                         const MalletDriver& moveHuman, const MalletDriver& moveFar) {
   SubStepEvents events;
   CoolDown(rink.human);
   CoolDown(rink.computer);
-  MoveComputerMallet(rink.computer, rink.puck, random, level);
+  if (moveFar)
+    moveFar(rink);
+  else
+    MoveComputerMallet(rink.computer, rink.puck, random, level);
   if (moveHuman) {
     moveHuman(rink);
   } else {

@@ -32,9 +32,11 @@ void CheckHits(Rink& rink, const RandomSource& random, SubStepEvents& events);
 
 // Runs one sub-step. A goal ends it with the puck in the goal mouth.
 // The user's mallet walks toward the mouse; a driver given here moves it
-// instead (the computer playing itself, in the skill measurements).
+// instead (the computer playing itself, in the skill measurements). The
+// computer moves the far mallet unless `moveFar` does (a person elsewhere).
 using MalletDriver = std::function<void(Rink&)>;
 SubStepEvents RunSubStep(Rink& rink, const RandomSource& random,
-                         skill::ComputerSkill level = skill::ComputerSkill::Club, const MalletDriver& moveHuman = {});
+                         skill::ComputerSkill level = skill::ComputerSkill::Club, const MalletDriver& moveHuman = {},
+                         const MalletDriver& moveFar = {});
 
 }  // namespace airhockey
