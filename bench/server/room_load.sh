@@ -43,6 +43,7 @@ cpu() { awk '{ print $14 + $15 }' "/proc/$server/stat"; }
 # Nanoseconds a process has run and has waited, ready, for a processor.
 ran() { awk '{ print $1 }' "/proc/$1/schedstat"; }
 waited() { awk '{ print $2 }' "/proc/$1/schedstat"; }
+turns() { awk '{ print $3 }' "/proc/$1/schedstat"; }
 before=$(rss)
 
 "${client_on[@]}" "$build/bench_tools/room_load" "$port" "$rooms" "$seconds" "$every" >"$tmp/load" &
@@ -50,17 +51,19 @@ load=$!
 while kill -0 "$load" 2>/dev/null && ! grep -qs '^READY' "$tmp/load"; do sleep 0.05; done
 open=$(rss)
 cpu_open=$(cpu)
-server_ran=$(ran "$server") server_waited=$(waited "$server")
+server_ran=$(ran "$server") server_waited=$(waited "$server") server_turns=$(turns "$server")
 status=0
 wait "$load" || status=$?
 cpu_played=$(( $(cpu) - cpu_open ))
 server_ran=$(( $(ran "$server") - server_ran )) server_waited=$(( $(waited "$server") - server_waited ))
+server_turns=$(( $(turns "$server") - server_turns ))
 grep -v '^READY' "$tmp/load"
 echo "server memory: $before kB idle, $open kB with $rooms rooms open, $(rss) kB after play;" \
      "$(( (open - before) * 1024 / rooms )) bytes per room"
 echo "server processor time while playing: $((cpu_played * 100 / $(getconf CLK_TCK) / seconds))% of one core"
 ms() { echo $(( $1 / 1000000 )); }
-echo "while playing the server ran $(ms "$server_ran") ms and waited $(ms "$server_waited") ms for a processor" \
+echo "while playing the server ran $(ms "$server_ran") ms and waited $(ms "$server_waited") ms for a processor," \
+     "$(( server_waited / 1000 / (server_turns > 0 ? server_turns : 1) )) us on average each of $server_turns times" \
      "(load average $(cut -d' ' -f1 /proc/loadavg))"
 kill -TERM "$server"
 wait "$server" || { echo "room_load: the server did not end cleanly" >&2; exit 1; }
