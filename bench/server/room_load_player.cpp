@@ -11,9 +11,10 @@ LoadPlayer::LoadPlayer(boost::asio::io_context& io, LoadRoom& room, int seat) : 
 
 void LoadPlayer::Connect(unsigned short port) {
   const boost::asio::ip::tcp::endpoint server(boost::asio::ip::make_address("127.0.0.1"), port);
-  beast::get_lowest_layer(ws_).async_connect(server, [self = shared_from_this(), port](beast::error_code ec) {
+  ws_.next_layer().Socket().async_connect(server, [self = shared_from_this(), port](beast::error_code ec) {
     if (ec) return self->room_.Failed(self->seat_, "connect: " + ec.message());
-    beast::get_lowest_layer(self->ws_).socket().set_option(boost::asio::ip::tcp::no_delay(true));
+    self->ws_.next_layer().Socket().set_option(boost::asio::ip::tcp::no_delay(true));
+    self->ws_.next_layer().StampArrivals();
     self->ws_.text(true);
     self->ws_.async_handshake("127.0.0.1:" + std::to_string(port), "/room", [self](beast::error_code error) {
       if (error) return self->room_.Failed(self->seat_, "handshake: " + error.message());
@@ -32,7 +33,7 @@ void LoadPlayer::Read() {
     std::string error;
     const auto m = DecodeNetMessage(beast::buffers_to_string(self->buffer_.data()), error);
     self->buffer_.consume(self->buffer_.size());
-    if (m) self->room_.Message(self->seat_, *m);
+    if (m) self->room_.Message(self->seat_, *m, self->ws_.next_layer().LastArrivalMicros());
     self->Read();
   });
 }
@@ -71,7 +72,7 @@ void LoadRoom::Opened(int seat) {
   }
 }
 
-void LoadRoom::Message(int seat, const NetMessage& m) {
+void LoadRoom::Message(int seat, const NetMessage& m, long long arrived) {
   if (m.type == "error") return run_.Refused(m.Get("reason"));
   if (m.type == "joined") {
     // The joiners race each other: seats follow the order the server saw them in.
@@ -86,7 +87,7 @@ void LoadRoom::Message(int seat, const NetMessage& m) {
   } else if (m.type == "start" && seat == playerAt_[3]) {
     run_.RoomReady();
   } else if ((m.type == "input" || m.type == "turn") && run_.Playing()) {
-    run_.Relayed(std::stoll(m.body.substr(2, m.body.find(' ') - 2)));
+    run_.Relayed(std::stoll(m.body.substr(2, m.body.find(' ') - 2)), arrived);
     if (m.type == "turn" && m.Get("next") == std::to_string(seatOf_[static_cast<std::size_t>(seat)])) {
       turn_ = seatOf_[static_cast<std::size_t>(seat)];
       Move();
@@ -106,7 +107,7 @@ void LoadRoom::Play() {
 void LoadRoom::Move() {
   if (!run_.Playing()) return;
   // A body of a realistic size: a line of recorded input or a small state record.
-  const std::string body = "t=" + std::to_string(run_.Micros()) + " " + std::string(120, 'x');
+  const std::string body = "t=" + std::to_string(WallMicros()) + " " + std::string(120, 'x');
   const std::string seat = std::to_string(turn_);
   auto& mover = players_[static_cast<std::size_t>(playerAt_[static_cast<std::size_t>(turn_)])];
   if (++inputs_ % 10 != 0) {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "net/net_message.h"
+#include "stamped_socket.h"
 
 struct LoadPlan {
   unsigned short port = 8152;
@@ -37,7 +38,7 @@ class LoadPlayer : public std::enable_shared_from_this<LoadPlayer> {
   void Read();
   void Write();
 
-  boost::beast::websocket::stream<boost::beast::tcp_stream> ws_;
+  boost::beast::websocket::stream<StampedSocket> ws_;
   boost::beast::flat_buffer buffer_;
   std::deque<std::string> queue_;
   bool writing_ = false;
@@ -50,7 +51,8 @@ class LoadRoom {
   LoadRoom(boost::asio::io_context& io, LoadRun& run, int index);
   void Open();
   void Opened(int seat);
-  void Message(int seat, const NetMessage& m);
+  // A message for `seat`; its bytes reached the player's socket at `arrived`.
+  void Message(int seat, const NetMessage& m, long long arrived);
   void Play();
   void Failed(int seat, const std::string& what);
   LoadRun& Run() { return run_; }
@@ -75,7 +77,9 @@ class LoadRun {
   void Start();
   void RoomReady();
   void RoomFailed();
-  void Relayed(long long sentMicros);
+  // A relayed message sent at `sent` reached a receiver's socket at
+  // `arrived` and was read now (all in WallMicros).
+  void Relayed(long long sent, long long arrived);
   void Refused(const std::string& reason);
   bool Playing() const { return playing_; }
   long long Micros() const;
@@ -90,10 +94,12 @@ class LoadRun {
   boost::asio::io_context& io_;
   LoadPlan plan_;
   std::vector<std::unique_ptr<LoadRoom>> rooms_;
-  int opened_ = 0, ready_ = 0, failed_ = 0, refused_ = 0;
+  int opened_ = 0, ready_ = 0, failed_ = 0, refused_ = 0, impossibleStamps_ = 0;
   bool playing_ = false;
-  std::vector<int> delaysMicros_;
+  std::vector<int> delaysMicros_;  // send to read: what the receiving player saw
+  std::vector<int> serverMicros_;  // send to arrival: the server's share
   std::chrono::steady_clock::time_point epoch_ = std::chrono::steady_clock::now();
   double openSeconds_ = 0;
+  std::pair<long long, long long> schedulerAtPlay_, schedulerInPlay_;  // ran, waited (ns)
   boost::asio::steady_timer timer_;
 };

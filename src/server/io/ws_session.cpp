@@ -19,7 +19,6 @@ constexpr std::size_t kMaxBacklogBytes = 4 * 1024 * 1024;
 WsSession::WsSession(boost::asio::ip::tcp::socket&& socket, Hub& hub) : ws_(std::move(socket)), hub_(hub) {}
 
 void WsSession::Accept(beast::http::request<beast::http::string_body> request) {
-  beast::get_lowest_layer(ws_).expires_never();
   websocket::stream_base::timeout timeout = websocket::stream_base::timeout::suggested(beast::role_type::server);
   // A connection that answers no ping for a minute is gone: its seat turns away.
   timeout.idle_timeout = std::chrono::seconds(60);
@@ -58,7 +57,8 @@ void WsSession::Send(std::shared_ptr<const std::string> text) {
   if (queuedBytes_ > kMaxBacklogBytes) {
     queue_.clear();
     queuedBytes_ = 0;
-    beast::get_lowest_layer(ws_).socket().close();
+    beast::error_code ignored;
+    ws_.next_layer().close(ignored);
     return;
   }
   if (!writing_) Write();

@@ -34,7 +34,9 @@ class WsSession : public std::enable_shared_from_this<WsSession> {
   void OnWrite(boost::beast::error_code ec);
   void Finish();
 
-  boost::beast::websocket::stream<boost::beast::tcp_stream> ws_;
+  // On the bare socket: the WebSocket layer keeps its own ping and idle
+  // timer, and a timed stream underneath would only add work to every write.
+  boost::beast::websocket::stream<boost::asio::ip::tcp::socket> ws_;
   boost::beast::flat_buffer buffer_;
   std::deque<std::shared_ptr<const std::string>> queue_;
   std::size_t queuedBytes_ = 0;
