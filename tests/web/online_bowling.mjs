@@ -29,7 +29,8 @@ const shoot = async (page, name) => {
 async function untilPage(page, test, what, ms = 30000) {
   for (const end = Date.now() + ms; Date.now() < end; await settle(page, 100))
     if (test(await state(page))) return;
-  throw new Error(`the page never ${what}: ${table(await state(page))}`);
+  const s = await state(page);
+  throw new Error(`the page never ${what}: ${table(s)} rolling=${s.game.rolling} ball=${JSON.stringify(s.game.ball)} online=${JSON.stringify(s.online)}`);
 }
 
 // Game > Play Online... by the mouse, the room's code typed, Join Room.

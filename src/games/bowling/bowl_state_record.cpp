@@ -50,5 +50,7 @@ bool CBowl::LoadState(StateReader& reader) {
   m_bGameOver = FALSE;
   ResetPinCels();
   RackPins();
+  // The ball waits at the return for the frame's first ball, at rest.
+  if (m_pBall) m_pBall->m_bMoving = FALSE;
   return true;
 }
