@@ -2,6 +2,7 @@
 #include "app/online/online_rink.h"
 
 #include <charconv>
+#include <utility>
 
 #include "app/online/online_session.h"
 #include "app/quintaro_app.h"
@@ -32,12 +33,18 @@ LiveRink* OnlineRink::Game() const { return dynamic_cast<LiveRink*>(m_app.Doc().
 
 bool OnlineRink::Take(const NetMessage& message) {
   if (message.type == "mallet") {
+    if (message.Get("from") != "1") return true;
     const auto x = Coordinate(message, "x");
     const auto y = Coordinate(message, "y");
-    if (x && y && message.Get("from") == "1") {
+    if (x && y) {
       m_farAim = CPoint{*x, *y};
       m_farAimNew = true;
     }
+    // A press rides with the aim it was made at.
+    const std::string press = message.Get("press");
+    if (press == "play") m_farPress = LiveRink::Press::Play;
+    if (press == "pause") m_farPress = LiveRink::Press::Pause;
+    if (press == "play" || press == "pause") ++m_pressesHeard;
     return true;
   }
   if (message.type != "rink") return false;
@@ -63,6 +70,7 @@ void OnlineRink::Stop() {
   }
   m_news.clear();
   m_farAim.reset();
+  m_farPress.reset();
   m_sentAim.reset();
   m_session = nullptr;
 }
@@ -85,6 +93,7 @@ void OnlineRink::Run(LiveRink& game, OnlineSession& session) {
   game.HoldForFarPlayer(guest.presence != OnlineSeat::Presence::Connected);
   if (m_farAimNew && m_farAim) game.SetFarAim(*m_farAim);
   m_farAimNew = false;
+  if (m_farPress) game.FarPress(*std::exchange(m_farPress, std::nullopt));
   const DWORD since = m_app.GetHost().GetTickCount() - m_newsSentAt;
   if (since >= kSendEveryMs) SendNews(game, since >= kRestNewsEveryMs);
 }
@@ -115,11 +124,16 @@ void OnlineRink::Show(LiveRink& game, OnlineSession& session) {
   }
   LiveRink* live = Game();
   const std::optional<CPoint> aim = live ? live->OwnAim() : std::nullopt;
+  const std::optional<LiveRink::Press> press = live ? live->TakeOwnPress() : std::nullopt;
   const DWORD now = m_app.GetHost().GetTickCount();
-  if (!aim || aim == m_sentAim || now - m_aimSentAt < kSendEveryMs) return;
-  m_sentAim = aim;
-  m_aimSentAt = now;
-  session.Send(NetMessage{"mallet",
-                          {{"x", std::to_string(aim->x)}, {"y", std::to_string(aim->y)}, {"tick", std::to_string(now)}},
-                          {}});
+  if (!press && (!aim || aim == m_sentAim || now - m_aimSentAt < kSendEveryMs)) return;
+  NetMessage message{"mallet", {{"tick", std::to_string(now)}}, {}};
+  if (aim) {
+    message.fields.emplace_back("x", std::to_string(aim->x));
+    message.fields.emplace_back("y", std::to_string(aim->y));
+    m_sentAim = aim;
+    m_aimSentAt = now;
+  }
+  if (press) message.fields.emplace_back("press", *press == LiveRink::Press::Play ? "play" : "pause");
+  session.Send(message);
 }
