@@ -45,6 +45,8 @@ bool OnlineRink::Take(const NetMessage& message) {
     if (press == "play") m_farPress = LiveRink::Press::Play;
     if (press == "pause") m_farPress = LiveRink::Press::Pause;
     if (press == "play" || press == "pause") ++m_pressesHeard;
+    // Neither aim nor press: the guest's rink has just come up and asks for the rink.
+    if (!x && !y && press.empty()) m_newsAsked = true;
     return true;
   }
   if (message.type != "rink") return false;
@@ -71,6 +73,7 @@ void OnlineRink::Stop() {
   m_news.clear();
   m_farAim.reset();
   m_farPress.reset();
+  m_newsAsked = false;
   m_sentAim.reset();
   m_session = nullptr;
 }
@@ -95,7 +98,9 @@ void OnlineRink::Run(LiveRink& game, OnlineSession& session) {
   m_farAimNew = false;
   if (m_farPress) game.FarPress(*std::exchange(m_farPress, std::nullopt));
   const DWORD since = m_app.GetHost().GetTickCount() - m_newsSentAt;
-  if (since >= kSendEveryMs) SendNews(game, since >= kRestNewsEveryMs);
+  // A guest whose rink has just come up sees it as it is at once.
+  const bool always = since >= kRestNewsEveryMs || std::exchange(m_newsAsked, false);
+  if (since >= kSendEveryMs || always) SendNews(game, always);
 }
 
 void OnlineRink::SendNews(LiveRink& game, bool always) {
@@ -113,6 +118,8 @@ void OnlineRink::Show(LiveRink& game, OnlineSession& session) {
     game.SetRole(LiveRink::Role::Shows);
     // Drawn from the news, the rink goes on whether or not the window has the focus.
     m_app.GetHost().HoldPlay(PlayHold::Away, false);
+    // The creator's machine tells the rink at rest only now and then: ask for it now.
+    session.Send(NetMessage{"mallet", {{"tick", std::to_string(m_app.GetHost().GetTickCount())}}, {}});
   }
   // News is read in the order it came; a goal's box may stop the game being the one on the table.
   while (!m_news.empty()) {

@@ -57,6 +57,7 @@ class OnlineRink {
   std::optional<CPoint> m_farAim;  // creator: the guest's latest aim
   bool m_farAimNew = false;
   std::optional<LiveRink::Press> m_farPress;         // creator: the guest's press not yet played
+  bool m_newsAsked = false;                          // creator: the guest asked for the rink
   std::deque<std::pair<std::string, DWORD>> m_news;  // guest: news and when it came, for the game
   std::optional<CPoint> m_sentAim;                   // guest: the aim last sent
   DWORD m_aimSentAt = 0;
