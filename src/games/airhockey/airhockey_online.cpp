@@ -42,7 +42,16 @@ void CAirHockey::SetRole(Role role) {
   m_ownPress.reset();
   if (role != Role::Alone) NameBoard();
   else if (!m_bMatchOver) UnnameBoard();  // a final board keeps its names
-  if (was == Role::Shows) StopTimer(m_nTimerId);
+  if (was == Role::Shows) {
+    StopTimer(m_nTimerId);
+    // Drawn from news, the bodies were only pictures: the side that conceded
+    // last (the loser, after a match) serves, as on the machine that ran it.
+    const CPlayer* near = SidePlayer(Players(), 0);
+    const CPlayer* far = SidePlayer(Players(), 1);
+    const bool nearServes = !near || !far || near->m_nScore <= far->m_nScore;
+    ServePuck(nearServes ? ServeSide::ToHuman : ServeSide::ToComputer);
+    AnimateShot(GetSpriteList());
+  }
   if (role != Role::Shows) return;
   if (m_bPlaying) ReleaseMallet();
   StartTimer(m_nTimerId, kTimerPeriodMs);  // draws the news at the frame rate

@@ -193,9 +193,12 @@ TEST(AirHockeyOnline, ShowingMachineTellsTheGoalAndTheWinnerByName) {
   EXPECT_GT(m.shower.CountEvents("sound 356") + m.shower.CountEvents("sound 357"), 0) << "the knocks are heard";
   EXPECT_FALSE(m.shower.Doc().m_bGameInProgress);
   EXPECT_TRUE(m.shower.Doc().m_bGameEnded);
-  // The room's game is over: the final board keeps the names until the next match.
+  // The room's game is over: the final board keeps the names until the next
+  // match, and the loser's serve waits on the rink, as on the running machine.
   m.shower.Game()->SetRole(LiveRink::Role::Alone);
   EXPECT_LT(LabelWidth(m.shower, 1), 30);
+  EXPECT_EQ(m.shower.TheRink().puck.pos, m.runner.TheRink().puck.pos);
+  EXPECT_EQ(m.shower.TheRink().human.pos, kHumanHome);
   m.shower.Click(20, 100);
   EXPECT_GT(LabelWidth(m.shower, 1), 60) << "COMPUTER";
 }
