@@ -19,6 +19,9 @@ class LiveRink {
     Runs,   // plays, with the second seat's mallet following SetFarAim
     Shows,  // plays nothing: draws ShowNews, its own mallet at its pointer
   };
+  // A press of the player who sees the rink shown: on its mallet while play
+  // waits it starts play, anywhere while play runs it pauses, as at home.
+  enum class Press { Play, Pause };
 
   virtual ~LiveRink() = default;
 
@@ -30,6 +33,9 @@ class LiveRink {
   virtual void SetFarAim(CPoint aim) = 0;
   // Runs: the other player is away; play pauses and waits for them.
   virtual void HoldForFarPlayer(bool away) = 0;
+  // Runs: the other machine's player pressed (refused while its player or
+  // this machine's is away, or no match is on).
+  virtual void FarPress(Press press) = 0;
   // Runs: the rink's news, or nothing when nothing changed since the last
   // (`always`: the news even so).
   virtual std::optional<std::string> TakeNews(bool always) = 0;
@@ -42,4 +48,6 @@ class LiveRink {
   virtual bool ShowNews(const std::string& news, DWORD arrivedAt) = 0;
   // Shows: where this machine's player holds its mallet, once it has moved.
   virtual std::optional<CPoint> OwnAim() const = 0;
+  // Shows: the press this machine's player made since the last call, if any.
+  virtual std::optional<Press> TakeOwnPress() = 0;
 };

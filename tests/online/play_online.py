@@ -241,20 +241,34 @@ def drop_and_come_back(ann, bob, headless):
     bob.send("epoch 1700000000", *kept, "answer yes", "start", "wait 5000", "online rejoin")
     bob.until(r"online room \S+ seat 1")
     ann.send("online wait seats", "wait 100")
-    assert json.loads(ann.state())["status"] == "Bob is playing."
+    assert json.loads(ann.state())["status"] == "Playing against Bob."
     return bob
+
+
+def bob_starts_play(ann, bob):
+    """Play waits after a goal; Bob presses his mallet where his screen shows
+    it, and play runs on Ann's machine, which runs the rink."""
+    state = json.loads(bob.state())
+    assert state["status"] == "Playing against Ann.", state["status"]
+    at = state["game"]["mallets"][1]
+    bob.send(f"down {at['x']} {at['y']}", f"up {at['x']} {at['y']}", "wait 20", "move 60 60", "wait 20")
+    ann.send("online wait presses 1", "wait 20")
+    assert json.loads(ann.state())["game"]["playing"], "Bob's press did not start play"
+    ann.send("online wait aim 60 60", "wait 300", "move 129 300")
 
 
 def airhockey(server, headless):
     """Ann's machine runs the rink, Bob's shows it. Each scores from the serve
     to their own half with the other's mallet out of the way: Bob's mallet
-    moves on Ann's machine only by what Bob's pointer does on his. Bob's
-    program is lost once and comes back mid-match."""
+    moves on Ann's machine only by what Bob's pointer does on his, and his
+    press starts one rally. Bob's program is lost once and comes back mid-match."""
     ann, bob = open_room(server, headless, "airhockey")
     for goal in range(1, 14):
         if goal == 5:
             bob = drop_and_come_back(ann, bob, headless)
-        if goal % 2:  # the puck waits in Ann's half: she drives it up the middle
+        if goal == 3:  # Bob starts this rally with a press on his mallet, then stands aside
+            bob_starts_play(ann, bob)
+        elif goal % 2:  # the puck waits in Ann's half: she drives it up the middle
             bob.send("move 60 60", "wait 20")
             ann.send("online wait aim 60 60", "down 129 347", "move 129 300")
         else:  # in Bob's half: he comes down through it while Ann stands aside

@@ -23,7 +23,7 @@ constexpr auto kGiveUpAfter = std::chrono::seconds(20);
 bool IsOnlineWait(const std::vector<std::string>& a) {
   if (a.size() == 2 && a[0] == "wait") return a[1] == "joined" || a[1] == "seats" || a[1] == "started" ||
                                                a[1] == "myturn" || a[1] == "over" || a[1] == "away";
-  if (a.size() == 3 && a[0] == "wait" && (a[1] == "turns" || a[1] == "goals"))
+  if (a.size() == 3 && a[0] == "wait" && (a[1] == "turns" || a[1] == "goals" || a[1] == "presses"))
     return ScriptCommand::ParseInt(a[2]).value_or(-1) >= 0;
   return a.size() == 4 && a[0] == "wait" && a[1] == "aim" && ScriptCommand::ParseInt(a[2]) && ScriptCommand::ParseInt(a[3]);
 }
@@ -44,7 +44,7 @@ std::string CheckOnlineCommand(const std::vector<std::string>& a) {
   if (a[0] == "rejoin" || a[0] == "start" || a[0] == "leave") return a.size() == 1 ? "" : "takes nothing more";
   if (a[0] == "handover") return a.size() == 2 && ScriptCommand::ParseInt(a[1]) ? "" : "online handover takes a seat";
   if (a[0] == "wait")
-    return IsOnlineWait(a) ? "" : "online wait takes joined, seats, started, myturn, over, away, turns N, goals N or aim X Y";
+    return IsOnlineWait(a) ? "" : "online wait takes joined, seats, started, myturn, over, away, turns N, goals N, presses N or aim X Y";
   return "unknown online command '" + a[0] + "'";
 }
 
@@ -65,7 +65,7 @@ bool ScenarioDriver::ExecuteOnline(const ScriptCommand& cmd) {
     return true;
   }
   if (a[0] == "host" || a[0] == "join" || a[0] == "rejoin") m_onlineWait = "joined";
-  else if (a[0] == "wait") m_onlineWait = a[1] == "turns" || a[1] == "goals" ? a[1] + " " + a[2]
+  else if (a[0] == "wait") m_onlineWait = a[1] == "turns" || a[1] == "goals" || a[1] == "presses" ? a[1] + " " + a[2]
                                          : a[1] == "aim"                       ? "aim " + a[2] + " " + a[3]
                                                                                : a[1];
   if (m_onlineWait) {
@@ -90,6 +90,7 @@ bool ScenarioDriver::OnlineWaitOver() {
   if (what == "over") return false;
   if (what == "away") return session->Room().FirstAway() >= 0;
   if (what.starts_with("goals ")) return ScoresTogether(m_app->Doc()) >= std::stoi(what.substr(6));
+  if (what.starts_with("presses ")) return online.Rink().PressesHeard() >= std::stoi(what.substr(8));
   if (what.starts_with("aim ")) {
     const auto aim = online.Rink().HeardAim();
     return aim && "aim " + std::to_string(aim->x) + " " + std::to_string(aim->y) == what;

@@ -2,6 +2,7 @@
 #include "app/online/online_rink.h"
 
 #include <charconv>
+#include <utility>
 
 #include "app/online/online_session.h"
 #include "app/quintaro_app.h"
@@ -32,12 +33,20 @@ LiveRink* OnlineRink::Game() const { return dynamic_cast<LiveRink*>(m_app.Doc().
 
 bool OnlineRink::Take(const NetMessage& message) {
   if (message.type == "mallet") {
+    if (message.Get("from") != "1") return true;
     const auto x = Coordinate(message, "x");
     const auto y = Coordinate(message, "y");
-    if (x && y && message.Get("from") == "1") {
+    if (x && y) {
       m_farAim = CPoint{*x, *y};
       m_farAimNew = true;
     }
+    // A press rides with the aim it was made at.
+    const std::string press = message.Get("press");
+    if (press == "play") m_farPress = LiveRink::Press::Play;
+    if (press == "pause") m_farPress = LiveRink::Press::Pause;
+    if (press == "play" || press == "pause") ++m_pressesHeard;
+    // Neither aim nor press: the guest's rink has just come up and asks for the rink.
+    if (!x && !y && press.empty()) m_newsAsked = true;
     return true;
   }
   if (message.type != "rink") return false;
@@ -63,6 +72,8 @@ void OnlineRink::Stop() {
   }
   m_news.clear();
   m_farAim.reset();
+  m_farPress.reset();
+  m_newsAsked = false;
   m_sentAim.reset();
   m_session = nullptr;
 }
@@ -85,8 +96,11 @@ void OnlineRink::Run(LiveRink& game, OnlineSession& session) {
   game.HoldForFarPlayer(guest.presence != OnlineSeat::Presence::Connected);
   if (m_farAimNew && m_farAim) game.SetFarAim(*m_farAim);
   m_farAimNew = false;
+  if (m_farPress) game.FarPress(*std::exchange(m_farPress, std::nullopt));
   const DWORD since = m_app.GetHost().GetTickCount() - m_newsSentAt;
-  if (since >= kSendEveryMs) SendNews(game, since >= kRestNewsEveryMs);
+  // A guest whose rink has just come up sees it as it is at once.
+  const bool always = since >= kRestNewsEveryMs || std::exchange(m_newsAsked, false);
+  if (since >= kSendEveryMs || always) SendNews(game, always);
 }
 
 void OnlineRink::SendNews(LiveRink& game, bool always) {
@@ -104,6 +118,8 @@ void OnlineRink::Show(LiveRink& game, OnlineSession& session) {
     game.SetRole(LiveRink::Role::Shows);
     // Drawn from the news, the rink goes on whether or not the window has the focus.
     m_app.GetHost().HoldPlay(PlayHold::Away, false);
+    // The creator's machine tells the rink at rest only now and then: ask for it now.
+    session.Send(NetMessage{"mallet", {{"tick", std::to_string(m_app.GetHost().GetTickCount())}}, {}});
   }
   // News is read in the order it came; a goal's box may stop the game being the one on the table.
   while (!m_news.empty()) {
@@ -115,11 +131,16 @@ void OnlineRink::Show(LiveRink& game, OnlineSession& session) {
   }
   LiveRink* live = Game();
   const std::optional<CPoint> aim = live ? live->OwnAim() : std::nullopt;
+  const std::optional<LiveRink::Press> press = live ? live->TakeOwnPress() : std::nullopt;
   const DWORD now = m_app.GetHost().GetTickCount();
-  if (!aim || aim == m_sentAim || now - m_aimSentAt < kSendEveryMs) return;
-  m_sentAim = aim;
-  m_aimSentAt = now;
-  session.Send(NetMessage{"mallet",
-                          {{"x", std::to_string(aim->x)}, {"y", std::to_string(aim->y)}, {"tick", std::to_string(now)}},
-                          {}});
+  if (!press && (!aim || aim == m_sentAim || now - m_aimSentAt < kSendEveryMs)) return;
+  NetMessage message{"mallet", {{"tick", std::to_string(now)}}, {}};
+  if (aim) {
+    message.fields.emplace_back("x", std::to_string(aim->x));
+    message.fields.emplace_back("y", std::to_string(aim->y));
+    m_sentAim = aim;
+    m_aimSentAt = now;
+  }
+  if (press) message.fields.emplace_back("press", *press == LiveRink::Press::Play ? "play" : "pause");
+  session.Send(message);
 }

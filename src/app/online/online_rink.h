@@ -43,6 +43,8 @@ class OnlineRink {
   std::optional<CPoint> HeardAim() const { return m_farAim; }
   int NewsSent() const { return m_newsSent; }
   int NewsHeard() const { return m_newsHeard; }
+  // The creator's machine: presses heard from the guest (to start or pause play).
+  int PressesHeard() const { return m_pressesHeard; }
 
  private:
   LiveRink* Game() const;
@@ -54,10 +56,13 @@ class OnlineRink {
   OnlineSession* m_session = nullptr;
   std::optional<CPoint> m_farAim;  // creator: the guest's latest aim
   bool m_farAimNew = false;
+  std::optional<LiveRink::Press> m_farPress;         // creator: the guest's press not yet played
+  bool m_newsAsked = false;                          // creator: the guest asked for the rink
   std::deque<std::pair<std::string, DWORD>> m_news;  // guest: news and when it came, for the game
   std::optional<CPoint> m_sentAim;                   // guest: the aim last sent
   DWORD m_aimSentAt = 0;
   DWORD m_newsSentAt = 0;
   int m_newsSent = 0;
   int m_newsHeard = 0;
+  int m_pressesHeard = 0;
 };

@@ -139,8 +139,10 @@ void OnlineDesk::ShowWhoPlays() {
   } else if (const int watched = RinkRoom() ? 1 - m_session->Seat() : m_turnSeat; m_playing && !SeatIsLocal(watched)) {
     // In real time the player waits on the other side, whoever's turn it is.
     const OnlineSeat& seat = m_session->Room().seat[static_cast<std::size_t>(watched)];
-    text = seat.presence == OnlineSeat::Presence::Away ? Fill(Tr("Waiting for %s"), seat.name)
-                                                       : Fill(Tr("%s is playing."), seat.name);
+    // In real time both play at once: the line names the other side.
+    if (seat.presence == OnlineSeat::Presence::Away) text = Fill(Tr("Waiting for %s"), seat.name);
+    else if (RinkRoom()) text = Fill(Tr("Playing against %s."), seat.name);
+    else text = Fill(Tr("%s is playing."), seat.name);
   }
   if (text == m_status) return;
   m_status = text;

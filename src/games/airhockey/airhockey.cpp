@@ -136,6 +136,7 @@ void CAirHockey::ShowScores() {
 void CAirHockey::UpdateScoreboard(CObArray* pPlayers, BOOL /*bNewGame*/, int /*nCurrent*/) {
   if (!pPlayers) return;
   ShowScores();
+  DrawBoardNames();
   for (std::size_t i = 0; i < 2; ++i) {
     CPlayer* player = (*pPlayers)[i].get();
     if (!player || player->m_nId < 0 || player->m_nId > 1) continue;
@@ -159,6 +160,7 @@ void CAirHockey::EndMatch(const CPlayer& winner) {
 
 void CAirHockey::StartNextMatch() {
   m_bMatchOver = false;
+  if (m_role == Role::Alone) UnnameBoard();  // the room's final board gives way to PLAYER and COMPUTER
   SetStatusText(0, std::string(LoadStringRes(AFX_IDS_IDLEMESSAGE)));
   StartGame();
 }

@@ -57,6 +57,8 @@ class CAirHockey : public CGame, public LiveRink {
   void SetNewsListener(std::function<void()> listener) override { m_newsListener = std::move(listener); }
   bool ShowNews(const std::string& news, DWORD arrivedAt) override;
   std::optional<CPoint> OwnAim() const override { return m_ownAim; }
+  void FarPress(Press press) override;
+  std::optional<Press> TakeOwnPress() override;
 
   airhockey::Rink m_rink;
   int m_nMalletRadius = airhockey::kMalletRadius;
@@ -105,6 +107,13 @@ class CAirHockey : public CGame, public LiveRink {
   void TakeScores(const airhockey::RinkSnapshot& news);
   // Shows: the player's mallet at the pointer while play runs.
   bool OwnMalletAtPointer() const;
+  // Shows: a press here asks the running machine to start or pause play.
+  void OwnPress(int x, int y);
+  // The board names the seats over its PLAYER and COMPUTER labels (in a room,
+  // and on its final board after), or shows the labels again.
+  void NameBoard();
+  void UnnameBoard();
+  void DrawBoardNames();
 
   CSprite* m_pHumanSprite = nullptr;
   CSprite* m_pComputerSprite = nullptr;
@@ -123,4 +132,8 @@ class CAirHockey : public CGame, public LiveRink {
   airhockey::RinkFeed m_feed;          // Shows: the news as it came
   std::optional<airhockey::RinkSnapshot> m_shownNews;  // Shows: the latest news read
   std::optional<CPoint> m_ownAim;      // Shows: where the player holds its mallet
+  std::optional<Press> m_ownPress;     // Shows: a press not yet sent
+  bool m_bWindowAway = false;          // this machine's player has turned away
+  bool m_bBoardNamed = false;          // the board shows the seats' names
+  std::array<std::string, 2> m_boardNames;  // by side: near, far
 };

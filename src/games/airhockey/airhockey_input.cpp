@@ -32,8 +32,8 @@ void CAirHockey::ReleaseMallet() {
 }
 
 void CAirHockey::OnLButtonDown(UINT /*nFlags*/, int x, int y) {
-  // Shown from another machine, play starts and stops there.
-  if (m_role == Role::Shows) return;
+  // Shown from another machine, play starts and stops there, at this player's word.
+  if (m_role == Role::Shows) return OwnPress(x, y);
   // The click after a finished match clears its score; on the mallet it plays at once.
   if (m_bMatchOver) StartNextMatch();
   if (!IsGameInProgress()) return;
@@ -44,8 +44,11 @@ void CAirHockey::OnLButtonDown(UINT /*nFlags*/, int x, int y) {
 }
 
 void CAirHockey::OnWindowAway(BOOL bAway) {
+  m_bWindowAway = bAway != FALSE;
   // The player's hand has left the mallet: play waits for the next press on it.
   if (bAway && m_bPlaying) ReleaseMallet();
+  // Shown from another machine, the player's hand leaving pauses play there too.
+  if (bAway && m_role == Role::Shows && m_shownNews && m_shownNews->playing) m_ownPress = Press::Pause;
 }
 
 void CAirHockey::OnMouseMove(UINT /*nFlags*/, int x, int y) {

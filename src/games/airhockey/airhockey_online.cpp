@@ -6,9 +6,12 @@
 // behind, with its own mallet where its player's hand is, and tells goals
 // and the match's end as the news brings them.
 #include <algorithm>
+#include <utility>
 
 #include "games/airhockey/airhockey.h"
+#include "games/airhockey/model/airhockey_motion.h"
 #include "games/airhockey/model/airhockey_snapshot.h"
+#include "gfx/sprite.h"
 #include "platform/host.h"
 #include "ui/message_box.h"
 
@@ -36,7 +39,19 @@ void CAirHockey::SetRole(Role role) {
   m_feed.Clear();
   m_shownNews.reset();
   m_ownAim.reset();
-  if (was == Role::Shows) StopTimer(m_nTimerId);
+  m_ownPress.reset();
+  if (role != Role::Alone) NameBoard();
+  else if (!m_bMatchOver) UnnameBoard();  // a final board keeps its names
+  if (was == Role::Shows) {
+    StopTimer(m_nTimerId);
+    // Drawn from news, the bodies were only pictures: the side that conceded
+    // last (the loser, after a match) serves, as on the machine that ran it.
+    const CPlayer* near = SidePlayer(Players(), 0);
+    const CPlayer* far = SidePlayer(Players(), 1);
+    const bool nearServes = !near || !far || near->m_nScore <= far->m_nScore;
+    ServePuck(nearServes ? ServeSide::ToHuman : ServeSide::ToComputer);
+    AnimateShot(GetSpriteList());
+  }
   if (role != Role::Shows) return;
   if (m_bPlaying) ReleaseMallet();
   StartTimer(m_nTimerId, kTimerPeriodMs);  // draws the news at the frame rate
@@ -55,6 +70,26 @@ void CAirHockey::HoldForFarPlayer(bool away) {
   if (m_role != Role::Runs) return;
   m_bFarAway = away;
   if (away && m_bPlaying) ReleaseMallet();
+}
+
+void CAirHockey::FarPress(Press press) {
+  if (m_role != Role::Runs || m_bMatchOver || !IsGameInProgress()) return;
+  if (press == Press::Pause && m_bPlaying) ReleaseMallet();
+  // Play runs on this machine's clock, which stands still while its player is away.
+  if (press == Press::Play && !m_bPlaying && !m_bFarAway && !m_bWindowAway) TakeMallet();
+}
+
+std::optional<LiveRink::Press> CAirHockey::TakeOwnPress() { return std::exchange(m_ownPress, std::nullopt); }
+
+void CAirHockey::OwnPress(int x, int y) {
+  // Before any news the rink is as served: play waits.
+  if (!IsGameInProgress() || m_bMatchOver || (m_shownNews && m_shownNews->matchOver)) return;
+  if (m_shownNews && m_shownNews->playing) {
+    m_ownPress = Press::Pause;  // a press anywhere pauses
+  } else if (m_pComputerSprite && m_pComputerSprite->HitTest(x, y)) {
+    m_ownPress = Press::Play;
+    m_ownAim = ClampToFarHalf({x, y}).point;
+  }
 }
 
 void CAirHockey::Sound(UINT nWave) {

@@ -5,6 +5,8 @@
 // and tells the goals and the match's end by the players' names.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "airhockey_app.h"
 
 namespace airhockey::test {
@@ -40,6 +42,89 @@ struct TwoMachines {
     }
   }
 };
+
+// How wide the scoreboard's label over a side's digit reads on the window:
+// the columns of the panel where lit text shows, first to last.
+int LabelWidth(AirHockeyApp& app, int side) {
+  const int top = (side == 0 ? kHumanScoreAt.y : kComputerScoreAt.y) - 30;
+  const CRect& view = app.GetHost().ViewRect();
+  int first = -1;
+  int last = -1;
+  for (int x = 346; x < 531; ++x)
+    for (int y = top; y < top + 22; ++y) {
+      const std::uint32_t px = app.GetHost().WindowSurface().At(x + view.left, y + view.top);
+      if (std::max({px & 0xFF, (px >> 8) & 0xFF, (px >> 16) & 0xFF}) <= 120) continue;
+      if (first < 0) first = x;
+      last = x;
+      break;
+    }
+  return first < 0 ? 0 : last - first + 1;
+}
+
+TEST(AirHockeyOnline, BoardNamesTheSeatsInARoomAndSaysPlayerAndComputerAlone) {
+  AirHockeyApp alone;
+  alone.StartAirHockey();
+  const int player = LabelWidth(alone, 0);
+  const int computer = LabelWidth(alone, 1);
+  EXPECT_GT(computer, player);
+  EXPECT_GT(player, 40) << "PLAYER";
+
+  TwoMachines m;
+  for (AirHockeyApp* app : {&m.runner, &m.shower}) {
+    EXPECT_LT(LabelWidth(*app, 0), 30) << "Ann";
+    EXPECT_LT(LabelWidth(*app, 1), 30) << "Bob";
+    app->View().OnDraw();  // a repaint draws the names again
+    EXPECT_LT(LabelWidth(*app, 1), 30);
+    EXPECT_GT(LabelWidth(*app, 1), 15);
+  }
+  // The room is left mid-match: the board's own labels come back.
+  m.runner.Game()->SetRole(LiveRink::Role::Alone);
+  EXPECT_EQ(LabelWidth(m.runner, 0), player);
+  EXPECT_EQ(LabelWidth(m.runner, 1), computer);
+
+  // A long name is drawn smaller, within the panel.
+  m.shower.Game()->SetRole(LiveRink::Role::Alone);
+  m.shower.Player(1).m_strName = "Maximiliana Wolkenstein-Bergh";
+  m.shower.Game()->SetRole(LiveRink::Role::Shows);
+  EXPECT_GT(LabelWidth(m.shower, 1), computer);
+  EXPECT_LE(LabelWidth(m.shower, 1), 180);
+}
+
+TEST(AirHockeyOnline, ShowingPlayersPressesStartAndPausePlayOnTheRunningMachine) {
+  TwoMachines m;
+  CAirHockey& runner = *m.runner.Game();
+  CAirHockey& shower = *m.shower.Game();
+  m.shower.Click(20, 100);
+  EXPECT_EQ(shower.TakeOwnPress(), std::nullopt) << "a press beside the mallet while play waits";
+  const CPoint mallet = m.shower.TheRink().computer.pos;
+  m.shower.Click(mallet.x, mallet.y);
+  const auto play = shower.TakeOwnPress();
+  ASSERT_EQ(play, LiveRink::Press::Play);
+  EXPECT_EQ(shower.OwnAim(), mallet);
+  runner.FarPress(*play);
+  EXPECT_TRUE(runner.m_bPlaying);
+  runner.FarPress(*play);
+  EXPECT_TRUE(runner.m_bPlaying) << "a second press to play, sent before the news came, does not pause";
+
+  m.RunFor(100);
+  m.shower.Click(20, 100);  // anywhere, while the news says play runs
+  const auto pause = shower.TakeOwnPress();
+  ASSERT_EQ(pause, LiveRink::Press::Pause);
+  runner.FarPress(*pause);
+  EXPECT_FALSE(runner.m_bPlaying);
+
+  // The running machine's player has turned away: its clock stands still, so play waits for them.
+  runner.OnWindowAway(TRUE);
+  runner.FarPress(LiveRink::Press::Play);
+  EXPECT_FALSE(runner.m_bPlaying);
+  runner.OnWindowAway(FALSE);
+  runner.FarPress(LiveRink::Press::Play);
+  EXPECT_TRUE(runner.m_bPlaying);
+  // The showing player turning away pauses play as well.
+  m.RunFor(100);
+  shower.OnWindowAway(TRUE);
+  EXPECT_EQ(shower.TakeOwnPress(), LiveRink::Press::Pause);
+}
 
 TEST(AirHockeyOnline, FarMalletFollowsTheOtherPlayersAimInsideItsHalfAndWaitsForThem) {
   TwoMachines m;
@@ -108,6 +193,14 @@ TEST(AirHockeyOnline, ShowingMachineTellsTheGoalAndTheWinnerByName) {
   EXPECT_GT(m.shower.CountEvents("sound 356") + m.shower.CountEvents("sound 357"), 0) << "the knocks are heard";
   EXPECT_FALSE(m.shower.Doc().m_bGameInProgress);
   EXPECT_TRUE(m.shower.Doc().m_bGameEnded);
+  // The room's game is over: the final board keeps the names until the next
+  // match, and the loser's serve waits on the rink, as on the running machine.
+  m.shower.Game()->SetRole(LiveRink::Role::Alone);
+  EXPECT_LT(LabelWidth(m.shower, 1), 30);
+  EXPECT_EQ(m.shower.TheRink().puck.pos, m.runner.TheRink().puck.pos);
+  EXPECT_EQ(m.shower.TheRink().human.pos, kHumanHome);
+  m.shower.Click(20, 100);
+  EXPECT_GT(LabelWidth(m.shower, 1), 60) << "COMPUTER";
 }
 
 TEST(AirHockeyOnline, NewsReadsBackAsWrittenAndNothingElseIsRead) {
