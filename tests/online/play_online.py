@@ -121,21 +121,23 @@ def pool(server, headless, turns=6):
     return ann, bob
 
 
-def rejoin(server, headless):
+def rejoin(server, headless, answer="yes"):
     ann, bob = open_room(server, headless, "darts")
     play_darts(ann, bob, [TREBLE_20] * 3, 1)
     # Bob throws one dart of his turn, then his program is lost.
     bob.send(*throw(0, *OUTER_BULL))
     kept = settings_lines(bob)
     bob.kill()
-    ann.send("online wait away")
-    # Started again with what it kept, it comes back to its seat and plays the turn again.
+    ann.send("online wait away", "online wait turns 2")
+    # Started again with what it kept, it comes back to its seat and plays the
+    # turn again from the room's game, whether or not its player took up the
+    # kept game when asked.
     bob = Driver(headless, "bob again")
-    bob.send("epoch 1700000000", *kept, "answer yes", "start", "wait 5000", "online rejoin")
+    bob.send("epoch 1700000000", *kept, f"answer {answer}", "start", "wait 5000", "online rejoin")
     bob.until(r"online room \S+ seat 1")
+    bob.send("online wait started")
     # The program started again counts turns from its return.
     bob.send(*darts_turn([OUTER_BULL] * 3), "online wait turns 1")
-    ann.send("online wait turns 2")
     check_same(ann, bob)
     play_darts(ann, bob, [TREBLE_20, TREBLE_20, SINGLE_1], 0)
     end = check_same(ann, bob)
@@ -164,7 +166,9 @@ def main():
     server = Server(server_exe)
     drivers = ()
     try:
-        drivers = {"darts": darts, "pool": pool, "rejoin": rejoin, "handover": handover}[which](server, headless)
+        tests = {"darts": darts, "pool": pool, "rejoin": rejoin, "handover": handover,
+                 "rejoin_after_no": lambda s, h: rejoin(s, h, "no")}
+        drivers = tests[which](server, headless)
         # The same program on both sides plays the same input the same way: no
         # turn's record had to correct the other machine (only a lost mover's
         # half turn may).

@@ -104,6 +104,14 @@ std::optional<DWORD> ScenarioDriver::OnlineWaitStep(DWORD now) {
   return now + kWaitStepMs;
 }
 
+std::optional<DWORD> ScenarioDriver::OnlineModalStep(DWORD now) {
+  const OnlineSession* session = m_app->Online().Session();
+  if (!session || !session->Active()) return std::nullopt;
+  // The other machines play on meanwhile, in real time.
+  std::this_thread::sleep_for(kRealPause);
+  return now + kWaitStepMs;
+}
+
 std::string ScenarioDriver::OnlineStateJson() {
   // Only while this machine is in a room, so every other dump stays as it was.
   const OnlineDesk& online = m_app->Online();
