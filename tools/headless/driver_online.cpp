@@ -4,6 +4,7 @@
 // A wait lets virtual time pass in small steps while the real network
 // catches up, and gives up after a while of real time.
 #include <chrono>
+#include <cstdio>
 #include <thread>
 
 #include "app/online/online_desk.h"
@@ -107,7 +108,9 @@ std::optional<DWORD> ScenarioDriver::OnlineWaitStep(DWORD now) {
 std::optional<DWORD> ScenarioDriver::OnlineModalStep(DWORD now) {
   const OnlineSession* session = m_app->Online().Session();
   if (!session || !session->Active()) return std::nullopt;
-  // The other machines play on meanwhile, in real time.
+  // The other machines play on meanwhile, in real time, and may follow what this one says.
+  m_out.flush();
+  std::fflush(stdout);
   std::this_thread::sleep_for(kRealPause);
   return now + kWaitStepMs;
 }
