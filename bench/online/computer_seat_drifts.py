@@ -3,7 +3,7 @@
 """How often a watcher's table plays a computer seat's turn another way than
 the creator's, measured on whole seeded games through a real room server.
 
-  bench/online/computer_seat_drifts.py BUILD [GAMES] [darts|bowling ...]
+  bench/online/computer_seat_drifts.py BUILD [GAMES] [darts|bowling|football|basketball ...]
 
 Ann (the room's creator), Bob and a computer seat play GAMES games (default
 3) of each game named, each from its own clock (so its own dice). Ann and
@@ -20,15 +20,25 @@ import sys
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "tests", "online"))
 from online_harness import Driver, Server  # noqa: E402
 
-NEW_GAME = {"darts": "menu 32786", "bowling": "menu 32785"}
+NEW_GAME = {"darts": "menu 32786", "bowling": "menu 32785", "football": "menu 32787", "basketball": "menu 32784"}
 THREE_SEATS = "dialog 137 click 1003 check 1006 1 ok"
 TWO_SEATS = "dialog 137 click 1002 ok"
 TRAY_X = (249, 279, 309)
 # Where the creator clicks to let the computer start, where it waits for that.
-COMPUTER_CLICK = {"darts": "click 300 200", "bowling": "click 230 385"}
+COMPUTER_CLICK = {"darts": "click 300 200", "bowling": "click 230 385", "football": "click 450 350",
+                  "basketball": "click 400 300"}
 
 
 def human_lines(game, state):
+    """The same plain throw each time: a dart at the single 1, a straight ball,
+    a pass from the zone up the field, a basketball turn left to its clock."""
+    if game == "football":
+        zone = json.loads(state)["game"]["zone"]
+        x, y = zone[0] + 20, zone[1] + 10
+        return ["move 160 236", "click 160 236", "wait 300", f"move {x} {y}", f"down {x} {y}", "wait 300",
+                f"move {(x + 210) // 2} {(y + 130) // 2}", "wait 300", "up 210 130", "wait 4000"]
+    if game == "basketball":
+        return ["click 400 300", "wait 3000"]
     if game == "darts":
         slot = json.loads(state)["game"]["dartsThrown"] % 3
         return [f"click {TRAY_X[slot]} 320", "move 266 365", "down 266 365", "wait 300", "up 275 112", "wait 3000"]
@@ -72,7 +82,7 @@ def play_game(build, server, game, epoch):
 def main():
     build = sys.argv[1]
     games = int(sys.argv[2]) if len(sys.argv) > 2 else 3
-    names = sys.argv[3:] or ["darts", "bowling"]
+    names = sys.argv[3:] or ["darts", "bowling", "football", "basketball"]
     server = Server(f"{build}/quintaro-server")
     try:
         for name in names:

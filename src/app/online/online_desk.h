@@ -107,6 +107,8 @@ class OnlineDesk final : public OnlineEvents, public InputSource {
   // A member came back: the first member still here sends it the room's game.
   void SendRoomGame(int seat);
   void TakeUpRoomGame(const NetMessage& sync);
+  // Back in the seat after a restart: the room's game from the others, or the kept one.
+  void TakeUpGameOnReturn();
   void SeatsAsInRoom(StateRecord& record) const;
 
   CQuintaroApp& m_app;

@@ -4,6 +4,7 @@
 // the turn under way began (or the last turn's end still to be taken up),
 // so it plays on from where the room is, whatever it kept or was asked.
 #include <cstdlib>
+#include <utility>
 
 #include "app/online/online_desk.h"
 #include "app/quintaro_app.h"
@@ -11,6 +12,14 @@
 #include "app/resume_record.h"
 #include "platform/host.h"
 #include "platform/settings.h"
+
+namespace {
+
+// A member back in the room waits this long (real time) for the room's game
+// from the others before it takes up its own kept one.
+constexpr DWORD kRoomGameWaitMs = 10000;
+
+}  // namespace
 
 bool OnlineDesk::KeepsSeat() const {
   SettingsStore& settings = m_app.GetHost().Settings();
@@ -56,6 +65,19 @@ void OnlineDesk::SendRoomGame(int seat) {
   }
   m_session->Send(sync);
   m_app.GetHost().Report("online sent the room's game to seat " + std::to_string(seat));
+}
+
+void OnlineDesk::TakeUpGameOnReturn() {
+  if (m_resumeOnJoin) {
+    if (m_session->Room().seats == 0) return;  // the lobby is still to come
+    m_resumeOnJoin = false;
+    // Someone else is here: the room's game comes from them.
+    m_awaitingRoomGame = m_pendingSync || m_session->Room().FirstOtherHere(m_session->Seat()) >= 0;
+    m_roomGameDeadline = m_app.GetHost().RealTicks() + kRoomGameWaitMs;
+    if (!m_awaitingRoomGame) return TakeUpKeptGame();
+  }
+  if (m_pendingSync) TakeUpRoomGame(*std::exchange(m_pendingSync, std::nullopt));
+  else if (static_cast<std::int32_t>(m_app.GetHost().RealTicks() - m_roomGameDeadline) >= 0) TakeUpKeptGame();
 }
 
 void OnlineDesk::TakeUpRoomGame(const NetMessage& sync) {

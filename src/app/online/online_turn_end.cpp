@@ -99,6 +99,12 @@ void OnlineDesk::AdoptTurn() {
   BeginTurn(std::atoi(turn.Get("next", "0").c_str()));
 }
 
+bool OnlineDesk::HoldsBack(const MSG& msg) {
+  if (!m_playing || msg.message != WM_COMPUTER_TURN || m_app.Doc().m_nCurrentPlayer == m_turnSeat) return false;
+  m_computerTurnHeld = true;
+  return true;
+}
+
 void OnlineDesk::NoteDrift() {
   ++m_drifts;
   m_app.GetHost().Report("online drift: this machine's game went another way; the mover's record is taken up");

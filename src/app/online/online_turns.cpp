@@ -4,6 +4,8 @@
 // their own game and then taking up the record.
 #include "app/online/online_desk.h"
 
+#include <utility>
+
 #include "app/online/online_seats.h"
 #include "app/online/turn_input.h"
 #include "app/quintaro_app.h"
@@ -26,9 +28,6 @@ constexpr DWORD kPollEveryMs = 20;
 constexpr DWORD kPollGapMs = 4;
 // A message a game's loop dropped is not waited for longer than this.
 constexpr DWORD kPlaybackGraceMs = 1000;
-// A member back in the room waits this long (real time) for the room's game
-// from the others before it takes up its own kept one.
-constexpr DWORD kRoomGameWaitMs = 10000;
 // Input held back until the turn before it is taken up; more than this is a
 // flood (a turn's end is always kept: its record puts the table right).
 constexpr std::size_t kMaxQueuedInput = 2000;
@@ -135,12 +134,6 @@ void OnlineDesk::BeginTurn(int seat) {
   ShowWhoPlays();
 }
 
-bool OnlineDesk::HoldsBack(const MSG& msg) {
-  if (!m_playing || msg.message != WM_COMPUTER_TURN || m_app.Doc().m_nCurrentPlayer == m_turnSeat) return false;
-  m_computerTurnHeld = true;
-  return true;
-}
-
 void OnlineDesk::ReplayTurnFromStart() {
   // The mover was lost mid-turn and plays the turn again from its start.
   std::string error;
@@ -211,17 +204,7 @@ void OnlineDesk::Idle() {
     m_pendingStart.reset();
     if (!m_session->IsCreator()) BeginFromStart(start);
   }
-  if (m_resumeOnJoin && m_session->Room().seats > 0) {
-    m_resumeOnJoin = false;
-    // Someone else is here: the room's game comes from them.
-    m_awaitingRoomGame = m_session->Room().FirstOtherHere(m_session->Seat()) >= 0;
-    m_roomGameDeadline = m_app.GetHost().RealTicks() + kRoomGameWaitMs;
-    if (!m_awaitingRoomGame) TakeUpKeptGame();
-  }
-  if (m_awaitingRoomGame) {
-    if (m_pendingSync) TakeUpRoomGame(*std::exchange(m_pendingSync, std::nullopt));
-    else if (static_cast<std::int32_t>(m_app.GetHost().RealTicks() - m_roomGameDeadline) >= 0) TakeUpKeptGame();
-  }
+  if (m_resumeOnJoin || m_awaitingRoomGame) TakeUpGameOnReturn();
   if (m_replayTurn) {
     m_replayTurn = false;
     ReplayTurnFromStart();
