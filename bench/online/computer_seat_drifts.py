@@ -9,12 +9,14 @@ Ann (the room's creator), Bob and a computer seat play GAMES games (default
 3) of each game named, each from its own clock (so its own dice). Ann and
 Bob play the same plain throws every turn; Ann's click lets the computer
 start where it waits for one. Every turn's end is compared on the other
-machine: a drift is a turn whose record differed there. The computer's turns
-are played by both machines, so a drift there means the watcher's computer
-went another way.
+machine: a drift is a turn whose record differed there, counted apart for
+the people's turns (their input replayed) and the computer's (played by
+both machines: a drift there means the watcher's computer went another way).
+A game's last turn ends the game and is not counted in its turns.
 """
 import json
 import os
+import re
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "tests", "online"))
@@ -73,10 +75,22 @@ def play_game(build, server, game, epoch):
             watcher.send(f"online wait turns {turns}")
             watcher.state()
             taken = turns
-    drifts = ann.drifts() + bob.drifts()
+    # The last turn's end reaches the watcher too.
+    for driver in (ann, bob):
+        driver.send("online wait over")
+        driver.state()
+    drifts = [0, 0]  # in people's turns, in the computer's
+    for driver in (ann, bob):
+        drifted = False
+        for line in driver.out.seen:
+            drifted = drifted or "online drift" in line
+            taken_seat = re.search(r"online turn taken (\d)", line)
+            if taken_seat and drifted:
+                drifts[taken_seat.group(1) == "2"] += 1
+                drifted = False
     for driver in (ann, bob):
         driver.kill()
-    return taken, computer_turns, drifts
+    return taken, computer_turns, drifts[0], drifts[1]
 
 
 def main():
@@ -86,13 +100,14 @@ def main():
     server = Server(f"{build}/quintaro-server")
     try:
         for name in names:
-            totals = [0, 0, 0]
+            totals = [0, 0, 0, 0]
             for g in range(games):
                 result = play_game(build, server, name, 1700000000 + 7919 * g)
                 totals = [a + b for a, b in zip(totals, result)]
-                print(f"{name} game {g + 1}: turns {result[0]}, computer turns {result[1]}, drifts {result[2]}",
-                      flush=True)
-            print(f"{name}: {games} games, {totals[0]} turns ({totals[1]} the computer's), {totals[2]} drifts")
+                print(f"{name} game {g + 1}: turns {result[0]} ({result[1]} the computer's), drifts in people's "
+                      f"turns {result[2]}, in the computer's {result[3]}", flush=True)
+            print(f"{name}: {games} games, {totals[0]} turns ({totals[1]} the computer's), drifts in people's "
+                  f"turns {totals[2]}, in the computer's {totals[3]}")
     finally:
         server.stop()
 
