@@ -109,6 +109,8 @@ bool CQuintaroApp::PreTranslateMessage(const MSG& msg) {
 }
 
 void CQuintaroApp::DispatchOne(const MSG& msg) {
+  // A computer's turn the table went on to before the room did waits for it.
+  if (m_online && m_online->HoldsBack(msg)) return;
   ++m_nDispatchDepth;
   const bool translated = PreTranslateMessage(msg);
   if (!translated) {
@@ -158,7 +160,9 @@ void CQuintaroApp::OnIdle() {
   for (const std::string& text : problems) m_frame->MessageBox(text, kApplicationTitle, MB_OK | MB_ICONEXCLAMATION);
   // Once the splash has gone and the settings' news is told: the game left unfinished last time.
   if (!m_resume->Offered()) {
-    m_resume->OfferOnce();
+    // A program going back to its seat in a room takes up the room's game, not asked.
+    const bool rejoining = m_options.replayFile.empty() && m_options.rejoinOnline && m_online->KeepsSeat();
+    m_resume->OfferOnce(!rejoining);
     if (!m_options.replayFile.empty()) m_replays->Open(m_options.replayFile);
     // A program lost in the middle of an online game goes back to its seat.
     else if (m_options.rejoinOnline) m_online->RejoinKept();

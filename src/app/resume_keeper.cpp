@@ -92,9 +92,10 @@ void ResumeKeeper::Keep() {
   }
 }
 
-void ResumeKeeper::OfferOnce() {
+void ResumeKeeper::OfferOnce(bool ask) {
   if (m_offered) return;
   m_offered = true;
+  if (!ask) return;
   const auto text = Load();
   if (!text) return;
   std::string error;

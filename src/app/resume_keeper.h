@@ -19,7 +19,8 @@ class ResumeKeeper {
   // The main loop is idle between messages: keep what changed.
   void Keep();
   // The first quiet moment after start-up: offers the kept game, once.
-  void OfferOnce();
+  // Without `ask` the kept game stays as it is, for the one who takes it up.
+  void OfferOnce(bool ask = true);
   bool Offered() const { return m_offered; }
 
   // The stored record, its text; none when nothing is kept.

@@ -202,6 +202,10 @@ std::optional<DWORD> Host::NextTimerDue() const {
     const auto inMs = std::max<std::int32_t>(0, static_cast<std::int32_t>(*due - m_play.Flowing(now)));
     if (!soonest || inMs < *soonest) soonest = inMs;
   }
+  if (const auto poll = m_input ? m_input->PollDue() : std::nullopt) {
+    const auto inMs = std::max<std::int32_t>(0, static_cast<std::int32_t>(*poll - now));
+    if (!soonest || inMs < *soonest) soonest = inMs;
+  }
   if (!soonest) return std::nullopt;
   return now + static_cast<DWORD>(*soonest);
 }

@@ -20,6 +20,9 @@ class InputSource {
   // The play tick at which something next falls due, if anything does
   // (nothing does while the recording waits for the program to catch up).
   virtual std::optional<DWORD> NextDue() const = 0;
+  // The real tick at which the source wants to be asked again whatever play
+  // does (a connection to look at while a dialog holds play), if any.
+  virtual std::optional<DWORD> PollDue() const { return std::nullopt; }
   // The user's own input as it arrives: false drops it (the recording has the playfield).
   virtual bool LetUserInput(const MSG& /*msg*/) { return true; }
 };

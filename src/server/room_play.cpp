@@ -47,7 +47,19 @@ void RoomServer::Rink(ConnectionId id, Room& room, const NetMessage& m) {
   Relay(room, id, m);
 }
 
-void RoomServer::Relay(Room& room, ConnectionId from, const NetMessage& m) {
+void RoomServer::Sync(ConnectionId id, Room& room, const NetMessage& m) {
+  // A member passes the room's game to a member who came back; the body is
+  // passed on unread, to that member only.
+  if (!room.started || !room.SeatOf(id)) return Refuse(id, "not_ready", "The game has not started.");
+  const auto seat = FieldInt(m, "seat", 0, static_cast<int>(room.seats.size()) - 1);
+  if (!seat) return Refuse(id, "malformed", "There is no such seat.");
+  const Seat& chair = room.seats[static_cast<std::size_t>(*seat)];
+  if (chair.computer || chair.state != SeatState::Connected || chair.connection == id)
+    return Refuse(id, "not_ready", "No one is back in that seat.");
+  Relay(room, id, m, chair.connection);
+}
+
+void RoomServer::Relay(Room& room, ConnectionId from, const NetMessage& m, ConnectionId only) {
   NetMessage relayed{m.type, {}, m.body};
   relayed.fields.reserve(m.fields.size() + 1);
   for (const auto& field : m.fields)
@@ -57,6 +69,7 @@ void RoomServer::Relay(Room& room, ConnectionId from, const NetMessage& m) {
   const auto text = std::make_shared<const std::string>(EncodeNetMessage(relayed));
   if (text->size() > kMaxNetMessageBytes) return Refuse(from, "too_big", "Messages are at most 64 KiB.");
   for (const Seat& seat : room.seats)
-    if (seat.state == SeatState::Connected && !seat.computer && seat.connection != from)
+    if (seat.state == SeatState::Connected && !seat.computer && seat.connection != from &&
+        (only == 0 || seat.connection == only))
       outbox_.push_back({seat.connection, text, false});
 }

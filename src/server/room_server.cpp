@@ -37,7 +37,7 @@ void RoomServer::Dispatch(ConnectionId id, Connection& connection, const NetMess
   }
   const auto roomIt = rooms_.find(connection.room);
   if (roomIt == rooms_.end()) {
-    static const char* const kKnown[] = {"start", "input", "turn", "mallet", "rink", "handover", "leave"};
+    static const char* const kKnown[] = {"start", "input", "turn", "mallet", "rink", "sync", "handover", "leave"};
     for (const char* known : kKnown)
       if (type == known) return Refuse(id, "no_room", "You are in no room.");
     return Refuse(id, "malformed", "The server does not know the message '" + type + "'.");
@@ -48,6 +48,7 @@ void RoomServer::Dispatch(ConnectionId id, Connection& connection, const NetMess
   if (type == "input" || type == "turn") return Play(id, room, m, now);
   if (type == "mallet") return Mallet(id, room, m);
   if (type == "rink") return Rink(id, room, m);
+  if (type == "sync") return Sync(id, room, m);
   if (type == "handover") return Handover(id, room, m);
   Refuse(id, "malformed", "The server does not know the message '" + type + "'.");
 }

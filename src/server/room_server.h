@@ -63,7 +63,9 @@ class RoomServer {
   void Play(ConnectionId id, Room& room, const NetMessage& message, Millis now);
   void Mallet(ConnectionId id, Room& room, const NetMessage& message);
   void Rink(ConnectionId id, Room& room, const NetMessage& message);
-  void Relay(Room& room, ConnectionId from, const NetMessage& message);
+  void Sync(ConnectionId id, Room& room, const NetMessage& message);
+  // To every other member, or only to connection `only`.
+  void Relay(Room& room, ConnectionId from, const NetMessage& message, ConnectionId only = 0);
   void FreeExpiredSeats(Room& room, Millis now);
   void Expire(Room& room, std::string_view reason);
 

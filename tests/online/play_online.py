@@ -24,11 +24,13 @@ def table(state_json):
             "scores": [p["score"] for p in state["players"]], "game": state["game"]}
 
 
-def open_room(server, headless, game, settings_a=(), settings_b=()):
+TWO_PLAYERS = "dialog 137 click 1002 ok"
+
+
+def open_room(server, headless, game, settings_a=(), settings_b=(), players_a=TWO_PLAYERS):
     ann, bob = Driver(headless, "ann"), Driver(headless, "bob")
-    for driver, settings in ((ann, settings_a), (bob, settings_b)):
-        driver.send("epoch 1700000000", *settings, "start", "wait 5000", "dialog 137 click 1002 ok",
-                    "menu 32779", GAME_NEW[game])
+    for driver, settings, players in ((ann, settings_a, players_a), (bob, settings_b, TWO_PLAYERS)):
+        driver.send("epoch 1700000000", *settings, "start", "wait 5000", players, "menu 32779", GAME_NEW[game])
     ann.send(f"online host {server.address} Ann")
     code = ann.until(r"online room (\S+) seat 0").group(1)
     bob.send(f"online join {server.address} {code} Bob")
@@ -183,26 +185,61 @@ def pool(server, headless, seed=POOL_SEED):
     return ann, bob
 
 
-def rejoin(server, headless):
+def rejoin(server, headless, answer="yes"):
     ann, bob = open_room(server, headless, "darts")
     play_darts(ann, bob, [TREBLE_20] * 3, 1)
     # Bob throws one dart of his turn, then his program is lost.
     bob.send(*throw(0, *OUTER_BULL))
     kept = settings_lines(bob)
     bob.kill()
-    ann.send("online wait away")
-    # Started again with what it kept, it comes back to its seat and plays the turn again.
+    ann.send("online wait away", "online wait turns 2")
+    # Started again with what it kept, it comes back to its seat and plays the
+    # turn again from the room's game, whether or not its player took up the
+    # kept game when asked.
     bob = Driver(headless, "bob again")
-    bob.send("epoch 1700000000", *kept, "answer yes", "start", "wait 5000", "online rejoin")
+    bob.send("epoch 1700000000", *kept, f"answer {answer}", "start", "wait 5000", "online rejoin")
     bob.until(r"online room \S+ seat 1")
+    bob.send("online wait started")
     # The program started again counts turns from its return.
     bob.send(*darts_turn([OUTER_BULL] * 3), "online wait turns 1")
-    ann.send("online wait turns 2")
     check_same(ann, bob)
     play_darts(ann, bob, [TREBLE_20, TREBLE_20, SINGLE_1], 0)
     end = check_same(ann, bob)
     # Ann checks out; Bob's turn played again counted on both machines alike.
     assert end["scores"][0] == 0 and 0 < end["scores"][1] < 301, end["scores"]
+    return ann, bob
+
+
+def modal(server, headless):
+    ann, bob = open_room(server, headless, "darts")
+    # Bob reads the About box while Ann plays her turn: behind it his table
+    # stands still, but what comes from the room is taken in, and his table
+    # plays her turn once the box is closed.
+    bob.send("dialog 100 wait 10000 ok", "menu 57664")
+    bob.until(r"dialog 100 opened")
+    ann.send(*darts_turn([TREBLE_20] * 3), "online wait turns 1")
+    ann.until(r"online turn sent")
+    bob.until(r"dialog 100 closed")
+    bob.send("online wait turns 1")
+    check_same(ann, bob)
+    play_darts(bob, ann, [OUTER_BULL] * 3, 2)
+    check_same(ann, bob)
+    return ann, bob
+
+
+COMPUTER_SEAT = "dialog 137 click 1003 check 1006 1 ok"
+
+
+def computer(server, headless):
+    """Ann, Bob and the computer: every machine shows the computer's throws."""
+    ann, bob = open_room(server, headless, "darts", players_a=COMPUTER_SEAT)
+    for turn in range(2):
+        play_darts(ann, bob, [TREBLE_20] * 3, 3 * turn + 1)
+        play_darts(bob, ann, [OUTER_BULL] * 3, 3 * turn + 2)
+        for driver in (ann, bob):
+            driver.send(f"online wait turns {3 * turn + 3}")
+        end = check_same(ann, bob)
+        assert end["scores"][2] < 301, end["scores"]
     return ann, bob
 
 
@@ -294,13 +331,15 @@ def main():
     server = Server(server_exe)
     drivers = ()
     try:
-        games = {"darts": darts, "pool": pool, "rejoin": rejoin, "handover": handover, "airhockey": airhockey}
-        drivers = games[which](server, headless)
+        tests = {"darts": darts, "pool": pool, "rejoin": rejoin, "handover": handover, "modal": modal,
+                 "computer": computer, "airhockey": airhockey,
+                 "rejoin_after_no": lambda s, h: rejoin(s, h, "no")}
+        drivers = tests[which](server, headless)
         # The same program on both sides plays the same input the same way: no
         # turn's record had to correct the other machine (only a lost mover's
         # half turn may).
         drifts = sum(driver.drifts() for driver in drivers)
-        if which in ("darts", "pool", "airhockey") and drifts:
+        if which in ("darts", "pool", "modal", "computer", "airhockey") and drifts:
             raise AssertionError(f"{drifts} turn(s) went another way on the watching machine")
         for driver in drivers:
             driver.quit()

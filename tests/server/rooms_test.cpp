@@ -91,6 +91,31 @@ TEST(Rooms, ADroppedPlayerComesBackWithItsTokenOrTheCreatorHandsTheSeatOver) {
   EXPECT_EQ(t.Last(ann, "error").type, "");
 }
 
+// The room's game for a member back after its program restarted goes to
+// that member alone, and only once the game is under way and it is back.
+TEST(Rooms, TheRoomsGameGoesOnlyToTheMemberWhoCameBack) {
+  RoomTable t;
+  const auto [ann, code] = t.Create("darts", 3);
+  const ConnectionId bob = t.Join(code, "Bob"), cy = t.Join(code, "Cy");
+  const std::string token = t.Last(bob, "joined").Get("token");
+  const NetMessage sync{"sync", {{"seat", "1"}, {"seed", "9"}, {"turn", "2"}}, "record"};
+  t.Send(cy, sync);
+  EXPECT_EQ(t.Last(cy, "error").Get("reason"), "not_ready");  // not started
+  t.Send(ann, {"start", {{"seed", "1"}}, {}});
+  t.Drop(bob);
+  t.Forget();
+  t.Send(cy, sync);
+  EXPECT_EQ(t.Last(cy, "error").Get("reason"), "not_ready");  // nobody in seat 1
+  const ConnectionId bobAgain = t.Join(code, "Bob", token);
+  t.Forget();
+  t.Send(cy, sync);
+  EXPECT_EQ(t.Last(bobAgain, "sync").body, "record");
+  EXPECT_EQ(t.Last(bobAgain, "sync").Get("from"), "2");
+  EXPECT_EQ(t.Last(ann, "sync").type, "");
+  t.Send(cy, {"sync", {{"seat", "7"}}, {}});
+  EXPECT_EQ(t.Last(cy, "error").Get("reason"), "malformed");
+}
+
 TEST(Rooms, IdleRoomsExpireAndRoomsEveryoneLeftAreRemoved) {
   RoomLimits limits;
   limits.idle = 30 * 60 * 1000;

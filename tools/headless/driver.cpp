@@ -179,7 +179,7 @@ std::optional<DWORD> ScenarioDriver::Feed(DWORD now) {
   if (!m_app) return std::nullopt;  // still starting up: the script resumes once the loop runs
   if (m_timeLimit && now - m_startTick >= *m_timeLimit) Finish(0);
   // A scripted dialog or message box lets time pass: the rest of the script waits for it.
-  if (m_inModal) return std::nullopt;
+  if (m_inModal) return OnlineModalStep(now);
   for (;;) {
     if (const auto step = OnlineWaitStep(now)) return step;
     if (m_waiting) {

@@ -77,6 +77,8 @@ class ScenarioDriver : public ModalScript {
   // While an `online wait` lasts: the next virtual tick to run to, or
   // nothing once the wait is over (or has given up).
   std::optional<DWORD> OnlineWaitStep(DWORD now);
+  // With a dialog open in a room: the real network runs while its time passes.
+  std::optional<DWORD> OnlineModalStep(DWORD now);
   bool OnlineWaitOver();
   // `,"online":{...}` for the state dump while in a room, else nothing.
   std::string OnlineStateJson();

@@ -4,6 +4,7 @@
 // A wait lets virtual time pass in small steps while the real network
 // catches up, and gives up after a while of real time.
 #include <chrono>
+#include <cstdio>
 #include <thread>
 
 #include "app/online/online_desk.h"
@@ -119,6 +120,16 @@ std::optional<DWORD> ScenarioDriver::OnlineWaitStep(DWORD now) {
   // The network runs in real time: a moment of it, then a little play time
   // (none while input that has come is still being played).
   if (!online.PlayingInput()) std::this_thread::sleep_for(kRealPause);
+  return now + kWaitStepMs;
+}
+
+std::optional<DWORD> ScenarioDriver::OnlineModalStep(DWORD now) {
+  const OnlineSession* session = m_app->Online().Session();
+  if (!session || !session->Active()) return std::nullopt;
+  // The other machines play on meanwhile, in real time, and may follow what this one says.
+  m_out.flush();
+  std::fflush(stdout);
+  std::this_thread::sleep_for(kRealPause);
   return now + kWaitStepMs;
 }
 

@@ -40,8 +40,15 @@ class OnlineDesk final : public OnlineEvents, public InputSource {
   // The kept seat of the last room, if any: rejoined at start-up.
   bool RejoinKept();
 
+  // True when a seat is kept from a room this program was in.
+  bool KeepsSeat() const;
+
   // From the main loop.
   void OnDispatch(const MSG& msg);
+  // True when `msg` must wait: the table has gone on to a computer's turn
+  // before the room's turn under way has ended here. It is posted again
+  // once that turn is taken up.
+  bool HoldsBack(const MSG& msg);
   void Idle();
 
   const OnlineSession* Session() const { return m_session.get(); }
@@ -74,6 +81,7 @@ class OnlineDesk final : public OnlineEvents, public InputSource {
   // InputSource
   void PostDue(::Host& host, DWORD playNow) override;
   std::optional<DWORD> NextDue() const override;
+  std::optional<DWORD> PollDue() const override;
   bool LetUserInput(const MSG& msg) override;
 
  private:
@@ -99,6 +107,14 @@ class OnlineDesk final : public OnlineEvents, public InputSource {
   void TakeOverHandedSeats();
   void ForgetSeat();
   void RinkIdle();
+  // Looks at the connection, at most once every few milliseconds of real time.
+  void PollSession(DWORD realNow);
+  // A member came back: the first member still here sends it the room's game.
+  void SendRoomGame(int seat);
+  void TakeUpRoomGame(const NetMessage& sync);
+  // Back in the seat after a restart: the room's game from the others, or the kept one.
+  void TakeUpGameOnReturn();
+  void SeatsAsInRoom(StateRecord& record) const;
 
   CQuintaroApp& m_app;
   NetTransportFactory m_factory;
@@ -127,11 +143,19 @@ class OnlineDesk final : public OnlineEvents, public InputSource {
   bool m_roomChanged = false;
   bool m_rejoining = false;     // joining with a kept token
   bool m_resumeOnJoin = false;  // rejoined with no game on the table: take up the kept one
+  // Rejoined while others are here: the room's game comes from one of them
+  // (the kept game only when none comes by the deadline, real time).
+  bool m_awaitingRoomGame = false;
+  DWORD m_roomGameDeadline = 0;
+  std::optional<NetMessage> m_pendingSync;
+  bool m_computerTurnHeld = false;
+  std::optional<DWORD> m_polledAt;  // real time of the last look at the connection
   bool m_wasInProgress = false;
   // The game as the turn under way began, to play it again from there when
   // its mover comes back after being lost mid-turn.
   std::optional<StateRecord> m_turnStart;
   std::uint32_t m_turnSeed = 0;
+  std::int64_t m_turnWall = 0;  // the wall clock as the turn began
   bool m_replayTurn = false;
   std::string m_status;  // what the status line says about the connection, if anything
   OnlineRink m_rink{m_app};

@@ -51,6 +51,14 @@ int OnlineRoom::FirstAway() const {
   return -1;
 }
 
+int OnlineRoom::FirstOtherHere(int other) const {
+  for (int i = 0; i < seats; ++i) {
+    const OnlineSeat& s = seat[static_cast<std::size_t>(i)];
+    if (i != other && !s.computer && s.presence == OnlineSeat::Presence::Connected) return i;
+  }
+  return -1;
+}
+
 std::optional<OnlineRoom> ReadLobby(const NetMessage& message) {
   OnlineRoom room;
   room.game = message.Get("game");

@@ -29,6 +29,8 @@ struct OnlineRoom {
   bool Ready() const;
   // The first seat whose member is away, or -1.
   int FirstAway() const;
+  // The first human seat but `seat` with its member connected, or -1.
+  int FirstOtherHere(int seat) const;
 };
 
 // The room in a `lobby` message; nothing when the message does not describe one.

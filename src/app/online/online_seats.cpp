@@ -35,17 +35,6 @@ StateRecord SeatRoom(CQuintaroDoc& doc, const OnlineRoom& room) {
   return CaptureStart(doc);
 }
 
-void ComputersPlayedElsewhere(StateRecord& record) {
-  for (int i = 0; i < kSeatCount; ++i) {
-    const std::string key = "seat" + std::to_string(i);
-    StateReader reader(record);
-    auto values = reader.Ints(key, 4, -1000000, 1000000);
-    if (!reader.Ok() || values[0] == 0) continue;
-    values[0] = 0;
-    record.SetInts(key, values);
-  }
-}
-
 void ComputerTakesSeat(StateRecord& record, int seat) {
   const std::string key = "seat" + std::to_string(seat);
   StateReader reader(record);

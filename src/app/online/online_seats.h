@@ -20,8 +20,5 @@ RoomPlan PlanRoom(const CQuintaroDoc& doc);
 // Puts the room's game and seats at the table (names, computers, fresh
 // scores) and returns the game's starting record.
 StateRecord SeatRoom(CQuintaroDoc& doc, const OnlineRoom& room);
-// The record with every computer seat played as a person's: on a machine
-// other than the creator's, a computer seat's turn comes from the creator.
-void ComputersPlayedElsewhere(StateRecord& record);
 // The record with `seat` played by the computer (a seat handed over).
 void ComputerTakesSeat(StateRecord& record, int seat);

@@ -52,10 +52,14 @@ void OnlineDesk::CheckTurnEnded() {
   if (!record) return;  // something still moves: the turn ends once it rests
   FlushInput(true);
   const int next = doc.m_nCurrentPlayer;
+  // Every machine's clock reads the same as the next turn begins: a computer
+  // that seeds from it throws the same darts everywhere.
+  const std::int64_t wall = host.Time();
   m_session->Send(NetMessage{"turn",
                              {{"seat", std::to_string(m_turnSeat)}, {"next", std::to_string(next)}, {"over", "0"},
-                              {"seed", std::to_string(host.Random().State())}},
+                              {"seed", std::to_string(host.Random().State())}, {"wall", std::to_string(wall)}},
                              record->Write()});
+  host.PinWallClock(wall);
   ++m_turnsTaken;
   host.Report("online turn sent " + std::to_string(m_turnSeat) + " next " + std::to_string(next));
   BeginTurn(next);
@@ -69,7 +73,7 @@ void OnlineDesk::AdoptTurn() {
   const bool over = turn.Get("over") == "1";
   std::string error;
   auto record = StateRecord::Read(turn.body, error);
-  if (record && !m_session->IsCreator()) ComputersPlayedElsewhere(*record);
+  if (record) SeatsAsInRoom(*record);
   if (!record) {
     host.Report("online turn refused: " + error);
   } else if (over) {
@@ -77,14 +81,17 @@ void OnlineDesk::AdoptTurn() {
     if (!doc.m_bGameEnded || Scores(CaptureStart(doc)) != Scores(*record)) NoteDrift();
     if (!doc.m_bGameEnded && RestoreGame(doc, *record, error, false)) doc.Services().MarkGameEnded();
   } else {
-    auto own = CaptureGame(doc);
-    if (own && !m_session->IsCreator()) ComputersPlayedElsewhere(*own);
+    const auto own = CaptureGame(doc);
     if (!own || own->Write() != record->Write()) {
       NoteDrift();
+      // Whether a computer waits for a click is this table's, as on the others.
+      const BOOL awaitingClick = doc.m_bFirstComputerTurn;
       if (!RestoreGame(doc, *record, error, true)) host.Report("online turn cannot be taken up: " + error);
+      else doc.m_bFirstComputerTurn = awaitingClick;
     }
   }
   host.Random().Seed(static_cast<std::uint32_t>(std::strtoul(turn.Get("seed", "0").c_str(), nullptr, 10)));
+  if (turn.Field("wall")) host.PinWallClock(std::strtoll(turn.Get("wall").c_str(), nullptr, 10));
   ++m_turnsTaken;
   host.Report("online turn taken " + turn.Get("seat") + " next " + turn.Get("next"));
   if (over) {
@@ -95,6 +102,12 @@ void OnlineDesk::AdoptTurn() {
   BeginTurn(std::atoi(turn.Get("next", "0").c_str()));
 }
 
+bool OnlineDesk::HoldsBack(const MSG& msg) {
+  if (!m_playing || msg.message != WM_COMPUTER_TURN || m_app.Doc().m_nCurrentPlayer == m_turnSeat) return false;
+  m_computerTurnHeld = true;
+  return true;
+}
+
 void OnlineDesk::NoteDrift() {
   ++m_drifts;
   m_app.GetHost().Report("online drift: this machine's game went another way; the mover's record is taken up");
@@ -103,9 +116,11 @@ void OnlineDesk::NoteDrift() {
 void OnlineDesk::TakeUpKeptGame() {
   // A program started again after it was lost takes up its kept game and
   // plays on from the room's turn.
+  m_awaitingRoomGame = false;
   std::string error;
   const auto text = m_app.Resume().Load();
   auto record = text ? StateRecord::Read(*text, error) : std::nullopt;
+  if (record) SeatsAsInRoom(*record);
   // Without one, the next turn's record puts the room's game on the table.
   if (!record || !RestoreGame(m_app.Doc(), *record, error, true))
     m_app.GetHost().Report("online rejoined with no game to take up");
@@ -116,8 +131,8 @@ void OnlineDesk::TakeUpKeptGame() {
 }
 
 void OnlineDesk::TakeOverHandedSeats() {
-  // The creator's machine plays a seat handed to the computer from now on.
-  if (!m_playing || !m_session->IsCreator()) return;
+  // Every machine plays a seat handed to the computer from now on.
+  if (!m_playing) return;
   CQuintaroDoc& doc = m_app.Doc();
   bool turnHanded = false;
   for (int k = 0; k < m_session->Room().seats && k < kSeatCount; ++k) {

@@ -4,6 +4,8 @@
 // their own game and then taking up the record.
 #include "app/online/online_desk.h"
 
+#include <utility>
+
 #include "app/online/online_seats.h"
 #include "app/online/turn_input.h"
 #include "app/quintaro_app.h"
@@ -20,11 +22,14 @@ constexpr DWORD kSendEveryMs = 50;
 // The watchers play the input this long after it first arrives, so input
 // that trickles in keeps its own rhythm.
 constexpr DWORD kPlaybackDelayMs = 120;
-// While in a room the main loop looks at the connection this often.
+// While in a room the main loop looks at the connection this often, and
+// a game's loop, peeking at its messages, at most this often.
 constexpr DWORD kPollEveryMs = 20;
+constexpr DWORD kPollGapMs = 4;
 // A message a game's loop dropped is not waited for longer than this.
 constexpr DWORD kPlaybackGraceMs = 1000;
-// Input held back until the turn before it is taken up; more than this is a flood.
+// Input held back until the turn before it is taken up; more than this is a
+// flood (a turn's end is always kept: its record puts the table right).
 constexpr std::size_t kMaxQueuedInput = 2000;
 
 int Number(const NetMessage& message, std::string_view key, int fallback) {
@@ -56,8 +61,10 @@ void OnlineDesk::OnGameMessage(const NetMessage& message) {
   // Whatever changes the table waits for the main loop; input only queues.
   if (message.type == "start") m_pendingStart = message;
   else if (message.type == "input" || message.type == "turn") QueueInput(message);
-  else if (message.type == "back" && Number(message, "seat", -1) == m_turnSeat && m_playing && !SeatIsLocal(m_turnSeat) &&
-           !RinkRoom()) {
+  else if (message.type == "sync" && (m_resumeOnJoin || m_awaitingRoomGame)) m_pendingSync = message;
+  if (message.type == "back") SendRoomGame(Number(message, "seat", -1));
+  if (message.type == "back" && Number(message, "seat", -1) == m_turnSeat && m_playing && !SeatIsLocal(m_turnSeat) &&
+      !RinkRoom()) {
     // What the lost mover sent of its turn is void: it plays the turn again.
     m_replayTurn = true;
     m_inputQueue.clear();
@@ -65,7 +72,7 @@ void OnlineDesk::OnGameMessage(const NetMessage& message) {
 }
 
 void OnlineDesk::QueueInput(const NetMessage& message) {
-  if (m_inputQueue.size() < kMaxQueuedInput) m_inputQueue.push_back(message);
+  if (m_inputQueue.size() < kMaxQueuedInput || message.type == "turn") m_inputQueue.push_back(message);
   DrainInput();
 }
 
@@ -88,9 +95,9 @@ void OnlineDesk::OnDispatch(const MSG& msg) {
     ++m_taken;  // the watcher's playfield takes only the mover's input
     return;
   }
-  // A computer seat's turn is played by the creator's machine on its own.
-  const bool computer = m_session->Room().seat[static_cast<std::size_t>(m_turnSeat)].computer;
-  if (!computer) m_outbox.push_back({m_app.GetHost().GetTickCount() - m_turnT0, msg.message, msg.wParam, msg.lParam});
+  // In a computer seat's turn too: every machine plays the computer, and the
+  // creator's click that lets it start must reach them.
+  m_outbox.push_back({m_app.GetHost().GetTickCount() - m_turnT0, msg.message, msg.wParam, msg.lParam});
 }
 
 void OnlineDesk::BeginFromStart(const NetMessage& message) {
@@ -98,7 +105,7 @@ void OnlineDesk::BeginFromStart(const NetMessage& message) {
   auto record = StateRecord::Read(message.body, error);
   ::Host& host = m_app.GetHost();
   if (record) {
-    ComputersPlayedElsewhere(*record);
+    SeatsAsInRoom(*record);
     host.Random().Seed(Unsigned(message, "seed"));
     host.PinWallClock(std::strtoll(message.Get("wall", "0").c_str(), nullptr, 10));
   }
@@ -122,8 +129,12 @@ void OnlineDesk::BeginTurn(int seat) {
   m_turnStart = CaptureGame(m_app.Doc());
   DrainInput();
   m_turnSeed = m_app.GetHost().Random().State();
+  m_turnWall = m_app.GetHost().Time();
   // A program lost mid-turn starts the turn again from the same numbers.
   m_app.GetHost().Settings().WriteProfileString("Online", "TurnSeed", std::to_string(m_turnSeed));
+  // A computer's turn the table went on to early starts now that the room is there too.
+  if (std::exchange(m_computerTurnHeld, false) && seat == m_app.Doc().m_nCurrentPlayer)
+    m_app.GetHost().PostMessage(m_app.GetHost().ViewWindow(), WM_COMPUTER_TURN);
   ShowWhoPlays();
 }
 
@@ -133,6 +144,7 @@ void OnlineDesk::ReplayTurnFromStart() {
   if (m_turnStart && !RestoreGame(m_app.Doc(), *m_turnStart, error, true))
     m_app.GetHost().Report("online turn cannot be played again: " + error);
   m_app.GetHost().Random().Seed(m_turnSeed);
+  m_app.GetHost().PinWallClock(m_turnWall);
   BeginTurn(m_turnSeat);
 }
 
@@ -151,8 +163,17 @@ void OnlineDesk::TakeInput(const NetMessage& message) {
   }
 }
 
+void OnlineDesk::PollSession(DWORD realNow) {
+  if (!m_session || (m_polledAt && realNow - *m_polledAt < kPollGapMs)) return;
+  m_polledAt = realNow;
+  m_session->Poll(realNow);
+}
+
 void OnlineDesk::PostDue(::Host& host, DWORD playNow) {
-  if (m_session) m_session->Poll(host.RealTicks());
+  PollSession(host.RealTicks());
+  // Behind a dialog play stands still: input waits for it to close, as the
+  // dialog's loop would drop it.
+  if (host.PlayHeld()) return;
   while (!m_inbox.empty() && m_inputBase && static_cast<std::int32_t>(playNow - (*m_inputBase + m_inbox.front().tick)) >= 0) {
     const TurnInputEvent e = m_inbox.front();
     m_inbox.pop_front();
@@ -168,23 +189,26 @@ std::optional<DWORD> OnlineDesk::NextDue() const {
   return m_app.GetHost().GetTickCount() + kPollEveryMs;
 }
 
+std::optional<DWORD> OnlineDesk::PollDue() const {
+  if (!m_session || !m_session->Active()) return std::nullopt;
+  return (m_polledAt ? *m_polledAt : m_app.GetHost().RealTicks()) + kPollEveryMs;
+}
+
 bool OnlineDesk::LetUserInput(const MSG& msg) {
+  if (m_awaitingRoomGame && IsPlayfieldInput(msg)) return false;
   return !m_playing || !IsPlayfieldInput(msg) || SeatIsLocal(m_turnSeat) || RinkRoom();
 }
 
 void OnlineDesk::Idle() {
   if (!m_session) return;
-  m_session->Poll(m_app.GetHost().RealTicks());
+  PollSession(m_app.GetHost().RealTicks());
   if (m_endPending) return TellEnd();
   if (m_pendingStart) {
     const NetMessage start = *m_pendingStart;
     m_pendingStart.reset();
     if (!m_session->IsCreator()) BeginFromStart(start);
   }
-  if (m_resumeOnJoin && m_session->Room().seats > 0) {
-    m_resumeOnJoin = false;
-    TakeUpKeptGame();
-  }
+  if (m_resumeOnJoin || m_awaitingRoomGame) TakeUpGameOnReturn();
   if (m_replayTurn) {
     m_replayTurn = false;
     ReplayTurnFromStart();
