@@ -43,6 +43,8 @@ void OnlineDesk::SeatsAsInRoom(StateRecord& record) const {
 
 void OnlineDesk::SendRoomGame(int seat) {
   if (!m_playing || !m_session || seat == m_session->Seat()) return;
+  // A rink is brought up to date by the running machine's news instead.
+  if (RinkRoom()) return;
   // One member sends it: the first one still here.
   if (m_session->Room().FirstOtherHere(seat) != m_session->Seat()) return;
   // The latest turn's end this machine has heard of, or the turn under way.
@@ -72,7 +74,8 @@ void OnlineDesk::TakeUpGameOnReturn() {
     if (m_session->Room().seats == 0) return;  // the lobby is still to come
     m_resumeOnJoin = false;
     // Someone else is here: the room's game comes from them.
-    m_awaitingRoomGame = m_pendingSync || m_session->Room().FirstOtherHere(m_session->Seat()) >= 0;
+    m_awaitingRoomGame =
+        !RinkRoom() && (m_pendingSync || m_session->Room().FirstOtherHere(m_session->Seat()) >= 0);
     m_roomGameDeadline = m_app.GetHost().RealTicks() + kRoomGameWaitMs;
     if (!m_awaitingRoomGame) return TakeUpKeptGame();
   }
