@@ -240,12 +240,14 @@ def watch(desk, page, persons, t0):
         shot_turn = n
         # The mover may already be placing the cue ball for its next shot, which
         # the other machine shows a moment later: a difference is looked at again.
-        for _ in range(3):
+        for _ in range(10):
             paths = paired_shots(desk, page, "turn%02d" % n)
             diff = tables_differ(table_of(paths[0], desk), table_of(paths[1], page))
             if not diff or desk.turns() != n or page.turns() != n:
                 break
-            time.sleep(2.0)
+            time.sleep(1.0)
+            while not (still(desk) and still(page)):
+                time.sleep(0.5)
         print("turn %d: %s" % (n, diff or "both tables agree"), flush=True)
         if diff:
             mismatches.append((n, diff))

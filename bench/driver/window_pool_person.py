@@ -155,7 +155,10 @@ def main():
         if not my_turn(st):
             time.sleep(1.0); continue
         if not still(): time.sleep(0.5); continue
-        img = shot(); table = [b for b in balls(img)
+        # The line is read again once the table rests: the shot may have ended the game.
+        img = shot(); st = status(img)
+        if 'win' in st.lower() or 'lose' in st.lower() or not my_turn(st): continue
+        table = [b for b in balls(img)
                                if all(math.hypot(b[0] - m[0], b[1] - m[1]) > 13 for m in MOUTHS)]
         cue = next((b for b in table if b[2] == 'cue'), None)
         low = st.lower()

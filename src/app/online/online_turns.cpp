@@ -86,7 +86,12 @@ void OnlineDesk::OnDispatch(const MSG& msg) {
   }
   // A computer seat's turn is played by the creator's machine on its own.
   const bool computer = m_session->Room().seat[static_cast<std::size_t>(m_turnSeat)].computer;
-  if (!computer) m_outbox.push_back({m_app.GetHost().GetTickCount() - m_turnT0, msg.message, msg.wParam, msg.lParam});
+  if (computer) return;
+  m_outbox.push_back({m_app.GetHost().GetTickCount() - m_turnT0, msg.message, msg.wParam, msg.lParam});
+  // A release may start a shot that runs in the game's own loop, away from
+  // the main loop's sending: it goes out now, so the others see the shot as
+  // it is played here rather than once it has ended.
+  if (msg.message == WM_LBUTTONUP || msg.message == WM_RBUTTONUP) FlushInput(true);
 }
 
 void OnlineDesk::BeginFromStart(const NetMessage& message) {
