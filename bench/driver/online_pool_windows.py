@@ -18,9 +18,11 @@ screenshotted (SHOTDIR/turnNN-desk.png, turnNN-page.png) and their balls
 compared as the person sees them; at the end both screens are kept twice, a
 few seconds apart (end-*.png, end-later-*.png). Printed at the end: the
 turns, the time, each person's last status line, the tables that disagreed
-and the drifts each program logged ("online drift"). Needs python3-pil,
-python3-scipy, tesseract-ocr, xdotool, imagemagick, chromium and node with
-tests/web's packages not needed (the page is driven by the mouse only).
+and the drifts each program logged ("online drift"). SEED (0) varies the
+persons' hands, AIM_SD (0.8 degrees) their aim, MINUTES (40) bounds the game.
+Needs python3-pil, python3-scipy, tesseract-ocr, xdotool, imagemagick,
+chromium and node (not tests/web's packages: the page is driven by the mouse
+only). Both builds first: build/ and build-web/ (make web).
 """
 import importlib.util
 import os
@@ -301,7 +303,8 @@ def main():
 
         t0 = time.monotonic()
         persons = []
-        for side, seed in ((desk, 11), (page, 22)):
+        base = int(os.environ.get("SEED", "0"))  # another SEED, another game
+        for side, seed in ((desk, 11 + base), (page, 22 + base)):
             env = {"NAME": side.name, "VIEW": side.view(), "ZOOM": str(Z), "SHOTDIR": SHOTDIR,
                    "MINUTES": str(MINUTES)}
             persons.append(start(["/usr/bin/python3", os.path.join(ROOT, "bench/driver/window_pool_person.py"),
