@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/online/online_log.h"
 #include "app/quintaro_app.h"
 #include "app/version.h"
 #include "platform/host.h"
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
   if (!backend) return 1;  // the reason SDL gives is on stderr
   auto settings = std::make_unique<SettingsStore>(SettingsStore::DefaultPath(kCompanyKey, kApplicationTitle));
   CQuintaroApp app(std::make_unique<Host>(std::move(backend), std::move(settings)), options);
+  LogOnlineEvents(app.GetHost(), stderr);
   if (!app.InitInstance()) return 1;
   return app.Run();
 }

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "app/online/online_log.h"
 #include "app/quintaro_app.h"
 #include "app/quintaro_doc.h"
 #include "app/version.h"
@@ -56,6 +57,7 @@ int main() {
   auto settings = std::make_unique<SettingsStore>(SettingsStore::DefaultPath(kCompanyKey, kApplicationTitle));
   CQuintaroApp app(std::make_unique<Host>(MakeWebBackend(), std::move(settings)), options);
   g_app = &app;
+  LogOnlineEvents(app.GetHost(), stdout);
   const int code = app.InitInstance() ? app.Run() : 1;
   g_app = nullptr;
   return code;

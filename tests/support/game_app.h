@@ -35,7 +35,8 @@ class GameApp : public ModalScript {
   // `store` is the settings store (in memory when null); `backend` one of
   // the test's own (a plain headless one when null).
   explicit GameApp(std::int64_t epochSeconds = 1000, bool audio = true,
-                   std::unique_ptr<SettingsStore> store = nullptr, std::unique_ptr<HeadlessBackend> backend = nullptr) {
+                   std::unique_ptr<SettingsStore> store = nullptr, std::unique_ptr<HeadlessBackend> backend = nullptr,
+                   NetTransportFactory net = {}) {
     HeadlessOptions options;
     options.epochSeconds = epochSeconds;
     options.audio = audio;
@@ -45,6 +46,7 @@ class GameApp : public ModalScript {
     auto host = std::make_unique<Host>(std::move(backend), std::move(store));
     AppOptions appOptions;
     appOptions.showSplash = false;
+    appOptions.netTransport = std::move(net);  // none: the program cannot play online
     m_app = std::make_unique<CQuintaroApp>(std::move(host), appOptions);
     m_app->InitInstance();
     m_app->Frame().SetModalScript(this);

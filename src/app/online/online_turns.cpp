@@ -98,6 +98,10 @@ void OnlineDesk::OnDispatch(const MSG& msg) {
   // In a computer seat's turn too: every machine plays the computer, and the
   // creator's click that lets it start must reach them.
   m_outbox.push_back({m_app.GetHost().GetTickCount() - m_turnT0, msg.message, msg.wParam, msg.lParam});
+  // A release may start a shot that runs in the game's own loop, away from
+  // the main loop's sending: it goes out now, so the others see the shot as
+  // it is played here rather than once it has ended.
+  if (msg.message == WM_LBUTTONUP || msg.message == WM_RBUTTONUP) FlushInput(true);
 }
 
 void OnlineDesk::BeginFromStart(const NetMessage& message) {

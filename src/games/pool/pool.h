@@ -172,6 +172,13 @@ class CPool : public CGame, private pool::BallEnv {
   void EraseAim();
   // The shooter's follow-up: a human shot to its end, then the next turn.
   void ShootFromRelease();
+  // The status line. A seat played at another machine (online) is not
+  // prompted here, where the line says who is playing; a result shows on
+  // every machine.
+  void SetStatusText(int nPane, const std::string& text);
+  // A player who is not at this table (a computer seat, or one online) is
+  // told of by name rather than spoken to.
+  bool SpokenTo(const CPlayer& player) const;
   // Announces a result: status, sound and the pause after it.
   int Announce(const std::string& text, UINT nSound, BOOL bTurnOver, int nResult);
   std::string ShootsAt(const CPlayer* pPlayer) const;

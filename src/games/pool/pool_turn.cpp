@@ -20,6 +20,15 @@ std::string EightTooSoon(const std::string& name, int nGroup) {
 }
 }  // namespace
 
+bool CPool::SpokenTo(const CPlayer& player) const {
+  return !player.m_bComputer && Services().SeatPlayedHere(Services().FindPlayer(player.m_nId));
+}
+
+void CPool::SetStatusText(int nPane, const std::string& text) {
+  if (!m_bGameOver && !Services().SeatPlayedHere(Services().CurrentSeat())) return;
+  CGame::SetStatusText(nPane, text);
+}
+
 int CPool::Announce(const std::string& text, UINT nSound, BOOL bTurnOver, int nResult) {
   m_bGameOver = TRUE;
   MarkGameEnded();
@@ -63,9 +72,9 @@ int CPool::CheckWinner(CPlayer* pPlayer) {
   switch (verdict) {
     case Verdict::PlayOn: return 0;
     case Verdict::ScratchOnEight:
-      // "you lose" is said to a person; a computer seat's loss is told by its name.
-      return Announce(name + (pPlayer->m_bComputer ? " scratches on 8-ball shot and loses!"
-                                                   : " scratches on 8-ball shot, you lose!"),
+      // "you lose" is said to the person at this table; anyone else's loss is told by name.
+      return Announce(name + (SpokenTo(*pPlayer) ? " scratches on 8-ball shot, you lose!"
+                                                 : " scratches on 8-ball shot and loses!"),
                       kLossSound, TRUE, -1);
     case Verdict::EightOutOfTurn: return Announce(EightTooSoon(name, GroupOf(pPlayer)), kLossSound, TRUE, -1);
     case Verdict::Win: return Announce(name + " Wins!", kWinSound, FALSE, 1);
