@@ -108,7 +108,7 @@ class OnlineDesk final : public OnlineEvents, public InputSource {
   void ForgetSeat();
   void RinkIdle();
   // Looks at the connection, at most once every few milliseconds of real time.
-  void PollSession(DWORD realNow);
+  void PollSession(DWORD realNow, bool always = false);
   // A member came back: the first member still here sends it the room's game.
   void SendRoomGame(int seat);
   void TakeUpRoomGame(const NetMessage& sync);

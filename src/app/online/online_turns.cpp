@@ -167,8 +167,8 @@ void OnlineDesk::TakeInput(const NetMessage& message) {
   }
 }
 
-void OnlineDesk::PollSession(DWORD realNow) {
-  if (!m_session || (m_polledAt && realNow - *m_polledAt < kPollGapMs)) return;
+void OnlineDesk::PollSession(DWORD realNow, bool always) {
+  if (!m_session || (!always && m_polledAt && realNow - *m_polledAt < kPollGapMs)) return;
   m_polledAt = realNow;
   m_session->Poll(realNow);
 }
@@ -205,7 +205,8 @@ bool OnlineDesk::LetUserInput(const MSG& msg) {
 
 void OnlineDesk::Idle() {
   if (!m_session) return;
-  PollSession(m_app.GetHost().RealTicks());
+  // The main loop's idle round is not the hot path: it always looks.
+  PollSession(m_app.GetHost().RealTicks(), true);
   if (m_endPending) return TellEnd();
   if (m_pendingStart) {
     const NetMessage start = *m_pendingStart;
