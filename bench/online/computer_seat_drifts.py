@@ -20,7 +20,7 @@ import re
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "tests", "online"))
-from online_harness import Driver, Server  # noqa: E402
+from online_harness import Server, open_room  # noqa: E402
 
 NEW_GAME = {"darts": "menu 32786", "bowling": "menu 32785", "football": "menu 32787", "basketball": "menu 32784"}
 THREE_SEATS = "dialog 137 click 1003 check 1006 1 ok"
@@ -49,15 +49,8 @@ def human_lines(game, state):
 
 
 def play_game(build, server, game, epoch):
-    ann, bob = Driver(f"{build}/quintaro-headless", "ann"), Driver(f"{build}/quintaro-headless", "bob")
-    for driver, players in ((ann, THREE_SEATS), (bob, TWO_SEATS)):
-        driver.send(f"epoch {epoch}", "start", "wait 5000", players, "menu 32779", NEW_GAME[game])
-    ann.send(f"online host {server.address} Ann")
-    code = ann.until(r"online room (\S+) seat 0").group(1)
-    bob.send(f"online join {server.address} {code} Bob")
-    bob.until(r"online room \S+ seat 1")
-    ann.send("online wait seats", "online start", "online wait started")
-    bob.send("online wait started")
+    ann, bob = open_room(server, f"{build}/quintaro-headless", NEW_GAME[game], (THREE_SEATS, TWO_SEATS),
+                         epoch=epoch)
     taken = 0
     computer_turns = 0
     for _ in range(400):

@@ -10,7 +10,8 @@ import os
 import random
 import sys
 
-from online_harness import Driver, Server
+from online_harness import TWO_PLAYERS, Driver, run_with_server
+from online_harness import open_room as harness_open_room
 from persons.pool import POOL, at_rest, shot_lines  # the bench's Pool person, on the harness's path
 
 GAME_NEW = {"darts": "menu 32786", "pool": "menu 32788", "airhockey": "menu 32783"}
@@ -24,20 +25,8 @@ def table(state_json):
             "scores": [p["score"] for p in state["players"]], "game": state["game"]}
 
 
-TWO_PLAYERS = "dialog 137 click 1002 ok"
-
-
 def open_room(server, headless, game, settings_a=(), settings_b=(), players_a=TWO_PLAYERS):
-    ann, bob = Driver(headless, "ann"), Driver(headless, "bob")
-    for driver, settings, players in ((ann, settings_a, players_a), (bob, settings_b, TWO_PLAYERS)):
-        driver.send("epoch 1700000000", *settings, "start", "wait 5000", players, "menu 32779", GAME_NEW[game])
-    ann.send(f"online host {server.address} Ann")
-    code = ann.until(r"online room (\S+) seat 0").group(1)
-    bob.send(f"online join {server.address} {code} Bob")
-    bob.until(r"online room \S+ seat 1")
-    ann.send("online wait seats", "online start", "online wait started")
-    bob.send("online wait started")
-    return ann, bob
+    return harness_open_room(server, headless, GAME_NEW[game], (players_a, TWO_PLAYERS), (settings_a, settings_b))
 
 
 def throw(dart, x, y):
@@ -328,26 +317,19 @@ def airhockey(server, headless):
 
 def main():
     server_exe, headless, which = sys.argv[1:4]
-    server = Server(server_exe)
-    drivers = ()
-    try:
-        tests = {"darts": darts, "pool": pool, "rejoin": rejoin, "handover": handover, "modal": modal,
-                 "computer": computer, "airhockey": airhockey,
-                 "rejoin_after_no": lambda s, h: rejoin(s, h, "no")}
-        drivers = tests[which](server, headless)
+    tests = {"darts": darts, "pool": pool, "rejoin": rejoin, "handover": handover, "modal": modal,
+             "computer": computer, "airhockey": airhockey,
+             "rejoin_after_no": lambda s, h: rejoin(s, h, "no")}
+
+    def no_drift(drivers):
         # The same program on both sides plays the same input the same way: no
         # turn's record had to correct the other machine (only a lost mover's
         # half turn may).
         drifts = sum(driver.drifts() for driver in drivers)
         if which in ("darts", "pool", "modal", "computer", "airhockey") and drifts:
             raise AssertionError(f"{drifts} turn(s) went another way on the watching machine")
-        for driver in drivers:
-            driver.quit()
-    finally:
-        for driver in drivers:
-            if driver.proc.poll() is None:
-                driver.kill()
-        server.stop()
+
+    run_with_server(server_exe, lambda server: tests[which](server, headless), no_drift)
     print(f"online {which}: passed")
 
 
