@@ -48,9 +48,9 @@ Z = 2  # both windows show the table at twice its size
 # desktop window is found by xdotool; the page's canvas is centred in the kiosk.
 SURFACE_W, SURFACE_H = 606, 471
 
-spec = importlib.util.spec_from_file_location("person", os.path.join(ROOT, "bench/driver/window_pool_person.py"))
-person = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(person)
+person_file = importlib.util.spec_from_file_location("person", os.path.join(ROOT, "bench/driver/window_pool_person.py"))
+person = importlib.util.module_from_spec(person_file)
+person_file.loader.exec_module(person)
 
 children = []  # only what this script started is ended by it
 
