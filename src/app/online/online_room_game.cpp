@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "app/online/online_desk.h"
+#include "app/online/online_seats.h"
 #include "app/quintaro_app.h"
 #include "app/quintaro_doc.h"
 #include "app/resume_record.h"
@@ -31,14 +32,7 @@ void OnlineDesk::SeatsAsInRoom(StateRecord& record) const {
   // Every table plays the room's computer seats as computers.
   if (!m_session) return;
   const OnlineRoom& room = m_session->Room();
-  for (int k = 0; k < room.seats; ++k) {
-    const std::string key = "seat" + std::to_string(k);
-    StateReader reader(record);
-    auto values = reader.Ints(key, 4, -1000000, 1000000);
-    if (!reader.Ok()) continue;
-    values[0] = room.seat[static_cast<std::size_t>(k)].computer ? 1 : 0;
-    record.SetInts(key, values);
-  }
+  for (int k = 0; k < room.seats; ++k) MarkSeatComputer(record, k, room.seat[static_cast<std::size_t>(k)].computer);
 }
 
 void OnlineDesk::SendRoomGame(int seat) {

@@ -35,11 +35,11 @@ StateRecord SeatRoom(CQuintaroDoc& doc, const OnlineRoom& room) {
   return CaptureStart(doc);
 }
 
-void ComputerTakesSeat(StateRecord& record, int seat) {
+void MarkSeatComputer(StateRecord& record, int seat, bool computer) {
   const std::string key = "seat" + std::to_string(seat);
   StateReader reader(record);
   auto values = reader.Ints(key, 4, -1000000, 1000000);
   if (!reader.Ok()) return;
-  values[0] = 1;
+  values[0] = computer ? 1 : 0;
   record.SetInts(key, values);
 }

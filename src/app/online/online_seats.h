@@ -20,5 +20,7 @@ RoomPlan PlanRoom(const CQuintaroDoc& doc);
 // Puts the room's game and seats at the table (names, computers, fresh
 // scores) and returns the game's starting record.
 StateRecord SeatRoom(CQuintaroDoc& doc, const OnlineRoom& room);
+// The record with `seat` played by the computer or not.
+void MarkSeatComputer(StateRecord& record, int seat, bool computer);
 // The record with `seat` played by the computer (a seat handed over).
-void ComputerTakesSeat(StateRecord& record, int seat);
+inline void ComputerTakesSeat(StateRecord& record, int seat) { MarkSeatComputer(record, seat, true); }

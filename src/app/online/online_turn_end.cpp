@@ -152,9 +152,9 @@ void OnlineDesk::ShowWhoPlays() {
   if (m_session->GetPhase() == OnlineSession::Phase::Reconnecting) {
     text = Tr("Reconnecting...");
   } else if (const int watched = RinkRoom() ? 1 - m_session->Seat() : m_turnSeat; m_playing && !SeatIsLocal(watched)) {
-    // In real time the player waits on the other side, whoever's turn it is.
+    // In real time both play at once, whoever's turn the room says it is:
+    // the line names the other side.
     const OnlineSeat& seat = m_session->Room().seat[static_cast<std::size_t>(watched)];
-    // In real time both play at once: the line names the other side.
     if (seat.presence == OnlineSeat::Presence::Away) text = Fill(Tr("Waiting for %s"), seat.name);
     else if (RinkRoom()) text = Fill(Tr("Playing against %s."), seat.name);
     else text = Fill(Tr("%s is playing."), seat.name);
